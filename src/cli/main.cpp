@@ -1,0 +1,56 @@
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "cli/CliCommand.h"
+
+namespace vantorel::cli {
+
+std::vector<CommandInfo>& Commands() {
+    static std::vector<CommandInfo> commands;
+    return commands;
+}
+
+}  // namespace vantorel::cli
+
+using namespace vantorel::cli;
+
+static void PrintHelp(FILE* out) {
+    std::fprintf(out,
+                 "vantorel-cli: read, check and write X-Wing vs. TIE Fighter missions\n\n"
+                 "usage: vantorel-cli COMMAND [ARGS...]\n\ncommands:\n");
+    auto commands = Commands();
+    std::sort(commands.begin(), commands.end(),
+              [](const CommandInfo& a, const CommandInfo& b) { return std::strcmp(a.name, b.name) < 0; });
+    for (const auto& c : commands) std::fprintf(out, "  %-44s %s\n", c.usage, c.summary);
+    std::fprintf(out,
+                 "\nexit status: 0 success, 1 usage error, 2 the mission file was refused,\n"
+                 "3 a file could not be opened or written. Warnings go to standard error.\n"
+                 "'vantorel-cli COMMAND --help' shows one command's usage.\n");
+}
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) {
+        PrintHelp(stderr);
+        return kExitUsage;
+    }
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        PrintHelp(stdout);
+        return kExitOk;
+    }
+    for (const auto& c : Commands()) {
+        if (args[0] != c.name) continue;
+        std::vector<std::string> rest(args.begin() + 1, args.end());
+        if (std::find(rest.begin(), rest.end(), "--help") != rest.end()) {
+            std::printf("usage: vantorel-cli %s\n%s\n", c.usage, c.summary);
+            return kExitOk;
+        }
+        return c.run(rest);
+    }
+    std::fprintf(stderr, "vantorel-cli: unknown command '%s'\n\n", args[0].c_str());
+    PrintHelp(stderr);
+    return kExitUsage;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+namespace vantorel {
+
+// Every message box of the program carries this caption.
+inline constexpr const char* kPromptCaption = "Quarrow";
+
+enum class PromptIcon { None, Information, Warning, Error, Question };
+enum class PromptButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class PromptAnswer { Ok, Cancel, Yes, No };
+
+// Stands where a message box is shown. Texts are UTF-8.
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+    virtual PromptAnswer Show(const std::string& text, PromptIcon icon, PromptButtons buttons) = 0;
+
+    // The common cases.
+    void Error(const std::string& text) { Show(text, PromptIcon::Error, PromptButtons::Ok); }
+    void Warning(const std::string& text) { Show(text, PromptIcon::Warning, PromptButtons::Ok); }
+    void Information(const std::string& text) {
+        Show(text, PromptIcon::Information, PromptButtons::Ok);
+    }
+    bool AskYesNo(const std::string& text) {
+        return Show(text, PromptIcon::Question, PromptButtons::YesNo) == PromptAnswer::Yes;
+    }
+};
+
+}  // namespace vantorel
