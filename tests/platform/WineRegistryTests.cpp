@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "platform/WineRegistry.h"
+
+namespace vantorel {
+namespace {
+
+// What Wine writes for a game installed by a 32-bit installer, with the
+// escapes it uses for backslashes, quotes and non-ASCII characters.
+constexpr const char* kSystemReg =
+    "WINE REGISTRY Version 2\r\n"
+    ";; All keys relative to \\\\Machine\r\n"
+    "\r\n"
+    "#arch=win32\r\n"
+    "\r\n"
+    "[Software\\\\LucasArts Entertainment Company\\\\X-Wing vs. TIE Fighter\\\\1.0] 1700000000\r\n"
+    "#time=1d9a0b0c0d0e0f0\r\n"
+    "\"Version\"=\"1.0\"\r\n"
+    "\r\n"
+    "[Software\\\\LucasArts Entertainment Company\\\\X-Wing vs. TIE Fighter\\\\1.1] 1700000001\r\n"
+    "\"Install Path\"=\"C:\\\\Games\\\\XvT \\\"Gold\\\"\"\r\n"
+    "\"Player\"=str(2):\"%USERPROFILE%\\\\Pilot\"\r\n"
+    "\"Count\"=dword:00000003\r\n"
+    "\"Blob\"=hex:01,02,03,\\\r\n"
+    "  04,05\r\n"
+    "@=\"default text\"\r\n"
+    "\r\n"
+    "[Software\\\\Caf\\xe9\\\\Menu] 1700000002\r\n"
+    "\"Name\"=\"Cr\\xe8me \\x263a\"\r\n"
+    "\r\n"
+    "[Software\\\\Wow6432Node\\\\LucasArts Entertainment Company\\\\Balance of Power\\\\1.0] 1\r\n"
+    "\"Install Path\"=\"C:\\\\BoP\"\r\n";
+
+TEST(WineRegistryTest, ReadsKeysAndStringValuesAsWineWritesThem) {
+    WineRegistry reg = WineRegistry::Parse(kSystemReg);
+    const std::string game = "SOFTWARE\\LucasArts Entertainment Company\\X-Wing vs. TIE Fighter";
+
+    // Keys and value names compare without regard to case.
+    EXPECT_TRUE(reg.HasKey(game + "\\1.0"));
+    EXPECT_TRUE(reg.HasKey(game + "\\1.1"));
+    EXPECT_FALSE(reg.HasKey(game + "\\2.0"));
+    // A parent that holds no values exists through its subkeys.
+    EXPECT_TRUE(reg.HasKey(game));
+    EXPECT_TRUE(reg.HasKey("software\\lucasarts entertainment company"));
+    EXPECT_FALSE(reg.HasKey("Software\\LucasArts"));
+
+    EXPECT_FALSE(reg.ReadString(game + "\\1.0", "Install Path"));
+    EXPECT_EQ(reg.ReadString(game + "\\1.1", "install path"), "C:\\Games\\XvT \"Gold\"");
+    EXPECT_EQ(reg.ReadString(game + "\\1.1", "Player"), "%USERPROFILE%\\Pilot");
+    EXPECT_EQ(reg.ReadString(game + "\\1.1", ""), "default text");
+    // Values of other types exist but are not text.
+    EXPECT_FALSE(reg.ReadString(game + "\\1.1", "Count"));
+    EXPECT_FALSE(reg.ReadString(game + "\\1.1", "Blob"));
+    // The continuation line of the hex value is not taken for a value.
+    EXPECT_FALSE(reg.ReadString(game + "\\1.1", "04,05"));
+
+    // \x escapes are UTF-16 units; they come back as UTF-8.
+    EXPECT_EQ(reg.ReadString("Software\\Caf\xc3\xa9\\Menu", "Name"), "Cr\xc3\xa8me \xe2\x98\xba");
+}
+
+TEST(WineRegistryTest, DamagedTextGivesWhatCouldBeRead) {
+    WineRegistry reg = WineRegistry::Parse(
+        "[Software\\\\A] 1\n\"Good\"=\"yes\"\n\"Broken=\"no end\n[Software\\\\Unclosed\n"
+        "\"Orphan\"=\"x\"\n");
+    EXPECT_EQ(reg.ReadString("Software\\A", "Good"), "yes");
+    EXPECT_FALSE(reg.HasKey("Software\\Unclosed"));
+    // A value after a broken key line does not land in the previous key.
+    EXPECT_FALSE(reg.ReadString("Software\\A", "Orphan"));
+    EXPECT_FALSE(WineRegistry::Parse("").HasKey("Software"));
+
+    // Random bytes never crash the reader.
+    std::mt19937 rng(7);
+    for (int round = 0; round < 200; ++round) {
+        std::string junk(size_t(rng() % 300), '\0');
+        for (char& c : junk) c = "[]\"\\@=x\n\r0"[rng() % 11];
+        WineRegistry::Parse(junk).HasKey("x");
+    }
+}
+
+TEST(WineRegistryTest, PrefixFollowsTheEnvironment) {
+    EXPECT_EQ(WinePrefixFrom("/opt/games/xvt", "/home/pilot"), "/opt/games/xvt");
+    EXPECT_EQ(WinePrefixFrom("", "/home/pilot"), "/home/pilot/.wine");
+    EXPECT_EQ(WinePrefixFrom(nullptr, "/home/pilot"), "/home/pilot/.wine");
+}
+
+class WinePrefixTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        prefix = std::filesystem::temp_directory_path() /
+                 ("vantorel-wine-" + std::to_string(std::random_device{}()));
+        std::filesystem::create_directories(prefix / "drive_c" / "Games" / "XvT");
+    }
+    void TearDown() override { std::filesystem::remove_all(prefix); }
+    std::filesystem::path prefix;
+};
+
+TEST_F(WinePrefixTest, MapsDrivePathsThroughThePrefix) {
+    // Without dosdevices, C: is the prefix's drive_c; case follows the disk.
+    EXPECT_EQ(MapWindowsPathIntoPrefix(prefix, "C:\\GAMES\\xvt"), prefix / "drive_c/Games/XvT");
+    EXPECT_EQ(MapWindowsPathIntoPrefix(prefix, "c:/Games/XvT/"), prefix / "drive_c/Games/XvT");
+    // A part that is not on disk keeps its spelling, and so does the rest.
+    EXPECT_EQ(MapWindowsPathIntoPrefix(prefix, "C:\\Games\\New\\Wave"),
+              prefix / "drive_c/Games/New/Wave");
+    // Not a drive path: unchanged.
+    EXPECT_EQ(MapWindowsPathIntoPrefix(prefix, "/already/unix"), "/already/unix");
+
+    // With dosdevices, drive letters go through their links.
+    std::filesystem::create_directories(prefix / "dosdevices");
+    std::filesystem::create_directories(prefix / "d_drive" / "Setup");
+    std::filesystem::create_directory_symlink(prefix / "d_drive", prefix / "dosdevices" / "d:");
+    EXPECT_EQ(MapWindowsPathIntoPrefix(prefix, "D:\\setup"), prefix / "dosdevices/d:/Setup");
+}
+
+TEST_F(WinePrefixTest, GameRegistryReadsThePrefixAndItsWow64Keys) {
+    std::ofstream(prefix / "system.reg", std::ios::binary) << kSystemReg;
+    WineGameRegistry reg(prefix);
+    EXPECT_EQ(reg.ReadString(std::string(kGameKey) + "\\1.1", "Install Path"),
+              "C:\\Games\\XvT \"Gold\"");
+    // Balance of Power was written by a 32-bit installer into a 64-bit prefix.
+    EXPECT_TRUE(reg.HasKey(kExpansionKey));
+    EXPECT_EQ(reg.ReadString(std::string(kExpansionKey) + "\\1.0", "Install Path"), "C:\\BoP");
+    EXPECT_EQ(reg.NativeFolder("C:\\games\\XVT"), (prefix / "drive_c/Games/XvT").string());
+
+    // A missing prefix has no keys at all.
+    WineGameRegistry none(prefix / "missing");
+    EXPECT_FALSE(none.HasKey(kGameKey));
+}
+
+}  // namespace
+}  // namespace vantorel
