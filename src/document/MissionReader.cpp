@@ -1,0 +1,147 @@
+#include "document/MissionReader.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+
+#include "document/MissionText.h"
+#include "platform/PathText.h"
+
+namespace vantorel {
+
+namespace {
+
+// Hands out consecutive blocks of the file; a short block is a refusal.
+class BlockReader {
+public:
+    explicit BlockReader(std::span<const uint8_t> data) : data_(data) {}
+
+    const uint8_t* Take(size_t n) {
+        if (data_.size() - pos_ < n) return nullptr;
+        const uint8_t* p = data_.data() + pos_;
+        pos_ += n;
+        return p;
+    }
+    bool AtEnd() const { return pos_ == data_.size(); }
+
+private:
+    std::span<const uint8_t> data_;
+    size_t pos_ = 0;
+};
+
+struct Refusal {
+    const char* text;
+};
+
+const uint8_t* Need(BlockReader& in, size_t n, const char* refusal) {
+    const uint8_t* p = in.Take(n);
+    if (!p) throw Refusal{refusal};
+    return p;
+}
+
+template <class Record>
+void ReadRecord(BlockReader& in, Record& r, const char* refusal) {
+    const uint8_t* p = Need(in, Record::kSize, refusal);
+    std::memcpy(r.Data(), p, Record::kSize);
+}
+
+// A briefing tag or string: u16 length, then that many bytes. A length of 0
+// leaves the text empty; otherwise the text ends at its first zero byte.
+void ReadCountedText(BlockReader& in, std::string& text, const char* refusal) {
+    uint16_t len = ReadU16(Need(in, 2, refusal));
+    if (len == 0) return;
+    text = ReadFixedText(Need(in, len, refusal), len);
+}
+
+void ReadAll(BlockReader& in, Mission& m) {
+    ReadRecord(in, m.Header, "Invalid File Format: Header");
+    for (int i = 0; i < m.Header.FlightGroupCount(); ++i) {
+        auto fg = std::make_unique<FlightGroup>();
+        ReadRecord(in, fg->File, "Invalid File Format: Flight Group");
+        m.FlightGroups.push_back(std::move(fg));
+    }
+    for (int i = 0; i < m.Header.MessageCount(); ++i) {
+        auto msg = std::make_unique<RadioMessage>();
+        ReadRecord(in, msg->File, "Invalid File Format: Radio Message");
+        m.Messages.push_back(std::move(msg));
+    }
+    for (auto& g : m.GlobalGoals) ReadRecord(in, g, "Invalid File Format: Team Goals");
+    for (auto& t : m.Teams) ReadRecord(in, t, "Invalid File Format: Completion Message");
+    for (auto& b : m.Briefings) {
+        std::memcpy(b.Commands.data(),
+                    Need(in, Briefing::kCommandsSize, "Invalid File Format: Briefing Commands"),
+                    Briefing::kCommandsSize);
+        for (auto& tag : b.Tags) ReadCountedText(in, tag, "Invalid File Format: Briefing Tags");
+        for (auto& s : b.Strings) ReadCountedText(in, s, "Invalid File Format: Briefing Text");
+    }
+    for (auto& fg : m.FlightGroups) ReadRecord(in, fg->GoalStrings, "Invalid File Format: FG Goal Strings");
+    ReadRecord(in, *m.GoalStrings, "Invalid File Format: Global Goal Strings");
+    const bool bop = m.Header.IsBop();
+    if (bop) {
+        m.SuccessfulDebriefing =
+            TextFromBlock(Need(in, 4096, "Invalid File Format: BoP Success Debriefing"), 4096);
+        m.FailedDebriefing =
+            TextFromBlock(Need(in, 4096, "Invalid File Format: BoP Failure Debriefing"), 4096);
+    }
+    const size_t descSize = bop ? 4096 : 1024;
+    m.Description = TextFromBlock(Need(in, descSize, "Invalid File Format: Mission Description"), descSize);
+}
+
+}  // namespace
+
+ReadResult ReadMission(std::span<const uint8_t> file, Mission& out) {
+    ReadResult result;
+    BlockReader in(file);
+    Mission m;
+    try {
+        ReadAll(in, m);
+    } catch (const Refusal& r) {
+        result.error = r.text;
+        return result;
+    }
+    result.ok = true;
+    result.trailingData = !in.AtEnd();
+    out = std::move(m);
+    return result;
+}
+
+bool LoadMission(std::span<const uint8_t> file, Mission& out, Prompter& prompter) {
+    ReadResult r = ReadMission(file, out);
+    if (!r.ok) {
+        prompter.Error(r.error);
+        return false;
+    }
+    if (r.trailingData) prompter.Warning(kTrailingDataWarning);
+    return true;
+}
+
+bool ReadWholeFile(const std::filesystem::path& path, std::vector<uint8_t>& bytes, std::string& error) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        error = "it is a folder";
+        return false;
+    }
+    std::ifstream f(path, std::ios::binary);
+    if (!f) {
+        error = std::strerror(errno);
+        return false;
+    }
+    bytes.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+    if (f.bad()) {
+        error = "a read error occurred";
+        return false;
+    }
+    return true;
+}
+
+bool LoadMissionFile(const std::filesystem::path& path, Mission& out, Prompter& prompter) {
+    std::vector<uint8_t> bytes;
+    std::string error;
+    if (!ReadWholeFile(path, bytes, error)) {
+        prompter.Error("Couldn't open " + PathToUtf8(path) + ".\n" + error);
+        return false;
+    }
+    return LoadMission(bytes, out, prompter);
+}
+
+}  // namespace vantorel

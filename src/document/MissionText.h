@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vantorel {
+
+// Free texts (description, debriefings) are held with CR LF line breaks and
+// stored as fixed blocks with '$' for each line break.
+
+// The block up to its first zero byte (all of it when there is none), every
+// '$' turned into CR LF.
+std::string TextFromBlock(const uint8_t* block, size_t size);
+
+// A zeroed block of `size` bytes holding the text with each CR LF turned into
+// '$'; a text that does not fit is cut at the block's end.
+std::vector<uint8_t> BlockFromText(std::string_view text, size_t size);
+
+}  // namespace vantorel
