@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+
+namespace vantorel {
+
+struct RgbColour {
+    std::uint8_t red;
+    std::uint8_t green;
+    std::uint8_t blue;
+    friend bool operator==(const RgbColour&, const RgbColour&) = default;
+};
+
+// The colour of an IFF on the map and in the level sheet's lists: bright for
+// selected or active entries, dim otherwise. Unknown IFFs are white / black.
+RgbColour IffColour(int iff, bool dim);
+
+// The colour of a radio message (0 Red, 1 Green, 2 Blue, 3 Gold).
+RgbColour MessageColour(int colour, bool dim);
+
+}  // namespace vantorel

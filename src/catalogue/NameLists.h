@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+#include "catalogue/WordList.h"
+
+namespace vantorel {
+
+// Kinds of stock name list, selected by a craft type's naming class.
+enum NameListKind : int {
+    kNameListNone = 0,
+    kNameListThemeFirst = 1,   // the first list of the team's theme
+    kNameListThemeSecond = 2,  // the second list of the team's theme
+    kNameListGeneral = 3,      // 89 names
+    kNameListPlanets = 4,      // 184 names
+};
+
+// Names in this program are only offered for teams 0..7 (the theme slots).
+inline constexpr int kNameListTeams = 8;
+
+WordList GeneralNames();
+WordList PlanetNames();
+
+// Number of names of the kind for team 0..7; 0 for any other team or kind,
+// even for the general and planet lists that do not depend on the team.
+int NameListCount(int team, int kind);
+
+// The name at index, or the empty string outside NameListCount.
+std::string NameListEntry(int team, int index, int kind);
+
+}  // namespace vantorel
