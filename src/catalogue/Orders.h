@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+#include <utility>
+
+#include "catalogue/WordList.h"
+
+namespace vantorel {
+
+// One order a flight group can be given, with the help the orders page shows.
+// Help fields without content hold "none".
+struct OrderInfo {
+    const char* name;
+    const char* movement;
+    const char* selfDefence;
+    const char* parameter1Label;
+    const char* parameter2Label;
+    const char* targets;
+    const char* onCompletion;
+    const char* notes;
+};
+
+inline constexpr int OrderCount = 51;
+
+// The entry for 0 <= order < OrderCount, nullptr for any other number.
+const OrderInfo* GetOrderInfo(int order);
+
+// The order's name, "(unknown order)" outside the table.
+std::string OrderName(int order);
+
+// The 51 names in order, so that a list position is the order number.
+WordList OrderNames();
+
+// The labels of the two parameters, each with its ":"; with no order selected
+// (order below 0) they are the generic "Parameter 1:" and "Parameter 2:".
+std::pair<std::string, std::string> OrderParameterLabels(int order);
+
+// The body of the order information message; its caption is OrderName(order).
+// Empty for an order outside the table, which has no help to show.
+std::string OrderInfoText(int order);
+
+}  // namespace vantorel
