@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+#include "document/Mission.h"
+
+namespace vantorel::cli {
+
+// Loads the mission named on the command line. Refusals print their exact
+// text to stderr (exit 2), unreadable files a reason (exit 3); the
+// trailing-data warning goes to stderr and the load succeeds. Returns the
+// exit code, kExitOk on success.
+int LoadMissionArg(const std::string& path, Mission& mission);
+
+// Writes the mission atomically; exit 3 with a message on failure.
+int SaveMissionArg(const std::string& path, Mission& mission);
+
+}  // namespace vantorel::cli

@@ -1,0 +1,78 @@
+// The command-line contract of dump and roundtrip: exit statuses, the
+// refusal text on stderr, fixed JSON keys, unchanged bytes.
+#include <gtest/gtest.h>
+
+#include "document/MissionWriter.h"
+#include "support/MissionGenerator.h"
+#include "support/RunCli.h"
+
+using namespace vantorel;
+using namespace vantorel::testing;
+
+TEST(CliRoundtrip, CopiesEveryByteAndDropsOnlyATrailingByte) {
+    TempFolder dir;
+    MissionGenerator gen(7);
+    Mission m = gen.Make();
+    std::vector<uint8_t> bytes = WriteMission(m);
+    TempFolder::WriteBytes(dir / "in.tie", bytes);
+    CliResult r = RunCli("roundtrip " + Quoted(dir / "in.tie") + " " + Quoted(dir / "out.tie"));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(TempFolder::ReadBytes(dir / "out.tie"), bytes);
+
+    std::vector<uint8_t> longer = bytes;
+    longer.push_back(1);
+    TempFolder::WriteBytes(dir / "long.tie", longer);
+    r = RunCli("roundtrip " + Quoted(dir / "long.tie") + " " + Quoted(dir / "out2.tie"));
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.err.find("Not all of the file was loaded"), std::string::npos);
+    EXPECT_EQ(TempFolder::ReadBytes(dir / "out2.tie"), bytes);
+}
+
+TEST(CliRoundtrip, ExitStatusesForUsageRefusalAndMissingFiles) {
+    TempFolder dir;
+    EXPECT_EQ(RunCli("roundtrip onlyone").status, 1);
+    EXPECT_EQ(RunCli("frobnicate").status, 1);
+    EXPECT_EQ(RunCli("").status, 1);
+    EXPECT_EQ(RunCli("--help").status, 0);
+
+    CliResult missing = RunCli("dump " + Quoted(dir / "absent.tie"));
+    EXPECT_EQ(missing.status, 3);
+
+    Mission m = MakeEmptyMission(14, 1, 0);
+    std::vector<uint8_t> bytes = WriteMission(m);
+    bytes.resize(164 + 1378 + 100);  // cut inside the global goals
+    TempFolder::WriteBytes(dir / "cut.tie", bytes);
+    CliResult refused = RunCli("dump " + Quoted(dir / "cut.tie"));
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.err, "Invalid File Format: Team Goals\n");
+    EXPECT_TRUE(refused.out.empty());
+
+    TempFolder::WriteBytes(dir / "ok.tie", WriteMission(m));
+    CliResult unwritable =
+        RunCli("roundtrip " + Quoted(dir / "ok.tie") + " " + Quoted(dir / "ok.tie" / "x.tie"));
+    EXPECT_EQ(unwritable.status, 3);
+}
+
+TEST(CliDump, FixedKeysAndDecodedTexts) {
+    TempFolder dir;
+    Mission m = MakeEmptyMission(12, 1, 1);
+    m.Header.SetMissionType(2);
+    m.Description = "Line one\r\nCaf\xE9";
+    m.FlightGroups[0]->File.SetName("Alpha");
+    m.FlightGroups[0]->File.SetCraftType(200);
+    m.FlightGroups[0]->File.SetWaypointX(0, -160);
+    m.Messages[0]->File.SetText("3Gold \x93quoted\x94");
+    m.Teams[0].SetName("Empire");
+    TempFolder::WriteBytes(dir / "m.tie", WriteMission(m));
+    CliResult r = RunCli("dump " + Quoted(dir / "m.tie"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    for (const char* expected : {
+             "\"formatVersion\": 12", "\"variant\": \"XvT\"", "\"missionType\": 2",
+             "\"description\": \"Line one\\r\\nCaf\xC3\xA9\"", "\"successfulDebriefing\": \"\"",
+             "\"name\": \"Alpha\"", "\"craftName\": \"(unknown ship)\"", "\"name\": \"S1\"",
+             "\"x\": -160", "\"text\": \"Gold \xE2\x80\x9Cquoted\xE2\x80\x9D\"", "\"colour\": 3",
+             "\"sentToTeams\": [0, 0, 0, 0, 0, 0, 0, 0, 0, 0]", "\"displayName\": \"Empire\"",
+             "\"displayName\": \"Team 2\"", "\"briefings\": [", "\"timeLimitSeconds\": 0"}) {
+        EXPECT_NE(r.out.find(expected), std::string::npos) << expected;
+    }
+}

@@ -1,0 +1,242 @@
+// Reading and writing whole mission files: random round trips, hand-made
+// files, the text blocks and the variant switch.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "document/MissionReader.h"
+#include "document/MissionWriter.h"
+#include "support/FakePrompter.h"
+#include "support/MissionGenerator.h"
+
+using namespace vantorel;
+using namespace vantorel::testing;
+
+namespace {
+
+Mission ReadOk(const std::vector<uint8_t>& bytes) {
+    Mission m;
+    ReadResult r = ReadMission(bytes, m);
+    EXPECT_TRUE(r.ok) << r.error;
+    EXPECT_FALSE(r.trailingData);
+    return m;
+}
+
+void ExpectSameMission(const Mission& a, const Mission& b) {
+    EXPECT_EQ(a.Header, b.Header);
+    ASSERT_EQ(a.FlightGroups.size(), b.FlightGroups.size());
+    for (size_t i = 0; i < a.FlightGroups.size(); ++i) {
+        EXPECT_EQ(a.FlightGroups[i]->File, b.FlightGroups[i]->File) << "flight group " << i;
+        EXPECT_EQ(a.FlightGroups[i]->GoalStrings, b.FlightGroups[i]->GoalStrings) << "flight group " << i;
+    }
+    ASSERT_EQ(a.Messages.size(), b.Messages.size());
+    for (size_t i = 0; i < a.Messages.size(); ++i) EXPECT_EQ(a.Messages[i]->File, b.Messages[i]->File);
+    EXPECT_EQ(a.GlobalGoals, b.GlobalGoals);
+    EXPECT_EQ(a.Teams, b.Teams);
+    EXPECT_EQ(a.Briefings, b.Briefings);
+    EXPECT_EQ(*a.GoalStrings, *b.GoalStrings);
+    EXPECT_EQ(a.Description, b.Description);
+    if (a.Header.IsBop()) {
+        EXPECT_EQ(a.SuccessfulDebriefing, b.SuccessfulDebriefing);
+        EXPECT_EQ(a.FailedDebriefing, b.FailedDebriefing);
+    }
+}
+
+}  // namespace
+
+TEST(MissionFile, RandomMissionsSurviveWriteReadWrite) {
+    MissionGenerator gen(20261206);
+    for (int round = 0; round < 60; ++round) {
+        MissionGenerator::Shape shape;
+        if (round == 0) shape.flightGroups = shape.messages = 0;
+        if (round == 1) shape.formatVersion = 12;
+        if (round == 2) shape.formatVersion = 14;
+        Mission original = gen.Make(shape);
+        Mission copy = original;
+        std::vector<uint8_t> first = WriteMission(copy);
+        Mission read = ReadOk(first);
+        ExpectSameMission(original, read);
+        EXPECT_EQ(WriteMission(read), first) << "round " << round;
+    }
+}
+
+TEST(MissionFile, FileOfZeroFlightGroupsAndMessagesGoesStraightToGlobalGoals) {
+    Mission m = MakeEmptyMission(12);
+    m.GlobalGoals[0].SetU8(0, 0xAB);
+    std::vector<uint8_t> bytes = WriteMission(m);
+    EXPECT_EQ(bytes[164], 0xAB);
+    // Header, goals, teams, 8 briefings of empty tags/strings, goal strings, description.
+    EXPECT_EQ(bytes.size(), 164u + 1280 + 4870 + 8 * (820 + 128) + 53760 + 1024);
+    Mission read = ReadOk(bytes);
+    EXPECT_EQ(read.CountFlightGroups(), 0);
+    EXPECT_EQ(read.GlobalGoals[0].U8(0), 0xAB);
+}
+
+TEST(MissionFile, HandMadeFileReadsIntoTheNamedFields) {
+    // A BoP file with one flight group and one message, laid out by hand.
+    std::vector<uint8_t> f;
+    auto put = [&](std::initializer_list<uint8_t> b) { f.insert(f.end(), b); };
+    auto zeros = [&](size_t n) { f.insert(f.end(), n, 0); };
+    auto text = [&](size_t at, const char* s) { std::memcpy(f.data() + at, s, std::strlen(s)); };
+
+    zeros(164);
+    f[0] = 14;
+    f[2] = 1;
+    f[4] = 1;
+    f[0x64] = 4;
+    const size_t fg = f.size();
+    zeros(1378);
+    text(fg, "Red Squadron Leader!");  // 20 characters, no terminator
+    f[fg + 0x52] = 96;                    // beyond the table: kept as it is
+    f[fg + 0x53] = 3;
+    f[fg + 0x466] = 0x38;  // X of S1 = -200
+    f[fg + 0x467] = 0xFF;
+    f[fg + 0x4EA] = 1;
+    f[fg + 0x06E] = 5;  // arrival trigger 1
+    f[fg + 0x06F] = 1;
+    f[fg + 0x070] = 7;
+    f[fg + 0x071] = 2;
+    f[fg + 0x0A2 + 82] = 13;  // order 2's command
+    f[fg + 0x1F5 + 78 * 7 + 3] = 0xFE;  // goal 8's points = -2
+    const size_t msg = f.size();
+    zeros(116);
+    text(msg + 2, "4 is not a colour");
+    f[msg + 0x42 + 9] = 1;
+    f[msg + 0x72] = 30;
+    zeros(1280);
+    const size_t teams = f.size();
+    zeros(4870);
+    text(teams + 487 * 2 + 2, "ABCDEFGHIJKLMNOPQRSTUVWX");  // 24 characters, no terminator
+    const size_t briefing = f.size();
+    zeros(820);
+    f[briefing] = 0x42;
+    put({0, 0});                    // tag 1: length 0, nothing follows
+    put({5, 0, 'h', 'i', 0, 'x', 'y'});  // tag 2: the text ends at its zero byte
+    zeros(2 * 30);
+    zeros(2 * 32);
+    for (int b = 1; b < 8; ++b) zeros(820 + 128);
+    zeros(1536);
+    zeros(53760);
+    const size_t success = f.size();
+    zeros(4096);
+    text(success, "Well$done");
+    zeros(4096);
+    const size_t description = f.size();
+    zeros(4096);
+    text(description, "A$B");
+
+    Mission m;
+    FakePrompter prompter;
+    ASSERT_TRUE(LoadMission(f, m, prompter));
+    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_EQ(m.Header.MissionType(), 4);
+    ASSERT_EQ(m.CountFlightGroups(), 1);
+    const FlightGroupRecord& r = m.FlightGroups[0]->File;
+    EXPECT_EQ(r.Name(), "Red Squadron Leader!");
+    EXPECT_EQ(r.CraftType(), 96);
+    EXPECT_EQ(r.NumberOfCraft(), 3);
+    EXPECT_EQ(r.WaypointX(0), -200);
+    EXPECT_EQ(m.FlightGroups[0]->FirstEnabledStartPoint(), 0);
+    EXPECT_EQ(r.ArrivalTrigger(0), (Trigger{5, 1, 7, 2}));
+    EXPECT_EQ(r.Orders(1).Command(), 13);
+    EXPECT_EQ(r.Goals(7).Points(), -2);
+    const MessageRecord& mr = m.Messages[0]->File;
+    EXPECT_EQ(mr.Colour(), 0);
+    EXPECT_EQ(mr.TextWithoutColour(), "4 is not a colour");
+    EXPECT_EQ(mr.SentToTeam(9), 1);
+    EXPECT_EQ(mr.Delay(), 30);
+    EXPECT_EQ(m.Teams[2].Name(), "ABCDEFGHIJKLMNOPQRSTUVWX");
+    EXPECT_EQ(m.TeamDisplayName(2), "ABCDEFGHIJKLMNOPQRSTUVWX");
+    EXPECT_EQ(m.TeamDisplayName(3), "Team 4");
+    EXPECT_EQ(m.Briefings[0].Commands[0], 0x42);
+    EXPECT_EQ(m.Briefings[0].Tags[0], "");
+    EXPECT_EQ(m.Briefings[0].Tags[1], "hi");
+    EXPECT_EQ(m.SuccessfulDebriefing, "Well\r\ndone");
+    EXPECT_EQ(m.Description, "A\r\nB");
+}
+
+TEST(MissionFile, MessageIndexesAndCountsAreRewrittenOnSave) {
+    Mission m = MakeEmptyMission(14, 2, 3);
+    m.Header.SetFlightGroupCount(40);
+    m.Messages[0]->File.SetIndex(7);
+    m.Messages[1]->File.SetIndex(3);
+    m.Messages[2]->File.SetIndex(9);
+    Mission read = ReadOk(WriteMission(m));
+    EXPECT_EQ(read.Header.FlightGroupCount(), 2);
+    EXPECT_EQ(read.Header.MessageCount(), 3);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(read.Messages[size_t(i)]->File.Index(), i);
+}
+
+TEST(MissionFile, ColourPrefixOnlyForDigitsZeroToThree) {
+    MessageRecord r;
+    r.SetText("2Gold leader");
+    EXPECT_EQ(r.Colour(), 2);
+    EXPECT_EQ(r.TextWithoutColour(), "Gold leader");
+    r.SetText("4th wave");
+    EXPECT_EQ(r.Colour(), 0);
+    EXPECT_EQ(r.TextWithoutColour(), "4th wave");
+    // Written texts are cut to leave room for the terminator.
+    r.SetText(std::string(80, 'x'));
+    EXPECT_EQ(r.Text().size(), 63u);
+}
+
+TEST(MissionFile, VariantDecidesTheTextBlocks) {
+    for (uint16_t version : {12, 13, 14, 15}) {
+        Mission m = MakeEmptyMission(version);
+        m.SuccessfulDebriefing = "won";
+        m.FailedDebriefing = "lost";
+        m.Description = "desc";
+        std::vector<uint8_t> bytes = WriteMission(m);
+        const bool bop = version >= 14;
+        EXPECT_EQ(bytes.size(), 164u + 1280 + 4870 + 8 * 948 + 53760 + (bop ? 3 * 4096 : 1024)) << version;
+        Mission read = ReadOk(bytes);
+        EXPECT_EQ(read.Description, "desc");
+        EXPECT_EQ(read.SuccessfulDebriefing, bop ? "won" : "");
+    }
+}
+
+TEST(MissionFile, SwitchingBopToXvtDropsDebriefingsAndCutsTheDescription) {
+    Mission m = MakeEmptyMission(14);
+    m.SuccessfulDebriefing = "won";
+    m.Description = std::string(2000, 'd');
+    m.Header.SetFormatVersion(12);
+    std::vector<uint8_t> bytes = WriteMission(m);
+    EXPECT_EQ(bytes.size(), 164u + 1280 + 4870 + 8 * 948 + 53760 + 1024);
+    Mission read = ReadOk(bytes);
+    EXPECT_EQ(read.Description, std::string(1024, 'd'));
+    EXPECT_EQ(read.SuccessfulDebriefing, "");
+}
+
+TEST(MissionFile, DescriptionConversionAtTheBlockEdge) {
+    Mission m = MakeEmptyMission(12);
+    // 1023 characters and one line break fill the XvT block exactly.
+    m.Description = std::string(500, 'a') + "\r\n" + std::string(523, 'b');
+    std::vector<uint8_t> bytes = WriteMission(m);
+    const uint8_t* block = bytes.data() + bytes.size() - 1024;
+    EXPECT_EQ(block[500], '$');
+    EXPECT_EQ(std::count(block, block + 1024, 0), 0);
+    EXPECT_EQ(ReadOk(bytes).Description, m.Description);
+
+    // A lone CR or LF is an ordinary character; only the pair becomes '$'.
+    m.Description = "A\r\nB\nC\rD";
+    Mission read = ReadOk(WriteMission(m));
+    EXPECT_EQ(read.Description, "A\r\nB\nC\rD");
+}
+
+TEST(MissionFile, TrailingByteWarnsLoadsAndIsNotWrittenBack) {
+    Mission m = MakeEmptyMission(14, 1, 1);
+    m.FlightGroups[0]->File.SetName("Alpha");
+    std::vector<uint8_t> bytes = WriteMission(m);
+    std::vector<uint8_t> longer = bytes;
+    longer.push_back(0x5A);
+
+    Mission read;
+    FakePrompter prompter;
+    ASSERT_TRUE(LoadMission(longer, read, prompter));
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].text,
+              "Warning: Not all of the file was loaded\nMost probable cause: Newer or unsupported file "
+              "version");
+    EXPECT_EQ(read.FlightGroups[0]->File.Name(), "Alpha");
+    EXPECT_EQ(WriteMission(read), bytes);
+}

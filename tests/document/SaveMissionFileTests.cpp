@@ -1,0 +1,88 @@
+// Saving never destroys the previous file.
+#include <gtest/gtest.h>
+
+#include "document/MissionReader.h"
+#include "document/MissionWriter.h"
+#include "support/FakePrompter.h"
+#include "support/MissionGenerator.h"
+#include "support/TempFolder.h"
+
+#ifdef __unix__
+#include <signal.h>
+#include <sys/resource.h>
+#endif
+
+using namespace vantorel;
+using namespace vantorel::testing;
+namespace fs = std::filesystem;
+
+namespace {
+
+size_t FilesIn(const fs::path& folder) {
+    size_t n = 0;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(folder)) ++n;
+    return n;
+}
+
+}  // namespace
+
+TEST(SaveMissionFile, WritesAndReplacesAndReadsBack) {
+    TempFolder dir;
+    fs::path target = dir / "m1.tie";
+    Mission m = MakeEmptyMission(14, 2, 1);
+    m.FlightGroups[1]->File.SetName("Beta");
+    FakePrompter prompter;
+    ASSERT_TRUE(SaveMissionFile(target, m, prompter));
+    m.FlightGroups[1]->File.SetName("Gamma");
+    ASSERT_TRUE(SaveMissionFile(target, m, prompter));
+    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_EQ(FilesIn(dir.Path()), 1u);  // no temporary file left behind
+
+    Mission read;
+    ASSERT_TRUE(LoadMissionFile(target, read, prompter));
+    EXPECT_EQ(read.FlightGroups[1]->File.Name(), "Gamma");
+}
+
+TEST(SaveMissionFile, UnwritableFolderReportsAndKeepsNothingHalfWritten) {
+    TempFolder dir;
+    // A plain file stands where the folder should be: nothing can be created
+    // below it, whoever runs the test.
+    TempFolder::WriteBytes(dir / "notafolder", {1, 2, 3});
+    fs::path target = dir / "notafolder" / "m1.tie";
+    Mission m = MakeEmptyMission(12);
+    FakePrompter prompter;
+    EXPECT_FALSE(SaveMissionFile(target, m, prompter));
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_NE(prompter.shown[0].text.find("m1.tie"), std::string::npos) << prompter.shown[0].text;
+    EXPECT_EQ(prompter.shown[0].icon, PromptIcon::Error);
+    EXPECT_EQ(TempFolder::ReadBytes(dir / "notafolder"), (std::vector<uint8_t>{1, 2, 3}));
+}
+
+#ifdef __unix__
+TEST(SaveMissionFile, FullDiskKeepsThePreviousFile) {
+    TempFolder dir;
+    fs::path target = dir / "m1.tie";
+    TempFolder::WriteBytes(target, {'o', 'l', 'd'});
+
+    // Simulate a disk that fills up after 4 KiB.
+    struct rlimit old {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = old;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+
+    Mission m = MakeEmptyMission(14, 3, 3);
+    FakePrompter prompter;
+    bool saved = SaveMissionFile(target, m, prompter);
+
+    setrlimit(RLIMIT_FSIZE, &old);
+    signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(saved);
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_NE(prompter.shown[0].text.find("m1.tie"), std::string::npos);
+    EXPECT_EQ(TempFolder::ReadText(target), "old");
+    EXPECT_EQ(FilesIn(dir.Path()), 1u);
+}
+#endif
