@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "document/MissionRecords.h"
+
 namespace vantorel {
 
 namespace {
@@ -134,6 +136,10 @@ std::string FlightGroupLabel(int craftType, std::string_view name) {
     label += ' ';
     label += name;
     return label;
+}
+
+std::string FlightGroupLabel(const FlightGroupRecord& flightGroup) {
+    return FlightGroupLabel(flightGroup.CraftType(), flightGroup.Name());
 }
 
 int NamingClassOf(int type) {

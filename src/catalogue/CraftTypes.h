@@ -5,6 +5,8 @@
 
 namespace vantorel {
 
+class FlightGroupRecord;
+
 // One craft type of the game. The row's position in the table is the number a
 // flight group stores in its CraftType byte.
 struct CraftTypeInfo {
@@ -30,6 +32,7 @@ std::string CraftTypeName(int type);
 
 // "ABBR Name"; the abbreviation is empty for a type outside the table.
 std::string FlightGroupLabel(int craftType, std::string_view name);
+std::string FlightGroupLabel(const FlightGroupRecord& flightGroup);
 
 // The naming class of the type, 3 (the general list) for an unknown type.
 int NamingClassOf(int type);
