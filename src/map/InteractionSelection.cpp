@@ -1,0 +1,57 @@
+#include "map/InteractionSelection.h"
+
+#include "document/Mission.h"
+#include "map/InteractionHitTest.h"
+#include "map/ScrollZoom.h"
+
+namespace vantorel {
+
+namespace {
+void ClearPoints(FlightGroup& fg) {
+    for (int i = 0; i < kMapPointCount; ++i) fg.PointSelected[size_t(i)] = 0;
+}
+}  // namespace
+
+void ClearMapSelection(Mission& mission) {
+    for (auto& fg : mission.FlightGroups) {
+        fg->Selected = 0;
+        ClearPoints(*fg);
+    }
+}
+
+void KeepOnlySelected(Mission& mission, const FlightGroup& keep) {
+    for (auto& fg : mission.FlightGroups) {
+        if (fg.get() == &keep) {
+            fg->Selected = 1;
+        } else {
+            fg->Selected = 0;
+            ClearPoints(*fg);
+        }
+    }
+}
+
+bool AnyEnabledPointSelected(const FlightGroup& fg) {
+    for (int i = 0; i < kMapPointCount; ++i)
+        if (fg.File.WaypointEnabled(i) && fg.PointSelected[size_t(i)]) return true;
+    return false;
+}
+
+void CentreOnSelection(ViewState& view, const Mission& mission) {
+    const bool waypointsShown = view.ShowWaypoints || view.ShowSelectionWaypoints;
+    RawBounds bounds;
+    for (const auto& fg : mission.FlightGroups) {
+        if (!fg->Selected) continue;
+        const auto start = fg->FirstEnabledStartPoint();
+        for (int i = 0; i < kMapPointCount; ++i) {
+            const bool counts =
+                (start && i == *start) || (waypointsShown && fg->PointSelected[size_t(i)]);
+            if (!counts) continue;
+            int h = 0, v = 0;
+            RawViewPair(view.Angle, RawPointOf(*fg, i), h, v);
+            bounds.Add(h, v);
+        }
+    }
+    CentreOnRawBounds(view, bounds);
+}
+
+}  // namespace vantorel

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "map/ViewState.h"
+
+namespace vantorel {
+
+struct FlightGroup;
+struct Mission;
+
+// Clears Selected and the map's point marks (points 0..13) of every flight
+// group.
+void ClearMapSelection(Mission& mission);
+
+// Leaves `keep` the only selected flight group. The others lose their point
+// marks too, so no deselected flight group still shows (or drags) a point.
+void KeepOnlySelected(Mission& mission, const FlightGroup& keep);
+
+// Whether any enabled point 0..13 of the flight group is marked.
+bool AnyEnabledPointSelected(const FlightGroup& fg);
+
+// Scrolls the view to the middle of the selection: each selected flight
+// group's start point, and its other marked points while waypoints are shown.
+void CentreOnSelection(ViewState& view, const Mission& mission);
+
+}  // namespace vantorel

@@ -1,0 +1,61 @@
+#include "platform/qt/QtPrompter.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace vantorel {
+
+PromptAnswer QtPrompter::Show(const std::string& text, PromptIcon icon, PromptButtons buttons) {
+    QMessageBox::Icon qicon = QMessageBox::NoIcon;
+    switch (icon) {
+        case PromptIcon::Information:
+            qicon = QMessageBox::Information;
+            break;
+        case PromptIcon::Warning:
+            qicon = QMessageBox::Warning;
+            break;
+        case PromptIcon::Error:
+            qicon = QMessageBox::Critical;
+            break;
+        case PromptIcon::Question:
+            qicon = QMessageBox::Question;
+            break;
+        case PromptIcon::None:
+            break;
+    }
+    QMessageBox::StandardButtons qbuttons = QMessageBox::Ok;
+    switch (buttons) {
+        case PromptButtons::Ok:
+            qbuttons = QMessageBox::Ok;
+            break;
+        case PromptButtons::OkCancel:
+            qbuttons = QMessageBox::Ok | QMessageBox::Cancel;
+            break;
+        case PromptButtons::YesNo:
+            qbuttons = QMessageBox::Yes | QMessageBox::No;
+            break;
+        case PromptButtons::YesNoCancel:
+            qbuttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+            break;
+    }
+    QWidget* parent = owner_ ? owner_.data() : QApplication::activeWindow();
+    QMessageBox box(qicon, QString::fromLatin1(kPromptCaption), QString::fromStdString(text),
+                    qbuttons, parent);
+    switch (box.exec()) {
+        case QMessageBox::Yes:
+            return PromptAnswer::Yes;
+        case QMessageBox::No:
+            return PromptAnswer::No;
+        case QMessageBox::Cancel:
+            return PromptAnswer::Cancel;
+        case QMessageBox::Ok:
+            return PromptAnswer::Ok;
+        default:
+            // Closing the box with Escape or its close button is the safe answer.
+            return buttons == PromptButtons::Ok      ? PromptAnswer::Ok
+                   : buttons == PromptButtons::YesNo ? PromptAnswer::No
+                                                     : PromptAnswer::Cancel;
+    }
+}
+
+}  // namespace vantorel

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QSettings>
+#include <memory>
+
+#include "platform/Settings.h"
+
+namespace vantorel {
+
+// The per-user profile in QSettings("Orvane", "Quarrow"): on Windows exactly
+// HKEY_CURRENT_USER\Software\Orvane\Quarrow, elsewhere Qt's per-user file.
+// A section is a group.
+class QtSettings : public Settings {
+public:
+    QtSettings();
+    // Tests hand in a settings object of their own (an INI file in a
+    // temporary folder) so the user's profile is never touched.
+    explicit QtSettings(std::unique_ptr<QSettings> store);
+
+    int GetInt(const std::string& section, const std::string& key, int fallback) override;
+    std::string GetString(const std::string& section, const std::string& key,
+                          const std::string& fallback) override;
+    void SetInt(const std::string& section, const std::string& key, int value) override;
+    void SetString(const std::string& section, const std::string& key,
+                   const std::string& value) override;
+
+    // For what Qt stores in its own format (dock layout, recent files).
+    QSettings& Store() { return *store_; }
+
+private:
+    std::unique_ptr<QSettings> store_;
+};
+
+}  // namespace vantorel

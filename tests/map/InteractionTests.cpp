@@ -1,0 +1,403 @@
+#include <gtest/gtest.h>
+
+#include "document/Mission.h"
+#include "map/Interaction.h"
+#include "map/InteractionCommands.h"
+#include "map/InteractionHitTest.h"
+#include "map/InteractionSelection.h"
+#include "map/ScrollZoom.h"
+#include "support/FakeSettings.h"
+
+namespace vantorel {
+namespace {
+
+// A 600 x 400 window at zoom 60 centred on the map: world (x, y) km is at
+// pixel (300 + 60x, 200 + 60y) in Top, and a raw unit is 1/160 km.
+class InteractionTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        view.Width = 600;
+        view.Height = 400;
+        CentreOnMap(view);
+        ASSERT_EQ(view.ScrollX, 14700);
+        ASSERT_EQ(view.ScrollY, 14800);
+    }
+
+    // A flight group starting at S1 = (x, y, z) raw, with optional waypoints.
+    FlightGroup& AddFg(int x, int y, int z = 0) {
+        FlightGroup& fg = mission.AppendFlightGroup();
+        SetPoint(fg, 0, x, y, z);
+        return fg;
+    }
+    static void SetPoint(FlightGroup& fg, int p, int x, int y, int z = 0) {
+        fg.File.SetWaypointX(p, int16_t(x));
+        fg.File.SetWaypointY(p, int16_t(y));
+        fg.File.SetWaypointZ(p, int16_t(z));
+        fg.File.SetWaypointEnabled(p, 1);
+    }
+    // Pixel of a raw point in Top view.
+    static int Px(int raw) { return 300 + raw * 60 / 160; }
+    static int Py(int raw) { return 200 + raw * 60 / 160; }
+
+    void Click(int x, int y, MouseKeys keys = {}) {
+        ia.LeftDown(mission, x, y, keys);
+        ia.LeftUp(mission, x, y, keys);
+    }
+    void Drag(int x0, int y0, int x1, int y1, MouseKeys keys = {}) {
+        ia.LeftDown(mission, x0, y0, keys);
+        ia.MouseMove(mission, x1, y1);
+        ia.LeftUp(mission, x1, y1, keys);
+    }
+    static bool Sel(const FlightGroup& fg) { return fg.Selected != 0; }
+    static bool PtSel(const FlightGroup& fg, int p) { return fg.PointSelected[size_t(p)] != 0; }
+
+    ViewState view;
+    Mission mission;
+    MapInteraction ia{view};
+};
+
+TEST_F(InteractionTest, HitTestUsesTheToleranceBoxAndTheShownPoints) {
+    FlightGroup& fg = AddFg(0, 0);
+    SetPoint(fg, 4, 320, 0);  // WP1 at 2 km
+    // 9 pixels across and 11 down at zoom 60 are 24 and 29 raw units.
+    EXPECT_TRUE(HitTest(view, fg, 300 + 8, 200));
+    EXPECT_FALSE(HitTest(view, fg, 300 + 10, 200));
+    EXPECT_TRUE(HitTest(view, fg, 300, 200 + 10));
+    EXPECT_FALSE(HitTest(view, fg, 300, 200 + 12));
+    // Waypoints are candidates only while they are shown.
+    EXPECT_FALSE(HitTest(view, fg, Px(320), 200));
+    view.ShowSelectionWaypoints = true;
+    EXPECT_FALSE(HitTest(view, fg, Px(320), 200));
+    fg.Selected = 1;
+    ASSERT_TRUE(HitTest(view, fg, Px(320), 200));
+    EXPECT_EQ(HitTest(view, fg, Px(320), 200)->point, 4);
+    // A disabled point is never hit, and nothing is hit in 3D.
+    fg.File.SetWaypointEnabled(4, 0);
+    EXPECT_FALSE(HitTest(view, fg, Px(320), 200));
+    view.Angle = kAngle3D;
+    EXPECT_FALSE(HitTest(view, fg, 300, 200));
+    // Without an enabled start point a flight group has no marker to hit.
+    view.Angle = kAngleTop;
+    fg.File.SetWaypointEnabled(0, 0);
+    EXPECT_FALSE(HitTest(view, fg, 300, 200));
+}
+
+TEST_F(InteractionTest, HitTestTiesGoToTheLaterPointAndTheEarlierFlightGroup) {
+    FlightGroup& a = AddFg(0, 0);
+    SetPoint(a, 1, 0, 0);  // S2 on top of S1
+    view.ShowWaypoints = true;
+    EXPECT_EQ(HitTest(view, a, 300, 200)->point, 1);
+    FlightGroup& b = AddFg(0, 0);
+    auto hit = HitTestMission(view, mission, 300, 200);
+    ASSERT_TRUE(hit);
+    EXPECT_EQ(hit->flightGroup, &a);
+    // A nearer marker of a later flight group wins.
+    SetPoint(b, 0, 8, 0);
+    hit = HitTestMission(view, mission, 303, 200);
+    EXPECT_EQ(hit->flightGroup, &b);
+    // In Front view the vertical axis is z, growing upward.
+    view.Angle = kAngleFront;
+    SetPoint(b, 0, 0, 0, 160);
+    hit = HitTestMission(view, mission, 300, 140);
+    ASSERT_TRUE(hit);
+    EXPECT_EQ(hit->flightGroup, &b);
+}
+
+TEST_F(InteractionTest, ClicksSelectAddAndClearWithoutToggling) {
+    FlightGroup& a = AddFg(0, 0);
+    FlightGroup& b = AddFg(320, 0);
+    Click(300, 200);
+    EXPECT_TRUE(Sel(a) && PtSel(a, 0));
+    EXPECT_FALSE(Sel(b));
+
+    // A plain click on another flight group selects it alone.
+    Click(Px(320), 200);
+    EXPECT_FALSE(Sel(a) || PtSel(a, 0));
+    EXPECT_TRUE(Sel(b) && PtSel(b, 0));
+
+    // Ctrl-click adds; Ctrl-click on a selected point changes nothing.
+    Click(300, 200, {.ctrl = true});
+    EXPECT_TRUE(Sel(a) && Sel(b));
+    Click(300, 200, {.ctrl = true});
+    EXPECT_TRUE(Sel(a) && PtSel(a, 0) && Sel(b));
+
+    // Empty space: Ctrl keeps the selection, a plain click clears it.
+    Click(100, 100, {.ctrl = true});
+    EXPECT_TRUE(Sel(a) && Sel(b));
+    Click(100, 100);
+    EXPECT_FALSE(Sel(a) || Sel(b) || PtSel(a, 0) || PtSel(b, 0));
+    EXPECT_EQ(view.MouseMode, kMouseNone);
+}
+
+TEST_F(InteractionTest, DraggingASelectedPointMovesEverySelectedPoint) {
+    FlightGroup& a = AddFg(0, 0);
+    SetPoint(a, 4, 160, 160);  // WP1, not selected: stays
+    FlightGroup& b = AddFg(320, 0);
+    FlightGroup& c = AddFg(-320, 0);  // never selected: stays
+    Click(300, 200);
+    Click(Px(320), 200, {.ctrl = true});
+
+    auto fx = ia.LeftDown(mission, 300, 200, {});
+    EXPECT_TRUE(fx.capture);
+    EXPECT_EQ(view.MouseMode, kMousePointDrag);
+    EXPECT_EQ(a.MapState, 1u);
+    EXPECT_EQ(c.MapState, 0u);
+    fx = ia.MouseMove(mission, 330, 215);  // 30 and 15 pixels: 0.5 and 0.25 km
+    EXPECT_TRUE(fx.modified);
+    ia.LeftUp(mission, 330, 215, {});
+
+    EXPECT_EQ(a.File.WaypointX(0), 80);
+    EXPECT_EQ(a.File.WaypointY(0), 40);
+    EXPECT_EQ(b.File.WaypointX(0), 400);
+    EXPECT_EQ(b.File.WaypointY(0), 40);
+    EXPECT_EQ(a.File.WaypointX(4), 160);
+    EXPECT_EQ(c.File.WaypointX(0), -320);
+    // The drag ends: both stay selected and nobody takes part any more.
+    EXPECT_TRUE(Sel(a) && Sel(b));
+    EXPECT_EQ(a.MapState + b.MapState, 0u);
+    EXPECT_EQ(ia.AnchorFlightGroup(), nullptr);
+
+    // Pressing on a point of the multi-selection without moving keeps only
+    // that flight group selected.
+    Click(Px(400), Py(40));
+    EXPECT_TRUE(Sel(b));
+    EXPECT_FALSE(Sel(a) || PtSel(a, 0));
+}
+
+TEST_F(InteractionTest, SnappedDragsLandTheGrabbedPointOnTheGrid) {
+    FlightGroup& a = AddFg(100, 0);
+    FlightGroup& b = AddFg(-300, 0);
+    b.Selected = 1;
+    b.PointSelected[0] = 1;
+    view.SnapIndex = 5;  // 80 raw units
+
+    ia.LeftDown(mission, Px(100), 200, {.ctrl = true});
+    // 11 pixels right: asks for x = 100 + 29 = 129, which snaps to 160.
+    auto fx = ia.MouseMove(mission, Px(100) + 11, 200);
+    EXPECT_TRUE(fx.modified);
+    EXPECT_EQ(a.File.WaypointX(0), 160);
+    // The other selected flight group moves by the same step.
+    EXPECT_EQ(b.File.WaypointX(0), -240);
+    // A tiny move does not reach the next grid line: nothing moves, and the
+    // moves add up until it does.
+    fx = ia.MouseMove(mission, Px(100) + 13, 200);
+    EXPECT_FALSE(fx.modified);
+    EXPECT_EQ(a.File.WaypointX(0), 160);
+    ia.MouseMove(mission, Px(100) + 26, 200);
+    EXPECT_EQ(a.File.WaypointX(0), 240);
+    ia.LeftUp(mission, Px(100) + 26, 200, {});
+    EXPECT_EQ(a.File.WaypointY(0), 0);
+
+    // A drag against the end of the coordinate range stops there and does
+    // not wrap to the other side.
+    SetPoint(a, 0, 32700, 0);
+    view.SnapIndex = 0;
+    ClearMapSelection(mission);
+    view.Zoom = 2;
+    SetScrollPosition(view, 0, 0);
+    // At zoom 2 the point is at pixel (204.4 + 250) * 2.
+    const int px = int((32700 / 160.0 + 250) * 2);
+    ia.LeftDown(mission, px, 500, {});
+    ASSERT_EQ(view.MouseMode, kMousePointDrag);
+    ia.MouseMove(mission, px + 40, 500);
+    ia.LeftUp(mission, px + 40, 500, {});
+    EXPECT_EQ(a.File.WaypointX(0), 32767);
+}
+
+TEST_F(InteractionTest, BandSelectionReplacesTogglesOrAdds) {
+    FlightGroup& a = AddFg(0, 0);
+    FlightGroup& b = AddFg(160, 0);
+    FlightGroup& c = AddFg(320, 0);
+    FlightGroup& far = AddFg(0, 800);
+    Click(300, 200);
+    Click(Px(160), 200, {.ctrl = true});
+
+    // Alt-drag with Shift over two selected points and one unselected: only
+    // the third is selected afterwards.
+    auto fx = ia.LeftDown(mission, 280, 180, {.alt = true});
+    EXPECT_EQ(view.MouseMode, kMouseBand);
+    EXPECT_EQ(fx.message, kBandSelectionHint);
+    fx = ia.MouseMove(mission, Px(320) + 20, 220);
+    EXPECT_TRUE(fx.drawBand);
+    EXPECT_FALSE(ia.MouseMove(mission, Px(320) + 20, 220).drawBand);
+    fx = ia.LeftUp(mission, Px(320) + 20, 220, {.shift = true});
+    EXPECT_TRUE(fx.refreshAll);
+    EXPECT_FALSE(Sel(a) || Sel(b));
+    EXPECT_TRUE(Sel(c) && PtSel(c, 0));
+
+    // Ctrl adds to the selection; a plain band replaces it.
+    Drag(280, Py(800) - 20, 320, Py(800) + 20, {.alt = true});  // plain: only `far`
+    EXPECT_TRUE(Sel(far));
+    EXPECT_FALSE(Sel(c) || PtSel(c, 0));
+    ia.LeftDown(mission, 280, 180, {.alt = true});
+    ia.MouseMove(mission, 320, 220);
+    ia.LeftUp(mission, 320, 220, {.ctrl = true});
+    EXPECT_TRUE(Sel(far) && Sel(a));
+
+    // A band drawn from bottom-right to top-left works the same.
+    ia.LeftDown(mission, Px(160) + 20, 220, {.alt = true});
+    ia.MouseMove(mission, Px(160) - 20, 180);
+    ia.LeftUp(mission, Px(160) - 20, 180, {});
+    EXPECT_TRUE(Sel(b));
+    EXPECT_FALSE(Sel(a) || Sel(far));
+}
+
+TEST_F(InteractionTest, BandInFrontViewSelectsByHeight) {
+    FlightGroup& high = AddFg(0, 0, 160);  // 1 km up: 60 pixels above the centre line
+    FlightGroup& low = AddFg(0, 0, -160);
+    view.Angle = kAngleFront;
+    ia.LeftDown(mission, 280, 120, {.alt = true});
+    ia.MouseMove(mission, 320, 160);
+    ia.LeftUp(mission, 320, 160, {});
+    EXPECT_TRUE(Sel(high));
+    EXPECT_FALSE(Sel(low));
+}
+
+TEST_F(InteractionTest, PanFollowsTheMouseAndRightClicksZoomAboutThePoint) {
+    AddFg(0, 0);
+    Drag(100, 100, 50, 70);  // empty space: the map follows the mouse
+    EXPECT_EQ(view.ScrollX, 14750);
+    EXPECT_EQ(view.ScrollY, 14830);
+
+    // Right click: one step in about the clicked point, which moves to the
+    // centre; Ctrl (as held at the press) zooms out.
+    CentreOnMap(view);
+    ia.RightDown(400, 200, {});
+    EXPECT_EQ(view.MouseMode, kMouseFlatZoom);
+    auto fx = ia.RightUp(400, 200);
+    EXPECT_TRUE(fx.updateSlider && fx.release);
+    EXPECT_EQ(view.Zoom, 70);
+    EXPECT_EQ(view.ScrollX, 70 * ((400 + 14700) / 60) - 300);
+    ia.RightDown(300, 200, {.ctrl = true});
+    ia.RightUp(300, 200);
+    EXPECT_EQ(view.Zoom, 60);
+
+    // At 1000 the zoom stays, but the clicked point still comes to the centre.
+    view.Zoom = 1000;
+    SetScrollPosition(view, 250000 - 300, 250000 - 200);
+    ia.RightDown(500, 200, {});
+    ia.RightUp(500, 200);
+    EXPECT_EQ(view.Zoom, 1000);
+    EXPECT_EQ(view.ScrollX, 1000 * ((500 + 249700) / 1000) - 300);
+
+    // A right drag of many 5-pixel moves never zooms.
+    view.Zoom = 60;
+    CentreOnMap(view);
+    ia.RightDown(300, 200, {});
+    for (int y = 195; y > 0; y -= 5) ia.MouseMove(mission, 300, y);
+    ia.RightUp(300, 0);
+    EXPECT_EQ(view.Zoom, 60);
+    // A 30-pixel move up zooms in by 3.
+    ia.RightDown(300, 200, {});
+    ia.MouseMove(mission, 300, 170);
+    ia.RightUp(300, 170);
+    EXPECT_EQ(view.Zoom, 63);
+}
+
+TEST_F(InteractionTest, RotationClampsPitchAndWrapsYaw) {
+    view.Angle = kAngle3D;
+    view.YawDegrees = 359;
+    ia.LeftDown(mission, 100, 100, {});
+    EXPECT_EQ(view.MouseMode, kMouseRotate);
+    ia.MouseMove(mission, 99, 40);  // dx = 1, dy = 60
+    EXPECT_EQ(view.YawDegrees, 0);
+    EXPECT_EQ(view.PitchDegrees, 90);
+    ia.MouseMove(mission, 99, 0);
+    EXPECT_EQ(view.PitchDegrees, 90);
+    ia.MouseMove(mission, 99, 200);
+    EXPECT_EQ(view.PitchDegrees, 0);
+    ia.LeftUp(mission, 99, 200, {});
+    EXPECT_EQ(view.MouseMode, kMouseNone);
+
+    // With Ctrl the left button pans in 3D; the right button zooms Zoom3D.
+    ia.LeftDown(mission, 100, 100, {.ctrl = true});
+    EXPECT_EQ(view.MouseMode, kMousePan);
+    ia.LeftUp(mission, 100, 100, {});
+    ia.RightDown(100, 100, {});
+    ia.MouseMove(mission, 100, 0);
+    EXPECT_EQ(view.Zoom3D, 200);
+    ia.MouseMove(mission, 100, -5000);
+    EXPECT_EQ(view.Zoom3D, 1000);
+    ia.RightUp(100, -5000);
+    EXPECT_EQ(view.MouseMode, kMouseNone);
+}
+
+TEST_F(InteractionTest, DoubleClickOpensPropertiesOnlyWithASelection) {
+    FlightGroup& a = AddFg(0, 0);
+    EXPECT_FALSE(ia.DoubleClick(mission).showFlightGroupProperties);
+    a.Selected = 1;
+    EXPECT_TRUE(ia.DoubleClick(mission).showFlightGroupProperties);
+}
+
+TEST(InteractionCommandsTest, SwitchesAreStoredAtOnceAndWaypointSwitchesExcludeEachOther) {
+    testing::FakeSettings settings;
+    settings.SetInt("3D View", "Grid", 0);
+    settings.SetInt("Settings", "Snap", 42);
+    ViewState view;
+    LoadMapSettings(view, settings);
+    EXPECT_FALSE(view.ShowGrid3D);
+    EXPECT_TRUE(view.ShowStalks);
+    EXPECT_EQ(view.SnapIndex, 0);  // out of range: no snap
+
+    InteractionEffects fx;
+    CommandState st;
+    // The 3D switches are disabled outside 3D, and then do nothing.
+    ASSERT_TRUE(MapCommandState(view, kCmdStalks, st));
+    EXPECT_FALSE(st.enabled);
+    RunMapCommand(view, settings, kCmdStalks, fx);
+    EXPECT_TRUE(view.ShowStalks);
+    RunMapCommand(view, settings, kCmdView3D, fx);
+    EXPECT_TRUE(fx.updateSlider);
+    RunMapCommand(view, settings, kCmdStalks, fx);
+    EXPECT_FALSE(view.ShowStalks);
+    EXPECT_EQ(settings.GetInt("3D View", "Stalks", 1), 0);
+    EXPECT_EQ(settings.GetInt("3D View", "Grid", 1), 0);
+
+    RunMapCommand(view, settings, kCmdShowPointNames, fx);
+    EXPECT_EQ(settings.GetInt("Settings", "ShowPointNames", 1), 0);
+    RunMapCommand(view, settings, kCmdAutoSelZoom, fx);
+    EXPECT_EQ(settings.GetInt("Settings", "AutoSelZoom", 1), 0);
+    EXPECT_FALSE(AutoSelZoom());
+    SetAutoSelZoom(true);
+
+    RunMapCommand(view, settings, kCmdShowWaypoints, fx);
+    EXPECT_TRUE(view.ShowWaypoints);
+    RunMapCommand(view, settings, kCmdShowSelectionWaypoints, fx);
+    EXPECT_TRUE(view.ShowSelectionWaypoints);
+    EXPECT_FALSE(view.ShowWaypoints);
+    RunMapCommand(view, settings, kCmdShowWaypoints, fx);
+    EXPECT_FALSE(view.ShowSelectionWaypoints);
+    // Neither waypoint switch is stored.
+    EXPECT_FALSE(settings.Has("Settings", "ShowWaypoints"));
+
+    // Exactly one angle is checked.
+    int checked = 0;
+    for (int id : {kCmdViewTop, kCmdViewFront, kCmdViewSide, kCmdView3D}) {
+        MapCommandState(view, id, st);
+        checked += st.checked;
+    }
+    EXPECT_EQ(checked, 1);
+    EXPECT_FALSE(MapCommandState(view, 57600, st));
+
+    SetSnapIndex(view, settings, 4);
+    EXPECT_EQ(settings.GetInt("Settings", "Snap", 0), 4);
+}
+
+TEST_F(InteractionTest, CentreOnSelectionCountsMarkedWaypointsOnlyWhenShown) {
+    FlightGroup& a = AddFg(1600, 0);  // 10 km right
+    SetPoint(a, 4, 3200, 0);          // WP1 at 20 km
+    a.Selected = 1;
+    a.PointSelected[4] = 1;
+    CentreOnSelection(view, mission);
+    EXPECT_EQ(view.ScrollX, 14700 + 600);
+    view.ShowWaypoints = true;
+    CentreOnSelection(view, mission);
+    EXPECT_EQ(view.ScrollX, 14700 + 900);
+    // Nothing selected: the origin.
+    a.Selected = 0;
+    CentreOnSelection(view, mission);
+    EXPECT_EQ(view.ScrollX, 14700);
+}
+
+}  // namespace
+}  // namespace vantorel
