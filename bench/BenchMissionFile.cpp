@@ -1,0 +1,63 @@
+// Reading and writing a maximal Balance of Power mission, next to copying the
+// same number of bytes, which is the floor any reader and writer pays.
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+
+#include "document/MissionReader.h"
+#include "document/MissionWriter.h"
+#include "support/MissionGenerator.h"
+
+using namespace vantorel;
+
+namespace {
+
+std::vector<uint8_t> MaximalMissionBytes() {
+    testing::MissionGenerator gen(1);
+    testing::MissionGenerator::Shape shape;
+    shape.flightGroups = 255;
+    shape.messages = 255;
+    shape.formatVersion = 14;
+    Mission m = gen.Make(shape);
+    for (auto& b : m.Briefings) {
+        for (auto& t : b.Tags) t = gen.Text(200);
+        for (auto& s : b.Strings) s = gen.Text(400);
+    }
+    m.Description = gen.FreeText(4096);
+    return WriteMission(m);
+}
+
+const std::vector<uint8_t>& Bytes() {
+    static const std::vector<uint8_t> bytes = MaximalMissionBytes();
+    return bytes;
+}
+
+void BM_ReadWriteMaximalMission(benchmark::State& state) {
+    const auto& bytes = Bytes();
+    for (auto _ : state) {
+        Mission m;
+        ReadResult r = ReadMission(bytes, m);
+        benchmark::DoNotOptimize(r.ok);
+        std::vector<uint8_t> out = WriteMission(m);
+        benchmark::DoNotOptimize(out.data());
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(bytes.size()) * 2);
+}
+BENCHMARK(BM_ReadWriteMaximalMission)->Unit(benchmark::kMicrosecond);
+
+// The floor: one copy in (read) and one copy out (write) of the same bytes.
+void BM_CopySameBytesTwice(benchmark::State& state) {
+    const auto& bytes = Bytes();
+    // Buffers made once, as a reader and writer of fixed blocks would hold them.
+    std::vector<uint8_t> in(bytes.size()), out(bytes.size());
+    for (auto _ : state) {
+        std::memcpy(in.data(), bytes.data(), bytes.size());
+        benchmark::ClobberMemory();
+        std::memcpy(out.data(), in.data(), in.size());
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(bytes.size()) * 2);
+}
+BENCHMARK(BM_CopySameBytesTwice)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

@@ -1,0 +1,22 @@
+// libFuzzer target: any bytes given to the reader are either refused with a
+// message or read into a mission that writes back to a file the reader
+// accepts again, unchanged.
+#include <cstdint>
+#include <cstdlib>
+
+#include "document/MissionReader.h"
+#include "document/MissionWriter.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    vantorel::Mission m;
+    vantorel::ReadResult r = vantorel::ReadMission({data, size}, m);
+    if (!r.ok) {
+        if (r.error.empty()) std::abort();
+        return 0;
+    }
+    std::vector<uint8_t> first = vantorel::WriteMission(m);
+    vantorel::Mission again;
+    if (!vantorel::ReadMission(first, again).ok) std::abort();
+    if (vantorel::WriteMission(again) != first) std::abort();
+    return 0;
+}
