@@ -1,0 +1,171 @@
+#include "document/WaveLinking.h"
+
+#include <fstream>
+#include <iterator>
+#include <string_view>
+#include <system_error>
+
+#include "document/PathText.h"
+#include "document/Win1252.h"
+
+namespace vantorel {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Paths are compared the way the game's file system does: without regard to
+// case, and with either separator.
+std::string ComparablePath(std::string_view text) {
+    std::string s(text);
+    for (char& c : s) {
+        if (c == '/') c = '\\';
+        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+    }
+    return s;
+}
+
+fs::path WaveRoot(const std::string& gameFolder) {
+    return PathFromUtf8(gameFolder) / "wave";
+}
+
+// A listing line names a file below the wave folder with '\' separators;
+// '/' is accepted as well.
+fs::path ResolveListingLine(const fs::path& root, std::string_view line) {
+    fs::path p = root;
+    size_t start = 0;
+    while (start <= line.size()) {
+        size_t end = line.find_first_of("\\/", start);
+        if (end == std::string_view::npos) end = line.size();
+        if (end > start) p /= PathFromUtf8(line.substr(start, end - start));
+        start = end + 1;
+    }
+    return p;
+}
+
+std::string ListingSeparators(std::string_view relative) {
+    std::string s(relative);
+    for (char& c : s)
+        if (c == '/') c = '\\';
+    return s;
+}
+
+bool SameContent(const fs::path& a, const fs::path& b) {
+    std::ifstream fa(a, std::ios::binary), fb(b, std::ios::binary);
+    if (!fa || !fb) return false;
+    return std::equal(std::istreambuf_iterator<char>(fa), std::istreambuf_iterator<char>(),
+                      std::istreambuf_iterator<char>(fb), std::istreambuf_iterator<char>());
+}
+
+}  // namespace
+
+void ReadWaveListing(Mission& mission, const fs::path& missionPath, Settings& settings,
+                     Prompter& prompter) {
+    const std::string gameFolder = settings.GetString("Paths", "XVT", "");
+    if (gameFolder.empty()) return;
+    const fs::path root = WaveRoot(gameFolder);
+    std::ifstream in(root / PathFromUtf8(TitleOfPath(Utf8FromPath(missionPath)) + ".lst"),
+                     std::ios::binary);
+    if (!in) return;
+
+    bool dummy = false;
+    for (auto& message : mission.Messages) {
+        std::string line;
+        if (!std::getline(in, line)) break;
+        if (!line.empty() && line.back() == '\r') line.pop_back();  // written with CR LF
+        if (line.empty()) continue;
+        line = Win1252ToUtf8(line);
+        message->WaveFile = Utf8FromPath(ResolveListingLine(root, line));
+        if (ComparablePath(line) == "train\\dummy.wav") dummy = true;
+    }
+    if (dummy) prompter.Information(kDummyWaveWarningText);
+}
+
+void WriteWaveListing(Mission& mission, const fs::path& missionPath, Settings& settings,
+                      Prompter& prompter) {
+    if (settings.GetInt("Settings", "WaveLinking", 0) != 1) return;
+    bool anyLinked = false;
+    for (const auto& m : mission.Messages) anyLinked = anyLinked || !m->WaveFile.empty();
+    if (!anyLinked) return;
+
+    const std::string gameFolder = settings.GetString("Paths", "XVT", "");
+    if (gameFolder.empty()) {
+        prompter.Warning(kNoGameFolderForWavesText);
+        return;
+    }
+    const fs::path root = WaveRoot(gameFolder);
+    const std::string title = TitleOfPath(Utf8FromPath(missionPath));
+    const fs::path listing = root / PathFromUtf8(title + ".lst");
+
+    // The listing is written beside the old one and swapped in at the end, so
+    // a failure part way keeps the listing the game had.
+    fs::path temporary = listing;
+    temporary += ".new";
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    if (!out) {
+        prompter.Error(kCannotCreateListingText);
+        return;
+    }
+
+    std::string rootText = ComparablePath(Utf8FromPath(root));
+    if (rootText.back() != '\\') rootText += '\\';
+
+    auto claimedByAnother = [&](size_t self, const std::string& target) {
+        for (size_t j = 0; j < mission.Messages.size(); ++j)
+            if (j != self && ComparablePath(mission.Messages[j]->WaveFile) == target) return true;
+        return false;
+    };
+
+    for (size_t i = 0; i < mission.Messages.size(); ++i) {
+        RadioMessage& message = *mission.Messages[i];
+        std::string line;
+        const std::string wave = message.WaveFile;
+        if (!wave.empty()) {
+            const std::string comparable = ComparablePath(wave);
+            if (comparable.compare(0, rootText.size(), rootText) == 0) {
+                line = ListingSeparators(std::string_view(wave).substr(rootText.size()));
+            } else {
+                const std::string waveTitle = TitleOfPath(wave);
+                const fs::path folder = root / PathFromUtf8(title);
+                std::error_code ec;
+                fs::create_directory(folder, ec);
+
+                // Two different sounds of the same name must not end up in one
+                // file: the second gets a numbered name instead of replacing
+                // the sound another message already plays.
+                std::string name = waveTitle + ".wav";
+                fs::path target = folder / PathFromUtf8(name);
+                for (int n = 2; claimedByAnother(i, ComparablePath(Utf8FromPath(target))) &&
+                                !SameContent(PathFromUtf8(wave), target);
+                     ++n) {
+                    name = waveTitle + "_" + std::to_string(n) + ".wav";
+                    target = folder / PathFromUtf8(name);
+                }
+
+                const std::string targetText = Utf8FromPath(target);
+                bool ok = true;
+                if (comparable != ComparablePath(targetText)) {
+                    ok = fs::copy_file(PathFromUtf8(wave), target,
+                                       fs::copy_options::overwrite_existing, ec) &&
+                         !ec;
+                    if (ok) message.WaveFile = targetText;
+                }
+                if (ok) {
+                    line = title + "\\" + name;
+                } else {
+                    prompter.Error("Couldn't copy " + wave + " to " + name);
+                }
+            }
+        }
+        out << Utf8ToWin1252(line) << "\r\n";
+    }
+
+    out.close();
+    std::error_code ec;
+    if (!out || (fs::rename(temporary, listing, ec), ec)) {
+        fs::remove(temporary, ec);
+        prompter.Error(kCannotCreateListingText);
+    }
+}
+
+}  // namespace vantorel

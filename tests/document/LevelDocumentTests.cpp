@@ -1,0 +1,214 @@
+#include <gtest/gtest.h>
+
+#include "document/LevelDocument.h"
+#include "support/FakePrompter.h"
+#include "support/FakeSettings.h"
+#include "support/RecordingPropertyBar.h"
+
+namespace vantorel {
+namespace {
+
+using testing::FakePrompter;
+using testing::FakeSettings;
+using testing::RecordingPropertyBar;
+using Strings = std::vector<std::string>;
+
+class LevelDocumentTest : public ::testing::Test {
+protected:
+    FakeSettings settings;
+    FakePrompter prompter;
+    RecordingPropertyBar bar;
+    LevelDocument doc{settings, prompter, &bar};
+
+    // An empty mission with n default flight groups named "A", "B", ...
+    void MakeFlightGroups(int n) {
+        settings.SetInt("Settings", "InitialFG", 0);
+        doc.OnNewDocument();
+        for (int i = 0; i < n; ++i)
+            doc.AddFlightGroup()->File.SetName(std::string(1, char('A' + i)));
+        doc.SetModified(false);
+    }
+    std::string Names() const {
+        std::string s;
+        for (const auto& fg : doc.GetMission().FlightGroups) s += fg->File.Name();
+        return s;
+    }
+};
+
+TEST_F(LevelDocumentTest, NewMissionTakesItsDefaultsFromTheSettings) {
+    doc.OnNewDocument();
+    const Mission& m = doc.GetMission();
+    EXPECT_EQ(m.Header.FormatVersion(), 14);
+    EXPECT_EQ(m.Header.MissionType(), 2);
+    EXPECT_EQ(m.Header.U8(0x08), 1);
+    EXPECT_EQ(m.Header.U8(0x0B), 1);
+    EXPECT_EQ(m.Header.U8(0x65), 1);
+    EXPECT_EQ(m.Teams[0].Name(), "Imperial");
+    EXPECT_EQ(m.Teams[1].Name(), "Rebel");
+    EXPECT_EQ(m.Teams[2].Name(), "Team 3");
+    EXPECT_EQ(m.Teams[9].Name(), "Team 10");
+    EXPECT_EQ(m.Teams[5].U16(0), 1);
+    EXPECT_EQ(m.GlobalGoals[9].U16(0), 3);
+    EXPECT_EQ(m.Description, "New Mission");
+    EXPECT_FALSE(doc.IsModified());
+
+    // The one initial flight group: a selected player TIE Interceptor at S1.
+    ASSERT_EQ(doc.CountFlightGroups(), 1);
+    const FlightGroup& fg = *m.FlightGroups[0];
+    EXPECT_EQ(fg.File.Name(), "New");
+    EXPECT_EQ(fg.File.CraftType(), 6);
+    EXPECT_EQ(fg.File.PlayerNumber(), 1);
+    EXPECT_EQ(fg.File.Iff(), 1);
+    EXPECT_EQ(fg.File.WaypointEnabled(0), 1);
+    EXPECT_EQ(fg.Selected, 1u);
+    EXPECT_EQ(fg.PointSelected[0], 1u);
+    EXPECT_EQ(fg.PointSelected[1], 0u);
+
+    settings.SetInt("Paths", "GotBOP", 0);
+    settings.SetInt("Settings", "InitialMission", 4);
+    settings.SetInt("Settings", "InitialFG", 0);
+    doc.AddFlightGroup();  // anything left over must go
+    doc.OnNewDocument();
+    EXPECT_EQ(doc.GetHeader().FormatVersion(), 12);
+    EXPECT_EQ(doc.GetHeader().MissionType(), 4);
+    EXPECT_EQ(doc.CountFlightGroups(), 0);
+    EXPECT_FALSE(doc.IsModified());
+
+    settings.SetInt("Settings", "InitialFG", 1);
+    doc.SetSuppressInitialFlightGroup(true);
+    doc.OnNewDocument();
+    EXPECT_EQ(doc.CountFlightGroups(), 0);
+    EXPECT_TRUE(prompter.shown.empty());
+}
+
+TEST_F(LevelDocumentTest, AddedFlightGroupHasTheDefaultsOfANewOne) {
+    MakeFlightGroups(0);
+    FlightGroup* fg = doc.AddFlightGroup();
+    ASSERT_NE(fg, nullptr);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(fg->File.NumberOfCraft(), 1);
+    EXPECT_EQ(fg->File.SpecialCargoCraft(), 1);
+    EXPECT_EQ(fg->File.FormationSpacing(), 5);
+    EXPECT_EQ(fg->File.Orientation(), 64);
+    for (int o = 0; o < 4; ++o) {
+        ConstOrder order = std::as_const(fg->File).Orders(o);
+        EXPECT_EQ(order.Throttle(), 10);
+        EXPECT_EQ(order.Parameter1(), 1);
+        EXPECT_EQ(order.Parameter2(), 1);
+        EXPECT_EQ(order.Target12AndOr(), 1);
+        EXPECT_EQ(order.Target34AndOr(), 1);
+        EXPECT_EQ(order.Command(), 0);
+    }
+    for (int g = 0; g < 8; ++g) EXPECT_EQ(std::as_const(fg->File).Goals(g).Condition(), 10);
+    EXPECT_EQ(fg->Selected, 0u);
+    EXPECT_EQ(fg->File.WaypointEnabled(0), 0);
+}
+
+TEST_F(LevelDocumentTest, TheGameLimitOf255FlightGroupsIsRefused) {
+    MakeFlightGroups(254);
+    EXPECT_NE(doc.AddFlightGroup(), nullptr);
+    EXPECT_TRUE(prompter.shown.empty());
+    doc.SetModified(false);
+
+    EXPECT_EQ(doc.AddFlightGroup(), nullptr);
+    EXPECT_EQ(doc.CountFlightGroups(), 255);
+    EXPECT_FALSE(doc.IsModified());
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].text,
+              "X-Wing vs. Tie Fighter can only support up to 255 flight groups");
+    EXPECT_EQ(prompter.shown[0].icon, PromptIcon::Warning);
+}
+
+TEST_F(LevelDocumentTest, DeletingSecondOfFourShiftsLaterReferences) {
+    settings.SetInt("Settings", "ConfirmDelete", 0);
+    MakeFlightGroups(4);
+    auto& list = doc.GetMission().FlightGroups;
+    // The first flight group arrives when the third one (index 2) has arrived.
+    list[0]->File.SetArrivalTrigger(0, Trigger{1, 1, 2, 0});
+    list[1]->Selected = 1;
+
+    EXPECT_EQ(doc.DeleteSelectedFlightGroups(), 1);
+    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_EQ(Names(), "ACD");
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(bar.calls, (Strings{"ApplyAll", "RefreshAll", "UpdateViews"}));
+    // Indices are not renumbered: index 2 is now the former fourth.
+    const Trigger t = list[0]->File.ArrivalTrigger(0);
+    EXPECT_EQ(t.Variable, 2);
+    EXPECT_EQ(list[size_t(t.Variable)]->File.Name(), "D");
+}
+
+TEST_F(LevelDocumentTest, DeleteAsksFirstListingEverySelectedFlightGroup) {
+    MakeFlightGroups(4);
+    auto& list = doc.GetMission().FlightGroups;
+    list[0]->File.SetCraftType(1);
+    list[0]->File.SetNumberOfCraft(2);
+    list[0]->File.SetName("Red");
+    list[0]->Selected = 1;
+    list[2]->File.SetCraftType(1);
+    list[2]->File.SetName("Gold");
+    list[2]->Selected = 1;
+    list[3]->File.SetCraftType(200);  // a type the game does not know
+    list[3]->File.SetName("Odd");
+    list[3]->Selected = 1;
+    const std::string question =
+        "Are you sure you want to delete these flightgroups?\n"
+        "2 X-wings Red\n1 X-wing Gold\n1 (unknown ship) Odd\n";
+
+    prompter.answers = {PromptAnswer::No};
+    EXPECT_EQ(doc.DeleteSelectedFlightGroups(), 0);
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].text, question);
+    EXPECT_EQ(prompter.shown[0].icon, PromptIcon::Question);
+    EXPECT_EQ(prompter.shown[0].buttons, PromptButtons::YesNo);
+    EXPECT_EQ(doc.CountFlightGroups(), 4);
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(bar.calls, Strings{"ApplyAll"});
+
+    prompter.answers = {PromptAnswer::Yes};
+    EXPECT_EQ(doc.DeleteSelectedFlightGroups(), 3);
+    EXPECT_EQ(prompter.shown.back().text, question);
+    EXPECT_EQ(Names(), "B");
+
+    // Nothing selected: nothing to ask about and nothing changes.
+    prompter.shown.clear();
+    doc.SetModified(false);
+    EXPECT_EQ(doc.DeleteSelectedFlightGroups(), 0);
+    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(LevelDocumentTest, RadioMessagesAreAddedPastTheLimitWithAWarningAndDeletedByPosition) {
+    MakeFlightGroups(0);
+    for (int i = 0; i < 255; ++i) ASSERT_EQ(doc.AddRadioMessage(), i);
+    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_EQ(doc.AddRadioMessage(), 255);
+    EXPECT_EQ(doc.GetMission().CountMessages(), 256);
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].text,
+              "X-Wing vs. Tie Fighter can only support up to 255 radio messages");
+    EXPECT_EQ(prompter.shown[0].icon, PromptIcon::Warning);
+    EXPECT_TRUE(doc.IsModified());
+
+    MakeFlightGroups(0);
+    for (int i = 0; i < 3; ++i) {
+        doc.AddRadioMessage();
+        doc.GetMission().Messages.back()->File.SetText("m" + std::to_string(i));
+    }
+    doc.SetModified(false);
+    bar.calls.clear();
+    doc.DeleteRadioMessage(3);
+    doc.DeleteRadioMessage(-1);
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_TRUE(bar.calls.empty());
+
+    doc.DeleteRadioMessage(0);
+    ASSERT_EQ(doc.GetMission().CountMessages(), 2);
+    EXPECT_EQ(doc.GetMission().Messages[0]->File.Text(), "m1");
+    EXPECT_EQ(doc.GetMission().Messages[1]->File.Text(), "m2");
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(bar.calls, Strings{"RefreshAll"});
+}
+
+}  // namespace
+}  // namespace vantorel

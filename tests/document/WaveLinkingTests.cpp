@@ -1,0 +1,200 @@
+#include <gtest/gtest.h>
+
+#include "document/MissionFolders.h"
+#include "document/PathText.h"
+#include "document/WaveLinking.h"
+#include "support/FakePrompter.h"
+#include "support/FakeSettings.h"
+#include "support/TempDir.h"
+
+namespace vantorel {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::FakePrompter;
+using testing::FakeSettings;
+using testing::TempDir;
+
+class WaveLinkingTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        settings.SetString("Paths", "XVT", Utf8FromPath(tmp / "game"));
+        settings.SetInt("Settings", "WaveLinking", 1);
+        fs::create_directories(tmp / "game" / "wave");
+    }
+    void AddMessages(int n) {
+        for (int i = 0; i < n; ++i) mission.AppendMessage();
+    }
+    std::string& Wave(int i) { return mission.Messages[size_t(i)]->WaveFile; }
+    std::string Listing(const std::string& title) {
+        return TempDir::Read(tmp / "game" / "wave" / (title + ".lst"));
+    }
+
+    TempDir tmp;
+    FakeSettings settings;
+    FakePrompter prompter;
+    Mission mission;
+    fs::path missionPath = tmp / "missions" / "m1.tie";
+};
+
+TEST(TitleOfPathTest, TakesTheNameWithoutFolderOrExtensionWithEitherSeparator) {
+    EXPECT_EQ(TitleOfPath("C:\\Games\\XvT\\Melee\\m1.tie"), "m1");
+    EXPECT_EQ(TitleOfPath("/home/pilot/missions/m1.tie"), "m1");
+    EXPECT_EQ(TitleOfPath("m1.tie"), "m1");
+    EXPECT_EQ(TitleOfPath("hello"), "hello");
+    EXPECT_EQ(TitleOfPath("a.b.wav"), "a.b");
+    // A dot in a folder name is not an extension.
+    EXPECT_EQ(TitleOfPath("C:\\my.sounds\\hello"), "hello");
+    EXPECT_EQ(TitleOfPath("/my.sounds/hello"), "hello");
+}
+
+TEST_F(WaveLinkingTest, OpeningLinksMessagesToTheListedFiles) {
+    AddMessages(4);
+    tmp.Write("game/wave/m1.lst", "m1\\one.wav\r\n\r\nsub/three.wav\r\n");
+    ReadWaveListing(mission, missionPath, settings, prompter);
+    EXPECT_EQ(Wave(0), Utf8FromPath(tmp / "game" / "wave" / "m1" / "one.wav"));
+    EXPECT_EQ(Wave(1), "");
+    EXPECT_EQ(Wave(2), Utf8FromPath(tmp / "game" / "wave" / "sub" / "three.wav"));
+    EXPECT_EQ(Wave(3), "");  // the listing is shorter than the message list
+    EXPECT_TRUE(prompter.shown.empty());
+
+    // Reading does not depend on the wave linking switch, only on the game folder.
+    Mission other;
+    other.AppendMessage();
+    settings.SetInt("Settings", "WaveLinking", 0);
+    ReadWaveListing(other, missionPath, settings, prompter);
+    EXPECT_NE(other.Messages[0]->WaveFile, "");
+    settings.SetString("Paths", "XVT", "");
+    other.Messages[0]->WaveFile.clear();
+    ReadWaveListing(other, missionPath, settings, prompter);
+    EXPECT_EQ(other.Messages[0]->WaveFile, "");
+
+    // No listing at all is no error.
+    settings.SetString("Paths", "XVT", Utf8FromPath(tmp / "game"));
+    ReadWaveListing(other, tmp / "nolisting.tie", settings, prompter);
+    EXPECT_TRUE(prompter.shown.empty());
+}
+
+TEST_F(WaveLinkingTest, TheTrainingPlaceholderSoundIsWarnedAboutOnce) {
+    AddMessages(3);
+    tmp.Write("game/wave/m1.lst", "TRAIN\\Dummy.WAV\ntrain\\dummy.wav\ntrain\\real.wav\n");
+    ReadWaveListing(mission, missionPath, settings, prompter);
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].icon, PromptIcon::Information);
+    EXPECT_EQ(prompter.shown[0].text,
+              "Warning: train\\dummy.wav during load - some samples may be out of place\n\n"
+              "Many of the X-Wing vs. TIE Fighter training missions use a 'dummy' wave file in "
+              "place of some messages. The exact effect of this is not entirely known, and some "
+              "messages appear to be put out of place if it is included. It is not recommended "
+              "that this file is saved over the top of the existing one - disable wave linking "
+              "before saving this file.");
+    EXPECT_EQ(Wave(0), Utf8FromPath(tmp / "game" / "wave" / "TRAIN" / "Dummy.WAV"));
+}
+
+TEST_F(WaveLinkingTest, SavingListsFilesInTheWaveFolderAndCopiesTheOthers) {
+    AddMessages(3);
+    const fs::path inside = tmp.Write("game/wave/train/t1.wav", "inside");
+    const fs::path outside = tmp.Write("sounds/hello", "hello sound");
+    Wave(0) = Utf8FromPath(inside);
+    Wave(2) = Utf8FromPath(outside);
+
+    WriteWaveListing(mission, missionPath, settings, prompter);
+    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_EQ(Listing("m1"), "train\\t1.wav\r\n\r\nm1\\hello.wav\r\n");
+    const fs::path copy = tmp / "game" / "wave" / "m1" / "hello.wav";
+    EXPECT_EQ(TempDir::Read(copy), "hello sound");
+    EXPECT_EQ(Wave(0), Utf8FromPath(inside));  // already in place: not copied
+    EXPECT_EQ(Wave(2), Utf8FromPath(copy));    // now linked to the copy
+    EXPECT_FALSE(fs::exists(tmp / "game" / "wave" / "m1" / "t1.wav"));
+
+    // Saved again, the copy is where it belongs and the listing is the same.
+    WriteWaveListing(mission, missionPath, settings, prompter);
+    EXPECT_EQ(Listing("m1"), "train\\t1.wav\r\n\r\nm1\\hello.wav\r\n");
+}
+
+TEST_F(WaveLinkingTest, TwoDifferentSoundsOfOneNameKeepTheirOwnCopies) {
+    AddMessages(3);
+    Wave(0) = Utf8FromPath(tmp.Write("a/hello.wav", "first"));
+    Wave(1) = Utf8FromPath(tmp.Write("b/hello.wav", "second"));
+    Wave(2) = Wave(0);  // the same sound twice shares one copy
+    WriteWaveListing(mission, missionPath, settings, prompter);
+    EXPECT_EQ(Listing("m1"), "m1\\hello.wav\r\nm1\\hello_2.wav\r\nm1\\hello.wav\r\n");
+    EXPECT_EQ(TempDir::Read(tmp / "game" / "wave" / "m1" / "hello.wav"), "first");
+    EXPECT_EQ(TempDir::Read(tmp / "game" / "wave" / "m1" / "hello_2.wav"), "second");
+}
+
+TEST_F(WaveLinkingTest, AFailedCopyLeavesAnEmptyLineAndGoesOn) {
+    AddMessages(2);
+    Wave(0) = Utf8FromPath(tmp / "sounds" / "missing.wav");
+    Wave(1) = Utf8FromPath(tmp.Write("sounds/ok.wav", "ok"));
+    WriteWaveListing(mission, missionPath, settings, prompter);
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].text, "Couldn't copy " + Wave(0) + " to missing.wav");
+    EXPECT_EQ(prompter.shown[0].icon, PromptIcon::Error);
+    EXPECT_EQ(Listing("m1"), "\r\nm1\\ok.wav\r\n");
+    EXPECT_EQ(Wave(0), Utf8FromPath(tmp / "sounds" / "missing.wav"));
+}
+
+TEST_F(WaveLinkingTest, SavingIsRefusedWithoutAGameFolderOrAWritableWaveFolder) {
+    AddMessages(1);
+    // Nothing linked, or linking switched off: no listing at all.
+    WriteWaveListing(mission, missionPath, settings, prompter);
+    Wave(0) = Utf8FromPath(tmp.Write("sounds/hello.wav", "x"));
+    settings.SetInt("Settings", "WaveLinking", 0);
+    WriteWaveListing(mission, missionPath, settings, prompter);
+    EXPECT_FALSE(fs::exists(tmp / "game" / "wave" / "m1.lst"));
+    EXPECT_TRUE(prompter.shown.empty());
+
+    settings.SetInt("Settings", "WaveLinking", 1);
+    settings.SetString("Paths", "XVT", "");
+    WriteWaveListing(mission, missionPath, settings, prompter);
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].text,
+              "It is not possible to save wave file messages without an XvT path configured");
+    EXPECT_EQ(prompter.shown[0].icon, PromptIcon::Warning);
+
+    // A game folder whose "wave" is a plain file: the listing cannot be made
+    // (this holds even for a user who may write anywhere).
+    prompter.shown.clear();
+    tmp.Write("broken/wave", "not a folder");
+    settings.SetString("Paths", "XVT", Utf8FromPath(tmp / "broken"));
+    WriteWaveListing(mission, missionPath, settings, prompter);
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].text, "Cannot create wave listing file");
+    EXPECT_EQ(prompter.shown[0].icon, PromptIcon::Error);
+    EXPECT_EQ(Wave(0), Utf8FromPath(tmp / "sounds" / "hello.wav"));
+}
+
+TEST_F(WaveLinkingTest, AListingThatCannotBeReplacedKeepsTheOldOne) {
+    AddMessages(1);
+    tmp.Write("game/wave/m1.lst", "old\\line.wav\r\n");
+    // A folder in the way of the replacement listing.
+    fs::create_directories(tmp / "game" / "wave" / "m1.lst.new" / "x");
+    Wave(0) = Utf8FromPath(tmp.Write("sounds/hello.wav", "x"));
+    WriteWaveListing(mission, missionPath, settings, prompter);
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].text, "Cannot create wave listing file");
+    EXPECT_EQ(Listing("m1"), "old\\line.wav\r\n");
+}
+
+TEST(MissionFoldersTest, ANewMissionIsSavedInTheFolderOfItsType) {
+    FakeSettings settings;
+    settings.SetString("Paths", "XVT", "/games/xvt");
+    const fs::path bop = fs::path("/games/xvt") / "BalanceOfPower";
+    EXPECT_EQ(SaveFolderForNewMission(settings, 0), bop / "Train");
+    EXPECT_EQ(SaveFolderForNewMission(settings, 3), bop / "Train");
+    EXPECT_EQ(SaveFolderForNewMission(settings, 2), bop / "Melee");
+    EXPECT_EQ(SaveFolderForNewMission(settings, 4), bop / "Combat");
+    EXPECT_EQ(SaveFolderForNewMission(settings, 1), bop);
+    settings.SetInt("Paths", "GotBOP", 0);
+    EXPECT_EQ(SaveFolderForNewMission(settings, 1), fs::path("/games/xvt"));
+    EXPECT_EQ(SaveFolderForNewMission(settings, 2), fs::path("/games/xvt") / "Melee");
+    settings.SetInt("Settings", "SaveToFolder", 0);
+    EXPECT_EQ(SaveFolderForNewMission(settings, 2), std::nullopt);
+    settings.SetInt("Settings", "SaveToFolder", 1);
+    settings.SetString("Paths", "XVT", "");
+    EXPECT_EQ(SaveFolderForNewMission(settings, 2), std::nullopt);
+}
+
+}  // namespace
+}  // namespace vantorel
