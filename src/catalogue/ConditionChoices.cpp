@@ -9,10 +9,7 @@
 namespace vantorel {
 
 std::vector<std::string> ByteChoices(WordList words) {
-    std::vector<std::string> entries;
-    entries.reserve(kByteChoiceCount);
-    for (int i = 0; i < kByteChoiceCount; ++i) entries.push_back(ListWord(words, i));
-    return entries;
+    return ListWords(words, kByteChoiceCount);
 }
 
 std::vector<std::string> AmountChoices() {

@@ -110,6 +110,12 @@ constexpr std::array<CraftTypeInfo, CraftTypeCount> kCraftTypes = {{
     {-1, "?", "(unknown class)", "(unknown class)", 0},
 }};
 
+constexpr std::array<const char*, CraftTypeCount> kCraftTypeNames = [] {
+    std::array<const char*, CraftTypeCount> names{};
+    for (std::size_t i = 0; i < kCraftTypes.size(); ++i) names[i] = kCraftTypes[i].singularName;
+    return names;
+}();
+
 constexpr const char* kUnknownShip = "(unknown ship)";
 
 }  // namespace
@@ -117,6 +123,10 @@ constexpr const char* kUnknownShip = "(unknown ship)";
 const CraftTypeInfo* GetCraftTypeInfo(int type) {
     if (type < 0 || type >= CraftTypeCount) return nullptr;
     return &kCraftTypes[static_cast<std::size_t>(type)];
+}
+
+WordList CraftTypeNames() {
+    return kCraftTypeNames;
 }
 
 std::string CraftNameForCount(int type, int count) {

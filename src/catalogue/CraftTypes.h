@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "catalogue/WordList.h"
+
 namespace vantorel {
 
 class FlightGroupRecord;
@@ -22,6 +24,9 @@ inline constexpr int CraftTypeCount = 96;
 // The row for 0 <= type < CraftTypeCount; nullptr for any other number, which
 // the game does not know (such types are still loaded and saved unchanged).
 const CraftTypeInfo* GetCraftTypeInfo(int type);
+
+// The 96 singular names in order, the entries of every craft type list.
+WordList CraftTypeNames();
 
 // Singular name when count is exactly 1, else the plural; "(unknown ship)"
 // for a type outside the table.

@@ -159,6 +159,11 @@ std::string NavPointShortName(int index) {
     return kNavPointShortNames[static_cast<std::size_t>(index)];
 }
 
+std::vector<std::string> StatusChoices(int craftType) {
+    return ListWords(craftType == kPlanetCraftType ? PlanetBackdrops() : CraftStatuses(),
+                     kStatusListPositions);
+}
+
 std::span<const CmdRole> CmdRoles() {
     return kCmdRoles;
 }

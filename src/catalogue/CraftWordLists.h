@@ -2,6 +2,7 @@
 
 #include <span>
 #include <string>
+#include <vector>
 
 #include "catalogue/WordList.h"
 
@@ -22,6 +23,11 @@ std::string NavPointShortName(int index);
 // Status and backdrop lists show this many positions so that any stored value
 // up to it can be chosen and is named.
 inline constexpr int kStatusListPositions = 51;
+
+// The entries of the first status list of a flight group: the planet
+// backdrops for a planet (craft type 87), the craft statuses otherwise.
+std::vector<std::string> StatusChoices(int craftType);
+inline constexpr int kPlanetCraftType = 87;
 
 // A role of the combat multiview descriptions: a three-letter code and its name.
 struct CmdRole {

@@ -3,6 +3,8 @@
 #include <array>
 #include <vector>
 
+#include "catalogue/ConditionWordLists.h"
+#include "catalogue/CraftTypes.h"
 #include "catalogue/ThemeSlots.h"
 
 namespace vantorel {
@@ -259,6 +261,19 @@ std::string NameListEntry(int team, int index, int kind) {
         default:
             return kPlanetNames[i];
     }
+}
+
+std::vector<std::string> OfferedNames(int team, int craftType) {
+    int kind = kNameListGeneral;
+    if (team == kMixed || craftType == kMixed)
+        team = 0;
+    else
+        kind = NamingClassOf(craftType);
+    std::vector<std::string> names;
+    const int count = NameListCount(team, kind);
+    names.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) names.push_back(NameListEntry(team, i, kind));
+    return names;
 }
 
 }  // namespace vantorel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "catalogue/WordList.h"
 
@@ -27,5 +28,10 @@ int NameListCount(int team, int kind);
 
 // The name at index, or the empty string outside NameListCount.
 std::string NameListEntry(int team, int index, int kind);
+
+// The names offered for a new flight group of a team and craft type. When
+// either is mixed (-1, several flight groups differ) the general list is
+// offered.
+std::vector<std::string> OfferedNames(int team, int craftType);
 
 }  // namespace vantorel

@@ -2,6 +2,7 @@
 
 #include <span>
 #include <string>
+#include <vector>
 
 namespace vantorel {
 
@@ -11,5 +12,9 @@ using WordList = std::span<const char* const>;
 // The word at index, or "(unknown: %d)" for any value the list does not
 // hold, so that coded values the editor does not know stay visible.
 std::string ListWord(WordList list, int index);
+
+// ListWord of positions 0 .. count-1, for lists that offer a fixed number of
+// positions whatever the length of their word list.
+std::vector<std::string> ListWords(WordList list, int count);
 
 }  // namespace vantorel

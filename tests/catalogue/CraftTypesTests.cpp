@@ -55,6 +55,13 @@ TEST(CraftTypes, RowsAcrossTheTableKeepTheGamesWording) {
     }
 }
 
+TEST(CraftTypes, TypeListShowsSingularNamesByNumber) {
+    ASSERT_EQ(CraftTypeNames().size(), 96u);
+    EXPECT_STREQ(CraftTypeNames()[0], "(none)");
+    EXPECT_STREQ(CraftTypeNames()[53], "Imperial Star Dest");
+    EXPECT_STREQ(CraftTypeNames()[95], "(unknown class)");
+}
+
 TEST(CraftTypes, NameForCountIsSingularOnlyForExactlyOne) {
     EXPECT_EQ(CraftNameForCount(1, 1), "X-wing");
     EXPECT_EQ(CraftNameForCount(1, 0), "X-wings");

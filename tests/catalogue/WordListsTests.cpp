@@ -58,6 +58,18 @@ TEST(WordLists, BackdropListShowsFiftyOnePositions) {
         EXPECT_EQ(ListWord(PlanetBackdrops(), i), "(unknown: " + std::to_string(i) + ")");
 }
 
+TEST(WordLists, FirstStatusListOfAPlanetShowsBackdrops) {
+    const auto statuses = StatusChoices(5);
+    ASSERT_EQ(statuses.size(), 51u);
+    EXPECT_EQ(statuses[12], "(200% sheilds)");
+    EXPECT_EQ(statuses[50], "(unknown: 50)");
+    const auto backdrops = StatusChoices(87);
+    ASSERT_EQ(backdrops.size(), 51u);
+    EXPECT_EQ(backdrops[16], "Dual red suns");
+    EXPECT_EQ(backdrops[17], "(unknown: 17)");
+    EXPECT_EQ(StatusChoices(-1)[0], "Normal");
+}
+
 TEST(WordLists, NavigationPointsAndFormations) {
     EXPECT_EQ(NavPointShortName(0), "S1");
     EXPECT_EQ(NavPointShortName(11), "WP8");
@@ -140,6 +152,22 @@ TEST(NameLists, ThemeKindsFollowTheTeamsSlot) {
     EXPECT_EQ(NameListEntry(2, 1, 2), "");
     EXPECT_EQ(NameListCount(3, 1), static_cast<int>(ThemeSlots()[3].FirstNames.size()));
     ThemeSlots()[2] = saved;
+}
+
+TEST(NameLists, OfferedNamesFollowTheNamingClassUnlessMixed) {
+    ThemeSlot saved = ThemeSlots()[1];
+    ThemeSlots()[1].FirstNames = {"Alpha", "Beta"};
+    ThemeSlots()[1].SecondNames = {"Relentless"};
+    EXPECT_EQ(OfferedNames(1, 1), (std::vector<std::string>{"Alpha", "Beta"}));  // X-wing
+    EXPECT_EQ(OfferedNames(1, 53), (std::vector<std::string>{"Relentless"}));    // ISD
+    EXPECT_EQ(OfferedNames(1, 87).size(), 184u);                                 // planet
+    EXPECT_EQ(OfferedNames(1, 26).size(), 89u);                                  // container
+    EXPECT_TRUE(OfferedNames(1, 9).empty());                                     // class 0
+    EXPECT_EQ(OfferedNames(1, 200).size(), 89u);  // unknown types use the general list
+    EXPECT_EQ(OfferedNames(-1, 1).size(), 89u);
+    EXPECT_EQ(OfferedNames(1, -1).size(), 89u);
+    EXPECT_TRUE(OfferedNames(9, 26).empty());  // only eight teams have names to offer
+    ThemeSlots()[1] = saved;
 }
 
 TEST(DisplayColours, IffAndMessageColoursWithTheirFallback) {
