@@ -1,0 +1,199 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "catalogue/NameLists.h"
+#include "catalogue/TeamThemes.h"
+#include "support/FakePrompter.h"
+#include "support/FakeSettings.h"
+
+namespace vantorel {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ThemesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() /
+              ("vantorel-themes-" +
+               std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        for (auto& slot : ThemeSlots()) slot = ThemeSlot{};
+    }
+    void TearDown() override {
+        for (auto& slot : ThemeSlots()) slot = ThemeSlot{};
+        fs::remove_all(dir);
+    }
+
+    std::string Write(const std::string& name, const std::string& bytes) {
+        fs::path p = dir / name;
+        std::ofstream(p, std::ios::binary) << bytes;
+        return p.string();
+    }
+
+    // Points every team at a file that does not exist, then team t at path.
+    // Loading saves the slots' paths first, so the slots are set as well.
+    void UseOnly(int t, const std::string& path) {
+        for (int i = 0; i < kThemeSlotCount; ++i) {
+            const std::string p = i == t ? path : (dir / "absent.xth").string();
+            settings.SetString("Themes", "Team" + std::to_string(i), p);
+            SetThemePath(i, p);
+        }
+    }
+
+    fs::path dir;
+    testing::FakeSettings settings;
+    testing::FakePrompter prompter;
+};
+
+TEST_F(ThemesTest, DefaultsAreTheBareNamesAndSaveWritesThePathsInUse) {
+    LoadThemes(settings, prompter);
+    EXPECT_EQ(ThemePath(0), "imperial.xth");
+    EXPECT_EQ(ThemePath(1), "rebel.xth");
+    for (int t = 2; t < 8; ++t) EXPECT_EQ(ThemePath(t), "default.xth") << t;
+    EXPECT_TRUE(settings.values.empty());  // nothing was in use before the load
+
+    SetThemePath(3, "C:\\Themes\\pirates.xth");
+    SaveThemeSettings(settings);
+    EXPECT_EQ(settings.values.size(), 8u);
+    EXPECT_EQ(settings.GetString("Themes", "Team0", ""), "imperial.xth");
+    EXPECT_EQ(settings.GetString("Themes", "Team3", ""), "C:\\Themes\\pirates.xth");
+    EXPECT_EQ(settings.GetString("Themes", "Team7", ""), "default.xth");
+}
+
+TEST_F(ThemesTest, ReadsNameAndBothListsDroppingCarriageReturns) {
+    UseOnly(2, Write("t.xth",
+                     "Pirates\r\n2\r\nHook\r\nPlank\r\n  +1 and more\r\nBarnacle\r\nignored\r\n"));
+    LoadThemes(settings, prompter);
+    EXPECT_EQ(ThemeName(2), "Pirates");
+    ASSERT_EQ(NameListCount(2, kNameListThemeFirst), 2);
+    EXPECT_EQ(NameListEntry(2, 0, kNameListThemeFirst), "Hook");
+    EXPECT_EQ(NameListEntry(2, 1, kNameListThemeFirst), "Plank");
+    ASSERT_EQ(NameListCount(2, kNameListThemeSecond), 1);
+    EXPECT_EQ(NameListEntry(2, 0, kNameListThemeSecond), "Barnacle");
+    EXPECT_TRUE(prompter.shown.empty());
+
+    // Names are taken whole: blanks, a lone CR inside a line and no final LF.
+    UseOnly(2, Write("u.xth", "Odd\n1\n  spaced\rname  \n1\nlast"));
+    LoadThemes(settings, prompter);
+    EXPECT_EQ(NameListEntry(2, 0, kNameListThemeFirst), "  spaced\rname  ");
+    EXPECT_EQ(NameListEntry(2, 0, kNameListThemeSecond), "last");
+}
+
+TEST_F(ThemesTest, ShortAndOddFilesGiveShorterOrEmptyListsWithoutAMessage) {
+    struct Case {
+        const char* bytes;
+        const char* name;
+        int first;
+        int second;
+    };
+    const Case cases[] = {
+        {"Only a name", "Only a name", 0, 0},
+        {"Name\n3\nA\nB\n", "Name", 2, 0},           // count larger than the lines
+        {"Name\n2\nA\nB\n", "Name", 2, 0},           // no second count line
+        {"Name\nmany\nA\n1\nB\n", "Name", 0, 0},     // "many" counts 0, "A" counts 0
+        {"Name\n2x\nA\nB\nzz\n", "Name", 2, 0},      // atoi stops at the x
+        {"Name\n-4\n1\nB\n", "Name", 0, 1},          // a negative count lists nothing
+        {"Name\n2147483648000\nA\n", "Name", 1, 0},  // no giant allocation
+        {"", "", 0, 0},
+    };
+    for (const Case& c : cases) {
+        for (auto& slot : ThemeSlots()) slot = ThemeSlot{};
+        UseOnly(5, Write("c.xth", c.bytes));
+        LoadThemes(settings, prompter);
+        EXPECT_EQ(ThemeName(5), c.name) << c.bytes;
+        EXPECT_EQ(NameListCount(5, kNameListThemeFirst), c.first) << c.bytes;
+        EXPECT_EQ(NameListCount(5, kNameListThemeSecond), c.second) << c.bytes;
+    }
+    EXPECT_TRUE(prompter.shown.empty());
+}
+
+TEST_F(ThemesTest, LongNameAndPathAreCut) {
+    const std::string longName(200, 'n');
+    UseOnly(0, Write("long.xth", longName + "\n0\n0\n"));
+    LoadThemes(settings, prompter);
+    EXPECT_EQ(ThemeName(0), std::string(127, 'n'));
+
+    SetThemePath(1, std::string(300, 'p'));
+    EXPECT_EQ(ThemePath(1), std::string(259, 'p'));
+    // A stored path longer than the slot holds is cut when read.
+    for (auto& slot : ThemeSlots()) slot = ThemeSlot{};
+    settings.SetString("Themes", "Team4", std::string(280, 'q'));
+    LoadThemes(settings, prompter);
+    EXPECT_EQ(ThemePath(4), std::string(259, 'q'));
+}
+
+TEST_F(ThemesTest, TeamsOutsideTheSlotsHaveNoTheme) {
+    SetThemePath(0, "a.xth");
+    SetThemePath(9, "b.xth");
+    SetThemePath(-1, "c.xth");
+    EXPECT_EQ(ThemePath(0), "a.xth");
+    EXPECT_EQ(ThemeName(8), "");
+    EXPECT_EQ(ThemePath(8), "");
+    EXPECT_EQ(ThemePath(-1), "");
+    EXPECT_EQ(NameListCount(8, kNameListThemeFirst), 0);
+}
+
+TEST_F(ThemesTest, MissingFileKeepsTheOldNameAndEmptiesTheLists) {
+    UseOnly(1, Write("r.xth", "Rebels\n1\nWing\n0\n"));
+    LoadThemes(settings, prompter);
+    ASSERT_EQ(NameListCount(1, kNameListThemeFirst), 1);
+    fs::remove(dir / "r.xth");
+    LoadThemes(settings, prompter);
+    EXPECT_EQ(ThemeName(1), "Rebels");
+    EXPECT_EQ(NameListCount(1, kNameListThemeFirst), 0);
+    EXPECT_TRUE(prompter.shown.empty());
+
+    // Saving empties the lists but keeps the names for the team page.
+    LoadThemes(settings, prompter);
+    SaveThemeSettings(settings);
+    EXPECT_EQ(ThemeName(1), "Rebels");
+}
+
+TEST_F(ThemesTest, ReadErrorIsReportedWithThePath) {
+    // A folder opens for reading but cannot be read.
+    fs::create_directories(dir / "folder.xth");
+    const std::string path = (dir / "folder.xth").string();
+    UseOnly(6, path);
+    LoadThemes(settings, prompter);
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].text, "Error loading XvT team theme file: " + path);
+    EXPECT_EQ(prompter.shown[0].buttons, PromptButtons::Ok);
+    EXPECT_EQ(NameListCount(6, kNameListThemeFirst), 0);
+}
+
+TEST_F(ThemesTest, BareNamesFallBackToTheProgramFolderAndShippedThemesRead) {
+    const fs::path shipped = fs::path(VANTOREL_SOURCE_DIR) / "resources" / "themes";
+    for (const char* name : {"imperial.xth", "rebel.xth", "default.xth"})
+        fs::copy_file(shipped / name, dir / (std::string("vt-") + name));
+    settings.SetString("Themes", "Team0", "vt-imperial.xth");
+    settings.SetString("Themes", "Team1", "vt-rebel.xth");
+    for (int t = 2; t < 8; ++t)
+        settings.SetString("Themes", "Team" + std::to_string(t), "vt-default.xth");
+
+    LoadThemes(settings, prompter);  // not in the current folder
+    EXPECT_EQ(NameListCount(0, kNameListThemeFirst), 0);
+
+    LoadThemes(settings, prompter, dir);
+    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_EQ(ThemePath(0), "vt-imperial.xth");  // the setting stays a bare name
+    for (int t = 0; t < 8; ++t) {
+        EXPECT_FALSE(ThemeName(t).empty()) << t;
+        EXPECT_GE(NameListCount(t, kNameListThemeFirst), 8) << t;
+        EXPECT_GE(NameListCount(t, kNameListThemeSecond), 8) << t;
+        for (int i = 0; i < NameListCount(t, kNameListThemeFirst); ++i) {
+            const std::string n = NameListEntry(t, i, kNameListThemeFirst);
+            // Names go into a 20-byte field of the flight group.
+            EXPECT_TRUE(!n.empty() && n.size() < 20 && n.find('\r') == std::string::npos) << n;
+        }
+    }
+    EXPECT_NE(ThemeName(0), ThemeName(1));
+}
+
+}  // namespace
+}  // namespace vantorel
