@@ -1,0 +1,94 @@
+#include "catalogue/CraftIcons.h"
+
+#include <memory>
+#include <vector>
+
+#include "catalogue/ColourRamps.h"
+#include "map/Canvas.h"
+
+namespace vantorel {
+
+namespace {
+
+// The ramps drawn through prebuilt image lists; the rest are painted pixel by
+// pixel with a different fade.
+constexpr int kImageListRamps = 6;
+
+std::unique_ptr<std::vector<CraftIconImage>>& IconStore() {
+    static std::unique_ptr<std::vector<CraftIconImage>> store;
+    return store;
+}
+
+std::size_t StoreIndex(int ramp, int picture, bool faded) {
+    return (std::size_t(ramp) * kCraftIconPictureCount + std::size_t(picture)) * 2 +
+           (faded ? 1 : 0);
+}
+
+std::uint32_t Opaque(RgbColour c) {
+    return 0xFF000000u | (std::uint32_t(c.red) << 16) | (std::uint32_t(c.green) << 8) | c.blue;
+}
+
+RgbColour Faded(int ramp, RgbColour c) {
+    if (ramp < kImageListRamps) {
+        auto half = [](std::uint8_t v) { return std::uint8_t((v + 255) / 2); };
+        return {half(c.red), half(c.green), half(c.blue)};
+    }
+    return {std::uint8_t(c.red | 128), std::uint8_t(c.green | 128), std::uint8_t(c.blue | 128)};
+}
+
+CraftIconImage Render(int ramp, int picture, bool faded) {
+    CraftIconImage image;
+    const unsigned char* pixels =
+        kCraftIconPixels + std::size_t(picture) * kCraftIconPixelsPerPicture;
+    for (int i = 0; i < kCraftIconPixelsPerPicture; ++i) {
+        // Index 0 is the transparent colour (black in the image lists).
+        if (pixels[i] == 0) continue;
+        RgbColour c = RampColour(ramp, pixels[i]);
+        if (faded) c = Faded(ramp, c);
+        image.argb[std::size_t(i)] = Opaque(c);
+    }
+    return image;
+}
+
+}  // namespace
+
+void BuildCraftIcons() {
+    auto store = std::make_unique<std::vector<CraftIconImage>>(std::size_t(kColourRampCount) *
+                                                               kCraftIconPictureCount * 2);
+    for (int r = 0; r < kColourRampCount; ++r)
+        for (int p = 0; p < kCraftIconPictureCount; ++p)
+            for (bool faded : {false, true})
+                (*store)[StoreIndex(r, p, faded)] = Render(r, p, faded);
+    IconStore() = std::move(store);
+}
+
+void DestroyCraftIcons() {
+    IconStore().reset();
+}
+
+const CraftIconImage& GetCraftIconImage(int ramp, int picture, bool faded) {
+    if (!IconStore()) BuildCraftIcons();
+    if (ramp < 0 || ramp >= kColourRampCount) ramp = kGreyRamp;
+    if (picture < 0 || picture >= kCraftIconPictureCount) picture = 0;
+    return (*IconStore())[StoreIndex(ramp, picture, faded)];
+}
+
+int CraftIconPixel(int picture, int x, int y) {
+    if (picture < 0 || picture >= kCraftIconPictureCount || x < 0 || x >= kCraftIconWidth ||
+        y < 0 || y >= kCraftIconHeight)
+        return 0;
+    return kCraftIconPixels[std::size_t(picture) * kCraftIconPixelsPerPicture +
+                            std::size_t(y) * kCraftIconWidth + std::size_t(x)];
+}
+
+int PictureForIconIndex(int iconIndex) {
+    const int picture = iconIndex + 1;
+    return (picture >= 0 && picture < kCraftIconPictureCount) ? picture : 0;
+}
+
+void DrawCraftIcon(Canvas& canvas, int x, int y, int colourRamp, int iconIndex, bool faded) {
+    const int ramp = (colourRamp < 0 || colourRamp > kGreyRamp) ? kGreyRamp : colourRamp;
+    canvas.CraftIcon(x, y, ramp, PictureForIconIndex(iconIndex), faded);
+}
+
+}  // namespace vantorel

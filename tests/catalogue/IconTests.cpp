@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <vector>
+
+#include "catalogue/ColourRamps.h"
+#include "catalogue/CraftIcons.h"
+#include "catalogue/CraftTypes.h"
+#include "map/RecordingCanvas.h"
+
+namespace vantorel {
+namespace {
+
+std::vector<int> PictureOf(int picture) {
+    std::vector<int> px;
+    for (int y = 0; y < kCraftIconHeight; ++y)
+        for (int x = 0; x < kCraftIconWidth; ++x) px.push_back(CraftIconPixel(picture, x, y));
+    return px;
+}
+
+TEST(CraftIconTable, HoldsOnlyIndexesZeroToFourAndEnoughPictures) {
+    EXPECT_EQ(sizeof kCraftIconPixels, 30888u);
+    for (std::size_t i = 0; i < kCraftIconTableSize; ++i) ASSERT_LE(kCraftIconPixels[i], 4) << i;
+    int highest = -1;
+    for (int t = 0; t < CraftTypeCount; ++t)
+        highest = std::max(highest, GetCraftTypeInfo(t)->iconIndex);
+    EXPECT_EQ(highest + 2, kCraftIconPictureCount);
+}
+
+TEST(CraftIconTable, PictureZeroIsASmallDiamondOnTheHotSpot) {
+    for (int y = 0; y < kCraftIconHeight; ++y)
+        for (int x = 0; x < kCraftIconWidth; ++x) {
+            const bool inside = std::abs(x - 9) + std::abs(y - 11) <= 2;
+            EXPECT_EQ(CraftIconPixel(0, x, y) != 0, inside) << x << "," << y;
+        }
+}
+
+TEST(CraftIconTable, EveryCraftPictureSitsOnItsPointAndCraftTellApart) {
+    // The marker is drawn 9 left and 11 up from the point, so each picture
+    // must cover (9, 11) within its outline, or the icon floats off its point.
+    std::set<int> used;
+    for (int t = 0; t < CraftTypeCount; ++t)
+        used.insert(PictureForIconIndex(GetCraftTypeInfo(t)->iconIndex));
+    for (int p : used) {
+        int minX = 99, maxX = -1, minY = 99, maxY = -1;
+        for (int y = 0; y < kCraftIconHeight; ++y)
+            for (int x = 0; x < kCraftIconWidth; ++x)
+                if (CraftIconPixel(p, x, y)) {
+                    minX = std::min(minX, x), maxX = std::max(maxX, x);
+                    minY = std::min(minY, y), maxY = std::max(maxY, y);
+                }
+        EXPECT_TRUE(minX <= 9 && 9 <= maxX && minY <= 11 && 11 <= maxY) << "picture " << p;
+        // Roughly centred: no more than two pixels lopsided across.
+        EXPECT_LE(std::abs((minX + maxX) - 18), 4) << "picture " << p;
+    }
+    // Different icon numbers in use must not share a picture by accident.
+    std::set<std::vector<int>> distinct;
+    for (int p : used) EXPECT_TRUE(distinct.insert(PictureOf(p)).second) << "picture " << p;
+}
+
+TEST(CraftIconImages, RampsAndFadingFollowTheirOwnRules) {
+    // Find a pixel of each index in the X-wing (picture 1).
+    auto pixelWith = [](int picture, int index) {
+        for (int i = 0; i < kCraftIconPixelsPerPicture; ++i)
+            if (CraftIconPixel(picture, i % kCraftIconWidth, i / kCraftIconWidth) == index)
+                return i;
+        return -1;
+    };
+    const int bright = pixelWith(1, 4), transparent = pixelWith(1, 0);
+    ASSERT_GE(bright, 0);
+    auto at = [](int ramp, bool faded, int i) {
+        return GetCraftIconImage(ramp, 1, faded).argb[std::size_t(i)];
+    };
+
+    EXPECT_EQ(at(0, false, transparent), 0u);
+    EXPECT_EQ(at(0, true, transparent), 0u);
+    EXPECT_EQ(at(0, false, bright), 0xFF3CD400u);  // 60,212,0
+    EXPECT_EQ(at(0, true, bright), 0xFF9DE97Fu);   // half way to white
+    EXPECT_EQ(at(7, false, bright), 0xFFFC8000u);  // 252,128,0
+    EXPECT_EQ(at(7, true, bright), 0xFFFC8080u);   // high bit set
+    EXPECT_EQ(at(10, false, bright), 0xFFFCFCFCu);
+    EXPECT_EQ(at(4, false, bright), at(1, false, bright));  // ramp 4 is ramp 1 again
+
+    // Out of range asks fall back instead of reading past the table.
+    EXPECT_EQ(GetCraftIconImage(99, 1, false).argb, GetCraftIconImage(10, 1, false).argb);
+    EXPECT_EQ(GetCraftIconImage(0, 500, false).argb, GetCraftIconImage(0, 0, false).argb);
+
+    DestroyCraftIcons();
+    EXPECT_EQ(at(0, false, bright), 0xFF3CD400u);  // rebuilt on demand
+}
+
+TEST(CraftIconDrawing, IffTwelveDrawsGreyAndUnknownIconsTheDiamond) {
+    testing::RecordingCanvas canvas;
+    DrawCraftIcon(canvas, 5, 6, RampForIff(12), 4, true);
+    DrawCraftIcon(canvas, 0, 0, 12, -1, false);
+    DrawCraftIcon(canvas, 0, 0, 3, 900, false);
+    ASSERT_EQ(canvas.calls.size(), 3u);
+    EXPECT_EQ(canvas.calls[0].ramp, 10);
+    EXPECT_EQ(canvas.calls[0].picture, 5);
+    EXPECT_TRUE(canvas.calls[0].faded);
+    EXPECT_EQ(canvas.calls[0].x1, 5);
+    EXPECT_EQ(canvas.calls[1].ramp, 10);
+    EXPECT_EQ(canvas.calls[1].picture, 0);
+    EXPECT_EQ(canvas.calls[2].picture, 0);
+
+    EXPECT_EQ(RampForIff(5), 5);
+    EXPECT_EQ(RampForIff(9), 9);
+    EXPECT_EQ(RampForIff(255), 10);
+    EXPECT_EQ(RampColour(RampForIff(12), 2), (RgbColour{124, 124, 124}));
+}
+
+}  // namespace
+}  // namespace vantorel
