@@ -1,6 +1,6 @@
 #include "document/MissionFolders.h"
 
-#include "document/PathText.h"
+#include "platform/PathText.h"
 
 namespace vantorel {
 

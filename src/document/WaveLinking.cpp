@@ -5,8 +5,9 @@
 #include <string_view>
 #include <system_error>
 
-#include "document/PathText.h"
+#include "document/PathTitle.h"
 #include "document/Win1252.h"
+#include "platform/PathText.h"
 
 namespace vantorel {
 
@@ -64,7 +65,7 @@ void ReadWaveListing(Mission& mission, const fs::path& missionPath, Settings& se
     const std::string gameFolder = settings.GetString("Paths", "XVT", "");
     if (gameFolder.empty()) return;
     const fs::path root = WaveRoot(gameFolder);
-    std::ifstream in(root / PathFromUtf8(TitleOfPath(Utf8FromPath(missionPath)) + ".lst"),
+    std::ifstream in(root / PathFromUtf8(TitleOfPath(PathToUtf8(missionPath)) + ".lst"),
                      std::ios::binary);
     if (!in) return;
 
@@ -75,7 +76,7 @@ void ReadWaveListing(Mission& mission, const fs::path& missionPath, Settings& se
         if (!line.empty() && line.back() == '\r') line.pop_back();  // written with CR LF
         if (line.empty()) continue;
         line = Win1252ToUtf8(line);
-        message->WaveFile = Utf8FromPath(ResolveListingLine(root, line));
+        message->WaveFile = PathToUtf8(ResolveListingLine(root, line));
         if (ComparablePath(line) == "train\\dummy.wav") dummy = true;
     }
     if (dummy) prompter.Information(kDummyWaveWarningText);
@@ -94,7 +95,7 @@ void WriteWaveListing(Mission& mission, const fs::path& missionPath, Settings& s
         return;
     }
     const fs::path root = WaveRoot(gameFolder);
-    const std::string title = TitleOfPath(Utf8FromPath(missionPath));
+    const std::string title = TitleOfPath(PathToUtf8(missionPath));
     const fs::path listing = root / PathFromUtf8(title + ".lst");
 
     // The listing is written beside the old one and swapped in at the end, so
@@ -107,7 +108,7 @@ void WriteWaveListing(Mission& mission, const fs::path& missionPath, Settings& s
         return;
     }
 
-    std::string rootText = ComparablePath(Utf8FromPath(root));
+    std::string rootText = ComparablePath(PathToUtf8(root));
     if (rootText.back() != '\\') rootText += '\\';
 
     auto claimedByAnother = [&](size_t self, const std::string& target) {
@@ -135,14 +136,14 @@ void WriteWaveListing(Mission& mission, const fs::path& missionPath, Settings& s
                 // the sound another message already plays.
                 std::string name = waveTitle + ".wav";
                 fs::path target = folder / PathFromUtf8(name);
-                for (int n = 2; claimedByAnother(i, ComparablePath(Utf8FromPath(target))) &&
+                for (int n = 2; claimedByAnother(i, ComparablePath(PathToUtf8(target))) &&
                                 !SameContent(PathFromUtf8(wave), target);
                      ++n) {
                     name = waveTitle + "_" + std::to_string(n) + ".wav";
                     target = folder / PathFromUtf8(name);
                 }
 
-                const std::string targetText = Utf8FromPath(target);
+                const std::string targetText = PathToUtf8(target);
                 bool ok = true;
                 if (comparable != ComparablePath(targetText)) {
                     ok = fs::copy_file(PathFromUtf8(wave), target,

@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "document/MissionFolders.h"
-#include "document/PathText.h"
+#include "document/PathTitle.h"
 #include "document/WaveLinking.h"
+#include "platform/PathText.h"
 #include "support/FakePrompter.h"
 #include "support/FakeSettings.h"
 #include "support/TempDir.h"
@@ -18,7 +19,7 @@ using testing::TempDir;
 class WaveLinkingTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        settings.SetString("Paths", "XVT", Utf8FromPath(tmp / "game"));
+        settings.SetString("Paths", "XVT", PathToUtf8(tmp / "game"));
         settings.SetInt("Settings", "WaveLinking", 1);
         fs::create_directories(tmp / "game" / "wave");
     }
@@ -52,9 +53,9 @@ TEST_F(WaveLinkingTest, OpeningLinksMessagesToTheListedFiles) {
     AddMessages(4);
     tmp.Write("game/wave/m1.lst", "m1\\one.wav\r\n\r\nsub/three.wav\r\n");
     ReadWaveListing(mission, missionPath, settings, prompter);
-    EXPECT_EQ(Wave(0), Utf8FromPath(tmp / "game" / "wave" / "m1" / "one.wav"));
+    EXPECT_EQ(Wave(0), PathToUtf8(tmp / "game" / "wave" / "m1" / "one.wav"));
     EXPECT_EQ(Wave(1), "");
-    EXPECT_EQ(Wave(2), Utf8FromPath(tmp / "game" / "wave" / "sub" / "three.wav"));
+    EXPECT_EQ(Wave(2), PathToUtf8(tmp / "game" / "wave" / "sub" / "three.wav"));
     EXPECT_EQ(Wave(3), "");  // the listing is shorter than the message list
     EXPECT_TRUE(prompter.shown.empty());
 
@@ -70,7 +71,7 @@ TEST_F(WaveLinkingTest, OpeningLinksMessagesToTheListedFiles) {
     EXPECT_EQ(other.Messages[0]->WaveFile, "");
 
     // No listing at all is no error.
-    settings.SetString("Paths", "XVT", Utf8FromPath(tmp / "game"));
+    settings.SetString("Paths", "XVT", PathToUtf8(tmp / "game"));
     ReadWaveListing(other, tmp / "nolisting.tie", settings, prompter);
     EXPECT_TRUE(prompter.shown.empty());
 }
@@ -88,23 +89,23 @@ TEST_F(WaveLinkingTest, TheTrainingPlaceholderSoundIsWarnedAboutOnce) {
               "messages appear to be put out of place if it is included. It is not recommended "
               "that this file is saved over the top of the existing one - disable wave linking "
               "before saving this file.");
-    EXPECT_EQ(Wave(0), Utf8FromPath(tmp / "game" / "wave" / "TRAIN" / "Dummy.WAV"));
+    EXPECT_EQ(Wave(0), PathToUtf8(tmp / "game" / "wave" / "TRAIN" / "Dummy.WAV"));
 }
 
 TEST_F(WaveLinkingTest, SavingListsFilesInTheWaveFolderAndCopiesTheOthers) {
     AddMessages(3);
     const fs::path inside = tmp.Write("game/wave/train/t1.wav", "inside");
     const fs::path outside = tmp.Write("sounds/hello", "hello sound");
-    Wave(0) = Utf8FromPath(inside);
-    Wave(2) = Utf8FromPath(outside);
+    Wave(0) = PathToUtf8(inside);
+    Wave(2) = PathToUtf8(outside);
 
     WriteWaveListing(mission, missionPath, settings, prompter);
     EXPECT_TRUE(prompter.shown.empty());
     EXPECT_EQ(Listing("m1"), "train\\t1.wav\r\n\r\nm1\\hello.wav\r\n");
     const fs::path copy = tmp / "game" / "wave" / "m1" / "hello.wav";
     EXPECT_EQ(TempDir::Read(copy), "hello sound");
-    EXPECT_EQ(Wave(0), Utf8FromPath(inside));  // already in place: not copied
-    EXPECT_EQ(Wave(2), Utf8FromPath(copy));    // now linked to the copy
+    EXPECT_EQ(Wave(0), PathToUtf8(inside));  // already in place: not copied
+    EXPECT_EQ(Wave(2), PathToUtf8(copy));    // now linked to the copy
     EXPECT_FALSE(fs::exists(tmp / "game" / "wave" / "m1" / "t1.wav"));
 
     // Saved again, the copy is where it belongs and the listing is the same.
@@ -114,8 +115,8 @@ TEST_F(WaveLinkingTest, SavingListsFilesInTheWaveFolderAndCopiesTheOthers) {
 
 TEST_F(WaveLinkingTest, TwoDifferentSoundsOfOneNameKeepTheirOwnCopies) {
     AddMessages(3);
-    Wave(0) = Utf8FromPath(tmp.Write("a/hello.wav", "first"));
-    Wave(1) = Utf8FromPath(tmp.Write("b/hello.wav", "second"));
+    Wave(0) = PathToUtf8(tmp.Write("a/hello.wav", "first"));
+    Wave(1) = PathToUtf8(tmp.Write("b/hello.wav", "second"));
     Wave(2) = Wave(0);  // the same sound twice shares one copy
     WriteWaveListing(mission, missionPath, settings, prompter);
     EXPECT_EQ(Listing("m1"), "m1\\hello.wav\r\nm1\\hello_2.wav\r\nm1\\hello.wav\r\n");
@@ -125,21 +126,21 @@ TEST_F(WaveLinkingTest, TwoDifferentSoundsOfOneNameKeepTheirOwnCopies) {
 
 TEST_F(WaveLinkingTest, AFailedCopyLeavesAnEmptyLineAndGoesOn) {
     AddMessages(2);
-    Wave(0) = Utf8FromPath(tmp / "sounds" / "missing.wav");
-    Wave(1) = Utf8FromPath(tmp.Write("sounds/ok.wav", "ok"));
+    Wave(0) = PathToUtf8(tmp / "sounds" / "missing.wav");
+    Wave(1) = PathToUtf8(tmp.Write("sounds/ok.wav", "ok"));
     WriteWaveListing(mission, missionPath, settings, prompter);
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(prompter.shown[0].text, "Couldn't copy " + Wave(0) + " to missing.wav");
     EXPECT_EQ(prompter.shown[0].icon, PromptIcon::Error);
     EXPECT_EQ(Listing("m1"), "\r\nm1\\ok.wav\r\n");
-    EXPECT_EQ(Wave(0), Utf8FromPath(tmp / "sounds" / "missing.wav"));
+    EXPECT_EQ(Wave(0), PathToUtf8(tmp / "sounds" / "missing.wav"));
 }
 
 TEST_F(WaveLinkingTest, SavingIsRefusedWithoutAGameFolderOrAWritableWaveFolder) {
     AddMessages(1);
     // Nothing linked, or linking switched off: no listing at all.
     WriteWaveListing(mission, missionPath, settings, prompter);
-    Wave(0) = Utf8FromPath(tmp.Write("sounds/hello.wav", "x"));
+    Wave(0) = PathToUtf8(tmp.Write("sounds/hello.wav", "x"));
     settings.SetInt("Settings", "WaveLinking", 0);
     WriteWaveListing(mission, missionPath, settings, prompter);
     EXPECT_FALSE(fs::exists(tmp / "game" / "wave" / "m1.lst"));
@@ -157,12 +158,12 @@ TEST_F(WaveLinkingTest, SavingIsRefusedWithoutAGameFolderOrAWritableWaveFolder) 
     // (this holds even for a user who may write anywhere).
     prompter.shown.clear();
     tmp.Write("broken/wave", "not a folder");
-    settings.SetString("Paths", "XVT", Utf8FromPath(tmp / "broken"));
+    settings.SetString("Paths", "XVT", PathToUtf8(tmp / "broken"));
     WriteWaveListing(mission, missionPath, settings, prompter);
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(prompter.shown[0].text, "Cannot create wave listing file");
     EXPECT_EQ(prompter.shown[0].icon, PromptIcon::Error);
-    EXPECT_EQ(Wave(0), Utf8FromPath(tmp / "sounds" / "hello.wav"));
+    EXPECT_EQ(Wave(0), PathToUtf8(tmp / "sounds" / "hello.wav"));
 }
 
 TEST_F(WaveLinkingTest, AListingThatCannotBeReplacedKeepsTheOldOne) {
@@ -170,7 +171,7 @@ TEST_F(WaveLinkingTest, AListingThatCannotBeReplacedKeepsTheOldOne) {
     tmp.Write("game/wave/m1.lst", "old\\line.wav\r\n");
     // A folder in the way of the replacement listing.
     fs::create_directories(tmp / "game" / "wave" / "m1.lst.new" / "x");
-    Wave(0) = Utf8FromPath(tmp.Write("sounds/hello.wav", "x"));
+    Wave(0) = PathToUtf8(tmp.Write("sounds/hello.wav", "x"));
     WriteWaveListing(mission, missionPath, settings, prompter);
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(prompter.shown[0].text, "Cannot create wave listing file");

@@ -1,21 +1,9 @@
 #pragma once
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 
 namespace vantorel {
-
-// Paths are held as UTF-8 text wherever the program stores them as strings
-// (settings, a message's linked wave file); these convert at the file system.
-inline std::filesystem::path PathFromUtf8(std::string_view text) {
-    return std::filesystem::path(std::u8string(text.begin(), text.end()));
-}
-
-inline std::string Utf8FromPath(const std::filesystem::path& path) {
-    const std::u8string s = path.u8string();
-    return std::string(s.begin(), s.end());
-}
 
 // The name without folder and extension. Both '\' and '/' end a folder, and
 // only a dot inside the last part starts an extension, so a dotted folder name

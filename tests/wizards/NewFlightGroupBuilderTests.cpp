@@ -1,0 +1,371 @@
+#include <gtest/gtest.h>
+
+#include "catalogue/ThemeSlots.h"
+#include "support/FakePrompter.h"
+#include "support/FakeSettings.h"
+#include "support/RecordingPropertyBar.h"
+#include "wizards/NewFlightGroupBuilder.h"
+
+namespace vantorel {
+namespace {
+
+using testing::FakePrompter;
+using testing::FakeSettings;
+using testing::RecordingPropertyBar;
+
+struct Point {
+    int x, y, z;
+    bool operator==(const Point&) const = default;
+};
+Point At(const FlightGroupRecord& r, int p) {
+    return {r.WaypointX(p), r.WaypointY(p), r.WaypointZ(p)};
+}
+void PrintTo(const Point& p, std::ostream* os) {
+    *os << "(" << p.x << ", " << p.y << ", " << p.z << ")";
+}
+
+class NewFlightGroupBuilderTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        saved = ThemeSlots();
+        for (auto& slot : ThemeSlots()) slot = ThemeSlot();
+        ThemeSlots()[1].FirstNames = {"Alpha", "Beta", "Gamma"};
+        ThemeSlots()[1].SecondNames = {"Valiant", "Defiant", "Reliant", "Errant"};
+        settings.SetInt("Settings", "InitialFG", 0);
+        doc.OnNewDocument();
+    }
+    void TearDown() override { ThemeSlots() = saved; }
+
+    NewFlightGroupsResult Build(NewFlightGroupChoices c) {
+        return BuildNewFlightGroups(doc, c, [this] {
+            ++draws;
+            return randoms.empty() ? 0u : randoms[(draws - 1) % randoms.size()];
+        });
+    }
+    const FlightGroupRecord& Fg(int i) const {
+        return doc.GetMission().FlightGroups[size_t(i)]->File;
+    }
+    int Count() const { return doc.CountFlightGroups(); }
+    void AddPlain(int n) {
+        for (int i = 0; i < n; ++i) doc.AddFlightGroup();
+    }
+
+    std::array<ThemeSlot, kThemeSlotCount> saved;
+    FakeSettings settings;
+    FakePrompter prompter;
+    RecordingPropertyBar bar;
+    LevelDocument doc{settings, prompter, &bar};
+    std::vector<unsigned> randoms;
+    size_t draws = 0;
+};
+
+// A carrier's orders after it was given a wave: launch, patrol, wait, leave.
+void ExpectCarrierOrders(const FlightGroupRecord& r, int team) {
+    const int commands[] = {23, 26, 22, 29};
+    for (int o = 0; o < 4; ++o) {
+        SCOPED_TRACE(o);
+        EXPECT_EQ(r.Orders(o).Command(), commands[o]);
+        EXPECT_EQ(r.Orders(o).Target1Type(), 21);
+        EXPECT_EQ(r.Orders(o).Target1(), team);
+    }
+}
+
+TEST_F(NewFlightGroupBuilderTest, MediumImperialFleetIsADestroyerLaunchingOneWave) {
+    randoms = {5, 1};  // ship names from "Defiant", fighter names from "Beta"
+    AddPlain(2);
+    const auto result = Build({kFgWizardFleet, 1, kIffStyleImperial, 2});
+    ASSERT_TRUE(result.Complete);
+    ASSERT_EQ(Count(), 4);
+    EXPECT_EQ(result.Created.size(), 2u);
+
+    const FlightGroupRecord& ship = Fg(2);
+    EXPECT_EQ(ship.CraftType(), 52);  // Victory Star Destroyer
+    EXPECT_EQ(ship.Name(), "Defiant");
+    EXPECT_EQ(ship.NumberOfCraft(), 1);
+    EXPECT_EQ(ship.Team(), 1);
+    EXPECT_EQ(ship.Iff(), 1);
+    EXPECT_EQ(ship.Formation(), 15);
+    EXPECT_EQ(ship.AbortTrigger(), 9);
+    // Copied from an all-zero record, not from a new flight group's defaults.
+    EXPECT_EQ(ship.FormationSpacing(), 0);
+    EXPECT_EQ(ship.Orientation(), 0);
+    EXPECT_EQ(ship.SpecialCargoCraft(), 0);
+    EXPECT_EQ(ship.Orders(0).Throttle(), 0);
+    EXPECT_EQ(At(ship, 0), (Point{0, 0, 0}));
+    EXPECT_EQ(At(ship, 4), (Point{0, 0, 0}));
+    EXPECT_EQ(ship.WaypointEnabled(0), 1);
+    EXPECT_EQ(ship.WaypointEnabled(4), 1);
+    EXPECT_EQ(ship.DepartureTrigger(0), (Trigger{2, 21, 1, 0}));
+    EXPECT_EQ(ship.JumpToOrder4Trigger(1).Condition, 10);
+    EXPECT_EQ(ship.Goals(7).Condition(), 10);
+    EXPECT_EQ(ship.ArrivalTrigger(0), (Trigger{}));
+    ExpectCarrierOrders(ship, 1);
+
+    const FlightGroupRecord& wave = Fg(3);
+    EXPECT_EQ(wave.CraftType(), 6);  // TIE Interceptor
+    EXPECT_EQ(wave.Name(), "Beta");
+    EXPECT_EQ(wave.NumberOfCraft(), 5);
+    EXPECT_EQ(wave.Formation(), 9);
+    EXPECT_EQ(wave.Markings(), 0);
+    EXPECT_EQ(wave.Iff(), 1);
+    EXPECT_EQ(wave.ArriveViaMothership(), 1);
+    EXPECT_EQ(wave.DepartViaMothership(), 1);
+    EXPECT_EQ(wave.ArrivalMothership(), 2);
+    EXPECT_EQ(wave.DepartureMothership(), 2);
+    EXPECT_EQ(wave.ArrivalTrigger(0), (Trigger{1, 1, 2, 0}));
+    EXPECT_EQ(wave.ArrivalDelaySeconds(), 5);
+    EXPECT_EQ(wave.Orders(0).Command(), 7);
+    EXPECT_EQ(wave.Orders(0).Throttle(), 10);
+    EXPECT_EQ(wave.Orders(1).Command(), 1);
+    EXPECT_EQ(wave.DepartureTrigger(0), (Trigger{2, 21, 1, 0}));
+    EXPECT_EQ(wave.WaypointEnabled(0), 0);
+    EXPECT_EQ(At(wave, 0), (Point{0, 0, -160}));
+    EXPECT_EQ(wave.FormationSpacing(), 5);  // a new flight group's own default
+
+    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(bar.calls, (std::vector<std::string>{"RefreshAll", "UpdateViews"}));
+}
+
+TEST_F(NewFlightGroupBuilderTest, SmallRebelFleetLaunchesFromTheMiddleCorvetteOnly) {
+    const auto result = Build({kFgWizardFleet, 0, kIffStyleRebel, 1});
+    ASSERT_EQ(Count(), 4);
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(Fg(i).CraftType(), 40);  // Corellian Corvette
+        EXPECT_EQ(At(Fg(i), 0), (Point{-160 + 160 * i, 0, 0}));
+        EXPECT_EQ(Fg(i).WaypointX(4), -160 + 160 * i);
+        EXPECT_EQ(Fg(i).Name(), "New");  // team 0 has no names
+    }
+    EXPECT_EQ(Fg(0).Orders(0).Command(), 26);
+    EXPECT_EQ(Fg(0).Orders(1).Command(), 29);
+    EXPECT_EQ(Fg(0).Orders(2).Command(), 0);
+    ExpectCarrierOrders(Fg(1), 0);
+    EXPECT_EQ(Fg(2).Orders(0).Command(), 26);
+    EXPECT_EQ(Fg(3).CraftType(), 1);  // X-wing
+    EXPECT_EQ(Fg(3).ArrivalMothership(), 1);
+    EXPECT_EQ(At(Fg(3), 0), (Point{0, 0, -160}));
+}
+
+TEST_F(NewFlightGroupBuilderTest, VeryLargeFleetStandsInRowsWithWrappingNames) {
+    randoms = {2, 0};
+    const FlightGroup* player = doc.AddFlightGroup();
+    const auto result = Build({kFgWizardFleet, 1, kIffStylePirate, 4, 0, false, 0, player});
+    ASSERT_TRUE(result.Complete);
+    ASSERT_EQ(Count(), 1 + 9 + 3);
+    // Major, three capitals, five minors, then one wave per capital.
+    EXPECT_EQ(Fg(1).CraftType(), 48);
+    EXPECT_EQ(At(Fg(1), 0), (Point{0, 0, 0}));
+    EXPECT_EQ(At(Fg(1), 4), (Point{0, -80, 0}));
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(Fg(2 + i).CraftType(), 46);
+        EXPECT_EQ(At(Fg(2 + i), 0), (Point{-160 + 160 * i, 160, 0}));
+        EXPECT_EQ(At(Fg(2 + i), 4), (Point{-160 + 160 * i, 0, 0}));
+    }
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(Fg(5 + i).CraftType(), 42);
+        EXPECT_EQ(At(Fg(5 + i), 0), (Point{-320 + 160 * i, 320, 0}));
+        EXPECT_EQ(At(Fg(5 + i), 4), (Point{-320 + 160 * i, 160, 0}));
+    }
+    // The running name index starts at 2 of 4 and wraps.
+    const char* shipNames[] = {"Reliant", "Errant", "Valiant", "Defiant", "Reliant"};
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(Fg(1 + i).Name(), shipNames[i]);
+    const char* fighterNames[] = {"Alpha", "Beta", "Gamma"};
+    for (int c = 0; c < 3; ++c) {
+        SCOPED_TRACE(c);
+        const FlightGroupRecord& wave = Fg(10 + c);
+        EXPECT_EQ(wave.CraftType(), 13);  // T-wing
+        EXPECT_EQ(wave.Name(), fighterNames[c]);
+        EXPECT_EQ(wave.Markings(), c);
+        EXPECT_EQ(wave.ArrivalMothership(), 2 + c);
+        EXPECT_EQ(At(wave, 0), (Point{-160 + 160 * c, 160, -160}));
+        ExpectCarrierOrders(Fg(2 + c), 1);
+    }
+    EXPECT_EQ(Fg(1).Orders(0).Command(), 26);
+    // Every ship arrives to reinforce the player's flight group.
+    for (int i = 1; i <= 9; ++i) {
+        EXPECT_EQ(Fg(i).ArrivalTrigger(0), (Trigger{20, 1, 0, 4}));
+        EXPECT_EQ(Fg(i).ArrivalDelaySeconds(), 15);
+    }
+    EXPECT_EQ(Fg(10).ArrivalDelaySeconds(), 5);
+}
+
+TEST_F(NewFlightGroupBuilderTest, OnlyTheNewFlightGroupsAreSelected) {
+    AddPlain(2);
+    auto& list = doc.GetMission().FlightGroups;
+    list[0]->Selected = 1;
+    list[0]->PointSelected[0] = 1;
+    list[1]->PointSelected[5] = 1;
+    const auto result = Build({kFgWizardAsteroids, 0, 0, 3});
+    ASSERT_EQ(Count(), 5);
+    for (int i = 0; i < 5; ++i) {
+        SCOPED_TRACE(i);
+        const FlightGroup& fg = *list[size_t(i)];
+        const bool isNew = i >= 2;
+        EXPECT_EQ(fg.Selected, isNew ? 1u : 0u);
+        for (uint32_t p : fg.PointSelected) EXPECT_EQ(p, isNew ? 1u : 0u);
+    }
+    ASSERT_EQ(result.Created.size(), 3u);
+    EXPECT_EQ(result.Created[0], list[2].get());
+}
+
+TEST_F(NewFlightGroupBuilderTest, FieldsOfSizeZeroMakeNothing) {
+    Build({kFgWizardAsteroids, 0, 0, 0});
+    Build({kFgWizardMinefield, 0, 0, 0});
+    EXPECT_EQ(Count(), 0);
+    EXPECT_TRUE(prompter.shown.empty());
+}
+
+TEST_F(NewFlightGroupBuilderTest, AsteroidsSpiralOutwards) {
+    Build({kFgWizardAsteroids, 3, 0, 8});
+    ASSERT_EQ(Count(), 8);
+    const Point expected[] = {{0, 0, 0},        {0, 64, 0},        {64, 64, -64},
+                              {64, -128, -128}, {-192, -128, 192}, {-192, 256, 192},
+                              {256, 256, -256}, {256, -320, -320}};
+    for (int i = 0; i < 8; ++i) {
+        SCOPED_TRACE(i);
+        const FlightGroupRecord& r = Fg(i);
+        EXPECT_EQ(At(r, 0), expected[i]);
+        EXPECT_EQ(r.WaypointEnabled(0), 1);
+        EXPECT_EQ(r.Name(), "Asteroid");
+        EXPECT_EQ(r.CraftType(), 86);
+        EXPECT_EQ(r.NumberOfCraft(), 6);
+        EXPECT_EQ(r.Iff(), 3);
+        EXPECT_EQ(r.FormationSpacing(), 6);
+        EXPECT_EQ(r.Team(), 8);  // always the neutral team, whatever was chosen
+    }
+}
+
+TEST_F(NewFlightGroupBuilderTest, MinefieldLinesUpUnderOneName) {
+    randoms = {19};  // "Phi" in the general list
+    Build({kFgWizardMinefield, 2, 0, 5, 0, false, 4});
+    ASSERT_EQ(Count(), 5);
+    EXPECT_EQ(draws, 1u);
+    const int xs[] = {0, 32, -32, 64, -64};
+    for (int i = 0; i < 5; ++i) {
+        SCOPED_TRACE(i);
+        const FlightGroupRecord& r = Fg(i);
+        EXPECT_EQ(At(r, 0), (Point{xs[i], 0, 0}));
+        EXPECT_EQ(r.Name(), "Phi");
+        EXPECT_EQ(r.CraftType(), 68);  // Asteroid Warhead Launcher
+        EXPECT_EQ(r.Team(), 2);
+        EXPECT_EQ(r.Formation(), 9);
+        EXPECT_EQ(r.Orders(0).Command(), 7);
+        EXPECT_EQ(r.Orders(0).Target1Type(), 21);
+        EXPECT_EQ(r.Orders(0).Target1(), 2);
+    }
+}
+
+TEST_F(NewFlightGroupBuilderTest, StationWithEscapeShuttleThatLeaves) {
+    randoms = {7};  // the last station type
+    AddPlain(1);
+    Build({kFgWizardStation, 9, 0, 0, 0, true});
+    ASSERT_EQ(Count(), 3);
+    const FlightGroupRecord& station = Fg(1);
+    EXPECT_EQ(station.CraftType(), 69);
+    EXPECT_EQ(station.Name(), "New");  // team 9 has no name lists
+    EXPECT_EQ(station.Iff(), 4);
+    EXPECT_EQ(station.Team(), 9);
+    EXPECT_EQ(station.WaypointEnabled(0), 1);
+    EXPECT_EQ(station.Orders(0).Command(), 24);
+    EXPECT_EQ(station.Orders(0).Target1Type(), 1);
+    EXPECT_EQ(station.Orders(0).Target1(), 1);
+    EXPECT_EQ(station.Orders(0).Target2Type(), 1);
+    EXPECT_EQ(station.Orders(0).Target2(), 2);
+
+    const FlightGroupRecord& shuttle = Fg(2);
+    EXPECT_EQ(shuttle.Name(), "New Escape");
+    EXPECT_EQ(shuttle.Cargo(), "Personnel");
+    EXPECT_EQ(shuttle.CraftType(), 17);
+    EXPECT_EQ(shuttle.ArrivalMothership(), 1);
+    EXPECT_EQ(shuttle.ArriveViaMothership(), 1);
+    EXPECT_EQ(shuttle.ArrivalTrigger(0), (Trigger{22, 1, 1, 0}));
+    EXPECT_EQ(shuttle.Orders(0).Command(), 29);
+    EXPECT_EQ(At(shuttle, 0), (Point{80, 0, 0}));
+    // It flies out to a hyperspace point 2 km away; no rendezvous at the station.
+    EXPECT_EQ(shuttle.WaypointEnabled(13), 1);
+    EXPECT_EQ(At(shuttle, 13), (Point{320, 0, 0}));
+    EXPECT_EQ(shuttle.WaypointEnabled(12), 0);
+}
+
+TEST_F(NewFlightGroupBuilderTest, CargoStationIsRingedByContainers) {
+    randoms = {0, 22, 1, 2, 3, 4, 5, 6, 7, 8, 9};  // type, name ("Psi"), then containers
+    Build({kFgWizardStation, 1, 0, 0, 1, false});
+    ASSERT_EQ(Count(), 9);
+    EXPECT_EQ(Fg(0).CraftType(), 60);
+    EXPECT_EQ(Fg(0).Name(), "Psi");
+    const char* names[] = {"Psi", "Xi", "Chi", "Pi", "Nu", "Phi", "Kappa", "Uncial"};
+    const int types[] = {27, 28, 29, 55, 56, 57, 58, 59};
+    const Point ring[] = {{0, 80, 0},  {56, 56, 0},   {80, 0, 0},  {56, -56, 0},
+                          {0, -80, 0}, {-56, -56, 0}, {-80, 0, 0}, {-56, 56, 0}};
+    for (int i = 0; i < 8; ++i) {
+        SCOPED_TRACE(i);
+        const FlightGroupRecord& r = Fg(1 + i);
+        EXPECT_EQ(r.Name(), names[i]);
+        EXPECT_EQ(r.CraftType(), types[i]);
+        EXPECT_EQ(At(r, 0), ring[i]);
+        EXPECT_EQ(r.WaypointEnabled(0), 1);
+        EXPECT_EQ(r.Iff(), 4);
+        EXPECT_EQ(r.Team(), 1);
+    }
+}
+
+TEST_F(NewFlightGroupBuilderTest, ABuilderStopsCleanlyAtTheFlightGroupLimit) {
+    // A medium fleet with room for its ship but not its wave: the ship keeps
+    // its own orders, since there is nothing for it to launch.
+    AddPlain(254);
+    auto result = Build({kFgWizardFleet, 0, kIffStyleRebel, 2});
+    EXPECT_FALSE(result.Complete);
+    ASSERT_EQ(Count(), 255);
+    EXPECT_EQ(result.Created.size(), 1u);
+    EXPECT_EQ(Fg(254).Orders(0).Command(), 26);
+    EXPECT_EQ(Fg(254).Orders(2).Command(), 0);
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].text,
+              "X-Wing vs. Tie Fighter can only support up to 255 flight groups");
+
+    // A station whose shuttle does not fit does not guard a missing shuttle.
+    prompter.shown.clear();
+    doc.OnNewDocument();
+    AddPlain(254);
+    result = Build({kFgWizardStation, 0, 0, 0, 0, true});
+    EXPECT_FALSE(result.Complete);
+    EXPECT_EQ(Fg(254).Orders(0).Command(), 24);
+    EXPECT_EQ(Fg(254).Orders(0).Target2Type(), 0);
+    EXPECT_EQ(prompter.shown.size(), 1u);
+
+    // A large field stops at the limit after one message.
+    prompter.shown.clear();
+    doc.OnNewDocument();
+    AddPlain(250);
+    result = Build({kFgWizardAsteroids, 0, 0, 10});
+    EXPECT_FALSE(result.Complete);
+    EXPECT_EQ(result.Created.size(), 5u);
+    EXPECT_EQ(Count(), 255);
+    EXPECT_EQ(prompter.shown.size(), 1u);
+    for (const auto& fg : doc.GetMission().FlightGroups)
+        EXPECT_EQ(fg->Selected, fg->File.CraftType() == 86 ? 1u : 0u);
+}
+
+TEST_F(NewFlightGroupBuilderTest, AFleetIsOfferedAsSupportForOneSelectedPlayer) {
+    AddPlain(2);
+    auto& list = doc.GetMission().FlightGroups;
+    list[0]->File.SetCraftType(1);
+    list[0]->File.SetNumberOfCraft(2);
+    list[0]->File.SetName("Red");
+    list[0]->Selected = 1;
+    EXPECT_EQ(FleetSupportCandidate(doc.GetMission()), nullptr);  // not a player
+    list[0]->File.SetPlayerNumber(1);
+    EXPECT_EQ(FleetSupportCandidate(doc.GetMission()), list[0].get());
+    EXPECT_EQ(FleetSupportQuestion(*list[0]),
+              "Do you want this fleet to be the support for flight group \"X-wings Red\"?");
+    list[1]->Selected = 1;
+    EXPECT_EQ(FleetSupportCandidate(doc.GetMission()), nullptr);  // two selected
+
+    EXPECT_EQ(FleetSizeDescription(0),
+              "The fleet will feature one minor ship which will contain a wave of starfighters");
+    EXPECT_EQ(FleetSizeDescription(5), "");
+}
+
+}  // namespace
+}  // namespace vantorel
