@@ -17,7 +17,8 @@ Mission::Mission(const Mission& other)
       GoalStrings(std::make_unique<GlobalGoalStrings>(*other.GoalStrings)),
       SuccessfulDebriefing(other.SuccessfulDebriefing),
       FailedDebriefing(other.FailedDebriefing),
-      Description(other.Description) {
+      Description(other.Description),
+      BlocksAsRead(other.BlocksAsRead) {
     FlightGroups.reserve(other.FlightGroups.size());
     for (const auto& fg : other.FlightGroups) FlightGroups.push_back(std::make_unique<FlightGroup>(*fg));
     Messages.reserve(other.Messages.size());

@@ -48,6 +48,12 @@ struct Mission {
     std::string FailedDebriefing;
     std::string Description;
 
+    // The text blocks exactly as read (bytes after a terminator included);
+    // written back while the text they hold is unchanged.
+    struct TextBlocksAsRead {
+        std::vector<uint8_t> SuccessfulDebriefing, FailedDebriefing, Description;
+    } BlocksAsRead;
+
     Mission() = default;
     Mission(const Mission& other);
     Mission& operator=(const Mission& other);

@@ -47,10 +47,18 @@ void ReadRecord(BlockReader& in, Record& r, const char* refusal) {
 
 // A briefing tag or string: u16 length, then that many bytes. A length of 0
 // leaves the text empty; otherwise the text ends at its first zero byte.
-void ReadCountedText(BlockReader& in, std::string& text, const char* refusal) {
+void ReadCountedText(BlockReader& in, std::string& text, std::string& asRead, const char* refusal) {
     uint16_t len = ReadU16(Need(in, 2, refusal));
     if (len == 0) return;
-    text = ReadFixedText(Need(in, len, refusal), len);
+    const uint8_t* p = Need(in, len, refusal);
+    text = ReadFixedText(p, len);
+    asRead.assign(reinterpret_cast<const char*>(p), len);
+}
+
+std::string ReadTextBlock(BlockReader& in, size_t size, std::vector<uint8_t>& asRead, const char* refusal) {
+    const uint8_t* p = Need(in, size, refusal);
+    asRead.assign(p, p + size);
+    return TextFromBlock(p, size);
 }
 
 void ReadAll(BlockReader& in, Mission& m) {
@@ -71,20 +79,23 @@ void ReadAll(BlockReader& in, Mission& m) {
         std::memcpy(b.Commands.data(),
                     Need(in, Briefing::kCommandsSize, "Invalid File Format: Briefing Commands"),
                     Briefing::kCommandsSize);
-        for (auto& tag : b.Tags) ReadCountedText(in, tag, "Invalid File Format: Briefing Tags");
-        for (auto& s : b.Strings) ReadCountedText(in, s, "Invalid File Format: Briefing Text");
+        for (int i = 0; i < Briefing::kTagCount; ++i)
+            ReadCountedText(in, b.Tags[i], b.TagsAsRead[i], "Invalid File Format: Briefing Tags");
+        for (int i = 0; i < Briefing::kStringCount; ++i)
+            ReadCountedText(in, b.Strings[i], b.StringsAsRead[i], "Invalid File Format: Briefing Text");
     }
     for (auto& fg : m.FlightGroups) ReadRecord(in, fg->GoalStrings, "Invalid File Format: FG Goal Strings");
     ReadRecord(in, *m.GoalStrings, "Invalid File Format: Global Goal Strings");
     const bool bop = m.Header.IsBop();
     if (bop) {
-        m.SuccessfulDebriefing =
-            TextFromBlock(Need(in, 4096, "Invalid File Format: BoP Success Debriefing"), 4096);
-        m.FailedDebriefing =
-            TextFromBlock(Need(in, 4096, "Invalid File Format: BoP Failure Debriefing"), 4096);
+        m.SuccessfulDebriefing = ReadTextBlock(in, 4096, m.BlocksAsRead.SuccessfulDebriefing,
+                                               "Invalid File Format: BoP Success Debriefing");
+        m.FailedDebriefing = ReadTextBlock(in, 4096, m.BlocksAsRead.FailedDebriefing,
+                                           "Invalid File Format: BoP Failure Debriefing");
     }
     const size_t descSize = bop ? 4096 : 1024;
-    m.Description = TextFromBlock(Need(in, descSize, "Invalid File Format: Mission Description"), descSize);
+    m.Description = ReadTextBlock(in, descSize, m.BlocksAsRead.Description,
+                                  "Invalid File Format: Mission Description");
 }
 
 }  // namespace

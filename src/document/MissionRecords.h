@@ -233,7 +233,16 @@ struct Briefing {
     std::array<uint8_t, kCommandsSize> Commands{};
     std::array<std::string, kTagCount> Tags;
     std::array<std::string, kStringCount> Strings;
-    bool operator==(const Briefing&) const = default;
+
+    // The bytes of each tag and string exactly as the file had them (which
+    // may run on past a zero byte). The writer uses them while the text is
+    // unchanged, so a file is written back byte for byte.
+    std::array<std::string, kTagCount> TagsAsRead;
+    std::array<std::string, kStringCount> StringsAsRead;
+
+    bool operator==(const Briefing& o) const {
+        return Commands == o.Commands && Tags == o.Tags && Strings == o.Strings;
+    }
 };
 
 // Global goal strings: for team t, 28 slots of three 64-byte texts.

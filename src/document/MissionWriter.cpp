@@ -1,5 +1,6 @@
 #include "document/MissionWriter.h"
 
+#include <algorithm>
 #include <string>
 
 #include "document/AtomicFile.h"
@@ -24,11 +25,26 @@ public:
         Put(b, 2);
     }
     // u16 length, then the bytes with no terminator. A text longer than a u16
-    // can count is cut rather than written with a wrapped length.
-    void PutCountedText(const std::string& s) {
-        size_t n = std::min<size_t>(s.size(), 0xFFFF);
+    // can count is cut rather than written with a wrapped length. The bytes
+    // as read are written while they still hold the same text.
+    void PutCountedText(const std::string& s, const std::string& asRead) {
+        const std::string& bytes =
+            !asRead.empty() && ReadFixedText(reinterpret_cast<const uint8_t*>(asRead.data()),
+                                             asRead.size()) == s
+                ? asRead
+                : s;
+        size_t n = std::min<size_t>(bytes.size(), 0xFFFF);
         PutU16(uint16_t(n));
-        Put(reinterpret_cast<const uint8_t*>(s.data()), n);
+        Put(reinterpret_cast<const uint8_t*>(bytes.data()), n);
+    }
+    // A free text's block: the block as read while it holds the same text.
+    void PutTextBlock(const std::string& text, size_t size, const std::vector<uint8_t>& asRead) {
+        if (asRead.size() == size && TextFromBlock(asRead.data(), size) == text) {
+            Put(asRead.data(), size);
+            return;
+        }
+        std::vector<uint8_t> block = BlockFromText(text, size);
+        Put(block.data(), size);
     }
 
 private:
@@ -41,8 +57,9 @@ size_t ExpectedSize(const Mission& m) {
                GlobalGoalStrings::kSize + (m.Header.IsBop() ? 3 * 4096 : 1024);
     for (const auto& b : m.Briefings) {
         n += Briefing::kCommandsSize + 2 * (Briefing::kTagCount + Briefing::kStringCount);
-        for (const auto& t : b.Tags) n += t.size();
-        for (const auto& s : b.Strings) n += s.size();
+        for (int i = 0; i < Briefing::kTagCount; ++i) n += std::max(b.Tags[i].size(), b.TagsAsRead[i].size());
+        for (int i = 0; i < Briefing::kStringCount; ++i)
+            n += std::max(b.Strings[i].size(), b.StringsAsRead[i].size());
     }
     return n;
 }
@@ -64,20 +81,17 @@ std::vector<uint8_t> WriteMission(Mission& m) {
     for (const auto& t : m.Teams) w.Put(t);
     for (const auto& b : m.Briefings) {
         w.Put(b.Commands.data(), b.Commands.size());
-        for (const auto& tag : b.Tags) w.PutCountedText(tag);
-        for (const auto& s : b.Strings) w.PutCountedText(s);
+        for (int i = 0; i < Briefing::kTagCount; ++i) w.PutCountedText(b.Tags[i], b.TagsAsRead[i]);
+        for (int i = 0; i < Briefing::kStringCount; ++i) w.PutCountedText(b.Strings[i], b.StringsAsRead[i]);
     }
     for (const auto& fg : m.FlightGroups) w.Put(fg->GoalStrings);
     w.Put(*m.GoalStrings);
     const bool bop = m.Header.IsBop();
     if (bop) {
-        auto success = BlockFromText(m.SuccessfulDebriefing, 4096);
-        auto failure = BlockFromText(m.FailedDebriefing, 4096);
-        w.Put(success.data(), success.size());
-        w.Put(failure.data(), failure.size());
+        w.PutTextBlock(m.SuccessfulDebriefing, 4096, m.BlocksAsRead.SuccessfulDebriefing);
+        w.PutTextBlock(m.FailedDebriefing, 4096, m.BlocksAsRead.FailedDebriefing);
     }
-    auto description = BlockFromText(m.Description, bop ? 4096 : 1024);
-    w.Put(description.data(), description.size());
+    w.PutTextBlock(m.Description, bop ? 4096 : 1024, m.BlocksAsRead.Description);
     return out;
 }
 

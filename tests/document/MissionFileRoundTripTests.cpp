@@ -240,3 +240,36 @@ TEST(MissionFile, TrailingByteWarnsLoadsAndIsNotWrittenBack) {
     EXPECT_EQ(read.FlightGroups[0]->File.Name(), "Alpha");
     EXPECT_EQ(WriteMission(read), bytes);
 }
+
+TEST(MissionFile, BytesBeyondATerminatorSurviveUntilTheTextIsEdited) {
+    Mission m = MakeEmptyMission(14);
+    m.Briefings[2].Tags[5] = "tag";
+    m.Description = "desc";
+    std::vector<uint8_t> bytes = WriteMission(m);
+    // Stale bytes after the description's terminator, a literal CR LF inside
+    // the debriefing, and a tag whose counted bytes run on past a zero byte.
+    const size_t description = bytes.size() - 4096;
+    const size_t success = description - 2 * 4096;
+    bytes[description + 10] = 'Z';
+    bytes[success] = 'a';
+    bytes[success + 1] = '\r';
+    bytes[success + 2] = '\n';
+    bytes[success + 3] = 'b';
+    const size_t tag = 164 + 1280 + 4870 + 2 * 948 + 820 + 2 * 5;
+    ASSERT_EQ(bytes[tag], 3);
+    bytes[tag + 2 + 1] = 0;  // "t\0g"
+
+    Mission read = ReadOk(bytes);
+    EXPECT_EQ(read.Description, "desc");
+    EXPECT_EQ(read.Briefings[2].Tags[5], "t");
+    EXPECT_EQ(WriteMission(read), bytes);
+
+    // Once edited, the texts are written afresh.
+    read.Description = "new";
+    read.Briefings[2].Tags[5] = "xy";
+    std::vector<uint8_t> edited = WriteMission(read);
+    Mission again = ReadOk(edited);
+    EXPECT_EQ(again.Description, "new");
+    EXPECT_EQ(again.Briefings[2].Tags[5], "xy");
+    EXPECT_EQ(edited[edited.size() - 4096 + 10], 0);
+}
