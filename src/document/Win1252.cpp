@@ -14,6 +14,8 @@ constexpr std::array<char16_t, 32> kHigh = {
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  //
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+}  // namespace
+
 void AppendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out += char(cp);
@@ -31,8 +33,6 @@ void AppendUtf8(std::string& out, char32_t cp) {
         out += char(0x80 | (cp & 0x3F));
     }
 }
-
-}  // namespace
 
 char32_t Win1252ToCodePoint(unsigned char c) {
     if (c >= 0x80 && c <= 0x9F) return kHigh[c - 0x80];
