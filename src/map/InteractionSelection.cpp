@@ -2,7 +2,6 @@
 
 #include "document/Mission.h"
 #include "map/InteractionHitTest.h"
-#include "map/ScrollZoom.h"
 
 namespace vantorel {
 
@@ -34,24 +33,6 @@ bool AnyEnabledPointSelected(const FlightGroup& fg) {
     for (int i = 0; i < kMapPointCount; ++i)
         if (fg.File.WaypointEnabled(i) && fg.PointSelected[size_t(i)]) return true;
     return false;
-}
-
-void CentreOnSelection(ViewState& view, const Mission& mission) {
-    const bool waypointsShown = view.ShowWaypoints || view.ShowSelectionWaypoints;
-    RawBounds bounds;
-    for (const auto& fg : mission.FlightGroups) {
-        if (!fg->Selected) continue;
-        const auto start = fg->FirstEnabledStartPoint();
-        for (int i = 0; i < kMapPointCount; ++i) {
-            const bool counts =
-                (start && i == *start) || (waypointsShown && fg->PointSelected[size_t(i)]);
-            if (!counts) continue;
-            int h = 0, v = 0;
-            RawViewPair(view.Angle, RawPointOf(*fg, i), h, v);
-            bounds.Add(h, v);
-        }
-    }
-    CentreOnRawBounds(view, bounds);
 }
 
 }  // namespace vantorel

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "map/ViewState.h"
-
 namespace vantorel {
 
 struct FlightGroup;
@@ -17,9 +15,5 @@ void KeepOnlySelected(Mission& mission, const FlightGroup& keep);
 
 // Whether any enabled point 0..13 of the flight group is marked.
 bool AnyEnabledPointSelected(const FlightGroup& fg);
-
-// Scrolls the view to the middle of the selection: each selected flight
-// group's start point, and its other marked points while waypoints are shown.
-void CentreOnSelection(ViewState& view, const Mission& mission);
 
 }  // namespace vantorel

@@ -383,21 +383,5 @@ TEST(InteractionCommandsTest, SwitchesAreStoredAtOnceAndWaypointSwitchesExcludeE
     EXPECT_EQ(settings.GetInt("Settings", "Snap", 0), 4);
 }
 
-TEST_F(InteractionTest, CentreOnSelectionCountsMarkedWaypointsOnlyWhenShown) {
-    FlightGroup& a = AddFg(1600, 0);  // 10 km right
-    SetPoint(a, 4, 3200, 0);          // WP1 at 20 km
-    a.Selected = 1;
-    a.PointSelected[4] = 1;
-    CentreOnSelection(view, mission);
-    EXPECT_EQ(view.ScrollX, 14700 + 600);
-    view.ShowWaypoints = true;
-    CentreOnSelection(view, mission);
-    EXPECT_EQ(view.ScrollX, 14700 + 900);
-    // Nothing selected: the origin.
-    a.Selected = 0;
-    CentreOnSelection(view, mission);
-    EXPECT_EQ(view.ScrollX, 14700);
-}
-
 }  // namespace
 }  // namespace vantorel
