@@ -8,10 +8,6 @@
 
 namespace vantorel {
 
-bool WaypointsShownFor(const ViewState& view, const FlightGroup& fg) {
-    return view.ShowWaypoints || (view.ShowSelectionWaypoints && fg.Selected != 0);
-}
-
 void RawViewPair(int angle, const RawPoint& p, int& h, int& v) {
     switch (angle) {
         case kAngleFront:
@@ -56,17 +52,10 @@ std::optional<MapHit> HitTest(const ViewState& view, const FlightGroup& fg, int 
     const int th = ClampRaw(RawFromKm(9.0 / view.Zoom));
     const int tv = ClampRaw(RawFromKm(11.0 / view.Zoom));
 
-    int first = 0, last = -1;
-    if (WaypointsShownFor(view, fg)) {
-        last = kMapPointCount - 1;
-    } else if (auto start = fg.FirstEnabledStartPoint()) {
-        first = last = *start;
-    }
-
+    // The candidates are the points the map draws for the flight group.
     std::optional<MapHit> best;
     int bestDh = 0, bestDv = 0;
-    for (int i = first; i <= last; ++i) {
-        if (fg.File.WaypointEnabled(i) == 0) continue;
+    for (int i : DrawnPoints(view, fg)) {
         int h = 0, v = 0;
         RawViewPair(view.Angle, RawPointOf(fg, i), h, v);
         const int dh = h - mh;

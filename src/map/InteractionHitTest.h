@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "map/DrawnPoints.h"
+#include "map/DrawnPoints.h"
 #include "map/SnapDrag.h"
 #include "map/ViewState.h"
 
@@ -9,10 +11,6 @@ namespace vantorel {
 
 struct FlightGroup;
 struct Mission;
-
-// Points 0..13 are the ones the map shows and moves (S1..S4, WP1..WP8, RVZ,
-// HYP); the briefing points after them never appear on the map.
-inline constexpr int kMapPointCount = 14;
 
 struct MapHit {
     int point = -1;    // the point that was hit
@@ -24,10 +22,6 @@ struct MissionHit {
     int index = -1;  // position of the flight group in the list
     int point = -1;
 };
-
-// Whether the map shows every enabled point of this flight group, or only
-// where it starts.
-bool WaypointsShownFor(const ViewState& view, const FlightGroup& fg);
 
 // The raw pair of a point on the plane of a flat view: (x, y) in Top and 3D,
 // (x, z) in Front, (y, z) in Side.
