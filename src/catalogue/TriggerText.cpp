@@ -2,6 +2,7 @@
 
 #include "catalogue/ConditionWordLists.h"
 #include "catalogue/VariableText.h"
+#include "document/Trigger.h"
 
 namespace vantorel {
 
@@ -21,6 +22,11 @@ std::string TriggerText(int condition, int variableType, int variable, int amoun
     text += " ";
     text += condition == kMixed ? "[multiple conditions]" : ListWord(Conditions(), condition);
     return text;
+}
+
+std::string TriggerText(const Trigger& trigger, const Mission* mission) {
+    return TriggerText(trigger.Condition, trigger.VariableType, trigger.Variable, trigger.Amount,
+                       mission);
 }
 
 }  // namespace vantorel

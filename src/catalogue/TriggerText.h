@@ -5,6 +5,7 @@
 namespace vantorel {
 
 struct Mission;
+struct Trigger;
 
 // Sentences for the 4-byte trigger. Every argument may be -1, meaning the
 // selected records differ in that field; the sentence then says "[multiple
@@ -17,5 +18,8 @@ std::string TriggerVariableText(int variableType, int variable, const Mission* m
 // One whole condition, e.g. "100% of flight group X-wings Red must be destroyed".
 std::string TriggerText(int condition, int variableType, int variable, int amount,
                         const Mission* mission);
+
+// The sentence for one stored trigger (no field mixed).
+std::string TriggerText(const Trigger& trigger, const Mission* mission);
 
 }  // namespace vantorel

@@ -42,9 +42,7 @@ public:
     }
     void Blank() { out_ += '\n'; }
 
-    std::string Trigger(const vantorel::Trigger& t) const {
-        return TriggerText(t.Condition, t.VariableType, t.Variable, t.Amount, &mission_);
-    }
+    std::string Trigger(const vantorel::Trigger& t) const { return TriggerText(t, &mission_); }
 
     // Four conditions: "(1 AND 2) OR (3 AND 4)" in the heading, then one
     // sentence a line.

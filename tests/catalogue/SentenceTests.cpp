@@ -60,6 +60,8 @@ TEST(TriggerText, SentencesWithFlightGroupsInAndOutOfRange) {
               "100% of flight group (unknown ship) Red must arrive");
     EXPECT_EQ(TriggerText(1, 1, 5, 0, &mission),
               "100% of flight group (out of range ship index: 5) must arrive");
+    EXPECT_EQ(TriggerText(Trigger{7, 1, 1, 9}, &mission),
+              "All player craft in flight group Shuttle Omega must finish docking");
     EXPECT_EQ(TriggerText(1, 1, 3, 0, &mission),
               "100% of flight group (out of range ship index: 3) must arrive");
     EXPECT_EQ(TriggerText(1, 1, 0, 0, nullptr),
