@@ -4,6 +4,9 @@
 #include <string>
 
 #include "catalogue/CraftTypes.h"
+#include "document/MissionReader.h"
+#include "document/MissionWriter.h"
+#include "document/WaveLinking.h"
 #include "document/Win1252.h"
 
 namespace vantorel {
@@ -60,6 +63,25 @@ void LevelDocument::OnNewDocument() {
 void LevelDocument::SetMission(Mission mission) {
     mission_ = std::move(mission);
     modified_ = false;
+}
+
+bool LevelDocument::OnOpenDocument(const std::filesystem::path& path) {
+    Mission loaded;
+    if (!LoadMissionFile(path, loaded, prompter_)) return false;
+    ReadWaveListing(loaded, path, settings_, prompter_);
+    mission_ = std::move(loaded);
+    path_ = path;
+    modified_ = false;
+    return true;
+}
+
+bool LevelDocument::OnSaveDocument(const std::filesystem::path& path) {
+    bar_->ApplyAll();
+    if (!SaveMissionFile(path, mission_, prompter_)) return false;
+    path_ = path;
+    modified_ = false;
+    WriteWaveListing(mission_, path, settings_, prompter_);
+    return true;
 }
 
 FlightGroup* LevelDocument::AddFlightGroup() {

@@ -58,6 +58,17 @@ public:
     // Takes a mission read from a file; clears the modified flag.
     void SetMission(Mission mission);
 
+    // Reads the mission file at path, then the wave listing that links its
+    // messages to their sounds. A refused file is reported and leaves the
+    // document as it was.
+    bool OnOpenDocument(const std::filesystem::path& path);
+
+    // Has the property windows write back their edits, saves the mission to
+    // path (the old file survives a failed save), then writes the wave
+    // listing when wave linking is on. Failures of the listing or of a copy
+    // are reported but do not undo the saved mission.
+    bool OnSaveDocument(const std::filesystem::path& path);
+
     // Appends a flight group with the defaults of a new one and marks the
     // document modified. At the game's limit of 255 it says so and returns
     // nullptr; the list is left alone.

@@ -1,0 +1,119 @@
+// The command-line contract of new and add: what they write, their usage
+// errors and exit statuses, and repeatable builds with a seed.
+#include <gtest/gtest.h>
+
+#include "document/MissionReader.h"
+#include "document/MissionWriter.h"
+#include "support/RunCli.h"
+
+using namespace vantorel;
+using namespace vantorel::testing;
+
+namespace {
+
+Mission ReadBack(const std::filesystem::path& p) {
+    Mission m;
+    const auto bytes = TempFolder::ReadBytes(p);
+    EXPECT_TRUE(ReadMission(bytes, m).ok) << p;
+    return m;
+}
+
+}  // namespace
+
+TEST(CliNew, WritesTheWizardsMissionInTheChosenFormat) {
+    TempFolder dir;
+    CliResult r = RunCli("new melee --teams 8 --format xvt -o " + Quoted(dir / "m.tie"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    Mission m = ReadBack(dir / "m.tie");
+    EXPECT_EQ(m.Header.FormatVersion(), 12);
+    ASSERT_EQ(m.CountFlightGroups(), 8);
+    EXPECT_EQ(m.FlightGroups[1]->File.Name(), "Two");
+    EXPECT_EQ(m.FlightGroups[1]->File.WaypointX(0), 320);
+    EXPECT_EQ(m.FlightGroups[1]->File.WaypointZ(0), -128);
+
+    r = RunCli("new training --players 8 --iff imperial -o " + Quoted(dir / "t.tie"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    m = ReadBack(dir / "t.tie");
+    EXPECT_EQ(m.Header.FormatVersion(), 14);  // Balance of Power unless asked otherwise
+    EXPECT_EQ(m.Header.MissionType(), 3);
+    EXPECT_EQ(m.CountFlightGroups(), 8);
+    EXPECT_EQ(m.Teams[0].Name(), "Imperial");
+
+    r = RunCli("new combat --players 1 -o " + Quoted(dir / "c.tie"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(ReadBack(dir / "c.tie").CountFlightGroups(), 1);
+}
+
+TEST(CliNew, RefusesChoicesTheWizardDoesNotOffer) {
+    TempFolder dir;
+    const std::string out = " -o " + Quoted(dir / "x.tie");
+    EXPECT_EQ(RunCli("new melee --teams 3" + out).status, 1);
+    EXPECT_EQ(RunCli("new combat --players 3" + out).status, 1);
+    EXPECT_EQ(RunCli("new training --players 4" + out).status, 1);
+    EXPECT_EQ(RunCli("new training --iff pirate" + out).status, 1);
+    EXPECT_EQ(RunCli("new melee --players 2" + out).status, 1);
+    EXPECT_EQ(RunCli("new melee --format tie" + out).status, 1);
+    EXPECT_EQ(RunCli("new skirmish" + out).status, 1);
+    EXPECT_EQ(RunCli("new melee --teams 2").status, 1);
+    EXPECT_FALSE(std::filesystem::exists(dir / "x.tie"));
+    // A folder that is a file cannot be written to.
+    TempFolder::WriteBytes(dir / "file", {1});
+    EXPECT_EQ(RunCli("new melee -o " + Quoted(dir / "file" / "x.tie")).status, 3);
+}
+
+TEST(CliAdd, AddsToAMissionRepeatablyWithASeed) {
+    TempFolder dir;
+    ASSERT_EQ(RunCli("new combat --players 2 -o " + Quoted(dir / "c.tie")).status, 0);
+    const std::string fleet = "add " + Quoted(dir / "c.tie") +
+                              " fleet --team 1 --iff imperial --size 3 --support 0 --seed 42 -o ";
+    CliResult first = RunCli(fleet + Quoted(dir / "a.tie"));
+    ASSERT_EQ(first.status, 0) << first.err;
+    CliResult second = RunCli(fleet + Quoted(dir / "b.tie"));
+    ASSERT_EQ(second.status, 0) << second.err;
+    EXPECT_EQ(TempFolder::ReadBytes(dir / "a.tie"), TempFolder::ReadBytes(dir / "b.tie"));
+    EXPECT_EQ(first.out, second.out);
+
+    Mission m = ReadBack(dir / "a.tie");
+    ASSERT_EQ(m.CountFlightGroups(), 2 + 8 + 3);
+    EXPECT_EQ(m.FlightGroups[2]->File.CraftType(), 52);
+    EXPECT_EQ(m.FlightGroups[2]->File.ArrivalTrigger(0), (Trigger{20, 1, 0, 4}));
+    EXPECT_EQ(m.FlightGroups[10]->File.ArrivalMothership(), 2);
+    // One line per new flight group, starting with its number.
+    EXPECT_EQ(first.out.substr(0, 2), "2 ");
+    EXPECT_NE(first.out.find("\n12 5 TIE Interceptors "), std::string::npos) << first.out;
+
+    CliResult station = RunCli("add " + Quoted(dir / "a.tie") + " station --team 9 --shuttle -o " +
+                               Quoted(dir / "s.tie"));
+    ASSERT_EQ(station.status, 0) << station.err;
+    m = ReadBack(dir / "s.tie");
+    EXPECT_EQ(m.FlightGroups.back()->File.Name(), "New Escape");
+}
+
+TEST(CliAdd, ExitStatusesForUsageRefusalAndTheLimit) {
+    TempFolder dir;
+    ASSERT_EQ(RunCli("new combat --players 1 -o " + Quoted(dir / "c.tie")).status, 0);
+    const std::string in = Quoted(dir / "c.tie");
+    const std::string out = " -o " + Quoted(dir / "x.tie");
+    EXPECT_EQ(RunCli("add " + in + " fleet --size 5" + out).status, 1);
+    EXPECT_EQ(RunCli("add " + in + " asteroids --size 11" + out).status, 1);
+    EXPECT_EQ(RunCli("add " + in + " asteroids --team 2" + out).status, 1);
+    EXPECT_EQ(RunCli("add " + in + " fleet --cargo" + out).status, 1);
+    EXPECT_EQ(RunCli("add " + in + " minefield --mine 6" + out).status, 1);
+    EXPECT_EQ(RunCli("add " + in + " fleet --support 5" + out).status, 1);
+    EXPECT_EQ(RunCli("add " + in + " nebula" + out).status, 1);
+    EXPECT_EQ(RunCli("add " + Quoted(dir / "absent.tie") + " fleet" + out).status, 3);
+    TempFolder::WriteBytes(dir / "short.tie", {14, 0});
+    CliResult refused = RunCli("add " + Quoted(dir / "short.tie") + " fleet" + out);
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.err, "Invalid File Format: Header\n");
+    EXPECT_FALSE(std::filesystem::exists(dir / "x.tie"));
+
+    // A mission near the limit takes what fits, says so and stays valid.
+    Mission m = ReadBack(dir / "c.tie");
+    while (m.CountFlightGroups() < 253) m.AppendFlightGroup();
+    TempFolder::WriteBytes(dir / "full.tie", WriteMission(m));
+    CliResult full = RunCli("add " + Quoted(dir / "full.tie") + " asteroids --size 4" + out);
+    EXPECT_EQ(full.status, 0);
+    EXPECT_NE(full.err.find("can only support up to 255 flight groups"), std::string::npos);
+    EXPECT_EQ(ReadBack(dir / "x.tie").CountFlightGroups(), 255);
+}
