@@ -1,0 +1,46 @@
+#include "app/CChildFrame.h"
+
+#include <QCloseEvent>
+
+#include "app/AppPictures.h"
+#include "app/CQVDoc.h"
+#include "map/ui/CQVView.h"
+
+namespace vantorel {
+
+CChildFrame::CChildFrame(CQVView* view, QWidget* parent) : QMdiSubWindow(parent), view_(view) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWidget(view);
+    setWindowIcon(AppIcon());
+    UpdateTitle();
+    if (CQVDoc* doc = Document())
+        connect(doc, &CQVDoc::titleChanged, this, &CChildFrame::UpdateTitle);
+}
+
+CQVDoc* CChildFrame::Document() const {
+    return view_ ? view_->Document() : nullptr;
+}
+
+void CChildFrame::UpdateTitle() {
+    CQVDoc* doc = Document();
+    if (!doc) return;
+    // Qt shows the "*" in place of "[*]" while the window is modified.
+    setWindowTitle(doc->Title() + QStringLiteral("[*]"));
+    setWindowModified(doc->IsModified());
+}
+
+void CChildFrame::closeEvent(QCloseEvent* event) {
+    CQVDoc* doc = Document();
+    if (doc && doc->Views().size() == 1) {
+        // Closing the last window closes the document: ask about changes.
+        if (!doc->SaveModified()) {
+            event->ignore();
+            return;
+        }
+        emit documentClosing(doc);
+    }
+    event->accept();
+    QMdiSubWindow::closeEvent(event);
+}
+
+}  // namespace vantorel

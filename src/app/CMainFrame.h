@@ -1,0 +1,115 @@
+#pragma once
+
+#include <QDockWidget>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QTimer>
+#include <QToolBar>
+#include <map>
+#include <vector>
+
+#include "app/AppServices.h"
+#include "app/CommandTarget.h"
+
+namespace vantorel {
+
+class CChildFrame;
+class CLevelPropertiesBar;
+class CMapToolbar;
+class CQVDoc;
+class CQVView;
+class RecentFiles;
+
+// The main window: menus, accelerators, four toolbars, the status bar, the
+// docked level properties bar and the MDI area with one child window per
+// map view. Commands go to the active view, its document, this frame and the
+// application, in that order; whoever answers decides the enabled state.
+class CMainFrame : public QMainWindow, public CommandTarget {
+    Q_OBJECT
+public:
+    // `app` receives the application's commands (New, Open, Options, About).
+    CMainFrame(AppServices& services, RecentFiles& recent, CommandTarget* app,
+               QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // Restores the toolbars and the level bar as they were left.
+    void LoadBarState();
+    void SaveBarState();
+
+    QAction* Action(int id) const;
+    // Runs a command through the chain; false when nobody handled it.
+    bool RunCommand(int id);
+    // Enables and checks every command as its handler says.
+    void UpdateCommandUI();
+
+    CQVDoc* NewDocument();
+    // Opens a mission, or brings the window of one already open to the front.
+    CQVDoc* OpenDocumentFile(const QString& path);
+    // Asks about unsaved changes of every document; false when the user
+    // cancelled.
+    bool SaveAllModified();
+    void CloseDocument(CQVDoc* doc);
+    const std::vector<CQVDoc*>& Documents() const { return documents_; }
+
+    CQVView* ActiveView() const;
+    CQVDoc* ActiveDocument() const;
+    CChildFrame* CreateChildFrame(CQVDoc* doc);
+
+    QMdiArea* MdiArea() const { return mdi_; }
+    CLevelPropertiesBar* LevelBar() const { return levelBar_; }
+    QDockWidget* LevelDock() const { return levelDock_; }
+    QToolBar* StandardBar() const { return standardBar_; }
+    QToolBar* FlightGroupBar() const { return flightGroupBar_; }
+    QToolBar* MessageBar() const { return messageBar_; }
+    CMapToolbar* MapBar() const { return mapBar_; }
+    QLabel* MessagePane() const { return pane0_; }
+    QLabel* CoordinatePane() const { return pane1_; }
+    // Whether the menu of an open document is shown.
+    bool ShowsDocumentMenu() const { return documentMenu_; }
+    void RefreshRecentFiles();
+
+    bool OnCommand(int id) override;
+    bool OnUpdateCommand(int id, CommandState& state) override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QAction* MakeAction(int id, const QString& text, const QList<QKeySequence>& keys = {});
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBars();
+    void CreateStatusBar();
+    void CreateLevelBar();
+    void ShowMenuFor(bool documentOpen);
+    QToolBar* BarOf(int id) const;
+    void OnSubWindowActivated(QMdiSubWindow* window);
+    void UpdateTitle();
+
+    AppServices& services_;
+    RecentFiles& recent_;
+    CommandTarget* app_;
+    std::map<int, QAction*> actions_;
+    std::vector<QMenu*> noDocumentMenus_;
+    std::vector<QMenu*> documentMenus_;
+    std::vector<QMenu*> recentMenus_;
+    bool documentMenu_ = false;
+    QMdiArea* mdi_ = nullptr;
+    QToolBar* standardBar_ = nullptr;
+    QToolBar* flightGroupBar_ = nullptr;
+    QToolBar* messageBar_ = nullptr;
+    CMapToolbar* mapBar_ = nullptr;
+    QLabel* pane0_ = nullptr;
+    QLabel* pane1_ = nullptr;
+    QDockWidget* levelDock_ = nullptr;
+    CLevelPropertiesBar* levelBar_ = nullptr;
+    std::vector<CQVDoc*> documents_;
+    CQVView* lastActiveView_ = nullptr;
+    QTimer commandTimer_;
+};
+
+}  // namespace vantorel

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <vector>
+
+#include "app/AppServices.h"
+#include "app/CommandTarget.h"
+#include "document/LevelDocument.h"
+
+namespace vantorel {
+
+class CQVView;
+
+// One open mission in a window: the core document plus what the window layer
+// adds (title, file name, the views that show it, the save questions).
+class CQVDoc : public QObject, public CommandTarget {
+    Q_OBJECT
+public:
+    CQVDoc(AppServices& services, PropertyBarHooks* bar, QObject* parent = nullptr);
+    ~CQVDoc() override;
+
+    // A new mission with the defaults of the settings.
+    bool OnNewDocument();
+    // Reads the file and its wave listing. False (after saying why) when the
+    // file was refused; the document is then thrown away by the caller.
+    bool OnOpenDocument(const QString& path);
+
+    // The Save and Save As commands: pending edits are applied first, a
+    // mission that was never saved is offered the game folder that suits its
+    // type, and the wave listing is written after the mission. False when the
+    // user cancelled or the file could not be written.
+    bool DoFileSave();
+    bool DoSaveAs();
+
+    // Asked before the document closes: Yes saves, No throws the changes
+    // away, Cancel keeps the document open (returns false).
+    bool SaveModified();
+
+    LevelDocument& Level() { return doc_; }
+    Mission& GetMission() { return doc_.GetMission(); }
+    bool IsModified() const { return doc_.IsModified(); }
+    void SetModifiedFlag(bool modified = true);
+
+    // The name shown in window titles: the file name, or "XvT Level<n>" for
+    // a mission never saved.
+    QString Title() const { return title_; }
+    // The full path, empty while untitled.
+    QString PathName() const;
+
+    void AddView(CQVView* view);
+    void RemoveView(CQVView* view);
+    const std::vector<CQVView*>& Views() const { return views_; }
+    // Redraws every view of the document.
+    void UpdateAllViews();
+
+    bool OnCommand(int id) override;
+    bool OnUpdateCommand(int id, CommandState& state) override;
+
+signals:
+    void titleChanged();
+    // The document was read from or written to this file.
+    void fileUsed(const QString& path);
+
+private:
+    bool SaveTo(const QString& path);
+
+    AppServices& services_;
+    PropertyBarHooks* bar_;
+    LevelDocument doc_;
+    QString title_;
+    std::vector<CQVView*> views_;
+};
+
+}  // namespace vantorel

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "map/InteractionCommands.h"
+
+namespace vantorel {
+
+// Command identifiers of the menus, toolbars and accelerators. The map's own
+// commands are in map/InteractionCommands.h.
+enum CommandId : int {
+    kCmdZoomSlider = 222,
+
+    kCmdLevelProperties = 32775,
+    kCmdNewFlightGroup = 32778,
+    kCmdDeleteFlightGroup = 32779,
+    kCmdFlightGroupProperties = 32780,
+    kCmdFlightGroupWizard = 32787,
+    kCmdTeamProperties = 32809,
+    kCmdNewMessage = 32810,
+    kCmdDeleteMessage = 32812,
+    kCmdMessageProperties = 32813,
+    kCmdToolbarMessages = 32815,
+    kCmdNewMissionWizard = 32837,
+    kCmdViewSelection = 32838,
+    kCmdOptions = 32841,
+    kCmdToolbarMap = 32862,
+
+    kCmdFileNew = 57600,
+    kCmdFileOpen = 57601,
+    kCmdFileClose = 57602,
+    kCmdFileSave = 57603,
+    kCmdFileSaveAs = 57604,
+    kCmdRecentFirst = 57616,  // eight in a row
+    kCmdEditCopy = 57634,
+    kCmdEditCut = 57635,
+    kCmdEditPaste = 57637,
+    kCmdEditUndo = 57643,
+    kCmdWindowNew = 57648,
+    kCmdWindowArrange = 57649,
+    kCmdWindowCascade = 57650,
+    kCmdWindowTile = 57651,
+    kCmdAppAbout = 57664,
+    kCmdAppExit = 57665,
+
+    kCmdToolbarStandard = 59392,
+    kCmdStatusBar = 59393,
+    kCmdToolbarFlightGroup = 59394,
+};
+
+inline constexpr int kRecentFileCount = 8;
+
+}  // namespace vantorel

@@ -1,0 +1,95 @@
+#include "app/CommandTexts.h"
+
+#include "app/CommandIds.h"
+
+namespace vantorel {
+
+namespace {
+
+struct Entry {
+    int id;
+    CommandText text;
+};
+
+constexpr Entry kTexts[] = {
+    {kCmdZoomSlider, {"Drag the slider to adjust the map's zoom level.", "Zoom Slider"}},
+    {kCmdSnapList, {"Select the grid snap size.", "Snap To Grid"}},
+    {kCmdZoomIn, {"Enlarges the map.", "Zoom In"}},
+    {kCmdZoomOut, {"Shrinks the map.", "Zoom Out"}},
+    {kCmdLevelProperties, {"Toggles the level properties window.", "Level Properties"}},
+    {kCmdViewCenter, {"Moves the map to the center of the level.", "View Center"}},
+    {kCmdNewFlightGroup, {"Create a new flightgroup.", "New Flightgroup"}},
+    {kCmdDeleteFlightGroup, {"Delete the currently selected flightgroup.", "Delete Flightgroup"}},
+    {kCmdFlightGroupProperties,
+     {"Displays the properties for the selected flightgroups.", "Flightgroup Properties"}},
+    {kCmdViewTop, {"Displays the map in a top-down view (x/y).", "View Top"}},
+    {kCmdViewFront, {"Displays the map from the front (x/z).", "View Front"}},
+    {kCmdViewSide, {"Displays the map from the side (y/z).", "View Side"}},
+    {kCmdView3D, {"Displays the map in 3D.", "View 3D"}},
+    {kCmdFlightGroupWizard, {"Displays the new flightgroup Wizard.", "Flightgroup Wizard"}},
+    {kCmdTeamProperties,
+     {"Displays the properties of the currently selected team.", "Team Properties"}},
+    {kCmdNewMessage, {"Creates a new radio message.", "New Radio Message"}},
+    {kCmdDeleteMessage, {"Deletes the current radio message.", "Delete Radio Message"}},
+    {kCmdMessageProperties,
+     {"Displays the properties for the selected radio message.", "Radio Message Properties"}},
+    {kCmdToolbarMessages, {"Show or hide the radio message toolbar.", "Toggle Message Toolbar"}},
+    {kCmdStalks,
+     {"Toggles the vertical line from the flightgroup to the horizontal zero plane.", "Stalks"}},
+    {kCmdGrid3D, {"Toggles the grid in 3D mode.", "3D Grid"}},
+    {kCmdSelectionBox,
+     {"Toggles the selection rectangle to indicate selected flight groups.",
+      "Toggle Selection Box"}},
+    {kCmdNewMissionWizard,
+     {"Runs the new mission wizard which helps create a new mission.", "New Mission Wizard"}},
+    {kCmdViewSelection, {"Moves the map to the current selection.", "View Selection"}},
+    {kCmdAutoSelZoom,
+     {"Automatically moves the map to the current selection.", "Always Zoom To Selection"}},
+    {kCmdOptions, {"Allows you to change the program's settings.", ""}},
+    {kCmdShowWaypoints,
+     {"Displays all flightgroup's waypoints, hyperspace point and rendezvous point on the map.",
+      "Show Waypoints"}},
+    {kCmdShowSelectionWaypoints,
+     {"Displays the currently selected flightgroups' waypoints, hyperspace point and rendezvous "
+      "point on the map.",
+      "Show Selection Waypoints"}},
+    {kCmdToolbarMap, {"Toggles the map toolbar.", "Map Toollbar"}},
+    {kCmdJoinWaypoints, {"Draws a line between start points and waypoints.", "Join Waypoints"}},
+    {kCmdShowFGNames,
+     {"Draws the name of each flightgroup next to it's icon.", "Show Flightgroup Names"}},
+    {kCmdShowPointNames,
+     {"Displays the name of each flightgroup's rendezvous, hyperspace, start and way points.",
+      "Show Point Names"}},
+    {kCmdToolbarStandard, {"Show or hide the standard toolbar", "Toggle Standard Toolbar"}},
+    {kCmdStatusBar, {"Show or hide the status bar", "Toggle Status Bar"}},
+    {kCmdToolbarFlightGroup,
+     {"Show or hide the flightgroup toolbar", "Toggle Flightgroup Toolbar"}},
+
+    // The usual prompts of the standard commands.
+    {kCmdFileNew, {"Create a new document", "New"}},
+    {kCmdFileOpen, {"Open an existing document", "Open"}},
+    {kCmdFileClose, {"Close the active document", "Close"}},
+    {kCmdFileSave, {"Save the active document", "Save"}},
+    {kCmdFileSaveAs, {"Save the active document with a new name", "Save As"}},
+    {kCmdEditUndo, {"Undo the last action", "Undo"}},
+    {kCmdEditCut, {"Cut the selection and put it on the Clipboard", "Cut"}},
+    {kCmdEditCopy, {"Copy the selection and put it on the Clipboard", "Copy"}},
+    {kCmdEditPaste, {"Insert Clipboard contents", "Paste"}},
+    {kCmdWindowNew, {"Open another window for the active document", "New Window"}},
+    {kCmdWindowArrange, {"Arrange icons at the bottom of the window", "Arrange Icons"}},
+    {kCmdWindowCascade, {"Arrange windows so they overlap", "Cascade Windows"}},
+    {kCmdWindowTile, {"Arrange windows as non-overlapping tiles", "Tile Windows"}},
+    {kCmdAppAbout, {"Display program information, version number and copyright", "About"}},
+    {kCmdAppExit, {"Quit the application; prompts to save documents", "Exit"}},
+};
+
+}  // namespace
+
+CommandText CommandTextOf(int id) {
+    for (const auto& e : kTexts)
+        if (e.id == id) return e.text;
+    if (id >= kCmdRecentFirst && id < kCmdRecentFirst + 8) return {"Open this document", ""};
+    return {};
+}
+
+}  // namespace vantorel

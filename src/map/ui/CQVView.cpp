@@ -1,0 +1,186 @@
+#include "map/ui/CQVView.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "app/AppPictures.h"
+#include "app/CQVDoc.h"
+#include "map/CentreOnSelection.h"
+#include "map/InteractionCommands.h"
+#include "map/MapPaint.h"
+#include "map/ScrollZoom.h"
+#include "properties/ui/CLevelPropertiesBar.h"
+
+namespace vantorel {
+
+namespace {
+
+MouseKeys KeysOf(Qt::KeyboardModifiers m) {
+    return {m.testFlag(Qt::ControlModifier), m.testFlag(Qt::ShiftModifier),
+            m.testFlag(Qt::AltModifier)};
+}
+
+}  // namespace
+
+CQVView::CQVView(CQVDoc* document, AppServices& services, QWidget* parent)
+    : QWidget(parent), document_(document), services_(services) {
+    // Every paint covers the whole window from the off-screen frame, so the
+    // background is never erased first and the map never flickers.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setMinimumSize(64, 64);
+    LoadMapSettings(view_, services_.settings);
+    if (document_) document_->AddView(this);
+}
+
+CQVView::~CQVView() {
+    if (document_) document_->RemoveView(this);
+}
+
+void CQVView::RenderFrame() {
+    const QSize size(std::max(view_.Width, 1), std::max(view_.Height, 1));
+    if (frame_.size() != size) frame_ = QImage(size, QImage::Format_RGB32);
+    frame_.fill(Qt::black);
+    frameValid_ = true;
+}
+
+void CQVView::paintEvent(QPaintEvent*) {
+    if (!bandOnly_ || !frameValid_) RenderFrame();
+    QPainter p(this);
+    p.drawImage(0, 0, frame_);
+    if (bandOnly_ && view_.MouseMode == kMouseBand) {
+        // The band is drawn over the last frame, never into it.
+        const BandRect& b = interaction_.Band();
+        p.setPen(QPen(QColor(255, 255, 0), 1, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRect(QPoint(b.startX, b.startY), QPoint(b.endX, b.endY)).normalized());
+    }
+    bandOnly_ = false;
+}
+
+void CQVView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    view_.Width = width();
+    view_.Height = height();
+    if (!centred_ && view_.Width > 0 && view_.Height > 0) {
+        // The first display of a document shows the middle of the map.
+        centred_ = true;
+        CentreOnMap(view_);
+    } else {
+        SetScrollPosition(view_, view_.ScrollX, view_.ScrollY);
+    }
+    frameValid_ = false;
+    update();
+}
+
+void CQVView::Apply(const InteractionEffects& fx) {
+    if (fx.setMessage) emit statusMessage(QString::fromStdString(fx.message));
+    if (fx.setCoordinates) emit statusCoordinates(QString::fromStdString(fx.coordinates));
+    if (fx.modified && document_) document_->SetModifiedFlag(true);
+    if (fx.updateSlider) UpdateSlider();
+    if (fx.drawBand) {
+        bandOnly_ = true;
+        repaint();
+    }
+    if (fx.repaintNow) {
+        repaint();
+    } else if (fx.invalidate) {
+        update();
+    }
+    CLevelPropertiesBar* bar = LevelPropertiesBar();
+    if (fx.refreshAll && bar) bar->RefreshAll();
+    if (fx.showFlightGroupProperties && bar) bar->ShowFlightGroupProperties();
+    UpdateCursor();
+}
+
+void CQVView::mousePressEvent(QMouseEvent* event) {
+    if (!document_) return;
+    const QPoint pos = event->position().toPoint();
+    if (event->button() == Qt::LeftButton) {
+        Apply(interaction_.LeftDown(document_->GetMission(), pos.x(), pos.y(),
+                                    KeysOf(event->modifiers())));
+    } else if (event->button() == Qt::RightButton) {
+        Apply(interaction_.RightDown(pos.x(), pos.y(), KeysOf(event->modifiers())));
+    }
+}
+
+void CQVView::mouseMoveEvent(QMouseEvent* event) {
+    if (!document_) return;
+    const QPoint pos = event->position().toPoint();
+    Apply(interaction_.MouseMove(document_->GetMission(), pos.x(), pos.y()));
+}
+
+void CQVView::mouseReleaseEvent(QMouseEvent* event) {
+    if (!document_) return;
+    const QPoint pos = event->position().toPoint();
+    if (event->button() == Qt::LeftButton) {
+        Apply(interaction_.LeftUp(document_->GetMission(), pos.x(), pos.y(),
+                                  KeysOf(event->modifiers())));
+    } else if (event->button() == Qt::RightButton) {
+        Apply(interaction_.RightUp(pos.x(), pos.y()));
+    }
+}
+
+void CQVView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (!document_) return;
+    if (event->button() == Qt::LeftButton) Apply(interaction_.DoubleClick(document_->GetMission()));
+}
+
+void CQVView::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    if (CLevelPropertiesBar* bar = LevelPropertiesBar()) bar->SetCurrentDocument(document_);
+}
+
+void CQVView::OnActivateView(bool active) {
+    CLevelPropertiesBar* bar = LevelPropertiesBar();
+    if (active) {
+        if (bar) bar->SetCurrentDocument(document_);
+        UpdateSlider();
+    } else if (bar) {
+        bar->ApplyAll();
+    }
+}
+
+void CQVView::UpdateSlider() {
+    const ZoomSlider s = ZoomSliderState(view_);
+    emit zoomSliderChanged(s.min, s.max, s.position);
+}
+
+void CQVView::UpdateCursor() {
+    if (view_.Angle == kAngle3D) {
+        static const QCursor rotate = RotateCursor();
+        setCursor(rotate);
+    } else {
+        unsetCursor();
+    }
+}
+
+void CQVView::OnSnapChanged(int index) {
+    SetSnapIndex(view_, services_.settings, index);
+}
+
+void CQVView::OnZoomSlider(int value) {
+    SetZoom(view_, value);
+    repaint();
+}
+
+void CQVView::CentreOnSelection() {
+    if (!document_) return;
+    vantorel::CentreOnSelection(view_, document_->GetMission());
+    repaint();
+}
+
+bool CQVView::OnCommand(int id) {
+    InteractionEffects fx;
+    if (!RunMapCommand(view_, services_.settings, id, fx)) return false;
+    Apply(fx);
+    return true;
+}
+
+bool CQVView::OnUpdateCommand(int id, CommandState& state) {
+    return MapCommandState(view_, id, state);
+}
+
+}  // namespace vantorel

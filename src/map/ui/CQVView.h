@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QImage>
+#include <QPointer>
+#include <QWidget>
+
+#include "app/AppServices.h"
+#include "app/CommandTarget.h"
+#include "map/Interaction.h"
+#include "map/ViewState.h"
+
+namespace vantorel {
+
+class CQVDoc;
+
+// The map window of one document. The geometry, the paint and the mouse
+// modes are core code; this class only forwards window events to them and
+// carries out what they ask for (repaint, status texts, the zoom slider, the
+// property windows).
+class CQVView : public QWidget, public CommandTarget {
+    Q_OBJECT
+public:
+    CQVView(CQVDoc* document, AppServices& services, QWidget* parent = nullptr);
+    ~CQVView() override;
+
+    CQVDoc* Document() const { return document_; }
+    ViewState& State() { return view_; }
+    const ViewState& State() const { return view_; }
+    const MapInteraction& Interaction() const { return interaction_; }
+
+    // The window became the active one (or stopped being it).
+    void OnActivateView(bool active);
+
+    // The snap list and the zoom slider of the map toolbar.
+    void OnSnapChanged(int index);
+    void OnZoomSlider(int value);
+
+    void CentreOnSelection();
+
+    // The last frame drawn (the picture the band is drawn over).
+    const QImage& Frame() const { return frame_; }
+
+    bool OnCommand(int id) override;
+    bool OnUpdateCommand(int id, CommandState& state) override;
+
+signals:
+    // Status bar pane 0 (messages) and pane 1 (coordinates).
+    void statusMessage(const QString& text);
+    void statusCoordinates(const QString& text);
+    // The zoom slider should show this range and position.
+    void zoomSliderChanged(int min, int max, int position);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    void Apply(const InteractionEffects& fx);
+    void RenderFrame();
+    void UpdateSlider();
+    void UpdateCursor();
+
+    QPointer<CQVDoc> document_;
+    AppServices& services_;
+    ViewState view_;
+    MapInteraction interaction_{view_};
+    QImage frame_;
+    bool frameValid_ = false;
+    bool bandOnly_ = false;
+    bool centred_ = false;
+};
+
+}  // namespace vantorel
