@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QString>
+#include <string>
+#include <unordered_map>
+
+#include "map/Canvas.h"
+
+class QPainter;
+
+namespace vantorel {
+
+// Draws the map's canvas calls with a QPainter: into the view's back buffer
+// or into a QImage for `vantorel-cli render`.
+//
+// Keep one canvas for the life of a view and hand it the painter of each
+// paint with SetPainter: it caches the rendered icons and texts across
+// paints, which is what keeps a full mission within a frame.
+class QPainterCanvas : public Canvas {
+public:
+    explicit QPainterCanvas(QPainter* painter = nullptr);
+    ~QPainterCanvas() override;
+
+    void SetPainter(QPainter* painter);
+
+    void FillRect(int x, int y, int width, int height, RgbColour colour) override;
+    void Line(int x1, int y1, int x2, int y2, const Pen& pen) override;
+    void Text(int x, int y, std::string_view text, RgbColour colour, CanvasFont font) override;
+    void CraftIcon(int x, int y, int ramp, int picture, bool faded) override;
+    void Image(int x, int y, CanvasImage image) override;
+
+    static QFont FontFor(CanvasFont font);
+
+private:
+    const QImage& TextImage(std::string_view text, RgbColour colour, CanvasFont font);
+
+    QPainter* painter_;
+    qreal pixelRatio_ = 1.0;
+    std::unordered_map<std::string, QImage> texts_;
+    QFont systemFont_;
+    QFont labelFont_;
+};
+
+}  // namespace vantorel
