@@ -24,7 +24,7 @@ static void PrintHelp(FILE* out) {
     auto commands = Commands();
     std::sort(commands.begin(), commands.end(),
               [](const CommandInfo& a, const CommandInfo& b) { return std::strcmp(a.name, b.name) < 0; });
-    for (const auto& c : commands) std::fprintf(out, "  %-44s %s\n", c.usage, c.summary);
+    for (const auto& c : commands) std::fprintf(out, "  %s\n      %s\n", c.usage, c.summary);
     std::fprintf(out,
                  "\nexit status: 0 success, 1 usage error, 2 the mission file was refused,\n"
                  "3 a file could not be opened or written. Warnings go to standard error.\n"
