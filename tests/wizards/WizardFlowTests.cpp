@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include "support/FakePrompter.h"
+#include "wizards/NewFlightGroupWizardFlow.h"
+#include "wizards/NewMissionWizardFlow.h"
+
+namespace vantorel {
+namespace {
+
+using testing::FakePrompter;
+using Texts = std::vector<std::string>;
+
+TEST(NewMissionWizardFlowTest, PagesFollowTheKindAndBackReturnsWhereItCameFrom) {
+    FakePrompter prompter;
+    NewMissionWizardFlow flow(prompter);
+    EXPECT_FALSE(flow.CanGoBack());
+    EXPECT_EQ(flow.ChooseKind(kMissionMelee), kNewMissionMeleeTeamsPage);
+    EXPECT_EQ(flow.Back(), kNewMissionTypePage);
+    EXPECT_EQ(flow.ChooseKind(kMissionTraining), kNewMissionTrainingPlayersPage);
+    EXPECT_EQ(flow.ChooseTrainingPlayers(8), kNewMissionPlayerIffPage);
+    EXPECT_EQ(flow.Back(), kNewMissionTrainingPlayersPage);
+    EXPECT_EQ(flow.ChooseTrainingPlayers(8), kNewMissionPlayerIffPage);
+    EXPECT_EQ(flow.ChoosePlayerIff(kPlayersImperial), kNewMissionFinishedPage);
+    EXPECT_TRUE(flow.CanFinish());
+    EXPECT_FALSE(flow.CanGoBack());
+    EXPECT_EQ(flow.Choices().Kind, kMissionTraining);
+    EXPECT_EQ(flow.Choices().PlayerCount, 8);
+    EXPECT_EQ(flow.Choices().PlayerIff, kPlayersImperial);
+    EXPECT_TRUE(prompter.shown.empty());
+
+    // Values no radio button gives fall back, saying so.
+    NewMissionWizardFlow odd(prompter);
+    EXPECT_EQ(odd.ChooseKind(5), kNewMissionMeleeTeamsPage);
+    EXPECT_EQ(odd.ChooseMeleeTeams(3), kNewMissionFinishedPage);
+    EXPECT_EQ(odd.Choices().TeamCount, 2);
+    NewMissionWizardFlow combat(prompter);
+    EXPECT_EQ(combat.ChooseKind(kMissionCombat), kNewMissionCombatPlayersPage);
+    EXPECT_EQ(combat.ChooseCombatPlayers(3), kNewMissionFinishedPage);
+    EXPECT_EQ(combat.Choices().PlayerCount, 1);
+    EXPECT_EQ(prompter.Texts(), (Texts{"Unknown choice selected in the wizard! Using melee",
+                                       "Unexpected number of teams value! - using two",
+                                       "Unexpected number of players value! - using one"}));
+}
+
+TEST(NewFlightGroupWizardFlowTest, AFleetMaySupportTheSelectedPlayer) {
+    Mission mission;
+    FlightGroup& player = mission.AppendFlightGroup();
+    player.File.SetCraftType(1);
+    player.File.SetNumberOfCraft(1);
+    player.File.SetName("Red");
+    player.File.SetPlayerNumber(1);
+    player.Selected = 1;
+    FakePrompter prompter;
+    NewFlightGroupWizardFlow flow(mission, prompter);
+
+    prompter.answers = {PromptAnswer::Cancel, PromptAnswer::Yes};
+    EXPECT_EQ(flow.ChooseKind(kFgWizardFleet), kNewFgKindPage);  // Cancel stays
+    EXPECT_EQ(flow.ChooseKind(kFgWizardFleet), kNewFgTeamPage);
+    ASSERT_EQ(prompter.shown.size(), 2u);
+    EXPECT_EQ(prompter.shown[1].text,
+              "Do you want this fleet to be the support for flight group \"X-wing Red\"?");
+    EXPECT_EQ(prompter.shown[1].buttons, PromptButtons::YesNoCancel);
+    EXPECT_EQ(flow.Choices().SupportFlightGroup, &player);
+    EXPECT_EQ(flow.ChooseTeam(3, kIffStylePirate), kNewFgFleetPage);
+    EXPECT_EQ(flow.ChooseFleetSize(4), kNewFgFinishedPage);
+    EXPECT_TRUE(flow.CanFinish());
+
+    // No question for anything but a fleet; fields skip or add pages.
+    prompter.shown.clear();
+    NewFlightGroupWizardFlow mines(mission, prompter);
+    EXPECT_EQ(mines.ChooseKind(kFgWizardMinefield), kNewFgTeamPage);
+    EXPECT_EQ(mines.ChooseTeam(1, 0), kNewFgFieldSizePage);
+    EXPECT_EQ(mines.ChooseFieldSize(7), kNewFgMinefieldPage);
+    EXPECT_EQ(mines.ChooseMineType(2), kNewFgFinishedPage);
+    NewFlightGroupWizardFlow rocks(mission, prompter);
+    EXPECT_EQ(rocks.ChooseKind(kFgWizardAsteroids), kNewFgFieldSizePage);
+    EXPECT_EQ(rocks.ChooseFieldSize(3), kNewFgFinishedPage);
+    NewFlightGroupWizardFlow station(mission, prompter);
+    EXPECT_EQ(station.ChooseKind(kFgWizardStation), kNewFgTeamPage);
+    EXPECT_EQ(station.ChooseTeam(0, 0), kNewFgStationPage);
+    EXPECT_TRUE(prompter.shown.empty());
+
+    prompter.answers = {PromptAnswer::Ok, PromptAnswer::No};
+    NewFlightGroupWizardFlow odd(mission, prompter);
+    EXPECT_EQ(odd.ChooseKind(9), kNewFgTeamPage);
+    EXPECT_EQ(odd.Choices().Kind, kFgWizardFleet);
+    EXPECT_EQ(odd.Choices().SupportFlightGroup, nullptr);
+    EXPECT_EQ(prompter.shown[0].text, "Unknown choice selected in the wizard! Using fleet");
+}
+
+}  // namespace
+}  // namespace vantorel
