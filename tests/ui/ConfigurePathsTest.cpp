@@ -1,0 +1,97 @@
+#include "app/ConfigurePaths.h"
+
+#include <QtTest>
+
+#include "UiFakes.h"
+#include "platform/GameRegistry.h"
+
+using namespace vantorel;
+using namespace vantorel::testing;
+
+class ConfigurePathsTest : public QObject {
+    Q_OBJECT
+    const std::string game = kGameKey;
+
+    void Run(FakeServices& f) {
+        ConfigurePaths(f.settings, f.registry, f.dialogs, f.prompter);
+    }
+
+private slots:
+    void keyWithoutFolderGoesOnToTheNextVersion() {
+        FakeServices f;
+        f.registry.keys = {game + "\\1.0", game + "\\1.1"};
+        f.registry.values[{game + "\\1.1", "Install Path"}] = "C:\\Games\\XvT";
+        Run(f);
+        QCOMPARE(f.settings.GetString("Paths", "XVT", "?"), std::string("C:\\Games\\XvT"));
+        QCOMPARE(f.settings.GetString("Paths", "DefaultOpen", "?"), std::string("C:\\Games\\XvT"));
+        QVERIFY(f.dialogs.browseTitles.empty());
+        // No expansion key: the expansion is not there.
+        QCOMPARE(f.settings.GetInt("Paths", "GotBOP", -1), 0);
+    }
+
+    void missingVersionKeyEndsTheSearch() {
+        FakeServices f;
+        f.registry.keys = {game + "\\1.1", kExpansionKey};
+        f.registry.values[{game + "\\1.1", "Install Path"}] = "C:\\Games\\XvT";
+        f.dialogs.folderAnswers.push_back({FileDialogs::FolderStatus::Chosen, "/games/xvt"});
+        Run(f);
+        // 1.1 is never tried once 1.0 is missing: the user is asked.
+        QCOMPARE(f.dialogs.browseTitles.size(), size_t(1));
+        QCOMPARE(f.dialogs.browseTitles[0], std::string(kGameFolderBrowseTitle));
+        QCOMPARE(f.settings.GetString("Paths", "XVT", "?"), std::string("/games/xvt"));
+        QCOMPARE(f.settings.GetString("Paths", "DefaultOpen", "?"), std::string("/games/xvt"));
+        QCOMPARE(f.settings.GetInt("Paths", "GotBOP", -1), 1);
+    }
+
+    void cancellingStoresEmptyFoldersAndIsNotAskedAgain() {
+        FakeServices f;
+        Run(f);
+        QCOMPARE(f.dialogs.browseTitles.size(), size_t(1));
+        QVERIFY(f.settings.Has("Paths", "XVT"));
+        QCOMPARE(f.settings.GetString("Paths", "XVT", "?"), std::string());
+        QCOMPARE(f.settings.GetString("Paths", "DefaultOpen", "?"), std::string());
+        QVERIFY(f.prompter.shown.empty());
+
+        // The next start finds the (empty) value and asks nothing, nor
+        // touches the expansion flag.
+        f.settings.SetInt("Paths", "GotBOP", 7);
+        f.registry.keys = {kExpansionKey};
+        Run(f);
+        QCOMPARE(f.dialogs.browseTitles.size(), size_t(1));
+        QCOMPARE(f.settings.GetInt("Paths", "GotBOP", -1), 7);
+    }
+
+    void browserFailuresSayWhatWentWrong() {
+        FakeServices f;
+        f.dialogs.folderAnswers.push_back({FileDialogs::FolderStatus::NoDesktopRoot, {}});
+        Run(f);
+        QCOMPARE(f.prompter.Texts(), std::vector<std::string>{kNoDesktopRootText});
+        QCOMPARE(f.prompter.shown[0].icon, PromptIcon::Warning);
+        // Nothing stored, so the next start asks again.
+        QVERIFY(!f.settings.Has("Paths", "XVT"));
+        QVERIFY(f.settings.Has("Paths", "GotBOP"));
+
+        f.dialogs.folderAnswers.push_back({FileDialogs::FolderStatus::NotAFileSystemPath, {}});
+        Run(f);
+        QCOMPARE(f.prompter.shown.size(), size_t(2));
+        QCOMPARE(f.prompter.shown[1].text, std::string(kNotAFileSystemPathText));
+        QVERIFY(f.settings.Has("Paths", "XVT"));
+        QCOMPARE(f.settings.GetString("Paths", "XVT", "?"), std::string());
+    }
+
+    void thirdVersionAndFolderMapping() {
+        // A registry whose folders need translating (a Wine prefix) stores
+        // the folder this system can open.
+        struct Mapping : FakeGameRegistry {
+            std::string NativeFolder(const std::string& p) override { return "/prefix/" + p; }
+        } registry;
+        FakeServices f;
+        registry.keys = {game + "\\1.0", game + "\\1.1", game + "\\2.0"};
+        registry.values[{game + "\\2.0", "Install Path"}] = "C:\\XvT2";
+        ConfigurePaths(f.settings, registry, f.dialogs, f.prompter);
+        QCOMPARE(f.settings.GetString("Paths", "XVT", "?"), std::string("/prefix/C:\\XvT2"));
+    }
+};
+
+QTEST_MAIN(ConfigurePathsTest)
+#include "ConfigurePathsTest.moc"
