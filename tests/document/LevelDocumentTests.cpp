@@ -41,13 +41,10 @@ TEST_F(LevelDocumentTest, NewMissionTakesItsDefaultsFromTheSettings) {
     EXPECT_EQ(m.Header.FormatVersion(), 14);
     EXPECT_EQ(m.Header.MissionType(), 2);
     EXPECT_EQ(m.Header.U8(0x08), 1);
-    EXPECT_EQ(m.Header.U8(0x0B), 1);
-    EXPECT_EQ(m.Header.U8(0x65), 1);
     EXPECT_EQ(m.Teams[0].Name(), "Imperial");
     EXPECT_EQ(m.Teams[1].Name(), "Rebel");
     EXPECT_EQ(m.Teams[2].Name(), "Team 3");
     EXPECT_EQ(m.Teams[9].Name(), "Team 10");
-    EXPECT_EQ(m.Teams[5].U16(0), 1);
     EXPECT_EQ(m.GlobalGoals[9].U16(0), 3);
     EXPECT_EQ(m.Description, "New Mission");
     EXPECT_FALSE(doc.IsModified());
@@ -58,11 +55,9 @@ TEST_F(LevelDocumentTest, NewMissionTakesItsDefaultsFromTheSettings) {
     EXPECT_EQ(fg.File.Name(), "New");
     EXPECT_EQ(fg.File.CraftType(), 6);
     EXPECT_EQ(fg.File.PlayerNumber(), 1);
-    EXPECT_EQ(fg.File.Iff(), 1);
     EXPECT_EQ(fg.File.WaypointEnabled(0), 1);
     EXPECT_EQ(fg.Selected, 1u);
     EXPECT_EQ(fg.PointSelected[0], 1u);
-    EXPECT_EQ(fg.PointSelected[1], 0u);
 
     settings.SetInt("Paths", "GotBOP", 0);
     settings.SetInt("Settings", "InitialMission", 4);
@@ -79,29 +74,6 @@ TEST_F(LevelDocumentTest, NewMissionTakesItsDefaultsFromTheSettings) {
     doc.OnNewDocument();
     EXPECT_EQ(doc.CountFlightGroups(), 0);
     EXPECT_TRUE(prompter.shown.empty());
-}
-
-TEST_F(LevelDocumentTest, AddedFlightGroupHasTheDefaultsOfANewOne) {
-    MakeFlightGroups(0);
-    FlightGroup* fg = doc.AddFlightGroup();
-    ASSERT_NE(fg, nullptr);
-    EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(fg->File.NumberOfCraft(), 1);
-    EXPECT_EQ(fg->File.SpecialCargoCraft(), 1);
-    EXPECT_EQ(fg->File.FormationSpacing(), 5);
-    EXPECT_EQ(fg->File.Orientation(), 64);
-    for (int o = 0; o < 4; ++o) {
-        ConstOrder order = std::as_const(fg->File).Orders(o);
-        EXPECT_EQ(order.Throttle(), 10);
-        EXPECT_EQ(order.Parameter1(), 1);
-        EXPECT_EQ(order.Parameter2(), 1);
-        EXPECT_EQ(order.Target12AndOr(), 1);
-        EXPECT_EQ(order.Target34AndOr(), 1);
-        EXPECT_EQ(order.Command(), 0);
-    }
-    for (int g = 0; g < 8; ++g) EXPECT_EQ(std::as_const(fg->File).Goals(g).Condition(), 10);
-    EXPECT_EQ(fg->Selected, 0u);
-    EXPECT_EQ(fg->File.WaypointEnabled(0), 0);
 }
 
 TEST_F(LevelDocumentTest, TheGameLimitOf255FlightGroupsIsRefused) {
