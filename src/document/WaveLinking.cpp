@@ -163,7 +163,8 @@ void WriteWaveListing(Mission& mission, const fs::path& missionPath, Settings& s
 
     out.close();
     std::error_code ec;
-    if (!out || (fs::rename(temporary, listing, ec), ec)) {
+    if (out) fs::rename(temporary, listing, ec);
+    if (!out || ec) {
         fs::remove(temporary, ec);
         prompter.Error(kCannotCreateListingText);
     }
