@@ -69,6 +69,11 @@ CMainFrame::CMainFrame(AppServices& services, RecentFiles& recent, CommandTarget
 
 CMainFrame::~CMainFrame() {
     qApp->removeEventFilter(this);
+    // The windows go after this frame's own part is gone: nothing of theirs
+    // may call back into it.
+    commandTimer_.stop();
+    mdi_->disconnect(this);
+    for (QMdiSubWindow* w : mdi_->subWindowList()) w->disconnect(this);
     if (LevelPropertiesBar() == levelBar_) SetLevelPropertiesBar(nullptr);
 }
 

@@ -1,8 +1,7 @@
-#include "app/ConfigurePaths.h"
-
 #include <QtTest>
 
 #include "UiFakes.h"
+#include "app/ConfigurePaths.h"
 #include "platform/GameRegistry.h"
 
 using namespace vantorel;
@@ -12,9 +11,7 @@ class ConfigurePathsTest : public QObject {
     Q_OBJECT
     const std::string game = kGameKey;
 
-    void Run(FakeServices& f) {
-        ConfigurePaths(f.settings, f.registry, f.dialogs, f.prompter);
-    }
+    void Run(FakeServices& f) { ConfigurePaths(f.settings, f.registry, f.dialogs, f.prompter); }
 
 private slots:
     void keyWithoutFolderGoesOnToTheNextVersion() {

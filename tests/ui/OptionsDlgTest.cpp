@@ -1,8 +1,7 @@
-#include "app/COptionsDlg.h"
-
 #include <QtTest>
 
 #include "UiFakes.h"
+#include "app/COptionsDlg.h"
 #include "app/ConfigurePaths.h"
 
 using namespace vantorel;

@@ -42,11 +42,19 @@ CQVView::~CQVView() {
 void CQVView::RenderFrame() {
     const QSize size(std::max(view_.Width, 1), std::max(view_.Height, 1));
     if (frame_.size() != size) frame_ = QImage(size, QImage::Format_RGB32);
-    frame_.fill(Qt::black);
+    QPainter painter(&frame_);
+    canvas_.SetPainter(&painter);
+    if (document_) {
+        PaintMap(canvas_, view_, document_->GetMission());
+    } else {
+        frame_.fill(Qt::black);
+    }
+    canvas_.SetPainter(nullptr);
     frameValid_ = true;
 }
 
 void CQVView::paintEvent(QPaintEvent*) {
+    centred_ = true;  // the map has been shown: from now on the user scrolls it
     if (!bandOnly_ || !frameValid_) RenderFrame();
     QPainter p(this);
     p.drawImage(0, 0, frame_);
@@ -64,9 +72,9 @@ void CQVView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     view_.Width = width();
     view_.Height = height();
-    if (!centred_ && view_.Width > 0 && view_.Height > 0) {
-        // The first display of a document shows the middle of the map.
-        centred_ = true;
+    if (!centred_) {
+        // The first display of a document shows the middle of the map, at
+        // whatever size the window has settled on by then.
         CentreOnMap(view_);
     } else {
         SetScrollPosition(view_, view_.ScrollX, view_.ScrollY);

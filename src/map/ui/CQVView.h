@@ -8,6 +8,7 @@
 #include "app/CommandTarget.h"
 #include "map/Interaction.h"
 #include "map/ViewState.h"
+#include "platform/qt/QPainterCanvas.h"
 
 namespace vantorel {
 
@@ -70,6 +71,7 @@ private:
     ViewState view_;
     MapInteraction interaction_{view_};
     QImage frame_;
+    QPainterCanvas canvas_;  // kept for the view's life: it caches icons and texts
     bool frameValid_ = false;
     bool bandOnly_ = false;
     bool centred_ = false;
