@@ -65,6 +65,7 @@ QPainterCanvas::~QPainterCanvas() = default;
 
 void QPainterCanvas::SetPainter(QPainter* painter) {
     painter_ = painter;
+    direct_ = PixelBuffer{};
     if (!painter_) return;
     // The map is drawn pixel exact, like the editor always has.
     painter_->setRenderHint(QPainter::Antialiasing, false);
@@ -73,6 +74,19 @@ void QPainterCanvas::SetPainter(QPainter* painter) {
         pixelRatio_ = ratio;
         texts_.clear();
     }
+    QPaintDevice* device = painter_->device();
+    if (device && device->devType() == QInternal::Image && ratio == 1.0 &&
+        painter_->transform().isIdentity() && !painter_->hasClipping()) {
+        auto* image = static_cast<QImage*>(device);
+        const auto format = image->format();
+        if ((format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
+             format == QImage::Format_ARGB32_Premultiplied) &&
+            image->bytesPerLine() % 4 == 0) {
+            // The painter already holds the image detached, so bits() does not copy.
+            direct_ = {reinterpret_cast<std::uint32_t*>(image->bits()), image->width(),
+                       image->height(), int(image->bytesPerLine() / 4)};
+        }
+    }
 }
 
 void QPainterCanvas::FillRect(int x, int y, int width, int height, RgbColour colour) {
@@ -80,9 +94,18 @@ void QPainterCanvas::FillRect(int x, int y, int width, int height, RgbColour col
 }
 
 void QPainterCanvas::Line(int x1, int y1, int x2, int y2, const Pen& pen) {
+    if (direct_.pixels && pen.width <= 1) {
+        const RgbColour c = pen.colour;
+        RasterLine(
+            direct_, x1, y1, x2, y2,
+            0xFF000000u | (std::uint32_t(c.red) << 16) | (std::uint32_t(c.green) << 8) | c.blue,
+            pen.style);
+        return;
+    }
     QPen qpen(ToQColor(pen.colour));
     qpen.setWidth(pen.width);
     qpen.setStyle(ToQtStyle(pen.style));
+    qpen.setCosmetic(pen.width <= 1);
     painter_->setPen(qpen);
     painter_->drawLine(x1, y1, x2, y2);
 }

@@ -8,6 +8,7 @@
 #include <unordered_map>
 
 #include "map/Canvas.h"
+#include "map/LineRaster.h"
 
 class QPainter;
 
@@ -39,6 +40,9 @@ private:
 
     QPainter* painter_;
     qreal pixelRatio_ = 1.0;
+    // Set while painting straight into a 32-bit image with no transform or
+    // clip: thin lines are then written to its pixels directly.
+    PixelBuffer direct_;
     std::unordered_map<std::string, QImage> texts_;
     QFont systemFont_;
     QFont labelFont_;

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+
+#include "map/Canvas.h"
+
+namespace vantorel {
+
+// A 32-bit pixel buffer to draw into: `stride` is counted in pixels.
+struct PixelBuffer {
+    std::uint32_t* pixels = nullptr;
+    int width = 0;
+    int height = 0;
+    int stride = 0;
+};
+
+// Draws a one-pixel line from (x1, y1) toward (x2, y2), the last pixel left
+// out as the map's lines always have been. Dashes are 4 pixels on and 2 off,
+// dots 1 on and 2 off, counted along the longer axis from (x1, y1). Any part
+// outside the buffer is clipped, however far away the ends lie (3D
+// projections can put them millions of pixels out).
+//
+// The map draws thousands of dotted lines per frame; doing it here instead
+// of through a general stroker is what keeps a full mission within a frame.
+void RasterLine(const PixelBuffer& target, int x1, int y1, int x2, int y2, std::uint32_t colour,
+                PenStyle style);
+
+}  // namespace vantorel
