@@ -37,7 +37,12 @@ void CChildFrame::closeEvent(QCloseEvent* event) {
             event->ignore();
             return;
         }
+        doc->RemoveView(view_);
         emit documentClosing(doc);
+    } else if (doc) {
+        // Gone from the document at once, not when the window is deleted
+        // later, so closing the other window counts it as the last one.
+        doc->RemoveView(view_);
     }
     event->accept();
     QMdiSubWindow::closeEvent(event);

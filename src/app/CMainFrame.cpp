@@ -73,7 +73,7 @@ CMainFrame::~CMainFrame() {
     // may call back into it.
     commandTimer_.stop();
     mdi_->disconnect(this);
-    for (QMdiSubWindow* w : mdi_->subWindowList()) w->disconnect(this);
+    for (CChildFrame* w : mdi_->findChildren<CChildFrame*>()) w->disconnect(this);
     if (LevelPropertiesBar() == levelBar_) SetLevelPropertiesBar(nullptr);
 }
 
@@ -534,8 +534,18 @@ CChildFrame* CMainFrame::CreateChildFrame(CQVDoc* doc) {
     return child;
 }
 
-CQVDoc* CMainFrame::NewDocument() {
+CQVDoc* CMainFrame::MakeDocument() {
     auto* doc = new CQVDoc(services_, levelBar_, this);
+    // Every file a document reads or writes goes to the top of the list.
+    connect(doc, &CQVDoc::fileUsed, this, [this](const QString& p) {
+        recent_.Add(QDir::toNativeSeparators(p).toStdString());
+        RefreshRecentFiles();
+    });
+    return doc;
+}
+
+CQVDoc* CMainFrame::NewDocument() {
+    CQVDoc* doc = MakeDocument();
     doc->OnNewDocument();
     documents_.push_back(doc);
     ShowMenuFor(true);
@@ -554,11 +564,7 @@ CQVDoc* CMainFrame::OpenDocumentFile(const QString& path) {
             return doc;
         }
     }
-    auto* doc = new CQVDoc(services_, levelBar_, this);
-    connect(doc, &CQVDoc::fileUsed, this, [this](const QString& p) {
-        recent_.Add(QDir::toNativeSeparators(p).toStdString());
-        RefreshRecentFiles();
-    });
+    CQVDoc* doc = MakeDocument();
     if (!doc->OnOpenDocument(absolute)) {
         delete doc;
         return nullptr;

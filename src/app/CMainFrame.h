@@ -86,6 +86,7 @@ private:
     void CreateStatusBar();
     void CreateLevelBar();
     void ShowMenuFor(bool documentOpen);
+    CQVDoc* MakeDocument();
     QToolBar* BarOf(int id) const;
     void OnSubWindowActivated(QMdiSubWindow* window);
     void UpdateTitle();

@@ -1,0 +1,244 @@
+#include <QComboBox>
+#include <QMenuBar>
+#include <QSlider>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "UiFakes.h"
+#include "UiMissions.h"
+#include "app/CChildFrame.h"
+#include "app/CMainFrame.h"
+#include "app/CMapToolbar.h"
+#include "app/CQVDoc.h"
+#include "app/CommandIds.h"
+#include "app/RecentFiles.h"
+#include "document/MissionReader.h"
+#include "map/ui/CQVView.h"
+#include "properties/ui/CLevelPropertiesBar.h"
+
+using namespace vantorel;
+using namespace vantorel::testing;
+
+class MainFrameTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<FakeServices> f;
+    std::unique_ptr<RecentFiles> recent;
+
+    std::unique_ptr<CMainFrame> MakeFrame() {
+        auto frame = std::make_unique<CMainFrame>(f->services, *recent, nullptr);
+        frame->resize(1000, 700);
+        frame->LoadBarState();
+        frame->show();
+        return frame;
+    }
+    static QStringList MenuTitles(CMainFrame& frame) {
+        QStringList titles;
+        for (QAction* a : frame.menuBar()->actions()) titles << a->text();
+        return titles;
+    }
+    static QList<int> BarIds(QToolBar* bar) {
+        QList<int> ids;
+        for (QAction* a : bar->actions()) ids << (a->isSeparator() ? 0 : a->data().toInt());
+        return ids;
+    }
+
+private slots:
+    void init() {
+        f = std::make_unique<FakeServices>();
+        recent = std::make_unique<RecentFiles>(f->settings, 8);
+    }
+
+    void menusFollowTheOpenDocuments() {
+        auto frame = MakeFrame();
+        QCOMPARE(MenuTitles(*frame), QStringList({"&File", "&View", "&Tools", "&Help"}));
+        QVERIFY(frame->LevelBar()->ShowsNoLevelText());
+        frame->UpdateCommandUI();
+        QVERIFY(!frame->Action(kCmdViewTop)->isEnabled());
+
+        CQVDoc* doc = frame->NewDocument();
+        QCOMPARE(MenuTitles(*frame),
+                 QStringList({"&File", "&Edit", "&View", "&Tools", "&Window", "&Help"}));
+        QCOMPARE(frame->LevelBar()->CurrentDocument(), doc);
+        frame->UpdateCommandUI();
+        // Nobody handles the Edit commands, nor yet the property windows'.
+        for (int id : std::initializer_list<int>{
+                 int(kCmdEditUndo), int(kCmdEditCut), kCmdEditCopy, kCmdEditPaste,
+                 kCmdNewFlightGroup, kCmdDeleteFlightGroup, kCmdFlightGroupProperties,
+                 kCmdTeamProperties, kCmdNewMessage, kCmdDeleteMessage, kCmdMessageProperties,
+                 kCmdFlightGroupWizard, kCmdNewMissionWizard})
+            QVERIFY2(!frame->Action(id)->isEnabled(), qPrintable(QString::number(id)));
+        for (int id :
+             std::initializer_list<int>{int(kCmdFileSave), int(kCmdFileSaveAs), int(kCmdFileClose),
+                                        int(kCmdViewTop), int(kCmdZoomIn), int(kCmdWindowNew)})
+            QVERIFY2(frame->Action(id)->isEnabled(), qPrintable(QString::number(id)));
+        // The new mission's flight group is selected: View Selection works.
+        QVERIFY(frame->Action(kCmdViewSelection)->isEnabled());
+        // Exactly one angle is checked, and it follows the view.
+        auto checkedAngles = [&] {
+            int n = 0;
+            for (int id : std::initializer_list<int>{int(kCmdViewTop), int(kCmdViewFront),
+                                                     int(kCmdViewSide), int(kCmdView3D)})
+                n += frame->Action(id)->isChecked();
+            return n;
+        };
+        QCOMPARE(checkedAngles(), 1);
+        QVERIFY(frame->Action(kCmdViewTop)->isChecked());
+        frame->Action(kCmdViewSide)->trigger();
+        QCOMPARE(checkedAngles(), 1);
+        QVERIFY(frame->Action(kCmdViewSide)->isChecked());
+
+        // The last document closing leaves the bar empty and the short menu.
+        frame->RunCommand(kCmdFileClose);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(frame->Documents().empty());
+        QVERIFY(frame->LevelBar()->ShowsNoLevelText());
+        QCOMPARE(MenuTitles(*frame).size(), 4);
+    }
+
+    void toolbarsHoldTheirButtonsInOrder() {
+        auto frame = MakeFrame();
+        QCOMPARE(BarIds(frame->StandardBar()),
+                 QList<int>({kCmdFileNew, kCmdNewMissionWizard, kCmdFileOpen, kCmdFileSave, 0,
+                             kCmdEditCut, kCmdEditCopy, kCmdEditPaste}));
+        QCOMPARE(BarIds(frame->FlightGroupBar()),
+                 QList<int>({kCmdNewFlightGroup, kCmdDeleteFlightGroup, kCmdFlightGroupProperties,
+                             0, kCmdFlightGroupWizard}));
+        QCOMPARE(BarIds(frame->MessageBar()),
+                 QList<int>({kCmdNewMessage, kCmdDeleteMessage, kCmdMessageProperties}));
+        // The map bar: snap list first, slider last.
+        const QList<QAction*> map = frame->MapBar()->actions();
+        QCOMPARE(frame->MapBar()->widgetForAction(map.first()), frame->MapBar()->SnapList());
+        QCOMPARE(frame->MapBar()->widgetForAction(map.last()), frame->MapBar()->ZoomSlider());
+        QCOMPARE(frame->MapBar()->SnapList()->count(), 11);
+        QCOMPARE(frame->MapBar()->SnapList()->itemText(10), QStringLiteral("1.0 km"));
+        QCOMPARE(frame->Action(kCmdShowFGNames)->toolTip(),
+                 QStringLiteral("Show Flightgroup Names"));
+        QCOMPARE(frame->Action(kCmdToolbarMap)->statusTip(),
+                 QStringLiteral("Toggles the map toolbar."));
+        QCOMPARE(frame->toolBarArea(frame->MapBar()), Qt::BottomToolBarArea);
+        QCOMPARE(frame->dockWidgetArea(frame->LevelDock()), Qt::RightDockWidgetArea);
+
+        // The stored snap choice shows at start-up.
+        f->settings.SetInt("Settings", "Snap", 3);
+        auto second = MakeFrame();
+        QCOMPARE(second->MapBar()->SnapList()->currentIndex(), 3);
+    }
+
+    void barLayoutIsKeptAcrossRuns() {
+        {
+            auto frame = MakeFrame();
+            frame->RunCommand(kCmdToolbarMap);
+            frame->RunCommand(kCmdStatusBar);
+            frame->addDockWidget(Qt::LeftDockWidgetArea, frame->LevelDock());
+            frame->UpdateCommandUI();
+            QVERIFY(!frame->Action(kCmdToolbarMap)->isChecked());
+            QVERIFY(frame->Action(kCmdToolbarStandard)->isChecked());
+            frame->close();  // closing stores the layout
+        }
+        auto frame = MakeFrame();
+        QVERIFY(frame->MapBar()->isHidden());
+        QVERIFY(!frame->StandardBar()->isHidden());
+        QVERIFY(frame->statusBar()->isHidden());
+        QCOMPARE(frame->dockWidgetArea(frame->LevelDock()), Qt::LeftDockWidgetArea);
+    }
+
+    void unsavedChangesAreAskedAbout() {
+        QTemporaryDir dir;
+        auto frame = MakeFrame();
+        CQVDoc* doc = frame->NewDocument();
+        doc->SetModifiedFlag(true);
+        frame->UpdateCommandUI();
+        QVERIFY(frame->isWindowModified());
+
+        // Cancel keeps everything open.
+        f->prompter.answers = {PromptAnswer::Cancel};
+        QVERIFY(!frame->close());
+        QCOMPARE(f->prompter.shown.size(), size_t(1));
+        QCOMPARE(f->prompter.shown[0].text, "Save changes to " + doc->Title().toStdString() + "?");
+        QCOMPARE(f->prompter.shown[0].buttons, PromptButtons::YesNoCancel);
+        QCOMPARE(frame->Documents().size(), size_t(1));
+
+        // Yes saves first; a cancelled save dialog keeps the program open.
+        f->prompter.answers = {PromptAnswer::Yes};
+        QVERIFY(!frame->close());
+        QCOMPARE(f->dialogs.saveSuggestions.size(), size_t(1));
+
+        // Yes with a file chosen saves and closes, asking once.
+        const QString target = dir.filePath(QStringLiteral("kept.tie"));
+        f->prompter.answers = {PromptAnswer::Yes};
+        f->dialogs.saveAnswers = {target.toStdString()};
+        QVERIFY(frame->close());
+        QCOMPARE(f->prompter.shown.size(), size_t(3));
+        Mission saved;
+        QVERIFY(LoadMissionFile(target.toStdString(), saved, f->prompter));
+        QCOMPARE(saved.CountFlightGroups(), 1);
+    }
+
+    void closingAWindowWithNoAsksAndThrowsAway() {
+        auto frame = MakeFrame();
+        CQVDoc* doc = frame->NewDocument();
+        doc->SetModifiedFlag(true);
+        // A second window of the same document closes without a question.
+        frame->RunCommand(kCmdWindowNew);
+        QCOMPARE(frame->MdiArea()->subWindowList().size(), 2);
+        frame->MdiArea()->activeSubWindow()->close();
+        QVERIFY(f->prompter.shown.empty());
+        f->prompter.answers = {PromptAnswer::No};
+        frame->MdiArea()->subWindowList().first()->close();
+        QCOMPARE(f->prompter.shown.size(), size_t(1));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(frame->Documents().empty());
+        QVERIFY(f->dialogs.saveSuggestions.empty());
+    }
+
+    void savingOffersTheFolderOfTheMissionTypeAndKeepsTheTitle() {
+        QTemporaryDir dir;
+        f->settings.SetString("Paths", "XVT", dir.path().toStdString());
+        f->settings.SetInt("Paths", "GotBOP", 0);
+        auto frame = MakeFrame();
+        CQVDoc* doc = frame->NewDocument();  // a melee
+        const QString untitled = doc->Title();
+        QVERIFY(untitled.startsWith(QStringLiteral("XvT Level")));
+        const QString target = dir.filePath(QStringLiteral("first.tie"));
+        f->dialogs.saveAnswers = {target.toStdString()};
+        QVERIFY(frame->RunCommand(kCmdFileSave));
+        QCOMPARE(QString::fromStdString(f->dialogs.saveSuggestions.at(0)),
+                 QDir(dir.path())
+                     .filePath(QStringLiteral("Melee/") + untitled + ".tie")
+                     .replace(QLatin1Char('/'), QDir::separator()));
+        QCOMPARE(doc->Title(), QStringLiteral("first.tie"));
+        QVERIFY(!doc->IsModified());
+        QCOMPARE(recent->Files().size(), size_t(1));
+        frame->RefreshRecentFiles();
+        QVERIFY(frame->Action(kCmdRecentFirst)->text().endsWith(QStringLiteral("first.tie")));
+
+        // The next Save writes to the same file without asking.
+        doc->SetModifiedFlag(true);
+        QVERIFY(frame->RunCommand(kCmdFileSave));
+        QCOMPARE(f->dialogs.saveSuggestions.size(), size_t(1));
+        QVERIFY(!doc->IsModified());
+
+        // Opening the same file again brings its window forward.
+        QCOMPARE(frame->OpenDocumentFile(target), doc);
+        QCOMPARE(frame->Documents().size(), size_t(1));
+    }
+
+    void refusedFilesOpenNothing() {
+        QTemporaryDir dir;
+        const QString bad = dir.filePath(QStringLiteral("bad.tie"));
+        QFile file(bad);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("not a mission");
+        file.close();
+        auto frame = MakeFrame();
+        QVERIFY(!frame->OpenDocumentFile(bad));
+        QVERIFY(frame->Documents().empty());
+        QCOMPARE(f->prompter.shown.size(), size_t(1));
+        QVERIFY(recent->Files().empty());
+    }
+};
+
+QTEST_MAIN(MainFrameTest)
+#include "MainFrameTest.moc"
