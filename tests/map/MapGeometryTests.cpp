@@ -77,16 +77,6 @@ TEST(MapProjection, ReadoutIsEmptyOffTheMapAndAtItsFarEdge) {
     EXPECT_EQ(StatusReadout(v, 499, 10), "249.00, -240.00");
 }
 
-TEST(MapProjection, VisibleWindowIncludesBothEnds) {
-    ViewState v = Window(600, 400);
-    CentreOnMap(v);
-    VisibleWindow w = VisibleWorldWindow(v);
-    EXPECT_DOUBLE_EQ(w.hMin, -5.0);
-    EXPECT_DOUBLE_EQ(w.hMax, 5.0);
-    EXPECT_TRUE(w.Contains({5.0, -3.3}));
-    EXPECT_FALSE(w.Contains({5.01, 0}));
-}
-
 TEST(MapProjection3D, CentreProjectsToWindowCentreAndDepthZeroDoesNotFail) {
     ViewState v = Window(600, 400, kAngle3D);
     CentreOnMap(v);

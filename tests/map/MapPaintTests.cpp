@@ -347,21 +347,6 @@ TEST(MapPaint3D, GridOnlyWithTheSwitchAndStalksBeforeLinesBeforeMarkers) {
     EXPECT_EQ(GridLines(fine, {32, 64, 128}).size(), 202u);
 }
 
-TEST(MapPaint, RepaintingGivesTheSameCalls) {
-    Mission m;
-    AddGroup(m, {0, 4, 13}).PointSelected[4] = 1;
-    ViewState v = CentredView();
-    v.ShowWaypoints = true;
-    RecordingCanvas a, b;
-    PaintMap(a, v, m);
-    PaintMap(b, v, m);
-    ASSERT_EQ(a.calls.size(), b.calls.size());
-    for (size_t i = 0; i < a.calls.size(); ++i) {
-        EXPECT_EQ(a.calls[i].x1, b.calls[i].x1);
-        EXPECT_EQ(a.calls[i].text, b.calls[i].text);
-    }
-}
-
 TEST(MapCentreOnSelection, UsesStartPointsAndShownSelectedWaypoints) {
     Mission m;
     FlightGroup& a = AddGroup(m, {1, 4});  // S2 at 0.5 km, WP1 at 2 km

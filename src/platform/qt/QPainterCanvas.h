@@ -18,8 +18,11 @@ namespace vantorel {
 // or into a QImage for `vantorel-cli render`.
 //
 // Keep one canvas for the life of a view and hand it the painter of each
-// paint with SetPainter: it caches the rendered icons and texts across
-// paints, which is what keeps a full mission within a frame.
+// paint with SetPainter: it caches the rendered texts across paints. Paint
+// into a QImage back buffer (RGB32 or ARGB32, device pixel ratio 1, no
+// transform or clip) and the thousands of thin path lines of a full mission
+// are written straight into its pixels; on any other device they go through
+// QPainter, which is correct but several times slower.
 class QPainterCanvas : public Canvas {
 public:
     explicit QPainterCanvas(QPainter* painter = nullptr);
