@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "document/LevelDocument.h"
 #include "platform/PathText.h"
 #include "support/FakePrompter.h"
 #include "support/FakeSettings.h"
 #include "support/RecordingPropertyBar.h"
-#include "support/TempDir.h"
+#include "support/TempFolder.h"
 
 namespace vantorel {
 namespace {
@@ -14,17 +16,24 @@ namespace fs = std::filesystem;
 using testing::FakePrompter;
 using testing::FakeSettings;
 using testing::RecordingPropertyBar;
-using testing::TempDir;
+using testing::TempFolder;
 
 class LevelDocumentFileTest : public ::testing::Test {
 protected:
+    // Writes a file below the temporary folder, making its folders.
+    fs::path Write(const std::string& relative, std::string_view content) {
+        const fs::path p = tmp / relative;
+        fs::create_directories(p.parent_path());
+        std::ofstream(p, std::ios::binary) << content;
+        return p;
+    }
     void SetUp() override {
         settings.SetString("Paths", "XVT", PathToUtf8(tmp / "game"));
         settings.SetInt("Settings", "WaveLinking", 1);
         fs::create_directories(tmp / "game" / "wave");
         doc.OnNewDocument();
     }
-    TempDir tmp;
+    TempFolder tmp;
     FakeSettings settings;
     FakePrompter prompter;
     RecordingPropertyBar bar;
@@ -34,7 +43,7 @@ protected:
 TEST_F(LevelDocumentFileTest, SavedMissionReopensWithItsWaveLinks) {
     doc.AddRadioMessage();
     doc.AddRadioMessage();
-    doc.GetMission().Messages[1]->WaveFile = PathToUtf8(tmp.Write("sounds/hello.wav", "snd"));
+    doc.GetMission().Messages[1]->WaveFile = PathToUtf8(Write("sounds/hello.wav", "snd"));
     doc.GetMission().FlightGroups[0]->File.SetName("Red");
     const fs::path path = tmp / "m1.tie";
 
@@ -43,7 +52,7 @@ TEST_F(LevelDocumentFileTest, SavedMissionReopensWithItsWaveLinks) {
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(doc.GetPath(), path);
     EXPECT_EQ(bar.calls.front(), "ApplyAll");  // pending edits go in before writing
-    EXPECT_EQ(TempDir::Read(tmp / "game" / "wave" / "m1.lst"), "\r\nm1\\hello.wav\r\n");
+    EXPECT_EQ(TempFolder::ReadText(tmp / "game" / "wave" / "m1.lst"), "\r\nm1\\hello.wav\r\n");
 
     LevelDocument reopened(settings, prompter);
     ASSERT_TRUE(reopened.OnOpenDocument(path));
@@ -60,7 +69,7 @@ TEST_F(LevelDocumentFileTest, FailedOpenOrSaveLeavesTheDocumentAsItWas) {
     doc.GetMission().FlightGroups[0]->File.SetName("Kept");
     doc.SetModified(true);
 
-    tmp.Write("short.tie", "\x0e");
+    Write("short.tie", "\x0e");
     EXPECT_FALSE(doc.OnOpenDocument(tmp / "short.tie"));
     EXPECT_EQ(prompter.Texts(), std::vector<std::string>{"Invalid File Format: Header"});
     EXPECT_EQ(doc.GetMission().FlightGroups[0]->File.Name(), "Kept");
@@ -68,7 +77,7 @@ TEST_F(LevelDocumentFileTest, FailedOpenOrSaveLeavesTheDocumentAsItWas) {
 
     // A path whose folder is a plain file cannot be written, even by root.
     prompter.shown.clear();
-    tmp.Write("file", "x");
+    Write("file", "x");
     EXPECT_FALSE(doc.OnSaveDocument(tmp / "file" / "m1.tie"));
     EXPECT_EQ(prompter.shown.size(), 1u);
     EXPECT_TRUE(doc.IsModified());

@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "document/MissionFolders.h"
 #include "document/PathTitle.h"
 #include "document/WaveLinking.h"
 #include "platform/PathText.h"
 #include "support/FakePrompter.h"
 #include "support/FakeSettings.h"
-#include "support/TempDir.h"
+#include "support/TempFolder.h"
 
 namespace vantorel {
 namespace {
@@ -14,10 +16,17 @@ namespace {
 namespace fs = std::filesystem;
 using testing::FakePrompter;
 using testing::FakeSettings;
-using testing::TempDir;
+using testing::TempFolder;
 
 class WaveLinkingTest : public ::testing::Test {
 protected:
+    // Writes a file below the temporary folder, making its folders.
+    fs::path Write(const std::string& relative, std::string_view content) {
+        const fs::path p = tmp / relative;
+        fs::create_directories(p.parent_path());
+        std::ofstream(p, std::ios::binary) << content;
+        return p;
+    }
     void SetUp() override {
         settings.SetString("Paths", "XVT", PathToUtf8(tmp / "game"));
         settings.SetInt("Settings", "WaveLinking", 1);
@@ -28,10 +37,10 @@ protected:
     }
     std::string& Wave(int i) { return mission.Messages[size_t(i)]->WaveFile; }
     std::string Listing(const std::string& title) {
-        return TempDir::Read(tmp / "game" / "wave" / (title + ".lst"));
+        return TempFolder::ReadText(tmp / "game" / "wave" / (title + ".lst"));
     }
 
-    TempDir tmp;
+    TempFolder tmp;
     FakeSettings settings;
     FakePrompter prompter;
     Mission mission;
@@ -51,7 +60,7 @@ TEST(TitleOfPathTest, TakesTheNameWithoutFolderOrExtensionWithEitherSeparator) {
 
 TEST_F(WaveLinkingTest, OpeningLinksMessagesToTheListedFiles) {
     AddMessages(4);
-    tmp.Write("game/wave/m1.lst", "m1\\one.wav\r\n\r\nsub/three.wav\r\n");
+    Write("game/wave/m1.lst", "m1\\one.wav\r\n\r\nsub/three.wav\r\n");
     ReadWaveListing(mission, missionPath, settings, prompter);
     EXPECT_EQ(Wave(0), PathToUtf8(tmp / "game" / "wave" / "m1" / "one.wav"));
     EXPECT_EQ(Wave(1), "");
@@ -78,7 +87,7 @@ TEST_F(WaveLinkingTest, OpeningLinksMessagesToTheListedFiles) {
 
 TEST_F(WaveLinkingTest, TheTrainingPlaceholderSoundIsWarnedAboutOnce) {
     AddMessages(3);
-    tmp.Write("game/wave/m1.lst", "TRAIN\\Dummy.WAV\ntrain\\dummy.wav\ntrain\\real.wav\n");
+    Write("game/wave/m1.lst", "TRAIN\\Dummy.WAV\ntrain\\dummy.wav\ntrain\\real.wav\n");
     ReadWaveListing(mission, missionPath, settings, prompter);
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(prompter.shown[0].icon, PromptIcon::Information);
@@ -94,8 +103,8 @@ TEST_F(WaveLinkingTest, TheTrainingPlaceholderSoundIsWarnedAboutOnce) {
 
 TEST_F(WaveLinkingTest, SavingListsFilesInTheWaveFolderAndCopiesTheOthers) {
     AddMessages(3);
-    const fs::path inside = tmp.Write("game/wave/train/t1.wav", "inside");
-    const fs::path outside = tmp.Write("sounds/hello", "hello sound");
+    const fs::path inside = Write("game/wave/train/t1.wav", "inside");
+    const fs::path outside = Write("sounds/hello", "hello sound");
     Wave(0) = PathToUtf8(inside);
     Wave(2) = PathToUtf8(outside);
 
@@ -103,7 +112,7 @@ TEST_F(WaveLinkingTest, SavingListsFilesInTheWaveFolderAndCopiesTheOthers) {
     EXPECT_TRUE(prompter.shown.empty());
     EXPECT_EQ(Listing("m1"), "train\\t1.wav\r\n\r\nm1\\hello.wav\r\n");
     const fs::path copy = tmp / "game" / "wave" / "m1" / "hello.wav";
-    EXPECT_EQ(TempDir::Read(copy), "hello sound");
+    EXPECT_EQ(TempFolder::ReadText(copy), "hello sound");
     EXPECT_EQ(Wave(0), PathToUtf8(inside));  // already in place: not copied
     EXPECT_EQ(Wave(2), PathToUtf8(copy));    // now linked to the copy
     EXPECT_FALSE(fs::exists(tmp / "game" / "wave" / "m1" / "t1.wav"));
@@ -115,19 +124,19 @@ TEST_F(WaveLinkingTest, SavingListsFilesInTheWaveFolderAndCopiesTheOthers) {
 
 TEST_F(WaveLinkingTest, TwoDifferentSoundsOfOneNameKeepTheirOwnCopies) {
     AddMessages(3);
-    Wave(0) = PathToUtf8(tmp.Write("a/hello.wav", "first"));
-    Wave(1) = PathToUtf8(tmp.Write("b/hello.wav", "second"));
+    Wave(0) = PathToUtf8(Write("a/hello.wav", "first"));
+    Wave(1) = PathToUtf8(Write("b/hello.wav", "second"));
     Wave(2) = Wave(0);  // the same sound twice shares one copy
     WriteWaveListing(mission, missionPath, settings, prompter);
     EXPECT_EQ(Listing("m1"), "m1\\hello.wav\r\nm1\\hello_2.wav\r\nm1\\hello.wav\r\n");
-    EXPECT_EQ(TempDir::Read(tmp / "game" / "wave" / "m1" / "hello.wav"), "first");
-    EXPECT_EQ(TempDir::Read(tmp / "game" / "wave" / "m1" / "hello_2.wav"), "second");
+    EXPECT_EQ(TempFolder::ReadText(tmp / "game" / "wave" / "m1" / "hello.wav"), "first");
+    EXPECT_EQ(TempFolder::ReadText(tmp / "game" / "wave" / "m1" / "hello_2.wav"), "second");
 }
 
 TEST_F(WaveLinkingTest, AFailedCopyLeavesAnEmptyLineAndGoesOn) {
     AddMessages(2);
     Wave(0) = PathToUtf8(tmp / "sounds" / "missing.wav");
-    Wave(1) = PathToUtf8(tmp.Write("sounds/ok.wav", "ok"));
+    Wave(1) = PathToUtf8(Write("sounds/ok.wav", "ok"));
     WriteWaveListing(mission, missionPath, settings, prompter);
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(prompter.shown[0].text, "Couldn't copy " + Wave(0) + " to missing.wav");
@@ -140,7 +149,7 @@ TEST_F(WaveLinkingTest, SavingIsRefusedWithoutAGameFolderOrAWritableWaveFolder) 
     AddMessages(1);
     // Nothing linked, or linking switched off: no listing at all.
     WriteWaveListing(mission, missionPath, settings, prompter);
-    Wave(0) = PathToUtf8(tmp.Write("sounds/hello.wav", "x"));
+    Wave(0) = PathToUtf8(Write("sounds/hello.wav", "x"));
     settings.SetInt("Settings", "WaveLinking", 0);
     WriteWaveListing(mission, missionPath, settings, prompter);
     EXPECT_FALSE(fs::exists(tmp / "game" / "wave" / "m1.lst"));
@@ -157,7 +166,7 @@ TEST_F(WaveLinkingTest, SavingIsRefusedWithoutAGameFolderOrAWritableWaveFolder) 
     // A game folder whose "wave" is a plain file: the listing cannot be made
     // (this holds even for a user who may write anywhere).
     prompter.shown.clear();
-    tmp.Write("broken/wave", "not a folder");
+    Write("broken/wave", "not a folder");
     settings.SetString("Paths", "XVT", PathToUtf8(tmp / "broken"));
     WriteWaveListing(mission, missionPath, settings, prompter);
     ASSERT_EQ(prompter.shown.size(), 1u);
@@ -168,10 +177,10 @@ TEST_F(WaveLinkingTest, SavingIsRefusedWithoutAGameFolderOrAWritableWaveFolder) 
 
 TEST_F(WaveLinkingTest, AListingThatCannotBeReplacedKeepsTheOldOne) {
     AddMessages(1);
-    tmp.Write("game/wave/m1.lst", "old\\line.wav\r\n");
+    Write("game/wave/m1.lst", "old\\line.wav\r\n");
     // A folder in the way of the replacement listing.
     fs::create_directories(tmp / "game" / "wave" / "m1.lst.new" / "x");
-    Wave(0) = PathToUtf8(tmp.Write("sounds/hello.wav", "x"));
+    Wave(0) = PathToUtf8(Write("sounds/hello.wav", "x"));
     WriteWaveListing(mission, missionPath, settings, prompter);
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(prompter.shown[0].text, "Cannot create wave listing file");
