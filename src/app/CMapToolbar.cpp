@@ -1,6 +1,7 @@
 #include "app/CMapToolbar.h"
 
 #include <QSignalBlocker>
+#include <algorithm>
 
 #include "app/CommandIds.h"
 #include "app/CommandTexts.h"
@@ -17,12 +18,14 @@ CMapToolbar::CMapToolbar(QWidget* parent) : QToolBar(QStringLiteral("Map Setting
 void CMapToolbar::SetUp(int snapIndex, const QList<QAction*>& actions) {
     snap_ = new QComboBox(this);
     snap_->setObjectName(QStringLiteral("SnapList"));
-    snap_->setFixedWidth(72);
     snap_->setMaxVisibleItems(11);
     snap_->addItem(QStringLiteral("No Snap"));
     for (int i = 1; i <= 10; ++i)
         snap_->addItem(QStringLiteral("%1.%2 km").arg(i / 10).arg(i % 10));
     snap_->setCurrentIndex(snapIndex >= 0 && snapIndex <= 10 ? snapIndex : 0);
+    // 72 pixels was the list's width in the old dialog font; wide enough
+    // for "No Snap" in today's fonts.
+    snap_->setFixedWidth(std::max(72, snap_->sizeHint().width()));
     snap_->setToolTip(QString::fromLatin1(CommandTextOf(kCmdSnapList).tooltip));
     snap_->setStatusTip(QString::fromLatin1(CommandTextOf(kCmdSnapList).prompt));
     addWidget(snap_);

@@ -58,8 +58,9 @@ void CQVView::paintEvent(QPaintEvent*) {
     if (!bandOnly_ || !frameValid_) RenderFrame();
     QPainter p(this);
     p.drawImage(0, 0, frame_);
-    if (bandOnly_ && view_.MouseMode == kMouseBand) {
-        // The band is drawn over the last frame, never into it.
+    if (view_.MouseMode == kMouseBand) {
+        // The band lies over the last frame on the window, never in it, and
+        // survives any repaint while the button is held.
         const BandRect& b = interaction_.Band();
         p.setPen(QPen(QColor(255, 255, 0), 1, Qt::DotLine));
         p.setBrush(Qt::NoBrush);

@@ -1,0 +1,167 @@
+#include <QLabel>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "UiFakes.h"
+#include "app/CAboutDlg.h"
+#include "app/CHyperlink.h"
+#include "app/CQVDoc.h"
+#include "app/CSplashWnd.h"
+#include "app/RecentFiles.h"
+#include "platform/qt/QtSettings.h"
+#include "properties/ui/CLevelPropertiesBar.h"
+
+using namespace vantorel;
+using namespace vantorel::testing;
+
+// A bar that counts what the documents ask of it.
+class CountingBar : public CLevelPropertiesBar {
+public:
+    int refreshes = 0, applies = 0;
+    void ApplyAll() override {
+        ++applies;
+        CLevelPropertiesBar::ApplyAll();
+    }
+    void RefreshAll() override {
+        ++refreshes;
+        CLevelPropertiesBar::RefreshAll();
+    }
+};
+
+class ShellPartsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void splashGoesAfterItsTimeOrAtAnyPress() {
+        CSplashWnd::ShowSplash(false);
+        QVERIFY(!CSplashWnd::Instance());
+
+        CSplashWnd::ShowSplash(true);
+        QPointer<CSplashWnd> splash = CSplashWnd::Instance();
+        QVERIFY(splash);
+        CSplashWnd::ShowSplash(true);  // never a second one
+        QCOMPARE(CSplashWnd::Instance(), splash.data());
+        CSplashWnd::SetSplashStatus(QStringLiteral("Loading themes..."));
+        QCOMPARE(splash->Status(), QStringLiteral("Loading themes..."));
+        QTRY_VERIFY_WITH_TIMEOUT(splash.isNull(), 3000);
+
+        // A key press anywhere dismisses it at once and is swallowed.
+        CSplashWnd::ShowSplash(true);
+        splash = CSplashWnd::Instance();
+        QLineEdit edit;
+        edit.show();
+        QTest::keyClick(&edit, Qt::Key_A);
+        QVERIFY(edit.text().isEmpty());
+        QTRY_VERIFY(splash.isNull());
+        QTest::keyClick(&edit, Qt::Key_A);
+        QCOMPARE(edit.text(), QStringLiteral("a"));
+    }
+
+    void barTracksTheCurrentDocument() {
+        FakeServices f;
+        CountingBar bar;
+        SetLevelPropertiesBar(&bar);
+        QVERIFY(bar.ShowsNoLevelText());
+        QVERIFY(bar.SheetArea()->isHidden());
+
+        CQVDoc doc(f.services, &bar);
+        doc.OnNewDocument();
+        bar.SetCurrentDocument(&doc);
+        QVERIFY(!bar.ShowsNoLevelText());
+        QVERIFY(!bar.SheetArea()->isHidden());
+        QCOMPARE(bar.refreshes, 1);
+        // The same document again changes nothing.
+        bar.SetCurrentDocument(&doc);
+        QCOMPARE(bar.refreshes, 1);
+        // The document's operations go through the bar.
+        doc.Level().AddFlightGroup();
+        doc.Level().DeleteSelectedFlightGroups();
+        QVERIFY(bar.refreshes > 1);
+        QVERIFY(bar.applies > 0);
+
+        // Saving applies pending edits first.
+        QTemporaryDir dir;
+        f.dialogs.saveAnswers = {dir.filePath(QStringLiteral("a.tie")).toStdString()};
+        const int applies = bar.applies;
+        QVERIFY(doc.DoSaveAs());
+        QCOMPARE(bar.applies, applies + 1);
+
+        bar.SetCurrentDocument(nullptr);
+        QVERIFY(bar.ShowsNoLevelText());
+        // Without a document every operation does nothing.
+        bar.RefreshAll();
+        bar.ApplyAll();
+        bar.UpdateViews();
+        SetLevelPropertiesBar(nullptr);
+    }
+
+    void aboutBoxShowsTheProjectsOwnTexts() {
+        FakePrompter prompter;
+        CAboutDlg dlg(prompter);
+        QCOMPARE(dlg.windowTitle(), QStringLiteral("Aboout..."));
+        bool hasVersion = false;
+        for (QLabel* label : dlg.findChildren<QLabel*>())
+            hasVersion |= label->text() == QStringLiteral("Version 1.3\u00DF");
+        QVERIFY(hasVersion);
+        QVERIFY(!dlg.ProjectLink()->Link().isEmpty());
+        QVERIFY(!dlg.IconLink()->pixmap().isNull());
+
+        // Hovering a link shows it in the status bar and highlights it.
+        QSignalSpy hover(&dlg, &CAboutDlg::hoverText);
+        QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+        QApplication::sendEvent(dlg.MakerLink(), &enter);
+        QVERIFY(dlg.MakerLink()->Highlighted());
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(dlg.MakerLink(), &leave);
+        QVERIFY(!dlg.MakerLink()->Highlighted());
+        QCOMPARE(hover.size(), 2);
+        QCOMPARE(hover[0][0].toString(), dlg.MakerLink()->Link());
+        QCOMPARE(hover[1][0].toString(), QString());
+    }
+
+    void recentFilesKeepEightNewestFirst() {
+        FakeSettings settings;
+        RecentFiles recent(settings, 8);
+        for (int i = 1; i <= 10; ++i) recent.Add("/m/" + std::to_string(i) + ".tie");
+        QCOMPARE(recent.Files().size(), size_t(8));
+        QCOMPARE(recent.Files().front(), std::string("/m/10.tie"));
+        QCOMPARE(recent.Files().back(), std::string("/m/3.tie"));
+        recent.Add("/m/5.tie");
+        QCOMPARE(recent.Files().front(), std::string("/m/5.tie"));
+        QCOMPARE(recent.Files().size(), size_t(8));
+
+        RecentFiles again(settings, 8);
+        again.Load();
+        QCOMPARE(again.Files(), recent.Files());
+        again.Remove("/m/5.tie");
+        RecentFiles third(settings, 8);
+        third.Load();
+        QCOMPARE(third.Files().size(), size_t(7));
+    }
+
+    void qtSettingsKeepsSectionsAndDefaults() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("profile.ini"));
+        {
+            QtSettings settings(std::make_unique<QSettings>(file, QSettings::IniFormat));
+            QCOMPARE(settings.GetInt("3D View", "Grid", 1), 1);
+            QCOMPARE(settings.GetString("Paths", "XVT", "....NOPE...."),
+                     std::string("....NOPE...."));
+            settings.SetInt("3D View", "Grid", 0);
+            settings.SetString("Paths", "XVT", "");
+            settings.SetString("Paths", "DefaultOpen", "/m\xc3\xa9");
+        }
+        QtSettings settings(std::make_unique<QSettings>(file, QSettings::IniFormat));
+        QCOMPARE(settings.GetInt("3D View", "Grid", 1), 0);
+        // An empty value is a value: not the default.
+        QCOMPARE(settings.GetString("Paths", "XVT", "....NOPE...."), std::string());
+        QCOMPARE(settings.GetString("Paths", "DefaultOpen", ""), std::string("/m\xc3\xa9"));
+        // A value that is not a number reads as the default.
+        settings.SetString("Settings", "Snap", "lots");
+        QCOMPARE(settings.GetInt("Settings", "Snap", 0), 0);
+    }
+};
+
+QTEST_MAIN(ShellPartsTest)
+#include "ShellPartsTest.moc"
