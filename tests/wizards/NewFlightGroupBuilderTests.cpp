@@ -4,6 +4,7 @@
 #include "support/FakePrompter.h"
 #include "support/FakeSettings.h"
 #include "support/RecordingPropertyBar.h"
+#include "support/PointOf.h"
 #include "wizards/NewFlightGroupBuilder.h"
 
 namespace vantorel {
@@ -13,16 +14,8 @@ using testing::FakePrompter;
 using testing::FakeSettings;
 using testing::RecordingPropertyBar;
 
-struct Point {
-    int x, y, z;
-    bool operator==(const Point&) const = default;
-};
-Point At(const FlightGroupRecord& r, int p) {
-    return {r.WaypointX(p), r.WaypointY(p), r.WaypointZ(p)};
-}
-void PrintTo(const Point& p, std::ostream* os) {
-    *os << "(" << p.x << ", " << p.y << ", " << p.z << ")";
-}
+using testing::At;
+using testing::Point;
 
 class NewFlightGroupBuilderTest : public ::testing::Test {
 protected:

@@ -2,6 +2,7 @@
 
 #include "support/FakePrompter.h"
 #include "support/FakeSettings.h"
+#include "support/PointOf.h"
 #include "wizards/NewMissionBuilder.h"
 
 namespace vantorel {
@@ -10,16 +11,8 @@ namespace {
 using testing::FakePrompter;
 using testing::FakeSettings;
 
-struct Point {
-    int x, y, z;
-    bool operator==(const Point&) const = default;
-};
-Point At(const FlightGroupRecord& r, int p) {
-    return {r.WaypointX(p), r.WaypointY(p), r.WaypointZ(p)};
-}
-void PrintTo(const Point& p, std::ostream* os) {
-    *os << "(" << p.x << ", " << p.y << ", " << p.z << ")";
-}
+using testing::At;
+using testing::Point;
 
 class NewMissionBuilderTest : public ::testing::Test {
 protected:
