@@ -380,7 +380,7 @@ QPixmap ProgramPicture() {
 
     // The map's grid, seen from low above, vanishing toward the horizon.
     p.setPen(QPen(QColor(200, 30, 30, 140), 1));
-    const QPointF vanish(w * 0.62, 92);
+    const QPointF vanish(w * 0.62, 118);
     for (int i = -10; i <= 10; ++i) p.drawLine(vanish, QPointF(vanish.x() + i * 70.0, h + 10));
     for (int k = 1; k <= 7; ++k) {
         const double y = vanish.y() + (h - vanish.y()) * (k * k) / 49.0;

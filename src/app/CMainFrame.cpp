@@ -601,11 +601,13 @@ void CMainFrame::OnSubWindowActivated(QMdiSubWindow* window) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+    // The layout is stored before anything is asked, so it is kept even
+    // when the user then stays.
+    SaveBarState();
     if (!SaveAllModified()) {
         event->ignore();
         return;
     }
-    SaveBarState();
     // Nothing is asked twice while the windows go.
     for (CQVDoc* doc : documents_) doc->SetModifiedFlag(false);
     mdi_->closeAllSubWindows();
