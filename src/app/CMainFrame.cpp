@@ -236,6 +236,26 @@ void CMainFrame::CreateMenus() {
         add(tools, {0, kCmdTeamProperties, 0, kCmdOptions});
         auto* window = new QMenu(tr("&Window"), this);
         add(window, {kCmdWindowNew, kCmdWindowCascade, kCmdWindowTile, kCmdWindowArrange});
+        // The open windows follow, the active one checked.
+        connect(window, &QMenu::aboutToShow, this, [this, window] {
+            const QList<QAction*> all = window->actions();
+            for (int i = 4; i < all.size(); ++i) {
+                window->removeAction(all[i]);
+                if (all[i]->parent() == window) delete all[i];
+            }
+            const QList<QMdiSubWindow*> windows = mdi_->subWindowList();
+            if (!windows.isEmpty()) window->addSeparator()->setParent(window);
+            for (int i = 0; i < windows.size(); ++i) {
+                QMdiSubWindow* w = windows[i];
+                auto* a = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
+                                          w->windowTitle().remove(QStringLiteral("[*]"))),
+                                      window);
+                a->setCheckable(true);
+                a->setChecked(w == mdi_->activeSubWindow());
+                connect(a, &QAction::triggered, this, [this, w] { mdi_->setActiveSubWindow(w); });
+                window->addAction(a);
+            }
+        });
         auto* help = new QMenu(tr("&Help"), this);
         add(help, {kCmdAppAbout});
         documentMenus_ = {file, edit, view, tools, window, help};
