@@ -261,20 +261,28 @@ std::filesystem::path MapWindowsPathIntoPrefix(const std::filesystem::path& pref
     return result;
 }
 
-WineGameRegistry::WineGameRegistry(std::filesystem::path prefix) : prefix_(std::move(prefix)) {
-    std::ifstream in(prefix_ / "system.reg", std::ios::binary);
-    if (!in) return;  // no prefix: no keys, so the user is asked for the folder
-    std::ostringstream text;
-    text << in.rdbuf();
-    registry_ = WineRegistry::Parse(text.str());
+WineGameRegistry::WineGameRegistry(std::filesystem::path prefix) : prefix_(std::move(prefix)) {}
+
+const WineRegistry& WineGameRegistry::Registry() {
+    if (!loaded_) {
+        loaded_ = true;
+        std::ifstream in(prefix_ / "system.reg", std::ios::binary);
+        if (in) {  // no prefix: no keys, so the user is asked for the folder
+            std::ostringstream text;
+            text << in.rdbuf();
+            registry_ = WineRegistry::Parse(text.str());
+        }
+    }
+    return registry_;
 }
 
-std::string WineGameRegistry::Resolve(const std::string& key) const {
-    if (registry_.HasKey(key)) return key;
+std::string WineGameRegistry::Resolve(const std::string& key) {
+    const WineRegistry& registry = Registry();
+    if (registry.HasKey(key)) return key;
     std::string lower = Lower(key);
     if (StartsWith(lower, "software\\") && !StartsWith(lower, "software\\wow6432node\\")) {
         std::string redirected = "Software\\Wow6432Node\\" + key.substr(9);
-        if (registry_.HasKey(redirected)) return redirected;
+        if (registry.HasKey(redirected)) return redirected;
     }
     return key;
 }
@@ -285,7 +293,7 @@ bool WineGameRegistry::HasKey(const std::string& key) {
 
 std::optional<std::string> WineGameRegistry::ReadString(const std::string& key,
                                                         const std::string& value) {
-    return registry_.ReadString(Resolve(key), value);
+    return Registry().ReadString(Resolve(key), value);
 }
 
 std::string WineGameRegistry::NativeFolder(const std::string& registryPath) {

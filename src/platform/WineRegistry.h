@@ -54,9 +54,13 @@ public:
     std::string NativeFolder(const std::string& registryPath) override;
 
 private:
-    std::string Resolve(const std::string& key) const;
+    // The file can be large and is needed only on a first start: it is read
+    // when first asked.
+    const WineRegistry& Registry();
+    std::string Resolve(const std::string& key);
 
     std::filesystem::path prefix_;
+    bool loaded_ = false;
     WineRegistry registry_;
 };
 
