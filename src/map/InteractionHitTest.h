@@ -3,7 +3,6 @@
 #include <optional>
 
 #include "map/DrawnPoints.h"
-#include "map/DrawnPoints.h"
 #include "map/SnapDrag.h"
 #include "map/ViewState.h"
 
