@@ -14,7 +14,8 @@ namespace vantorel {
 namespace {
 constexpr const char* kProjectSite = "https://vantorel.example.org/";
 constexpr const char* kProjectMail = "mailto:vantorel@example.org";
-constexpr const char* kMakerSite = "https://en.wikipedia.org/wiki/LucasArts";
+// The credit names the game's maker; the link leads to our own page about the game.
+constexpr const char* kMakerSite = "https://vantorel.example.org/the-game/";
 }  // namespace
 
 CAboutDlg::CAboutDlg(Prompter& prompter, QWidget* parent)
