@@ -11,8 +11,6 @@ namespace vantorel {
 // the same value, so every byte survives a round trip.
 
 char32_t Win1252ToCodePoint(unsigned char c);
-// Appends one code point as UTF-8.
-void AppendUtf8(std::string& out, char32_t cp);
 // The byte for a code point, or '?' when the code page has none.
 unsigned char CodePointToWin1252(char32_t cp, bool* exact = nullptr);
 

@@ -7,6 +7,8 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/Utf8.h"
+
 namespace vantorel {
 
 namespace {
@@ -30,24 +32,6 @@ std::string CanonicalKey(std::string_view key) {
     return out;
 }
 
-void AppendUtf8(std::string& out, uint32_t cp) {
-    if (cp < 0x80) {
-        out += char(cp);
-    } else if (cp < 0x800) {
-        out += char(0xC0 | (cp >> 6));
-        out += char(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += char(0xE0 | (cp >> 12));
-        out += char(0x80 | ((cp >> 6) & 0x3F));
-        out += char(0x80 | (cp & 0x3F));
-    } else {
-        out += char(0xF0 | (cp >> 18));
-        out += char(0x80 | ((cp >> 12) & 0x3F));
-        out += char(0x80 | ((cp >> 6) & 0x3F));
-        out += char(0x80 | (cp & 0x3F));
-    }
-}
-
 int HexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -67,9 +51,9 @@ size_t ReadEscaped(std::string_view line, size_t pos, char close, std::string& o
             return;
         }
         if (unit >= 0xDC00 && unit < 0xE000 && pendingHigh) {
-            AppendUtf8(out, 0x10000 + ((pendingHigh - 0xD800) << 10) + (unit - 0xDC00));
+            AppendUtf8(out, char32_t(0x10000 + ((pendingHigh - 0xD800) << 10) + (unit - 0xDC00)));
         } else {
-            AppendUtf8(out, unit);
+            AppendUtf8(out, char32_t(unit));
         }
         pendingHigh = 0;
     };
