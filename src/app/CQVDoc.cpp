@@ -5,9 +5,7 @@
 
 #include "app/CommandIds.h"
 #include "document/MissionFolders.h"
-#include "document/MissionReader.h"
-#include "document/MissionWriter.h"
-#include "document/WaveLinking.h"
+#include "platform/PathText.h"
 #include "map/InteractionSelection.h"
 #include "map/ui/CQVView.h"
 
@@ -35,12 +33,7 @@ bool CQVDoc::OnNewDocument() {
 }
 
 bool CQVDoc::OnOpenDocument(const QString& path) {
-    Mission mission;
-    const std::filesystem::path file(path.toStdString());
-    if (!LoadMissionFile(file, mission, services_.prompter)) return false;
-    ReadWaveListing(mission, file, services_.settings, services_.prompter);
-    doc_.SetMission(std::move(mission));
-    doc_.SetPath(file);
+    if (!doc_.OnOpenDocument(PathFromUtf8(path.toStdString()))) return false;
     title_ = QFileInfo(path).fileName();
     emit titleChanged();
     emit fileUsed(QFileInfo(path).absoluteFilePath());
@@ -48,7 +41,7 @@ bool CQVDoc::OnOpenDocument(const QString& path) {
 }
 
 QString CQVDoc::PathName() const {
-    return QString::fromStdString(doc_.GetPath().string());
+    return QString::fromStdString(PathToUtf8(doc_.GetPath()));
 }
 
 void CQVDoc::SetModifiedFlag(bool modified) {
@@ -58,11 +51,9 @@ void CQVDoc::SetModifiedFlag(bool modified) {
 }
 
 bool CQVDoc::SaveTo(const QString& path) {
-    const std::filesystem::path file(path.toStdString());
-    if (!SaveMissionFile(file, doc_.GetMission(), services_.prompter)) return false;
-    WriteWaveListing(doc_.GetMission(), file, services_.settings, services_.prompter);
-    doc_.SetPath(file);
-    doc_.SetModified(false);
+    // Pending edits were applied by the caller; this writes the file safely,
+    // then the wave listing.
+    if (!doc_.SaveAppliedDocument(PathFromUtf8(path.toStdString()))) return false;
     title_ = QFileInfo(path).fileName();
     emit titleChanged();
     emit fileUsed(QFileInfo(path).absoluteFilePath());

@@ -77,6 +77,10 @@ bool LevelDocument::OnOpenDocument(const std::filesystem::path& path) {
 
 bool LevelDocument::OnSaveDocument(const std::filesystem::path& path) {
     bar_->ApplyAll();
+    return SaveAppliedDocument(path);
+}
+
+bool LevelDocument::SaveAppliedDocument(const std::filesystem::path& path) {
     if (!SaveMissionFile(path, mission_, prompter_)) return false;
     path_ = path;
     modified_ = false;

@@ -69,6 +69,10 @@ public:
     // are reported but do not undo the saved mission.
     bool OnSaveDocument(const std::filesystem::path& path);
 
+    // The same without asking the property windows first, for a caller that
+    // has just done so (Save As applies before it picks a folder).
+    bool SaveAppliedDocument(const std::filesystem::path& path);
+
     // Appends a flight group with the defaults of a new one and marks the
     // document modified. At the game's limit of 255 it says so and returns
     // nullptr; the list is left alone.
