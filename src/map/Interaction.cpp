@@ -95,7 +95,14 @@ InteractionEffects MapInteraction::MouseMove(Mission& mission, int mx, int my) {
         case kMousePointDrag: {
             RawPoint anchor;
             const RawPoint* anchorPtr = nullptr;
-            if (anchorFlightGroup_ && anchorPoint_ >= 0) {
+            // The anchor may have been deleted during the drag (the Delete
+            // key still works while the mouse is held): then snap without it.
+            const bool anchorAlive =
+                anchorFlightGroup_ &&
+                std::any_of(mission.FlightGroups.begin(), mission.FlightGroups.end(),
+                            [&](const auto& fg) { return fg.get() == anchorFlightGroup_; });
+            if (!anchorAlive) anchorFlightGroup_ = nullptr;
+            if (anchorAlive && anchorPoint_ >= 0) {
                 anchor = RawPointOf(*anchorFlightGroup_, anchorPoint_);
                 anchorPtr = &anchor;
             }

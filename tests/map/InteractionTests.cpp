@@ -204,6 +204,22 @@ TEST_F(InteractionTest, SnappedDragsLandTheGrabbedPointOnTheGrid) {
     EXPECT_EQ(a.File.WaypointX(0), 32767);
 }
 
+TEST_F(InteractionTest, DeletingTheGrabbedFlightGroupMidDragLeavesTheRestMovable) {
+    AddFg(100, 0);
+    FlightGroup& b = AddFg(-300, 0);
+    b.Selected = 1;
+    b.PointSelected[0] = 1;
+    view.SnapIndex = 5;
+    ia.LeftDown(mission, Px(100), 200, {.ctrl = true});
+    // The Delete key works while the button is held.
+    mission.FlightGroups.erase(mission.FlightGroups.begin());
+    // Without the grabbed point there is nothing to snap to: b moves by the
+    // plain 29 raw units of 11 pixels.
+    EXPECT_TRUE(ia.MouseMove(mission, Px(100) + 11, 200).modified);
+    EXPECT_EQ(b.File.WaypointX(0), -271);
+    ia.LeftUp(mission, Px(100) + 11, 200, {});
+}
+
 TEST_F(InteractionTest, BandSelectionReplacesTogglesOrAdds) {
     FlightGroup& a = AddFg(0, 0);
     FlightGroup& b = AddFg(160, 0);
