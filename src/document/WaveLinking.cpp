@@ -96,6 +96,13 @@ void WriteWaveListing(Mission& mission, const fs::path& missionPath, Settings& s
     }
     const fs::path root = WaveRoot(gameFolder);
     const std::string title = TitleOfPath(PathToUtf8(missionPath));
+    // The title names the mission's own folder below the wave folder; an
+    // empty, "." or ".." title would put the copies into the wave folder
+    // itself or above it, over the game's own sounds.
+    if (title.empty() || title == "." || title == "..") {
+        prompter.Error(kCannotCreateListingText);
+        return;
+    }
     const fs::path listing = root / PathFromUtf8(title + ".lst");
 
     // The listing is written beside the old one and swapped in at the end, so

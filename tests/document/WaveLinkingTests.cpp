@@ -173,6 +173,17 @@ TEST_F(WaveLinkingTest, SavingIsRefusedWithoutAGameFolderOrAWritableWaveFolder) 
     EXPECT_EQ(prompter.shown[0].text, "Cannot create wave listing file");
     EXPECT_EQ(prompter.shown[0].icon, PromptIcon::Error);
     EXPECT_EQ(Wave(0), PathToUtf8(tmp / "sounds" / "hello.wav"));
+
+    // A mission whose title is empty, "." or ".." has no folder of its own:
+    // its copies would land among (or above) the game's own sounds.
+    settings.SetString("Paths", "XVT", PathToUtf8(tmp / "game"));
+    for (const char* name : {".tie", "..tie", "...tie"}) {
+        prompter.shown.clear();
+        WriteWaveListing(mission, tmp / "missions" / name, settings, prompter);
+        EXPECT_EQ(prompter.Texts(), std::vector<std::string>{"Cannot create wave listing file"});
+    }
+    EXPECT_FALSE(fs::exists(tmp / "game" / "wave" / "hello.wav"));
+    EXPECT_FALSE(fs::exists(tmp / "game" / "hello.wav"));
 }
 
 TEST_F(WaveLinkingTest, AListingThatCannotBeReplacedKeepsTheOldOne) {
