@@ -22,8 +22,9 @@ static void PrintHelp(FILE* out) {
                  "vantorel-cli: read, check and write X-Wing vs. TIE Fighter missions\n\n"
                  "usage: vantorel-cli COMMAND [ARGS...]\n\ncommands:\n");
     auto commands = Commands();
-    std::sort(commands.begin(), commands.end(),
-              [](const CommandInfo& a, const CommandInfo& b) { return std::strcmp(a.name, b.name) < 0; });
+    std::sort(commands.begin(), commands.end(), [](const CommandInfo& a, const CommandInfo& b) {
+        return std::strcmp(a.name, b.name) < 0;
+    });
     for (const auto& c : commands) std::fprintf(out, "  %s\n      %s\n", c.usage, c.summary);
     std::fprintf(out,
                  "\nexit status: 0 success, 1 usage error, 2 the mission file was refused,\n"
@@ -48,7 +49,15 @@ int main(int argc, char** argv) {
             std::printf("usage: vantorel-cli %s\n%s\n", c.usage, c.summary);
             return kExitOk;
         }
-        return c.run(rest);
+        const int status = c.run(rest);
+        // Output that never reached its reader (a full disk) makes a failed
+        // run, not a successful one.
+        const bool lost = std::fflush(stdout) != 0 || std::ferror(stdout);
+        if (lost && status == kExitOk) {
+            std::fprintf(stderr, "vantorel-cli: cannot write standard output\n");
+            return kExitIo;
+        }
+        return status;
     }
     std::fprintf(stderr, "vantorel-cli: unknown command '%s'\n\n", args[0].c_str());
     PrintHelp(stderr);

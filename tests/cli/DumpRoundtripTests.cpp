@@ -51,6 +51,13 @@ TEST(CliRoundtrip, ExitStatusesForUsageRefusalAndMissingFiles) {
     CliResult unwritable =
         RunCli("roundtrip " + Quoted(dir / "ok.tie") + " " + Quoted(dir / "ok.tie" / "x.tie"));
     EXPECT_EQ(unwritable.status, 3);
+#ifdef __linux__
+    // Output that cannot be written is a failure too.
+    const std::string full = std::string("'") + VANTOREL_CLI + "' dump " + Quoted(dir / "ok.tie") +
+                             " >/dev/full 2>/dev/null";
+    const int raw = std::system(full.c_str());
+    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 3);
+#endif
 }
 
 TEST(CliDump, FixedKeysAndDecodedTexts) {
@@ -66,13 +73,13 @@ TEST(CliDump, FixedKeysAndDecodedTexts) {
     TempFolder::WriteBytes(dir / "m.tie", WriteMission(m));
     CliResult r = RunCli("dump " + Quoted(dir / "m.tie"));
     ASSERT_EQ(r.status, 0) << r.err;
-    for (const char* expected : {
-             "\"formatVersion\": 12", "\"variant\": \"XvT\"", "\"missionType\": 2",
-             "\"description\": \"Line one\\r\\nCaf\xC3\xA9\"", "\"successfulDebriefing\": \"\"",
-             "\"name\": \"Alpha\"", "\"craftName\": \"(unknown ship)\"", "\"name\": \"S1\"",
-             "\"x\": -160", "\"text\": \"Gold \xE2\x80\x9Cquoted\xE2\x80\x9D\"", "\"colour\": 3",
-             "\"sentToTeams\": [0, 0, 0, 0, 0, 0, 0, 0, 0, 0]", "\"displayName\": \"Empire\"",
-             "\"displayName\": \"Team 2\"", "\"briefings\": [", "\"timeLimitSeconds\": 0"}) {
+    for (const char* expected :
+         {"\"formatVersion\": 12", "\"variant\": \"XvT\"", "\"missionType\": 2",
+          "\"description\": \"Line one\\r\\nCaf\xC3\xA9\"", "\"successfulDebriefing\": \"\"",
+          "\"name\": \"Alpha\"", "\"craftName\": \"(unknown ship)\"", "\"name\": \"S1\"",
+          "\"x\": -160", "\"text\": \"Gold \xE2\x80\x9Cquoted\xE2\x80\x9D\"", "\"colour\": 3",
+          "\"sentToTeams\": [0, 0, 0, 0, 0, 0, 0, 0, 0, 0]", "\"displayName\": \"Empire\"",
+          "\"displayName\": \"Team 2\"", "\"briefings\": [", "\"timeLimitSeconds\": 0"}) {
         EXPECT_NE(r.out.find(expected), std::string::npos) << expected;
     }
 }
