@@ -23,10 +23,23 @@ fs::path TemporaryBeside(const fs::path& target) {
 
 }  // namespace
 
-bool WriteFileAtomically(const fs::path& target, std::span<const uint8_t> bytes, std::string& error) {
+bool WriteFileAtomically(const fs::path& path, std::span<const uint8_t> bytes, std::string& error) {
     std::error_code ec;
-    if (fs::is_directory(target, ec)) {
+    if (fs::is_directory(path, ec)) {
         error = "A folder of that name is in the way.";
+        return false;
+    }
+    // A link is kept and the file it leads to is replaced: replacing the link
+    // itself would leave the real file as it was.
+    fs::path target = path;
+    if (fs::is_symlink(path, ec)) {
+        target = fs::weakly_canonical(path, ec);
+        if (ec) target = path;
+    }
+    // Replacing a file marked read-only would get round the mark.
+    const fs::file_status old = fs::status(target, ec);
+    if (!ec && fs::exists(old) && (old.permissions() & fs::perms::owner_write) == fs::perms::none) {
+        error = "The file is read-only.";
         return false;
     }
     const fs::path tmp = TemporaryBeside(target);
@@ -44,7 +57,8 @@ bool WriteFileAtomically(const fs::path& target, std::span<const uint8_t> bytes,
             int e = errno;
             out.close();
             fs::remove(tmp, ec);
-            error = std::string("Writing failed (") + (e ? std::strerror(e) : "the disk may be full") + ").";
+            error = std::string("Writing failed (") +
+                    (e ? std::strerror(e) : "the disk may be full") + ").";
             return false;
         }
         out.close();
@@ -55,10 +69,7 @@ bool WriteFileAtomically(const fs::path& target, std::span<const uint8_t> bytes,
         }
     }
     // Keep the permissions of the file being replaced.
-    if (fs::exists(target, ec)) {
-        auto perms = fs::status(target, ec).permissions();
-        if (!ec) fs::permissions(tmp, perms, ec);
-    }
+    if (fs::exists(old)) fs::permissions(tmp, old.permissions(), ec);
     fs::rename(tmp, target, ec);
     if (ec) {
         std::error_code ignored;

@@ -58,6 +58,26 @@ TEST(SaveMissionFile, UnwritableFolderReportsAndKeepsNothingHalfWritten) {
     EXPECT_EQ(TempFolder::ReadBytes(dir / "notafolder"), (std::vector<uint8_t>{1, 2, 3}));
 }
 
+TEST(SaveMissionFile, AReadOnlyFileIsRefusedAndALinkKeepsLeadingToTheSavedFile) {
+    TempFolder dir;
+    const fs::path target = dir / "m1.tie";
+    TempFolder::WriteBytes(target, {'o', 'l', 'd'});
+    fs::permissions(target, fs::perms::owner_read | fs::perms::group_read);
+    Mission m = MakeEmptyMission(12);
+    FakePrompter prompter;
+    EXPECT_FALSE(SaveMissionFile(target, m, prompter));
+    EXPECT_EQ(prompter.Texts(), std::vector<std::string>{"Couldn't save " + target.string() +
+                                                         ".\nThe file is read-only.\nThe file on "
+                                                         "disk has not been changed."});
+    EXPECT_EQ(TempFolder::ReadText(target), "old");
+
+    fs::permissions(target, fs::perms::owner_write, fs::perm_options::add);
+    fs::create_symlink(target, dir / "link.tie");
+    ASSERT_TRUE(SaveMissionFile(dir / "link.tie", m, prompter));
+    EXPECT_TRUE(fs::is_symlink(dir / "link.tie"));
+    EXPECT_EQ(TempFolder::ReadBytes(target), WriteMission(m));
+}
+
 #ifdef __unix__
 TEST(SaveMissionFile, FullDiskKeepsThePreviousFile) {
     TempFolder dir;
