@@ -20,7 +20,8 @@ Mission::Mission(const Mission& other)
       Description(other.Description),
       BlocksAsRead(other.BlocksAsRead) {
     FlightGroups.reserve(other.FlightGroups.size());
-    for (const auto& fg : other.FlightGroups) FlightGroups.push_back(std::make_unique<FlightGroup>(*fg));
+    for (const auto& fg : other.FlightGroups)
+        FlightGroups.push_back(std::make_unique<FlightGroup>(*fg));
     Messages.reserve(other.Messages.size());
     for (const auto& m : other.Messages) Messages.push_back(std::make_unique<RadioMessage>(*m));
 }
@@ -57,7 +58,8 @@ std::optional<ConstGoalSet> Mission::GlobalGoalSet(int team, int k) const {
 }
 
 std::string Mission::TeamDisplayName(int team) const {
-    std::string name = Teams[size_t(team)].Name();
+    // A team byte of a record may hold any value; only ten teams have names.
+    std::string name = team >= 0 && team < kTeamCount ? Teams[size_t(team)].Name() : "";
     return name.empty() ? "Team " + std::to_string(team + 1) : name;
 }
 

@@ -75,7 +75,7 @@ struct Mission {
     std::optional<GoalSet> GlobalGoalSet(int team, int k);
     std::optional<ConstGoalSet> GlobalGoalSet(int team, int k) const;
 
-    // "Team %d" (t + 1) when the team's name is empty.
+    // "Team %d" (t + 1) when the team has no name or is not one of the ten.
     std::string TeamDisplayName(int team) const;
 };
 

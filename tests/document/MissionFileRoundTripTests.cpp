@@ -27,10 +27,12 @@ void ExpectSameMission(const Mission& a, const Mission& b) {
     ASSERT_EQ(a.FlightGroups.size(), b.FlightGroups.size());
     for (size_t i = 0; i < a.FlightGroups.size(); ++i) {
         EXPECT_EQ(a.FlightGroups[i]->File, b.FlightGroups[i]->File) << "flight group " << i;
-        EXPECT_EQ(a.FlightGroups[i]->GoalStrings, b.FlightGroups[i]->GoalStrings) << "flight group " << i;
+        EXPECT_EQ(a.FlightGroups[i]->GoalStrings, b.FlightGroups[i]->GoalStrings)
+            << "flight group " << i;
     }
     ASSERT_EQ(a.Messages.size(), b.Messages.size());
-    for (size_t i = 0; i < a.Messages.size(); ++i) EXPECT_EQ(a.Messages[i]->File, b.Messages[i]->File);
+    for (size_t i = 0; i < a.Messages.size(); ++i)
+        EXPECT_EQ(a.Messages[i]->File, b.Messages[i]->File);
     EXPECT_EQ(a.GlobalGoals, b.GlobalGoals);
     EXPECT_EQ(a.Teams, b.Teams);
     EXPECT_EQ(a.Briefings, b.Briefings);
@@ -87,7 +89,7 @@ TEST(MissionFile, HandMadeFileReadsIntoTheNamedFields) {
     const size_t fg = f.size();
     zeros(1378);
     text(fg, "Red Squadron Leader!");  // 20 characters, no terminator
-    f[fg + 0x52] = 96;                    // beyond the table: kept as it is
+    f[fg + 0x52] = 96;                 // beyond the table: kept as it is
     f[fg + 0x53] = 3;
     f[fg + 0x466] = 0x38;  // X of S1 = -200
     f[fg + 0x467] = 0xFF;
@@ -96,7 +98,7 @@ TEST(MissionFile, HandMadeFileReadsIntoTheNamedFields) {
     f[fg + 0x06F] = 1;
     f[fg + 0x070] = 7;
     f[fg + 0x071] = 2;
-    f[fg + 0x0A2 + 82] = 13;  // order 2's command
+    f[fg + 0x0A2 + 82] = 13;            // order 2's command
     f[fg + 0x1F5 + 78 * 7 + 3] = 0xFE;  // goal 8's points = -2
     const size_t msg = f.size();
     zeros(116);
@@ -110,7 +112,7 @@ TEST(MissionFile, HandMadeFileReadsIntoTheNamedFields) {
     const size_t briefing = f.size();
     zeros(820);
     f[briefing] = 0x42;
-    put({0, 0});                    // tag 1: length 0, nothing follows
+    put({0, 0});                         // tag 1: length 0, nothing follows
     put({5, 0, 'h', 'i', 0, 'x', 'y'});  // tag 2: the text ends at its zero byte
     zeros(2 * 30);
     zeros(2 * 32);
@@ -148,6 +150,7 @@ TEST(MissionFile, HandMadeFileReadsIntoTheNamedFields) {
     EXPECT_EQ(m.Teams[2].Name(), "ABCDEFGHIJKLMNOPQRSTUVWX");
     EXPECT_EQ(m.TeamDisplayName(2), "ABCDEFGHIJKLMNOPQRSTUVWX");
     EXPECT_EQ(m.TeamDisplayName(3), "Team 4");
+    EXPECT_EQ(m.TeamDisplayName(200), "Team 201");
     EXPECT_EQ(m.Briefings[0].Commands[0], 0x42);
     EXPECT_EQ(m.Briefings[0].Tags[0], "");
     EXPECT_EQ(m.Briefings[0].Tags[1], "hi");
@@ -188,7 +191,8 @@ TEST(MissionFile, VariantDecidesTheTextBlocks) {
         m.Description = "desc";
         std::vector<uint8_t> bytes = WriteMission(m);
         const bool bop = version >= 14;
-        EXPECT_EQ(bytes.size(), 164u + 1280 + 4870 + 8 * 948 + 53760 + (bop ? 3 * 4096 : 1024)) << version;
+        EXPECT_EQ(bytes.size(), 164u + 1280 + 4870 + 8 * 948 + 53760 + (bop ? 3 * 4096 : 1024))
+            << version;
         Mission read = ReadOk(bytes);
         EXPECT_EQ(read.Description, "desc");
         EXPECT_EQ(read.SuccessfulDebriefing, bop ? "won" : "");
@@ -234,9 +238,10 @@ TEST(MissionFile, TrailingByteWarnsLoadsAndIsNotWrittenBack) {
     FakePrompter prompter;
     ASSERT_TRUE(LoadMission(longer, read, prompter));
     ASSERT_EQ(prompter.shown.size(), 1u);
-    EXPECT_EQ(prompter.shown[0].text,
-              "Warning: Not all of the file was loaded\nMost probable cause: Newer or unsupported file "
-              "version");
+    EXPECT_EQ(
+        prompter.shown[0].text,
+        "Warning: Not all of the file was loaded\nMost probable cause: Newer or unsupported file "
+        "version");
     EXPECT_EQ(read.FlightGroups[0]->File.Name(), "Alpha");
     EXPECT_EQ(WriteMission(read), bytes);
 }
