@@ -24,9 +24,11 @@ CQVDoc* CChildFrame::Document() const {
 void CChildFrame::UpdateTitle() {
     CQVDoc* doc = Document();
     if (!doc) return;
-    // Qt shows the "*" in place of "[*]" while the window is modified.
-    setWindowTitle(doc->Title() + QStringLiteral("[*]"));
-    setWindowModified(doc->IsModified());
+    // Qt shows the "*" in place of "[*]" while the window is modified. Both
+    // are set only on a change, since each setting retitles the main window.
+    const QString title = doc->Title() + QStringLiteral("[*]");
+    if (windowTitle() != title) setWindowTitle(title);
+    if (isWindowModified() != doc->IsModified()) setWindowModified(doc->IsModified());
 }
 
 void CChildFrame::closeEvent(QCloseEvent* event) {

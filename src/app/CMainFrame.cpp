@@ -429,13 +429,19 @@ void CMainFrame::UpdateCommandUI() {
 
 void CMainFrame::UpdateTitle() {
     CQVDoc* doc = ActiveDocument();
-    if (doc) {
-        setWindowTitle(QStringLiteral("Vantorel - ") + doc->Title() + QStringLiteral("[*]"));
-        setWindowModified(doc->IsModified());
-    } else {
-        setWindowTitle(QStringLiteral("Vantorel"));
-        setWindowModified(false);
+    // A maximised window adds " - [its title]" to this title by itself.
+    const QMdiSubWindow* active = mdi_->activeSubWindow();
+    QString title = QStringLiteral("Vantorel");
+    if (doc && !(active && active->isMaximized()))
+        title += QStringLiteral(" - ") + doc->Title() + QStringLiteral("[*]");
+    // Set only on a change: every setting reaches the window system, and the
+    // maximised window then appends its part again.
+    if (title != baseTitle_) {
+        baseTitle_ = title;
+        setWindowTitle(title);
     }
+    const bool modified = doc && doc->IsModified();
+    if (isWindowModified() != modified) setWindowModified(modified);
     for (QMdiSubWindow* w : mdi_->subWindowList())
         if (auto* child = qobject_cast<CChildFrame*>(w)) child->UpdateTitle();
 }

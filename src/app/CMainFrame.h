@@ -110,6 +110,7 @@ private:
     CLevelPropertiesBar* levelBar_ = nullptr;
     std::vector<CQVDoc*> documents_;
     CQVView* lastActiveView_ = nullptr;
+    QString baseTitle_;
     QTimer commandTimer_;
 };
 

@@ -14,7 +14,9 @@ int main(int argc, char** argv) {
     QApplication qapp(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Orvane"));
     QApplication::setApplicationName(QStringLiteral("Quarrow"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Vantorel"));
+    // No display name: the platform would append it to every window title,
+    // so message boxes would no longer read "Quarrow" and the main window
+    // would name the program twice.
     QApplication::setWindowIcon(vantorel::AppIcon());
 
     vantorel::QtSettings settings;

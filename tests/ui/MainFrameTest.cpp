@@ -15,6 +15,7 @@
 #include "app/RecentFiles.h"
 #include "document/MissionReader.h"
 #include "map/ui/CQVView.h"
+#include "platform/PathText.h"
 #include "properties/ui/CLevelPropertiesBar.h"
 
 using namespace vantorel;
@@ -95,6 +96,45 @@ private slots:
         QVERIFY(frame->Documents().empty());
         QVERIFY(frame->LevelBar()->ShowsNoLevelText());
         QCOMPARE(MenuTitles(*frame).size(), 4);
+    }
+
+    void titleNamesTheDocumentOnceAndSettles() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("one.tie"));
+        QVERIFY(WriteMissionFile(path, {{"A", 0, 0}}));
+        auto frame = MakeFrame();
+        QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
+        CQVDoc* doc = frame->OpenDocumentFile(path);
+        doc->SetModifiedFlag(true);
+        QTest::qWait(150);
+        // The maximised window adds its own part; the name is not repeated.
+        QCOMPARE(frame->windowTitle(), QStringLiteral("Vantorel - [one.tie[*]]"));
+        QVERIFY(frame->isWindowModified());
+
+        // Nothing changes, so nothing is sent to the window system: every
+        // title or modified-mark setting retitles the window.
+        struct Counter : QObject {
+            int n = 0;
+            bool eventFilter(QObject*, QEvent* e) override {
+                n += e->type() == QEvent::WindowTitleChange || e->type() == QEvent::ModifiedChange;
+                return false;
+            }
+        } changes;
+        frame->installEventFilter(&changes);
+        QTest::qWait(350);
+        QCOMPARE(changes.n, 0);
+        frame->removeEventFilter(&changes);
+
+        // A window that is not maximised: the title names the document.
+        CQVDoc* second = frame->NewDocument();
+        frame->MdiArea()->activeSubWindow()->showNormal();
+        frame->UpdateCommandUI();
+        QCOMPARE(frame->windowTitle(), "Vantorel - " + second->Title() + "[*]");
+        QVERIFY(!frame->isWindowModified());
+        frame->MdiArea()->activatePreviousSubWindow();
+        frame->UpdateCommandUI();
+        QVERIFY(frame->isWindowModified());
+        doc->SetModifiedFlag(false);
     }
 
     void toolbarsHoldTheirButtonsInOrder() {

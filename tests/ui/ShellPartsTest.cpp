@@ -1,5 +1,7 @@
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -10,6 +12,7 @@
 #include "app/CQVDoc.h"
 #include "app/CSplashWnd.h"
 #include "app/RecentFiles.h"
+#include "platform/qt/QtPrompter.h"
 #include "platform/qt/QtSettings.h"
 #include "properties/ui/CLevelPropertiesBar.h"
 
@@ -56,6 +59,31 @@ private slots:
         QTRY_VERIFY(splash.isNull());
         QTest::keyClick(&edit, Qt::Key_A);
         QCOMPARE(edit.text(), QStringLiteral("a"));
+    }
+
+    void aMessageDuringStartUpOutlivesTheSplash() {
+        // Where the platform activates the splash, a message shown while it
+        // is up must not belong to it: the splash goes after its 750 ms and
+        // would take the open message box with it.
+        CSplashWnd::ShowSplash(true);
+        QPointer<CSplashWnd> splash = CSplashWnd::Instance();
+        QVERIFY(splash);
+        splash->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), splash.data());
+        bool seen = false;
+        QTimer answer;
+        answer.setInterval(50);
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || splash) return;  // answer only once the splash has gone
+            seen = box->text() == QStringLiteral("Invalid File Format: Header");
+            box->button(QMessageBox::Ok)->click();
+        });
+        answer.start();
+        QtPrompter prompter;
+        QCOMPARE(prompter.Show("Invalid File Format: Header", PromptIcon::Error, PromptButtons::Ok),
+                 PromptAnswer::Ok);
+        QVERIFY(seen);
     }
 
     void barTracksTheCurrentDocument() {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace vantorel {
 
@@ -39,9 +40,16 @@ PromptAnswer QtPrompter::Show(const std::string& text, PromptIcon icon, PromptBu
             break;
     }
     QWidget* parent = owner_ ? owner_.data() : QApplication::activeWindow();
-    QMessageBox box(qicon, QString::fromLatin1(kPromptCaption), QString::fromStdString(text),
-                    qbuttons, parent);
-    switch (box.exec()) {
+    // The start-up splash closes itself on a timer and would take its
+    // children along: a message shown over it belongs to no window.
+    if (parent && parent->windowType() == Qt::SplashScreen) parent = nullptr;
+    // Held by a guard all the same, so an owner that goes while the box is
+    // open cannot leave it deleted twice.
+    QPointer<QMessageBox> box = new QMessageBox(qicon, QString::fromLatin1(kPromptCaption),
+                                                QString::fromStdString(text), qbuttons, parent);
+    const int result = box->exec();
+    delete box.data();
+    switch (result) {
         case QMessageBox::Yes:
             return PromptAnswer::Yes;
         case QMessageBox::No:
