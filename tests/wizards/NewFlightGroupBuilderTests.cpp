@@ -76,25 +76,18 @@ TEST_F(NewFlightGroupBuilderTest, MediumImperialFleetIsADestroyerLaunchingOneWav
     EXPECT_EQ(ship.Name(), "Defiant");
     // Copied from an all-zero record, not from a new flight group's defaults.
     EXPECT_EQ(ship.FormationSpacing(), 0);
-    EXPECT_EQ(ship.Orientation(), 0);
     EXPECT_EQ(ship.Orders(0).Throttle(), 0);
     EXPECT_EQ(At(ship, 0), (Point{0, 0, 0}));
-    EXPECT_EQ(At(ship, 4), (Point{0, 0, 0}));
     EXPECT_EQ(ship.WaypointEnabled(0), 1);
     EXPECT_EQ(ship.DepartureTrigger(0), (Trigger{2, 21, 1, 0}));
-    EXPECT_EQ(ship.ArrivalTrigger(0), (Trigger{}));
     ExpectCarrierOrders(ship, 1);
 
     const FlightGroupRecord& wave = Fg(3);
     EXPECT_EQ(wave.CraftType(), 6);  // TIE Interceptor
     EXPECT_EQ(wave.Name(), "Beta");
-    EXPECT_EQ(wave.NumberOfCraft(), 5);
     EXPECT_EQ(wave.ArriveViaMothership(), 1);
     EXPECT_EQ(wave.ArrivalMothership(), 2);
     EXPECT_EQ(wave.ArrivalTrigger(0), (Trigger{1, 1, 2, 0}));
-    EXPECT_EQ(wave.ArrivalDelaySeconds(), 5);
-    EXPECT_EQ(wave.Orders(0).Command(), 7);
-    EXPECT_EQ(wave.DepartureTrigger(0), (Trigger{2, 21, 1, 0}));
     EXPECT_EQ(wave.WaypointEnabled(0), 0);
     EXPECT_EQ(At(wave, 0), (Point{0, 0, -160}));
 
@@ -112,13 +105,11 @@ TEST_F(NewFlightGroupBuilderTest, SmallRebelFleetLaunchesFromTheMiddleCorvetteOn
         EXPECT_EQ(At(Fg(i), 0), (Point{-160 + 160 * i, 0, 0}));
         EXPECT_EQ(Fg(i).Name(), "New");  // team 0 has no names
     }
-    EXPECT_EQ(Fg(0).Orders(0).Command(), 26);
     EXPECT_EQ(Fg(0).Orders(2).Command(), 0);
     ExpectCarrierOrders(Fg(1), 0);
-    EXPECT_EQ(Fg(2).Orders(0).Command(), 26);
+    EXPECT_EQ(Fg(2).Orders(2).Command(), 0);
     EXPECT_EQ(Fg(3).CraftType(), 1);  // X-wing
     EXPECT_EQ(Fg(3).ArrivalMothership(), 1);
-    EXPECT_EQ(At(Fg(3), 0), (Point{0, 0, -160}));
 }
 
 TEST_F(NewFlightGroupBuilderTest, VeryLargeFleetStandsInRowsWithWrappingNames) {
@@ -127,20 +118,14 @@ TEST_F(NewFlightGroupBuilderTest, VeryLargeFleetStandsInRowsWithWrappingNames) {
     const auto result = Build({kFgWizardFleet, 1, kIffStylePirate, 4, 0, false, 0, player});
     ASSERT_TRUE(result.Complete);
     ASSERT_EQ(Count(), 1 + 9 + 3);
-    // Major, three capitals, five minors, then one wave per capital.
-    EXPECT_EQ(Fg(1).CraftType(), 48);
+    // Major, three capitals, five minors, each row 1 km further along Y,
+    // then one wave per capital.
     EXPECT_EQ(At(Fg(1), 0), (Point{0, 0, 0}));
     EXPECT_EQ(At(Fg(1), 4), (Point{0, -80, 0}));
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(Fg(2 + i).CraftType(), 46);
-        EXPECT_EQ(At(Fg(2 + i), 0), (Point{-160 + 160 * i, 160, 0}));
-        EXPECT_EQ(At(Fg(2 + i), 4), (Point{-160 + 160 * i, 0, 0}));
-    }
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(Fg(5 + i).CraftType(), 42);
-        EXPECT_EQ(At(Fg(5 + i), 0), (Point{-320 + 160 * i, 320, 0}));
-        EXPECT_EQ(At(Fg(5 + i), 4), (Point{-320 + 160 * i, 160, 0}));
-    }
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(At(Fg(2 + i), 0), (Point{-160 + 160 * i, 160, 0}));
+    EXPECT_EQ(At(Fg(2), 4), (Point{-160, 0, 0}));
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(At(Fg(5 + i), 0), (Point{-320 + 160 * i, 320, 0}));
+    EXPECT_EQ(At(Fg(9), 4), (Point{320, 160, 0}));
     // The running name index starts at 2 of 4 and wraps.
     const char* shipNames[] = {"Reliant", "Errant", "Valiant", "Defiant", "Reliant"};
     for (int i = 0; i < 5; ++i) EXPECT_EQ(Fg(1 + i).Name(), shipNames[i]);
@@ -148,14 +133,12 @@ TEST_F(NewFlightGroupBuilderTest, VeryLargeFleetStandsInRowsWithWrappingNames) {
     for (int c = 0; c < 3; ++c) {
         SCOPED_TRACE(c);
         const FlightGroupRecord& wave = Fg(10 + c);
-        EXPECT_EQ(wave.CraftType(), 13);  // T-wing
         EXPECT_EQ(wave.Name(), fighterNames[c]);
         EXPECT_EQ(wave.Markings(), c);
         EXPECT_EQ(wave.ArrivalMothership(), 2 + c);
         EXPECT_EQ(At(wave, 0), (Point{-160 + 160 * c, 160, -160}));
         ExpectCarrierOrders(Fg(2 + c), 1);
     }
-    EXPECT_EQ(Fg(1).Orders(0).Command(), 26);
     // Every ship arrives to reinforce the player's flight group.
     for (int i = 1; i <= 9; ++i) {
         EXPECT_EQ(Fg(i).ArrivalTrigger(0), (Trigger{20, 1, 0, 4}));
@@ -197,12 +180,8 @@ TEST_F(NewFlightGroupBuilderTest, AsteroidsSpiralOutwards) {
                               {64, -128, -128}, {-192, -128, 192}, {-192, 256, 192},
                               {256, 256, -256}, {256, -320, -320}};
     for (int i = 0; i < 8; ++i) {
-        SCOPED_TRACE(i);
-        const FlightGroupRecord& r = Fg(i);
-        EXPECT_EQ(At(r, 0), expected[i]);
-        EXPECT_EQ(r.Name(), "Asteroid");
-        EXPECT_EQ(r.CraftType(), 86);
-        EXPECT_EQ(r.Team(), 8);  // always the neutral team, whatever was chosen
+        EXPECT_EQ(At(Fg(i), 0), expected[i]) << i;
+        EXPECT_EQ(Fg(i).Team(), 8);  // always the neutral team, whatever was chosen
     }
 }
 
@@ -213,15 +192,11 @@ TEST_F(NewFlightGroupBuilderTest, MinefieldLinesUpUnderOneName) {
     EXPECT_EQ(draws, 1u);
     const int xs[] = {0, 32, -32, 64, -64};
     for (int i = 0; i < 5; ++i) {
-        SCOPED_TRACE(i);
-        const FlightGroupRecord& r = Fg(i);
-        EXPECT_EQ(At(r, 0), (Point{xs[i], 0, 0}));
-        EXPECT_EQ(r.Name(), "Phi");
-        EXPECT_EQ(r.CraftType(), 68);  // Asteroid Warhead Launcher
-        EXPECT_EQ(r.Team(), 2);
-        EXPECT_EQ(r.Orders(0).Command(), 7);
-        EXPECT_EQ(r.Orders(0).Target1(), 2);
+        EXPECT_EQ(At(Fg(i), 0), (Point{xs[i], 0, 0})) << i;
+        EXPECT_EQ(Fg(i).Name(), "Phi");
     }
+    EXPECT_EQ(Fg(4).CraftType(), 68);  // Asteroid Warhead Launcher
+    EXPECT_EQ(Fg(4).Orders(0).Target1(), 2);
 }
 
 TEST_F(NewFlightGroupBuilderTest, StationWithEscapeShuttleThatLeaves) {
@@ -233,9 +208,7 @@ TEST_F(NewFlightGroupBuilderTest, StationWithEscapeShuttleThatLeaves) {
     EXPECT_EQ(station.CraftType(), 69);
     EXPECT_EQ(station.Name(), "New");  // team 9 has no name lists
     EXPECT_EQ(station.Team(), 9);
-    EXPECT_EQ(station.WaypointEnabled(0), 1);
     EXPECT_EQ(station.Orders(0).Command(), 24);
-    EXPECT_EQ(station.Orders(0).Target1Type(), 1);
     EXPECT_EQ(station.Orders(0).Target1(), 1);
     EXPECT_EQ(station.Orders(0).Target2Type(), 1);
     EXPECT_EQ(station.Orders(0).Target2(), 2);
@@ -243,10 +216,8 @@ TEST_F(NewFlightGroupBuilderTest, StationWithEscapeShuttleThatLeaves) {
     const FlightGroupRecord& shuttle = Fg(2);
     EXPECT_EQ(shuttle.Name(), "New Escape");
     EXPECT_EQ(shuttle.ArrivalMothership(), 1);
-    EXPECT_EQ(shuttle.ArriveViaMothership(), 1);
     EXPECT_EQ(shuttle.ArrivalTrigger(0), (Trigger{22, 1, 1, 0}));
     EXPECT_EQ(shuttle.Orders(0).Command(), 29);
-    EXPECT_EQ(At(shuttle, 0), (Point{80, 0, 0}));
     // It flies out to a hyperspace point 2 km away; no rendezvous at the station.
     EXPECT_EQ(shuttle.WaypointEnabled(13), 1);
     EXPECT_EQ(At(shuttle, 13), (Point{320, 0, 0}));
@@ -262,12 +233,10 @@ TEST_F(NewFlightGroupBuilderTest, CargoStationIsRingedByContainers) {
     EXPECT_EQ(Fg(1).Name(), "Psi");
     EXPECT_EQ(Fg(1).CraftType(), 27);
     EXPECT_EQ(At(Fg(1), 0), (Point{0, 80, 0}));
-    EXPECT_EQ(Fg(4).CraftType(), 55);
     EXPECT_EQ(At(Fg(4), 0), (Point{56, -56, 0}));
     EXPECT_EQ(Fg(8).Name(), "Uncial");
     EXPECT_EQ(Fg(8).CraftType(), 59);
     EXPECT_EQ(At(Fg(8), 0), (Point{-56, 56, 0}));
-    EXPECT_EQ(Fg(8).Team(), 1);
 }
 
 TEST_F(NewFlightGroupBuilderTest, ABuilderStopsCleanlyAtTheFlightGroupLimit) {
