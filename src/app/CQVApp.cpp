@@ -13,6 +13,7 @@
 #include "app/ConfigurePaths.h"
 #include "catalogue/CraftIcons.h"
 #include "catalogue/TeamThemes.h"
+#include "platform/PathText.h"
 
 namespace vantorel {
 
@@ -47,7 +48,7 @@ bool CQVApp::InitInstance(const QStringList& arguments) {
     BuildCraftIcons();
     CSplashWnd::SetSplashStatus(QStringLiteral("Loading themes..."));
     LoadThemes(services_.settings, services_.prompter,
-               QCoreApplication::applicationDirPath().toStdString());
+               PathFromUtf8(QCoreApplication::applicationDirPath().toStdString()));
     CSplashWnd::SetSplashStatus(QStringLiteral("Initialising..."));
     std::srand(unsigned(QDateTime::currentMSecsSinceEpoch() & 0xFFFFFFFF));
 

@@ -73,7 +73,7 @@ bool CQVDoc::DoSaveAs() {
         const QString name = title_ + QStringLiteral(".tie");
         if (auto folder =
                 SaveFolderForNewMission(services_.settings, doc_.GetHeader().MissionType()))
-            suggested = QDir(QString::fromStdString(folder->string())).filePath(name);
+            suggested = QDir(QString::fromStdString(PathToUtf8(*folder))).filePath(name);
         else
             suggested = name;
     } else {

@@ -298,6 +298,36 @@ private slots:
                     .endsWith(QStringLiteral("hello.wav")));
     }
 
+    void namesOutsideAsciiSurviveOpenSaveAndTheRecentList() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Übung ßé.tie"));
+        QVERIFY(WriteMissionFile(path, {{"A", 0, 0}}));
+        auto frame = MakeFrame();
+        CQVDoc* doc = frame->OpenDocumentFile(path);
+        QVERIFY(doc);
+        QCOMPARE(doc->Title(), QFileInfo(path).fileName());
+        QCOMPARE(doc->PathName(), path);
+        QCOMPARE(QString::fromStdString(recent->Files().at(0)), QDir::toNativeSeparators(path));
+        // The same file, however spelt, is the open document.
+        QCOMPARE(frame->OpenDocumentFile(dir.path() + "/./" + QFileInfo(path).fileName()), doc);
+
+        // A save that cannot be written says so and keeps the changes, so
+        // closing still asks; a second save elsewhere keeps the new name.
+        doc->SetModifiedFlag(true);
+        f->dialogs.saveAnswers = {(path + "/inner.tie").toStdString()};
+        QVERIFY(frame->RunCommand(kCmdFileSaveAs));
+        QCOMPARE(f->prompter.shown.size(), size_t(1));
+        QVERIFY(doc->IsModified());
+        QCOMPARE(doc->PathName(), path);
+        const QString renamed = dir.filePath(QStringLiteral("新 ä.tie"));
+        f->dialogs.saveAnswers = {renamed.toStdString()};
+        QVERIFY(frame->RunCommand(kCmdFileSaveAs));
+        QVERIFY(!doc->IsModified());
+        QCOMPARE(doc->Title(), QFileInfo(renamed).fileName());
+        Mission saved;
+        QVERIFY(LoadMissionFile(PathFromUtf8(renamed.toStdString()), saved, f->prompter));
+    }
+
     void refusedFilesOpenNothing() {
         QTemporaryDir dir;
         const QString bad = dir.filePath(QStringLiteral("bad.tie"));
