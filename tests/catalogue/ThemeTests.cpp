@@ -8,6 +8,7 @@
 #include "catalogue/TeamThemes.h"
 #include "support/FakePrompter.h"
 #include "support/FakeSettings.h"
+#include "support/TempFolder.h"
 
 namespace vantorel {
 namespace {
@@ -17,17 +18,10 @@ namespace fs = std::filesystem;
 class ThemesTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("vantorel-themes-" +
-               std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
         for (auto& slot : ThemeSlots()) slot = ThemeSlot{};
     }
     void TearDown() override {
         for (auto& slot : ThemeSlots()) slot = ThemeSlot{};
-        fs::remove_all(dir);
     }
 
     std::string Write(const std::string& name, const std::string& bytes) {
@@ -46,7 +40,8 @@ protected:
         }
     }
 
-    fs::path dir;
+    testing::TempFolder folder;
+    const fs::path dir = folder.Path();
     testing::FakeSettings settings;
     testing::FakePrompter prompter;
 };
