@@ -98,6 +98,11 @@ void CQVView::Apply(const InteractionEffects& fx) {
     } else if (fx.invalidate) {
         update();
     }
+    // Moved points and a changed selection show in the mission's other
+    // windows as well.
+    if ((fx.modified || fx.refreshAll) && document_)
+        for (CQVView* other : document_->Views())
+            if (other != this) other->update();
     CLevelPropertiesBar* bar = LevelPropertiesBar();
     if (fx.refreshAll && bar) bar->RefreshAll();
     if (fx.showFlightGroupProperties && bar) bar->ShowFlightGroupProperties();
