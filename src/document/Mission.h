@@ -80,6 +80,8 @@ struct Mission {
 };
 
 // Global goal string slot of condition c of goal set k.
-inline int GlobalGoalStringSlot(int k, int c) { return 4 * k + c; }
+inline int GlobalGoalStringSlot(int k, int c) {
+    return 4 * k + c;
+}
 
 }  // namespace vantorel

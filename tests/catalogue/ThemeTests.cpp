@@ -110,9 +110,9 @@ TEST_F(ThemesTest, LongNameAndPathAreCut) {
     LoadThemes(settings, prompter);
     EXPECT_EQ(ThemeName(0), std::string(127, 'n'));
 
+    // A path longer than the slot holds is cut, set or stored.
     SetThemePath(1, std::string(300, 'p'));
     EXPECT_EQ(ThemePath(1), std::string(259, 'p'));
-    // A stored path longer than the slot holds is cut when read.
     for (auto& slot : ThemeSlots()) slot = ThemeSlot{};
     settings.SetString("Themes", "Team4", std::string(280, 'q'));
     LoadThemes(settings, prompter);

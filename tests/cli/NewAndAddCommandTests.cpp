@@ -89,9 +89,9 @@ TEST(CliAdd, ExitStatusesForUsageRefusalAndTheLimit) {
     ASSERT_EQ(RunCli("new combat --players 1 -o " + Quoted(dir / "c.tie")).status, 0);
     const std::string in = Quoted(dir / "c.tie");
     const std::string out = " -o " + Quoted(dir / "x.tie");
-    for (const std::string bad : {"fleet --size 5", "asteroids --size 11", "asteroids --team 2",
-                                  "fleet --cargo", "minefield --mine 6", "fleet --support 5",
-                                  "nebula"})
+    for (const std::string bad :
+         {"fleet --size 5", "asteroids --size 11", "asteroids --team 2", "fleet --cargo",
+          "minefield --mine 6", "fleet --support 5", "nebula"})
         EXPECT_EQ(RunCli("add " + in + " " + bad + out).status, 1) << bad;
     EXPECT_EQ(RunCli("add " + Quoted(dir / "absent.tie") + " fleet" + out).status, 3);
     TempFolder::WriteBytes(dir / "short.tie", {14, 0});

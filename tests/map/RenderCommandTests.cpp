@@ -31,7 +31,9 @@ protected:
         TempFolder::WriteBytes(dir / "three.tie", WriteMission(m));
         mission = Quoted(dir / "three.tie");
     }
-    int Render(const std::string& args) { return RunCli("render " + args).status; }
+    int Render(const std::string& args) {
+        return RunCli("render " + args).status;
+    }
 
     // Width and height from a PNG's header, or 0 x 0 when it is not one.
     static std::pair<unsigned, unsigned> PngSize(const std::filesystem::path& p) {
@@ -54,8 +56,8 @@ TEST_F(RenderCommand, WritesPicturesOfTheAskedSizeForEveryView) {
 
     for (const std::string view : {"top", "front", "side", "3d"}) {
         const auto p = dir / (view + ".png");
-        EXPECT_EQ(Render(mission + " --view " + view +
-                         " --size 320x200 --waypoints --zoom 20 -o " + Quoted(p)),
+        EXPECT_EQ(Render(mission + " --view " + view + " --size 320x200 --waypoints --zoom 20 -o " +
+                         Quoted(p)),
                   0)
             << view;
         EXPECT_EQ(PngSize(p), (std::pair<unsigned, unsigned>{320, 200})) << view;

@@ -3,8 +3,8 @@
 #include "catalogue/ThemeSlots.h"
 #include "support/FakePrompter.h"
 #include "support/FakeSettings.h"
-#include "support/RecordingPropertyBar.h"
 #include "support/PointOf.h"
+#include "support/RecordingPropertyBar.h"
 #include "wizards/NewFlightGroupBuilder.h"
 
 namespace vantorel {

@@ -70,7 +70,6 @@ TEST_F(NewMissionBuilderTest, TwoTeamMeleeSetsBlueAgainstRed) {
     EXPECT_EQ(m.Teams[1].Name(), "Red");
     EXPECT_EQ(m.Teams[2].Name(), "Team 3");
     EXPECT_EQ(m.GlobalGoals[1].Set(0).GetTrigger(0), (Trigger{2, 21, 1, 0}));
-    EXPECT_EQ(m.GlobalGoals[2].Set(0).GetTrigger(0), (Trigger{}));
     EXPECT_EQ(
         m.Description,
         "[description]\r\n\r\nPlayers: [ship type] (8)\r\n\r\nDefault Time Limit: 10 Minutes");
