@@ -622,7 +622,11 @@ void CMainFrame::OnSubWindowActivated(QMdiSubWindow* window) {
     if (view == lastActiveView_) return;
     if (lastActiveView_) lastActiveView_->OnActivateView(false);
     lastActiveView_ = view;
-    if (view) view->OnActivateView(true);
+    if (view) {
+        view->OnActivateView(true);
+        // Every map keeps the step it was given; the list shows this one's.
+        mapBar_->SetSnap(view->State().SnapIndex);
+    }
     UpdateCommandUI();
 }
 

@@ -50,6 +50,12 @@ void CMapToolbar::SetUp(int snapIndex, const QList<QAction*>& actions) {
     connect(slider_, &QSlider::valueChanged, this, &CMapToolbar::zoomChanged);
 }
 
+void CMapToolbar::SetSnap(int index) {
+    if (index < 0 || index >= snap_->count()) return;
+    QSignalBlocker block(snap_);
+    snap_->setCurrentIndex(index);
+}
+
 void CMapToolbar::SetSlider(int min, int max, int position) {
     QSignalBlocker block(slider_);
     slider_->setRange(min, max);

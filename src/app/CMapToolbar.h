@@ -21,6 +21,8 @@ public:
     QSlider* ZoomSlider() const { return slider_; }
     // Range and position of the slider, without telling anyone it moved.
     void SetSlider(int min, int max, int position);
+    // Shows the active map's snap step, again without a signal.
+    void SetSnap(int index);
 
 signals:
     void snapChanged(int index);

@@ -166,6 +166,24 @@ private slots:
         QCOMPARE(second->MapBar()->SnapList()->currentIndex(), 3);
     }
 
+    void snapListShowsTheActiveMapsChoice() {
+        auto frame = MakeFrame();
+        frame->NewDocument();
+        CQVView* first = frame->ActiveView();
+        frame->NewDocument();
+        CQVView* second = frame->ActiveView();
+        frame->MapBar()->SnapList()->setCurrentIndex(5);
+        QCOMPARE(second->State().SnapIndex, 5);
+        QCOMPARE(first->State().SnapIndex, 0);
+        // Each map keeps its own step; the list never claims another one.
+        frame->MdiArea()->activatePreviousSubWindow();
+        QCOMPARE(frame->ActiveView(), first);
+        QCOMPARE(frame->MapBar()->SnapList()->currentIndex(), 0);
+        QCOMPARE(f->settings.GetInt("Settings", "Snap", 0), 5);
+        frame->MdiArea()->activateNextSubWindow();
+        QCOMPARE(frame->MapBar()->SnapList()->currentIndex(), 5);
+    }
+
     void barLayoutIsKeptAcrossRuns() {
         {
             auto frame = MakeFrame();
