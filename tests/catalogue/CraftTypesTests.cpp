@@ -31,16 +31,12 @@ TEST(CraftTypes, RowsAcrossTheTableKeepTheGamesWording) {
     const Row rows[] = {
         {0, -1, "NONE", "(none)", "(none)", 0},
         {1, 0, "X-W", "X-wing", "X-wings", 1},
-        {8, 7, "T/A", "TIE Advanced", "TIE Advanced", 1},
-        {22, 19, "ATR", "Assault Trans", "Assault Transports", 1},
-        {36, 66, "MTRNS", "Medium Transport", "Medium Transports", 1},
         {39, 33, "M/CORT", "(millenium falcon?)", "(millenium falcons!!)", 1},
         {54, 65, "SSD", "Super Star Dest", "Super Star Destroyers", 2},
         {66, 63, "R&D FC", "Asteroid Hangar", "Asteroid Hangars", 3},
         {79, 55, "MINE/E?", "(type d mine?)", "(type f mines?)", 0},
         {87, 61, "PLANET", "Planet", "Planet", 4},
         {89, -1, "COMP", "(component)", "(comonents)", 0},
-        {90, 68, "SHPYD", "Shipyard", "Ship Yard", 0},
         {92, 70, "M/SC", "Modified Strike Cruiser", "Modified Strike Cruisers", 2},
         {95, -1, "?", "(unknown class)", "(unknown class)", 0},
     };
