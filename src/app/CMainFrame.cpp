@@ -581,9 +581,16 @@ CQVDoc* CMainFrame::NewDocument() {
 
 CQVDoc* CMainFrame::OpenDocumentFile(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
+    // One file is one document, whichever link or spelling led to it:
+    // two documents of one file would overwrite each other's saves.
+    auto sameFile = [](const QString& a, const QString& b) {
+        const QString ca = QFileInfo(a).canonicalFilePath();
+        const QString cb = QFileInfo(b).canonicalFilePath();
+        if (!ca.isEmpty() && !cb.isEmpty()) return ca == cb;
+        return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
+    };
     for (CQVDoc* doc : documents_) {
-        if (!doc->PathName().isEmpty() &&
-            QFileInfo(doc->PathName()).absoluteFilePath() == absolute) {
+        if (!doc->PathName().isEmpty() && sameFile(doc->PathName(), absolute)) {
             for (QMdiSubWindow* w : mdi_->subWindowList())
                 if (auto* c = qobject_cast<CChildFrame*>(w); c && c->Document() == doc)
                     mdi_->setActiveSubWindow(c);

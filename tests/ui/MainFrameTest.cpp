@@ -326,8 +326,10 @@ private slots:
         QCOMPARE(doc->Title(), QFileInfo(path).fileName());
         QCOMPARE(doc->PathName(), path);
         QCOMPARE(QString::fromStdString(recent->Files().at(0)), QDir::toNativeSeparators(path));
-        // The same file, however spelt, is the open document.
+        // The same file, however spelt or linked, is the open document.
         QCOMPARE(frame->OpenDocumentFile(dir.path() + "/./" + QFileInfo(path).fileName()), doc);
+        const QString link = dir.filePath(QStringLiteral("link.tie"));
+        if (QFile::link(path, link)) QCOMPARE(frame->OpenDocumentFile(link), doc);
 
         // A save that cannot be written says so and keeps the changes, so
         // closing still asks; a second save elsewhere keeps the new name.
