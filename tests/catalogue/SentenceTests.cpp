@@ -105,7 +105,7 @@ TEST(TriggerText, EveryVariableTypeHasItsPhrase) {
 
 TEST(TargetText, ShipTypesCountFromXWingAndTeamsUseCode21) {
     const Mission mission = SmallMission();
-    EXPECT_EQ(TriggerVariableText(2, 0, &mission), "(none)");
+    EXPECT_EQ(TriggerVariableText(2, 0, &mission), "(none)");  // triggers count from (none)
     EXPECT_EQ(TargetVariableText(2, 0, &mission), "X-wings");
     EXPECT_EQ(TargetVariableText(2, 91, &mission), "Modified Strike Cruisers");
     EXPECT_EQ(TargetVariableText(2, 94, &mission), "(unknown class)");

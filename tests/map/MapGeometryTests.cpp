@@ -90,19 +90,16 @@ TEST(MapProjection3D, CentreProjectsToWindowCentreAndDepthZeroDoesNotFail) {
     EXPECT_TRUE(ProjectPoint3DUnlessFlat(v, 1, 0, 0).has_value());
 
     // Points right next to the eye give huge offsets but no overflow.
-    ScreenPoint near = ProjectPoint3D(v, 200, 0, 500 - 1e-12);
-    EXPECT_GT(std::abs(near.x - 300), 1000000);
+    EXPECT_GT(std::abs(ProjectPoint3D(v, 200, 0, 500 - 1e-12).x - 300), 1000000);
 
     // The picture scales with (Zoom3D + 1000) * 20.
     SetRotationDegrees(v, 225, 45);
     ScreenPoint px = ProjectPoint3D(v, 10, 0, 0);
     EXPECT_NE(px.x, 300);
     v.Zoom3D = 1000;
-    ScreenPoint bigger = ProjectPoint3D(v, 10, 0, 0);
-    EXPECT_NEAR(bigger.x - 300, (px.x - 300) * 40000.0 / 22000.0, 1.0);
-}
+    EXPECT_NEAR(ProjectPoint3D(v, 10, 0, 0).x - 300, (px.x - 300) * 40000.0 / 22000.0, 1.0);
 
-TEST(MapProjection3D, IntegerRotationTruncates) {
+    // The pan of the 3D view turns mouse moves with truncating integers.
     int a = 10, b = 0;
     RotatePairInt(a, b, -kPi / 4);
     EXPECT_EQ(a, 7);  // 7.07
