@@ -137,7 +137,20 @@ bool ReadWholeFile(const std::filesystem::path& path, std::vector<uint8_t>& byte
         error = std::strerror(errno);
         return false;
     }
-    bytes.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+    // Read in chunks up to the largest size a mission file can have (every
+    // count at its 16-bit maximum), so a device or an endless pipe given by
+    // mistake is refused instead of filling the memory.
+    constexpr size_t kLargestMissionFile = size_t(256) << 20;
+    bytes.clear();
+    std::vector<char> chunk(1 << 16);
+    while (f) {
+        f.read(chunk.data(), std::streamsize(chunk.size()));
+        bytes.insert(bytes.end(), chunk.begin(), chunk.begin() + f.gcount());
+        if (bytes.size() > kLargestMissionFile) {
+            error = "it is larger than any mission file can be";
+            return false;
+        }
+    }
     if (f.bad()) {
         error = "a read error occurred";
         return false;

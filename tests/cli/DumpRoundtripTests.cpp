@@ -37,6 +37,10 @@ TEST(CliRoundtrip, ExitStatusesForUsageRefusalAndMissingFiles) {
 
     CliResult missing = RunCli("dump " + Quoted(dir / "absent.tie"));
     EXPECT_EQ(missing.status, 3);
+    // A device that never ends is refused rather than read until memory runs out.
+    CliResult endless = RunCli("dump /dev/zero");
+    EXPECT_EQ(endless.status, 3);
+    EXPECT_NE(endless.err.find("larger than any mission file"), std::string::npos) << endless.err;
 
     Mission m = MakeEmptyMission(14, 1, 0);
     std::vector<uint8_t> bytes = WriteMission(m);
