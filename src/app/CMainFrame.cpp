@@ -28,9 +28,14 @@ namespace {
 constexpr const char* kBarSection = "BarSettings10";
 constexpr int kBarStateVersion = 1;
 
+// A numbered menu item naming a file or window; a "&" in the name is shown
+// as written, not taken for a mnemonic.
+QString NumberedItem(int index, QString name) {
+    return QStringLiteral("&%1 %2").arg(index + 1).arg(name.replace(QLatin1Char('&'), "&&"));
+}
+
 QString RecentLabel(int index, const std::string& path) {
-    return QStringLiteral("&%1 %2").arg(index + 1).arg(
-        QDir::toNativeSeparators(QString::fromStdString(path)));
+    return NumberedItem(index, QDir::toNativeSeparators(QString::fromStdString(path)));
 }
 
 }  // namespace
@@ -247,9 +252,8 @@ void CMainFrame::CreateMenus() {
             if (!windows.isEmpty()) window->addSeparator()->setParent(window);
             for (int i = 0; i < windows.size(); ++i) {
                 QMdiSubWindow* w = windows[i];
-                auto* a = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
-                                          w->windowTitle().remove(QStringLiteral("[*]"))),
-                                      window);
+                auto* a = new QAction(
+                    NumberedItem(i, w->windowTitle().remove(QStringLiteral("[*]"))), window);
                 a->setCheckable(true);
                 a->setChecked(w == mdi_->activeSubWindow());
                 connect(a, &QAction::triggered, this, [this, w] { mdi_->setActiveSubWindow(w); });

@@ -348,6 +348,23 @@ private slots:
         QVERIFY(LoadMissionFile(PathFromUtf8(renamed.toStdString()), saved, f->prompter));
     }
 
+    void menusShowAmpersandsInNamesAsWritten() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("R&D.tie"));
+        QVERIFY(WriteMissionFile(path, {{"A", 0, 0}}));
+        auto frame = MakeFrame();
+        QVERIFY(frame->OpenDocumentFile(path));
+        // A lone "&" would underline the next letter and vanish.
+        QCOMPARE(frame->Action(kCmdRecentFirst)->text(),
+                 "&1 " + QDir::toNativeSeparators(dir.filePath(QStringLiteral("R&&D.tie"))));
+        QMenu* window = nullptr;
+        for (QAction* a : frame->menuBar()->actions())
+            if (a->text() == QStringLiteral("&Window")) window = a->menu();
+        QVERIFY(window);
+        emit window->aboutToShow();
+        QCOMPARE(window->actions().last()->text(), QStringLiteral("&1 R&&D.tie"));
+    }
+
     void refusedFilesOpenNothing() {
         QTemporaryDir dir;
         const QString bad = dir.filePath(QStringLiteral("bad.tie"));
