@@ -234,6 +234,27 @@ private slots:
         QCOMPARE(saved.CountFlightGroups(), 1);
     }
 
+    void quittingAsksAboutEachModifiedMission() {
+        auto frame = MakeFrame();
+        CQVDoc* first = frame->NewDocument();
+        CQVDoc* second = frame->NewDocument();
+        first->SetModifiedFlag(true);
+        second->SetModifiedFlag(true);
+        // No for the first, Cancel for the second: everything stays, and
+        // the first is still unsaved.
+        f->prompter.answers = {PromptAnswer::No, PromptAnswer::Cancel};
+        QVERIFY(!frame->close());
+        QCOMPARE(f->prompter.shown.size(), size_t(2));
+        QCOMPARE(frame->Documents().size(), size_t(2));
+        QVERIFY(first->IsModified() && second->IsModified());
+        QCOMPARE(frame->MdiArea()->subWindowList().size(), 2);
+        // No to both quits without saving anything.
+        f->prompter.answers = {PromptAnswer::No, PromptAnswer::No};
+        QVERIFY(frame->close());
+        QCOMPARE(f->prompter.shown.size(), size_t(4));
+        QVERIFY(f->dialogs.saveSuggestions.empty());
+    }
+
     void closingAWindowWithNoAsksAndThrowsAway() {
         auto frame = MakeFrame();
         CQVDoc* doc = frame->NewDocument();
