@@ -61,6 +61,10 @@ CMainFrame::CMainFrame(AppServices& services, RecentFiles& recent, CommandTarget
     setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks);
     ShowMenuFor(false);
 
+    // Logging out or shutting down does not close the windows first.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &CMainFrame::OnCommitData,
+            Qt::DirectConnection);
+
     // Ctrl+\ is taken by its character, whatever key makes it on the layout.
     qApp->installEventFilter(this);
 
@@ -639,6 +643,19 @@ void CMainFrame::OnSubWindowActivated(QMdiSubWindow* window) {
         mapBar_->SetSnap(view->State().SnapIndex);
     }
     UpdateCommandUI();
+}
+
+bool CMainFrame::QueryEndSession() {
+    SaveBarState();
+    return SaveAllModified();
+}
+
+void CMainFrame::OnCommitData(QSessionManager& manager) {
+    // Without leave to ask, nothing can be saved or kept: the session ends.
+    if (!manager.allowsInteraction()) return;
+    const bool mayEnd = QueryEndSession();
+    manager.release();
+    if (!mayEnd) manager.cancel();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMdiArea>
+#include <QSessionManager>
 #include <QTimer>
 #include <QToolBar>
 #include <map>
@@ -49,6 +50,10 @@ public:
     // Asks about unsaved changes of every document; false when the user
     // cancelled.
     bool SaveAllModified();
+    // The desktop session is ending: the layout is stored and every unsaved
+    // mission asked about, as when the program is closed. False keeps the
+    // session (the user cancelled or a save failed).
+    bool QueryEndSession();
     void CloseDocument(CQVDoc* doc);
     const std::vector<CQVDoc*>& Documents() const { return documents_; }
 
@@ -89,6 +94,7 @@ private:
     CQVDoc* MakeDocument();
     QToolBar* BarOf(int id) const;
     void OnSubWindowActivated(QMdiSubWindow* window);
+    void OnCommitData(QSessionManager& manager);
     void UpdateTitle();
 
     AppServices& services_;

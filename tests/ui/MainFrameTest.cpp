@@ -255,6 +255,23 @@ private slots:
         QVERIFY(f->dialogs.saveSuggestions.empty());
     }
 
+    void endingTheSessionAsksLikeQuitting() {
+        auto frame = MakeFrame();
+        CQVDoc* doc = frame->NewDocument();
+        doc->SetModifiedFlag(true);
+        f->prompter.answers = {PromptAnswer::Cancel};
+        QVERIFY(!frame->QueryEndSession());
+        QCOMPARE(f->prompter.shown.size(), size_t(1));
+        QVERIFY(doc->IsModified());
+        QVERIFY(f->settings.Has("BarSettings10", "State"));
+        f->prompter.answers = {PromptAnswer::No};
+        QVERIFY(frame->QueryEndSession());
+        doc->SetModifiedFlag(false);
+        // A log-out or shut-down reaches the frame, which can refuse it.
+        QVERIFY(
+            QObject::disconnect(qApp, &QGuiApplication::commitDataRequest, frame.get(), nullptr));
+    }
+
     void closingAWindowWithNoAsksAndThrowsAway() {
         auto frame = MakeFrame();
         CQVDoc* doc = frame->NewDocument();
