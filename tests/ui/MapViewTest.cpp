@@ -142,6 +142,23 @@ private slots:
         QCOMPARE(Fg(0).MapState, 0u);
     }
 
+    void aReleaseTheWindowNeverSawEndsTheDrag() {
+        // The button came up while another window had the mouse (a window
+        // switch mid-drag): moving over the map afterwards moves nothing.
+        const QPoint a = AtFg(0);
+        QTest::mousePress(view, Qt::LeftButton, {}, a);
+        QCOMPARE(view->State().MouseMode, int(kMousePointDrag));
+        QMouseEvent hover(QEvent::MouseMove, QPointF(a + QPoint(40, 40)),
+                          QPointF(view->mapToGlobal(a + QPoint(40, 40))), Qt::NoButton,
+                          Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(view, &hover);
+        QCOMPARE(view->State().MouseMode, int(kMouseNone));
+        QCOMPARE(int(Fg(0).File.WaypointX(0)), 0);
+        QCOMPARE(Fg(0).MapState, 0u);
+        QVERIFY(!doc->IsModified());
+        QTest::mouseRelease(view, Qt::LeftButton, {}, a + QPoint(40, 40));
+    }
+
     void altBandsSelectToggleAndAdd() {
         Click(AtFg(0));
         Click(AtFg(1), Qt::ControlModifier);

@@ -123,6 +123,15 @@ void CQVView::mousePressEvent(QMouseEvent* event) {
 void CQVView::mouseMoveEvent(QMouseEvent* event) {
     if (!document_) return;
     const QPoint pos = event->position().toPoint();
+    // A drag whose button is no longer held lost its release to another
+    // window: it ends here instead of following the bare mouse.
+    const int mode = view_.MouseMode;
+    const bool leftMode =
+        mode == kMousePan || mode == kMousePointDrag || mode == kMouseBand || mode == kMouseRotate;
+    const bool rightMode = mode == kMouseFlatZoom || mode == kMouse3DZoom;
+    if ((leftMode && !(event->buttons() & Qt::LeftButton)) ||
+        (rightMode && !(event->buttons() & Qt::RightButton)))
+        Apply(interaction_.Cancel(&document_->GetMission()));
     Apply(interaction_.MouseMove(document_->GetMission(), pos.x(), pos.y()));
 }
 
