@@ -439,6 +439,7 @@ void CMainFrame::UpdateTitle() {
     CQVDoc* doc = ActiveDocument();
     // A maximised window adds " - [its title]" to this title by itself.
     const QMdiSubWindow* active = mdi_->activeSubWindow();
+    if (!active) active = mdi_->currentSubWindow();  // as ActiveView() picks it
     QString title = QStringLiteral("Vantorel");
     if (doc && !(active && active->isMaximized()))
         title += QStringLiteral(" - ") + doc->Title() + QStringLiteral("[*]");
