@@ -7,6 +7,7 @@
 #include "support/FakePrompter.h"
 #include "support/FakeSettings.h"
 #include "support/RecordingPropertyBar.h"
+#include "support/GameFolderTest.h"
 #include "support/TempFolder.h"
 
 namespace vantorel {
@@ -18,24 +19,12 @@ using testing::FakeSettings;
 using testing::RecordingPropertyBar;
 using testing::TempFolder;
 
-class LevelDocumentFileTest : public ::testing::Test {
+class LevelDocumentFileTest : public testing::GameFolderTest {
 protected:
-    // Writes a file below the temporary folder, making its folders.
-    fs::path Write(const std::string& relative, std::string_view content) {
-        const fs::path p = tmp / relative;
-        fs::create_directories(p.parent_path());
-        std::ofstream(p, std::ios::binary) << content;
-        return p;
-    }
     void SetUp() override {
-        settings.SetString("Paths", "XVT", PathToUtf8(tmp / "game"));
-        settings.SetInt("Settings", "WaveLinking", 1);
-        fs::create_directories(tmp / "game" / "wave");
+        GameFolderTest::SetUp();
         doc.OnNewDocument();
     }
-    TempFolder tmp;
-    FakeSettings settings;
-    FakePrompter prompter;
     RecordingPropertyBar bar;
     LevelDocument doc{settings, prompter, &bar};
 };

@@ -8,6 +8,7 @@
 #include "platform/PathText.h"
 #include "support/FakePrompter.h"
 #include "support/FakeSettings.h"
+#include "support/GameFolderTest.h"
 #include "support/TempFolder.h"
 
 namespace vantorel {
@@ -18,20 +19,8 @@ using testing::FakePrompter;
 using testing::FakeSettings;
 using testing::TempFolder;
 
-class WaveLinkingTest : public ::testing::Test {
+class WaveLinkingTest : public testing::GameFolderTest {
 protected:
-    // Writes a file below the temporary folder, making its folders.
-    fs::path Write(const std::string& relative, std::string_view content) {
-        const fs::path p = tmp / relative;
-        fs::create_directories(p.parent_path());
-        std::ofstream(p, std::ios::binary) << content;
-        return p;
-    }
-    void SetUp() override {
-        settings.SetString("Paths", "XVT", PathToUtf8(tmp / "game"));
-        settings.SetInt("Settings", "WaveLinking", 1);
-        fs::create_directories(tmp / "game" / "wave");
-    }
     void AddMessages(int n) {
         for (int i = 0; i < n; ++i) mission.AppendMessage();
     }
@@ -40,9 +29,6 @@ protected:
         return TempFolder::ReadText(tmp / "game" / "wave" / (title + ".lst"));
     }
 
-    TempFolder tmp;
-    FakeSettings settings;
-    FakePrompter prompter;
     Mission mission;
     fs::path missionPath = tmp / "missions" / "m1.tie";
 };
