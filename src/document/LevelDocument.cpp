@@ -4,6 +4,7 @@
 #include <string>
 
 #include "catalogue/CraftTypes.h"
+#include "document/ListChange.h"
 #include "document/MissionReader.h"
 #include "document/MissionWriter.h"
 #include "document/WaveLinking.h"
@@ -57,12 +58,14 @@ void LevelDocument::OnNewDocument() {
             fg->File.SetIff(1);
         }
     }
-    modified_ = false;
+    ForgetHistory(false);
+    Notify(DocumentEvent::Replaced);
 }
 
 void LevelDocument::SetMission(Mission mission) {
     mission_ = std::move(mission);
-    modified_ = false;
+    ForgetHistory(false);
+    Notify(DocumentEvent::Replaced);
 }
 
 bool LevelDocument::OnOpenDocument(const std::filesystem::path& path) {
@@ -71,7 +74,8 @@ bool LevelDocument::OnOpenDocument(const std::filesystem::path& path) {
     ReadWaveListing(loaded, path, settings_, prompter_);
     mission_ = std::move(loaded);
     path_ = path;
-    modified_ = false;
+    ForgetHistory(false);
+    Notify(DocumentEvent::Replaced);
     return true;
 }
 
@@ -83,18 +87,17 @@ bool LevelDocument::OnSaveDocument(const std::filesystem::path& path) {
 bool LevelDocument::SaveAppliedDocument(const std::filesystem::path& path) {
     if (!SaveMissionFile(path, mission_, prompter_)) return false;
     path_ = path;
-    modified_ = false;
+    // The listing may rewrite wave paths to the copies it made; those are
+    // part of what was saved.
     WriteWaveListing(mission_, path, settings_, prompter_);
+    history_.MarkClean();
+    Notify(DocumentEvent::State);
     return true;
 }
 
-FlightGroup* LevelDocument::AddFlightGroup() {
-    if (mission_.CountFlightGroups() >= kMaxFlightGroups) {
-        prompter_.Warning(kTooManyFlightGroupsText);
-        return nullptr;
-    }
-    FlightGroup& fg = mission_.AppendFlightGroup();
-    FlightGroupRecord& r = fg.File;
+std::unique_ptr<FlightGroup> MakeDefaultFlightGroup() {
+    auto fg = std::make_unique<FlightGroup>();
+    FlightGroupRecord& r = fg->File;
     for (int g = 0; g < FlightGroupRecord::kGoalCount; ++g)
         r.Goals(g).SetCondition(Trigger::kFalse);
     for (int o = 0; o < FlightGroupRecord::kOrderCount; ++o) {
@@ -109,50 +112,239 @@ FlightGroup* LevelDocument::AddFlightGroup() {
     r.SetSpecialCargoCraft(1);
     r.SetFormationSpacing(5);
     r.SetOrientation(64);  // "Flat"
-    modified_ = true;
-    return &fg;
+    return fg;
+}
+
+FlightGroup* LevelDocument::AddFlightGroup() {
+    if (mission_.CountFlightGroups() >= kMaxFlightGroups) {
+        prompter_.Warning(kTooManyFlightGroupsText);
+        return nullptr;
+    }
+    auto fg = MakeDefaultFlightGroup();
+    FlightGroup* made = fg.get();
+    if (InChange()) {
+        mission_.FlightGroups.push_back(std::move(fg));
+    } else {
+        std::vector<std::pair<int, std::unique_ptr<FlightGroup>>> items;
+        items.push_back({mission_.CountFlightGroups(), std::move(fg)});
+        Commit(FlightGroupListChange::Inserting("Add Flight Group", &Mission::FlightGroups,
+                                                std::move(items)));
+    }
+    return made;
+}
+
+FlightGroup* LevelDocument::NewFlightGroup() {
+    // What looks selected is selected: the old groups lose their point
+    // marks with their selection.
+    bool deselected = false;
+    for (auto& each : mission_.FlightGroups) {
+        deselected = deselected || each->Selected;
+        each->Selected = 0;
+        each->PointSelected.fill(0);
+    }
+    if (deselected) NotifySelectionChanged();
+    if (mission_.CountFlightGroups() >= kMaxFlightGroups) {
+        prompter_.Warning(kTooManyFlightGroupsText);
+        return nullptr;
+    }
+    auto fg = MakeDefaultFlightGroup();
+    fg->File.SetName("New");
+    fg->File.SetWaypointEnabled(kFirstStartPoint, 1);
+    fg->Selected = 1;
+    fg->PointSelected[kFirstStartPoint] = 1;
+    FlightGroup* made = fg.get();
+    std::vector<std::pair<int, std::unique_ptr<FlightGroup>>> items;
+    items.push_back({mission_.CountFlightGroups(), std::move(fg)});
+    Commit(FlightGroupListChange::Inserting("New Flight Group", &Mission::FlightGroups,
+                                            std::move(items)));
+    NotifySelectionChanged();
+    return made;
 }
 
 int LevelDocument::DeleteSelectedFlightGroups() {
     bar_->ApplyAll();
     auto& list = mission_.FlightGroups;
+    std::vector<int> positions;
+    for (size_t i = 0; i < list.size(); ++i)
+        if (list[i]->Selected) positions.push_back(int(i));
     // Asking to delete nothing would be a question without a subject.
-    if (std::none_of(list.begin(), list.end(), [](const auto& fg) { return fg->Selected != 0; }))
-        return 0;
+    if (positions.empty()) return 0;
 
     if (settings_.GetInt("Settings", "ConfirmDelete", 1) == 1) {
         std::string text = "Are you sure you want to delete these flightgroups?\n";
-        for (const auto& fg : list) {
-            if (!fg->Selected) continue;
-            const int count = fg->File.NumberOfCraft();
-            text += std::to_string(count) + " " + CraftNameForCount(fg->File.CraftType(), count) +
-                    " " + Win1252ToUtf8(fg->File.Name()) + "\n";
+        for (int p : positions) {
+            const FlightGroup& fg = *list[size_t(p)];
+            const int count = fg.File.NumberOfCraft();
+            text += std::to_string(count) + " " + CraftNameForCount(fg.File.CraftType(), count) +
+                    " " + Win1252ToUtf8(fg.File.Name()) + "\n";
         }
         if (!prompter_.AskYesNo(text)) return 0;
     }
 
-    const auto before = list.size();
-    std::erase_if(list, [](const auto& fg) { return fg->Selected != 0; });
-    modified_ = true;
+    const int removed = int(positions.size());
+    Commit(FlightGroupListChange::Removing(
+        removed == 1 ? "Delete Flight Group" : "Delete Flight Groups", &Mission::FlightGroups,
+        std::move(positions)));
+    NotifySelectionChanged();
     bar_->RefreshAll();
     bar_->UpdateViews();
-    return int(before - list.size());
+    return removed;
 }
 
 int LevelDocument::AddRadioMessage() {
     const int count = mission_.CountMessages();
     if (count >= kMaxRadioMessages) prompter_.Warning(kTooManyMessagesText);
-    mission_.AppendMessage();
-    modified_ = true;
+    if (InChange()) {
+        mission_.AppendMessage();
+    } else {
+        std::vector<std::pair<int, std::unique_ptr<RadioMessage>>> items;
+        items.push_back({count, std::make_unique<RadioMessage>()});
+        Commit(MessageListChange::Inserting("Add Radio Message", &Mission::Messages,
+                                            std::move(items)));
+    }
     return count;
 }
 
 void LevelDocument::DeleteRadioMessage(int position) {
-    auto& list = mission_.Messages;
-    if (position < 0 || position >= int(list.size())) return;
-    modified_ = true;
-    list.erase(list.begin() + position);
+    if (position < 0 || position >= mission_.CountMessages()) return;
+    Commit(MessageListChange::Removing("Delete Radio Message", &Mission::Messages, {position}));
     bar_->RefreshAll();
+}
+
+void LevelDocument::SetModified(bool modified) {
+    const bool before = IsModified();
+    if (modified)
+        history_.MarkNoClean();
+    else
+        history_.MarkClean();
+    ModifiedMayHaveChanged(before);
+}
+
+void LevelDocument::ModifiedMayHaveChanged(bool before) {
+    if (before != IsModified()) Notify(DocumentEvent::State);
+}
+
+void LevelDocument::ForgetHistory(bool modified) {
+    changeDepth_ = 0;
+    snapshot_.reset();
+    history_.Clear();
+    if (modified) history_.MarkNoClean();
+    Notify(DocumentEvent::State);
+}
+
+void LevelDocument::Record(std::unique_ptr<MissionEdit> edit) {
+    history_.Push(std::move(edit));
+    Notify(DocumentEvent::Content);
+}
+
+bool LevelDocument::Commit(std::unique_ptr<MissionEdit> edit) {
+    if (!edit || edit->IsEmpty()) return false;
+    const bool reopen = InChange();
+    if (reopen) FlushChange();
+    edit->Apply(mission_);
+    const bool changed = !edit->IsEmpty();
+    if (changed) Record(std::move(edit));
+    if (reopen) snapshot_.emplace(mission_);
+    return changed;
+}
+
+void LevelDocument::FlushChange() {
+    if (!snapshot_) return;
+    MissionSnapshot::Changes changes = snapshot_->TakeChanges(mission_, changeName_);
+    snapshot_.reset();
+    if (changes.irreversible) {
+        // Something was removed behind the history's back: what is recorded
+        // no longer fits the mission. Keep the mission, drop the history, and
+        // make sure the change is saved or asked about.
+        ForgetHistory(true);
+        Notify(DocumentEvent::Content);
+        return;
+    }
+    if (changes.edit) {
+        changes.edit->Apply(mission_);
+        Record(std::move(changes.edit));
+    }
+}
+
+void LevelDocument::BeginChange(std::string name) {
+    if (changeDepth_++ > 0) return;
+    changeName_ = std::move(name);
+    snapshot_.emplace(mission_);
+}
+
+bool LevelDocument::EndChange() {
+    if (changeDepth_ == 0) return false;
+    if (--changeDepth_ > 0) return false;
+    const size_t before = history_.Size();
+    const bool wasModified = IsModified();
+    FlushChange();
+    ModifiedMayHaveChanged(wasModified);
+    return history_.Size() != before;
+}
+
+std::string LevelDocument::UndoName() const {
+    const MissionEdit* e = history_.NextUndo();
+    return e ? e->Name() : std::string();
+}
+
+std::string LevelDocument::RedoName() const {
+    const MissionEdit* e = history_.NextRedo();
+    return e ? e->Name() : std::string();
+}
+
+bool LevelDocument::Undo() {
+    if (InChange()) {
+        // An open change is closed first, so the undo takes it back.
+        const int depth = changeDepth_;
+        FlushChange();
+        snapshot_.reset();
+        changeDepth_ = 0;
+        const bool undone = Undo();
+        changeDepth_ = depth;
+        snapshot_.emplace(mission_);
+        return undone;
+    }
+    MissionEdit* edit = history_.NextUndo();
+    if (!edit) return false;
+    edit->Revert(mission_);
+    history_.SteppedBack();
+    Notify(DocumentEvent::Content);
+    return true;
+}
+
+bool LevelDocument::Redo() {
+    if (InChange()) {
+        const int depth = changeDepth_;
+        FlushChange();
+        changeDepth_ = 0;
+        const bool redone = Redo();
+        changeDepth_ = depth;
+        snapshot_.emplace(mission_);
+        return redone;
+    }
+    MissionEdit* edit = history_.NextRedo();
+    if (!edit) return false;
+    edit->Apply(mission_);
+    history_.SteppedForward();
+    Notify(DocumentEvent::Content);
+    return true;
+}
+
+int LevelDocument::AddListener(Listener listener) {
+    const int id = nextListener_++;
+    listeners_[id] = std::move(listener);
+    return id;
+}
+
+void LevelDocument::RemoveListener(int id) {
+    listeners_.erase(id);
+}
+
+void LevelDocument::Notify(DocumentEvent event) {
+    // A listener may add or remove listeners while it is told.
+    std::vector<Listener> now;
+    for (const auto& [id, l] : listeners_) now.push_back(l);
+    for (const auto& l : now) l(event);
 }
 
 }  // namespace vantorel

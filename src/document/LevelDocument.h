@@ -1,17 +1,37 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
 
+#include "document/EditHistory.h"
 #include "document/Mission.h"
+#include "document/MissionEdit.h"
+#include "document/MissionSnapshot.h"
 #include "document/PropertyBarHooks.h"
 #include "platform/Prompter.h"
 #include "platform/Settings.h"
 
 namespace vantorel {
 
+// What a document tells its listeners.
+enum class DocumentEvent {
+    Content,    // the mission changed: an edit was made, undone or redone
+    State,      // the modified flag, the path or what Undo/Redo would do changed
+    Selection,  // flight groups were selected or deselected
+    Replaced,   // a whole new mission: opened, new or built
+};
+
 // One open mission and the operations that create it and change which flight
 // groups and radio messages it holds. The window layer wraps this in its
 // document class; everything here works without a window.
+//
+// Every change of the mission goes through Commit (or a change scope, which
+// ends in Commit): the edit is applied, recorded for Undo and Redo, and the
+// listeners hear of it once. An edit that changes no byte is dropped.
 //
 // The selection is not kept here: it is the Selected and PointSelected flags
 // of the flight groups themselves, shared with the map and the property
@@ -41,8 +61,57 @@ public:
     bool SuppressInitialFlightGroup() const { return suppressInitialFlightGroup_; }
     void SetSuppressInitialFlightGroup(bool suppress) { suppressInitialFlightGroup_ = suppress; }
 
-    bool IsModified() const { return modified_; }
-    void SetModified(bool modified = true) { modified_ = modified; }
+    // Modified means the mission differs from the file it was opened from or
+    // last saved to; undoing back to that state makes it unmodified again.
+    bool IsModified() const { return !history_.IsClean(); }
+    // True: no state is the saved one (a built mission never saved). False:
+    // the mission as it is now counts as saved.
+    void SetModified(bool modified = true);
+
+    // The one gateway for changes: applies the edit, records it and tells the
+    // listeners. False (and nothing recorded) when it changed nothing.
+    bool Commit(std::unique_ptr<MissionEdit> edit);
+
+    bool CanUndo() const { return history_.CanUndo(); }
+    bool CanRedo() const { return history_.CanRedo(); }
+    // The name of the edit the next Undo or Redo concerns; empty when none.
+    std::string UndoName() const;
+    std::string RedoName() const;
+    bool Undo();
+    bool Redo();
+    // Forgets every recorded edit and counts the mission as it is now as
+    // saved or not (a mission built by the wizard starts unsaved).
+    void ForgetHistory(bool modified);
+
+    // Changes made in place between BeginChange and EndChange (a map drag, a
+    // builder) become one edit. Changes may nest; the outermost EndChange
+    // commits. Flight groups and messages may be added, not removed, in a
+    // change. An edit committed while a change is open first closes the
+    // change as an edit of its own, so nothing is ever left unrecorded.
+    void BeginChange(std::string name);
+    bool EndChange();
+    bool InChange() const { return changeDepth_ > 0; }
+
+    // Opens a change for the life of the scope.
+    class ChangeScope {
+    public:
+        ChangeScope(LevelDocument& doc, std::string name) : doc_(doc) {
+            doc_.BeginChange(std::move(name));
+        }
+        ~ChangeScope() { doc_.EndChange(); }
+        ChangeScope(const ChangeScope&) = delete;
+        ChangeScope& operator=(const ChangeScope&) = delete;
+
+    private:
+        LevelDocument& doc_;
+    };
+
+    using Listener = std::function<void(DocumentEvent)>;
+    int AddListener(Listener listener);
+    void RemoveListener(int id);
+    // Whoever changes the Selected flags says so, for the windows that follow
+    // the selection (selection is not an edit: it is not in the file).
+    void NotifySelectionChanged() { Notify(DocumentEvent::Selection); }
 
     // The path the mission was opened from or last saved to; empty for a
     // mission that was never saved.
@@ -73,10 +142,15 @@ public:
     // has just done so (Save As applies before it picks a folder).
     bool SaveAppliedDocument(const std::filesystem::path& path);
 
-    // Appends a flight group with the defaults of a new one and marks the
-    // document modified. At the game's limit of 255 it says so and returns
-    // nullptr; the list is left alone.
+    // Appends a flight group with the defaults of a new one, as part of the
+    // open change or else as an edit of its own. At the game's limit of 255
+    // it says so and returns nullptr; the list is left alone.
     FlightGroup* AddFlightGroup();
+
+    // The New Flightgroup command: clears the selection, then adds "New",
+    // selected with its first start point enabled and marked, as one edit.
+    // At the limit only the cleared selection remains.
+    FlightGroup* NewFlightGroup();
 
     int CountFlightGroups() const { return mission_.CountFlightGroups(); }
     int CountSelectedFlightGroups() const { return mission_.CountSelectedFlightGroups(); }
@@ -95,6 +169,12 @@ public:
     void DeleteRadioMessage(int position);
 
 private:
+    void Notify(DocumentEvent event);
+    void Record(std::unique_ptr<MissionEdit> edit);
+    // Closes the open change: what changed in place becomes an edit.
+    void FlushChange();
+    void ModifiedMayHaveChanged(bool before);
+
     Settings& settings_;
     Prompter& prompter_;
     NoPropertyBar noBar_;
@@ -102,8 +182,16 @@ private:
     Mission mission_;
     std::filesystem::path path_;
     bool suppressInitialFlightGroup_ = false;
-    bool modified_ = false;
+    EditHistory history_;
+    int changeDepth_ = 0;
+    std::string changeName_;
+    std::optional<MissionSnapshot> snapshot_;
+    std::map<int, Listener> listeners_;
+    int nextListener_ = 1;
 };
+
+// The defaults of a new flight group, not yet in any mission.
+std::unique_ptr<FlightGroup> MakeDefaultFlightGroup();
 
 // Message texts shown by the document operations.
 inline constexpr const char* kTooManyFlightGroupsText =

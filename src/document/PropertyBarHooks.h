@@ -2,10 +2,10 @@
 
 namespace vantorel {
 
-// What the document asks of the docked level properties bar, the hub of every
-// open property window. The document never talks to a window directly: after
-// it changes the mission it asks for a refresh and a redraw, and before it
-// reads the whole mission it has every window write back its pending edits.
+// What the document and the pages ask of the docked level properties bar,
+// the hub of every open property window. Neither talks to a window directly:
+// after a change they ask for a refresh and a redraw, and before anything
+// reads the whole mission every window writes back its pending edits.
 class PropertyBarHooks {
 public:
     virtual ~PropertyBarHooks() = default;
@@ -16,6 +16,19 @@ public:
     virtual void RefreshAll() = 0;
     // Every view of the current document redraws completely.
     virtual void UpdateViews() = 0;
+
+    // The flight group window: shown on the selection, or reloaded (hidden
+    // when nothing is selected).
+    virtual void ShowFlightGroupProperties() {}
+    virtual void RefreshFlightGroupProperties() {}
+    // The team window on the current team, and the message window on the
+    // current message.
+    virtual void ShowTeamProperties() {}
+    virtual void RefreshTeamProperties() {}
+    virtual void ShowMessageProperties() {}
+    virtual void RefreshMessageProperties() {}
+    // Every map of the document moves to show the selection.
+    virtual void MoveViewsToSelection() {}
 };
 
 // For documents with no window at all (the command-line tool, tests that do

@@ -54,6 +54,7 @@ InteractionEffects MapInteraction::LeftDown(Mission& mission, int mx, int my, Mo
         anchorFlightGroup_ = &fg;
         anchorPoint_ = i;
         view_.MouseMode = kMousePointDrag;
+        fx.beginChange = true;
         // The selection shows at once, before the mouse moves.
         fx.invalidate = true;
         return fx;
@@ -197,6 +198,7 @@ void MapInteraction::FinishBand(Mission& mission, MouseKeys keys) {
 
 void MapInteraction::EndLeftDrag(Mission& mission, InteractionEffects& fx) {
     fx.release = true;
+    fx.endChange = view_.MouseMode == kMousePointDrag;
     view_.MouseMode = kMouseNone;
     for (auto& fg : mission.FlightGroups) fg->MapState = 0;
     anchorFlightGroup_ = nullptr;
@@ -272,6 +274,7 @@ InteractionEffects MapInteraction::DoubleClick(const Mission& mission) {
 InteractionEffects MapInteraction::Cancel(Mission* mission) {
     InteractionEffects fx;
     if (view_.MouseMode == kMouseNone) return fx;
+    fx.endChange = view_.MouseMode == kMousePointDrag;
     if (mission)
         for (auto& fg : mission->FlightGroups) fg->MapState = 0;
     view_.MouseMode = kMouseNone;

@@ -24,7 +24,9 @@ struct InteractionEffects {
     bool invalidate = false;    // repaint when convenient
     bool repaintNow = false;    // repaint before returning to the user
     bool drawBand = false;      // put the last frame back and draw the band on it
-    bool modified = false;      // the mission changed
+    bool modified = false;      // points moved in place (the drag's change is open)
+    bool beginChange = false;   // a point drag starts: what it moves becomes one edit
+    bool endChange = false;     // the point drag is over: record its edit
     bool refreshAll = false;    // property windows reload
     bool updateSlider = false;  // the zoom slider follows the view
     bool showFlightGroupProperties = false;

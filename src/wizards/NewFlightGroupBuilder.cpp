@@ -419,8 +419,14 @@ NewFlightGroupsResult BuildNewFlightGroups(LevelDocument& document,
         fg->Selected = 0;
         fg->PointSelected.fill(0);
     }
-    NewFlightGroupsResult result = Builder(document, choices, random).Run();
-    document.SetModified(true);
+    document.NotifySelectionChanged();
+    NewFlightGroupsResult result;
+    {
+        // Everything the wizard makes is one edit, taken back by one Undo.
+        LevelDocument::ChangeScope change(document, "New Flight Group Wizard");
+        result = Builder(document, choices, random).Run();
+    }
+    document.NotifySelectionChanged();
     document.Bar().RefreshAll();
     document.Bar().UpdateViews();
     return result;

@@ -39,8 +39,8 @@ struct NewFlightGroupsResult {
 };
 
 // The wizard's Finish: deselects every flight group of the mission, adds the
-// chosen group of flight groups, each selected with all its points, marks the
-// document modified and asks the bar to refresh and redraw.
+// chosen group of flight groups, each selected with all its points, as one
+// edit of the document, and asks the bar to refresh and redraw.
 NewFlightGroupsResult BuildNewFlightGroups(LevelDocument& document,
                                            const NewFlightGroupChoices& choices,
                                            const RandomSource& random);

@@ -74,7 +74,8 @@ void NewMissionBuilder::Build(const NewMissionChoices& choices) {
             BuildMelee(choices.TeamCount);
             break;
     }
-    document_.SetModified(true);
+    // The built mission is where its history starts, and it is not on disk.
+    document_.ForgetHistory(true);
 }
 
 void NewMissionBuilder::BuildMelee(int teamCount) {

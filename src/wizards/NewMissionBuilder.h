@@ -24,7 +24,8 @@ public:
     explicit NewMissionBuilder(LevelDocument& document) : document_(document) {}
 
     // Starts the document as a new mission with no initial flight group, then
-    // builds the chosen kind into it and marks it modified.
+    // builds the chosen kind into it. The result starts the document's
+    // history and counts as unsaved.
     void Build(const NewMissionChoices& choices);
 
     // Adds a flight group flown by the next player; nullptr at the limit.

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace vantorel {
+
+struct Mission;
+
+// One change to a mission that can be taken back. Apply does it (again),
+// Revert takes it back; the two always alternate, starting with Apply.
+// Edits hold the records they change by address: flight groups and messages
+// keep their addresses for as long as they exist, and an edit that takes one
+// out of the mission keeps it alive, so an address in the history never
+// dangles.
+class MissionEdit {
+public:
+    explicit MissionEdit(std::string name) : name_(std::move(name)) {}
+    virtual ~MissionEdit() = default;
+    MissionEdit(const MissionEdit&) = delete;
+    MissionEdit& operator=(const MissionEdit&) = delete;
+
+    virtual void Apply(Mission& mission) = 0;
+    virtual void Revert(Mission& mission) = 0;
+    // True when applying would change no byte: such an edit is not recorded.
+    virtual bool IsEmpty() const = 0;
+
+    // What the Edit menu calls it: "Move", "Delete Flight Groups", ...
+    const std::string& Name() const { return name_; }
+    void SetName(std::string name) { name_ = std::move(name); }
+
+private:
+    std::string name_;
+};
+
+// Several edits made as one: applied in order, taken back in reverse.
+class CompositeEdit final : public MissionEdit {
+public:
+    using MissionEdit::MissionEdit;
+
+    // Empty parts are left out.
+    void Add(std::unique_ptr<MissionEdit> part) {
+        if (part && !part->IsEmpty()) parts_.push_back(std::move(part));
+    }
+
+    void Apply(Mission& mission) override {
+        for (auto& p : parts_) p->Apply(mission);
+    }
+    void Revert(Mission& mission) override {
+        for (auto it = parts_.rbegin(); it != parts_.rend(); ++it) (*it)->Revert(mission);
+    }
+    bool IsEmpty() const override { return parts_.empty(); }
+
+private:
+    std::vector<std::unique_ptr<MissionEdit>> parts_;
+};
+
+}  // namespace vantorel

@@ -1,0 +1,284 @@
+// The one gateway for changes: edits applied, recorded, undone and redone,
+// the modified flag derived from the history, and in-place changes (a map
+// drag, a builder) gathered into one edit.
+#include <gtest/gtest.h>
+
+#include "document/EditDraft.h"
+#include "document/LevelDocument.h"
+#include "map/Interaction.h"
+#include "map/ScrollZoom.h"
+#include "support/FakePrompter.h"
+#include "support/FakeSettings.h"
+#include "support/RecordingPropertyBar.h"
+#include "support/TempFolder.h"
+
+namespace vantorel {
+namespace {
+
+using testing::FakePrompter;
+using testing::FakeSettings;
+using testing::TempFolder;
+
+class EditHistoryTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        settings.SetInt("Settings", "InitialFG", 0);
+        settings.SetInt("Settings", "ConfirmDelete", 0);
+        doc.OnNewDocument();
+        listener = doc.AddListener([this](DocumentEvent e) { events.push_back(e); });
+    }
+    // n flight groups "A", "B", ... as the saved state of the mission.
+    void MakeFlightGroups(int n) {
+        doc.OnNewDocument();
+        for (int i = 0; i < n; ++i)
+            doc.AddFlightGroup()->File.SetName(std::string(1, char('A' + i)));
+        doc.ForgetHistory(false);
+        events.clear();
+    }
+    std::string Names() const {
+        std::string s;
+        for (const auto& fg : doc.GetMission().FlightGroups) s += fg->File.Name();
+        return s;
+    }
+    FlightGroup& Fg(int i) { return *doc.GetMission().FlightGroups[size_t(i)]; }
+    int Count(DocumentEvent e) const { return int(std::count(events.begin(), events.end(), e)); }
+
+    FakeSettings settings;
+    FakePrompter prompter;
+    testing::RecordingPropertyBar bar;
+    LevelDocument doc{settings, prompter, &bar};
+    std::vector<DocumentEvent> events;
+    int listener = 0;
+};
+
+TEST_F(EditHistoryTest, AnEditThatChangesNoByteIsDroppedAndMarksNothing) {
+    MakeFlightGroups(3);
+    EditDraft draft;
+    draft.Edit(Fg(1).File).SetName("B");  // what it already is
+    EXPECT_FALSE(doc.Commit(draft.Finish("Ship Properties")));
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_FALSE(doc.CanUndo());
+    EXPECT_TRUE(events.empty());
+    EXPECT_FALSE(doc.Commit(nullptr));
+
+    // One edit, one change signal, whatever it holds.
+    EditDraft two;
+    two.Edit(Fg(0).File).SetName("X");
+    two.Edit(Fg(0).File).SetCraftType(4);  // the same copy: one record swapped
+    two.Edit(Fg(2).File).SetName("Z");
+    ASSERT_TRUE(doc.Commit(two.Finish("Ship Properties")));
+    EXPECT_EQ(Names(), "XBZ");
+    EXPECT_EQ(Fg(0).File.CraftType(), 4);
+    EXPECT_EQ(Count(DocumentEvent::Content), 1);
+    EXPECT_EQ(doc.UndoName(), "Ship Properties");
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(Names(), "ABC");
+    EXPECT_EQ(Fg(0).File.CraftType(), 0);
+    EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(EditHistoryTest, ModifiedFollowsTheSavedStateThroughUndoRedoAndSave) {
+    MakeFlightGroups(2);
+    auto rename = [&](const char* name) {
+        EditDraft d;
+        d.Edit(Fg(0).File).SetName(name);
+        ASSERT_TRUE(doc.Commit(d.Finish("Rename")));
+    };
+    rename("P");
+    rename("Q");
+    EXPECT_TRUE(doc.IsModified());
+    ASSERT_TRUE(doc.Undo());
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_FALSE(doc.IsModified());  // back where the file is
+    EXPECT_FALSE(doc.Undo());
+    ASSERT_TRUE(doc.Redo());
+    EXPECT_TRUE(doc.IsModified());
+
+    // Saved at "P": undo and redo around it.
+    TempFolder tmp;
+    ASSERT_TRUE(doc.OnSaveDocument(tmp / "m.tie"));
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_TRUE(doc.CanRedo());
+    ASSERT_TRUE(doc.Redo());  // redo after undo after save
+    EXPECT_EQ(Names(), "QB");
+    EXPECT_TRUE(doc.IsModified());
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_FALSE(doc.IsModified());
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(Names(), "AB");
+    EXPECT_TRUE(doc.IsModified());  // the opened state is no longer the saved one
+
+    // A new edit after undoing past the save makes the saved state
+    // unreachable: nothing can be unmodified again but another save.
+    rename("R");
+    EXPECT_FALSE(doc.CanRedo());
+    while (doc.Undo()) EXPECT_TRUE(doc.IsModified());
+    while (doc.Redo()) EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(EditHistoryTest, UndoingADeleteBringsBackTheSameFlightGroupsWithReferencesIntact) {
+    MakeFlightGroups(4);
+    // A and C arrive after the fourth (index 3) and the third (index 2).
+    Fg(0).File.SetArrivalTrigger(0, Trigger{1, 1, 3, 0});
+    Fg(2).File.SetArrivalTrigger(0, Trigger{1, 1, 2, 0});
+    FlightGroup* b = &Fg(1);
+    FlightGroup* c = &Fg(2);
+    doc.ForgetHistory(false);
+    b->Selected = 1;
+    c->Selected = 1;
+    EXPECT_EQ(doc.DeleteSelectedFlightGroups(), 2);
+    EXPECT_EQ(Names(), "AD");
+    EXPECT_EQ(doc.UndoName(), "Delete Flight Groups");
+    // Nothing is renumbered: A now names a position that holds nothing.
+    EXPECT_EQ(Fg(0).File.ArrivalTrigger(0).Variable, 3);
+
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(Names(), "ABCD");
+    EXPECT_EQ(&Fg(1), b);  // the very objects: addresses in older edits stay good
+    EXPECT_EQ(&Fg(2), c);
+    EXPECT_EQ(Fg(0).File.ArrivalTrigger(0).Variable, 3);
+    EXPECT_EQ(Fg(2).File.ArrivalTrigger(0).Variable, 2);
+    EXPECT_FALSE(doc.IsModified());
+    ASSERT_TRUE(doc.Redo());
+    EXPECT_EQ(Names(), "AD");
+
+    // An edit made to a flight group before its delete is taken back after
+    // the delete is.
+    ASSERT_TRUE(doc.Undo());
+    EditDraft d;
+    d.Edit(c->File).SetName("c");
+    ASSERT_TRUE(doc.Commit(d.Finish("Rename")));
+    c->Selected = 1;
+    b->Selected = 0;
+    EXPECT_EQ(doc.DeleteSelectedFlightGroups(), 1);
+    EXPECT_EQ(doc.UndoName(), "Delete Flight Group");
+    ASSERT_TRUE(doc.Undo());
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(Names(), "ABCD");
+}
+
+TEST_F(EditHistoryTest, AddingFlightGroupsAndMessagesIsUndoneWithTheSelectionLeftValid) {
+    MakeFlightGroups(1);
+    Fg(0).Selected = 1;
+    Fg(0).PointSelected[5] = 1;
+    FlightGroup* made = doc.NewFlightGroup();
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(doc.UndoName(), "New Flight Group");
+    // What looks selected is selected: the old group lost its point marks.
+    EXPECT_EQ(Fg(0).Selected + Fg(0).PointSelected[5], 0u);
+    EXPECT_EQ(made->Selected + made->PointSelected[0] + made->File.WaypointEnabled(0), 3u);
+    EXPECT_EQ(made->File.Name(), "New");
+    EXPECT_EQ(doc.CountSelectedFlightGroups(), 1);
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(doc.CountFlightGroups(), 1);
+    EXPECT_EQ(doc.CountSelectedFlightGroups(), 0);  // nothing selected that is not there
+    ASSERT_TRUE(doc.Redo());
+    EXPECT_EQ(doc.CountSelectedFlightGroups(), 1);
+
+    EXPECT_EQ(doc.AddRadioMessage(), 0);
+    EXPECT_EQ(doc.AddRadioMessage(), 1);
+    doc.GetMission().Messages[0]->WaveFile = "a.wav";
+    doc.DeleteRadioMessage(0);
+    EXPECT_EQ(doc.UndoName(), "Delete Radio Message");
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(doc.GetMission().Messages[0]->WaveFile, "a.wav");
+    ASSERT_TRUE(doc.Undo());
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(doc.GetMission().CountMessages(), 0);
+
+    // At the limit nothing is added and nothing recorded.
+    MakeFlightGroups(255);
+    EXPECT_EQ(doc.NewFlightGroup(), nullptr);
+    EXPECT_EQ(doc.CountFlightGroups(), 255);
+    EXPECT_FALSE(doc.CanUndo());
+    EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(EditHistoryTest, AChangeMadeInPlaceBecomesOneEditAndSurvivesEditsInTheMiddle) {
+    MakeFlightGroups(2);
+    doc.BeginChange("Wizard");
+    doc.BeginChange("Inner");  // nested: only the outer one records
+    Fg(0).File.SetName("a");
+    doc.GetMission().Description = "changed";
+    FlightGroup* added = doc.AddFlightGroup();
+    added->File.SetName("N");
+    EXPECT_FALSE(doc.EndChange());
+    EXPECT_FALSE(doc.CanUndo());
+    EXPECT_TRUE(doc.EndChange());
+    EXPECT_EQ(Names(), "aBN");
+    EXPECT_EQ(doc.UndoName(), "Wizard");
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(Names(), "AB");
+    EXPECT_EQ(doc.GetMission().Description, "New Mission");
+    ASSERT_TRUE(doc.Redo());
+    EXPECT_EQ(&Fg(2), added);
+
+    // An edit committed while a change is open closes the change first.
+    doc.BeginChange("Move");
+    Fg(0).File.SetWaypointX(0, 100);
+    Fg(1).Selected = 1;
+    EXPECT_EQ(doc.DeleteSelectedFlightGroups(), 1);
+    Fg(0).File.SetWaypointX(0, 200);
+    EXPECT_TRUE(doc.EndChange());
+    EXPECT_EQ(doc.UndoName(), "Move");
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(Fg(0).File.WaypointX(0), 100);
+    EXPECT_EQ(doc.UndoName(), "Delete Flight Group");
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(Names(), "aBN");
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(Fg(0).File.WaypointX(0), 0);
+
+    // A change that removed something behind the history's back cannot be
+    // undone: the history is dropped and the mission counts as modified.
+    doc.ForgetHistory(false);
+    doc.BeginChange("Bad");
+    doc.GetMission().FlightGroups.pop_back();
+    EXPECT_FALSE(doc.EndChange());
+    EXPECT_FALSE(doc.CanUndo());
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(Names(), "aB");
+}
+
+TEST_F(EditHistoryTest, AWholeMapDragIsOneEdit) {
+    MakeFlightGroups(2);
+    for (int i = 0; i < 2; ++i) {
+        Fg(i).File.SetWaypointEnabled(0, 1);
+        Fg(i).File.SetWaypointX(0, int16_t(160 * i));
+    }
+    doc.ForgetHistory(false);
+    ViewState view;
+    view.Width = 600;
+    view.Height = 400;
+    CentreOnMap(view);
+    MapInteraction ia(view);
+    // Carry out what the window does with the effects.
+    auto run = [&](InteractionEffects fx) {
+        if (fx.beginChange) doc.BeginChange("Move");
+        if (fx.endChange) doc.EndChange();
+    };
+    Fg(1).Selected = 1;
+    Fg(1).PointSelected[0] = 1;
+    // Both selected, grabbed at A's start point (300, 200), dragged in steps.
+    run(ia.LeftDown(doc.GetMission(), 300, 200, {true, false, false}));
+    for (int x = 306; x <= 360; x += 6) run(ia.MouseMove(doc.GetMission(), x, 200));
+    EXPECT_FALSE(doc.CanUndo());  // not before the button comes up
+    run(ia.LeftUp(doc.GetMission(), 360, 200, {}));
+    EXPECT_EQ(Fg(0).File.WaypointX(0), 160);
+    EXPECT_EQ(Fg(1).File.WaypointX(0), 320);
+    EXPECT_EQ(doc.UndoName(), "Move");
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_FALSE(doc.CanUndo());
+    EXPECT_EQ(Fg(0).File.WaypointX(0), 0);
+    EXPECT_EQ(Fg(1).File.WaypointX(0), 160);
+    EXPECT_FALSE(doc.IsModified());
+
+    // A click on a point without moving records nothing.
+    run(ia.LeftDown(doc.GetMission(), 300, 200, {}));
+    run(ia.LeftUp(doc.GetMission(), 300, 200, {}));
+    EXPECT_FALSE(doc.CanUndo());
+    EXPECT_FALSE(doc.InChange());
+}
+
+}  // namespace
+}  // namespace vantorel
