@@ -1,0 +1,27 @@
+#include "properties/logic/ControlState.h"
+
+namespace vantorel {
+
+std::string ControlState::ShownText() const {
+    switch (kind) {
+        case ControlKind::List:
+            if (editable) return value.text;
+            if (multiSelect) return {};
+            return value.index >= 0 && size_t(value.index) < items.size()
+                       ? items[size_t(value.index)]
+                       : std::string();
+        case ControlKind::Radio:
+            return value.index >= 0 && size_t(value.index) < items.size()
+                       ? items[size_t(value.index)]
+                       : std::string();
+        case ControlKind::Check:
+        case ControlKind::Button:
+            return label;
+        case ControlKind::CheckList:
+            return {};
+        default:
+            return value.text;
+    }
+}
+
+}  // namespace vantorel

@@ -1,0 +1,176 @@
+#include "properties/logic/PageModel.h"
+
+#include <algorithm>
+
+namespace vantorel {
+
+ControlState* PageModel::Find(int id) {
+    for (auto& c : controls_)
+        if (c.id == id) return &c;
+    return nullptr;
+}
+
+const ControlState* PageModel::Find(int id) const {
+    return const_cast<PageModel*>(this)->Find(id);
+}
+
+ControlState& PageModel::AddControl(int id, ControlKind kind, std::string label) {
+    ControlState c;
+    c.id = id;
+    c.kind = kind;
+    c.label = std::move(label);
+    controls_.push_back(std::move(c));
+    return controls_.back();
+}
+
+void PageModel::Load(PageContext& context) {
+    for (auto& c : controls_) c.mixed = false;
+    OnLoad(context);
+    for (auto& c : controls_) c.loaded = c.value;
+}
+
+PageModel::ApplyResult PageModel::Apply(PageContext& context) {
+    const ApplyResult result = OnApply(context);
+    // What is written is what the page now shows as loaded, so a second
+    // apply writes nothing again.
+    if (result != ApplyResult::Refused)
+        for (auto& c : controls_) c.loaded = c.value;
+    return result;
+}
+
+std::optional<FocusRequest> PageModel::TakeFocusRequest() {
+    auto f = focus_;
+    focus_.reset();
+    return f;
+}
+
+namespace {
+
+bool Refuse(std::string* why, std::string reason) {
+    if (why) *why = std::move(reason);
+    return false;
+}
+
+// Several lines are held as the mission holds them: CR LF.
+std::string WithCrLf(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) out += '\r';
+        out += text[i];
+    }
+    return out;
+}
+
+bool IsNumberText(const std::string& text, bool decimal) {
+    bool point = false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char ch = text[i];
+        if (ch >= '0' && ch <= '9') continue;
+        if (ch == '-' && i == 0) continue;
+        if (ch == '.' && decimal && !point) {
+            point = true;
+            continue;
+        }
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool PageModel::Set(PageContext& context, int id, const ControlValue& value, std::string* why) {
+    ControlState* c = Find(id);
+    if (!c) return Refuse(why, "no control " + std::to_string(id) + " on this page");
+    if (!c->enabled || !c->visible)
+        return Refuse(why, "control " + std::to_string(id) + " is disabled");
+    const int count = int(c->items.size());
+    ControlValue next = c->value;
+    switch (c->kind) {
+        case ControlKind::List:
+            if (c->multiSelect) {
+                std::vector<int> s = value.states;
+                std::sort(s.begin(), s.end());
+                s.erase(std::unique(s.begin(), s.end()), s.end());
+                for (int p : s)
+                    if (p < 0 || p >= count)
+                        return Refuse(why, "no entry " + std::to_string(p) + " in list " +
+                                               std::to_string(id));
+                next.states = s;
+            } else if (c->editable) {
+                next.text = value.text;
+                // A typed text that is an entry selects it.
+                auto it = std::find(c->items.begin(), c->items.end(), value.text);
+                next.index = it == c->items.end() ? -1 : int(it - c->items.begin());
+            } else {
+                if (value.index < 0 || value.index >= count)
+                    return Refuse(why, "no entry " + std::to_string(value.index) + " in list " +
+                                           std::to_string(id));
+                next.index = value.index;
+            }
+            break;
+        case ControlKind::Radio:
+            if (value.index < 0 || value.index >= count)
+                return Refuse(why, "no button " + std::to_string(value.index) + " in group " +
+                                       std::to_string(id));
+            next.index = value.index;
+            break;
+        case ControlKind::Check:
+            if (value.index < 0 || value.index > (c->tristate ? 2 : 1))
+                return Refuse(why, "check box " + std::to_string(id) + " takes 0 or 1" +
+                                       (c->tristate ? std::string(" or 2") : std::string()));
+            next.index = value.index;
+            break;
+        case ControlKind::CheckList:
+            if (int(value.states.size()) != count)
+                return Refuse(why, "check list " + std::to_string(id) + " has " +
+                                       std::to_string(count) + " items");
+            for (int s : value.states)
+                if (s < 0 || s > (c->tristate ? 2 : 1))
+                    return Refuse(why, "check list " + std::to_string(id) + " takes states 0, 1" +
+                                           (c->tristate ? std::string(" or 2") : std::string()));
+            next.states = value.states;
+            break;
+        case ControlKind::Number:
+            if (!IsNumberText(value.text, c->decimal))
+                return Refuse(why, "box " + std::to_string(id) + " takes a number");
+            next.text = value.text;
+            break;
+        case ControlKind::Text: {
+            if (c->readOnly) return Refuse(why, "box " + std::to_string(id) + " is read-only");
+            std::string text = c->multiline ? WithCrLf(value.text) : value.text;
+            // A text already longer than the limit may stay; it may not grow.
+            const int length = Utf8Length(text);
+            if (c->maxLength > 0 && length > c->maxLength && length > Utf8Length(c->value.text))
+                return Refuse(why, "box " + std::to_string(id) + " holds at most " +
+                                       std::to_string(c->maxLength) + " characters");
+            next.text = std::move(text);
+            break;
+        }
+        case ControlKind::Button:
+        case ControlKind::Label:
+            return Refuse(why, "control " + std::to_string(id) + " cannot be set");
+    }
+    if (next == c->value) return true;
+    OnChanging(context, id);
+    c = Find(id);  // the page may have rebuilt its controls
+    if (!c) return true;
+    c->value = next;
+    c->mixed = false;
+    OnChanged(context, id);
+    return true;
+}
+
+std::string EnterIntegerBetweenText(int low, int high) {
+    return "Please enter an integer between " + std::to_string(low) + " and " +
+           std::to_string(high) + ".";
+}
+
+int Utf8Length(const std::string& text) {
+    int n = 0;
+    for (unsigned char ch : text)
+        if ((ch & 0xC0) != 0x80) ++n;
+    return n;
+}
+
+}  // namespace vantorel

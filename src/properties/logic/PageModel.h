@@ -1,0 +1,102 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "properties/logic/ControlState.h"
+#include "properties/logic/PageContext.h"
+
+namespace vantorel {
+
+// Where the window should put the focus after the page asked for it: a
+// control and, for a text, the characters to select (end -1: to the end).
+struct FocusRequest {
+    int id = 0;
+    int selectionStart = 0;
+    int selectionEnd = 0;
+};
+
+// One property page without its window: the controls and what they show,
+// how they load from the mission and how they write back. The window pushes
+// these states into its widgets and forwards the user's changes through Set;
+// the command line does the same without a window, so both share every rule.
+class PageModel {
+public:
+    enum class ApplyResult {
+        Unchanged,  // nothing to write, or every value was already there
+        Changed,    // one edit was committed
+        Refused,    // a value was refused (the page said why); nothing written
+    };
+
+    PageModel(std::string title, std::string editName)
+        : title_(std::move(title)), editName_(std::move(editName)) {}
+    virtual ~PageModel() = default;
+    PageModel(const PageModel&) = delete;
+    PageModel& operator=(const PageModel&) = delete;
+
+    // The tab's title, e.g. "Level".
+    const std::string& Title() const { return title_; }
+    // The name of the edit an apply makes ("Level Properties").
+    const std::string& EditName() const { return editName_; }
+
+    std::vector<ControlState>& Controls() { return controls_; }
+    const std::vector<ControlState>& Controls() const { return controls_; }
+    ControlState* Find(int id);
+    const ControlState* Find(int id) const;
+
+    // Reads the mission into the controls; afterwards no control is touched.
+    void Load(PageContext& context);
+    // Writes what the user changed back as one edit.
+    ApplyResult Apply(PageContext& context);
+    // The user changes one control. False, with the reason, when the control
+    // cannot take the value (disabled, out of its range, read-only, ...).
+    bool Set(PageContext& context, int id, const ControlValue& value, std::string* why = nullptr);
+    // A button pressed or a list entry double-clicked.
+    virtual void Activate(PageContext& context, int id) {
+        (void)context;
+        (void)id;
+    }
+    // The page becomes the active tab.
+    virtual void OnShow(PageContext& context) { (void)context; }
+
+    // The focus the page asked for, once.
+    std::optional<FocusRequest> TakeFocusRequest();
+
+protected:
+    virtual void OnLoad(PageContext& context) = 0;
+    virtual ApplyResult OnApply(PageContext& context) {
+        (void)context;
+        return ApplyResult::Unchanged;
+    }
+    // Around a user's change: before the new value is stored (to have other
+    // windows write back first), and after.
+    virtual void OnChanging(PageContext& context, int id) {
+        (void)context;
+        (void)id;
+    }
+    virtual void OnChanged(PageContext& context, int id) {
+        (void)context;
+        (void)id;
+    }
+
+    ControlState& AddControl(int id, ControlKind kind, std::string label = {});
+    void RequestFocus(int id, int selectionStart = 0, int selectionEnd = 0) {
+        focus_ = FocusRequest{id, selectionStart, selectionEnd};
+    }
+
+private:
+    std::string title_;
+    std::string editName_;
+    std::vector<ControlState> controls_;
+    std::optional<FocusRequest> focus_;
+};
+
+// The messages of a number box whose text is refused.
+inline constexpr const char* kEnterIntegerText = "Please enter an integer.";
+std::string EnterIntegerBetweenText(int low, int high);
+
+// Counts characters, not bytes, of a UTF-8 text.
+int Utf8Length(const std::string& text);
+
+}  // namespace vantorel

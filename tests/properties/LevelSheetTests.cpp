@@ -1,0 +1,202 @@
+// The level sheet's five pages without a window: what they list, how the
+// lists choose flight groups, the current team and message, and how the
+// settings page writes and warns.
+#include <gtest/gtest.h>
+
+#include "document/LevelDocument.h"
+#include "map/InteractionCommands.h"
+#include "properties/logic/LevelDebriefingPage.h"
+#include "properties/logic/LevelFlightGroupsPage.h"
+#include "properties/logic/LevelMessagesPage.h"
+#include "properties/logic/LevelSettingsPage.h"
+#include "properties/logic/LevelTeamsPage.h"
+#include "support/FakePrompter.h"
+#include "support/FakeSettings.h"
+#include "support/RecordingPropertyBar.h"
+#include "ui/UiFakes.h"
+
+namespace vantorel {
+namespace {
+
+using testing::FakePrompter;
+using testing::FakeSettings;
+using Strings = std::vector<std::string>;
+
+class LevelSheetTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        settings.SetInt("Settings", "InitialFG", 0);
+        SetAutoSelZoom(false);
+        doc.OnNewDocument();
+    }
+    FlightGroup& AddFg(const std::string& name, int firstStart = 0) {
+        FlightGroup* fg = doc.AddFlightGroup();
+        fg->File.SetName(name);
+        fg->File.SetCraftType(1);
+        if (firstStart >= 0) fg->File.SetWaypointEnabled(firstStart, 1);
+        return *fg;
+    }
+    static ControlValue Index(int i) { return ControlValue{i, {}, {}}; }
+    static ControlValue Text(std::string t) { return ControlValue{-1, std::move(t), {}}; }
+    static ControlValue States(std::vector<int> s) { return ControlValue{-1, {}, std::move(s)}; }
+
+    FakeSettings settings;
+    FakePrompter prompter;
+    testing::RecordingPropertyBar bar;
+    LevelDocument doc{settings, prompter, &bar};
+    testing::FakeSound sound;
+    PageContext context{doc, &sound};
+};
+
+TEST_F(LevelSheetTest, ChoosingFlightGroupsInTheListMarksTheirFirstStartPointOnly) {
+    LevelFlightGroupsPage page;
+    FlightGroup& a = AddFg("Red");
+    FlightGroup& b = AddFg("Gold", 2);   // S1, S2 disabled: S3 is where it is
+    FlightGroup& c = AddFg("Blue", -1);  // no start point at all
+    a.File.SetNumberOfCraft(2);
+    a.Selected = 1;
+    a.PointSelected[6] = 1;  // a waypoint picked on the map
+    doc.ForgetHistory(false);
+    page.Load(context);
+    const ControlState& list = *page.Find(LevelFlightGroupsPage::kList);
+    EXPECT_EQ(list.items, (Strings{"2 X-wings Red", "1 X-wing Gold", "1 X-wing Blue"}));
+    EXPECT_EQ(list.value.states, std::vector<int>{0});
+
+    int selectionEvents = 0;
+    doc.AddListener([&](DocumentEvent e) { selectionEvents += e == DocumentEvent::Selection; });
+    ASSERT_TRUE(page.Set(context, LevelFlightGroupsPage::kList, States({0, 1, 2})));
+    // The open windows write to the old selection before it changes.
+    EXPECT_EQ(bar.calls, (Strings{"ApplyAll", "UpdateViews", "RefreshFlightGroupProperties"}));
+    EXPECT_EQ(selectionEvents, 1);
+    EXPECT_EQ(a.PointSelected[6], 1u);  // unchanged item: its points stay
+    EXPECT_EQ(b.Selected + b.PointSelected[2], 2u);
+    EXPECT_EQ(c.Selected, 1u);
+    EXPECT_EQ(std::count(c.PointSelected.begin(), c.PointSelected.end(), 1u), 0);
+    EXPECT_FALSE(doc.IsModified());  // the selection is not part of the file
+
+    ASSERT_TRUE(page.Set(context, LevelFlightGroupsPage::kList, States({})));
+    EXPECT_EQ(doc.CountSelectedFlightGroups(), 0);
+    EXPECT_EQ(a.PointSelected[6], 0u);
+
+    bar.calls.clear();
+    SetAutoSelZoom(true);
+    ASSERT_TRUE(page.Set(context, LevelFlightGroupsPage::kList, States({1})));
+    EXPECT_EQ(bar.calls[1], "MoveViewsToSelection");
+    SetAutoSelZoom(false);
+    page.Activate(context, LevelFlightGroupsPage::kList);
+    EXPECT_EQ(bar.calls.back(), "ShowFlightGroupProperties");
+}
+
+TEST_F(LevelSheetTest, TheTeamsListAlwaysHasATeamAndNamesTheUnnamed) {
+    doc.GetMission().Teams[4].SetName("");
+    LevelTeamsPage page;
+    page.Load(context);
+    const ControlState& list = *page.Find(LevelTeamsPage::kList);
+    ASSERT_EQ(list.items.size(), 8u);
+    EXPECT_EQ(list.items[0], "Imperial");
+    EXPECT_EQ(list.items[4], "Team 5");
+    EXPECT_EQ(page.CurrentTeam(), 0);
+    ASSERT_TRUE(page.Set(context, LevelTeamsPage::kList, Index(3)));
+    EXPECT_EQ(bar.calls, (Strings{"ApplyAll", "UpdateViews", "RefreshTeamProperties"}));
+    EXPECT_EQ(page.CurrentTeam(), 3);
+    page.Load(context);  // a reload keeps the team
+    EXPECT_EQ(page.CurrentTeam(), 3);
+}
+
+TEST_F(LevelSheetTest, MessagesAreListedWithoutTheirColourAndPlayWhenChosen) {
+    for (const char* t : {"2Attack now", "Hello", "3"}) {
+        doc.AddRadioMessage();
+        doc.GetMission().Messages.back()->File.SetText(t);
+    }
+    doc.GetMission().Messages[1]->WaveFile = "/w/hello.wav";
+    LevelMessagesPage page;
+    page.Load(context);
+    EXPECT_EQ(page.Find(LevelMessagesPage::kList)->items, (Strings{"Attack now", "Hello", ""}));
+    EXPECT_EQ(page.Find(LevelMessagesPage::kAutoPlay)->value.index, 1);  // on by default
+    EXPECT_EQ(page.Find(LevelMessagesPage::kWaveLinking)->value.index, 0);
+    EXPECT_EQ(page.CurrentMessage(doc.GetMission()), -1);
+
+    ASSERT_TRUE(page.Set(context, LevelMessagesPage::kList, Index(1)));
+    EXPECT_EQ(sound.played, Strings{"/w/hello.wav"});
+    EXPECT_EQ(bar.calls, (Strings{"ApplyAll", "RefreshMessageProperties"}));
+    ASSERT_TRUE(page.Set(context, LevelMessagesPage::kList, Index(0)));
+    EXPECT_EQ(sound.stops, 1);  // a message without a sound stops the last one
+
+    ASSERT_TRUE(page.Set(context, LevelMessagesPage::kAutoPlay, Index(0)));
+    ASSERT_TRUE(page.Set(context, LevelMessagesPage::kWaveLinking, Index(1)));
+    EXPECT_EQ(settings.GetInt("Settings", "Autoplay", 1), 0);
+    EXPECT_EQ(settings.GetInt("Settings", "WaveLinking", 0), 1);
+    ASSERT_TRUE(page.Set(context, LevelMessagesPage::kList, Index(1)));
+    EXPECT_EQ(sound.played.size(), 1u);  // Auto Play off: nothing plays
+
+    // The current message is a position that must still hold a message.
+    doc.DeleteRadioMessage(2);
+    doc.DeleteRadioMessage(1);
+    EXPECT_EQ(page.CurrentMessage(doc.GetMission()), -1);
+    page.Load(context);
+    EXPECT_EQ(page.Find(LevelMessagesPage::kList)->value.index, -1);
+}
+
+TEST_F(LevelSheetTest, TheLevelPageKeepsUnknownTypesAndRefusesTimesOutOfRange) {
+    doc.GetHeader().SetMissionType(11);
+    doc.ForgetHistory(false);
+    LevelSettingsPage page;
+    page.Load(context);
+    EXPECT_EQ(page.Find(LevelSettingsPage::kType)->value.index, -1);
+    EXPECT_FALSE(page.Find(LevelSettingsPage::kType)->mixed);
+    ASSERT_TRUE(page.Set(context, LevelSettingsPage::kDescription, Text("A\nB")));
+    EXPECT_EQ(page.Apply(context), PageModel::ApplyResult::Changed);
+    EXPECT_EQ(doc.GetHeader().MissionType(), 11);  // survives an apply
+    EXPECT_EQ(doc.GetMission().Description, "A\r\nB");
+    EXPECT_EQ(doc.UndoName(), "Level Properties");
+
+    ASSERT_TRUE(page.Set(context, LevelSettingsPage::kType, Index(0)));
+    ASSERT_TRUE(page.Set(context, LevelSettingsPage::kSeconds, Text("60")));
+    EXPECT_EQ(page.Apply(context), PageModel::ApplyResult::Refused);
+    EXPECT_EQ(prompter.Texts(), Strings{"Please enter an integer between 0 and 59."});
+    EXPECT_EQ(doc.GetHeader().MissionType(), 11);
+    ASSERT_TRUE(page.Set(context, LevelSettingsPage::kSeconds, Text("59")));
+    EXPECT_EQ(page.Apply(context), PageModel::ApplyResult::Changed);
+    EXPECT_EQ(doc.GetHeader().MissionType(), 0);
+    EXPECT_EQ(doc.GetHeader().TimeLimitSeconds(), 59);
+}
+
+TEST_F(LevelSheetTest, SwitchingToXvtWarnsOfALongDescriptionWithoutCuttingIt) {
+    const std::string longText(1030, 'x');
+    doc.GetMission().Description = longText;
+    LevelSettingsPage page;
+    page.Load(context);
+    EXPECT_EQ(page.Find(LevelSettingsPage::kDescription)->maxLength, 4096);
+    ASSERT_TRUE(page.Set(context, LevelSettingsPage::kFormat, Index(0)));
+    EXPECT_EQ(prompter.Texts(),
+              Strings{"Warning: The mission description is too long for this version of the file "
+                      "format.\nYou must either shorten the briefing or change back to saving the "
+                      "level as a Balance of Power mission"});
+    EXPECT_EQ(prompter.shown[0].icon, PromptIcon::Information);
+    auto focus = page.TakeFocusRequest();
+    ASSERT_TRUE(focus.has_value());
+    EXPECT_EQ(focus->id, LevelSettingsPage::kDescription);
+    EXPECT_EQ(focus->selectionStart, 1024);
+    EXPECT_EQ(focus->selectionEnd, -1);
+    EXPECT_EQ(page.Find(LevelSettingsPage::kDescription)->maxLength, 1024);
+    // Only the apply changes the mission, and the text is kept whole.
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(page.Apply(context), PageModel::ApplyResult::Changed);
+    EXPECT_EQ(doc.GetHeader().FormatVersion(), 12);
+    EXPECT_EQ(doc.GetMission().Description, longText);
+
+    // The debriefing texts follow the format when their tab is shown.
+    LevelDebriefingPage debriefing;
+    debriefing.Load(context);
+    EXPECT_TRUE(debriefing.Find(LevelDebriefingPage::kSuccessful)->readOnly);
+    ASSERT_TRUE(page.Set(context, LevelSettingsPage::kFormat, Index(1)));
+    EXPECT_EQ(page.Apply(context), PageModel::ApplyResult::Changed);
+    debriefing.OnShow(context);
+    EXPECT_FALSE(debriefing.Find(LevelDebriefingPage::kFailed)->readOnly);
+    ASSERT_TRUE(debriefing.Set(context, LevelDebriefingPage::kFailed, Text("Lost")));
+    EXPECT_EQ(debriefing.Apply(context), PageModel::ApplyResult::Changed);
+    EXPECT_EQ(doc.GetMission().FailedDebriefing, "Lost");
+}
+
+}  // namespace
+}  // namespace vantorel

@@ -1,0 +1,229 @@
+// The page model every property page is declared on: the merge over the
+// selection, the mixed states, what an apply writes (only what the user
+// changed, only definite values, as one edit) and what a control refuses.
+#include <gtest/gtest.h>
+
+#include "document/LevelDocument.h"
+#include "properties/logic/BoundPage.h"
+#include "support/FakePrompter.h"
+#include "support/FakeSettings.h"
+
+namespace vantorel {
+namespace {
+
+using testing::FakePrompter;
+using testing::FakeSettings;
+
+constexpr const char* kMultipleCargos = "\xC2\xB7(multiple cargos)";
+
+// A flight group page of every kind of binding, on the selected flight groups.
+class SamplePage final : public BoundPage<FlightGroup> {
+public:
+    SamplePage() : BoundPage("Sample", "Sample Properties") {
+        AddControl(1, ControlKind::List, "&Class:").items = {"a", "b", "c", "d"};
+        ControlState& waves = AddControl(2, ControlKind::Number, "&Waves:");
+        waves.spinMin = 1;
+        waves.spinMax = 256;
+        AddControl(3, ControlKind::Text, "&Name:");
+        AddControl(4, ControlKind::Check, "Arrive only if player");
+        AddControl(5, ControlKind::Text, "&Cargo:");
+        AddControl(6, ControlKind::Radio, "And/Or").items = {"&And", "&Or"};
+        AddControl(7, ControlKind::Number, "Percent");
+        Bind(bind::ListField<FlightGroup>(
+            1, [](const FlightGroup& f) { return f.File.CraftType(); },
+            [](EditDraft& d, FlightGroup& f, int64_t v) {
+                d.Edit(f.File).SetCraftType(uint8_t(v));
+            }));
+        // Shown as stored + 1.
+        Bind(bind::NumberField<FlightGroup>(
+            2, [](const FlightGroup& f) { return f.File.NumberOfWaves(); },
+            [](EditDraft& d, FlightGroup& f, int64_t v) {
+                d.Edit(f.File).SetNumberOfWaves(uint8_t(v));
+            },
+            1));
+        Bind(bind::TextField<FlightGroup>(
+            3, [](const FlightGroup& f) { return f.File.Name(); },
+            [](EditDraft& d, FlightGroup& f, const std::string& v) { d.Edit(f.File).SetName(v); },
+            true));
+        Bind(bind::CheckField<FlightGroup>(
+            4, [](const FlightGroup& f) { return f.File.ArriveOnlyIfPlayer(); },
+            [](EditDraft& d, FlightGroup& f, int64_t v) {
+                d.Edit(f.File).SetArriveOnlyIfPlayer(uint8_t(v));
+            }));
+        Bind(bind::TextField<FlightGroup>(
+            5, [](const FlightGroup& f) { return f.File.Cargo(); },
+            [](EditDraft& d, FlightGroup& f, const std::string& v) { d.Edit(f.File).SetCargo(v); },
+            false, kMultipleCargos));
+        Bind(bind::RadioField<FlightGroup>(
+            6, [](const FlightGroup& f) { return f.File.ArrivalAndOr12(); },
+            [](EditDraft& d, FlightGroup& f, int64_t v) {
+                d.Edit(f.File).SetArrivalAndOr12(uint8_t(v));
+            },
+            {0, 1}));
+        Bind(bind::NumberField<FlightGroup>(
+            7, [](const FlightGroup& f) { return f.File.Radio(); },
+            [](EditDraft& d, FlightGroup& f, int64_t v) { d.Edit(f.File).SetRadio(uint8_t(v)); }, 0,
+            std::pair{0, 100}));
+    }
+
+protected:
+    std::vector<FlightGroup*> Subjects(PageContext& context) override {
+        std::vector<FlightGroup*> s;
+        for (auto& fg : context.document.GetMission().FlightGroups)
+            if (fg->Selected) s.push_back(fg.get());
+        return s;
+    }
+};
+
+class PageModelTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        settings.SetInt("Settings", "InitialFG", 0);
+        doc.OnNewDocument();
+        for (int i = 0; i < 3; ++i) {
+            FlightGroup* fg = doc.AddFlightGroup();
+            fg->File.SetName("Same");
+            fg->File.SetCraftType(2);
+            fg->File.SetNumberOfWaves(3);
+            fg->File.SetCargo("Food");
+            fg->File.SetArrivalAndOr12(1);
+            fg->Selected = 1;
+        }
+        doc.ForgetHistory(false);
+    }
+    FlightGroupRecord& Rec(int i) { return doc.GetMission().FlightGroups[size_t(i)]->File; }
+    const ControlState& C(int id) { return *page.Find(id); }
+    bool Set(int id, ControlValue v) { return page.Set(context, id, v); }
+    static ControlValue Index(int i) { return ControlValue{i, {}, {}}; }
+    static ControlValue Text(std::string t) { return ControlValue{-1, std::move(t), {}}; }
+
+    FakeSettings settings;
+    FakePrompter prompter;
+    LevelDocument doc{settings, prompter};
+    PageContext context{doc};
+    SamplePage page;
+};
+
+TEST_F(PageModelTest, ARecordDifferingFromTheFirstMakesTheFieldMixedInItsOwnWay) {
+    // Only the third differs: compared with the first, not the second.
+    Rec(2).SetCraftType(3);
+    Rec(2).SetNumberOfWaves(0);
+    Rec(2).SetName("Other");
+    Rec(2).SetArriveOnlyIfPlayer(1);
+    Rec(2).SetCargo("Arms");
+    Rec(2).SetArrivalAndOr12(0);
+    page.Load(context);
+    EXPECT_EQ(C(1).value.index, -1);
+    EXPECT_EQ(C(2).value.text, "");
+    EXPECT_EQ(C(3).value.text, "");
+    EXPECT_EQ(C(4).value.index, 2);
+    EXPECT_TRUE(C(4).tristate);
+    EXPECT_EQ(C(5).value.text, kMultipleCargos);
+    EXPECT_EQ(C(6).value.index, -1);
+    for (int id : {1, 2, 3, 4, 5, 6}) EXPECT_TRUE(C(id).mixed) << id;
+    EXPECT_FALSE(C(7).mixed);
+    EXPECT_EQ(C(7).value.text, "0");
+
+    // Untouched, nothing is written and nothing is recorded.
+    EXPECT_EQ(page.Apply(context), PageModel::ApplyResult::Unchanged);
+    EXPECT_FALSE(doc.IsModified());
+
+    // Mixed states read back as "leave it": a cleared number, the cargo's
+    // own text, an indeterminate box.
+    ASSERT_TRUE(Set(2, Text("5")));
+    ASSERT_TRUE(Set(2, Text("")));
+    ASSERT_TRUE(Set(5, Text("x")));
+    ASSERT_TRUE(Set(5, Text(kMultipleCargos)));
+    ASSERT_TRUE(Set(4, Index(1)));
+    ASSERT_TRUE(Set(4, Index(2)));
+    EXPECT_EQ(page.Apply(context), PageModel::ApplyResult::Unchanged);
+    EXPECT_EQ(Rec(0).Cargo(), "Food");
+    EXPECT_EQ(Rec(2).Cargo(), "Arms");
+    EXPECT_EQ(Rec(2).NumberOfWaves(), 0);
+}
+
+TEST_F(PageModelTest, ADefiniteValueGoesToEverySelectedRecordAsOneEdit) {
+    Rec(1).SetCraftType(0);
+    doc.GetMission().FlightGroups[0]->Selected = 0;  // not part of the page
+    page.Load(context);
+    EXPECT_EQ(C(1).value.index, -1);
+    ASSERT_TRUE(Set(1, Index(3)));
+    EXPECT_FALSE(C(1).mixed);
+    ASSERT_TRUE(Set(2, Text("7")));  // waves shown + 1: stores 6
+    ASSERT_TRUE(Set(3, Text("Red")));
+    ASSERT_TRUE(Set(6, Index(0)));
+    EXPECT_EQ(page.Apply(context), PageModel::ApplyResult::Changed);
+    for (int i : {1, 2}) {
+        EXPECT_EQ(Rec(i).CraftType(), 3);
+        EXPECT_EQ(Rec(i).NumberOfWaves(), 6);
+        EXPECT_EQ(Rec(i).Name(), "Red");
+        EXPECT_EQ(Rec(i).ArrivalAndOr12(), 0);
+    }
+    EXPECT_EQ(Rec(0).CraftType(), 2);
+    EXPECT_EQ(Rec(0).Name(), "Same");
+    EXPECT_EQ(doc.UndoName(), "Sample Properties");
+    // A second apply of the same values writes nothing new.
+    EXPECT_EQ(page.Apply(context), PageModel::ApplyResult::Unchanged);
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_FALSE(doc.CanUndo());
+    EXPECT_EQ(Rec(1).CraftType(), 0);
+    EXPECT_EQ(Rec(2).Name(), "Same");
+
+    // An empty name box keeps the names; a number without digits reads 0.
+    page.Load(context);
+    ASSERT_TRUE(Set(3, Text("")));
+    ASSERT_TRUE(Set(2, Text("-")));
+    EXPECT_EQ(page.Apply(context), PageModel::ApplyResult::Changed);
+    EXPECT_EQ(Rec(1).Name(), "Same");
+    EXPECT_EQ(Rec(1).NumberOfWaves(), 255);  // 0 - 1 into its byte
+}
+
+TEST_F(PageModelTest, ARefusedValueWritesNothingAtAllAndSaysWhy) {
+    page.Load(context);
+    ASSERT_TRUE(Set(1, Index(0)));
+    ASSERT_TRUE(Set(7, Text("101")));
+    EXPECT_EQ(page.Apply(context), PageModel::ApplyResult::Refused);
+    EXPECT_EQ(prompter.Texts(),
+              std::vector<std::string>{"Please enter an integer between 0 and 100."});
+    EXPECT_EQ(Rec(0).CraftType(), 2);
+    EXPECT_FALSE(doc.IsModified());
+    auto focus = page.TakeFocusRequest();
+    ASSERT_TRUE(focus.has_value());
+    EXPECT_EQ(focus->id, 7);
+    EXPECT_FALSE(page.TakeFocusRequest().has_value());
+    // The user's values are still there to be corrected.
+    ASSERT_TRUE(Set(7, Text("100")));
+    EXPECT_EQ(page.Apply(context), PageModel::ApplyResult::Changed);
+    EXPECT_EQ(Rec(0).CraftType(), 0);
+    EXPECT_EQ(Rec(2).Radio(), 100);
+}
+
+TEST_F(PageModelTest, ControlsRefuseWhatAUserCouldNotDo) {
+    page.Load(context);
+    std::string why;
+    EXPECT_FALSE(page.Set(context, 1, Index(4), &why));
+    EXPECT_EQ(why, "no entry 4 in list 1");
+    EXPECT_FALSE(page.Set(context, 4, Index(2), &why));  // not mixed: two states only
+    EXPECT_FALSE(page.Set(context, 6, Index(-1), &why));
+    EXPECT_FALSE(page.Set(context, 2, Text("1.5"), &why));
+    EXPECT_FALSE(page.Set(context, 99, Index(0), &why));
+    EXPECT_EQ(why, "no control 99 on this page");
+    page.Find(3)->enabled = false;
+    EXPECT_FALSE(page.Set(context, 3, Text("x"), &why));
+    page.Find(5)->readOnly = true;
+    EXPECT_FALSE(page.Set(context, 5, Text("x"), &why));
+    page.Find(5)->readOnly = false;
+    page.Find(5)->maxLength = 4;
+    EXPECT_FALSE(page.Set(context, 5, Text("Foods"), &why));
+    EXPECT_TRUE(page.Set(context, 5, Text("Fo")));
+
+    // With nothing selected the page shows nothing, and nothing is mixed.
+    for (auto& fg : doc.GetMission().FlightGroups) fg->Selected = 0;
+    page.Load(context);
+    EXPECT_EQ(C(1).value.index, -1);
+    EXPECT_FALSE(C(1).mixed);
+    EXPECT_EQ(page.Apply(context), PageModel::ApplyResult::Unchanged);
+}
+
+}  // namespace
+}  // namespace vantorel
