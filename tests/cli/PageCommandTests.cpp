@@ -1,0 +1,86 @@
+// vantorel-cli page: a page shown as JSON for a selection, and --set applied
+// as leaving the tab does, with the file untouched when nothing changed.
+#include <gtest/gtest.h>
+
+#include "document/MissionReader.h"
+#include "support/RunCli.h"
+
+using namespace vantorel;
+using namespace vantorel::testing;
+
+namespace {
+
+class CliPage : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(RunCli("new melee --teams 2 -o " + Quoted(dir / "m.tie")).status, 0);
+    }
+    Mission ReadBack(const std::string& name) {
+        Mission m;
+        EXPECT_TRUE(ReadMission(TempFolder::ReadBytes(dir / name), m).ok);
+        return m;
+    }
+    TempFolder dir;
+};
+
+TEST_F(CliPage, ShowsEveryControlOfThePageForTheSelection) {
+    CliResult r = RunCli("page " + Quoted(dir / "m.tie") + " level.flightgroups --select 1,3");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("\"page\": \"level.flightgroups\""), std::string::npos);
+    EXPECT_NE(r.out.find("\"id\": 1002"), std::string::npos);
+    EXPECT_NE(r.out.find("\"value\": [1, 3]"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"1 X-wing Blue\""), std::string::npos);
+
+    r = RunCli("page " + Quoted(dir / "m.tie") + " level.level");
+    ASSERT_EQ(r.status, 0) << r.err;
+    // The radio group under its first button, BoP checked.
+    const size_t radio = r.out.find("\"id\": 1035");
+    ASSERT_NE(radio, std::string::npos);
+    EXPECT_NE(r.out.find("\"kind\": \"radio\"", radio), std::string::npos);
+    EXPECT_NE(r.out.find("\"text\": \"&BoP\"", radio), std::string::npos);
+    EXPECT_NE(r.out.find("\"text\": \"Melee\""), std::string::npos);
+}
+
+TEST_F(CliPage, SetAppliesAsTheTabDoesAndAnUnchangedFileStaysByteForByte) {
+    CliResult r = RunCli("page " + Quoted(dir / "m.tie") +
+                         " level.level --set 1006=25 --set 1036=1 --set 1005=Line1 -o " +
+                         Quoted(dir / "out.tie"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "{\"modified\": true}\n");
+    Mission m = ReadBack("out.tie");
+    EXPECT_EQ(m.Header.TimeLimitMinutes(), 25);
+    EXPECT_EQ(m.Description, "Line1");
+
+    // Setting what is already there changes nothing: the same bytes.
+    r = RunCli("page " + Quoted(dir / "out.tie") + " level.level --set 1006=25 --set 1008=2 -o " +
+               Quoted(dir / "same.tie"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "{\"modified\": false}\n");
+    EXPECT_EQ(TempFolder::ReadBytes(dir / "same.tie"), TempFolder::ReadBytes(dir / "out.tie"));
+
+    // A warning of the page goes to standard error.
+    r = RunCli("page " + Quoted(dir / "m.tie") + " level.level --set 1005=" +
+               std::string(1100, 'x') + " --set 1035=0 -o " + Quoted(dir / "xvt.tie"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.err.find("too long for this version"), std::string::npos);
+    EXPECT_EQ(ReadBack("xvt.tie").Header.FormatVersion(), 12);
+}
+
+TEST_F(CliPage, UnknownPagesControlsAndValuesAreUsageErrors) {
+    const std::string file = Quoted(dir / "m.tie");
+    for (const std::string& args :
+         {file + " fg.nothing", file + " level.level --set 9999=1",
+          file + " level.level --set 1008=11", file + " level.level --set 1007=60",
+          file + " level.level --set 1006=abc", file + " level.flightgroups --select 8",
+          file + " level.level --set 1036=0", file + " level.flightgroups --set 1002=0,9"}) {
+        CliResult r = RunCli("page " + args + " -o " + Quoted(dir / "bad.tie"));
+        EXPECT_EQ(r.status, 1) << args;
+        EXPECT_FALSE(std::filesystem::exists(dir / "bad.tie")) << args;
+    }
+    EXPECT_EQ(RunCli("page " + Quoted(dir / "none.tie") + " level.level").status, 3);
+    // An XvT mission keeps no debriefing: its boxes are read-only.
+    ASSERT_EQ(RunCli("new melee --format xvt -o " + Quoted(dir / "x.tie")).status, 0);
+    EXPECT_EQ(RunCli("page " + Quoted(dir / "x.tie") + " level.debriefing --set 1006=x").status, 1);
+}
+
+}  // namespace
