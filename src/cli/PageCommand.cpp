@@ -18,7 +18,7 @@ namespace {
 
 constexpr const char* kUsage =
     "page FILE PAGE [--select I,J,...] [--team T] [--message M] [--order N] [--goal N] "
-    "[--set ID=VALUE ...] [-o OUT]";
+    "[--dialog NAME[=WHICH]] [--set ID=VALUE ...] [-o OUT]";
 
 int Usage(const std::string& reason) {
     std::fprintf(stderr, "vantorel-cli page: %s\nusage: vantorel-cli %s\n", reason.c_str(), kUsage);
@@ -180,6 +180,7 @@ int Run(const std::vector<std::string>& args) {
     std::vector<std::pair<std::string, std::string>> sets;
     std::optional<std::vector<int>> select;
     std::string out;
+    std::optional<std::string> dialogArg;
     int team = -1, message = -1, order = 0, goal = 0;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -204,6 +205,9 @@ int Run(const std::vector<std::string>& args) {
             const size_t eq = next(value) ? value.find('=') : std::string::npos;
             if (eq == std::string::npos) return Usage("--set takes ID=VALUE");
             sets.push_back({value.substr(0, eq), value.substr(eq + 1)});
+        } else if (a == "--dialog") {
+            if (!next(value) || value.empty()) return Usage("--dialog takes a dialog's name");
+            dialogArg = value;
         } else if (a == "-o") {
             if (!next(out)) return Usage("-o takes a file");
         } else if (a.size() > 1 && a[0] == '-') {
@@ -246,12 +250,29 @@ int Run(const std::vector<std::string>& args) {
 
     PageContext context{doc, nullptr, team, message, order, goal};
     page->Load(context);
+    std::string shownName = "page " + positional[1];
+    if (dialogArg) {
+        // The dialog opens as its button opens it, on the loaded page.
+        const size_t eq = dialogArg->find('=');
+        const std::string name = dialogArg->substr(0, eq);
+        const std::string which = eq == std::string::npos ? "" : dialogArg->substr(eq + 1);
+        std::unique_ptr<PageModel> dialog = page->OpenDialog(context, name, which);
+        if (!dialog) {
+            std::string known;
+            for (const auto& d : page->DialogNames()) known += (known.empty() ? "" : ", ") + d;
+            return Usage("page " + positional[1] + " has no dialog '" + *dialogArg + "'" +
+                         (known.empty() ? std::string() : " (dialogs: " + known + ")"));
+        }
+        page = std::move(dialog);
+        shownName = "dialog " + *dialogArg;
+    }
 
     if (sets.empty()) {
         if (!out.empty()) return Usage("-o needs --set");
         JsonWriter j;
         j.BeginObject();
         j.String("page", positional[1]);
+        if (dialogArg) j.String("dialog", *dialogArg);
         j.BeginArray("controls");
         for (const auto& c : page->Controls()) PutControl(j, c);
         j.EndArray();
@@ -263,7 +284,7 @@ int Run(const std::vector<std::string>& args) {
     for (const auto& [idText, valueText] : sets) {
         auto id = ParseInt(idText);
         ControlState* c = id ? ControlFor(*page, *id) : nullptr;
-        if (!c) return Usage("page " + positional[1] + " has no control '" + idText + "'");
+        if (!c) return Usage(shownName + " has no control '" + idText + "'");
         auto value = ParseValue(*c, *id, valueText);
         std::string why;
         if (!value) why = "control " + idText + " cannot take '" + valueText + "'";
@@ -300,8 +321,10 @@ CommandRegistration registration(
     {"page", kUsage,
      "what a property page shows for a selection, as JSON; with --set, sets controls as a user\n"
      "      would (list index, text, 0/1/2, or I,J,... for check lists and multiple selections),\n"
-     "      applies the page as leaving its tab does and writes OUT. Pages: level.flightgroups,\n"
-     "      level.teams, level.messages, level.debriefing, level.level. Positions count from 0",
+     "      applies the page as leaving its tab does and writes OUT. With --dialog, the same for "
+     "a\n"
+     "      dialog the page opens (OK applies it). PAGE is level.*, fg.*, message.* or team.*;\n"
+     "      an unknown PAGE or dialog NAME lists those there are. Positions count from 0",
      &Run});
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "document/LevelDocument.h"
-#include "properties/logic/BoundPage.h"
+#include "properties/logic/FlightGroupPage.h"
 #include "support/FakePrompter.h"
 #include "support/FakeSettings.h"
 
@@ -17,9 +17,10 @@ using testing::FakeSettings;
 constexpr const char* kMultipleCargos = "\xC2\xB7(multiple cargos)";
 
 // A flight group page of every kind of binding, on the selected flight groups.
-class SamplePage final : public BoundPage<FlightGroup> {
+class SamplePage final : public FlightGroupPage {
 public:
-    SamplePage() : BoundPage("Sample", "Sample Properties") {
+    SamplePage() : FlightGroupPage("Sample", "Sample Properties") {
+        using R = FlightGroupRecord;
         AddControl(1, ControlKind::List, "&Class:").items = {"a", "b", "c", "d"};
         ControlState& waves = AddControl(2, ControlKind::Number, "&Waves:");
         waves.spinMin = 1;
@@ -29,49 +30,13 @@ public:
         AddControl(5, ControlKind::Text, "&Cargo:");
         AddControl(6, ControlKind::Radio, "And/Or").items = {"&And", "&Or"};
         AddControl(7, ControlKind::Number, "Percent");
-        Bind(bind::ListField<FlightGroup>(
-            1, [](const FlightGroup& f) { return f.File.CraftType(); },
-            [](EditDraft& d, FlightGroup& f, int64_t v) {
-                d.Edit(f.File).SetCraftType(uint8_t(v));
-            }));
-        // Shown as stored + 1.
-        Bind(bind::NumberField<FlightGroup>(
-            2, [](const FlightGroup& f) { return f.File.NumberOfWaves(); },
-            [](EditDraft& d, FlightGroup& f, int64_t v) {
-                d.Edit(f.File).SetNumberOfWaves(uint8_t(v));
-            },
-            1));
-        Bind(bind::TextField<FlightGroup>(
-            3, [](const FlightGroup& f) { return f.File.Name(); },
-            [](EditDraft& d, FlightGroup& f, const std::string& v) { d.Edit(f.File).SetName(v); },
-            true));
-        Bind(bind::CheckField<FlightGroup>(
-            4, [](const FlightGroup& f) { return f.File.ArriveOnlyIfPlayer(); },
-            [](EditDraft& d, FlightGroup& f, int64_t v) {
-                d.Edit(f.File).SetArriveOnlyIfPlayer(uint8_t(v));
-            }));
-        Bind(bind::TextField<FlightGroup>(
-            5, [](const FlightGroup& f) { return f.File.Cargo(); },
-            [](EditDraft& d, FlightGroup& f, const std::string& v) { d.Edit(f.File).SetCargo(v); },
-            false, kMultipleCargos));
-        Bind(bind::RadioField<FlightGroup>(
-            6, [](const FlightGroup& f) { return f.File.ArrivalAndOr12(); },
-            [](EditDraft& d, FlightGroup& f, int64_t v) {
-                d.Edit(f.File).SetArrivalAndOr12(uint8_t(v));
-            },
-            {0, 1}));
-        Bind(bind::NumberField<FlightGroup>(
-            7, [](const FlightGroup& f) { return f.File.Radio(); },
-            [](EditDraft& d, FlightGroup& f, int64_t v) { d.Edit(f.File).SetRadio(uint8_t(v)); }, 0,
-            std::pair{0, 100}));
-    }
-
-protected:
-    std::vector<FlightGroup*> Subjects(PageContext& context) override {
-        std::vector<FlightGroup*> s;
-        for (auto& fg : context.document.GetMission().FlightGroups)
-            if (fg->Selected) s.push_back(fg.get());
-        return s;
+        Bind(fgbind::List(1, &R::CraftType, &R::SetCraftType));
+        Bind(fgbind::Number(2, &R::NumberOfWaves, &R::SetNumberOfWaves, 1));  // shown + 1
+        Bind(fgbind::Text(3, &R::Name, &R::SetName, true));
+        Bind(fgbind::Check(4, &R::ArriveOnlyIfPlayer, &R::SetArriveOnlyIfPlayer));
+        Bind(fgbind::Text(5, &R::Cargo, &R::SetCargo, false, kMultipleCargos));
+        Bind(fgbind::Radio(6, &R::ArrivalAndOr12, &R::SetArrivalAndOr12, {0, 1}));
+        Bind(fgbind::Number(7, &R::Radio, &R::SetRadio, 0, std::pair{0, 100}));
     }
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -59,6 +60,20 @@ public:
     }
     // The page becomes the active tab.
     virtual void OnShow(PageContext& context) { (void)context; }
+
+    // The modal dialogs the page's buttons open, by the names scripts use
+    // ("optional-craft", "condition", ...). A dialog is a page of its own:
+    // it loads when it opens and applies (one edit) on OK. `which` picks one
+    // of several (a trigger, a target); the window passes what its button
+    // stands for. Null for a name the page does not know.
+    virtual std::vector<std::string> DialogNames() const { return {}; }
+    virtual std::unique_ptr<PageModel> OpenDialog(PageContext& context, const std::string& name,
+                                                  const std::string& which) {
+        (void)context;
+        (void)name;
+        (void)which;
+        return nullptr;
+    }
 
     // The focus the page asked for, once.
     std::optional<FocusRequest> TakeFocusRequest();
