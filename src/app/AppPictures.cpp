@@ -161,6 +161,21 @@ void Magnifier(QPainter& p, bool in) {
     if (in) p.drawLine(QPointF(6.5, 3.5), QPointF(6.5, 8.5));
 }
 
+// Undo's arrow turns back to the left; Redo's is its mirror image.
+void TurnArrow(QPainter& p, bool mirrored) {
+    if (mirrored) {
+        p.translate(16, 0);
+        p.scale(-1, 1);
+    }
+    p.setPen(QPen(kBlue, 1.8, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(3, 3, 10, 9), 90 * 16, -250 * 16);
+    p.setBrush(kBlue);
+    p.setPen(Qt::NoPen);
+    QPolygonF head({QPointF(1.5, 3), QPointF(7, 0.5), QPointF(7, 6)});
+    p.drawPolygon(head);
+}
+
 void Path(QPainter& p, Qt::PenStyle style) {
     p.setPen(QPen(kInk, 1.0, style));
     p.drawLine(QPointF(3, 12), QPointF(8, 4));
@@ -234,15 +249,9 @@ QIcon CommandIcon(int id) {
                 Page(p, QRectF(7, 6, 7.5, 8.5));
             });
         case kCmdEditUndo:
-            return Picture([](QPainter& p) {
-                p.setPen(QPen(kBlue, 1.8, Qt::SolidLine, Qt::RoundCap));
-                p.setBrush(Qt::NoBrush);
-                p.drawArc(QRectF(3, 3, 10, 9), 90 * 16, -250 * 16);
-                p.setBrush(kBlue);
-                p.setPen(Qt::NoPen);
-                QPolygonF head({QPointF(1.5, 3), QPointF(7, 0.5), QPointF(7, 6)});
-                p.drawPolygon(head);
-            });
+            return Picture([](QPainter& p) { TurnArrow(p, false); });
+        case kCmdEditRedo:
+            return Picture([](QPainter& p) { TurnArrow(p, true); });
         case kCmdNewFlightGroup:
             return Picture([](QPainter& p) {
                 Craft(p, QPointF(6, 7));
@@ -433,6 +442,72 @@ QPixmap NoLevelPicture() {
     p.drawLine(QPointF(7, 22), QPointF(13, 10));
     p.drawLine(QPointF(13, 10), QPointF(24, 20));
     return pm;
+}
+
+QIcon LevelTabIcon(int tab) {
+    switch (tab) {
+        case 0:  // flight groups
+            return Picture([](QPainter& p) {
+                Craft(p, QPointF(5, 8), 0.8);
+                Craft(p, QPointF(11, 7), 0.8);
+            });
+        case 1:  // teams
+            return Picture([](QPainter& p) {
+                p.setPen(Ink());
+                p.setBrush(kRed);
+                p.drawRect(QRectF(2, 2, 5, 5));
+                p.setBrush(kBlue);
+                p.drawRect(QRectF(9, 2, 5, 5));
+                p.setBrush(kGreen);
+                p.drawRect(QRectF(2, 8.5, 5, 5));
+                p.setBrush(kGold);
+                p.drawRect(QRectF(9, 8.5, 5, 5));
+            });
+        case 2:  // messages
+            return Picture([](QPainter& p) { Bubble(p); });
+        case 3:  // debriefing
+            return Picture([](QPainter& p) {
+                Page(p, QRectF(2.5, 1, 10, 13));
+                p.setPen(Ink(0.9));
+                for (double y : {5.0, 7.5, 10.0}) p.drawLine(QPointF(4.5, y), QPointF(10.5, y));
+            });
+        default:  // level settings
+            return Picture([](QPainter& p) {
+                p.setPen(Ink());
+                p.setBrush(QColor(222, 234, 250));
+                p.drawEllipse(QPointF(8, 7.5), 6, 6);
+                p.setPen(QPen(kInk, 1.4, Qt::SolidLine, Qt::RoundCap));
+                p.drawLine(QPointF(8, 7.5), QPointF(8, 3.5));
+                p.drawLine(QPointF(8, 7.5), QPointF(11, 9));
+            });
+    }
+}
+
+QIcon PlayerIcon() {
+    return Picture([](QPainter& p) {
+        p.setPen(Ink());
+        p.setBrush(kGold);
+        p.drawEllipse(QPointF(8, 4.5), 3, 3);
+        QPainterPath body;
+        body.moveTo(2.5, 14);
+        body.cubicTo(2.5, 8, 13.5, 8, 13.5, 14);
+        body.closeSubpath();
+        p.drawPath(body);
+    });
+}
+
+QIcon WaveIcon() {
+    return Picture([](QPainter& p) {
+        p.setPen(Ink());
+        p.setBrush(kInk);
+        QPolygonF speaker({QPointF(1.5, 5.5), QPointF(4.5, 5.5), QPointF(8, 2), QPointF(8, 13),
+                           QPointF(4.5, 9.5), QPointF(1.5, 9.5)});
+        p.drawPolygon(speaker);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(kBlue, 1.3, Qt::SolidLine, Qt::RoundCap));
+        p.drawArc(QRectF(6, 4, 5, 7), -60 * 16, 120 * 16);
+        p.drawArc(QRectF(5, 1.5, 9, 12), -60 * 16, 120 * 16);
+    });
 }
 
 QPixmap LinkPicture() {

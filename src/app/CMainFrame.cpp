@@ -68,11 +68,19 @@ CMainFrame::CMainFrame(AppServices& services, RecentFiles& recent, CommandTarget
     // Ctrl+\ is taken by its character, whatever key makes it on the layout.
     qApp->installEventFilter(this);
 
-    // Enabled states and check marks follow the program state the way an
-    // idle-time update would: often enough to look immediate.
-    commandTimer_.setInterval(100);
-    connect(&commandTimer_, &QTimer::timeout, this, &CMainFrame::UpdateCommandUI);
-    commandTimer_.start();
+    // Enabled states and check marks follow what changed: the documents,
+    // the active window, the bar's choices and the bars shown; a menu is
+    // brought up to date again as it opens.
+    connect(levelBar_, &CLevelPropertiesBar::currentItemChanged, this,
+            &CMainFrame::UpdateCommandUI);
+    connect(levelBar_, &CLevelPropertiesBar::currentDocumentChanged, this,
+            &CMainFrame::UpdateCommandUI);
+    connect(levelDock_, &QDockWidget::visibilityChanged, this, &CMainFrame::UpdateCommandUI);
+    for (QToolBar* bar :
+         {standardBar_, flightGroupBar_, messageBar_, static_cast<QToolBar*>(mapBar_)})
+        connect(bar, &QToolBar::visibilityChanged, this, &CMainFrame::UpdateCommandUI);
+    for (QMenu* menu : findChildren<QMenu*>())
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
     UpdateCommandUI();
 }
 
@@ -80,10 +88,12 @@ CMainFrame::~CMainFrame() {
     qApp->removeEventFilter(this);
     // The windows go after this frame's own part is gone: nothing of theirs
     // may call back into it.
-    commandTimer_.stop();
     mdi_->disconnect(this);
+    levelBar_->disconnect(this);
+    levelDock_->disconnect(this);
     for (CChildFrame* w : mdi_->findChildren<CChildFrame*>()) w->disconnect(this);
-    if (LevelPropertiesBar() == levelBar_) SetLevelPropertiesBar(nullptr);
+    for (CQVDoc* doc : documents_) doc->disconnect(this);
+    for (QToolBar* bar : findChildren<QToolBar*>()) bar->disconnect(this);
 }
 
 QAction* CMainFrame::MakeAction(int id, const QString& text, const QList<QKeySequence>& keys) {
@@ -121,6 +131,8 @@ void CMainFrame::CreateActions() {
 
     MakeAction(kCmdEditUndo, tr("&Undo"),
                {K(Qt::CTRL | Qt::Key_Z), K(Qt::ALT | Qt::Key_Backspace)});
+    MakeAction(kCmdEditRedo, tr("&Redo"),
+               {K(Qt::CTRL | Qt::Key_Y), K(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     MakeAction(kCmdEditCut, tr("Cu&t"), {K(Qt::CTRL | Qt::Key_X), K(Qt::SHIFT | Qt::Key_Delete)});
     MakeAction(kCmdEditCopy, tr("&Copy"), {K(Qt::CTRL | Qt::Key_C), K(Qt::CTRL | Qt::Key_Insert)});
     MakeAction(kCmdEditPaste, tr("&Paste"),
@@ -227,7 +239,7 @@ void CMainFrame::CreateMenus() {
                    kCmdFileSaveAs});
         recentSection(file);
         auto* edit = new QMenu(tr("&Edit"), this);
-        add(edit, {kCmdEditUndo, 0, kCmdEditCut, kCmdEditCopy, kCmdEditPaste});
+        add(edit, {kCmdEditUndo, kCmdEditRedo, 0, kCmdEditCut, kCmdEditCopy, kCmdEditPaste});
         auto* view = new QMenu(tr("&View"), this);
         viewBasics(view);
         add(view, {0, kCmdViewCenter, kCmdViewSelection, kCmdZoomIn, kCmdZoomOut, 0});
@@ -311,9 +323,10 @@ void CMainFrame::CreateToolBars() {
         addToolBar(Qt::TopToolBarArea, bar);
         return bar;
     };
-    standardBar_ = makeBar(tr("Standard"), QStringLiteral("Standard"),
-                           {kCmdFileNew, kCmdNewMissionWizard, kCmdFileOpen, kCmdFileSave, 0,
-                            kCmdEditCut, kCmdEditCopy, kCmdEditPaste});
+    standardBar_ =
+        makeBar(tr("Standard"), QStringLiteral("Standard"),
+                {kCmdFileNew, kCmdNewMissionWizard, kCmdFileOpen, kCmdFileSave, 0, kCmdEditCut,
+                 kCmdEditCopy, kCmdEditPaste, 0, kCmdEditUndo, kCmdEditRedo});
     flightGroupBar_ = makeBar(tr("Flight Group"), QStringLiteral("FlightGroup"),
                               {kCmdNewFlightGroup, kCmdDeleteFlightGroup, kCmdFlightGroupProperties,
                                0, kCmdFlightGroupWizard});
@@ -355,12 +368,11 @@ void CMainFrame::CreateLevelBar() {
     levelDock_ = new QDockWidget(tr("Level Properties"), this);
     levelDock_->setObjectName(QStringLiteral("LevelProperties"));
     levelDock_->setAllowedAreas(Qt::AllDockWidgetAreas);
-    levelBar_ = new CLevelPropertiesBar(levelDock_);
+    levelBar_ = new CLevelPropertiesBar(services_, levelDock_);
     levelBar_->resize(260, 320);
     levelDock_->setWidget(levelBar_);
     addDockWidget(Qt::RightDockWidgetArea, levelDock_);
-    resizeDocks({levelDock_}, {260}, Qt::Horizontal);
-    SetLevelPropertiesBar(levelBar_);
+    resizeDocks({levelDock_}, {levelBar_->sizeHint().width()}, Qt::Horizontal);
 }
 
 void CMainFrame::LoadBarState() {
@@ -427,6 +439,7 @@ void CMainFrame::UpdateCommandUI() {
                        (app_ && app_->OnUpdateCommand(id, state));
         // A command nobody handles shows disabled.
         action->setEnabled(handled && state.enabled);
+        if (!state.text.empty()) action->setText(QString::fromStdString(state.text));
         if (state.checkable || action->isCheckable()) {
             action->setCheckable(true);
             action->setChecked(handled && state.checked);
@@ -571,6 +584,8 @@ CChildFrame* CMainFrame::CreateChildFrame(CQVDoc* doc) {
 
 CQVDoc* CMainFrame::MakeDocument() {
     auto* doc = new CQVDoc(services_, levelBar_, this);
+    for (auto signal : {&CQVDoc::changed, &CQVDoc::selectionChanged, &CQVDoc::titleChanged})
+        connect(doc, signal, this, &CMainFrame::UpdateCommandUI);
     // Every file a document reads or writes goes to the top of the list.
     connect(doc, &CQVDoc::fileUsed, this, [this](const QString& p) {
         recent_.Add(QDir::toNativeSeparators(p).toStdString());

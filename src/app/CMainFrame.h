@@ -5,7 +5,6 @@
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QSessionManager>
-#include <QTimer>
 #include <QToolBar>
 #include <map>
 #include <vector>
@@ -117,7 +116,6 @@ private:
     std::vector<CQVDoc*> documents_;
     CQVView* lastActiveView_ = nullptr;
     QString baseTitle_;
-    QTimer commandTimer_;
 };
 
 }  // namespace vantorel

@@ -5,9 +5,11 @@
 
 #include "app/CommandIds.h"
 #include "document/MissionFolders.h"
-#include "platform/PathText.h"
 #include "map/InteractionSelection.h"
 #include "map/ui/CQVView.h"
+#include "platform/PathText.h"
+#include "properties/ui/CLevelPropertiesBar.h"
+#include "properties/ui/CLevelPropertiesSheet.h"
 
 namespace vantorel {
 
@@ -16,13 +18,49 @@ int g_untitledCount = 0;
 constexpr const char* kFilter = "XvT Levels (*.tie)";
 }  // namespace
 
-CQVDoc::CQVDoc(AppServices& services, PropertyBarHooks* bar, QObject* parent)
+CQVDoc::CQVDoc(AppServices& services, CLevelPropertiesBar* bar, QObject* parent)
     : QObject(parent),
       services_(services),
       bar_(bar),
-      doc_(services.settings, services.prompter, bar) {}
+      doc_(services.settings, services.prompter, bar) {
+    listener_ = doc_.AddListener([this](DocumentEvent e) { OnDocumentEvent(e); });
+}
 
-CQVDoc::~CQVDoc() = default;
+CQVDoc::~CQVDoc() {
+    doc_.RemoveListener(listener_);
+}
+
+void CQVDoc::OnDocumentEvent(DocumentEvent event) {
+    switch (event) {
+        case DocumentEvent::Content:
+        case DocumentEvent::Replaced:
+            // Every window of the mission shows the change.
+            UpdateAllViews();
+            emit changed();
+            break;
+        case DocumentEvent::State:
+            emit changed();
+            break;
+        case DocumentEvent::Selection:
+            emit selectionChanged();
+            return;
+    }
+    if (shownModified_ != doc_.IsModified()) {
+        shownModified_ = doc_.IsModified();
+        emit titleChanged();
+    }
+}
+
+void CQVDoc::ApplyAll() {
+    if (bar_) bar_->ApplyAll();
+}
+
+void CQVDoc::RefreshAll() {
+    if (bar_) {
+        bar_->RefreshAll();
+        bar_->UpdateViews();
+    }
+}
 
 bool CQVDoc::OnNewDocument() {
     doc_.OnNewDocument();
@@ -47,7 +85,6 @@ QString CQVDoc::PathName() const {
 void CQVDoc::SetModifiedFlag(bool modified) {
     if (doc_.IsModified() == modified) return;
     doc_.SetModified(modified);
-    emit titleChanged();
 }
 
 bool CQVDoc::SaveTo(const QString& path) {
@@ -62,12 +99,12 @@ bool CQVDoc::SaveTo(const QString& path) {
 
 bool CQVDoc::DoFileSave() {
     if (doc_.GetPath().empty()) return DoSaveAs();
-    if (bar_) bar_->ApplyAll();
+    ApplyAll();
     return SaveTo(PathName());
 }
 
 bool CQVDoc::DoSaveAs() {
-    if (bar_) bar_->ApplyAll();
+    ApplyAll();
     QString suggested;
     if (doc_.GetPath().empty()) {
         const QString name = title_ + QStringLiteral(".tie");
@@ -85,6 +122,8 @@ bool CQVDoc::DoSaveAs() {
 }
 
 bool CQVDoc::SaveModified() {
+    // Edits still in an open window count: they are written back first.
+    ApplyAll();
     if (!doc_.IsModified()) return true;
     const std::string text = "Save changes to " + title_.toStdString() + "?";
     switch (services_.prompter.Show(text, PromptIcon::Question, PromptButtons::YesNoCancel)) {
@@ -111,6 +150,47 @@ void CQVDoc::UpdateAllViews() {
 
 bool CQVDoc::OnCommand(int id) {
     switch (id) {
+        case kCmdEditUndo:
+        case kCmdEditRedo:
+            // Edits still in an open window are made first, so Undo takes
+            // back what the user sees.
+            ApplyAll();
+            if (id == kCmdEditUndo)
+                doc_.Undo();
+            else
+                doc_.Redo();
+            RefreshAll();
+            return true;
+        case kCmdNewFlightGroup: {
+            const bool made = doc_.NewFlightGroup() != nullptr;
+            RefreshAll();
+            if (made && bar_) {
+                bar_->ApplyAll();
+                bar_->SwitchToTab(CLevelPropertiesSheet::kFlightGroupTab);
+                bar_->ShowFlightGroupProperties();
+            }
+            return true;
+        }
+        case kCmdDeleteFlightGroup:
+            doc_.DeleteSelectedFlightGroups();
+            return true;
+        case kCmdFlightGroupProperties:
+            if (!bar_) return true;
+            bar_->ApplyAll();
+            bar_->SwitchToTab(CLevelPropertiesSheet::kFlightGroupTab);
+            bar_->ShowFlightGroupProperties();
+            return true;
+        case kCmdNewMessage: {
+            const int position = doc_.AddRadioMessage();
+            if (bar_) {
+                bar_->SwitchToTab(CLevelPropertiesSheet::kMessagesTab);
+                bar_->SelectMessage(position);
+            }
+            return true;
+        }
+        case kCmdDeleteMessage:
+            if (bar_) doc_.DeleteRadioMessage(bar_->CurrentMessage());
+            return true;
         case kCmdFileSave:
             DoFileSave();
             return true;
@@ -128,6 +208,27 @@ bool CQVDoc::OnCommand(int id) {
 
 bool CQVDoc::OnUpdateCommand(int id, CommandState& state) {
     switch (id) {
+        case kCmdEditUndo:
+            state.enabled = doc_.CanUndo();
+            state.text = "&Undo" + (doc_.CanUndo() ? " " + doc_.UndoName() : std::string());
+            return true;
+        case kCmdEditRedo:
+            state.enabled = doc_.CanRedo();
+            state.text = "&Redo" + (doc_.CanRedo() ? " " + doc_.RedoName() : std::string());
+            return true;
+        case kCmdNewFlightGroup:
+        case kCmdNewMessage:
+            return true;
+        case kCmdDeleteFlightGroup:
+        case kCmdFlightGroupProperties:
+            state.enabled = doc_.CountSelectedFlightGroups() >= 1;
+            // With nothing selected there is nothing for the window to show.
+            if (!state.enabled && bar_ && bar_->CurrentDocument() == this)
+                bar_->HideFlightGroupProperties();
+            return true;
+        case kCmdDeleteMessage:
+            state.enabled = bar_ && bar_->CurrentDocument() == this && bar_->CurrentMessage() >= 0;
+            return true;
         case kCmdFileSave:
         case kCmdFileSaveAs:
             return true;

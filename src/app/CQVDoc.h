@@ -10,6 +10,7 @@
 
 namespace vantorel {
 
+class CLevelPropertiesBar;
 class CQVView;
 
 // One open mission in a window: the core document plus what the window layer
@@ -17,7 +18,9 @@ class CQVView;
 class CQVDoc : public QObject, public CommandTarget {
     Q_OBJECT
 public:
-    CQVDoc(AppServices& services, PropertyBarHooks* bar, QObject* parent = nullptr);
+    // The bar hosts the property windows of every document; none in tests
+    // that need no windows.
+    CQVDoc(AppServices& services, CLevelPropertiesBar* bar, QObject* parent = nullptr);
     ~CQVDoc() override;
 
     // A new mission with the defaults of the settings.
@@ -38,6 +41,7 @@ public:
     bool SaveModified();
 
     LevelDocument& Level() { return doc_; }
+    CLevelPropertiesBar* Bar() const { return bar_; }
     Mission& GetMission() { return doc_.GetMission(); }
     bool IsModified() const { return doc_.IsModified(); }
     void SetModifiedFlag(bool modified = true);
@@ -58,16 +62,28 @@ public:
     bool OnUpdateCommand(int id, CommandState& state) override;
 
 signals:
+    // The title or the modified mark changed.
     void titleChanged();
+    // The mission changed (an edit, an undo, a new mission), or what Undo
+    // and Redo would do.
+    void changed();
+    // Flight groups were selected or deselected.
+    void selectionChanged();
     // The document was read from or written to this file.
     void fileUsed(const QString& path);
 
 private:
     bool SaveTo(const QString& path);
+    void OnDocumentEvent(DocumentEvent event);
+    // Every window writes back, and afterwards reloads.
+    void ApplyAll();
+    void RefreshAll();
 
     AppServices& services_;
-    PropertyBarHooks* bar_;
+    CLevelPropertiesBar* bar_;
     LevelDocument doc_;
+    int listener_ = 0;
+    bool shownModified_ = false;
     QString title_;
     std::vector<CQVView*> views_;
 };

@@ -34,6 +34,7 @@ enum CommandId : int {
     kCmdEditCut = 57635,
     kCmdEditPaste = 57637,
     kCmdEditUndo = 57643,
+    kCmdEditRedo = 57644,
     kCmdWindowNew = 57648,
     kCmdWindowArrange = 57649,
     kCmdWindowCascade = 57650,

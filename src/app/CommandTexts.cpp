@@ -72,6 +72,7 @@ constexpr Entry kTexts[] = {
     {kCmdFileSave, {"Save the active document", "Save"}},
     {kCmdFileSaveAs, {"Save the active document with a new name", "Save As"}},
     {kCmdEditUndo, {"Undo the last action", "Undo"}},
+    {kCmdEditRedo, {"Redo the previously undone action", "Redo"}},
     {kCmdEditCut, {"Cut the selection and put it on the Clipboard", "Cut"}},
     {kCmdEditCopy, {"Copy the selection and put it on the Clipboard", "Copy"}},
     {kCmdEditPaste, {"Insert Clipboard contents", "Paste"}},

@@ -276,9 +276,7 @@ bool LevelDocument::EndChange() {
     if (changeDepth_ == 0) return false;
     if (--changeDepth_ > 0) return false;
     const size_t before = history_.Size();
-    const bool wasModified = IsModified();
     FlushChange();
-    ModifiedMayHaveChanged(wasModified);
     return history_.Size() != before;
 }
 

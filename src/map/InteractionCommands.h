@@ -34,6 +34,8 @@ struct CommandState {
     bool enabled = true;
     bool checkable = false;
     bool checked = false;
+    // When set, the menu item reads this ("&Undo Move\tCtrl+Z").
+    std::string text;
 };
 
 // "Always Zoom To Selection" is one value for every map window; each new

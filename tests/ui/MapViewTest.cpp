@@ -274,13 +274,24 @@ private slots:
         }
         view = frame->ActiveView();
         QVERIFY(view != first);
-        QTest::qWait(50);
+        first->repaint();
         const QImage before = first->Frame();
-        Drag(AtFg(0), AtFg(0) + QPoint(0, 60));
+        QSignalSpy changes(doc, &CQVDoc::changed);
+        const QPoint start = AtFg(0);
+        Drag(start, start + QPoint(0, 60));
         QVERIFY(doc->IsModified());
+        QCOMPARE(changes.count(), 1);  // one drag, one edit
         // The other window shows the new place too, not the frame it drew
         // before the drag.
-        QTRY_VERIFY(first->Frame() != before);
+        QCoreApplication::processEvents();
+        QVERIFY(first->Frame() != before);
+        // And one undo takes the whole drag back.
+        const QImage dragged = first->Frame();
+        frame->RunCommand(kCmdEditUndo);
+        QVERIFY(!doc->IsModified());
+        QCOMPARE(AtFg(0), start);
+        QCoreApplication::processEvents();
+        QVERIFY(first->Frame() != dragged);
     }
 
     void doubleClickAndViewSelection() {

@@ -15,6 +15,7 @@
 #include "platform/qt/QtPrompter.h"
 #include "platform/qt/QtSettings.h"
 #include "properties/ui/CLevelPropertiesBar.h"
+#include "properties/ui/CLevelPropertiesSheet.h"
 
 using namespace vantorel;
 using namespace vantorel::testing;
@@ -22,6 +23,7 @@ using namespace vantorel::testing;
 // A bar that counts what the documents ask of it.
 class CountingBar : public CLevelPropertiesBar {
 public:
+    using CLevelPropertiesBar::CLevelPropertiesBar;
     int refreshes = 0, applies = 0;
     void ApplyAll() override {
         ++applies;
@@ -88,16 +90,15 @@ private slots:
 
     void barTracksTheCurrentDocument() {
         FakeServices f;
-        CountingBar bar;
-        SetLevelPropertiesBar(&bar);
+        CountingBar bar(f.services);
         QVERIFY(bar.ShowsNoLevelText());
-        QVERIFY(bar.SheetArea()->isHidden());
+        QVERIFY(bar.Sheet().isHidden());
 
         CQVDoc doc(f.services, &bar);
         doc.OnNewDocument();
         bar.SetCurrentDocument(&doc);
         QVERIFY(!bar.ShowsNoLevelText());
-        QVERIFY(!bar.SheetArea()->isHidden());
+        QVERIFY(!bar.Sheet().isHidden());
         QCOMPARE(bar.refreshes, 1);
         // The same document again changes nothing.
         bar.SetCurrentDocument(&doc);
@@ -121,7 +122,6 @@ private slots:
         bar.RefreshAll();
         bar.ApplyAll();
         bar.UpdateViews();
-        SetLevelPropertiesBar(nullptr);
     }
 
     void aboutBoxShowsTheProjectsOwnTexts() {

@@ -36,7 +36,10 @@ CQVView::CQVView(CQVDoc* document, AppServices& services, QWidget* parent)
 }
 
 CQVView::~CQVView() {
-    if (document_) document_->RemoveView(this);
+    if (!document_) return;
+    // A drag cut short still ends as the edit it is.
+    if (interaction_.Cancel(&document_->GetMission()).endChange) document_->Level().EndChange();
+    document_->RemoveView(this);
 }
 
 void CQVView::RenderFrame() {
@@ -87,7 +90,9 @@ void CQVView::resizeEvent(QResizeEvent* event) {
 void CQVView::Apply(const InteractionEffects& fx) {
     if (fx.setMessage) emit statusMessage(QString::fromStdString(fx.message));
     if (fx.setCoordinates) emit statusCoordinates(QString::fromStdString(fx.coordinates));
-    if (fx.modified && document_) document_->SetModifiedFlag(true);
+    // Everything a drag moves becomes one edit when the button comes up.
+    if (fx.beginChange && document_) document_->Level().BeginChange("Move");
+    if (fx.endChange && document_) document_->Level().EndChange();
     if (fx.updateSlider) UpdateSlider();
     if (fx.drawBand) {
         bandOnly_ = true;
@@ -103,7 +108,8 @@ void CQVView::Apply(const InteractionEffects& fx) {
     if ((fx.modified || fx.refreshAll) && document_)
         for (CQVView* other : document_->Views())
             if (other != this) other->update();
-    CLevelPropertiesBar* bar = LevelPropertiesBar();
+    if (fx.refreshAll && document_) document_->Level().NotifySelectionChanged();
+    CLevelPropertiesBar* bar = Bar();
     if (fx.refreshAll && bar) bar->RefreshAll();
     if (fx.showFlightGroupProperties && bar) bar->ShowFlightGroupProperties();
     UpdateCursor();
@@ -151,13 +157,17 @@ void CQVView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) Apply(interaction_.DoubleClick(document_->GetMission()));
 }
 
+CLevelPropertiesBar* CQVView::Bar() const {
+    return document_ ? document_->Bar() : nullptr;
+}
+
 void CQVView::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
-    if (CLevelPropertiesBar* bar = LevelPropertiesBar()) bar->SetCurrentDocument(document_);
+    if (CLevelPropertiesBar* bar = Bar()) bar->SetCurrentDocument(document_);
 }
 
 void CQVView::OnActivateView(bool active) {
-    CLevelPropertiesBar* bar = LevelPropertiesBar();
+    CLevelPropertiesBar* bar = Bar();
     if (active) {
         if (bar) bar->SetCurrentDocument(document_);
         UpdateSlider();

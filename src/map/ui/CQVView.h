@@ -12,6 +12,7 @@
 
 namespace vantorel {
 
+class CLevelPropertiesBar;
 class CQVDoc;
 
 // The map window of one document. The geometry, the paint and the mouse
@@ -61,6 +62,7 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 
 private:
+    CLevelPropertiesBar* Bar() const;
     void Apply(const InteractionEffects& fx);
     void RenderFrame();
     void UpdateSlider();

@@ -1,48 +1,65 @@
 #include "properties/ui/CLevelPropertiesBar.h"
 
+#include <QApplication>
 #include <QFontDatabase>
+#include <QTabBar>
+#include <algorithm>
 
 #include "app/AppPictures.h"
 #include "app/CQVDoc.h"
+#include "map/ui/CQVView.h"
+#include "properties/logic/LevelMessagesPage.h"
+#include "properties/logic/LevelTeamsPage.h"
+#include "properties/ui/CEditPage.h"
+#include "properties/ui/CFGPropertiesFrame.h"
+#include "properties/ui/CLevelPropertiesSheet.h"
 
 namespace vantorel {
 
 namespace {
-CLevelPropertiesBar* g_bar = nullptr;
 constexpr int kMargin = 7;
 }  // namespace
 
-CLevelPropertiesBar* LevelPropertiesBar() {
-    return g_bar;
-}
-void SetLevelPropertiesBar(CLevelPropertiesBar* bar) {
-    g_bar = bar;
-}
-
-CLevelPropertiesBar::CLevelPropertiesBar(QWidget* parent)
+CLevelPropertiesBar::CLevelPropertiesBar(AppServices& services, QWidget* parent)
     : QWidget(parent),
+      services_(services),
       noLevelText_(new QLabel(QStringLiteral("No level is loaded"), this)),
-      noLevelIcon_(new QLabel(this)),
-      sheet_(new QWidget(this)) {
+      noLevelIcon_(new QLabel(this)) {
     setObjectName(QStringLiteral("CLevelPropertiesBar"));
+    sheet_ = new CLevelPropertiesSheet(*this, *this, this);
     noLevelText_->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
     noLevelText_->setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
     noLevelIcon_->setPixmap(NoLevelPicture());
     noLevelIcon_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     sheet_->hide();
+    // Choosing a team or message in the sheet changes what commands apply to.
+    for (int tab : {CLevelPropertiesSheet::kTeamsTab, CLevelPropertiesSheet::kMessagesTab})
+        connect(&sheet_->Page(tab)->Panel(), &CControlPanel::userChanged, this,
+                &CLevelPropertiesBar::currentItemChanged);
     LayOut();
 }
 
 CLevelPropertiesBar::~CLevelPropertiesBar() {
-    if (g_bar == this) g_bar = nullptr;
+    delete fgFrame_;
+}
+
+CQVDoc* CLevelPropertiesBar::CurrentDocument() const {
+    return document_;
 }
 
 bool CLevelPropertiesBar::ShowsNoLevelText() const {
     return !noLevelText_->isHidden();
 }
 
+std::optional<PageContext> CLevelPropertiesBar::Context() {
+    if (!document_) return std::nullopt;
+    return PageContext{document_->Level(), &services_.sound, CurrentTeam(), CurrentMessage()};
+}
+
 void CLevelPropertiesBar::SetCurrentDocument(CQVDoc* document) {
     if (document_ == document) return;
+    // The windows write to the mission they show before another is shown.
+    if (document_) ApplyAll();
     document_ = document;
     if (document) {
         noLevelText_->hide();
@@ -54,18 +71,34 @@ void CLevelPropertiesBar::SetCurrentDocument(CQVDoc* document) {
         sheet_->hide();
         noLevelText_->show();
         noLevelIcon_->show();
+        if (fgFrame_) fgFrame_->hide();
     }
     emit currentDocumentChanged(document);
+    emit currentItemChanged();
+}
+
+bool CLevelPropertiesBar::FlightGroupFrameShown() const {
+    return fgFrame_ && fgFrame_->isVisible();
 }
 
 void CLevelPropertiesBar::ApplyAll() {
-    if (!document_) return;
-    // The property windows that write back here come with their sheets.
+    if (!document_ || busy_) return;
+    ++busy_;
+    sheet_->ApplyAllPages();
+    if (FlightGroupFrameShown()) fgFrame_->ApplyAllPages();
+    --busy_;
 }
 
 void CLevelPropertiesBar::RefreshAll() {
-    if (!document_) return;
-    // The property windows that reload here come with their sheets.
+    // While a page shows why it refused a value, its other edits must stay.
+    if (!document_ || busy_ || CEditPage::ApplyInProgress()) return;
+    ++busy_;
+    sheet_->UpdateAllPages();
+    RefreshFlightGroupProperties();
+    RefreshTeamProperties();
+    RefreshMessageProperties();
+    --busy_;
+    emit currentItemChanged();
 }
 
 void CLevelPropertiesBar::UpdateViews() {
@@ -74,6 +107,77 @@ void CLevelPropertiesBar::UpdateViews() {
 
 void CLevelPropertiesBar::ShowFlightGroupProperties() {
     if (!document_ || document_->Level().CountSelectedFlightGroups() == 0) return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    if (!fgFrame_) {
+        fgFrame_ = new CFGPropertiesFrame(*this, *this, window());
+        // Centred on the main window the first time; where the user puts
+        // it afterwards.
+        const QRect owner = window()->frameGeometry();
+        fgFrame_->move(owner.center() - fgFrame_->rect().center());
+    }
+    fgFrame_->UpdateAllPages();
+    if (fgFrame_->isHidden()) fgFrame_->show();
+    fgFrame_->raise();
+    QApplication::restoreOverrideCursor();
+}
+
+void CLevelPropertiesBar::RefreshFlightGroupProperties() {
+    if (!FlightGroupFrameShown() || !document_) return;
+    if (document_->Level().CountSelectedFlightGroups() > 0)
+        fgFrame_->UpdateAllPages();
+    else
+        fgFrame_->hide();
+}
+
+void CLevelPropertiesBar::HideFlightGroupProperties() {
+    if (FlightGroupFrameShown()) fgFrame_->hide();
+}
+
+// The team and message windows arrive with their sheets; until then there
+// is nothing to show.
+void CLevelPropertiesBar::ShowTeamProperties() {}
+void CLevelPropertiesBar::RefreshTeamProperties() {}
+void CLevelPropertiesBar::ShowMessageProperties() {}
+void CLevelPropertiesBar::RefreshMessageProperties() {}
+
+void CLevelPropertiesBar::MoveViewsToSelection() {
+    if (!document_) return;
+    for (CQVView* view : document_->Views()) view->CentreOnSelection();
+}
+
+int CLevelPropertiesBar::CurrentTeam() const {
+    auto& page =
+        static_cast<LevelTeamsPage&>(sheet_->Page(CLevelPropertiesSheet::kTeamsTab)->Model());
+    return document_ ? page.CurrentTeam() : -1;
+}
+
+int CLevelPropertiesBar::CurrentMessage() const {
+    auto& page =
+        static_cast<LevelMessagesPage&>(sheet_->Page(CLevelPropertiesSheet::kMessagesTab)->Model());
+    return document_ ? page.CurrentMessage(document_->GetMission()) : -1;
+}
+
+void CLevelPropertiesBar::SelectMessage(int position) {
+    if (!document_) return;
+    ApplyAll();
+    CEditPage* page = sheet_->Page(CLevelPropertiesSheet::kMessagesTab);
+    static_cast<LevelMessagesPage&>(page->Model()).Select(position);
+    page->UpdatePage();
+    ShowMessageProperties();
+    emit currentItemChanged();
+}
+
+void CLevelPropertiesBar::SwitchToTab(int tab) {
+    sheet_->SetActivePage(tab);
+}
+
+void CLevelPropertiesBar::RaiseWindowOf(int tab) {
+    if (tab == CLevelPropertiesSheet::kFlightGroupTab && FlightGroupFrameShown()) fgFrame_->raise();
+}
+
+QSize CLevelPropertiesBar::sizeHint() const {
+    const int tabs = sheet_->tabBar()->sizeHint().width() + 2 * kMargin + 8;
+    return QSize(std::max(260, tabs), 320);
 }
 
 void CLevelPropertiesBar::resizeEvent(QResizeEvent* event) {

@@ -4,23 +4,28 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "app/AppServices.h"
 #include "document/PropertyBarHooks.h"
+#include "properties/ui/PageHost.h"
 
 namespace vantorel {
 
+class CFGPropertiesFrame;
+class CLevelPropertiesSheet;
 class CQVDoc;
 
 // The docked bar on the right of the main window: the hub of every property
-// window. It knows the current document, and every edit ends with its
-// RefreshAll and UpdateViews; anything that reads the whole mission first
-// calls ApplyAll. While no document is current it says so.
-class CLevelPropertiesBar : public QWidget, public PropertyBarHooks {
+// window. It knows the current document, shows the level sheet for it and
+// owns the floating property windows. Every edit ends with its RefreshAll
+// and UpdateViews; anything that reads the whole mission first calls
+// ApplyAll. While no document is current it says so.
+class CLevelPropertiesBar : public QWidget, public PropertyBarHooks, public PageHost {
     Q_OBJECT
 public:
-    explicit CLevelPropertiesBar(QWidget* parent = nullptr);
+    explicit CLevelPropertiesBar(AppServices& services, QWidget* parent = nullptr);
     ~CLevelPropertiesBar() override;
 
-    CQVDoc* CurrentDocument() const { return document_; }
+    CQVDoc* CurrentDocument() const;
     // Makes the document current; nothing happens when it already is. None
     // hides the sheet and every property window.
     void SetCurrentDocument(CQVDoc* document);
@@ -28,34 +33,54 @@ public:
     void ApplyAll() override;
     void RefreshAll() override;
     void UpdateViews() override;
+    void ShowFlightGroupProperties() override;
+    void RefreshFlightGroupProperties() override;
+    void ShowTeamProperties() override;
+    void RefreshTeamProperties() override;
+    void ShowMessageProperties() override;
+    void RefreshMessageProperties() override;
+    void MoveViewsToSelection() override;
 
-    // Opens the flight group property window on the selection. The window
-    // itself arrives with the flight group pages; until then there is
-    // nothing to show.
-    void ShowFlightGroupProperties();
+    std::optional<PageContext> Context() override;
 
-    // The sheet's place inside the bar (shown while a document is current).
-    QWidget* SheetArea() const { return sheet_; }
+    // The Teams tab's team and the Messages tab's message; -1 for none.
+    int CurrentTeam() const;
+    int CurrentMessage() const;
+    // Applies every window, makes the message at the position the current
+    // one and opens it in the message window.
+    void SelectMessage(int position);
+    // Makes a tab of the level sheet the active one, as a click on it does.
+    void SwitchToTab(int tab);
+    // Brings the window that edits the things of a tab to the front.
+    void RaiseWindowOf(int tab);
+    void HideFlightGroupProperties();
+
+    CLevelPropertiesSheet& Sheet() const { return *sheet_; }
+    // The flight group window; null until it was first shown.
+    CFGPropertiesFrame* FlightGroupFrame() const { return fgFrame_; }
     bool ShowsNoLevelText() const;
+    // Wide enough for every tab of the sheet to show its name.
+    QSize sizeHint() const override;
 
 signals:
     void currentDocumentChanged(CQVDoc* document);
+    // The current team or message changed (commands follow them).
+    void currentItemChanged();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     void LayOut();
+    bool FlightGroupFrameShown() const;
 
+    AppServices& services_;
     QPointer<CQVDoc> document_;
     QLabel* noLevelText_;
     QLabel* noLevelIcon_;
-    QWidget* sheet_;
+    CLevelPropertiesSheet* sheet_;
+    CFGPropertiesFrame* fgFrame_ = nullptr;
+    int busy_ = 0;
 };
-
-// The one bar of the program, reached by the views, the documents and the
-// property windows; null before the main frame exists.
-CLevelPropertiesBar* LevelPropertiesBar();
-void SetLevelPropertiesBar(CLevelPropertiesBar* bar);
 
 }  // namespace vantorel

@@ -1,0 +1,155 @@
+#include "properties/ui/CLevelPropertiesPages.h"
+
+#include <QFont>
+#include <QListWidget>
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+#include "app/AppPictures.h"
+#include "catalogue/DisplayColours.h"
+#include "document/LevelDocument.h"
+#include "properties/logic/LevelDebriefingPage.h"
+#include "properties/logic/LevelFlightGroupsPage.h"
+#include "properties/logic/LevelMessagesPage.h"
+#include "properties/logic/LevelSettingsPage.h"
+#include "properties/logic/LevelTeamsPage.h"
+
+namespace vantorel {
+
+namespace {
+
+constexpr int kPlayerRole = Qt::UserRole + 1;
+constexpr int kWaveRole = Qt::UserRole + 2;
+
+QColor Qc(RgbColour c) {
+    return QColor(c.red, c.green, c.blue);
+}
+
+// One line of a list: the selection's colours behind, the entry's own
+// colour for the text, cut with an ellipsis when it does not fit.
+void PaintBackground(QPainter* p, const QStyleOptionViewItem& option) {
+    const bool selected = option.state & QStyle::State_Selected;
+    p->fillRect(option.rect, option.palette.color(selected ? QPalette::Highlight : QPalette::Base));
+}
+
+void PaintText(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index,
+               const QRect& area) {
+    p->setPen(index.data(Qt::ForegroundRole).value<QColor>());
+    const QString text =
+        option.fontMetrics.elidedText(index.data().toString(), Qt::ElideRight, area.width());
+    p->drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+}
+
+void PaintFocus(QPainter* p, const QStyleOptionViewItem& option) {
+    if (!(option.state & QStyle::State_HasFocus)) return;
+    p->setPen(QPen(option.palette.color(QPalette::Text), 1, Qt::DotLine));
+    p->setBrush(Qt::NoBrush);
+    p->drawRect(option.rect.adjusted(0, 0, -1, -1));
+}
+
+class FlightGroupDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* p, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        p->save();
+        PaintBackground(p, option);
+        const QRect r = option.rect;
+        const int player = index.data(kPlayerRole).toInt();
+        QRect text = r.adjusted(2, 0, 0, 0);
+        if (player != 0) {
+            // The player's picture at the right edge, the number just left of it.
+            text.setRight(r.right() - 20);
+            static const QIcon icon = PlayerIcon();
+            icon.paint(p, QRect(r.right() - 16, r.top() + (r.height() - 16) / 2, 16, 16));
+            QFont bold(QStringLiteral("Arial"));
+            bold.setBold(true);
+            bold.setPixelSize(12);
+            p->setFont(bold);
+            p->setPen(Qt::black);
+            p->drawText(QRect(r.left(), r.top(), r.width() - 17, r.height()),
+                        Qt::AlignRight | Qt::AlignVCenter, QString::number(player));
+            p->setFont(option.font);
+        }
+        PaintText(p, option, index, text);
+        PaintFocus(p, option);
+        p->restore();
+    }
+};
+
+class MessageDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* p, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        p->save();
+        PaintBackground(p, option);
+        const QRect r = option.rect;
+        if (index.data(kWaveRole).toBool()) {
+            static const QIcon icon = WaveIcon();
+            icon.paint(p, QRect(r.left() + 2, r.top() + (r.height() - 16) / 2, 16, 16));
+        }
+        PaintText(p, option, index, r.adjusted(16 + 4, 0, 0, 0));
+        PaintFocus(p, option);
+        p->restore();
+    }
+};
+
+QListWidget* ListOf(CEditPage& page, int id) {
+    ControlWidget* w = page.Panel().Control(id);
+    return w ? qobject_cast<QListWidget*>(w->Widget()) : nullptr;
+}
+
+}  // namespace
+
+void CLevelPropertiesPage::OnSetActive() {
+    if (auto context = Host().Context()) Model().OnShow(*context);
+    Panel().PushAll();
+}
+
+CLevelPropertiesPageFG::CLevelPropertiesPageFG(PageHost& host, QWidget* parent)
+    : CLevelPropertiesPage(std::make_unique<LevelFlightGroupsPage>(), host, parent) {
+    if (QListWidget* list = ListOf(*this, LevelFlightGroupsPage::kList))
+        list->setItemDelegate(new FlightGroupDelegate(list));
+}
+
+void CLevelPropertiesPageFG::Decorate() {
+    QListWidget* list = ListOf(*this, LevelFlightGroupsPage::kList);
+    auto context = Host().Context();
+    if (!list || !context) return;
+    const auto& fgs = context->document.GetMission().FlightGroups;
+    for (int r = 0; r < list->count() && size_t(r) < fgs.size(); ++r) {
+        const FlightGroupRecord& f = fgs[size_t(r)]->File;
+        list->item(r)->setData(Qt::ForegroundRole, Qc(IffColour(f.Iff(), true)));
+        list->item(r)->setData(kPlayerRole, int(f.PlayerNumber()));
+    }
+}
+
+CLevelPropertiesPageTeams::CLevelPropertiesPageTeams(PageHost& host, QWidget* parent)
+    : CLevelPropertiesPage(std::make_unique<LevelTeamsPage>(), host, parent) {}
+
+CLevelPropertiesPageMsg::CLevelPropertiesPageMsg(PageHost& host, QWidget* parent)
+    : CLevelPropertiesPage(std::make_unique<LevelMessagesPage>(), host, parent) {
+    if (QListWidget* list = ListOf(*this, LevelMessagesPage::kList))
+        list->setItemDelegate(new MessageDelegate(list));
+}
+
+void CLevelPropertiesPageMsg::Decorate() {
+    QListWidget* list = ListOf(*this, LevelMessagesPage::kList);
+    auto context = Host().Context();
+    if (!list || !context) return;
+    const auto& messages = context->document.GetMission().Messages;
+    for (int r = 0; r < list->count() && size_t(r) < messages.size(); ++r) {
+        const RadioMessage& m = *messages[size_t(r)];
+        list->item(r)->setData(Qt::ForegroundRole, Qc(MessageColour(m.File.Colour(), true)));
+        list->item(r)->setData(kWaveRole, !m.WaveFile.empty());
+    }
+}
+
+CLevelPropertiesPageDebriefing::CLevelPropertiesPageDebriefing(PageHost& host, QWidget* parent)
+    : CLevelPropertiesPage(std::make_unique<LevelDebriefingPage>(), host, parent) {}
+
+CLevelPropertiesPageLevel::CLevelPropertiesPageLevel(PageHost& host, QWidget* parent)
+    : CLevelPropertiesPage(std::make_unique<LevelSettingsPage>(), host, parent) {}
+
+}  // namespace vantorel

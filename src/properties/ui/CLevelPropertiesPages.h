@@ -1,0 +1,56 @@
+#pragma once
+
+#include "properties/ui/CEditPage.h"
+
+namespace vantorel {
+
+// A page of the level sheet. Unlike a flight group page it neither loads
+// when it becomes the active tab nor applies when it stops being it: the
+// sheet applies every window before its tab changes, and the bar reloads it.
+class CLevelPropertiesPage : public CEditPage {
+    Q_OBJECT
+public:
+    using CEditPage::CEditPage;
+    void OnSetActive() override;
+    bool OnKillActive() override { return true; }
+};
+
+// The flight groups, each in its side's colour, with the player who flies it.
+class CLevelPropertiesPageFG : public CLevelPropertiesPage {
+    Q_OBJECT
+public:
+    explicit CLevelPropertiesPageFG(PageHost& host, QWidget* parent = nullptr);
+
+protected:
+    void Decorate() override;
+};
+
+class CLevelPropertiesPageTeams : public CLevelPropertiesPage {
+    Q_OBJECT
+public:
+    explicit CLevelPropertiesPageTeams(PageHost& host, QWidget* parent = nullptr);
+};
+
+// The radio messages, each in its colour, marked when it has a sound.
+class CLevelPropertiesPageMsg : public CLevelPropertiesPage {
+    Q_OBJECT
+public:
+    explicit CLevelPropertiesPageMsg(PageHost& host, QWidget* parent = nullptr);
+
+protected:
+    void Decorate() override;
+};
+
+class CLevelPropertiesPageDebriefing : public CLevelPropertiesPage {
+    Q_OBJECT
+public:
+    explicit CLevelPropertiesPageDebriefing(PageHost& host, QWidget* parent = nullptr);
+};
+
+class CLevelPropertiesPageLevel : public CLevelPropertiesPage {
+    Q_OBJECT
+public:
+    explicit CLevelPropertiesPageLevel(PageHost& host, QWidget* parent = nullptr);
+};
+
+}  // namespace vantorel

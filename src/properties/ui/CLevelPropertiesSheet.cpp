@@ -1,0 +1,34 @@
+#include "properties/ui/CLevelPropertiesSheet.h"
+
+#include "app/AppPictures.h"
+#include "properties/ui/CLevelPropertiesBar.h"
+#include "properties/ui/CLevelPropertiesPages.h"
+
+namespace vantorel {
+
+CLevelPropertiesSheet::CLevelPropertiesSheet(PageHost& host, CLevelPropertiesBar& bar,
+                                             QWidget* parent)
+    : CPropertySheet(parent), bar_(bar) {
+    setObjectName(QStringLiteral("CLevelPropertiesSheet"));
+    setWindowTitle(QStringLiteral("Level Properties"));
+    AddPage(new CLevelPropertiesPageFG(host, this), LevelTabIcon(kFlightGroupTab));
+    AddPage(new CLevelPropertiesPageTeams(host, this), LevelTabIcon(kTeamsTab));
+    AddPage(new CLevelPropertiesPageMsg(host, this), LevelTabIcon(kMessagesTab));
+    AddPage(new CLevelPropertiesPageDebriefing(host, this), LevelTabIcon(kDebriefingTab));
+    AddPage(new CLevelPropertiesPageLevel(host, this), LevelTabIcon(kLevelTab));
+    setUsesScrollButtons(true);
+}
+
+bool CLevelPropertiesSheet::TabLeaving(int) {
+    // A refused value keeps its tab in front; else every window writes back.
+    if (!ApplyAllPages()) return false;
+    bar_.ApplyAll();
+    return true;
+}
+
+void CLevelPropertiesSheet::TabEntered(int index) {
+    CPropertySheet::TabEntered(index);
+    bar_.RaiseWindowOf(index);
+}
+
+}  // namespace vantorel

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "properties/ui/CPropertySheet.h"
+#include "properties/ui/PageHost.h"
+
+namespace vantorel {
+
+class CLevelPropertiesBar;
+
+// The docked overview of the current mission: flight groups, teams,
+// messages, debriefing and level settings. Before its tab changes every open
+// property window applies; the tab brought forward raises the window that
+// edits its kind of thing.
+class CLevelPropertiesSheet : public CPropertySheet {
+    Q_OBJECT
+public:
+    enum Tab { kFlightGroupTab = 0, kTeamsTab, kMessagesTab, kDebriefingTab, kLevelTab };
+
+    CLevelPropertiesSheet(PageHost& host, CLevelPropertiesBar& bar, QWidget* parent = nullptr);
+
+protected:
+    bool TabLeaving(int index) override;
+    void TabEntered(int index) override;
+
+private:
+    CLevelPropertiesBar& bar_;
+};
+
+}  // namespace vantorel
