@@ -143,6 +143,9 @@ TEST_F(ThemesTest, MissingFileKeepsTheOldNameAndEmptiesTheLists) {
 }
 
 TEST_F(ThemesTest, ReadErrorIsReportedWithThePath) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows refuses to open a folder as a file, so it reads as a missing theme";
+#endif
     // A folder opens for reading but cannot be read.
     fs::create_directories(dir / "folder.xth");
     const std::string path = (dir / "folder.xth").string();
