@@ -1,6 +1,7 @@
 // `vantorel-cli render`: the map of a mission as a PNG, drawn by the same
 // paint as the editor's map view, with no display needed.
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QGuiApplication>
 #include <QImage>
@@ -119,7 +120,7 @@ int Parse(const std::vector<std::string>& args, Options& o) {
             o.waypoints = true;
         } else if (a == "--centre-selection" || a == "--center-selection") {
             o.centreSelection = true;
-        } else if (!a.empty() && a[0] == '-') {
+        } else if (a.size() > 1 && a[0] == '-') {
             return Usage("unknown option '" + a + "'");
         } else if (o.input.empty()) {
             o.input = a;
@@ -181,7 +182,16 @@ int Run(const std::vector<std::string>& args) {
         QPainterCanvas canvas(&painter);
         PaintMap(canvas, view, mission);
     }
-    if (!image.save(QString::fromLocal8Bit(o.output.c_str()), "PNG")) {
+    if (IsStandardStream(o.output)) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+        // A failed write is caught by main's check of standard output.
+        std::fwrite(png.constData(), 1, std::size_t(png.size()), stdout);
+        return kExitOk;
+    }
+    if (!image.save(QString::fromUtf8(o.output.c_str()), "PNG")) {
         std::fprintf(stderr, "vantorel-cli render: cannot write '%s'\n", o.output.c_str());
         return kExitIo;
     }
