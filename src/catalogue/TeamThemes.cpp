@@ -91,8 +91,14 @@ std::FILE* OpenTheme(const std::string& path, const std::filesystem::path& progr
 
 std::vector<std::filesystem::path> ThemeFolders(const std::filesystem::path& programFolder) {
     if (programFolder.empty()) return {};
-    return {programFolder,
-            (programFolder / PathFromUtf8(VANTOREL_DATA_FROM_PROGRAM)).lexically_normal()};
+    std::vector<std::filesystem::path> folders{
+        programFolder,
+        (programFolder / PathFromUtf8(VANTOREL_DATA_FROM_PROGRAM)).lexically_normal()};
+#ifdef __APPLE__
+    // The editor is a bundle: Contents/MacOS/vantorel, data in Contents/Resources.
+    folders.push_back((programFolder / ".." / "Resources").lexically_normal());
+#endif
+    return folders;
 }
 
 std::string DefaultThemePath(int team) {
