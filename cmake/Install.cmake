@@ -5,6 +5,33 @@
 set(VANTOREL_APP_ID org.example.Vantorel)
 set(VANTOREL_DESKTOP_DIR ${PROJECT_SOURCE_DIR}/resources/desktop)
 
+# Windows: the icon, the version and the UTF-8 manifest in each program.
+function(vantorel_windows_resources target description)
+  set(VANTOREL_RC_NAME ${target})
+  set(VANTOREL_RC_FILENAME ${target}.exe)
+  set(VANTOREL_RC_DESCRIPTION ${description})
+  set(VANTOREL_RC_ICON ${VANTOREL_DESKTOP_DIR}/icons/vantorel.ico)
+  set(manifest ${PROJECT_SOURCE_DIR}/resources/windows/vantorel.manifest)
+  if(MSVC)
+    # The linker merges a .manifest source into the one it writes anyway.
+    set(VANTOREL_RC_MANIFEST "")
+    target_sources(${target} PRIVATE ${manifest})
+  else()
+    set(VANTOREL_RC_MANIFEST "1 24 \"${manifest}\"")  # 24 = RT_MANIFEST
+  endif()
+  set(rc ${CMAKE_BINARY_DIR}/generated/${target}.rc)
+  configure_file(${PROJECT_SOURCE_DIR}/resources/windows/program.rc.in ${rc} @ONLY)
+  target_sources(${target} PRIVATE ${rc})
+  set_property(SOURCE ${rc} APPEND PROPERTY OBJECT_DEPENDS ${manifest} ${VANTOREL_RC_ICON})
+endfunction()
+
+if(WIN32)
+  vantorel_windows_resources(vantorel-cli "Vantorel command-line tool")
+  if(TARGET vantorel)
+    vantorel_windows_resources(vantorel "Vantorel mission editor")
+  endif()
+endif()
+
 install(TARGETS vantorel-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${VANTOREL_THEME_FILES} DESTINATION ${VANTOREL_INSTALL_DATADIR})
 

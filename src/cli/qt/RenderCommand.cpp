@@ -152,8 +152,12 @@ int Run(const std::vector<std::string>& args) {
         if (auto start = fg.FirstEnabledStartPoint()) fg.PointSelected[std::size_t(*start)] = 1;
     }
 
-    // Fonts need a GUI application; without a display, draw offscreen.
+    // Fonts need a GUI application; without a display, draw offscreen. Windows
+    // and macOS always have their platform plugin (the one the installer
+    // ships), with or without a window.
+#if !defined(_WIN32) && !defined(__APPLE__)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
     qInstallMessageHandler(QuietMessages);
     static int argc = 1;
     static char name[] = "vantorel-cli";
