@@ -85,8 +85,8 @@ TEST(CliCommandLine, FileNamesOutsideAsciiOnBothSides) {
     TempFolder dir;
     // Greek, CJK and an accented letter: outside any one ANSI code page.
     const std::filesystem::path in =
-        dir / PathFromUtf8("\xCE\xA9mega \xE8\x89\xA6\xE9\x9A\x8A.tie");
-    const std::filesystem::path out = dir / PathFromUtf8("Caf\xC3\xA9 \xE5\xA3\xB0.tie");
+        dir.Path() / PathFromUtf8("\xCE\xA9mega \xE8\x89\xA6\xE9\x9A\x8A.tie");
+    const std::filesystem::path out = dir.Path() / PathFromUtf8("Caf\xC3\xA9 \xE5\xA3\xB0.tie");
     CliResult made = RunCli("new melee --teams 2 -o " + Quoted(in));
     ASSERT_EQ(made.status, 0) << made.err;
     ASSERT_TRUE(std::filesystem::exists(in));
@@ -95,7 +95,7 @@ TEST(CliCommandLine, FileNamesOutsideAsciiOnBothSides) {
     EXPECT_EQ(TempFolder::ReadBytes(out), TempFolder::ReadBytes(in));
 
     // A name in a message is the name as given, in UTF-8.
-    CliResult missing = RunCli("dump " + Quoted(dir / PathFromUtf8("\xE5\xA3\xB0.tie")));
+    CliResult missing = RunCli("dump " + Quoted(dir.Path() / PathFromUtf8("\xE5\xA3\xB0.tie")));
     EXPECT_EQ(missing.status, 3);
     EXPECT_NE(missing.err.find("\xE5\xA3\xB0.tie"), std::string::npos) << missing.err;
 }
