@@ -1,5 +1,7 @@
 #include "properties/logic/PageCatalog.h"
 
+#include "properties/logic/ArrivalPage.h"
+#include "properties/logic/DeparturePage.h"
 #include "properties/logic/EmptyPage.h"
 #include "properties/logic/LevelDebriefingPage.h"
 #include "properties/logic/LevelFlightGroupsPage.h"
@@ -35,7 +37,7 @@ const std::vector<PageInfo>& LevelSheet() {
 const std::vector<PageInfo>& FlightGroupSheet() {
     static const std::vector<PageInfo> pages = {
         {"fg.ship", Empty("Ship")},           {"fg.equipment", Empty("Equipment")},
-        {"fg.arrival", Empty("Arrival")},     {"fg.departure", Empty("Departure")},
+        {"fg.arrival", Maker<ArrivalPage>()}, {"fg.departure", Maker<DeparturePage>()},
         {"fg.orders", Empty("Orders")},       {"fg.goals", Empty("Goals")},
         {"fg.positions", Empty("Positions")}, {"fg.other", Empty("Other")},
     };
