@@ -8,6 +8,7 @@
 #include "properties/logic/LevelMessagesPage.h"
 #include "properties/logic/LevelSettingsPage.h"
 #include "properties/logic/LevelTeamsPage.h"
+#include "properties/logic/OtherPage.h"
 
 namespace vantorel {
 
@@ -39,7 +40,7 @@ const std::vector<PageInfo>& FlightGroupSheet() {
         {"fg.ship", Empty("Ship")},           {"fg.equipment", Empty("Equipment")},
         {"fg.arrival", Maker<ArrivalPage>()}, {"fg.departure", Maker<DeparturePage>()},
         {"fg.orders", Empty("Orders")},       {"fg.goals", Empty("Goals")},
-        {"fg.positions", Empty("Positions")}, {"fg.other", Empty("Other")},
+        {"fg.positions", Empty("Positions")}, {"fg.other", Maker<OtherPage>()},
     };
     return pages;
 }
