@@ -290,40 +290,27 @@ std::string LevelDocument::RedoName() const {
     return e ? e->Name() : std::string();
 }
 
-bool LevelDocument::Undo() {
+bool LevelDocument::Step(bool back) {
     if (InChange()) {
-        // An open change is closed first, so the undo takes it back.
-        const int depth = changeDepth_;
-        FlushChange();
-        snapshot_.reset();
-        changeDepth_ = 0;
-        const bool undone = Undo();
-        changeDepth_ = depth;
-        snapshot_.emplace(mission_);
-        return undone;
-    }
-    MissionEdit* edit = history_.NextUndo();
-    if (!edit) return false;
-    edit->Revert(mission_);
-    history_.SteppedBack();
-    Notify(DocumentEvent::Content);
-    return true;
-}
-
-bool LevelDocument::Redo() {
-    if (InChange()) {
+        // An open change is closed first, so an undo takes it back; what the
+        // change does afterwards is gathered anew.
         const int depth = changeDepth_;
         FlushChange();
         changeDepth_ = 0;
-        const bool redone = Redo();
+        const bool stepped = Step(back);
         changeDepth_ = depth;
         snapshot_.emplace(mission_);
-        return redone;
+        return stepped;
     }
-    MissionEdit* edit = history_.NextRedo();
+    MissionEdit* edit = back ? history_.NextUndo() : history_.NextRedo();
     if (!edit) return false;
-    edit->Apply(mission_);
-    history_.SteppedForward();
+    if (back) {
+        edit->Revert(mission_);
+        history_.SteppedBack();
+    } else {
+        edit->Apply(mission_);
+        history_.SteppedForward();
+    }
     Notify(DocumentEvent::Content);
     return true;
 }

@@ -77,8 +77,8 @@ public:
     // The name of the edit the next Undo or Redo concerns; empty when none.
     std::string UndoName() const;
     std::string RedoName() const;
-    bool Undo();
-    bool Redo();
+    bool Undo() { return Step(true); }
+    bool Redo() { return Step(false); }
     // Forgets every recorded edit and counts the mission as it is now as
     // saved or not (a mission built by the wizard starts unsaved).
     void ForgetHistory(bool modified);
@@ -171,6 +171,7 @@ public:
 private:
     void Notify(DocumentEvent event);
     void Record(std::unique_ptr<MissionEdit> edit);
+    bool Step(bool back);
     // Closes the open change: what changed in place becomes an edit.
     void FlushChange();
     void ModifiedMayHaveChanged(bool before);
