@@ -61,13 +61,14 @@ bool CEditPage::OnKillActive() {
     return true;
 }
 
-bool CEditPage::RunDialog(const std::string& name, const std::string& which) {
+bool CEditPage::RunDialog(const std::string& name, const std::string& which,
+                          CControlPanel::Layout layout) {
     if (!ApplyPage()) return false;
     auto context = host_.Context();
     if (!context) return false;
     std::unique_ptr<PageModel> dialog = model_->OpenDialog(*context, name, which);
     if (!dialog) return false;
-    CEditDialog window(std::move(dialog), host_, this);
+    CEditDialog window(std::move(dialog), host_, this, std::move(layout));
     if (window.exec() != QDialog::Accepted) return false;
     UpdatePage();
     return true;

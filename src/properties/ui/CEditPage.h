@@ -36,8 +36,10 @@ public:
     virtual bool OnKillActive();
 
     // Opens a dialog of the page as a modal window, after the page applied
-    // (so no edit of the page is lost), and reloads the page after OK.
-    bool RunDialog(const std::string& name, const std::string& which = {});
+    // (so no edit of the page is lost), and reloads the page after OK. A
+    // dialog with a layout of its own passes it.
+    bool RunDialog(const std::string& name, const std::string& which = {},
+                   CControlPanel::Layout layout = {});
 
     // A page is writing back right now (it may be showing why it refused a
     // value): windows losing activation to that message leave everything be.
