@@ -263,6 +263,7 @@ int Run(const std::vector<std::string>& args) {
             return Usage("page " + positional[1] + " has no dialog '" + *dialogArg + "'" +
                          (known.empty() ? std::string() : " (dialogs: " + known + ")"));
         }
+        dialog->Load(context);
         page = std::move(dialog);
         shownName = "dialog " + *dialogArg;
     }
