@@ -1,6 +1,7 @@
 #include "properties/logic/PageCatalog.h"
 
 #include "properties/logic/EmptyPage.h"
+#include "properties/logic/FlightGroupOrdersPage.h"
 #include "properties/logic/LevelDebriefingPage.h"
 #include "properties/logic/LevelFlightGroupsPage.h"
 #include "properties/logic/LevelMessagesPage.h"
@@ -34,10 +35,14 @@ const std::vector<PageInfo>& LevelSheet() {
 
 const std::vector<PageInfo>& FlightGroupSheet() {
     static const std::vector<PageInfo> pages = {
-        {"fg.ship", Empty("Ship")},           {"fg.equipment", Empty("Equipment")},
-        {"fg.arrival", Empty("Arrival")},     {"fg.departure", Empty("Departure")},
-        {"fg.orders", Empty("Orders")},       {"fg.goals", Empty("Goals")},
-        {"fg.positions", Empty("Positions")}, {"fg.other", Empty("Other")},
+        {"fg.ship", Empty("Ship")},
+        {"fg.equipment", Empty("Equipment")},
+        {"fg.arrival", Empty("Arrival")},
+        {"fg.departure", Empty("Departure")},
+        {"fg.orders", Maker<FlightGroupOrdersPage>()},
+        {"fg.goals", Empty("Goals")},
+        {"fg.positions", Empty("Positions")},
+        {"fg.other", Empty("Other")},
     };
     return pages;
 }
