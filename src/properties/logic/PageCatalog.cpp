@@ -1,6 +1,7 @@
 #include "properties/logic/PageCatalog.h"
 
 #include "properties/logic/EmptyPage.h"
+#include "properties/logic/FlightGroupGoalsPage.h"
 #include "properties/logic/FlightGroupOrdersPage.h"
 #include "properties/logic/LevelDebriefingPage.h"
 #include "properties/logic/LevelFlightGroupsPage.h"
@@ -40,7 +41,7 @@ const std::vector<PageInfo>& FlightGroupSheet() {
         {"fg.arrival", Empty("Arrival")},
         {"fg.departure", Empty("Departure")},
         {"fg.orders", Maker<FlightGroupOrdersPage>()},
-        {"fg.goals", Empty("Goals")},
+        {"fg.goals", Maker<FlightGroupGoalsPage>()},
         {"fg.positions", Empty("Positions")},
         {"fg.other", Empty("Other")},
     };
