@@ -1,12 +1,18 @@
 #include "properties/ui/FlightGroupPageFactory.h"
 
 #include "properties/ui/CEditPage.h"
+#include "properties/ui/CFGPropertiesPageGoals.h"
+#include "properties/ui/CFGPropertiesPageOrders.h"
 
 namespace vantorel {
 
 CEditPage* MakeFlightGroupPage(int tab, std::unique_ptr<PageModel> model, PageHost& host,
                                QWidget* parent) {
     switch (tab) {
+        case 4:
+            return new CFGPropertiesPageOrders(std::move(model), host, parent);
+        case 5:
+            return new CFGPropertiesPageGoals(std::move(model), host, parent);
         default:
             return new CEditPage(std::move(model), host, parent);
     }
