@@ -36,11 +36,15 @@ private:
     std::map<std::pair<std::string, std::string>, std::string> strings_;
 };
 
-// Message boxes become lines on standard error. Nobody is there to answer a
-// question, so it is answered Yes: the command line asked for the action.
+// Message boxes become lines on standard error (with their caption when it
+// is not the program's). Nobody is there to answer a question, so it is
+// answered Yes: the command line asked for the action.
 class StderrPrompter : public Prompter {
 public:
-    PromptAnswer Show(const std::string& text, PromptIcon, PromptButtons buttons) override {
+    using Prompter::Show;
+    PromptAnswer Show(const std::string& text, PromptIcon, PromptButtons buttons,
+                      const std::string& caption) override {
+        if (caption != kPromptCaption) std::fprintf(stderr, "%s: ", caption.c_str());
         std::fprintf(stderr, "%s\n", text.c_str());
         ++shown;
         return buttons == PromptButtons::YesNo || buttons == PromptButtons::YesNoCancel

@@ -326,7 +326,9 @@ CommandRegistration registration(
      "      applies the page as leaving its tab does and writes OUT. With --dialog, the same for "
      "a\n"
      "      dialog the page opens (OK applies it). PAGE is level.*, fg.*, message.* or team.*;\n"
-     "      an unknown PAGE or dialog NAME lists those there are. Positions count from 0",
+     "      an unknown PAGE or dialog NAME lists those there are. Positions count from 0.\n"
+     "      --order N is the order fg.orders starts on (its tabs are control 1093); its dialogs\n"
+     "      are target=1..4. --goal N is the goal of fg.goals' dialog goal (or goal=0..7)",
      &Run});
 
 }  // namespace

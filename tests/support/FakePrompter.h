@@ -15,10 +15,13 @@ public:
         std::string text;
         PromptIcon icon;
         PromptButtons buttons;
+        std::string caption;
     };
 
-    PromptAnswer Show(const std::string& text, PromptIcon icon, PromptButtons buttons) override {
-        shown.push_back({text, icon, buttons});
+    using Prompter::Show;
+    PromptAnswer Show(const std::string& text, PromptIcon icon, PromptButtons buttons,
+                      const std::string& caption) override {
+        shown.push_back({text, icon, buttons, caption});
         if (!answers.empty()) {
             PromptAnswer a = answers.front();
             answers.pop_front();

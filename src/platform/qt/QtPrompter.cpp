@@ -4,9 +4,12 @@
 #include <QMessageBox>
 #include <QPointer>
 
+#include "platform/qt/ProgramPictures.h"
+
 namespace vantorel {
 
-PromptAnswer QtPrompter::Show(const std::string& text, PromptIcon icon, PromptButtons buttons) {
+PromptAnswer QtPrompter::Show(const std::string& text, PromptIcon icon, PromptButtons buttons,
+                              const std::string& caption) {
     QMessageBox::Icon qicon = QMessageBox::NoIcon;
     switch (icon) {
         case PromptIcon::Information:
@@ -22,6 +25,7 @@ PromptAnswer QtPrompter::Show(const std::string& text, PromptIcon icon, PromptBu
             qicon = QMessageBox::Question;
             break;
         case PromptIcon::None:
+        case PromptIcon::ProgramInformation:
             break;
     }
     QMessageBox::StandardButtons qbuttons = QMessageBox::Ok;
@@ -45,8 +49,9 @@ PromptAnswer QtPrompter::Show(const std::string& text, PromptIcon icon, PromptBu
     if (parent && parent->windowType() == Qt::SplashScreen) parent = nullptr;
     // Held by a guard all the same, so an owner that goes while the box is
     // open cannot leave it deleted twice.
-    QPointer<QMessageBox> box = new QMessageBox(qicon, QString::fromLatin1(kPromptCaption),
+    QPointer<QMessageBox> box = new QMessageBox(qicon, QString::fromStdString(caption),
                                                 QString::fromStdString(text), qbuttons, parent);
+    if (icon == PromptIcon::ProgramInformation) box->setIconPixmap(InformationPicture(32));
     const int result = box->exec();
     delete box.data();
     switch (result) {

@@ -7,13 +7,15 @@
 
 namespace vantorel {
 
-// Message boxes, always captioned "Quarrow", owned by the given window (or
-// the active one).
+// Message boxes, captioned "Quarrow" unless asked otherwise, owned by the
+// given window (or the active one).
 class QtPrompter : public Prompter {
 public:
     explicit QtPrompter(QWidget* owner = nullptr) : owner_(owner) {}
     void SetOwner(QWidget* owner) { owner_ = owner; }
-    PromptAnswer Show(const std::string& text, PromptIcon icon, PromptButtons buttons) override;
+    using Prompter::Show;
+    PromptAnswer Show(const std::string& text, PromptIcon icon, PromptButtons buttons,
+                      const std::string& caption) override;
 
 private:
     QPointer<QWidget> owner_;

@@ -50,6 +50,7 @@ struct ControlState {
     bool listBox = false;      // List: shown as a list box, not a drop-down
     bool editable = false;     // List: the text can be typed (a combo box)
     bool multiSelect = false;  // List: several entries can be selected
+    bool tabs = false;         // Radio: shown as a tab strip over the controls it switches
     bool tristate = false;     // Check, CheckList: offers the indeterminate state
     bool multiline = false;    // Text
     bool readOnly = false;     // Text

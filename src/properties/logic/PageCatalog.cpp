@@ -3,6 +3,8 @@
 #include "properties/logic/ArrivalPage.h"
 #include "properties/logic/DeparturePage.h"
 #include "properties/logic/EmptyPage.h"
+#include "properties/logic/FlightGroupGoalsPage.h"
+#include "properties/logic/FlightGroupOrdersPage.h"
 #include "properties/logic/LevelDebriefingPage.h"
 #include "properties/logic/LevelFlightGroupsPage.h"
 #include "properties/logic/LevelMessagesPage.h"
@@ -37,10 +39,14 @@ const std::vector<PageInfo>& LevelSheet() {
 
 const std::vector<PageInfo>& FlightGroupSheet() {
     static const std::vector<PageInfo> pages = {
-        {"fg.ship", Empty("Ship")},           {"fg.equipment", Empty("Equipment")},
-        {"fg.arrival", Maker<ArrivalPage>()}, {"fg.departure", Maker<DeparturePage>()},
-        {"fg.orders", Empty("Orders")},       {"fg.goals", Empty("Goals")},
-        {"fg.positions", Empty("Positions")}, {"fg.other", Maker<OtherPage>()},
+        {"fg.ship", Empty("Ship")},
+        {"fg.equipment", Empty("Equipment")},
+        {"fg.arrival", Maker<ArrivalPage>()},
+        {"fg.departure", Maker<DeparturePage>()},
+        {"fg.orders", Maker<FlightGroupOrdersPage>()},
+        {"fg.goals", Maker<FlightGroupGoalsPage>()},
+        {"fg.positions", Empty("Positions")},
+        {"fg.other", Maker<OtherPage>()},
     };
     return pages;
 }

@@ -61,20 +61,23 @@ bool CEditPage::OnKillActive() {
     return true;
 }
 
-bool CEditPage::RunDialog(const std::string& name, const std::string& which) {
+bool CEditPage::RunDialog(const std::string& name, const std::string& which,
+                          CControlPanel::Layout layout) {
     if (!ApplyPage()) return false;
     auto context = host_.Context();
     if (!context) return false;
     std::unique_ptr<PageModel> dialog = model_->OpenDialog(*context, name, which);
     if (!dialog) return false;
-    std::unique_ptr<CEditDialog> window(MakeDialogWindow(name, std::move(dialog)));
+    std::unique_ptr<CEditDialog> window(
+        MakeDialogWindow(name, std::move(dialog), std::move(layout)));
     if (window->exec() != QDialog::Accepted) return false;
     UpdatePage();
     return true;
 }
 
-CEditDialog* CEditPage::MakeDialogWindow(const std::string&, std::unique_ptr<PageModel> model) {
-    return new CEditDialog(std::move(model), host_, this);
+CEditDialog* CEditPage::MakeDialogWindow(const std::string&, std::unique_ptr<PageModel> model,
+                                         CControlPanel::Layout layout) {
+    return new CEditDialog(std::move(model), host_, this, std::move(layout));
 }
 
 }  // namespace vantorel

@@ -38,8 +38,10 @@ public:
     virtual bool OnKillActive();
 
     // Opens a dialog of the page as a modal window, after the page applied
-    // (so no edit of the page is lost), and reloads the page after OK.
-    bool RunDialog(const std::string& name, const std::string& which = {});
+    // (so no edit of the page is lost), and reloads the page after OK. A
+    // dialog with a layout of its own passes it.
+    bool RunDialog(const std::string& name, const std::string& which = {},
+                   CControlPanel::Layout layout = {});
 
     // A page is writing back right now (it may be showing why it refused a
     // value): windows losing activation to that message leave everything be.
@@ -54,8 +56,8 @@ protected:
     virtual void Decorate() {}
     // The window of the page's dialog `name`; by default its controls laid
     // out one a row. Dialogs with a layout of their own have their class.
-    virtual CEditDialog* MakeDialogWindow(const std::string& name,
-                                          std::unique_ptr<PageModel> model);
+    virtual CEditDialog* MakeDialogWindow(const std::string& name, std::unique_ptr<PageModel> model,
+                                          CControlPanel::Layout layout = {});
 
 private:
     std::unique_ptr<PageModel> model_;

@@ -19,11 +19,12 @@ void CFGTriggerPage::OnButton(int id) {
 }
 
 CEditDialog* CFGTriggerPage::MakeDialogWindow(const std::string& name,
-                                              std::unique_ptr<PageModel> model) {
+                                              std::unique_ptr<PageModel> model,
+                                              CControlPanel::Layout layout) {
     if (name == "condition") return new CConditionDlg(std::move(model), Host(), this);
     if (name == "mothership") return new CMothershipDlg(std::move(model), Host(), this);
     if (name == "cmd") return new CCmdDescriptionDlg(std::move(model), Host(), this);
-    return CEditPage::MakeDialogWindow(name, std::move(model));
+    return CEditPage::MakeDialogWindow(name, std::move(model), std::move(layout));
 }
 
 void AddTriggerRow(CControlPanel& panel, QBoxLayout& into, int labelId, int buttonId) {

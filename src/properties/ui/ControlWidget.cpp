@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QTabBar>
 
 #include "properties/ui/CNumberEdit.h"
 #include "properties/ui/CNumberSpin.h"
@@ -168,6 +169,16 @@ void ControlWidget::Build(const ControlState& s, QWidget* parent) {
             widget_ = check_;
             break;
         case ControlKind::Radio: {
+            if (s.tabs) {
+                tabs_ = new QTabBar(parent);
+                tabs_->setDrawBase(false);
+                for (const auto& item : s.items) tabs_->addTab(Qs(item));
+                connect(tabs_, &QTabBar::currentChanged, this, [this](int i) {
+                    Report(ControlValue{i, {}, {}});
+                });
+                widget_ = tabs_;
+                break;
+            }
             group_ = new QGroupBox(Qs(s.label), parent);
             auto* layout = s.items.size() <= 3 ? static_cast<QBoxLayout*>(new QHBoxLayout(group_))
                                                : static_cast<QBoxLayout*>(new QVBoxLayout(group_));
@@ -309,6 +320,10 @@ void ControlWidget::Push(const ControlState& s) {
             check_->setText(Qs(s.label));
             break;
         case ControlKind::Radio: {
+            if (tabs_) {
+                if (tabs_->currentIndex() != s.value.index) tabs_->setCurrentIndex(s.value.index);
+                break;
+            }
             // No button checked needs the group to let go for a moment.
             const bool none = s.value.index < 0;
             buttons_->setExclusive(!none);
@@ -338,7 +353,12 @@ void ControlWidget::Push(const ControlState& s) {
             break;
         }
         case ControlKind::Button:
-            push_->setText(Qs(s.label));
+            // A button its page gave a picture shows the picture; the
+            // caption then tells what it does when the pointer rests on it.
+            if (push_->icon().isNull())
+                push_->setText(Qs(s.label));
+            else
+                push_->setToolTip(Qs(s.label).remove(QLatin1Char('&')));
             break;
         case ControlKind::Label:
             // The caption stands in until there is a text; records that

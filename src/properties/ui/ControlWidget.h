@@ -17,6 +17,7 @@ class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
+class QTabBar;
 class QWidget;
 
 namespace vantorel {
@@ -82,6 +83,7 @@ private:
     QGroupBox* group_ = nullptr;
     QButtonGroup* buttons_ = nullptr;
     QPushButton* push_ = nullptr;
+    QTabBar* tabs_ = nullptr;
     QLabel* text_ = nullptr;
 };
 

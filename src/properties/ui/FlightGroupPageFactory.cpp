@@ -3,7 +3,9 @@
 #include "properties/ui/CEditPage.h"
 #include "properties/ui/CFGPropertiesPageArrival.h"
 #include "properties/ui/CFGPropertiesPageDepart.h"
+#include "properties/ui/CFGPropertiesPageGoals.h"
 #include "properties/ui/CFGPropertiesPageMisc.h"
+#include "properties/ui/CFGPropertiesPageOrders.h"
 
 namespace vantorel {
 
@@ -14,6 +16,10 @@ CEditPage* MakeFlightGroupPage(int tab, std::unique_ptr<PageModel> model, PageHo
             return new CFGPropertiesPageArrival(std::move(model), host, parent);
         case 3:
             return new CFGPropertiesPageDepart(std::move(model), host, parent);
+        case 4:
+            return new CFGPropertiesPageOrders(std::move(model), host, parent);
+        case 5:
+            return new CFGPropertiesPageGoals(std::move(model), host, parent);
         case 7:
             return new CFGPropertiesPageMisc(std::move(model), host, parent);
         default:

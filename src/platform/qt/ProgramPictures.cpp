@@ -1,0 +1,40 @@
+#include "platform/qt/ProgramPictures.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+
+namespace vantorel {
+
+namespace {
+// The ink and the accent of the program's other pictures.
+const QColor kInk(29, 43, 58);
+const QColor kBlue(58, 123, 213);
+}  // namespace
+
+QPixmap InformationPicture(int size) {
+    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+    QPixmap pm(int(size * ratio), int(size * ratio));
+    pm.setDevicePixelRatio(ratio);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    // Drawn on a 16-unit grid and scaled, so both sizes look alike.
+    p.scale(size / 16.0, size / 16.0);
+    p.setPen(QPen(kInk, 1.0));
+    p.setBrush(kBlue);
+    p.drawEllipse(QRectF(1, 1, 14, 14));
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QRectF(7, 3.4, 2.2, 2.2));
+    p.drawRoundedRect(QRectF(7.05, 6.6, 2.1, 6.2), 0.6, 0.6);
+    return pm;
+}
+
+QIcon InformationIcon() {
+    QIcon icon;
+    icon.addPixmap(InformationPicture(16));
+    icon.addPixmap(InformationPicture(32));
+    return icon;
+}
+
+}  // namespace vantorel
