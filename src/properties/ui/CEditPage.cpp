@@ -67,7 +67,7 @@ bool CEditPage::RunDialog(const std::string& name, const std::string& which) {
     if (!context) return false;
     std::unique_ptr<PageModel> dialog = model_->OpenDialog(*context, name, which);
     if (!dialog) return false;
-    CEditDialog window(std::move(dialog), host_, this);
+    CEditDialog window(std::move(dialog), host_, this, DialogLayout(name));
     if (window.exec() != QDialog::Accepted) return false;
     UpdatePage();
     return true;

@@ -49,6 +49,11 @@ protected:
     virtual void OnButton(int id) { (void)id; }
     // After the controls were pushed: drawing the model cannot say.
     virtual void Decorate() {}
+    // How a dialog of the page lays out its controls; by default a row each.
+    virtual CControlPanel::Layout DialogLayout(const std::string& name) {
+        (void)name;
+        return {};
+    }
 
 private:
     std::unique_ptr<PageModel> model_;
