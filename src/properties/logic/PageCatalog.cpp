@@ -1,6 +1,9 @@
 #include "properties/logic/PageCatalog.h"
 
 #include "properties/logic/EmptyPage.h"
+#include "properties/logic/FgEquipmentPage.h"
+#include "properties/logic/FgPositionsPage.h"
+#include "properties/logic/FgShipPage.h"
 #include "properties/logic/LevelDebriefingPage.h"
 #include "properties/logic/LevelFlightGroupsPage.h"
 #include "properties/logic/LevelMessagesPage.h"
@@ -34,10 +37,14 @@ const std::vector<PageInfo>& LevelSheet() {
 
 const std::vector<PageInfo>& FlightGroupSheet() {
     static const std::vector<PageInfo> pages = {
-        {"fg.ship", Empty("Ship")},           {"fg.equipment", Empty("Equipment")},
-        {"fg.arrival", Empty("Arrival")},     {"fg.departure", Empty("Departure")},
-        {"fg.orders", Empty("Orders")},       {"fg.goals", Empty("Goals")},
-        {"fg.positions", Empty("Positions")}, {"fg.other", Empty("Other")},
+        {"fg.ship", Maker<FgShipPage>()},
+        {"fg.equipment", Maker<FgEquipmentPage>()},
+        {"fg.arrival", Empty("Arrival")},
+        {"fg.departure", Empty("Departure")},
+        {"fg.orders", Empty("Orders")},
+        {"fg.goals", Empty("Goals")},
+        {"fg.positions", Maker<FgPositionsPage>()},
+        {"fg.other", Empty("Other")},
     };
     return pages;
 }
