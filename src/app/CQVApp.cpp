@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <cstdlib>
 
+#include "app/AutoSaver.h"
 #include "app/CAboutDlg.h"
 #include "app/CMainFrame.h"
 #include "app/COptionsDlg.h"
@@ -66,6 +67,7 @@ bool CQVApp::InitInstance(const QStringList& arguments) {
     }
     frame_->showMaximized();
     frame_->UpdateCommandUI();
+    frame_->OfferRecovery();
     return true;
 }
 
@@ -90,7 +92,7 @@ void CQVApp::OnAppAbout() {
 
 void CQVApp::OnOptions() {
     COptionsDlg dlg(services_.settings, services_.fileDialogs, services_.prompter, frame_.get());
-    dlg.exec();
+    if (dlg.exec() == QDialog::Accepted) frame_->Autosave().ApplySettings();
 }
 
 bool CQVApp::OnCommand(int id) {

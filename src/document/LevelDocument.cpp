@@ -4,6 +4,7 @@
 #include <string>
 
 #include "catalogue/CraftTypes.h"
+#include "document/FileFingerprint.h"
 #include "document/ListChange.h"
 #include "document/MissionReader.h"
 #include "document/MissionWriter.h"
@@ -22,6 +23,7 @@ void LevelDocument::SetPropertyBar(PropertyBarHooks* bar) {
 void LevelDocument::OnNewDocument() {
     mission_ = Mission();
     path_.clear();
+    diskFingerprint_.reset();
 
     MissionHeader& header = mission_.Header;
     header = MissionHeader();
@@ -74,6 +76,7 @@ bool LevelDocument::OnOpenDocument(const std::filesystem::path& path) {
     ReadWaveListing(loaded, path, settings_, prompter_);
     mission_ = std::move(loaded);
     path_ = path;
+    diskFingerprint_ = FileFingerprint(path);
     ForgetHistory(false);
     Notify(DocumentEvent::Replaced);
     return true;
@@ -87,12 +90,27 @@ bool LevelDocument::OnSaveDocument(const std::filesystem::path& path) {
 bool LevelDocument::SaveAppliedDocument(const std::filesystem::path& path) {
     if (!SaveMissionFile(path, mission_, prompter_)) return false;
     path_ = path;
+    diskFingerprint_ = FileFingerprint(path);
     // The listing may rewrite wave paths to the copies it made; those are
     // part of what was saved.
     WriteWaveListing(mission_, path, settings_, prompter_);
     history_.MarkClean();
     Notify(DocumentEvent::State);
     return true;
+}
+
+LevelDocument::DiskState LevelDocument::CheckDisk() const {
+    if (path_.empty()) return DiskState::Same;
+    std::error_code ec;
+    if (!std::filesystem::exists(path_, ec)) return DiskState::Missing;
+    const auto now = FileFingerprint(path_);
+    // A file that cannot be read now (being written) is not taken as changed.
+    if (!now) return DiskState::Same;
+    return now == diskFingerprint_ ? DiskState::Same : DiskState::Changed;
+}
+
+void LevelDocument::AdoptDiskState() {
+    diskFingerprint_ = path_.empty() ? std::nullopt : FileFingerprint(path_);
 }
 
 std::unique_ptr<FlightGroup> MakeDefaultFlightGroup() {
@@ -290,40 +308,27 @@ std::string LevelDocument::RedoName() const {
     return e ? e->Name() : std::string();
 }
 
-bool LevelDocument::Undo() {
+bool LevelDocument::Step(bool back) {
     if (InChange()) {
-        // An open change is closed first, so the undo takes it back.
-        const int depth = changeDepth_;
-        FlushChange();
-        snapshot_.reset();
-        changeDepth_ = 0;
-        const bool undone = Undo();
-        changeDepth_ = depth;
-        snapshot_.emplace(mission_);
-        return undone;
-    }
-    MissionEdit* edit = history_.NextUndo();
-    if (!edit) return false;
-    edit->Revert(mission_);
-    history_.SteppedBack();
-    Notify(DocumentEvent::Content);
-    return true;
-}
-
-bool LevelDocument::Redo() {
-    if (InChange()) {
+        // An open change is closed first, so an undo takes it back; what the
+        // change does afterwards is gathered anew.
         const int depth = changeDepth_;
         FlushChange();
         changeDepth_ = 0;
-        const bool redone = Redo();
+        const bool stepped = Step(back);
         changeDepth_ = depth;
         snapshot_.emplace(mission_);
-        return redone;
+        return stepped;
     }
-    MissionEdit* edit = history_.NextRedo();
+    MissionEdit* edit = back ? history_.NextUndo() : history_.NextRedo();
     if (!edit) return false;
-    edit->Apply(mission_);
-    history_.SteppedForward();
+    if (back) {
+        edit->Revert(mission_);
+        history_.SteppedBack();
+    } else {
+        edit->Apply(mission_);
+        history_.SteppedForward();
+    }
     Notify(DocumentEvent::Content);
     return true;
 }

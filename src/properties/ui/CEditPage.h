@@ -43,8 +43,9 @@ public:
     // value): windows losing activation to that message leave everything be.
     static bool ApplyInProgress();
 
-protected:
     PageHost& Host() { return host_; }
+
+protected:
     // A button of the page; pages whose buttons open dialogs say which.
     virtual void OnButton(int id) { (void)id; }
     // After the controls were pushed: drawing the model cannot say.

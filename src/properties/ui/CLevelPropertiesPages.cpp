@@ -100,6 +100,17 @@ QListWidget* ListOf(CEditPage& page, int id) {
     return w ? qobject_cast<QListWidget*>(w->Widget()) : nullptr;
 }
 
+// Gives each entry of a list what its flight group or message says of it.
+template <class T, class Fn>
+void DecorateRows(CEditPage& page, int id, std::vector<std::unique_ptr<T>> Mission::*items, Fn fn) {
+    QListWidget* list = ListOf(page, id);
+    auto context = page.Host().Context();
+    if (!list || !context) return;
+    const auto& all = context->document.GetMission().*items;
+    for (int r = 0; r < list->count() && size_t(r) < all.size(); ++r)
+        fn(*list->item(r), *all[size_t(r)]);
+}
+
 }  // namespace
 
 void CLevelPropertiesPage::OnSetActive() {
@@ -114,15 +125,11 @@ CLevelPropertiesPageFG::CLevelPropertiesPageFG(PageHost& host, QWidget* parent)
 }
 
 void CLevelPropertiesPageFG::Decorate() {
-    QListWidget* list = ListOf(*this, LevelFlightGroupsPage::kList);
-    auto context = Host().Context();
-    if (!list || !context) return;
-    const auto& fgs = context->document.GetMission().FlightGroups;
-    for (int r = 0; r < list->count() && size_t(r) < fgs.size(); ++r) {
-        const FlightGroupRecord& f = fgs[size_t(r)]->File;
-        list->item(r)->setData(Qt::ForegroundRole, Qc(IffColour(f.Iff(), true)));
-        list->item(r)->setData(kPlayerRole, int(f.PlayerNumber()));
-    }
+    DecorateRows(*this, LevelFlightGroupsPage::kList, &Mission::FlightGroups,
+                 [](QListWidgetItem& item, const FlightGroup& fg) {
+                     item.setData(Qt::ForegroundRole, Qc(IffColour(fg.File.Iff(), true)));
+                     item.setData(kPlayerRole, int(fg.File.PlayerNumber()));
+                 });
 }
 
 CLevelPropertiesPageTeams::CLevelPropertiesPageTeams(PageHost& host, QWidget* parent)
@@ -135,15 +142,11 @@ CLevelPropertiesPageMsg::CLevelPropertiesPageMsg(PageHost& host, QWidget* parent
 }
 
 void CLevelPropertiesPageMsg::Decorate() {
-    QListWidget* list = ListOf(*this, LevelMessagesPage::kList);
-    auto context = Host().Context();
-    if (!list || !context) return;
-    const auto& messages = context->document.GetMission().Messages;
-    for (int r = 0; r < list->count() && size_t(r) < messages.size(); ++r) {
-        const RadioMessage& m = *messages[size_t(r)];
-        list->item(r)->setData(Qt::ForegroundRole, Qc(MessageColour(m.File.Colour(), true)));
-        list->item(r)->setData(kWaveRole, !m.WaveFile.empty());
-    }
+    DecorateRows(*this, LevelMessagesPage::kList, &Mission::Messages,
+                 [](QListWidgetItem& item, const RadioMessage& m) {
+                     item.setData(Qt::ForegroundRole, Qc(MessageColour(m.File.Colour(), true)));
+                     item.setData(kWaveRole, !m.WaveFile.empty());
+                 });
 }
 
 CLevelPropertiesPageDebriefing::CLevelPropertiesPageDebriefing(PageHost& host, QWidget* parent)
