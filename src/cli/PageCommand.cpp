@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -18,7 +20,7 @@ namespace {
 
 constexpr const char* kUsage =
     "page FILE PAGE [--select I,J,...] [--team T] [--message M] [--order N] [--goal N] "
-    "[--dialog NAME[=WHICH]] [--set ID=VALUE ...] [-o OUT]";
+    "[--view NAME] [--dialog NAME[=WHICH]] [--set ID=VALUE ...] [-o OUT]";
 
 int Usage(const std::string& reason) {
     std::fprintf(stderr, "vantorel-cli page: %s\nusage: vantorel-cli %s\n", reason.c_str(), kUsage);
@@ -166,6 +168,34 @@ std::optional<ControlValue> ParseValue(const ControlState& c, int id, const std:
     }
 }
 
+bool EqualsIgnoringCase(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+// Switches a page with views (the Positions tab) to the view of that name,
+// as its list shows it or in lower case ("waypoints"), or to a position.
+bool ShowView(PageContext& context, PageModel& page, const std::string& name, std::string& why) {
+    ControlState* list = page.Find(page.ViewControl());
+    if (!list) {
+        why = "this page has no views";
+        return false;
+    }
+    std::string known;
+    for (size_t i = 0; i < list->items.size(); ++i) {
+        std::string plain;
+        for (char ch : list->items[i])
+            if (ch != '&') plain += ch;
+        if (EqualsIgnoringCase(plain, name) || name == std::to_string(i))
+            return page.Set(context, list->id, ControlValue{int(i), {}, {}}, &why);
+        known += (known.empty() ? "" : ", ") + plain;
+    }
+    why = "no view '" + name + "' (views: " + known + ")";
+    return false;
+}
+
 // The control an id names: the control itself or the group of a radio button.
 ControlState* ControlFor(PageModel& page, int id) {
     if (ControlState* c = page.Find(id)) return c;
@@ -181,6 +211,7 @@ int Run(const std::vector<std::string>& args) {
     std::optional<std::vector<int>> select;
     std::string out;
     std::optional<std::string> dialogArg;
+    std::optional<std::string> viewArg;
     int team = -1, message = -1, order = 0, goal = 0;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -208,6 +239,9 @@ int Run(const std::vector<std::string>& args) {
         } else if (a == "--dialog") {
             if (!next(value) || value.empty()) return Usage("--dialog takes a dialog's name");
             dialogArg = value;
+        } else if (a == "--view") {
+            if (!next(value) || value.empty()) return Usage("--view takes a view's name");
+            viewArg = value;
         } else if (a == "-o") {
             if (!next(out)) return Usage("-o takes a file");
         } else if (a.size() > 1 && a[0] == '-') {
@@ -250,6 +284,10 @@ int Run(const std::vector<std::string>& args) {
 
     PageContext context{doc, nullptr, team, message, order, goal};
     page->Load(context);
+    if (viewArg) {
+        std::string why;
+        if (!ShowView(context, *page, *viewArg, why)) return Usage(why);
+    }
     std::string shownName = "page " + positional[1];
     if (dialogArg) {
         // The dialog opens as its button opens it, on the loaded page.
@@ -287,6 +325,14 @@ int Run(const std::vector<std::string>& args) {
         auto id = ParseInt(idText);
         ControlState* c = id ? ControlFor(*page, *id) : nullptr;
         if (!c) return Usage(shownName + " has no control '" + idText + "'");
+        if (c->kind == ControlKind::Button) {
+            // A button is pressed by setting it to 1.
+            if (valueText != "1" || !c->enabled || !c->visible)
+                return Usage("button " + idText + " is pressed with " + idText + "=1" +
+                             (c->enabled && c->visible ? "" : ", when it is enabled"));
+            page->Activate(context, c->id);
+            continue;
+        }
         auto value = ParseValue(*c, *id, valueText);
         std::string why;
         if (!value) why = "control " + idText + " cannot take '" + valueText + "'";
@@ -328,7 +374,10 @@ CommandRegistration registration(
      "      dialog the page opens (OK applies it). PAGE is level.*, fg.*, message.* or team.*;\n"
      "      an unknown PAGE or dialog NAME lists those there are. Positions count from 0.\n"
      "      --order N is the order fg.orders starts on (its tabs are control 1093); its dialogs\n"
-     "      are target=1..4. --goal N is the goal of fg.goals' dialog goal (or goal=0..7)",
+     "      are target=1..4. --goal N is the goal of fg.goals' dialog goal (or goal=0..7).\n"
+     "      --set ID=1 presses button ID (C&lear, Clear &All of optional-craft). --view NAME\n"
+     "      shows a page's view first: fg.positions has normal, waypoints, briefing.\n"
+     "      Dialogs: fg.ship --dialog optional-craft, fg.equipment --dialog hidden-cargo",
      &Run});
 
 }  // namespace

@@ -55,7 +55,7 @@ struct ControlState {
     bool multiline = false;    // Text
     bool readOnly = false;     // Text
     bool decimal = false;      // Number: accepts a decimal point
-    int maxLength = 0;         // Text: the longest text that can be typed, 0 for none
+    int maxLength = 0;         // Text, editable List: the longest text, 0 for none
     int spinMin = 0;           // Number: the spin's range, when spinMax >= spinMin
     int spinMax = -1;
 

@@ -2,7 +2,9 @@
 
 #include "properties/logic/ArrivalPage.h"
 #include "properties/logic/DeparturePage.h"
-#include "properties/logic/EmptyPage.h"
+#include "properties/logic/FgEquipmentPage.h"
+#include "properties/logic/FgPositionsPage.h"
+#include "properties/logic/FgShipPage.h"
 #include "properties/logic/FlightGroupGoalsPage.h"
 #include "properties/logic/FlightGroupOrdersPage.h"
 #include "properties/logic/LevelDebriefingPage.h"
@@ -21,11 +23,6 @@ std::function<std::unique_ptr<PageModel>()> Maker() {
     return [] { return std::make_unique<P>(); };
 }
 
-// The flight group tabs that are still without controls.
-std::function<std::unique_ptr<PageModel>()> Empty(const char* title) {
-    return [title] { return std::make_unique<EmptyPage>(title); };
-}
-
 const std::vector<PageInfo>& LevelSheet() {
     static const std::vector<PageInfo> pages = {
         {"level.flightgroups", Maker<LevelFlightGroupsPage>()},
@@ -39,13 +36,13 @@ const std::vector<PageInfo>& LevelSheet() {
 
 const std::vector<PageInfo>& FlightGroupSheet() {
     static const std::vector<PageInfo> pages = {
-        {"fg.ship", Empty("Ship")},
-        {"fg.equipment", Empty("Equipment")},
+        {"fg.ship", Maker<FgShipPage>()},
+        {"fg.equipment", Maker<FgEquipmentPage>()},
         {"fg.arrival", Maker<ArrivalPage>()},
         {"fg.departure", Maker<DeparturePage>()},
         {"fg.orders", Maker<FlightGroupOrdersPage>()},
         {"fg.goals", Maker<FlightGroupGoalsPage>()},
-        {"fg.positions", Empty("Positions")},
+        {"fg.positions", Maker<FgPositionsPage>()},
         {"fg.other", Maker<OtherPage>()},
     };
     return pages;
@@ -62,9 +59,7 @@ std::vector<std::unique_ptr<PageModel>> MakeAll(const std::vector<PageInfo>& she
 const std::vector<PageInfo>& PageCatalog() {
     static const std::vector<PageInfo> all = [] {
         std::vector<PageInfo> v = LevelSheet();
-        // Tabs without controls are not offered to scripts until they have some.
-        for (const auto& p : FlightGroupSheet())
-            if (!p.make()->Controls().empty()) v.push_back(p);
+        v.insert(v.end(), FlightGroupSheet().begin(), FlightGroupSheet().end());
         return v;
     }();
     return all;

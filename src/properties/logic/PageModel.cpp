@@ -98,6 +98,10 @@ bool PageModel::Set(PageContext& context, int id, const ControlValue& value, std
                                                std::to_string(id));
                 next.states = s;
             } else if (c->editable) {
+                const int length = Utf8Length(value.text);
+                if (c->maxLength > 0 && length > c->maxLength && length > Utf8Length(c->value.text))
+                    return Refuse(why, "box " + std::to_string(id) + " holds at most " +
+                                           std::to_string(c->maxLength) + " characters");
                 next.text = value.text;
                 // A typed text that is an entry selects it.
                 auto it = std::find(c->items.begin(), c->items.end(), value.text);

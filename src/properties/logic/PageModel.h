@@ -75,6 +75,10 @@ public:
         return nullptr;
     }
 
+    // The list that switches what the page shows (the Positions tab's
+    // view), 0 when there is none; scripts choose its entries by name.
+    virtual int ViewControl() const { return 0; }
+
     // The focus the page asked for, once.
     std::optional<FocusRequest> TakeFocusRequest();
 

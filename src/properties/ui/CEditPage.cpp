@@ -68,6 +68,7 @@ bool CEditPage::RunDialog(const std::string& name, const std::string& which,
     if (!context) return false;
     std::unique_ptr<PageModel> dialog = model_->OpenDialog(*context, name, which);
     if (!dialog) return false;
+    if (!layout) layout = DialogLayout(name);
     std::unique_ptr<CEditDialog> window(
         MakeDialogWindow(name, std::move(dialog), std::move(layout)));
     if (window->exec() != QDialog::Accepted) return false;

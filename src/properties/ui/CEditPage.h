@@ -54,6 +54,11 @@ protected:
     virtual void OnButton(int id) { (void)id; }
     // After the controls were pushed: drawing the model cannot say.
     virtual void Decorate() {}
+    // How a dialog of the page lays out its controls; by default a row each.
+    virtual CControlPanel::Layout DialogLayout(const std::string& name) {
+        (void)name;
+        return {};
+    }
     // The window of the page's dialog `name`; by default its controls laid
     // out one a row. Dialogs with a layout of their own have their class.
     virtual CEditDialog* MakeDialogWindow(const std::string& name, std::unique_ptr<PageModel> model,

@@ -269,6 +269,8 @@ void ControlWidget::Push(const ControlState& s) {
                     if (combo_->currentIndex() != s.value.index)
                         combo_->setCurrentIndex(s.value.index);
                     const QString t = Qs(s.value.text);
+                    combo_->lineEdit()->setMaxLength(
+                        s.maxLength > 0 && t.size() <= s.maxLength ? s.maxLength : 32767);
                     if (combo_->currentText() != t) combo_->setEditText(t);
                 } else if (combo_->currentIndex() != s.value.index) {
                     combo_->setCurrentIndex(s.value.index);
@@ -344,6 +346,8 @@ void ControlWidget::Push(const ControlState& s) {
                         Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable;
                     if (s.tristate) f |= Qt::ItemIsUserTristate;
                     item->setFlags(f);
+                    // Without a state the item would show no box at all.
+                    item->setCheckState(Qt::Unchecked);
                 }
             }
             for (int r = 0; r < list_->count() && size_t(r) < s.value.states.size(); ++r) {

@@ -1,0 +1,644 @@
+// The Ship, Equipment and Positions tabs and the Optional Craft and Hidden
+// Cargo dialogs on three selected flight groups: what they show merged, what
+// an apply or OK writes, and what it must leave exactly as it was.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+
+#include "catalogue/CraftWordLists.h"
+#include "catalogue/NameLists.h"
+#include "document/LevelDocument.h"
+#include "document/Win1252.h"
+#include "properties/logic/DecimalText.h"
+#include "properties/logic/FgEquipmentPage.h"
+#include "properties/logic/FgPositionsPage.h"
+#include "properties/logic/FgShipPage.h"
+#include "properties/logic/HiddenCargoDialog.h"
+#include "properties/logic/OptionalCraftDialog.h"
+#include "support/FakePrompter.h"
+#include "support/FakeSettings.h"
+
+namespace vantorel {
+namespace {
+
+using testing::FakePrompter;
+using testing::FakeSettings;
+using Result = PageModel::ApplyResult;
+
+class FgPagesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        settings.SetInt("Settings", "InitialFG", 0);
+        doc.OnNewDocument();
+        for (int i = 0; i < 3; ++i) {
+            FlightGroup* fg = doc.AddFlightGroup();
+            fg->File.SetCraftType(3);
+            fg->File.SetNumberOfCraft(4);
+            fg->Selected = 1;
+        }
+        doc.ForgetHistory(false);
+    }
+    FlightGroupRecord& Rec(int i) { return doc.GetMission().FlightGroups[size_t(i)]->File; }
+    void Select(std::initializer_list<int> which) {
+        for (auto& fg : doc.GetMission().FlightGroups) fg->Selected = 0;
+        for (int i : which) doc.GetMission().FlightGroups[size_t(i)]->Selected = 1;
+    }
+    static ControlValue Index(int i) { return ControlValue{i, {}, {}}; }
+    static ControlValue Text(std::string t) { return ControlValue{-1, std::move(t), {}}; }
+    static ControlValue States(std::vector<int> s) { return ControlValue{-1, {}, std::move(s)}; }
+    // The bytes of every flight group, to see that nothing else moved.
+    std::vector<std::array<uint8_t, 1378>> Bytes() {
+        std::vector<std::array<uint8_t, 1378>> all;
+        for (auto& fg : doc.GetMission().FlightGroups) all.push_back(fg->File.Bytes);
+        return all;
+    }
+
+    FakeSettings settings;
+    FakePrompter prompter;
+    LevelDocument doc{settings, prompter};
+    PageContext context{doc};
+};
+
+// --- Ship ------------------------------------------------------------------
+
+TEST_F(FgPagesTest, ShipShowsMixedClassBesideADefiniteTeamAndKeepsBothUntouched) {
+    Rec(1).SetCraftType(5);
+    for (int i = 0; i < 3; ++i) Rec(i).SetTeam(1);
+    FgShipPage page;
+    page.Load(context);
+    EXPECT_EQ(page.Find(FgShipPage::kClass)->value.index, -1);
+    EXPECT_TRUE(page.Find(FgShipPage::kClass)->mixed);
+    EXPECT_EQ(page.Find(FgShipPage::kTeam)->value.index, 1);
+    EXPECT_EQ(page.Find(FgShipPage::kTeam)->items.size(), 10u);
+    EXPECT_EQ(page.Find(FgShipPage::kTeam)->items[9], "Team 10");
+    EXPECT_EQ(page.Apply(context), Result::Unchanged);
+    EXPECT_FALSE(doc.IsModified());
+
+    // A definite value goes to all three, as one edit named for the tab.
+    ASSERT_TRUE(page.Set(context, FgShipPage::kTeam, Index(2)));
+    ASSERT_TRUE(page.Set(context, FgShipPage::kWaves, Text("3")));
+    EXPECT_EQ(page.Apply(context), Result::Changed);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(Rec(i).Team(), 2);
+        EXPECT_EQ(Rec(i).NumberOfWaves(), 2);  // shown + 1
+    }
+    EXPECT_EQ(Rec(1).CraftType(), 5);
+    EXPECT_EQ(Rec(0).CraftType(), 3);
+    EXPECT_EQ(doc.UndoName(), "Ship Properties");
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_FALSE(doc.IsModified());
+
+    const ControlState& orientation = *page.Find(FgShipPage::kOrientation);
+    ASSERT_EQ(orientation.items.size(), 256u);
+    EXPECT_EQ(orientation.items[0], "On edge");
+    EXPECT_EQ(orientation.items[64], "Flat");
+    EXPECT_EQ(orientation.items[192], "Upside down");
+    EXPECT_EQ(orientation.items[65], "65");
+    EXPECT_EQ(page.Find(FgShipPage::kPilot)->items.back(), "Player 8");
+    page.Load(context);
+    EXPECT_EQ(page.Find(FgShipPage::kWaves)->value.text, "1");  // NumberOfWaves 0
+}
+
+TEST_F(FgPagesTest, SpacingConvertsHundredthsAndAnUntouchedApplyKeepsEveryValue) {
+    EXPECT_EQ(SpacingFromText("2.5"), 250);
+    EXPECT_EQ(SpacingFromText("0.015"), 1);
+    EXPECT_EQ(SpacingFromText("0.29"), 29);  // not 28.999... dropped to 28
+    EXPECT_EQ(SpacingFromText("2.55"), 255);
+    EXPECT_EQ(SpacingFromText("2.56"), 255);
+    EXPECT_EQ(SpacingFromText("300"), 255);
+    EXPECT_EQ(SpacingFromText("-1"), 0);
+    EXPECT_EQ(SpacingFromText("-"), 0);
+    EXPECT_EQ(SpacingFromText("."), 0);
+    EXPECT_EQ(SpacingFromText(".5"), 50);
+    EXPECT_EQ(SpacingText(5), "0.05");
+
+    // Two spacings differ: the box is empty; typing 1 writes 100 to both.
+    Select({0, 1});
+    Rec(0).SetFormationSpacing(50);
+    Rec(1).SetFormationSpacing(75);
+    FgShipPage page;
+    page.Load(context);
+    EXPECT_EQ(page.Find(FgShipPage::kSpacing)->value.text, "");
+    ASSERT_TRUE(page.Set(context, FgShipPage::kSpacing, Text("1")));
+    EXPECT_EQ(page.Apply(context), Result::Changed);
+    EXPECT_EQ(Rec(0).FormationSpacing(), 100);
+    EXPECT_EQ(Rec(1).FormationSpacing(), 100);
+    EXPECT_EQ(Rec(2).FormationSpacing(), 5);
+
+    // Every stored spacing survives an apply that leaves its box alone, and
+    // one whose box is typed over with the text it showed.
+    Select({2});
+    for (int v = 0; v < 256; ++v) {
+        Rec(2).SetFormationSpacing(uint8_t(v));
+        page.Load(context);
+        const std::string shown = page.Find(FgShipPage::kSpacing)->value.text;
+        ASSERT_TRUE(page.Set(context, FgShipPage::kWaves, Text("2")));
+        page.Apply(context);
+        EXPECT_EQ(Rec(2).FormationSpacing(), v) << shown;
+        ASSERT_TRUE(page.Set(context, FgShipPage::kSpacing, Text("")));
+        ASSERT_TRUE(page.Set(context, FgShipPage::kSpacing, Text(shown)));
+        page.Apply(context);
+        EXPECT_EQ(Rec(2).FormationSpacing(), v) << shown;
+    }
+}
+
+TEST_F(FgPagesTest, TheNumberOfCraftStaysWithinOneTo255) {
+    FgShipPage page;
+    page.Load(context);
+    for (const char* bad : {"256", "0", "-1"}) {
+        ASSERT_TRUE(page.Set(context, FgShipPage::kNumber, Text(bad)));
+        EXPECT_EQ(page.Apply(context), Result::Refused) << bad;
+        EXPECT_EQ(prompter.Texts().back(), "Please enter an integer between 1 and 255.");
+        EXPECT_EQ(Rec(0).NumberOfCraft(), 4);
+    }
+    ASSERT_TRUE(page.Set(context, FgShipPage::kNumber, Text("255")));
+    EXPECT_EQ(page.Apply(context), Result::Changed);
+    EXPECT_EQ(Rec(2).NumberOfCraft(), 255);
+    // Waves keep the byte's own arithmetic: 258 shown is 257 stored, 1.
+    ASSERT_TRUE(page.Set(context, FgShipPage::kWaves, Text("258")));
+    EXPECT_EQ(page.Apply(context), Result::Changed);
+    EXPECT_EQ(Rec(2).NumberOfWaves(), 1);
+}
+
+TEST_F(FgPagesTest, NameSuggestionsFollowTeamAndClassAndKeepTheTypedName) {
+    const auto sorted = [](WordList list) {
+        std::vector<std::string> v;
+        for (const char* n : list) v.push_back(Win1252ToUtf8(n));
+        std::stable_sort(v.begin(), v.end(), [](const std::string& a, const std::string& b) {
+            return std::lexicographical_compare(
+                a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+                    return std::tolower(static_cast<unsigned char>(x)) <
+                           std::tolower(static_cast<unsigned char>(y));
+                });
+        });
+        return v;
+    };
+    for (int i = 0; i < 3; ++i) Rec(i).SetCraftType(kPlanetCraftType);  // the planet names
+    Rec(0).SetName("Hoth");
+    Rec(1).SetName("Hoth");
+    Rec(2).SetName("Hoth");
+    FgShipPage page;
+    page.Load(context);
+    const ControlState& name = *page.Find(FgShipPage::kName);
+    EXPECT_EQ(name.items, sorted(PlanetNames()));
+    EXPECT_EQ(name.value.text, "Hoth");
+
+    // Another class: the general list; the typed name stays.
+    ASSERT_TRUE(page.Set(context, FgShipPage::kName, Text("Kessel")));
+    ASSERT_TRUE(page.Set(context, FgShipPage::kClass, Index(86)));  // Asteroid
+    EXPECT_EQ(name.items, sorted(GeneralNames()));
+    EXPECT_EQ(name.value.text, "Kessel");
+    // A team that shows mixed offers the general names whatever the class.
+    Rec(1).SetTeam(3);
+    page.Load(context);
+    EXPECT_EQ(page.Find(FgShipPage::kTeam)->value.index, -1);
+    EXPECT_EQ(name.items, sorted(GeneralNames()));
+    // Nothing longer than the field holds with its terminator.
+    EXPECT_FALSE(page.Set(context, FgShipPage::kName, Text(std::string(20, 'a'))));
+    EXPECT_TRUE(page.Set(context, FgShipPage::kName, Text(std::string(19, 'a'))));
+}
+
+// --- Equipment -------------------------------------------------------------
+
+TEST_F(FgPagesTest, StatusListsArePlanetsOnlyWhenEverySelectedGroupIsAPlanet) {
+    Rec(0).SetCraftType(kPlanetCraftType);
+    Rec(1).SetCraftType(kPlanetCraftType);
+    Rec(2).SetCraftType(1);
+    FgEquipmentPage page;
+    page.Load(context);
+    const ControlState& status = *page.Find(FgEquipmentPage::kStatus);
+    const ControlState& status2 = *page.Find(FgEquipmentPage::kStatus2);
+    EXPECT_EQ(status.label, "&Status 1:");
+    EXPECT_EQ(status2.label, "S&tatus 2:");
+    EXPECT_EQ(status.items, StatusChoices(0));
+    Select({0, 1});
+    page.Load(context);
+    EXPECT_EQ(status.label, "&Type:");
+    EXPECT_EQ(status2.label, "&Status:");
+    ASSERT_EQ(status.items.size(), 51u);
+    EXPECT_EQ(status.items[0], PlanetBackdrops()[0]);
+    EXPECT_EQ(status.items[50], "(unknown: 50)");
+    EXPECT_EQ(status2.items, StatusChoices(0));
+
+    const ControlState& radio = *page.Find(FgEquipmentPage::kRadio);
+    ASSERT_EQ(radio.items.size(), 17u);
+    EXPECT_EQ(radio.items[0], "Off");
+    EXPECT_EQ(radio.items[8], "Team: Team 8");
+    EXPECT_EQ(radio.items[16], "Player 8");
+}
+
+TEST_F(FgPagesTest, CargoShowsMultipleCargosAndKeepsThemUntilTyped) {
+    Rec(0).SetCargo("Food");
+    Rec(2).SetCargo("Arms");
+    FgEquipmentPage page;
+    page.Load(context);
+    EXPECT_EQ(page.Find(FgEquipmentPage::kCargo)->value.text, "\xC2\xB7(multiple cargos)");
+    ASSERT_TRUE(page.Set(context, FgEquipmentPage::kAi, Index(6)));
+    EXPECT_EQ(page.Apply(context), Result::Changed);
+    EXPECT_EQ(Rec(0).Cargo(), "Food");
+    EXPECT_EQ(Rec(1).Cargo(), "");
+    EXPECT_EQ(Rec(2).ComputerAi(), 6);
+    ASSERT_TRUE(page.Set(context, FgEquipmentPage::kCargo, Text("Spice")));
+    EXPECT_EQ(page.Apply(context), Result::Changed);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(Rec(i).Cargo(), "Spice");
+}
+
+TEST_F(FgPagesTest, EquipmentItemsMergeAndOnlyChangedListsAreRewritten) {
+    // Only the first may carry Chaff (countermeasure code 1, item 14).
+    Select({0, 1});
+    Rec(0).SetPlayerCountermeasures(0, 1);
+    // Warheads out of order, with a code nothing stands for: Torpedo (4),
+    // 9, Heavy Bomb (1).
+    Rec(0).SetPlayerWarheads(0, 4);
+    Rec(0).SetPlayerWarheads(1, 9);
+    Rec(0).SetPlayerWarheads(2, 1);
+    Rec(1).SetPlayerWarheads(0, 1);
+    Rec(1).SetPlayerWarheads(1, 4);
+    FgEquipmentPage page;
+    page.Load(context);
+    const ControlState& list = *page.Find(FgEquipmentPage::kEquipment);
+    ASSERT_EQ(list.items.size(), 18u);
+    EXPECT_EQ(list.items[5], "Advanded Torpedo");
+    std::vector<int> expected(18, 0);
+    expected[0] = 1;   // Heavy Bomb in both
+    expected[3] = 1;   // Torpedo in both
+    expected[14] = 2;  // Chaff in the first only
+    EXPECT_EQ(list.value.states, expected);
+    EXPECT_TRUE(list.mixed);
+
+    // Check the Tractor Beam: the beams are written, Chaff stays where it
+    // was, and the warheads keep their bytes exactly, unknown code included.
+    const auto warheads = [&](int r) {
+        std::vector<int> v;
+        for (int b = 0; b < 8; ++b) v.push_back(Rec(r).PlayerWarheads(b));
+        return v;
+    };
+    std::vector<int> set = expected;
+    set[8] = 1;
+    ASSERT_TRUE(page.Set(context, FgEquipmentPage::kEquipment, States(set)));
+    EXPECT_EQ(page.Apply(context), Result::Changed);
+    EXPECT_EQ(warheads(0), (std::vector<int>{4, 9, 1, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(warheads(1), (std::vector<int>{1, 4, 0, 0, 0, 0, 0, 0}));
+    for (int r : {0, 1}) EXPECT_EQ(Rec(r).PlayerBeams(0), 1);
+    EXPECT_EQ(Rec(0).PlayerCountermeasures(0), 1);
+    EXPECT_EQ(Rec(1).PlayerCountermeasures(0), 0);
+    EXPECT_EQ(Rec(2).PlayerBeams(0), 0);  // not selected
+
+    // Add Advanced Torpedo (code 6): the warheads of both are rewritten
+    // ascending, and the code nothing stands for is dropped.
+    set[5] = 1;
+    ASSERT_TRUE(page.Set(context, FgEquipmentPage::kEquipment, States(set)));
+    EXPECT_EQ(page.Apply(context), Result::Changed);
+    EXPECT_EQ(warheads(0), (std::vector<int>{1, 4, 6, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(warheads(1), (std::vector<int>{1, 4, 6, 0, 0, 0, 0, 0}));
+
+    // Unchecking Chaff and "(No CM 1)" (code 4) on both.
+    set[14] = 0;
+    set[17] = 1;
+    ASSERT_TRUE(page.Set(context, FgEquipmentPage::kEquipment, States(set)));
+    EXPECT_EQ(page.Apply(context), Result::Changed);
+    for (int r : {0, 1}) {
+        EXPECT_EQ(Rec(r).PlayerCountermeasures(0), 4);
+        EXPECT_EQ(Rec(r).PlayerCountermeasures(1), 0);
+    }
+}
+
+// --- Optional Craft ----------------------------------------------------------
+
+TEST_F(FgPagesTest, OptionalCraftLinesReadAsTheDialogShowsThem) {
+    using E = OptionalCraftDialog::Entry;
+    EXPECT_EQ(OptionalCraftLine(E{3, 3, 2}), "2 waves of 3 A-wings");
+    EXPECT_EQ(OptionalCraftLine(E{1, 1, 1}), "1 wave of 1 X-wing");
+    EXPECT_EQ(OptionalCraftLine(E{-1, 2, -1}), "[multiple] waves of 2 [multiple ships]");
+    EXPECT_EQ(OptionalCraftLine(E{1, -1, 1}), "1 wave of [multiple] X-wings");
+    EXPECT_EQ(OptionalCraftLine(E{120, 2, 1}), "1 wave of 2 (unknown ship)");
+    EXPECT_EQ(OptionalCraftLine(E{0, 3, 2}), "(none)");
+    EXPECT_EQ(OptionalCraftLine(E{1, 0, 2}), "(none)");
+    EXPECT_EQ(OptionalCraftLine(E{1, 3, 0}), "(none)");
+}
+
+TEST_F(FgPagesTest, OptionalCraftMergesEveryByteAndOkWritesOnlyDefiniteOnes) {
+    using D = OptionalCraftDialog;
+    Select({0, 1});
+    for (int r : {0, 1}) {
+        Rec(r).SetOptionalCraftCategory(4);
+        Rec(r).SetOptionalCraftType(0, 3);
+        Rec(r).SetOptionalCraftWaves(0, 1);  // 2 waves
+        Rec(r).SetOptionalCraftType(1, 2);
+        Rec(r).SetOptionalCraftCount(1, 2);
+        Rec(r).SetOptionalCraftWaves(1, 0);
+    }
+    Rec(0).SetOptionalCraftCount(0, 3);
+    Rec(1).SetOptionalCraftCount(0, 4);
+    auto page = FgShipPage().OpenDialog(context, "optional-craft", "");
+    ASSERT_TRUE(page);
+    D& dialog = static_cast<D&>(*page);
+    dialog.Load(context);
+    const ControlState& lines = *dialog.Find(D::kEntries);
+    ASSERT_EQ(lines.items.size(), 10u);
+    EXPECT_EQ(lines.items[0], "2 waves of [multiple] A-wings");
+    EXPECT_EQ(lines.items[1], "1 wave of 2 Y-wings");
+    EXPECT_EQ(lines.items[2], "(none)");
+    EXPECT_EQ(lines.value.index, 0);
+    EXPECT_EQ(dialog.Find(D::kShip)->value.index, 3);
+    EXPECT_EQ(dialog.Find(D::kCount)->value.text, "");
+    EXPECT_TRUE(dialog.Find(D::kCount)->mixed);
+    EXPECT_EQ(dialog.Find(D::kWaves)->value.text, "2");
+    EXPECT_TRUE(dialog.Find(D::kShip)->enabled);
+
+    // Untouched, OK writes nothing.
+    const auto before = Bytes();
+    EXPECT_EQ(dialog.Apply(context), Result::Unchanged);
+    EXPECT_EQ(Bytes(), before);
+
+    // A new ship for entry 0: both get it, each keeps its own count.
+    ASSERT_TRUE(dialog.Set(context, D::kShip, Index(5)));
+    EXPECT_EQ(lines.items[0], "2 waves of [multiple] TIE Fighters");
+    // Counts beyond the byte, and negative ones, become 255.
+    ASSERT_TRUE(dialog.Set(context, D::kEntries, Index(1)));
+    EXPECT_EQ(dialog.Find(D::kCount)->value.text, "2");
+    ASSERT_TRUE(dialog.Set(context, D::kCount, Text("300")));
+    EXPECT_EQ(lines.items[1], "1 wave of 255 Y-wings");
+    ASSERT_TRUE(dialog.Set(context, D::kCount, Text("-3")));
+    EXPECT_EQ(dialog.Entries()[1].count, 255);
+    EXPECT_EQ(dialog.Apply(context), Result::Changed);
+    EXPECT_EQ(doc.UndoName(), "Optional Craft");
+    for (int r : {0, 1}) {
+        EXPECT_EQ(Rec(r).OptionalCraftType(0), 5);
+        EXPECT_EQ(Rec(r).OptionalCraftCount(1), 255);
+        EXPECT_EQ(Rec(r).OptionalCraftWaves(0), 1);
+    }
+    EXPECT_EQ(Rec(0).OptionalCraftCount(0), 3);
+    EXPECT_EQ(Rec(1).OptionalCraftCount(0), 4);
+
+    // Categories that differ leave the custom entries open; one definite
+    // category that is not "Custom..." closes them.
+    Rec(1).SetOptionalCraftCategory(1);
+    dialog.Load(context);
+    EXPECT_EQ(dialog.Find(D::kCategory)->value.index, -1);
+    EXPECT_TRUE(dialog.Find(D::kCount)->enabled);
+    ASSERT_TRUE(dialog.Set(context, D::kCategory, Index(2)));
+    for (int id : {D::kEntries, D::kShip, D::kCount, D::kWaves})
+        EXPECT_FALSE(dialog.Find(id)->enabled) << id;
+    EXPECT_FALSE(dialog.Set(context, D::kShip, Index(1)));
+}
+
+TEST_F(FgPagesTest, ClearedOptionalCraftEntriesStoreNothingAtAll) {
+    using D = OptionalCraftDialog;
+    Select({0});
+    Rec(0).SetOptionalCraftCategory(4);
+    for (int i = 0; i < 10; ++i) {
+        Rec(0).SetOptionalCraftType(i, 1);
+        Rec(0).SetOptionalCraftCount(i, 2);
+        Rec(0).SetOptionalCraftWaves(i, 2);
+    }
+    D dialog;
+    dialog.Load(context);
+    ASSERT_TRUE(dialog.Set(context, D::kEntries, Index(3)));
+    dialog.Activate(context, D::kClear);
+    EXPECT_EQ(dialog.Find(D::kEntries)->items[3], "(none)");
+    EXPECT_EQ(dialog.Find(D::kShip)->value.index, 0);
+    EXPECT_EQ(dialog.Find(D::kCount)->value.text, "0");
+    EXPECT_EQ(dialog.Find(D::kWaves)->value.text, "1");
+    EXPECT_EQ(dialog.Apply(context), Result::Changed);
+    EXPECT_EQ(Rec(0).OptionalCraftType(3), 0);
+    EXPECT_EQ(Rec(0).OptionalCraftCount(3), 0);
+    EXPECT_EQ(Rec(0).OptionalCraftWaves(3), 0);  // not 0 - 1 = 255
+    EXPECT_EQ(Rec(0).OptionalCraftCount(4), 2);
+
+    dialog.Load(context);
+    dialog.Activate(context, D::kClearAll);
+    EXPECT_EQ(dialog.Apply(context), Result::Changed);
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(Rec(0).OptionalCraftType(i), 0) << i;
+        EXPECT_EQ(Rec(0).OptionalCraftWaves(i), 0) << i;
+    }
+    // A stored 255 waves shows 256 and goes back as it came.
+    Rec(0).SetOptionalCraftWaves(0, 255);
+    Rec(0).SetOptionalCraftCount(0, 1);
+    Rec(0).SetOptionalCraftType(0, 1);
+    dialog.Load(context);
+    EXPECT_EQ(dialog.Find(D::kWaves)->value.text, "256");
+    EXPECT_EQ(dialog.Apply(context), Result::Unchanged);
+}
+
+// --- Hidden Cargo ------------------------------------------------------------
+
+TEST_F(FgPagesTest, HiddenCargoEnableAndRandomStates) {
+    using D = HiddenCargoDialog;
+    auto dialog = FgEquipmentPage().OpenDialog(context, "hidden-cargo", "");
+    ASSERT_TRUE(dialog);
+    D& d = static_cast<D&>(*dialog);
+    const auto& enable = *d.Find(D::kEnable);
+    const auto& random = *d.Find(D::kRandom);
+    const auto& index = *d.Find(D::kShipIndex);
+    const auto& description = *d.Find(D::kDescription);
+
+    // On for a 4-craft group, carried by craft 2: switching it off stores 4.
+    Select({0});
+    Rec(0).SetSpecialCargoCraft(1);
+    d.Load(context);
+    EXPECT_EQ(enable.value.index, 1);
+    EXPECT_FALSE(enable.tristate);
+    EXPECT_EQ(index.value.text, "2");
+    EXPECT_EQ(index.spinMax, 4);
+    EXPECT_TRUE(index.enabled && random.enabled && description.enabled);
+    ASSERT_TRUE(d.Set(context, D::kEnable, Index(0)));
+    EXPECT_FALSE(index.enabled || random.enabled || description.enabled);
+    EXPECT_EQ(d.Apply(context), Result::Changed);
+    EXPECT_EQ(Rec(0).SpecialCargoCraft(), 4);
+
+    // Off: everything but the box is disabled, and OK keeps the bytes (a
+    // carrier index of 255 is not rewritten as the craft count).
+    Rec(0).SetSpecialCargoCraft(255);
+    d.Load(context);
+    EXPECT_EQ(enable.value.index, 0);
+    EXPECT_EQ(index.value.text, "");
+    EXPECT_FALSE(index.enabled || random.enabled || description.enabled);
+    EXPECT_EQ(d.Apply(context), Result::Unchanged);
+    EXPECT_EQ(Rec(0).SpecialCargoCraft(), 255);
+    // Switched on with a typed index.
+    ASSERT_TRUE(d.Set(context, D::kEnable, Index(1)));
+    ASSERT_TRUE(d.Set(context, D::kShipIndex, Text("3")));
+    EXPECT_EQ(d.Apply(context), Result::Changed);
+    EXPECT_EQ(Rec(0).SpecialCargoCraft(), 2);
+
+    // A random carrier turns it on whatever the index; the index is then
+    // not to be typed. Switching it off clears the random carrier too.
+    Rec(0).SetSpecialCargoCraft(4);
+    Rec(0).SetRandomSpecialCargo(1);
+    d.Load(context);
+    EXPECT_EQ(enable.value.index, 1);
+    EXPECT_EQ(random.value.index, 1);
+    EXPECT_FALSE(index.enabled);
+    EXPECT_TRUE(description.enabled);
+    ASSERT_TRUE(d.Set(context, D::kRandom, Index(0)));
+    EXPECT_TRUE(index.enabled);
+    ASSERT_TRUE(d.Set(context, D::kEnable, Index(0)));
+    EXPECT_EQ(d.Apply(context), Result::Changed);
+    EXPECT_EQ(Rec(0).RandomSpecialCargo(), 0);
+    EXPECT_EQ(Rec(0).SpecialCargoCraft(), 4);
+
+    // Random differs: both boxes indeterminate, nothing else can be
+    // changed, and OK writes nothing.
+    Select({0, 1});
+    Rec(0).SetRandomSpecialCargo(1);
+    Rec(1).SetRandomSpecialCargo(0);
+    d.Load(context);
+    EXPECT_EQ(random.value.index, 2);
+    EXPECT_TRUE(random.tristate);
+    EXPECT_EQ(enable.value.index, 2);
+    EXPECT_TRUE(enable.tristate && enable.mixed);
+    EXPECT_FALSE(index.enabled || random.enabled || description.enabled);
+    EXPECT_EQ(d.Apply(context), Result::Unchanged);
+    // Checked, the random boxes stay as each record has them.
+    ASSERT_TRUE(d.Set(context, D::kEnable, Index(1)));
+    ASSERT_TRUE(d.Set(context, D::kShipIndex, Text("1")));
+    EXPECT_EQ(d.Apply(context), Result::Changed);
+    EXPECT_EQ(Rec(0).RandomSpecialCargo(), 1);
+    EXPECT_EQ(Rec(1).RandomSpecialCargo(), 0);
+    EXPECT_EQ(Rec(1).SpecialCargoCraft(), 0);
+}
+
+TEST_F(FgPagesTest, HiddenCargoKeepsDifferentDescriptionsUnlessOneIsTyped) {
+    using D = HiddenCargoDialog;
+    Select({0, 1, 2});
+    for (int r = 0; r < 3; ++r) Rec(r).SetSpecialCargoCraft(0);
+    Rec(0).SetSpecialCargo("Plans");
+    Rec(1).SetSpecialCargo("Spice");
+    D d;
+    d.Load(context);
+    EXPECT_EQ(d.Find(D::kDescription)->value.text, "");
+    EXPECT_TRUE(d.Find(D::kDescription)->mixed);
+    ASSERT_TRUE(d.Set(context, D::kShipIndex, Text("2")));
+    EXPECT_EQ(d.Apply(context), Result::Changed);
+    EXPECT_EQ(Rec(0).SpecialCargo(), "Plans");
+    EXPECT_EQ(Rec(1).SpecialCargo(), "Spice");
+    EXPECT_EQ(Rec(2).SpecialCargo(), "");
+    EXPECT_EQ(Rec(2).SpecialCargoCraft(), 1);
+
+    ASSERT_TRUE(d.Set(context, D::kDescription, Text("Droids")));
+    EXPECT_FALSE(d.Set(context, D::kDescription, Text(std::string(20, 'x'))));
+    EXPECT_EQ(d.Apply(context), Result::Changed);
+    for (int r = 0; r < 3; ++r) EXPECT_EQ(Rec(r).SpecialCargo(), "Droids");
+    // A shared description emptied on purpose is written empty.
+    d.Load(context);
+    ASSERT_TRUE(d.Set(context, D::kDescription, Text("")));
+    EXPECT_EQ(d.Apply(context), Result::Changed);
+    for (int r = 0; r < 3; ++r) EXPECT_EQ(Rec(r).SpecialCargo(), "");
+}
+
+// --- Positions ---------------------------------------------------------------
+
+TEST_F(FgPagesTest, KilometresRoundHalfAwayFromZeroAndStopAtTheMapsEdge) {
+    EXPECT_EQ(KmText(160), "1.00");
+    EXPECT_EQ(KmText(1), "0.01");
+    EXPECT_EQ(KmText(-1), "-0.01");
+    EXPECT_EQ(KmText(-32768), "-204.80");
+    EXPECT_EQ(RawFromKmText("1.005"), 161);
+    EXPECT_EQ(RawFromKmText("-0.003125"), -1);
+    EXPECT_EQ(RawFromKmText("0.003"), 0);
+    EXPECT_EQ(RawFromKmText("204.8"), 32767);
+    EXPECT_EQ(RawFromKmText("300"), 32767);  // not wrapped round to the other side
+    EXPECT_EQ(RawFromKmText("-300"), -32768);
+    EXPECT_EQ(RawFromKmText("-"), 0);
+    EXPECT_EQ(ParseDecimal(".25"), 0.25);
+    EXPECT_EQ(ParseDecimal("3."), 3.0);
+    EXPECT_EQ(ParseDecimal("1,5"), 0.0);
+    EXPECT_EQ(FixedTwoDecimals(2.5), "2.50");
+}
+
+TEST_F(FgPagesTest, PositionsShowMergedPointsAndWriteOnlyWhatWasTyped) {
+    using P = FgPositionsPage;
+    Select({0, 1});
+    for (int r : {0, 1}) {
+        Rec(r).SetWaypointX(0, 160);
+        Rec(r).SetWaypointX(4, 33);
+        Rec(r).SetWaypointEnabled(4, 1);
+    }
+    Rec(0).SetWaypointY(4, 10);
+    Rec(1).SetWaypointY(4, 20);
+    Rec(0).SetWaypointEnabled(12, 1);
+    P page;
+    page.Load(context);
+    const auto text = [&](int id) { return page.Find(id)->value.text; };
+    EXPECT_EQ(page.Find(P::kView)->value.index, P::kNormalView);
+    EXPECT_EQ(text(P::NameId(0)), "Start 1");
+    EXPECT_EQ(text(P::NameId(4)), "Rendezvous");
+    EXPECT_EQ(text(P::NameId(5)), "Hyperspace");
+    EXPECT_EQ(text(P::XId(0)), "1.00");
+    for (int row : {6, 7}) {
+        EXPECT_FALSE(page.Find(P::XId(row))->visible);
+        EXPECT_FALSE(page.Find(P::EnableId(row))->visible);
+        EXPECT_FALSE(page.Set(context, P::XId(row), Text("1")));
+    }
+    // Rendezvous enabled in one only: indeterminate, and clicking it is
+    // not read.
+    const ControlState& rendezvous = *page.Find(P::EnableId(4));
+    EXPECT_EQ(rendezvous.value.index, 2);
+    EXPECT_TRUE(rendezvous.tristate && rendezvous.mixed);
+    ASSERT_TRUE(page.Set(context, P::EnableId(4), Index(1)));
+
+    // Type a start X, then look at the waypoints: same X, different Y.
+    ASSERT_TRUE(page.Set(context, P::XId(0), Text("1.005")));
+    ASSERT_TRUE(page.Set(context, P::kView, Index(P::kWaypointsView)));
+    EXPECT_EQ(text(P::NameId(0)), "Waypoint 1");
+    EXPECT_EQ(text(P::XId(0)), "0.21");  // 33 raw
+    EXPECT_EQ(text(P::YId(0)), "");
+    EXPECT_TRUE(page.Find(P::YId(0))->mixed);
+    EXPECT_TRUE(page.Find(P::XId(7))->visible);
+    EXPECT_EQ(text(P::NameId(7)), "Waypoint 8");
+    ASSERT_TRUE(page.Set(context, P::kView, Index(P::kBriefingView)));
+    EXPECT_EQ(text(P::NameId(0)), "Team 1 Briefing");
+    ASSERT_TRUE(page.Set(context, P::kView, Index(P::kNormalView)));
+    EXPECT_EQ(text(P::XId(0)), "1.005");  // what was typed stays
+    EXPECT_EQ(rendezvous.value.index, 2);
+
+    EXPECT_EQ(page.Apply(context), Result::Changed);
+    EXPECT_EQ(doc.UndoName(), "Positions Properties");
+    for (int r : {0, 1}) {
+        EXPECT_EQ(Rec(r).WaypointX(0), 161);
+        EXPECT_EQ(Rec(r).WaypointX(4), 33);  // shown as 0.21, not read back as 34
+        EXPECT_EQ(Rec(r).WaypointEnabled(4), 1);
+    }
+    EXPECT_EQ(Rec(0).WaypointY(4), 10);
+    EXPECT_EQ(Rec(1).WaypointY(4), 20);
+    EXPECT_EQ(Rec(0).WaypointEnabled(12), 1);
+    EXPECT_EQ(Rec(1).WaypointEnabled(12), 0);
+    EXPECT_EQ(Rec(2).WaypointX(0), 0);  // not selected
+    // Written once: applying again changes nothing.
+    EXPECT_EQ(page.Apply(context), Result::Unchanged);
+
+    // A definite box is written; a typed kilometre beyond the map stops at
+    // its edge.
+    ASSERT_TRUE(page.Set(context, P::EnableId(1), Index(1)));
+    ASSERT_TRUE(page.Set(context, P::ZId(1), Text("-250")));
+    EXPECT_EQ(page.Apply(context), Result::Changed);
+    EXPECT_EQ(Rec(1).WaypointEnabled(1), 1);
+    EXPECT_EQ(Rec(0).WaypointZ(1), -32768);
+}
+
+TEST_F(FgPagesTest, AnUntouchedPositionsApplyKeepsEveryCoordinateAndEnabledWord) {
+    using P = FgPositionsPage;
+    Select({0});
+    P page;
+    for (int view : {P::kNormalView, P::kWaypointsView, P::kBriefingView}) {
+        for (int raw = -500; raw <= 500; raw += 1) {
+            for (int p = 0; p < P::kPoints; ++p) {
+                Rec(0).SetWaypointX(p, int16_t(raw + p));
+                Rec(0).SetWaypointY(p, int16_t(-raw));
+                Rec(0).SetWaypointZ(p, int16_t(raw * 7));
+                Rec(0).SetWaypointEnabled(p, uint16_t(raw & 3));
+            }
+            const auto before = Bytes();
+            page.Load(context);
+            ASSERT_TRUE(page.Set(context, P::kView, Index(view)));
+            ASSERT_EQ(page.Apply(context), Result::Unchanged) << raw;
+            ASSERT_EQ(Bytes(), before) << raw;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace vantorel

@@ -1,0 +1,259 @@
+// The Ship, Equipment and Positions tabs in a real flight group window over
+// three selected flight groups: typing in each, leaving the tab, the records,
+// and Undo; the two dialogs through their buttons.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+
+#include "UiFakes.h"
+#include "app/CMainFrame.h"
+#include "app/CQVDoc.h"
+#include "app/CommandIds.h"
+#include "app/RecentFiles.h"
+#include "properties/logic/FgEquipmentPage.h"
+#include "properties/logic/FgPositionsPage.h"
+#include "properties/logic/FgShipPage.h"
+#include "properties/logic/HiddenCargoDialog.h"
+#include "properties/logic/OptionalCraftDialog.h"
+#include "properties/ui/CEditDialog.h"
+#include "properties/ui/CEditPage.h"
+#include "properties/ui/CFGPropertiesFrame.h"
+#include "properties/ui/CFGPropertiesSheet.h"
+#include "properties/ui/CLevelPropertiesBar.h"
+
+using namespace vantorel;
+using namespace vantorel::testing;
+
+namespace {
+constexpr int kShipTab = 0, kEquipmentTab = 1, kPositionsTab = 6, kOtherTab = 7;
+}
+
+class FlightGroupPagesTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<FakeServices> f;
+    std::unique_ptr<RecentFiles> recent;
+    std::unique_ptr<CMainFrame> frame;
+    CQVDoc* doc = nullptr;
+
+    CFGPropertiesSheet& Sheet() { return frame->LevelBar()->FlightGroupFrame()->Sheet(); }
+    template <class W>
+    W* ControlOf(int tab, int id) {
+        ControlWidget* w = Sheet().Page(tab)->Panel().Control(id);
+        return w ? qobject_cast<W*>(w->Widget()) : nullptr;
+    }
+    FlightGroupRecord& Rec(int i) { return doc->GetMission().FlightGroups[size_t(i)]->File; }
+    static void Type(QWidget* w, const QString& text) {
+        w->setFocus();
+        if (auto* line = qobject_cast<QLineEdit*>(w)) line->selectAll();
+        if (auto* spin = qobject_cast<QAbstractSpinBox*>(w)) spin->selectAll();
+        QTest::keyClicks(w, text);
+    }
+    QString UndoText() {
+        frame->UpdateCommandUI();
+        return frame->Action(kCmdEditUndo)->text();
+    }
+    // Runs `inside` on the dialog a button opens, then presses its OK.
+    static void OnDialog(std::function<void(CEditDialog&)> inside, bool* ran) {
+        QTimer::singleShot(0, [inside, ran] {
+            auto* dialog = qobject_cast<CEditDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            // A failed check returns from `inside` only: the dialog still closes.
+            inside(*dialog);
+            *ran = !QTest::currentTestFailed();
+            dialog->accept();
+        });
+    }
+    template <class W>
+    static W* ControlOf(CEditDialog& dialog, int id) {
+        ControlWidget* w = dialog.Panel().Control(id);
+        return w ? qobject_cast<W*>(w->Widget()) : nullptr;
+    }
+
+private slots:
+    void init() {
+        f = std::make_unique<FakeServices>();
+        f->settings.SetInt("Settings", "AutoSelZoom", 0);
+        recent = std::make_unique<RecentFiles>(f->settings, 8);
+        frame = std::make_unique<CMainFrame>(f->services, *recent, nullptr);
+        frame->resize(1200, 800);
+        frame->show();
+        doc = frame->NewDocument();
+        QVERIFY(doc);
+        LevelDocument& level = doc->Level();
+        while (level.CountFlightGroups() < 3) QVERIFY(level.AddFlightGroup());
+        for (int i = 0; i < 3; ++i) {
+            Rec(i).SetCraftType(uint8_t(1 + i));
+            Rec(i).SetNumberOfCraft(4);
+            Rec(i).SetSpecialCargoCraft(4);
+            doc->GetMission().FlightGroups[size_t(i)]->Selected = 1;
+        }
+        level.ForgetHistory(false);
+        level.NotifySelectionChanged();
+        frame->RunCommand(kCmdFlightGroupProperties);
+        QVERIFY(frame->LevelBar()->FlightGroupFrame());
+        QVERIFY(frame->LevelBar()->FlightGroupFrame()->isVisible());
+    }
+    void cleanup() {
+        doc->SetModifiedFlag(false);
+        frame.reset();
+    }
+
+    void eachTabWritesAllThreeWhenLeftAndOneUndoTakesItBack() {
+        // Ship: a number and a formation, drawn with its picture.
+        Sheet().SetActivePage(kShipTab);
+        auto* number = ControlOf<QAbstractSpinBox>(kShipTab, FgShipPage::kNumber);
+        auto* formation = ControlOf<QComboBox>(kShipTab, FgShipPage::kFormation);
+        auto* craftClass = ControlOf<QComboBox>(kShipTab, FgShipPage::kClass);
+        QVERIFY(number && formation && craftClass);
+        QCOMPARE(craftClass->currentIndex(), -1);  // three classes
+        QCOMPARE(formation->count(), 21);
+        for (int i = 0; i < formation->count(); ++i) {
+            QVERIFY(!formation->itemIcon(i).isNull());
+            QCOMPARE(formation->itemData(i, Qt::SizeHintRole).toSize().height(), 36);
+        }
+        Type(number, QStringLiteral("6"));
+        formation->setFocus();
+        QTest::keyClick(formation, Qt::Key_Down);  // Vic -> Finger Four
+        QVERIFY(!doc->IsModified());
+        Sheet().SetActivePage(kEquipmentTab);
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(int(Rec(i).NumberOfCraft()), 6);
+            QCOMPARE(int(Rec(i).Formation()), 1);
+            QCOMPARE(int(Rec(i).CraftType()), 1 + i);
+        }
+        QCOMPARE(UndoText(), QStringLiteral("&Undo Ship Properties"));
+
+        // Equipment: a cargo and a click on Chaff.
+        auto* cargo = ControlOf<QLineEdit>(kEquipmentTab, FgEquipmentPage::kCargo);
+        auto* items = ControlOf<QListWidget>(kEquipmentTab, FgEquipmentPage::kEquipment);
+        QVERIFY(cargo && items);
+        Type(cargo, QStringLiteral("Spice"));
+        QListWidgetItem* chaff = items->item(14);
+        QVERIFY(chaff);
+        QCOMPARE(chaff->text(), QStringLiteral("Chaff"));
+        QTest::mouseClick(items->viewport(), Qt::LeftButton, {},
+                          items->visualItemRect(chaff).center());
+        QCOMPARE(chaff->checkState(), Qt::Checked);
+        Sheet().SetActivePage(kPositionsTab);
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(Rec(i).Cargo(), std::string("Spice"));
+            QCOMPARE(int(Rec(i).PlayerCountermeasures(0)), 1);
+        }
+
+        // Positions: a start X, then a waypoint Y in the other view.
+        using P = FgPositionsPage;
+        auto* view = ControlOf<QComboBox>(kPositionsTab, P::kView);
+        auto* x = ControlOf<QLineEdit>(kPositionsTab, P::XId(0));
+        auto* y = ControlOf<QLineEdit>(kPositionsTab, P::YId(0));
+        auto* row7 = ControlOf<QLineEdit>(kPositionsTab, P::XId(6));
+        QVERIFY(view && x && y && row7);
+        QVERIFY(row7->isHidden());
+        Type(x, QStringLiteral("1.005"));
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_Down);
+        QCOMPARE(view->currentText(), QStringLiteral("Waypoints"));
+        QVERIFY(!row7->isHidden());
+        QCOMPARE(x->text(), QStringLiteral("0.00"));
+        Type(y, QStringLiteral("-2"));
+        Sheet().SetActivePage(kOtherTab);
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(int(Rec(i).WaypointX(0)), 161);
+            QCOMPARE(int(Rec(i).WaypointY(4)), -320);
+        }
+        QCOMPARE(UndoText(), QStringLiteral("&Undo Positions Properties"));
+
+        // One undo a tab, newest first.
+        frame->RunCommand(kCmdEditUndo);
+        QCOMPARE(int(Rec(2).WaypointX(0)), 0);
+        QCOMPARE(int(Rec(2).WaypointY(4)), 0);
+        QCOMPARE(Rec(2).Cargo(), std::string("Spice"));
+        frame->RunCommand(kCmdEditUndo);
+        QCOMPARE(Rec(2).Cargo(), std::string());
+        QCOMPARE(int(Rec(2).NumberOfCraft()), 6);
+        frame->RunCommand(kCmdEditUndo);
+        QCOMPARE(int(Rec(2).NumberOfCraft()), 4);
+        QVERIFY(!doc->IsModified());
+    }
+
+    void theDialogsOpenFromTheirButtonsWithoutLosingTheTabsEdits() {
+        // Hidden Cargo: the cargo typed on the tab is applied first, not
+        // thrown away by the dialog's reload.
+        Sheet().SetActivePage(kEquipmentTab);
+        auto* cargo = ControlOf<QLineEdit>(kEquipmentTab, FgEquipmentPage::kCargo);
+        auto* hidden = ControlOf<QPushButton>(kEquipmentTab, FgEquipmentPage::kHiddenCargo);
+        QVERIFY(cargo && hidden);
+        Type(cargo, QStringLiteral("Arms"));
+        bool ran = false;
+        OnDialog(
+            [](CEditDialog& d) {
+                using D = HiddenCargoDialog;
+                auto* enable = ControlOf<QCheckBox>(d, D::kEnable);
+                auto* index = ControlOf<QAbstractSpinBox>(d, D::kShipIndex);
+                auto* description = ControlOf<QLineEdit>(d, D::kDescription);
+                QVERIFY(enable && index && description);
+                QVERIFY(!enable->isChecked());
+                QVERIFY(!description->isEnabled());
+                QTest::mouseClick(enable, Qt::LeftButton, {}, QPoint(4, enable->height() / 2));
+                QVERIFY(enable->isChecked());
+                QVERIFY(description->isEnabled() && index->isEnabled());
+                Type(index, QStringLiteral("3"));
+                Type(description, QStringLiteral("Plans"));
+            },
+            &ran);
+        QTest::mouseClick(hidden, Qt::LeftButton);
+        QVERIFY(ran);
+        QCOMPARE(cargo->text(), QStringLiteral("Arms"));
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(Rec(i).Cargo(), std::string("Arms"));
+            QCOMPARE(int(Rec(i).SpecialCargoCraft()), 2);
+            QCOMPARE(Rec(i).SpecialCargo(), std::string("Plans"));
+        }
+        QCOMPARE(UndoText(), QStringLiteral("&Undo Hidden Cargo"));
+        frame->RunCommand(kCmdEditUndo);
+        QCOMPARE(UndoText(), QStringLiteral("&Undo Equipment Properties"));
+        QCOMPARE(int(Rec(0).SpecialCargoCraft()), 4);
+        frame->RunCommand(kCmdEditUndo);
+        QVERIFY(!doc->IsModified());
+
+        // Optional Craft: a custom entry for all three.
+        Sheet().SetActivePage(kShipTab);
+        auto* more = ControlOf<QPushButton>(kShipTab, FgShipPage::kOptionalCraft);
+        QVERIFY(more);
+        ran = false;
+        OnDialog(
+            [](CEditDialog& d) {
+                using D = OptionalCraftDialog;
+                auto* category = ControlOf<QComboBox>(d, D::kCategory);
+                auto* lines = ControlOf<QListWidget>(d, D::kEntries);
+                auto* ship = ControlOf<QComboBox>(d, D::kShip);
+                auto* count = ControlOf<QAbstractSpinBox>(d, D::kCount);
+                QVERIFY(category && lines && ship && count);
+                QCOMPARE(category->currentText(), QStringLiteral("No other ships"));
+                QVERIFY(!lines->isEnabled());
+                category->setFocus();
+                QTest::keyClick(category, Qt::Key_End);
+                QCOMPARE(category->currentText(), QStringLiteral("Custom..."));
+                QVERIFY(lines->isEnabled());
+                ship->setFocus();
+                QTest::keyClick(ship, Qt::Key_Down);  // (none) -> X-wing
+                Type(count, QStringLiteral("2"));
+                QCOMPARE(lines->item(0)->text(), QStringLiteral("1 wave of 2 X-wings"));
+            },
+            &ran);
+        QTest::mouseClick(more, Qt::LeftButton);
+        QVERIFY(ran);
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(int(Rec(i).OptionalCraftCategory()), 4);
+            QCOMPARE(int(Rec(i).OptionalCraftType(0)), 1);
+            QCOMPARE(int(Rec(i).OptionalCraftCount(0)), 2);
+        }
+        QCOMPARE(UndoText(), QStringLiteral("&Undo Optional Craft"));
+    }
+};
+
+QTEST_MAIN(FlightGroupPagesTest)
+#include "FlightGroupPagesTest.moc"
