@@ -2,6 +2,7 @@
 // when its tab changes, the flight group window follows the selection, and
 // every change is taken back by Undo.
 #include <QComboBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -12,6 +13,7 @@
 #include "app/CQVDoc.h"
 #include "app/CommandIds.h"
 #include "app/RecentFiles.h"
+#include "map/ui/CQVView.h"
 #include "properties/logic/LevelSettingsPage.h"
 #include "properties/ui/CEditPage.h"
 #include "properties/ui/CFGPropertiesFrame.h"
@@ -145,6 +147,23 @@ private slots:
         QCOMPARE(list->count(), 0);
         frame->RunCommand(kCmdEditUndo);
         QCOMPARE(list->count(), 1);
+    }
+
+    void aClickOnTheMapKeepsWhatWasTypedInTheFlightGroupWindow() {
+        frame->RunCommand(kCmdFlightGroupProperties);
+        CFGPropertiesFrame* fg = Bar().FlightGroupFrame();
+        QVERIFY(fg && fg->isVisible());
+        auto* name = qobject_cast<QComboBox*>(fg->Sheet().Page(0)->Panel().Control(1018)->Widget());
+        QVERIFY(name && name->lineEdit());
+        name->lineEdit()->selectAll();
+        QTest::keyClicks(name->lineEdit(), QStringLiteral("Zed"));
+        // Whether or not the window system takes activation away first, the
+        // map's click writes the typed name before it changes the selection.
+        CQVView* view = frame->ActiveView();
+        QVERIFY(view);
+        QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(doc->GetMission().FlightGroups[0]->File.Name(), std::string("Zed"));
+        QCOMPARE(doc->Level().CountSelectedFlightGroups(), 0);
     }
 
     void newMessagesAreChosenAndDeletedByTheMessagesTab() {

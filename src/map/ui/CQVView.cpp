@@ -117,6 +117,9 @@ void CQVView::Apply(const InteractionEffects& fx) {
 
 void CQVView::mousePressEvent(QMouseEvent* event) {
     if (!document_) return;
+    // A click may change the selection: what the property windows hold is
+    // written first, whether or not the click took activation from them.
+    if (CLevelPropertiesBar* bar = Bar()) bar->ApplyAll();
     const QPoint pos = event->position().toPoint();
     if (event->button() == Qt::LeftButton) {
         Apply(interaction_.LeftDown(document_->GetMission(), pos.x(), pos.y(),
