@@ -29,7 +29,13 @@ _vantorel_cli() {
                 _vantorel_cli_missions "$cur"
             fi
             return ;;
-        --view) COMPREPLY=($(compgen -W "top front side 3d" -- "$cur")); return ;;
+        --view)
+            if [[ "$command" == page ]]; then
+                COMPREPLY=($(compgen -W "normal waypoints briefing" -- "$cur"))
+            else
+                COMPREPLY=($(compgen -W "top front side 3d" -- "$cur"))
+            fi
+            return ;;
         --iff)
             if [[ "$command" == add ]]; then
                 COMPREPLY=($(compgen -W "rebel imperial pirate" -- "$cur"))
@@ -63,7 +69,7 @@ _vantorel_cli() {
                     fg.orders fg.goals fg.positions fg.other" -- "$cur"))
                 return
             fi
-            options="--select --team --message --order --goal --dialog --set -o" ;;
+            options="--select --team --message --order --goal --view --dialog --set -o" ;;
         render)
             options="-o --view --size --waypoints --zoom --select --centre-selection"
             if [[ "$cur" != -?* ]]; then _vantorel_cli_missions "$cur"; fi ;;
