@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QGuiApplication>
-#include <cstdlib>
 
 #include "app/CAboutDlg.h"
 #include "app/CMainFrame.h"
@@ -50,7 +49,8 @@ bool CQVApp::InitInstance(const QStringList& arguments) {
     LoadThemes(services_.settings, services_.prompter,
                PathFromUtf8(QCoreApplication::applicationDirPath().toStdString()));
     CSplashWnd::SetSplashStatus(QStringLiteral("Initialising..."));
-    std::srand(unsigned(QDateTime::currentMSecsSinceEpoch() & 0xFFFFFFFF));
+    services_.random =
+        SeededRandomSource(uint32_t(QDateTime::currentMSecsSinceEpoch() & 0xFFFFFFFF));
 
     frame_ = std::make_unique<CMainFrame>(services_, recent_, this);
     frame_->LoadBarState();
