@@ -13,6 +13,8 @@
 #include "catalogue/CraftIcons.h"
 #include "catalogue/TeamThemes.h"
 #include "platform/PathText.h"
+#include "wizards/NewMissionBuilder.h"
+#include "wizards/ui/CWizardNewLevel.h"
 
 namespace vantorel {
 
@@ -93,8 +95,26 @@ void CQVApp::OnOptions() {
     dlg.exec();
 }
 
+void CQVApp::OnNewMissionWizard() {
+    // Modal to the whole program, but not a nested loop: the wizard's Finish
+    // builds the mission in a new window of its own.
+    auto* wizard = new CWizardNewLevel(services_.prompter, frame_.get());
+    wizard->setAttribute(Qt::WA_DeleteOnClose);
+    wizard->setWindowModality(Qt::ApplicationModal);
+    connect(wizard, &QDialog::accepted, this, [this, wizard] {
+        const NewMissionChoices choices = wizard->Choices();
+        frame_->NewBuiltDocument(
+            [&choices](LevelDocument& doc) { NewMissionBuilder(doc).Build(choices); },
+            QString::fromStdString(NewMissionTitle(choices.Kind)));
+    });
+    wizard->show();
+}
+
 bool CQVApp::OnCommand(int id) {
     switch (id) {
+        case kCmdNewMissionWizard:
+            OnNewMissionWizard();
+            return true;
         case kCmdFileNew:
             frame_->NewDocument();
             return true;
@@ -113,7 +133,8 @@ bool CQVApp::OnCommand(int id) {
 }
 
 bool CQVApp::OnUpdateCommand(int id, CommandState&) {
-    return id == kCmdFileNew || id == kCmdFileOpen || id == kCmdOptions || id == kCmdAppAbout;
+    return id == kCmdFileNew || id == kCmdFileOpen || id == kCmdOptions || id == kCmdAppAbout ||
+           id == kCmdNewMissionWizard;
 }
 
 }  // namespace vantorel
