@@ -8,6 +8,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-multimedia-dev libgl-dev
   xvfb xauth
+  # validators and packaging used by the install checks
+  desktop-file-utils appstream shared-mime-info groff-base dpkg-dev
 )
 
 missing=()

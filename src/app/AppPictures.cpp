@@ -3,11 +3,14 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QRadialGradient>
 #include <functional>
 #include <random>
 
 #include "app/CommandIds.h"
+
+// Resources of a static library are linked only when asked for by name, and
+// the macro cannot be used inside a namespace.
+static void InitAppIconResources() { Q_INIT_RESOURCE(vantorel); }
 
 namespace vantorel {
 
@@ -348,24 +351,12 @@ QIcon CommandIcon(int id) {
 }
 
 QIcon AppIcon() {
-    QPixmap pm(64, 64);
-    pm.fill(Qt::transparent);
-    {
-        QPainter p(&pm);
-        p.setRenderHint(QPainter::Antialiasing);
-        QRadialGradient bg(QPointF(24, 20), 44);
-        bg.setColorAt(0, QColor(40, 70, 120));
-        bg.setColorAt(1, QColor(8, 14, 30));
-        p.setPen(QPen(kInk, 2));
-        p.setBrush(bg);
-        p.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
-        p.setPen(QPen(QColor(255, 60, 50, 150), 1.5));
-        p.drawLine(QPointF(32, 6), QPointF(32, 58));
-        p.drawLine(QPointF(6, 32), QPointF(58, 32));
-        p.scale(4, 4);
-        Craft(p, QPointF(8, 8.5), 1.0, QColor(120, 200, 255));
-    }
-    return QIcon(pm);
+    // The same pictures the desktop shows, compiled into the program.
+    InitAppIconResources();
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+    return icon;
 }
 
 QPixmap ProgramPicture() {

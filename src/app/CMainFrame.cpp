@@ -8,13 +8,16 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QUrl>
 
 #include "app/AppPictures.h"
+#include "app/AutoSaver.h"
 #include "app/CChildFrame.h"
 #include "app/CMapToolbar.h"
 #include "app/CQVDoc.h"
+#include "app/CRecoveryDlg.h"
 #include "app/CommandIds.h"
 #include "app/CommandTexts.h"
 #include "app/RecentFiles.h"
@@ -52,6 +55,13 @@ CMainFrame::CMainFrame(AppServices& services, RecentFiles& recent, CommandTarget
     mdi_->setBackground(QColor(128, 128, 128));
     setCentralWidget(mdi_);
     connect(mdi_, &QMdiArea::subWindowActivated, this, &CMainFrame::OnSubWindowActivated);
+
+    // Copies of unsaved missions live in the user's own data folder.
+    autosave_ =
+        new AutoSaver(services_.settings,
+                      QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
+                          QStringLiteral("/recovery"),
+                      this);
 
     CreateActions();
     CreateMenus();
@@ -566,6 +576,7 @@ CChildFrame* CMainFrame::CreateChildFrame(CQVDoc* doc) {
     connect(child, &CChildFrame::documentClosing, this, [this](CQVDoc* d) {
         // The last document going away leaves the bar with nothing.
         std::erase(documents_, d);
+        autosave_->Untrack(d);
         if (documents_.empty()) {
             levelBar_->SetCurrentDocument(nullptr);
             ShowMenuFor(false);
@@ -586,6 +597,7 @@ CQVDoc* CMainFrame::MakeDocument() {
     auto* doc = new CQVDoc(services_, levelBar_, this);
     for (auto signal : {&CQVDoc::changed, &CQVDoc::selectionChanged, &CQVDoc::titleChanged})
         connect(doc, signal, this, &CMainFrame::UpdateCommandUI);
+    autosave_->Track(doc);
     // Every file a document reads or writes goes to the top of the list.
     connect(doc, &CQVDoc::fileUsed, this, [this](const QString& p) {
         recent_.Add(QDir::toNativeSeparators(p).toStdString());
@@ -640,6 +652,37 @@ CQVDoc* CMainFrame::OpenDocumentFile(const QString& path) {
     documents_.push_back(doc);
     ShowMenuFor(true);
     CreateChildFrame(doc);
+    return doc;
+}
+
+void CMainFrame::OfferRecovery() {
+    const std::vector<RecoveryEntry> orphans = autosave_->Orphans();
+    if (orphans.empty()) return;
+    CRecoveryDlg dlg(orphans, this);
+    const int choice = dlg.exec();
+    if (choice == CRecoveryDlg::kRestore) {
+        for (const RecoveryEntry& e : dlg.Checked()) RestoreRecovery(e);
+    } else if (choice == CRecoveryDlg::kDiscard) {
+        for (const RecoveryEntry& e : dlg.Checked()) RecoveryFolder::Discard(e);
+    }
+}
+
+CQVDoc* CMainFrame::RestoreRecovery(const RecoveryEntry& entry) {
+    Mission mission;
+    std::string error;
+    if (!RecoveryFolder::Load(entry, mission, error)) {
+        services_.prompter.Error("The copy of " + entry.title + " could not be read: " + error);
+        return nullptr;
+    }
+    CQVDoc* doc = MakeDocument();
+    doc->OnRestoreDocument(std::move(mission), QString::fromStdString(entry.originalPath));
+    documents_.push_back(doc);
+    ShowMenuFor(true);
+    CreateChildFrame(doc);
+    // This run keeps a copy of its own before the old one goes, so a second
+    // crash loses nothing either.
+    autosave_->SaveNow();
+    RecoveryFolder::Discard(entry);
     return doc;
 }
 

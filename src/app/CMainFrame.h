@@ -12,9 +12,11 @@
 
 #include "app/AppServices.h"
 #include "app/CommandTarget.h"
+#include "document/RecoveryFolder.h"
 
 namespace vantorel {
 
+class AutoSaver;
 class CChildFrame;
 class CLevelPropertiesBar;
 class CMapToolbar;
@@ -60,6 +62,13 @@ public:
     // session (the user cancelled or a save failed).
     bool QueryEndSession();
     void CloseDocument(CQVDoc* doc);
+
+    // Offers the copies a run that ended without saving left behind.
+    void OfferRecovery();
+    // Opens a copy as an unsaved mission under its own name; the copy is
+    // then this run's. Null when the copy cannot be read.
+    CQVDoc* RestoreRecovery(const RecoveryEntry& entry);
+    AutoSaver& Autosave() { return *autosave_; }
     const std::vector<CQVDoc*>& Documents() const { return documents_; }
 
     CQVView* ActiveView() const;
@@ -122,6 +131,7 @@ private:
     std::vector<CQVDoc*> documents_;
     CQVView* lastActiveView_ = nullptr;
     QString baseTitle_;
+    AutoSaver* autosave_ = nullptr;
 };
 
 }  // namespace vantorel

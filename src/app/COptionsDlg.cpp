@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/AutoSaver.h"
 #include "app/ConfigurePaths.h"
 #include "platform/FileDialogs.h"
 #include "platform/Prompter.h"
@@ -39,10 +40,22 @@ COptionsDlg::COptionsDlg(Settings& settings, FileDialogs& dialogs, Prompter& pro
     auto* defaultsLayout = new QFormLayout(defaults);
     defaultsLayout->addRow(typeLabel, missionType_);
     defaultsLayout->addRow(initialFg_);
+    // How often copies of unsaved missions are made for crash recovery.
+    autosave_ = new QSpinBox(general);
+    autosave_->setRange(0, 240);
+    autosave_->setSpecialValueText(QStringLiteral("0 (off)"));
+    auto* autosaveLabel = new QLabel(QStringLiteral("Auto&save every"), general);
+    autosaveLabel->setBuddy(autosave_);
+    auto* autosaveRow = new QHBoxLayout;
+    autosaveRow->addWidget(autosaveLabel);
+    autosaveRow->addWidget(autosave_);
+    autosaveRow->addWidget(new QLabel(QStringLiteral("minutes"), general));
+    autosaveRow->addStretch(1);
     auto* generalLayout = new QVBoxLayout(general);
     generalLayout->addWidget(confirmDelete_);
     generalLayout->addWidget(gotBop_);
     generalLayout->addWidget(defaults);
+    generalLayout->addLayout(autosaveRow);
     generalLayout->addStretch(1);
 
     // Open
@@ -98,6 +111,8 @@ void COptionsDlg::LoadPage(int page) {
             const int type = settings_.GetInt("Settings", "InitialMission", 2);
             missionType_->setCurrentIndex(type >= 0 && type < missionType_->count() ? type : -1);
             initialFg_->setChecked(settings_.GetInt("Settings", "InitialFG", 1) != 0);
+            autosave_->setValue(
+                settings_.GetInt("Settings", "AutosaveMinutes", kDefaultAutosaveMinutes));
             break;
         }
         case kOpen:
@@ -144,6 +159,7 @@ void COptionsDlg::accept() {
         // No choice in the list keeps what was stored.
         if (missionType_->currentIndex() >= 0)
             settings_.SetInt("Settings", "InitialMission", missionType_->currentIndex());
+        settings_.SetInt("Settings", "AutosaveMinutes", autosave_->value());
     }
     if (loaded_[kSave]) {
         settings_.SetString("Paths", "XVT", gameFolder_->text().toStdString());

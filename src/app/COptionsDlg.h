@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
+#include <QSpinBox>
 #include <QTabWidget>
 
 namespace vantorel {
@@ -30,6 +31,7 @@ public:
     QCheckBox* GotBop() const { return gotBop_; }
     QComboBox* MissionType() const { return missionType_; }
     QCheckBox* InitialFg() const { return initialFg_; }
+    QSpinBox* AutosaveMinutes() const { return autosave_; }
     // Open
     QLineEdit* DefaultOpen() const { return defaultOpen_; }
     // Save
@@ -56,6 +58,7 @@ private:
     QCheckBox* gotBop_;
     QComboBox* missionType_;
     QCheckBox* initialFg_;
+    QSpinBox* autosave_;
     QLineEdit* defaultOpen_;
     QLineEdit* gameFolder_;
     QCheckBox* saveToFolder_;

@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QGuiApplication>
 
+#include "app/AutoSaver.h"
 #include "app/CAboutDlg.h"
 #include "app/CMainFrame.h"
 #include "app/COptionsDlg.h"
@@ -68,6 +69,7 @@ bool CQVApp::InitInstance(const QStringList& arguments) {
     }
     frame_->showMaximized();
     frame_->UpdateCommandUI();
+    frame_->OfferRecovery();
     return true;
 }
 
@@ -92,7 +94,7 @@ void CQVApp::OnAppAbout() {
 
 void CQVApp::OnOptions() {
     COptionsDlg dlg(services_.settings, services_.fileDialogs, services_.prompter, frame_.get());
-    dlg.exec();
+    if (dlg.exec() == QDialog::Accepted) frame_->Autosave().ApplySettings();
 }
 
 void CQVApp::OnNewMissionWizard() {

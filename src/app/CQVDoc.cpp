@@ -26,6 +26,7 @@ CQVDoc::CQVDoc(AppServices& services, CLevelPropertiesBar* bar, QObject* parent)
       bar_(bar),
       doc_(services.settings, services.prompter, bar) {
     listener_ = doc_.AddListener([this](DocumentEvent e) { OnDocumentEvent(e); });
+    connect(&watcher_, &QFileSystemWatcher::fileChanged, this, &CQVDoc::CheckDiskNow);
 }
 
 CQVDoc::~CQVDoc() {
@@ -77,12 +78,60 @@ bool CQVDoc::OnOpenDocument(const QString& path) {
     title_ = QFileInfo(path).fileName();
     emit titleChanged();
     emit fileUsed(QFileInfo(path).absoluteFilePath());
+    Watch();
     return true;
 }
 
 void CQVDoc::SetTitle(const QString& title) {
     title_ = title;
     emit titleChanged();
+}
+
+void CQVDoc::OnRestoreDocument(Mission mission, const QString& path) {
+    doc_.SetMission(std::move(mission));
+    doc_.SetPath(PathFromUtf8(path.toStdString()));
+    doc_.AdoptDiskState();
+    doc_.ForgetHistory(true);
+    title_ = path.isEmpty() ? QStringLiteral("XvT Level%1").arg(++g_untitledCount)
+                            : QFileInfo(path).fileName();
+    emit titleChanged();
+    Watch();
+}
+
+void CQVDoc::Watch() {
+    if (!watcher_.files().isEmpty()) watcher_.removePaths(watcher_.files());
+    const QString path = PathName();
+    if (!path.isEmpty() && QFileInfo::exists(path)) watcher_.addPath(path);
+}
+
+void CQVDoc::Reload() {
+    const QString path = PathName();
+    if (doc_.OnOpenDocument(PathFromUtf8(path.toStdString()))) RefreshAll();
+}
+
+void CQVDoc::CheckDiskNow() {
+    if (checkingDisk_) return;
+    checkingDisk_ = true;
+    switch (doc_.CheckDisk()) {
+        case LevelDocument::DiskState::Same:
+            break;
+        case LevelDocument::DiskState::Missing:
+            // Only the editor holds the mission now: closing must ask.
+            if (!doc_.IsModified()) doc_.SetModified(true);
+            break;
+        case LevelDocument::DiskState::Changed:
+            if (!doc_.IsModified()) {
+                Reload();
+            } else {
+                const std::string text =
+                    title_.toStdString() + " was changed on disk. Reload it and lose your changes?";
+                if (services_.prompter.AskYesNo(text)) Reload();
+            }
+            break;
+    }
+    // A file replaced by a rename is a new file to the watcher.
+    Watch();
+    checkingDisk_ = false;
 }
 
 QString CQVDoc::PathName() const {
@@ -96,8 +145,16 @@ void CQVDoc::SetModifiedFlag(bool modified) {
 
 bool CQVDoc::SaveTo(const QString& path) {
     // Pending edits were applied by the caller; this writes the file safely,
-    // then the wave listing.
+    // then the wave listing. Another program's version of the same file is
+    // not overwritten unasked.
+    if (QFileInfo(path) == QFileInfo(PathName()) &&
+        doc_.CheckDisk() == LevelDocument::DiskState::Changed &&
+        !services_.prompter.AskYesNo(title_.toStdString() +
+                                     " was changed on disk since it was opened. Replace it with "
+                                     "this version?"))
+        return false;
     if (!doc_.SaveAppliedDocument(PathFromUtf8(path.toStdString()))) return false;
+    Watch();
     title_ = QFileInfo(path).fileName();
     emit titleChanged();
     emit fileUsed(QFileInfo(path).absoluteFilePath());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFileSystemWatcher>
 #include <QObject>
 #include <QString>
 #include <vector>
@@ -28,6 +29,15 @@ public:
     // Reads the file and its wave listing. False (after saying why) when the
     // file was refused; the document is then thrown away by the caller.
     bool OnOpenDocument(const QString& path);
+    // A mission brought back from the recovery folder: it belongs to `path`
+    // (empty for one never saved) and is unsaved until the user saves it.
+    void OnRestoreDocument(Mission mission, const QString& path);
+
+    // The file was changed or removed by another program: an unmodified
+    // mission reloads, a modified one asks; a removed file leaves the mission
+    // modified so it is not lost. The file is watched, so this runs by
+    // itself.
+    void CheckDiskNow();
 
     // The Save and Save As commands: pending edits are applied first, a
     // mission that was never saved is offered the game folder that suits its
@@ -75,6 +85,8 @@ signals:
 
 private:
     bool SaveTo(const QString& path);
+    void Watch();
+    void Reload();
     void OnDocumentEvent(DocumentEvent event);
     // Every window writes back, and afterwards reloads.
     void ApplyAll();
@@ -87,6 +99,8 @@ private:
     LevelDocument doc_;
     int listener_ = 0;
     bool shownModified_ = false;
+    QFileSystemWatcher watcher_;
+    bool checkingDisk_ = false;
     QString title_;
     std::vector<CQVView*> views_;
 };

@@ -1,16 +1,40 @@
 #include <QApplication>
 #include <QTimer>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include "app/AppPictures.h"
 #include "app/CMainFrame.h"
 #include "app/CQVApp.h"
+#include "app/ShellOpenFilter.h"
 #include "platform/qt/QtFileDialogs.h"
 #include "platform/qt/QtPrompter.h"
 #include "platform/qt/QtSettings.h"
 #include "platform/qt/QtSound.h"
 #include "platform/qt/SystemGameRegistry.h"
 
+// --version answers before any window or display is needed. A Windows GUI
+// program has no console of its own, so it borrows the one it was started from.
+static bool PrintedVersion(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") != 0) continue;
+#ifdef _WIN32
+        if (AttachConsole(ATTACH_PARENT_PROCESS)) std::freopen("CONOUT$", "w", stdout);
+#endif
+        std::printf("vantorel %s\n", VANTOREL_VERSION);
+        std::fflush(stdout);
+        return true;
+    }
+    return false;
+}
+
 int main(int argc, char** argv) {
+    if (PrintedVersion(argc, argv)) return 0;
     QApplication qapp(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Orvane"));
     QApplication::setApplicationName(QStringLiteral("Quarrow"));
@@ -18,6 +42,8 @@ int main(int argc, char** argv) {
     // so message boxes would no longer read "Quarrow" and the main window
     // would name the program twice.
     QApplication::setWindowIcon(vantorel::AppIcon());
+    // Ties the windows to the installed menu entry (and its icon) on Wayland.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Vantorel"));
 
     vantorel::QtSettings settings;
     vantorel::QtPrompter prompter;
@@ -27,7 +53,17 @@ int main(int argc, char** argv) {
     vantorel::AppServices services{settings, prompter, dialogs, *registry, sound};
 
     vantorel::CQVApp app(services);
+    // Files the desktop sends while the program starts wait for the main window.
+    std::vector<QString> early;
+    vantorel::ShellOpenFilter shellOpen([&](const QString& file) {
+        if (app.MainFrame() != nullptr)
+            app.MainFrame()->OpenDocumentFile(file);
+        else
+            early.push_back(file);
+    });
+    qapp.installEventFilter(&shellOpen);
     if (!app.InitInstance(QApplication::arguments().mid(1))) return 1;
+    for (const QString& file : early) app.MainFrame()->OpenDocumentFile(file);
     dialogs.SetOwner(app.MainFrame());
     prompter.SetOwner(app.MainFrame());
     // For pictures of the program (documentation, checks under a virtual

@@ -49,10 +49,7 @@ std::vector<std::string> VariableChoices(int variableType, const Mission* missio
 
 int ClampVariableToChoices(int variable, int choiceCount) {
     if (variable == kMixed) return variable;
-    // The last entry, not one past it: a value equal to the count would name
-    // an entry the list does not have (a flight group that does not exist).
-    if (variable >= choiceCount) return choiceCount > 0 ? choiceCount - 1 : 0;
-    return variable;
+    return variable > choiceCount ? choiceCount : variable;
 }
 
 }  // namespace vantorel

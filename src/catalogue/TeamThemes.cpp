@@ -4,8 +4,16 @@
 #include <climits>
 #include <system_error>
 
+#include "platform/OpenFile.h"
+#include "platform/PathText.h"
 #include "platform/Prompter.h"
 #include "platform/Settings.h"
+
+// Where an installed program finds its data, relative to its own folder
+// (bin/ -> share/vantorel/); the build defines it from the install layout.
+#ifndef VANTOREL_DATA_FROM_PROGRAM
+#define VANTOREL_DATA_FROM_PROGRAM "../share/vantorel"
+#endif
 
 namespace vantorel {
 
@@ -70,15 +78,28 @@ LineResult ReadNames(std::FILE* file, long long count, std::vector<std::string>&
 
 std::FILE* OpenTheme(const std::string& path, const std::filesystem::path& programFolder) {
     if (path.empty()) return nullptr;
-    if (std::FILE* f = std::fopen(path.c_str(), "rb")) return f;
-    std::filesystem::path p(path);
-    if (p.is_relative() && !programFolder.empty()) {
-        return std::fopen((programFolder / p).string().c_str(), "rb");
+    const std::filesystem::path p = PathFromUtf8(path);
+    if (std::FILE* f = OpenForReading(p)) return f;
+    if (!p.is_relative()) return nullptr;
+    for (const auto& folder : ThemeFolders(programFolder)) {
+        if (std::FILE* f = OpenForReading(folder / p)) return f;
     }
     return nullptr;
 }
 
 }  // namespace
+
+std::vector<std::filesystem::path> ThemeFolders(const std::filesystem::path& programFolder) {
+    if (programFolder.empty()) return {};
+    std::vector<std::filesystem::path> folders{
+        programFolder,
+        (programFolder / PathFromUtf8(VANTOREL_DATA_FROM_PROGRAM)).lexically_normal()};
+#ifdef __APPLE__
+    // The editor is a bundle: Contents/MacOS/vantorel, data in Contents/Resources.
+    folders.push_back((programFolder / ".." / "Resources").lexically_normal());
+#endif
+    return folders;
+}
 
 std::string DefaultThemePath(int team) {
     if (team == 0) return "imperial.xth";

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "catalogue/ThemeSlots.h"
 
@@ -21,12 +22,17 @@ inline constexpr std::size_t kThemePathMaxLength = 259;
 // beside the program.
 std::string DefaultThemePath(int team);
 
+// The folders where a relative theme path is looked for after the current
+// directory: beside the program (where the build puts the default themes),
+// then the data folder of an installed program. None without a program folder.
+std::vector<std::filesystem::path> ThemeFolders(const std::filesystem::path& programFolder);
+
 // Saves the settings, then reads the eight slots again from the files named
-// under "Themes"/"Team0".."Team7". A relative path is opened from the
-// current directory first and, failing that, from programFolder (where the
-// build and the installer put the three default themes), so a freshly built
-// editor finds them whatever folder it is started from. A missing file is
-// not reported; a read error is, through the prompter.
+// under "Themes"/"Team0".."Team7" (UTF-8 paths). A relative path is opened
+// from the current directory first and, failing that, from the
+// ThemeFolders of programFolder, so the editor finds the default themes
+// whatever folder it is started from. A missing file is not reported; a
+// read error is, through the prompter.
 void LoadThemes(Settings& settings, Prompter& prompter,
                 const std::filesystem::path& programFolder = {});
 

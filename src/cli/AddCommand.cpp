@@ -1,6 +1,5 @@
 #include <charconv>
 #include <cstdio>
-#include <filesystem>
 #include <optional>
 #include <random>
 #include <string>
@@ -10,6 +9,7 @@
 #include "catalogue/TeamThemes.h"
 #include "cli/CliCommand.h"
 #include "cli/CliPlatform.h"
+#include "cli/CommandLine.h"
 #include "cli/MissionFileArg.h"
 #include "document/Win1252.h"
 #include "wizards/NewFlightGroupBuilder.h"
@@ -24,13 +24,6 @@ constexpr const char* kUsage =
 int Usage(const std::string& why) {
     std::fprintf(stderr, "vantorel-cli add: %s\nusage: vantorel-cli %s\n", why.c_str(), kUsage);
     return kExitUsage;
-}
-
-// The team themes (and so the names of new ships) ship beside the program.
-std::filesystem::path ProgramFolder() {
-    std::error_code ec;
-    const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::filesystem::path() : self.parent_path();
 }
 
 std::optional<long long> ParseNumber(const std::string& s) {
@@ -129,6 +122,7 @@ int Run(const std::vector<std::string>& args) {
 
     RunSettings settings;
     StderrPrompter prompter;
+    // The team themes name the new ships.
     LoadThemes(settings, prompter, ProgramFolder());
     LevelDocument document(settings, prompter);
     Mission mission;
@@ -152,14 +146,16 @@ int Run(const std::vector<std::string>& args) {
         std::fprintf(stderr, "vantorel-cli add: only %zu flight groups fitted\n",
                      result.Created.size());
 
-    // One line per new flight group: its number, craft and name.
+    // One line per new flight group: its number, craft and name; on standard
+    // error when standard output carries the mission.
+    FILE* summary = IsStandardStream(output) ? stderr : stdout;
     const auto& list = document.GetMission().FlightGroups;
     size_t first = list.size() - result.Created.size();
     for (size_t i = first; i < list.size(); ++i) {
         const FlightGroupRecord& r = list[i]->File;
-        std::printf("%zu %d %s %s\n", i, r.NumberOfCraft(),
-                    CraftNameForCount(r.CraftType(), r.NumberOfCraft()).c_str(),
-                    Win1252ToUtf8(r.Name()).c_str());
+        std::fprintf(summary, "%zu %d %s %s\n", i, r.NumberOfCraft(),
+                     CraftNameForCount(r.CraftType(), r.NumberOfCraft()).c_str(),
+                     Win1252ToUtf8(r.Name()).c_str());
     }
     return SaveMissionArg(output, document.GetMission());
 }

@@ -11,10 +11,40 @@
 
 namespace vantorel::cli {
 
+namespace {
+
+// Standard input, read to its end under the same size limit as a file.
+bool ReadStandardInput(std::vector<uint8_t>& bytes, std::string& error) {
+    bytes.clear();
+    std::vector<uint8_t> chunk(1 << 16);
+    for (;;) {
+        const size_t n = std::fread(chunk.data(), 1, chunk.size(), stdin);
+        bytes.insert(bytes.end(), chunk.begin(), chunk.begin() + std::ptrdiff_t(n));
+        if (bytes.size() > kLargestMissionFile) {
+            error = "it is larger than any mission file can be";
+            return false;
+        }
+        if (n < chunk.size()) break;
+    }
+    if (std::ferror(stdin)) {
+        error = "a read error occurred";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool IsStandardStream(const std::string& path) {
+    return path == "-";
+}
+
 int LoadMissionArg(const std::string& path, Mission& mission) {
     std::vector<uint8_t> bytes;
     std::string error;
-    if (!ReadWholeFile(PathFromUtf8(path), bytes, error)) {
+    const bool read = IsStandardStream(path) ? ReadStandardInput(bytes, error)
+                                             : ReadWholeFile(PathFromUtf8(path), bytes, error);
+    if (!read) {
         std::fprintf(stderr, "vantorel-cli: cannot open %s: %s\n", path.c_str(), error.c_str());
         return kExitIo;
     }
@@ -29,6 +59,11 @@ int LoadMissionArg(const std::string& path, Mission& mission) {
 
 int SaveMissionArg(const std::string& path, Mission& mission) {
     std::vector<uint8_t> bytes = WriteMission(mission);
+    if (IsStandardStream(path)) {
+        // A failed write is caught by main's check of standard output.
+        std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+        return kExitOk;
+    }
     std::string error;
     if (!WriteFileAtomically(PathFromUtf8(path), bytes, error)) {
         std::fprintf(stderr, "vantorel-cli: cannot write %s: %s\n", path.c_str(), error.c_str());

@@ -6,6 +6,10 @@
 
 namespace vantorel::cli {
 
+// "-" names standard input where a file is read and standard output where
+// one is written.
+bool IsStandardStream(const std::string& path);
+
 // Loads the mission named on the command line. Refusals print their exact
 // text to stderr (exit 2), unreadable files a reason (exit 3); the
 // trailing-data warning goes to stderr and the load succeeds. Returns the

@@ -263,6 +263,8 @@ int Run(const std::vector<std::string>& args) {
             return Usage("page " + positional[1] + " has no dialog '" + *dialogArg + "'" +
                          (known.empty() ? std::string() : " (dialogs: " + known + ")"));
         }
+        // As its window does, the dialog loads when it opens.
+        dialog->Load(context);
         page = std::move(dialog);
         shownName = "dialog " + *dialogArg;
     }

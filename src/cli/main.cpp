@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/CliCommand.h"
+#include "cli/CommandLine.h"
 
 namespace vantorel::cli {
 
@@ -20,7 +21,10 @@ using namespace vantorel::cli;
 static void PrintHelp(FILE* out) {
     std::fprintf(out,
                  "vantorel-cli: read, check and write X-Wing vs. TIE Fighter missions\n\n"
-                 "usage: vantorel-cli COMMAND [ARGS...]\n\ncommands:\n");
+                 "usage: vantorel-cli COMMAND [ARGS...]\n"
+                 "       vantorel-cli --version\n\n"
+                 "Options take their value as the next argument or after '=' (--size=WxH).\n"
+                 "A FILE or OUT of '-' is standard input or output.\n\ncommands:\n");
     auto commands = Commands();
     std::sort(commands.begin(), commands.end(), [](const CommandInfo& a, const CommandInfo& b) {
         return std::strcmp(a.name, b.name) < 0;
@@ -33,7 +37,8 @@ static void PrintHelp(FILE* out) {
 }
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
+    PrepareStandardStreams();
+    const std::vector<std::string> args = Utf8Arguments(argc, argv);
     if (args.empty()) {
         PrintHelp(stderr);
         return kExitUsage;
@@ -42,9 +47,13 @@ int main(int argc, char** argv) {
         PrintHelp(stdout);
         return kExitOk;
     }
+    if (args[0] == "--version") {
+        std::printf("vantorel-cli %s\n", VANTOREL_VERSION);
+        return kExitOk;
+    }
     for (const auto& c : Commands()) {
         if (args[0] != c.name) continue;
-        std::vector<std::string> rest(args.begin() + 1, args.end());
+        std::vector<std::string> rest = SplitOptionValues({args.begin() + 1, args.end()});
         if (std::find(rest.begin(), rest.end(), "--help") != rest.end()) {
             std::printf("usage: vantorel-cli %s\n%s\n", c.usage, c.summary);
             return kExitOk;

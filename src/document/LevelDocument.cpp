@@ -4,6 +4,7 @@
 #include <string>
 
 #include "catalogue/CraftTypes.h"
+#include "document/FileFingerprint.h"
 #include "document/ListChange.h"
 #include "document/MissionReader.h"
 #include "document/MissionWriter.h"
@@ -22,6 +23,7 @@ void LevelDocument::SetPropertyBar(PropertyBarHooks* bar) {
 void LevelDocument::OnNewDocument() {
     mission_ = Mission();
     path_.clear();
+    diskFingerprint_.reset();
 
     MissionHeader& header = mission_.Header;
     header = MissionHeader();
@@ -74,6 +76,7 @@ bool LevelDocument::OnOpenDocument(const std::filesystem::path& path) {
     ReadWaveListing(loaded, path, settings_, prompter_);
     mission_ = std::move(loaded);
     path_ = path;
+    diskFingerprint_ = FileFingerprint(path);
     ForgetHistory(false);
     Notify(DocumentEvent::Replaced);
     return true;
@@ -87,12 +90,27 @@ bool LevelDocument::OnSaveDocument(const std::filesystem::path& path) {
 bool LevelDocument::SaveAppliedDocument(const std::filesystem::path& path) {
     if (!SaveMissionFile(path, mission_, prompter_)) return false;
     path_ = path;
+    diskFingerprint_ = FileFingerprint(path);
     // The listing may rewrite wave paths to the copies it made; those are
     // part of what was saved.
     WriteWaveListing(mission_, path, settings_, prompter_);
     history_.MarkClean();
     Notify(DocumentEvent::State);
     return true;
+}
+
+LevelDocument::DiskState LevelDocument::CheckDisk() const {
+    if (path_.empty()) return DiskState::Same;
+    std::error_code ec;
+    if (!std::filesystem::exists(path_, ec)) return DiskState::Missing;
+    const auto now = FileFingerprint(path_);
+    // A file that cannot be read now (being written) is not taken as changed.
+    if (!now) return DiskState::Same;
+    return now == diskFingerprint_ ? DiskState::Same : DiskState::Changed;
+}
+
+void LevelDocument::AdoptDiskState() {
+    diskFingerprint_ = path_.empty() ? std::nullopt : FileFingerprint(path_);
 }
 
 std::unique_ptr<FlightGroup> MakeDefaultFlightGroup() {

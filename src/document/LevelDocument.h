@@ -142,6 +142,13 @@ public:
     // has just done so (Save As applies before it picks a folder).
     bool SaveAppliedDocument(const std::filesystem::path& path);
 
+    // Whether the file at the document's path is still what the document last
+    // read or wrote there (another program may have changed or removed it).
+    enum class DiskState { Same, Changed, Missing };
+    DiskState CheckDisk() const;
+    // Takes the file as it is now as the one the document read.
+    void AdoptDiskState();
+
     // Appends a flight group with the defaults of a new one, as part of the
     // open change or else as an edit of its own. At the game's limit of 255
     // it says so and returns nullptr; the list is left alone.
@@ -182,6 +189,7 @@ private:
     PropertyBarHooks* bar_;
     Mission mission_;
     std::filesystem::path path_;
+    std::optional<uint64_t> diskFingerprint_;
     bool suppressInitialFlightGroup_ = false;
     EditHistory history_;
     int changeDepth_ = 0;

@@ -137,10 +137,6 @@ bool ReadWholeFile(const std::filesystem::path& path, std::vector<uint8_t>& byte
         error = std::strerror(errno);
         return false;
     }
-    // Read in chunks up to the largest size a mission file can have (every
-    // count at its 16-bit maximum), so a device or an endless pipe given by
-    // mistake is refused instead of filling the memory.
-    constexpr size_t kLargestMissionFile = size_t(256) << 20;
     bytes.clear();
     std::vector<char> chunk(1 << 16);
     while (f) {

@@ -27,6 +27,11 @@ ReadResult ReadMission(std::span<const uint8_t> file, Mission& out);
 // warning (the load still succeeds).
 bool LoadMission(std::span<const uint8_t> file, Mission& out, Prompter& prompter);
 
+// The largest size a mission file can have (every count at its 16-bit
+// maximum). Anything longer is not read to the end, so a device or an endless
+// pipe given by mistake is refused instead of filling the memory.
+inline constexpr size_t kLargestMissionFile = size_t(256) << 20;
+
 // Reads a whole file into memory; false with a reason when it can't.
 bool ReadWholeFile(const std::filesystem::path& path, std::vector<uint8_t>& bytes, std::string& error);
 

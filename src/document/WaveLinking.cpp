@@ -5,6 +5,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "document/FileCopy.h"
 #include "document/PathTitle.h"
 #include "document/Win1252.h"
 #include "platform/PathText.h"
@@ -153,9 +154,8 @@ void WriteWaveListing(Mission& mission, const fs::path& missionPath, Settings& s
                 const std::string targetText = PathToUtf8(target);
                 bool ok = true;
                 if (comparable != ComparablePath(targetText)) {
-                    ok = fs::copy_file(PathFromUtf8(wave), target,
-                                       fs::copy_options::overwrite_existing, ec) &&
-                         !ec;
+                    std::string why;
+                    ok = CopyFileReplacing(PathFromUtf8(wave), target, why);
                     if (ok) message.WaveFile = targetText;
                 }
                 if (ok) {

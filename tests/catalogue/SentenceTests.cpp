@@ -177,9 +177,11 @@ TEST(ConditionChoices, ByteListsAndVariableListsByType) {
     EXPECT_EQ(VariableChoices(3, &mission)[7], "(unknown: 7)");
 }
 
-TEST(ConditionChoices, VariableBeyondTheNewListBecomesItsLastEntry) {
-    EXPECT_EQ(ClampVariableToChoices(200, 96), 95);
-    EXPECT_EQ(ClampVariableToChoices(6, 6), 5);  // one past the IFF list is still outside it
+TEST(ConditionChoices, VariableBeyondTheNewListNamesNoEntryOfIt) {
+    // Never an entry the designer did not choose: one past the list at most.
+    EXPECT_EQ(ClampVariableToChoices(200, 96), 96);
+    EXPECT_EQ(ClampVariableToChoices(7, 3), 3);
+    EXPECT_EQ(ClampVariableToChoices(6, 6), 6);  // already outside: kept
     EXPECT_EQ(ClampVariableToChoices(5, 6), 5);
     EXPECT_EQ(ClampVariableToChoices(4, 0), 0);
     EXPECT_EQ(ClampVariableToChoices(M, 3), M);

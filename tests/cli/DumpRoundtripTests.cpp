@@ -37,10 +37,12 @@ TEST(CliRoundtrip, ExitStatusesForUsageRefusalAndMissingFiles) {
 
     CliResult missing = RunCli("dump " + Quoted(dir / "absent.tie"));
     EXPECT_EQ(missing.status, 3);
+#ifndef _WIN32
     // A device that never ends is refused rather than read until memory runs out.
     CliResult endless = RunCli("dump /dev/zero");
     EXPECT_EQ(endless.status, 3);
     EXPECT_NE(endless.err.find("larger than any mission file"), std::string::npos) << endless.err;
+#endif
 
     Mission m = MakeEmptyMission(14, 1, 0);
     std::vector<uint8_t> bytes = WriteMission(m);
@@ -57,10 +59,9 @@ TEST(CliRoundtrip, ExitStatusesForUsageRefusalAndMissingFiles) {
     EXPECT_EQ(unwritable.status, 3);
 #ifdef __linux__
     // Output that cannot be written is a failure too.
-    const std::string full = std::string("'") + VANTOREL_CLI + "' dump " + Quoted(dir / "ok.tie") +
-                             " >/dev/full 2>/dev/null";
-    const int raw = std::system(full.c_str());
-    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 3);
+    EXPECT_EQ(RunShell(Quoted(std::string(VANTOREL_CLI)) + " dump " + Quoted(dir / "ok.tie") +
+                       " >/dev/full 2>/dev/null"),
+              3);
 #endif
 }
 

@@ -72,7 +72,9 @@ TEST(SaveMissionFile, AReadOnlyFileIsRefusedAndALinkKeepsLeadingToTheSavedFile) 
     EXPECT_EQ(TempFolder::ReadText(target), "old");
 
     fs::permissions(target, fs::perms::owner_write, fs::perm_options::add);
-    fs::create_symlink(target, dir / "link.tie");
+    std::error_code ec;
+    fs::create_symlink(target, dir / "link.tie", ec);
+    if (ec) GTEST_SKIP() << "no symbolic links here: " << ec.message();
     ASSERT_TRUE(SaveMissionFile(dir / "link.tie", m, prompter));
     EXPECT_TRUE(fs::is_symlink(dir / "link.tie"));
     EXPECT_EQ(TempFolder::ReadBytes(target), WriteMission(m));

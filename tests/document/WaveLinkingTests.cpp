@@ -171,6 +171,33 @@ TEST_F(WaveLinkingTest, SavingIsRefusedWithoutAGameFolderOrAWritableWaveFolder) 
     EXPECT_FALSE(fs::exists(tmp / "game" / "hello.wav"));
 }
 
+TEST_F(WaveLinkingTest, SavingAgainReplacesTheCopyWithNamesOutsideAscii) {
+    AddMessages(1);
+    // The sound's folder is outside every single-byte code page; the names
+    // that go into the listing are within the game's.
+    const fs::path source = Write(
+        "\xE5\xA3\xB0/Gr\xC3\xBC\xC3\x9F"
+        "e.wav",
+        "first take");
+    const fs::path cafe = tmp / "missions" / PathFromUtf8("Caf\xC3\xA9.tie");
+    const fs::path copy = tmp / "game" / "wave" /
+                          PathFromUtf8(
+                              "Caf\xC3\xA9/Gr\xC3\xBC\xC3\x9F"
+                              "e.wav");
+    const fs::path listing = tmp / "game" / "wave" / PathFromUtf8("Caf\xC3\xA9.lst");
+    for (const char* take : {"first take", "second take"}) {
+        std::ofstream(source, std::ios::binary) << take;
+        Wave(0) = PathToUtf8(source);
+        WriteWaveListing(mission, cafe, settings, prompter);
+        EXPECT_TRUE(prompter.shown.empty()) << prompter.shown[0].text;
+        EXPECT_EQ(TempFolder::ReadText(listing),
+                  "Caf\xE9\\Gr\xFC\xDF"
+                  "e.wav\r\n");
+        EXPECT_EQ(TempFolder::ReadText(copy), take);
+        EXPECT_EQ(PathFromUtf8(Wave(0)), copy.lexically_normal());
+    }
+}
+
 TEST_F(WaveLinkingTest, AListingThatCannotBeReplacedKeepsTheOldOne) {
     AddMessages(1);
     Write("game/wave/m1.lst", "old\\line.wav\r\n");

@@ -64,6 +64,15 @@ TEST_F(RenderCommand, WritesPicturesOfTheAskedSizeForEveryView) {
     }
     EXPECT_EQ(Render(mission + " --select 0,2 --centre-selection -o " + Quoted(dir / "s.png")), 0);
     EXPECT_EQ(PngSize(dir / "s.png"), (std::pair<unsigned, unsigned>{1280, 800}));
+
+    // From standard input to standard output, the same picture.
+    const std::vector<uint8_t> bytes = TempFolder::ReadBytes(dir / "three.tie");
+    CliResult piped =
+        RunCli("render - --size=320x200 -o -", std::string(bytes.begin(), bytes.end()));
+    ASSERT_EQ(piped.status, 0) << piped.err;
+    ASSERT_EQ(Render(mission + " --size 320x200 -o " + Quoted(dir / "file.png")), 0);
+    EXPECT_EQ(std::vector<uint8_t>(piped.out.begin(), piped.out.end()),
+              TempFolder::ReadBytes(dir / "file.png"));
 }
 
 TEST_F(RenderCommand, RefusesBadArgumentsAndReportsFiles) {

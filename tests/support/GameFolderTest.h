@@ -18,9 +18,11 @@ namespace vantorel::testing {
 // folder, wave linking on.
 class GameFolderTest : public ::testing::Test {
 protected:
-    // Writes a file below the temporary folder, making its folders.
+    // Writes a file below the temporary folder, making its folders. The
+    // name is UTF-8 and may use '/'; the path returned has the platform's
+    // separators.
     std::filesystem::path Write(const std::string& relative, std::string_view content) {
-        const std::filesystem::path p = tmp / relative;
+        const std::filesystem::path p = (tmp.Path() / PathFromUtf8(relative)).make_preferred();
         std::filesystem::create_directories(p.parent_path());
         std::ofstream(p, std::ios::binary) << content;
         return p;

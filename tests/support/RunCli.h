@@ -1,11 +1,14 @@
 #pragma once
 
+#ifndef _WIN32
 #include <sys/wait.h>
+#endif
 
-#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
+#include "platform/PathText.h"
 #include "support/TempFolder.h"
 
 namespace vantorel::testing {
@@ -16,21 +19,56 @@ struct CliResult {
     std::string err;
 };
 
-// Runs the built vantorel-cli with the given (already quoted) arguments.
-inline CliResult RunCli(const std::string& args) {
+// One argument quoted for the shell std::system uses: a POSIX shell, or
+// cmd.exe on Windows. Text is UTF-8.
+inline std::string Quoted(const std::string& text) {
+#ifdef _WIN32
+    return "\"" + text + "\"";
+#else
+    std::string q = "'";
+    for (char c : text) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+#endif
+}
+
+inline std::string Quoted(const std::filesystem::path& p) {
+    return Quoted(PathToUtf8(p));
+}
+
+// Runs a command line (UTF-8) through the shell and returns its exit status.
+inline int RunShell(const std::string& command) {
+#ifdef _WIN32
+    // cmd.exe drops the first and last quote of the line when it starts with
+    // one; the outer pair keeps the program's own quotes. The wide call keeps
+    // names outside the ANSI code page intact.
+    const std::wstring wide = PathFromUtf8("\"" + command + "\"").wstring();
+    return _wsystem(wide.c_str());
+#else
+    const int raw = std::system(command.c_str());
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+#endif
+}
+
+#ifdef _WIN32
+inline constexpr const char* kNullDevice = "NUL";
+#else
+inline constexpr const char* kNullDevice = "/dev/null";
+#endif
+
+// Runs the built vantorel-cli with the given (already quoted) arguments and
+// `input` on its standard input.
+inline CliResult RunCli(const std::string& args, const std::string& input = {}) {
     TempFolder dir;
+    const auto in = dir / "in.bin";
     const auto out = dir / "out.txt";
     const auto err = dir / "err.txt";
-    std::string cmd = std::string("'") + VANTOREL_CLI + "' " + args + " >'" + out.string() + "' 2>'" +
-                      err.string() + "' </dev/null";
-    int raw = std::system(cmd.c_str());
+    TempFolder::WriteBytes(in, std::vector<uint8_t>(input.begin(), input.end()));
     CliResult r;
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    r.status = RunShell(Quoted(std::string(VANTOREL_CLI)) + " " + args + " >" + Quoted(out) +
+                        " 2>" + Quoted(err) + " <" + Quoted(in));
     r.out = TempFolder::ReadText(out);
     r.err = TempFolder::ReadText(err);
     return r;
 }
-
-inline std::string Quoted(const std::filesystem::path& p) { return "'" + p.string() + "'"; }
 
 }  // namespace vantorel::testing

@@ -1,6 +1,7 @@
 // `vantorel-cli render`: the map of a mission as a PNG, drawn by the same
 // paint as the editor's map view, with no display needed.
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QGuiApplication>
 #include <QImage>
@@ -31,7 +32,7 @@ constexpr int kMaxSide = 16384;
 void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
     if (text.startsWith(QStringLiteral("QStandardPaths:"))) return;
     if (type == QtDebugMsg || type == QtInfoMsg) return;
-    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    std::fprintf(stderr, "%s\n", text.toUtf8().constData());
 }
 
 int Usage(const std::string& problem) {
@@ -119,7 +120,7 @@ int Parse(const std::vector<std::string>& args, Options& o) {
             o.waypoints = true;
         } else if (a == "--centre-selection" || a == "--center-selection") {
             o.centreSelection = true;
-        } else if (!a.empty() && a[0] == '-') {
+        } else if (a.size() > 1 && a[0] == '-') {
             return Usage("unknown option '" + a + "'");
         } else if (o.input.empty()) {
             o.input = a;
@@ -151,8 +152,12 @@ int Run(const std::vector<std::string>& args) {
         if (auto start = fg.FirstEnabledStartPoint()) fg.PointSelected[std::size_t(*start)] = 1;
     }
 
-    // Fonts need a GUI application; without a display, draw offscreen.
+    // Fonts need a GUI application; without a display, draw offscreen. Windows
+    // and macOS always have their platform plugin (the one the installer
+    // ships), with or without a window.
+#if !defined(_WIN32) && !defined(__APPLE__)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
     qInstallMessageHandler(QuietMessages);
     static int argc = 1;
     static char name[] = "vantorel-cli";
@@ -181,7 +186,16 @@ int Run(const std::vector<std::string>& args) {
         QPainterCanvas canvas(&painter);
         PaintMap(canvas, view, mission);
     }
-    if (!image.save(QString::fromLocal8Bit(o.output.c_str()), "PNG")) {
+    if (IsStandardStream(o.output)) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+        // A failed write is caught by main's check of standard output.
+        std::fwrite(png.constData(), 1, std::size_t(png.size()), stdout);
+        return kExitOk;
+    }
+    if (!image.save(QString::fromUtf8(o.output.c_str()), "PNG")) {
         std::fprintf(stderr, "vantorel-cli render: cannot write '%s'\n", o.output.c_str());
         return kExitIo;
     }

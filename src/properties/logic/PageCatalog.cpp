@@ -1,11 +1,14 @@
 #include "properties/logic/PageCatalog.h"
 
+#include "properties/logic/ArrivalPage.h"
+#include "properties/logic/DeparturePage.h"
 #include "properties/logic/EmptyPage.h"
 #include "properties/logic/LevelDebriefingPage.h"
 #include "properties/logic/LevelFlightGroupsPage.h"
 #include "properties/logic/LevelMessagesPage.h"
 #include "properties/logic/LevelSettingsPage.h"
 #include "properties/logic/LevelTeamsPage.h"
+#include "properties/logic/OtherPage.h"
 
 namespace vantorel {
 
@@ -35,9 +38,9 @@ const std::vector<PageInfo>& LevelSheet() {
 const std::vector<PageInfo>& FlightGroupSheet() {
     static const std::vector<PageInfo> pages = {
         {"fg.ship", Empty("Ship")},           {"fg.equipment", Empty("Equipment")},
-        {"fg.arrival", Empty("Arrival")},     {"fg.departure", Empty("Departure")},
+        {"fg.arrival", Maker<ArrivalPage>()}, {"fg.departure", Maker<DeparturePage>()},
         {"fg.orders", Empty("Orders")},       {"fg.goals", Empty("Goals")},
-        {"fg.positions", Empty("Positions")}, {"fg.other", Empty("Other")},
+        {"fg.positions", Empty("Positions")}, {"fg.other", Maker<OtherPage>()},
     };
     return pages;
 }

@@ -67,10 +67,14 @@ bool CEditPage::RunDialog(const std::string& name, const std::string& which) {
     if (!context) return false;
     std::unique_ptr<PageModel> dialog = model_->OpenDialog(*context, name, which);
     if (!dialog) return false;
-    CEditDialog window(std::move(dialog), host_, this);
-    if (window.exec() != QDialog::Accepted) return false;
+    std::unique_ptr<CEditDialog> window(MakeDialogWindow(name, std::move(dialog)));
+    if (window->exec() != QDialog::Accepted) return false;
     UpdatePage();
     return true;
+}
+
+CEditDialog* CEditPage::MakeDialogWindow(const std::string&, std::unique_ptr<PageModel> model) {
+    return new CEditDialog(std::move(model), host_, this);
 }
 
 }  // namespace vantorel

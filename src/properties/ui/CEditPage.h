@@ -10,6 +10,8 @@
 
 namespace vantorel {
 
+class CEditDialog;
+
 // One tab of a property sheet: a page model shown by its controls. The page
 // keeps no copy of any record: it loads from the document when asked and
 // writes back, as one edit, when it applies.
@@ -50,6 +52,10 @@ protected:
     virtual void OnButton(int id) { (void)id; }
     // After the controls were pushed: drawing the model cannot say.
     virtual void Decorate() {}
+    // The window of the page's dialog `name`; by default its controls laid
+    // out one a row. Dialogs with a layout of their own have their class.
+    virtual CEditDialog* MakeDialogWindow(const std::string& name,
+                                          std::unique_ptr<PageModel> model);
 
 private:
     std::unique_ptr<PageModel> model_;

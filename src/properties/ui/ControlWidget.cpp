@@ -210,6 +210,8 @@ void ControlWidget::Build(const ControlState& s, QWidget* parent) {
             break;
     }
     if (label_) label_->setBuddy(widget_);
+    // A word after the box may carry the mnemonic ("&min").
+    if (suffix_) suffix_->setBuddy(widget_);
 }
 
 void ControlWidget::ReportText(const QString& text) {
@@ -339,7 +341,9 @@ void ControlWidget::Push(const ControlState& s) {
             push_->setText(Qs(s.label));
             break;
         case ControlKind::Label:
-            text_->setText(Qs(s.value.text.empty() ? s.label : s.value.text));
+            // The caption stands in until there is a text; records that
+            // differ show nothing.
+            text_->setText(Qs(s.value.text.empty() && !s.mixed ? s.label : s.value.text));
             break;
     }
     const bool enabled = s.enabled;

@@ -1,0 +1,145 @@
+# What `cmake --install` puts where, and the packages CPack makes of it.
+# The layout is the same everywhere: programs in bin/, data in share/vantorel/
+# (found relative to the program, see VANTOREL_DATA_FROM_PROGRAM).
+
+set(VANTOREL_APP_ID org.example.Vantorel)
+set(VANTOREL_DESKTOP_DIR ${PROJECT_SOURCE_DIR}/resources/desktop)
+
+# Windows: the icon, the version and the UTF-8 manifest in each program.
+function(vantorel_windows_resources target description)
+  set(VANTOREL_RC_NAME ${target})
+  set(VANTOREL_RC_FILENAME ${target}.exe)
+  set(VANTOREL_RC_DESCRIPTION ${description})
+  set(VANTOREL_RC_ICON ${VANTOREL_DESKTOP_DIR}/icons/vantorel.ico)
+  set(manifest ${PROJECT_SOURCE_DIR}/resources/windows/vantorel.manifest)
+  if(MSVC)
+    # The linker merges a .manifest source into the one it writes anyway.
+    set(VANTOREL_RC_MANIFEST "")
+    target_sources(${target} PRIVATE ${manifest})
+  else()
+    set(VANTOREL_RC_MANIFEST "1 24 \"${manifest}\"")  # 24 = RT_MANIFEST
+  endif()
+  set(rc ${CMAKE_BINARY_DIR}/generated/${target}.rc)
+  configure_file(${PROJECT_SOURCE_DIR}/resources/windows/program.rc.in ${rc} @ONLY)
+  target_sources(${target} PRIVATE ${rc})
+  set_property(SOURCE ${rc} APPEND PROPERTY OBJECT_DEPENDS ${manifest} ${VANTOREL_RC_ICON})
+endfunction()
+
+if(WIN32)
+  vantorel_windows_resources(vantorel-cli "Vantorel command-line tool")
+  if(TARGET vantorel)
+    vantorel_windows_resources(vantorel "Vantorel mission editor")
+  endif()
+endif()
+
+install(TARGETS vantorel-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${VANTOREL_THEME_FILES} DESTINATION ${VANTOREL_INSTALL_DATADIR})
+
+if(TARGET vantorel)
+  if(APPLE)
+    # A bundle: missions open from the Finder (CFBundleDocumentTypes), and
+    # the themes live in its Resources folder.
+    set_target_properties(vantorel PROPERTIES
+      MACOSX_BUNDLE_INFO_PLIST ${PROJECT_SOURCE_DIR}/resources/macos/Info.plist.in
+      MACOSX_BUNDLE_GUI_IDENTIFIER ${VANTOREL_APP_ID}
+      MACOSX_BUNDLE_BUNDLE_NAME Vantorel
+      MACOSX_BUNDLE_SHORT_VERSION_STRING ${PROJECT_VERSION}
+      MACOSX_BUNDLE_BUNDLE_VERSION ${PROJECT_VERSION})
+    target_sources(vantorel PRIVATE ${VANTOREL_THEME_FILES})
+    set_source_files_properties(${VANTOREL_THEME_FILES} PROPERTIES MACOSX_PACKAGE_LOCATION Resources)
+  endif()
+  install(TARGETS vantorel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} BUNDLE DESTINATION .)
+  # Windows and macOS get the Qt libraries and plugins beside the program.
+  if((WIN32 OR APPLE) AND COMMAND qt_generate_deploy_app_script)
+    qt_generate_deploy_app_script(TARGET vantorel FILENAME_VARIABLE VANTOREL_DEPLOY_SCRIPT
+      NO_UNSUPPORTED_PLATFORM_ERROR)
+    install(SCRIPT ${VANTOREL_DEPLOY_SCRIPT})
+  endif()
+endif()
+
+# The desktop of Linux and the BSDs: menu entry, file type, icons, software
+# centre entry, manual pages, shell completion.
+if(UNIX AND NOT APPLE)
+  install(FILES ${VANTOREL_DESKTOP_DIR}/vantorel-cli.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  set(completions ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
+  install(FILES ${VANTOREL_DESKTOP_DIR}/vantorel-cli.bash DESTINATION ${completions}
+          RENAME vantorel-cli)
+  if(TARGET vantorel)
+    install(FILES ${VANTOREL_DESKTOP_DIR}/vantorel.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    install(FILES ${VANTOREL_DESKTOP_DIR}/vantorel.bash DESTINATION ${completions}
+            RENAME vantorel)
+    install(FILES ${VANTOREL_DESKTOP_DIR}/${VANTOREL_APP_ID}.desktop
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    install(FILES ${VANTOREL_DESKTOP_DIR}/${VANTOREL_APP_ID}.metainfo.xml
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+    install(FILES ${VANTOREL_DESKTOP_DIR}/${VANTOREL_APP_ID}.mime.xml
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME ${VANTOREL_APP_ID}.xml)
+    install(FILES ${VANTOREL_DESKTOP_DIR}/icons/${VANTOREL_APP_ID}.svg
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+    foreach(size 16 24 32 48 64 128 256)
+      install(FILES ${VANTOREL_DESKTOP_DIR}/icons/${size}.png
+              DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+              RENAME ${VANTOREL_APP_ID}.png)
+    endforeach()
+  endif()
+endif()
+
+# Packages: a .deb (and a tarball) on Linux, an installer and a ZIP on
+# Windows, a disk image on macOS.
+set(CPACK_PACKAGE_NAME vantorel)
+set(CPACK_PACKAGE_VENDOR "The Vantorel developers")
+set(CPACK_PACKAGE_CONTACT "The Vantorel developers <maintainers@vantorel.example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Mission editor for X-Wing vs. TIE Fighter")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Vantorel edits the missions (*.tie) of X-Wing vs. TIE Fighter and Balance of Power on a map of space, and vantorel-cli reads, reports, renders and writes them from the command line.")
+set(CPACK_PACKAGE_HOMEPAGE_URL "https://vantorel.example.org/")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_INSTALL_DIRECTORY Vantorel)
+set(CPACK_STRIP_FILES ON)
+if(WIN32)
+  set(CPACK_GENERATOR ZIP NSIS)
+elseif(APPLE)
+  set(CPACK_GENERATOR DragNDrop)
+else()
+  set(CPACK_GENERATOR DEB TGZ)
+endif()
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)  # the Qt and C++ libraries, from the binaries
+if(TARGET vantorel)
+  # Wayland sessions draw the window through this plugin (X11's is in libqt6gui6).
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+endif()
+
+set(CPACK_NSIS_DISPLAY_NAME Vantorel)
+set(CPACK_NSIS_PACKAGE_NAME Vantorel)
+set(CPACK_NSIS_URL_INFO_ABOUT ${CPACK_PACKAGE_HOMEPAGE_URL})
+set(CPACK_NSIS_MUI_ICON ${VANTOREL_DESKTOP_DIR}/icons/vantorel.ico)
+set(CPACK_NSIS_INSTALLED_ICON_NAME bin\\\\vantorel-cli.exe)
+if(TARGET vantorel)
+  set(CPACK_NSIS_INSTALLED_ICON_NAME bin\\\\vantorel.exe)
+  set(CPACK_PACKAGE_EXECUTABLES vantorel Vantorel)
+  # Double-clicking a mission opens it in the editor: *.tie is the file type
+  # "XvT.Level". Uninstalling removes the type, and the extension only while
+  # it still points at it.
+  # (NSIS quotes with ' and writes " as $\", so no bare double quote has to
+  # survive CPack, which mangles them.)
+  set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS [=[
+  WriteRegStr HKCR '.tie' '' 'XvT.Level'
+  WriteRegStr HKCR 'XvT.Level' '' 'XvT Level'
+  WriteRegStr HKCR 'XvT.Level\DefaultIcon' '' '$INSTDIR\bin\vantorel.exe,0'
+  WriteRegStr HKCR 'XvT.Level\shell\open\command' '' '$\"$INSTDIR\bin\vantorel.exe$\" $\"%1$\"'
+  System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
+]=])
+  set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS [=[
+  ReadRegStr $0 HKCR '.tie' ''
+  StrCmp $0 'XvT.Level' 0 +3
+  DeleteRegValue HKCR '.tie' ''
+  DeleteRegKey /ifempty HKCR '.tie'
+  DeleteRegKey HKCR 'XvT.Level'
+  System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
+]=])
+endif()
+
+include(CPack)

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace vantorel::cli {
+
+// The arguments after the program name, as UTF-8. On Windows they are taken
+// from the wide command line, so names outside the ANSI code page survive.
+std::vector<std::string> Utf8Arguments(int argc, char** argv);
+
+// "--opt=value" becomes "--opt" "value"; everything else stays as it is.
+std::vector<std::string> SplitOptionValues(const std::vector<std::string>& args);
+
+// Standard input and output carry bytes (a mission, a picture) and text in
+// UTF-8; on Windows this turns off the CR LF translation and tells the
+// console the output is UTF-8. Elsewhere it does nothing.
+void PrepareStandardStreams();
+
+// The folder holding this program, or empty when the platform cannot say.
+std::filesystem::path ProgramFolder();
+
+}  // namespace vantorel::cli

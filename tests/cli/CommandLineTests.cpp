@@ -1,0 +1,101 @@
+// What every command shares: --version, "--opt=value", "-" for standard
+// input and output, and file names outside ASCII.
+#include <gtest/gtest.h>
+
+#include "document/MissionReader.h"
+#include "document/MissionWriter.h"
+#include "platform/PathText.h"
+#include "support/MissionGenerator.h"
+#include "support/RunCli.h"
+
+using namespace vantorel;
+using namespace vantorel::testing;
+
+namespace {
+
+std::vector<uint8_t> Bytes(const std::string& s) {
+    return {s.begin(), s.end()};
+}
+
+}  // namespace
+
+TEST(CliCommandLine, VersionAndOptionValuesAfterAnEqualsSign) {
+    CliResult version = RunCli("--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, std::string("vantorel-cli ") + VANTOREL_VERSION + "\n");
+
+    TempFolder dir;
+    ASSERT_EQ(RunCli("new combat --players 2 --format xvt -o " + Quoted(dir / "a.tie")).status, 0);
+    ASSERT_EQ(RunCli("new combat --players=2 --format=xvt -o " + Quoted(dir / "b.tie")).status, 0);
+    EXPECT_EQ(TempFolder::ReadBytes(dir / "a.tie"), TempFolder::ReadBytes(dir / "b.tie"));
+
+    CliResult spaced = RunCli("add " + Quoted(dir / "a.tie") +
+                              " fleet --team 1 --size 2 --seed 9 -o " + Quoted(dir / "c.tie"));
+    CliResult joined = RunCli("add " + Quoted(dir / "a.tie") +
+                              " fleet --team=1 --size=2 --seed=9 -o " + Quoted(dir / "d.tie"));
+    ASSERT_EQ(joined.status, 0) << joined.err;
+    EXPECT_EQ(joined.out, spaced.out);
+    EXPECT_EQ(TempFolder::ReadBytes(dir / "c.tie"), TempFolder::ReadBytes(dir / "d.tie"));
+
+    // An empty value is still a value, and a wrong one.
+    EXPECT_EQ(RunCli("new combat --players= -o " + Quoted(dir / "e.tie")).status, 1);
+    EXPECT_FALSE(std::filesystem::exists(dir / "e.tie"));
+}
+
+TEST(CliCommandLine, DashReadsStandardInputAndWritesStandardOutput) {
+    TempFolder dir;
+    ASSERT_EQ(RunCli("new melee --teams 4 -o " + Quoted(dir / "m.tie")).status, 0);
+    const std::vector<uint8_t> file = TempFolder::ReadBytes(dir / "m.tie");
+
+    // The mission on standard output is the file, byte for byte (no line
+    // ending translation), and nothing else is there.
+    CliResult made = RunCli("new melee --teams 4 -o -");
+    ASSERT_EQ(made.status, 0) << made.err;
+    EXPECT_EQ(Bytes(made.out), file);
+
+    MissionGenerator gen(11);
+    Mission generated = gen.Make();
+    const std::vector<uint8_t> random = WriteMission(generated);
+    const std::string input(random.begin(), random.end());
+    CliResult copied = RunCli("roundtrip - -", input);
+    ASSERT_EQ(copied.status, 0) << copied.err;
+    EXPECT_EQ(Bytes(copied.out), random);
+    TempFolder::WriteBytes(dir / "r.tie", random);
+    CliResult dumped = RunCli("dump -", input);
+    EXPECT_NE(dumped.out.find("\"formatVersion\""), std::string::npos);
+    EXPECT_EQ(dumped.out, RunCli("dump " + Quoted(dir / "r.tie")).out);
+
+    // With the mission on standard output, the list of new flight groups
+    // goes to standard error.
+    CliResult added =
+        RunCli("add - fleet --team 1 --seed 4 -o -", std::string(file.begin(), file.end()));
+    ASSERT_EQ(added.status, 0) << added.err;
+    Mission m;
+    ASSERT_TRUE(ReadMission(Bytes(added.out), m).ok);
+    EXPECT_GT(m.CountFlightGroups(), 8);
+    EXPECT_EQ(added.err.substr(0, 2), "8 ") << added.err;
+
+    CliResult empty = RunCli("roundtrip - " + Quoted(dir / "x.tie"));
+    EXPECT_EQ(empty.status, 2);
+    EXPECT_EQ(empty.err, "Invalid File Format: Header\n");
+    EXPECT_FALSE(std::filesystem::exists(dir / "x.tie"));
+}
+
+TEST(CliCommandLine, FileNamesOutsideAsciiOnBothSides) {
+    TempFolder dir;
+    // Greek, CJK and an accented letter: outside any one ANSI code page.
+    const std::filesystem::path in =
+        dir.Path() / PathFromUtf8("\xCE\xA9mega \xE8\x89\xA6\xE9\x9A\x8A.tie");
+    const std::filesystem::path out = dir.Path() / PathFromUtf8("Caf\xC3\xA9 \xE5\xA3\xB0.tie");
+    CliResult made = RunCli("new melee --teams 2 -o " + Quoted(in));
+    ASSERT_EQ(made.status, 0) << made.err;
+    ASSERT_TRUE(std::filesystem::exists(in));
+    CliResult copied = RunCli("roundtrip " + Quoted(in) + " " + Quoted(out));
+    ASSERT_EQ(copied.status, 0) << copied.err;
+    EXPECT_EQ(TempFolder::ReadBytes(out), TempFolder::ReadBytes(in));
+
+    // A name in a message is the name as given, in UTF-8.
+    CliResult missing = RunCli("dump " + Quoted(dir.Path() / PathFromUtf8("\xE5\xA3\xB0.tie")));
+    EXPECT_EQ(missing.status, 3);
+    EXPECT_NE(missing.err.find("\xE5\xA3\xB0.tie"), std::string::npos) << missing.err;
+}

@@ -1,0 +1,38 @@
+#include <QFileOpenEvent>
+#include <QIcon>
+#include <QtTest>
+
+#include "app/AppPictures.h"
+#include "app/ShellOpenFilter.h"
+
+using namespace vantorel;
+
+class DesktopIntegrationTest : public QObject {
+    Q_OBJECT
+private slots:
+    // The window icon is the shipped picture set, linked into the program.
+    void windowIconHasEveryShippedSize() {
+        const QList<QSize> sizes = AppIcon().availableSizes();
+        for (int s : {16, 24, 32, 48, 64, 128, 256})
+            QVERIFY2(sizes.contains(QSize(s, s)), qPrintable(QString::number(s)));
+        QVERIFY(!AppIcon().pixmap(32).isNull());
+    }
+
+    // A file the desktop sends reaches the callback; other events go on.
+    void fileOpenEventsAreHandedOnAndConsumed() {
+        QStringList opened;
+        ShellOpenFilter filter([&](const QString& file) { opened << file; });
+        qApp->installEventFilter(&filter);
+        QObject target;
+        QFileOpenEvent open(QStringLiteral("/missions/caf\u00e9.tie"));
+        QVERIFY(QCoreApplication::sendEvent(&target, &open));  // consumed
+        QCOMPARE(opened, QStringList{QStringLiteral("/missions/caf\u00e9.tie")});
+        QEvent other(QEvent::User);
+        QCoreApplication::sendEvent(&target, &other);
+        QCOMPARE(opened.size(), 1);
+        qApp->removeEventFilter(&filter);
+    }
+};
+
+QTEST_MAIN(DesktopIntegrationTest)
+#include "DesktopIntegrationTest.moc"

@@ -1,0 +1,218 @@
+// Never losing work: copies of unsaved missions, recovery after a run that
+// ended without saving, and missions whose file another program changes.
+#include <QDir>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "UiFakes.h"
+#include "UiMissions.h"
+#include "app/AutoSaver.h"
+#include "app/CMainFrame.h"
+#include "app/COptionsDlg.h"
+#include "app/CQVDoc.h"
+#include "app/RecentFiles.h"
+#include "document/EditDraft.h"
+#include "document/MissionWriter.h"
+#include "platform/PathText.h"
+
+using namespace vantorel;
+using namespace vantorel::testing;
+
+namespace {
+
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void Rename(CQVDoc* doc, const char* name) {
+    EditDraft d;
+    d.Edit(doc->GetMission().FlightGroups[0]->File).SetName(name);
+    doc->Level().Commit(d.Finish("Rename"));
+}
+
+}  // namespace
+
+class RecoveryTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<FakeServices> f;
+    std::unique_ptr<RecentFiles> recent;
+    std::unique_ptr<CMainFrame> frame;
+    QTemporaryDir dir;
+    QString mission;
+
+    QString RecoveryFolderPath() {
+        return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
+               QStringLiteral("/recovery");
+    }
+    std::vector<RecoveryEntry> OwnCopies() {
+        std::vector<RecoveryEntry> own;
+        for (auto& e : frame->Autosave().Folder().Entries())
+            if (e.run == frame->Autosave().Folder().Run()) own.push_back(e);
+        return own;
+    }
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void init() {
+        QDir(RecoveryFolderPath()).removeRecursively();
+        f = std::make_unique<FakeServices>();
+        recent = std::make_unique<RecentFiles>(f->settings, 8);
+        frame = std::make_unique<CMainFrame>(f->services, *recent, nullptr);
+        mission = dir.filePath(QStringLiteral("m.tie"));
+        QVERIFY(WriteMissionFile(mission, {{"A", 0, 0}, {"B", 160, 0}}));
+    }
+    void cleanup() {
+        for (CQVDoc* doc : frame->Documents()) doc->SetModifiedFlag(false);
+        frame.reset();
+    }
+
+    void unsavedChangesAreCopiedAwayFromTheMissionUntilSaved() {
+        CQVDoc* doc = frame->OpenDocumentFile(mission);
+        QVERIFY(doc);
+        const QByteArray onDisk = ReadAll(mission);
+        QVERIFY(frame->Autosave().TimerActive());  // every 3 minutes by default
+        frame->Autosave().SaveNow();
+        QVERIFY(OwnCopies().empty());  // nothing unsaved, nothing copied
+
+        Rename(doc, "Changed");
+        frame->Autosave().SaveNow();
+        auto copies = OwnCopies();
+        QCOMPARE(copies.size(), size_t(1));
+        QCOMPARE(QString::fromStdString(copies[0].originalPath), doc->PathName());
+        QCOMPARE(ReadAll(mission), onDisk);  // the mission file is never touched
+        QVERIFY(!QFileInfo(copies[0].copy.string().c_str()).absolutePath().startsWith(dir.path()));
+
+        // Undone back to the file: nothing left to lose.
+        frame->RunCommand(57643);  // Undo
+        QVERIFY(OwnCopies().empty());
+        Rename(doc, "Again");
+        frame->Autosave().SaveNow();
+        QCOMPARE(OwnCopies().size(), size_t(1));
+        QVERIFY(doc->DoFileSave());
+        QVERIFY(OwnCopies().empty());
+
+        // Closed without saving: the copy goes with the mission.
+        Rename(doc, "Thrown away");
+        frame->Autosave().SaveNow();
+        f->prompter.answers = {PromptAnswer::No};
+        frame->CloseDocument(doc);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(OwnCopies().empty());
+
+        // Off in the options: no timer.
+        f->settings.SetInt("Settings", "AutosaveMinutes", 0);
+        frame->Autosave().ApplySettings();
+        QVERIFY(!frame->Autosave().TimerActive());
+    }
+
+    void aRunThatEndedWithoutSavingIsOfferedAndRestoredByteForByte() {
+        // A run that crashed left a copy of "m.tie" with a sound linked.
+        Mission crashed = MakeMissionWith("Lost work");
+        crashed.Messages[0]->WaveFile = "/sounds/a.wav";
+        std::string error;
+        RecoveryFolder dead(PathFromUtf8(RecoveryFolderPath().toStdString()), "4242-1");
+        QVERIFY(dead.Store(0, crashed, mission.toStdString(), "m.tie", 1700000000, error));
+        // A run that is still going keeps its copies to itself.
+        AutoSaver alive(f->settings, RecoveryFolderPath());
+        CQVDoc other(f->services, nullptr);
+        other.OnNewDocument();
+        alive.Track(&other);
+        Rename(&other, "Other");
+        alive.SaveNow();
+
+        const auto orphans = frame->Autosave().Orphans();
+        QCOMPARE(orphans.size(), size_t(1));
+        QCOMPARE(orphans[0].run, std::string("4242-1"));
+        const QByteArray copyBytes = ReadAll(QString::fromStdString(orphans[0].copy.string()));
+        const QByteArray onDisk = ReadAll(mission);
+
+        CQVDoc* doc = frame->RestoreRecovery(orphans[0]);
+        QVERIFY(doc);
+        QVERIFY(doc->IsModified());
+        QCOMPARE(doc->PathName(), mission);
+        QCOMPARE(doc->Title(), QStringLiteral("m.tie"));
+        QCOMPARE(doc->GetMission().Messages[0]->WaveFile, std::string("/sounds/a.wav"));
+        Mission copy = doc->GetMission();
+        const auto restored = WriteMission(copy);
+        QCOMPARE(
+            QByteArray(reinterpret_cast<const char*>(restored.data()), qsizetype(restored.size())),
+            copyBytes);
+        QCOMPARE(ReadAll(mission), onDisk);  // nothing written until the user saves
+        // The copy is this run's now, and offered no more.
+        QVERIFY(frame->Autosave().Orphans().empty());
+        QCOMPARE(OwnCopies().size(), size_t(1));
+        other.SetModifiedFlag(false);
+    }
+
+    void aFileChangedByAnotherProgramReloadsOrAsks() {
+        CQVDoc* doc = frame->OpenDocumentFile(mission);
+        QVERIFY(doc);
+        // Our own save is not a change from outside.
+        QVERIFY(doc->DoFileSave());
+        doc->CheckDiskNow();
+        QVERIFY(f->prompter.shown.empty());
+
+        // Unmodified: it reloads.
+        QVERIFY(WriteMissionFile(mission, {{"C", 0, 0}}));
+        doc->CheckDiskNow();
+        QCOMPARE(doc->GetMission().CountFlightGroups(), 1);
+        QCOMPARE(doc->GetMission().FlightGroups[0]->File.Name(), std::string("C"));
+        QVERIFY(!doc->IsModified());
+
+        // Modified: asked; No keeps the editor's version, and the next save
+        // asks before replacing the other one.
+        Rename(doc, "Mine");
+        QVERIFY(WriteMissionFile(mission, {{"D", 0, 0}}));
+        f->prompter.answers = {PromptAnswer::No};
+        doc->CheckDiskNow();
+        QCOMPARE(f->prompter.Texts().back(),
+                 std::string("m.tie was changed on disk. Reload it and lose your changes?"));
+        QCOMPARE(doc->GetMission().FlightGroups[0]->File.Name(), std::string("Mine"));
+        f->prompter.answers = {PromptAnswer::No};
+        QVERIFY(!doc->DoFileSave());
+        QVERIFY(ReadAll(mission).contains("D"));
+        f->prompter.answers = {PromptAnswer::Yes};
+        QVERIFY(doc->DoFileSave());
+        QVERIFY(!doc->IsModified());
+
+        // Yes reloads.
+        Rename(doc, "Mine again");
+        QVERIFY(WriteMissionFile(mission, {{"E", 0, 0}}));
+        f->prompter.answers = {PromptAnswer::Yes};
+        doc->CheckDiskNow();
+        QCOMPARE(doc->GetMission().FlightGroups[0]->File.Name(), std::string("E"));
+        QVERIFY(!doc->IsModified());
+
+        // Removed: the mission is only in the editor now, so it counts as
+        // unsaved.
+        QFile::remove(mission);
+        doc->CheckDiskNow();
+        QVERIFY(doc->IsModified());
+    }
+
+    void theOptionsSetHowOftenCopiesAreMade() {
+        COptionsDlg dlg(f->settings, f->dialogs, f->prompter);
+        QCOMPARE(dlg.AutosaveMinutes()->value(), 3);
+        dlg.AutosaveMinutes()->setValue(10);
+        dlg.accept();
+        QCOMPARE(f->settings.GetInt("Settings", "AutosaveMinutes", 3), 10);
+    }
+
+private:
+    static Mission MakeMissionWith(const char* name) {
+        FakeSettings settings;
+        FakePrompter prompter;
+        LevelDocument doc(settings, prompter);
+        doc.OnNewDocument();
+        doc.GetMission().FlightGroups[0]->File.SetName(name);
+        doc.AddRadioMessage();
+        return doc.GetMission();
+    }
+};
+
+QTEST_MAIN(RecoveryTest)
+#include "RecoveryTest.moc"
