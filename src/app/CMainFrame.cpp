@@ -615,6 +615,17 @@ CQVDoc* CMainFrame::NewDocument() {
     return doc;
 }
 
+CQVDoc* CMainFrame::NewBuiltDocument(const std::function<void(LevelDocument&)>& build,
+                                     const QString& title) {
+    CQVDoc* doc = MakeDocument();
+    build(doc->Level());
+    doc->SetTitle(title);
+    documents_.push_back(doc);
+    ShowMenuFor(true);
+    CreateChildFrame(doc);
+    return doc;
+}
+
 CQVDoc* CMainFrame::OpenDocumentFile(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     // One file is one document, whichever link or spelling led to it:
