@@ -12,13 +12,25 @@ namespace {
 // stepping below cannot overflow; far outside any buffer either way.
 constexpr double kFar = 1 << 22;
 
-// Liang-Barsky: clips the segment to the square of half size kFar. Returns
-// false when nothing of it is inside.
-bool ClipFar(double& x1, double& y1, double& x2, double& y2) {
+bool PatternOn(PenStyle style, long long step) {
+    switch (style) {
+        case PenStyle::Dash:
+            return step % 6 < 4;
+        case PenStyle::Dot:
+            return step % 3 == 0;
+        default:
+            return true;
+    }
+}
+
+}  // namespace
+
+bool ClipSegment(double& x1, double& y1, double& x2, double& y2, double left, double top,
+                 double right, double bottom) {
     double t0 = 0, t1 = 1;
     const double dx = x2 - x1, dy = y2 - y1;
     const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {x1 + kFar, kFar - x1, y1 + kFar, kFar - y1};
+    const double q[4] = {x1 - left, right - x1, y1 - top, bottom - y1};
     for (int i = 0; i < 4; ++i) {
         if (p[i] == 0) {
             if (q[i] < 0) return false;
@@ -37,19 +49,6 @@ bool ClipFar(double& x1, double& y1, double& x2, double& y2) {
     return true;
 }
 
-bool PatternOn(PenStyle style, long long step) {
-    switch (style) {
-        case PenStyle::Dash:
-            return step % 6 < 4;
-        case PenStyle::Dot:
-            return step % 3 == 0;
-        default:
-            return true;
-    }
-}
-
-}  // namespace
-
 void RasterLine(const PixelBuffer& target, int x1, int y1, int x2, int y2, std::uint32_t colour,
                 PenStyle style) {
     if (target.pixels == nullptr || target.width <= 0 || target.height <= 0) return;
@@ -58,7 +57,7 @@ void RasterLine(const PixelBuffer& target, int x1, int y1, int x2, int y2, std::
     if (std::llabs(ax) > kFar || std::llabs(ay) > kFar || std::llabs(bx) > kFar ||
         std::llabs(by) > kFar) {
         double fx1 = double(x1), fy1 = double(y1), fx2 = double(x2), fy2 = double(y2);
-        if (!ClipFar(fx1, fy1, fx2, fy2)) return;
+        if (!ClipSegment(fx1, fy1, fx2, fy2, -kFar, -kFar, kFar, kFar)) return;
         endClipped = fx2 != double(x2) || fy2 != double(y2);
         ax = std::llround(fx1), ay = std::llround(fy1), bx = std::llround(fx2),
         by = std::llround(fy2);

@@ -105,9 +105,23 @@ void QPainterCanvas::Line(int x1, int y1, int x2, int y2, const Pen& pen) {
     QPen qpen(ToQColor(pen.colour));
     qpen.setWidth(pen.width);
     qpen.setStyle(ToQtStyle(pen.style));
-    qpen.setCosmetic(pen.width <= 1);
+    if (pixelRatio_ == 1.0) {
+        qpen.setCosmetic(pen.width <= 1);
+        painter_->setPen(qpen);
+        painter_->drawLine(x1, y1, x2, y2);
+        return;
+    }
+    // On a scaled screen a line keeps its width in the window's pixels and
+    // covers the same pixels as at 1:1, drawn through their middles. Ends
+    // far outside (3D puts them millions of pixels out) are pulled in first.
+    double ax = x1 + 0.5, ay = y1 + 0.5, bx = x2 + 0.5, by = y2 + 0.5;
+    // (Some devices count their size in pixels, some in logical pixels.)
+    const double grow = std::max(1.0, 1 / pixelRatio_);
+    const double right = painter_->device()->width() * grow + 16;
+    const double bottom = painter_->device()->height() * grow + 16;
+    if (!ClipSegment(ax, ay, bx, by, -16, -16, right, bottom)) return;
     painter_->setPen(qpen);
-    painter_->drawLine(x1, y1, x2, y2);
+    painter_->drawLine(QPointF(ax, ay), QPointF(bx, by));
 }
 
 const QImage& QPainterCanvas::TextImage(std::string_view text, RgbColour colour, CanvasFont font) {
