@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "cli/CliCommand.h"
-#include "document/AtomicFile.h"
+#include "cli/OutputFile.h"
 #include "document/MissionReader.h"
 #include "document/MissionWriter.h"
 #include "platform/PathText.h"
@@ -28,13 +28,7 @@ int LoadMissionArg(const std::string& path, Mission& mission) {
 }
 
 int SaveMissionArg(const std::string& path, Mission& mission) {
-    std::vector<uint8_t> bytes = WriteMission(mission);
-    std::string error;
-    if (!WriteFileAtomically(PathFromUtf8(path), bytes, error)) {
-        std::fprintf(stderr, "vantorel-cli: cannot write %s: %s\n", path.c_str(), error.c_str());
-        return kExitIo;
-    }
-    return kExitOk;
+    return WriteOutputFile(path, WriteMission(mission));
 }
 
 }  // namespace vantorel::cli

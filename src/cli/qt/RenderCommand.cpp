@@ -1,6 +1,7 @@
 // `vantorel-cli render`: the map of a mission as a PNG, drawn by the same
 // paint as the editor's map view, with no display needed.
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QGuiApplication>
 #include <QImage>
@@ -8,11 +9,13 @@
 #include <QtGlobal>
 #include <cstdio>
 #include <cstdlib>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "cli/CliCommand.h"
 #include "cli/MissionFileArg.h"
+#include "cli/OutputFile.h"
 #include "map/CentreOnSelection.h"
 #include "map/MapPaint.h"
 #include "map/ScrollZoom.h"
@@ -136,6 +139,9 @@ int Run(const std::vector<std::string>& args) {
     Options o;
     if (int rc = Parse(args, o); rc != kExitOk) return rc;
 
+    if (OutputIsAnInput(o.output, {o.input}))
+        return Usage("the output " + o.output + " is the mission file itself");
+
     Mission mission;
     if (int rc = LoadMissionArg(o.input, mission); rc != kExitOk) return rc;
     // Selected as a click on each marker would select it: the group and its
@@ -181,11 +187,16 @@ int Run(const std::vector<std::string>& args) {
         QPainterCanvas canvas(&painter);
         PaintMap(canvas, view, mission);
     }
-    if (!image.save(QString::fromLocal8Bit(o.output.c_str()), "PNG")) {
-        std::fprintf(stderr, "vantorel-cli render: cannot write '%s'\n", o.output.c_str());
+    // Encoded in memory and written through the safe writer: a render that
+    // fails part way leaves the previous picture whole.
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
+        std::fprintf(stderr, "vantorel-cli render: the picture could not be encoded\n");
         return kExitIo;
     }
-    return kExitOk;
+    return WriteOutputFile(o.output, std::span(reinterpret_cast<const uint8_t*>(png.constData()),
+                                               std::size_t(png.size())));
 }
 
 CommandRegistration registration({"render", kUsage, "draw the mission's map as a PNG picture",
