@@ -1,6 +1,6 @@
 // libFuzzer target: a mission that loads is then read by everything that
 // consumes one: every sentence composer on every trigger, target and goal,
-// the condition dialogs' choice lists, the map paint from every angle on a
+// the condition dialogs' choice lists, the map paint (from any angle) on a
 // recording canvas, and the mission check.
 //
 // The input is the start of a mission file (header, flight groups, messages,
@@ -86,36 +86,35 @@ void ComposeEverySentence(const Mission& m) {
     }
 }
 
-// Every angle, with the view's zoom, turn and switches taken from the last
-// bytes of the input so the fuzzer reaches the extremes.
-void PaintEveryAngle(Mission& m, const uint8_t* data, size_t size) {
-    uint8_t b[6] = {};
-    for (size_t i = 0; i < 6 && i < size; ++i) b[i] = data[size - 1 - i];
+// One paint, its angle, zoom, turn and switches taken from the last bytes of
+// the input so the fuzzer reaches every angle and the extremes.
+void Paint(Mission& m, const uint8_t* data, size_t size) {
+    uint8_t b[8] = {};
+    for (size_t i = 0; i < 8 && i < size; ++i) b[i] = data[size - 1 - i];
+    const uint8_t switches = b[7];
     for (auto& fg : m.FlightGroups) {
-        fg->Selected = b[5] & 1;
-        if (auto start = fg->FirstEnabledStartPoint(); start && (b[5] & 2))
+        fg->Selected = switches & 1;
+        if (auto start = fg->FirstEnabledStartPoint(); start && (switches & 2))
             fg->PointSelected[size_t(*start)] = 1;
     }
-    for (int angle = kAngleTop; angle <= kAngle3D; ++angle) {
-        ViewState view;
-        view.Width = 320;
-        view.Height = 240;
-        view.Angle = angle;
-        view.Zoom = 2 + (b[0] | b[1] << 8) % 999;
-        view.Zoom3D = -970 + (b[1] | b[2] << 8) % 1971;
-        SetRotationDegrees(view, b[3] * 2, b[4] % 91);
-        view.ShowWaypoints = b[5] & 4;
-        view.ShowSelectionWaypoints = b[5] & 8;
-        view.JoinWaypoints = b[5] & 16;
-        view.ShowStalks = b[5] & 32;
-        view.MouseMode = (b[5] & 64) ? kMousePointDrag : kMouseNone;
-        if (b[5] & 128)
-            CentreOnSelection(view, m);
-        else
-            CentreOnMap(view);
-        testing::RecordingCanvas canvas;
-        PaintMap(canvas, view, m);
-    }
+    ViewState view;
+    view.Width = 320;
+    view.Height = 240;
+    view.Angle = b[6] % 4;
+    view.Zoom = 2 + (b[0] | b[1] << 8) % 999;
+    view.Zoom3D = -970 + (b[2] | b[3] << 8) % 1971;
+    SetRotationDegrees(view, b[4] * 2, b[5] % 91);
+    view.ShowWaypoints = switches & 4;
+    view.ShowSelectionWaypoints = switches & 8;
+    view.JoinWaypoints = switches & 16;
+    view.ShowStalks = switches & 32;
+    view.MouseMode = (switches & 64) ? kMousePointDrag : kMouseNone;
+    if (switches & 128)
+        CentreOnSelection(view, m);
+    else
+        CentreOnMap(view);
+    testing::RecordingCanvas canvas;
+    PaintMap(canvas, view, m);
 }
 
 void Check(const Mission& m) {
@@ -151,7 +150,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Mission mission;
     if (!ReadMission({file.data(), size + kZeroTail}, mission).ok) return 0;
     ComposeEverySentence(mission);
-    PaintEveryAngle(mission, data, size);
+    Paint(mission, data, size);
     Check(mission);
     LoadEveryPage(mission);
     return 0;
