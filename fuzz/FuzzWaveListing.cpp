@@ -4,8 +4,10 @@
 // a line that leads to the same file (lines are kept as they are).
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "document/Mission.h"
 #include "document/WaveListingLines.h"
@@ -15,8 +17,16 @@ using namespace vantorel;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) return 0;
-    Mission mission;
-    for (int i = 0; i < data[0]; ++i) mission.AppendMessage();
+    // One mission for each number of messages, kept from run to run: a new
+    // mission and its messages each run cost more than the listing.
+    static std::vector<std::unique_ptr<Mission>> missions(256);
+    auto& slot = missions[data[0]];
+    if (!slot) {
+        slot = std::make_unique<Mission>();
+        for (int i = 0; i < data[0]; ++i) slot->AppendMessage();
+    }
+    Mission& mission = *slot;
+    for (auto& message : mission.Messages) message->WaveFile.clear();
     std::istringstream listing(std::string(reinterpret_cast<const char*>(data + 1), size - 1));
     // Only paths are made from it; nothing here touches the disk.
     const std::filesystem::path root = "/game/wave";
