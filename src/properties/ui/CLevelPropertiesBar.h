@@ -49,6 +49,8 @@ public:
     // Applies every window, makes the message at the position the current
     // one and opens it in the message window.
     void SelectMessage(int position);
+    // The same for a team of the Teams tab, which comes to the front.
+    void SelectTeam(int team);
     // Makes a tab of the level sheet the active one, as a click on it does.
     void SwitchToTab(int tab);
     // Brings the window that edits the things of a tab to the front.
