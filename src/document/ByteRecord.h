@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -12,16 +13,27 @@ namespace vantorel {
 // Little-endian access to bytes at fixed offsets. Records of the mission file
 // are held as their exact bytes; accessors read and write only what they name,
 // so every byte the editor does not understand is carried untouched.
-inline uint16_t ReadU16(const uint8_t* p) { return uint16_t(p[0] | (p[1] << 8)); }
+inline uint16_t ReadU16(const uint8_t* p) {
+    return uint16_t(p[0] | (p[1] << 8));
+}
 inline void WriteU16(uint8_t* p, uint16_t v) {
     p[0] = uint8_t(v & 0xFF);
     p[1] = uint8_t(v >> 8);
 }
 
 // A text in a fixed field ends at its first zero byte or at the field's end.
+// memchr rather than a byte loop: the briefings alone hold half a megabyte
+// of such texts.
+inline size_t FixedTextLength(const uint8_t* p, size_t size) {
+    if (size == 0) return 0;
+    const void* zero = std::memchr(p, 0, size);
+    return zero ? size_t(static_cast<const uint8_t*>(zero) - p) : size;
+}
+inline std::string_view FixedTextView(const uint8_t* p, size_t size) {
+    return {reinterpret_cast<const char*>(p), FixedTextLength(p, size)};
+}
 inline std::string ReadFixedText(const uint8_t* p, size_t size) {
-    const uint8_t* end = std::find(p, p + size, uint8_t(0));
-    return std::string(reinterpret_cast<const char*>(p), size_t(end - p));
+    return std::string(FixedTextView(p, size));
 }
 
 // What the editor writes is cut to leave room for the terminator; the rest of
@@ -50,7 +62,9 @@ public:
     void SetU16(size_t off, uint16_t v) { WriteU16(Bytes.data() + off, v); }
     int16_t I16(size_t off) const { return int16_t(U16(off)); }
     void SetI16(size_t off, int16_t v) { SetU16(off, uint16_t(v)); }
-    std::string Text(size_t off, size_t size) const { return ReadFixedText(Bytes.data() + off, size); }
+    std::string Text(size_t off, size_t size) const {
+        return ReadFixedText(Bytes.data() + off, size);
+    }
     void SetText(size_t off, size_t size, std::string_view text) {
         WriteFixedText(Bytes.data() + off, size, text);
     }

@@ -48,12 +48,14 @@ void ReadRecord(BlockReader& in, Record& r, const char* refusal) {
 
 // A briefing tag or string: u16 length, then that many bytes. A length of 0
 // leaves the text empty; otherwise the text ends at its first zero byte.
+// The bytes as read are kept only when they run on past that zero byte:
+// otherwise they are the text itself.
 void ReadCountedText(BlockReader& in, std::string& text, std::string& asRead, const char* refusal) {
     uint16_t len = ReadU16(Need(in, 2, refusal));
     if (len == 0) return;
     const uint8_t* p = Need(in, len, refusal);
-    text = ReadFixedText(p, len);
-    asRead.assign(reinterpret_cast<const char*>(p), len);
+    text = FixedTextView(p, len);
+    if (text.size() != len) asRead.assign(reinterpret_cast<const char*>(p), len);
 }
 
 std::string ReadTextBlock(BlockReader& in, size_t size, std::vector<uint8_t>& asRead,

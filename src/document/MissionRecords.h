@@ -13,16 +13,28 @@ namespace vantorel {
 
 // Field accessors: Name() reads, SetName(v) writes, at a fixed offset.
 #define VANTOREL_FIELD_U8(name, off) \
-    uint8_t name() const { return U8(off); } \
-    void Set##name(uint8_t v) { SetU8(off, v); }
+    uint8_t name() const {           \
+        return U8(off);              \
+    }                                \
+    void Set##name(uint8_t v) {      \
+        SetU8(off, v);               \
+    }
 #define VANTOREL_FIELD_U16(name, off) \
-    uint16_t name() const { return U16(off); } \
-    void Set##name(uint16_t v) { SetU16(off, v); }
-#define VANTOREL_FIELD_TEXT(name, off, size) \
-    static constexpr size_t k##name##Offset = off; \
-    static constexpr size_t k##name##Size = size; \
-    std::string name() const { return ReadFixedText(Data() + (off), size); } \
-    void Set##name(std::string_view s) { WriteFixedText(Data() + (off), size, s); }
+    uint16_t name() const {           \
+        return U16(off);              \
+    }                                 \
+    void Set##name(uint16_t v) {      \
+        SetU16(off, v);               \
+    }
+#define VANTOREL_FIELD_TEXT(name, off, size)        \
+    static constexpr size_t k##name##Offset = off;  \
+    static constexpr size_t k##name##Size = size;   \
+    std::string name() const {                      \
+        return ReadFixedText(Data() + (off), size); \
+    }                                               \
+    void Set##name(std::string_view s) {            \
+        WriteFixedText(Data() + (off), size, s);    \
+    }
 
 // The 164-byte header of a mission file.
 class MissionHeader : public ByteRecord<164> {
@@ -43,10 +55,10 @@ public:
 
 // Point indexes of a flight group's 22 coordinates.
 enum PointIndex : int {
-    kFirstStartPoint = 0,   // S1..S4 = 0..3
-    kFirstWaypoint = 4,     // WP1..WP8 = 4..11
-    kRendezvousPoint = 12,  // RVZ
-    kHyperspacePoint = 13,  // HYP
+    kFirstStartPoint = 0,      // S1..S4 = 0..3
+    kFirstWaypoint = 4,        // WP1..WP8 = 4..11
+    kRendezvousPoint = 12,     // RVZ
+    kHyperspacePoint = 13,     // HYP
     kFirstBriefingPoint = 14,  // BRF1..BRF8 = 14..21
     kPointCount = 22,
     kStartPointCount = 4,
@@ -106,10 +118,18 @@ public:
     static constexpr size_t kArrivalTriggerOffsets[4] = {0x06E, 0x072, 0x079, 0x07D};
     static constexpr size_t kDepartureTriggerOffsets[2] = {0x088, 0x08C};
     static constexpr size_t kJumpToOrder4TriggerOffsets[2] = {0x1EA, 0x1EE};
-    Trigger ArrivalTrigger(int i) const { return Trigger::ReadFrom(Data() + kArrivalTriggerOffsets[i]); }
-    void SetArrivalTrigger(int i, const Trigger& t) { t.WriteTo(Data() + kArrivalTriggerOffsets[i]); }
-    Trigger DepartureTrigger(int i) const { return Trigger::ReadFrom(Data() + kDepartureTriggerOffsets[i]); }
-    void SetDepartureTrigger(int i, const Trigger& t) { t.WriteTo(Data() + kDepartureTriggerOffsets[i]); }
+    Trigger ArrivalTrigger(int i) const {
+        return Trigger::ReadFrom(Data() + kArrivalTriggerOffsets[i]);
+    }
+    void SetArrivalTrigger(int i, const Trigger& t) {
+        t.WriteTo(Data() + kArrivalTriggerOffsets[i]);
+    }
+    Trigger DepartureTrigger(int i) const {
+        return Trigger::ReadFrom(Data() + kDepartureTriggerOffsets[i]);
+    }
+    void SetDepartureTrigger(int i, const Trigger& t) {
+        t.WriteTo(Data() + kDepartureTriggerOffsets[i]);
+    }
     Trigger JumpToOrder4Trigger(int i) const {
         return Trigger::ReadFrom(Data() + kJumpToOrder4TriggerOffsets[i]);
     }
@@ -165,7 +185,9 @@ public:
     static constexpr size_t kTextSize = 64;
     static size_t OffsetOf(int goal, int kind) { return 192 * size_t(goal) + 64 * size_t(kind); }
     std::string Get(int goal, int kind) const { return Text(OffsetOf(goal, kind), kTextSize); }
-    void Set(int goal, int kind, std::string_view s) { SetText(OffsetOf(goal, kind), kTextSize, s); }
+    void Set(int goal, int kind, std::string_view s) {
+        SetText(OffsetOf(goal, kind), kTextSize, s);
+    }
 };
 
 // The 116-byte radio message record.
@@ -234,9 +256,10 @@ struct Briefing {
     std::array<std::string, kTagCount> Tags;
     std::array<std::string, kStringCount> Strings;
 
-    // The bytes of each tag and string exactly as the file had them (which
-    // may run on past a zero byte). The writer uses them while the text is
-    // unchanged, so a file is written back byte for byte.
+    // The bytes of each tag and string exactly as the file had them, when
+    // they run on past a zero byte (empty when they are just the text). The
+    // writer uses them while the text is unchanged, so a file is written
+    // back byte for byte.
     std::array<std::string, kTagCount> TagsAsRead;
     std::array<std::string, kStringCount> StringsAsRead;
 
@@ -253,7 +276,9 @@ public:
     static size_t OffsetOf(int team, int slot, int kind) {
         return (size_t(kSlotsPerTeam) * size_t(team) + size_t(slot)) * 192 + 64 * size_t(kind);
     }
-    std::string Get(int team, int slot, int kind) const { return Text(OffsetOf(team, slot, kind), 64); }
+    std::string Get(int team, int slot, int kind) const {
+        return Text(OffsetOf(team, slot, kind), 64);
+    }
     void Set(int team, int slot, int kind, std::string_view s) {
         SetText(OffsetOf(team, slot, kind), 64, s);
     }

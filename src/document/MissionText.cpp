@@ -2,17 +2,46 @@
 
 #include <algorithm>
 
+#include "document/ByteRecord.h"
+
 namespace vantorel {
 
+namespace {
+
+// The text of a block is runs of its bytes with a CR LF for each '$'
+// between them; both functions below walk it a run at a time.
+std::string_view NextRun(std::string_view& stored) {
+    const size_t dollar = stored.find('$');
+    std::string_view run = stored.substr(0, dollar);
+    stored.remove_prefix(dollar == std::string_view::npos ? stored.size() : dollar);
+    return run;
+}
+
+}  // namespace
+
 std::string TextFromBlock(const uint8_t* block, size_t size) {
-    const uint8_t* end = std::find(block, block + size, uint8_t(0));
+    std::string_view stored = FixedTextView(block, size);
     std::string out;
-    out.reserve(size_t(end - block));
-    for (const uint8_t* p = block; p != end; ++p) {
-        if (*p == '$') out += "\r\n";
-        else out += char(*p);
+    out.reserve(stored.size() + size_t(std::count(stored.begin(), stored.end(), '$')));
+    for (;;) {
+        out += NextRun(stored);
+        if (stored.empty()) return out;
+        out += "\r\n";
+        stored.remove_prefix(1);
     }
-    return out;
+}
+
+bool BlockHoldsText(const uint8_t* block, size_t size, std::string_view text) {
+    std::string_view stored = FixedTextView(block, size);
+    for (;;) {
+        const std::string_view run = NextRun(stored);
+        if (!text.starts_with(run)) return false;
+        text.remove_prefix(run.size());
+        if (stored.empty()) return text.empty();
+        if (!text.starts_with("\r\n")) return false;
+        text.remove_prefix(2);
+        stored.remove_prefix(1);
+    }
 }
 
 std::vector<uint8_t> BlockFromText(std::string_view text, size_t size) {

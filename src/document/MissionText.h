@@ -15,6 +15,10 @@ namespace vantorel {
 // '$' turned into CR LF.
 std::string TextFromBlock(const uint8_t* block, size_t size);
 
+// Whether TextFromBlock(block, size) == text, without building the text: the
+// writer asks this of every block it holds as read.
+bool BlockHoldsText(const uint8_t* block, size_t size, std::string_view text);
+
 // A zeroed block of `size` bytes holding the text with each CR LF turned into
 // '$'; a text that does not fit is cut at the block's end.
 std::vector<uint8_t> BlockFromText(std::string_view text, size_t size);

@@ -29,7 +29,7 @@ public:
     // as read are written while they still hold the same text.
     void PutCountedText(const std::string& s, const std::string& asRead) {
         const std::string& bytes =
-            !asRead.empty() && ReadFixedText(reinterpret_cast<const uint8_t*>(asRead.data()),
+            !asRead.empty() && FixedTextView(reinterpret_cast<const uint8_t*>(asRead.data()),
                                              asRead.size()) == s
                 ? asRead
                 : s;
@@ -39,7 +39,7 @@ public:
     }
     // A free text's block: the block as read while it holds the same text.
     void PutTextBlock(const std::string& text, size_t size, const std::vector<uint8_t>& asRead) {
-        if (asRead.size() == size && TextFromBlock(asRead.data(), size) == text) {
+        if (asRead.size() == size && BlockHoldsText(asRead.data(), size, text)) {
             Put(asRead.data(), size);
             return;
         }
@@ -52,12 +52,15 @@ private:
 };
 
 size_t ExpectedSize(const Mission& m) {
-    size_t n = MissionHeader::kSize + m.FlightGroups.size() * (FlightGroupRecord::kSize + FgGoalStrings::kSize) +
-               m.Messages.size() * MessageRecord::kSize + kTeamCount * (GlobalGoalsRecord::kSize + TeamRecord::kSize) +
+    size_t n = MissionHeader::kSize +
+               m.FlightGroups.size() * (FlightGroupRecord::kSize + FgGoalStrings::kSize) +
+               m.Messages.size() * MessageRecord::kSize +
+               kTeamCount * (GlobalGoalsRecord::kSize + TeamRecord::kSize) +
                GlobalGoalStrings::kSize + (m.Header.IsBop() ? 3 * 4096 : 1024);
     for (const auto& b : m.Briefings) {
         n += Briefing::kCommandsSize + 2 * (Briefing::kTagCount + Briefing::kStringCount);
-        for (int i = 0; i < Briefing::kTagCount; ++i) n += std::max(b.Tags[i].size(), b.TagsAsRead[i].size());
+        for (int i = 0; i < Briefing::kTagCount; ++i)
+            n += std::max(b.Tags[i].size(), b.TagsAsRead[i].size());
         for (int i = 0; i < Briefing::kStringCount; ++i)
             n += std::max(b.Strings[i].size(), b.StringsAsRead[i].size());
     }
@@ -82,7 +85,8 @@ std::vector<uint8_t> WriteMission(Mission& m) {
     for (const auto& b : m.Briefings) {
         w.Put(b.Commands.data(), b.Commands.size());
         for (int i = 0; i < Briefing::kTagCount; ++i) w.PutCountedText(b.Tags[i], b.TagsAsRead[i]);
-        for (int i = 0; i < Briefing::kStringCount; ++i) w.PutCountedText(b.Strings[i], b.StringsAsRead[i]);
+        for (int i = 0; i < Briefing::kStringCount; ++i)
+            w.PutCountedText(b.Strings[i], b.StringsAsRead[i]);
     }
     for (const auto& fg : m.FlightGroups) w.Put(fg->GoalStrings);
     w.Put(*m.GoalStrings);

@@ -1,0 +1,62 @@
+// The free-text blocks: what a block holds, and the writer's check that a
+// block as read still holds the text being saved.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "document/MissionText.h"
+
+using namespace vantorel;
+
+namespace {
+
+std::vector<uint8_t> Block(std::string_view bytes) {
+    return {bytes.begin(), bytes.end()};
+}
+
+}  // namespace
+
+TEST(MissionText, BlockTextEndsAtTheFirstZeroAndEachDollarIsALineBreak) {
+    EXPECT_EQ(TextFromBlock(Block("A$B$").data(), 4), "A\r\nB\r\n");
+    EXPECT_EQ(TextFromBlock(Block("$$").data(), 2), "\r\n\r\n");
+    EXPECT_EQ(TextFromBlock(Block(std::string("ab\0$c", 5)).data(), 5), "ab");
+    EXPECT_EQ(TextFromBlock(Block(std::string("\0xyz", 4)).data(), 4), "");
+    // A literal CR LF in the block is two characters of the text as well.
+    EXPECT_EQ(TextFromBlock(Block("a\r\nb").data(), 4), "a\r\nb");
+}
+
+// The writer keeps a block as read while it holds the same text: the check
+// must agree with building the text and comparing, for every block, the
+// awkward ones included ('$' at either end, CR and LF of their own, bytes
+// after the terminator).
+TEST(MissionText, BlockHoldsTextAgreesWithTheTextTheBlockHolds) {
+    std::mt19937 rng(77);
+    const char alphabet[] = {'a', 'b', '$', '\r', '\n', '\0'};
+    std::uniform_int_distribution<int> pick(0, 5), length(0, 12), edit(0, 4);
+    int held = 0, differ = 0;
+    for (int round = 0; round < 4000; ++round) {
+        std::vector<uint8_t> block(size_t(length(rng)));
+        for (auto& b : block) b = uint8_t(alphabet[pick(rng)]);
+        const std::string text = TextFromBlock(block.data(), block.size());
+        // The text itself, and texts near it: one character changed, added
+        // or dropped, or a line break cut in half.
+        std::vector<std::string> candidates = {text, text + "a", text + "\r", "\r\n" + text};
+        if (!text.empty()) {
+            candidates.push_back(text.substr(0, text.size() - 1));
+            std::string changed = text;
+            changed[size_t(edit(rng)) % changed.size()] = alphabet[pick(rng)];
+            candidates.push_back(changed);
+        }
+        for (const std::string& candidate : candidates) {
+            const bool same = candidate == text;
+            EXPECT_EQ(BlockHoldsText(block.data(), block.size(), candidate), same)
+                << "block of " << block.size() << " bytes, text '" << candidate << "'";
+            (same ? held : differ) += 1;
+        }
+    }
+    // Both answers were asked for often.
+    EXPECT_GE(held, 4000);
+    EXPECT_GT(differ, 4000);
+}
