@@ -248,6 +248,16 @@ bool CQVDoc::OnCommand(int id) {
         case kCmdDeleteMessage:
             if (bar_) doc_.DeleteRadioMessage(bar_->CurrentMessage());
             return true;
+        case kCmdTeamProperties:
+            if (!bar_) return true;
+            bar_->SwitchToTab(CLevelPropertiesSheet::kTeamsTab);
+            bar_->ShowTeamProperties();
+            return true;
+        case kCmdMessageProperties:
+            if (!bar_) return true;
+            bar_->SwitchToTab(CLevelPropertiesSheet::kMessagesTab);
+            bar_->ShowMessageProperties();
+            return true;
         case kCmdFileSave:
             DoFileSave();
             return true;
@@ -284,7 +294,11 @@ bool CQVDoc::OnUpdateCommand(int id, CommandState& state) {
                 bar_->HideFlightGroupProperties();
             return true;
         case kCmdDeleteMessage:
+        case kCmdMessageProperties:
             state.enabled = bar_ && bar_->CurrentDocument() == this && bar_->CurrentMessage() >= 0;
+            return true;
+        case kCmdTeamProperties:
+            state.enabled = bar_ && bar_->CurrentDocument() == this && bar_->CurrentTeam() >= 0;
             return true;
         case kCmdFileSave:
         case kCmdFileSaveAs:
