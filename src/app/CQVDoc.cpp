@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "app/CommandIds.h"
+#include "app/DocumentClipboard.h"
 #include "document/MissionFolders.h"
 #include "map/InteractionSelection.h"
 #include "map/ui/CQVView.h"
@@ -258,6 +259,13 @@ bool CQVDoc::OnCommand(int id) {
             bar_->SwitchToTab(CLevelPropertiesSheet::kMessagesTab);
             bar_->ShowMessageProperties();
             return true;
+        case kCmdEditCut:
+        case kCmdEditCopy:
+            CopyToClipboard(*this, id == kCmdEditCut);
+            return true;
+        case kCmdEditPaste:
+            PasteFromClipboard(*this);
+            return true;
         case kCmdFileSave:
             DoFileSave();
             return true;
@@ -299,6 +307,13 @@ bool CQVDoc::OnUpdateCommand(int id, CommandState& state) {
             return true;
         case kCmdTeamProperties:
             state.enabled = bar_ && bar_->CurrentDocument() == this && bar_->CurrentTeam() >= 0;
+            return true;
+        case kCmdEditCut:
+        case kCmdEditCopy:
+            state.enabled = CanCopy(*this);
+            return true;
+        case kCmdEditPaste:
+            state.enabled = ClipboardWatch::Instance().HasItems();
             return true;
         case kCmdFileSave:
         case kCmdFileSaveAs:
