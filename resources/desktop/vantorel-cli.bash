@@ -10,7 +10,7 @@ _vantorel_cli_missions() {
 _vantorel_cli() {
     local cur="${COMP_WORDS[COMP_CWORD]}"
     local prev="${COMP_WORDS[COMP_CWORD - 1]}"
-    local commands="add catalogue dump new render report roundtrip"
+    local commands="add catalogue dump new page render report roundtrip"
     COMPREPLY=()
     compopt -o filenames 2>/dev/null
 
@@ -29,7 +29,13 @@ _vantorel_cli() {
                 _vantorel_cli_missions "$cur"
             fi
             return ;;
-        --view) COMPREPLY=($(compgen -W "top front side 3d" -- "$cur")); return ;;
+        --view)
+            if [[ "$command" == page ]]; then
+                COMPREPLY=($(compgen -W "normal waypoints briefing" -- "$cur"))
+            else
+                COMPREPLY=($(compgen -W "top front side 3d" -- "$cur"))
+            fi
+            return ;;
         --iff)
             if [[ "$command" == add ]]; then
                 COMPREPLY=($(compgen -W "rebel imperial pirate" -- "$cur"))
@@ -39,7 +45,8 @@ _vantorel_cli() {
             return ;;
         --format) COMPREPLY=($(compgen -W "xvt bop" -- "$cur")); return ;;
         --teams) COMPREPLY=($(compgen -W "2 4 8" -- "$cur")); return ;;
-        --team | --size | --mine | --support | --seed | --zoom | --select | --players) return ;;
+        --team | --size | --mine | --support | --seed | --zoom | --select | --players | \
+            --message | --order | --goal | --set | --dialog) return ;;
     esac
 
     local options=""
@@ -51,6 +58,18 @@ _vantorel_cli() {
             ((COMP_CWORD <= 3)) && _vantorel_cli_missions "$cur"
             return ;;
         catalogue) return ;;
+        page)
+            if ((COMP_CWORD == 2)); then
+                _vantorel_cli_missions "$cur"
+                return
+            fi
+            if ((COMP_CWORD == 3)); then
+                COMPREPLY=($(compgen -W "level.flightgroups level.teams level.messages
+                    level.debriefing level.level fg.ship fg.equipment fg.arrival fg.departure
+                    fg.orders fg.goals fg.positions fg.other" -- "$cur"))
+                return
+            fi
+            options="--select --team --message --order --goal --view --dialog --set -o" ;;
         render)
             options="-o --view --size --waypoints --zoom --select --centre-selection"
             if [[ "$cur" != -?* ]]; then _vantorel_cli_missions "$cur"; fi ;;

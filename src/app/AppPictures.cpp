@@ -345,6 +345,20 @@ QIcon CommandIcon(int id) {
             return Picture([](QPainter& p) { Magnifier(p, true); });
         case kCmdZoomOut:
             return Picture([](QPainter& p) { Magnifier(p, false); });
+        case kCmdZoomToFit:
+            // Everything brought inside the frame: corners round three craft.
+            return Picture([](QPainter& p) {
+                p.setPen(QPen(kInk, 1.4, Qt::SolidLine, Qt::SquareCap));
+                const double l = 1.5, t = 1.5, r = 14.5, b = 13.5, n = 3.5;
+                for (QPointF c : {QPointF(l, t), QPointF(r, t), QPointF(l, b), QPointF(r, b)}) {
+                    const double sx = c.x() == l ? 1 : -1, sy = c.y() == t ? 1 : -1;
+                    p.drawLine(c, c + QPointF(sx * n, 0));
+                    p.drawLine(c, c + QPointF(0, sy * n));
+                }
+                Dot(p, QPointF(5.5, 5.5), kBlue);
+                Dot(p, QPointF(10.5, 6.5), kRed);
+                Dot(p, QPointF(7.5, 10), kGreen);
+            });
         default:
             return QIcon();
     }

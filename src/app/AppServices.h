@@ -5,6 +5,7 @@
 #include "platform/Prompter.h"
 #include "platform/Settings.h"
 #include "platform/Sound.h"
+#include "wizards/RandomSource.h"
 
 namespace vantorel {
 
@@ -16,6 +17,10 @@ struct AppServices {
     FileDialogs& fileDialogs;
     GameRegistry& gameRegistry;
     Sound& sound;
+    // The one generator the wizards draw from (station and container types,
+    // where a name list starts). The program seeds it at start-up; a test
+    // seeds it to repeat a build.
+    RandomSource random = SeededRandomSource(0);
 };
 
 }  // namespace vantorel

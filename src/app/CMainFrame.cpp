@@ -42,6 +42,13 @@ QString RecentLabel(int index, const std::string& path) {
     return NumberedItem(index, QDir::toNativeSeparators(QString::fromStdString(path)));
 }
 
+// The coordinate pane's width for "-250.00, -250.00" with its frame.
+int CoordinatePaneWidth(const QLabel& pane) {
+    const QMargins m = pane.contentsMargins();
+    return pane.fontMetrics().horizontalAdvance(QStringLiteral("-250.00, -250.00")) + m.left() +
+           m.right() + 2 * pane.margin() + 8;
+}
+
 }  // namespace
 
 CMainFrame::CMainFrame(AppServices& services, RecentFiles& recent, CommandTarget* app,
@@ -165,10 +172,21 @@ void CMainFrame::CreateActions() {
     MakeAction(kCmdViewCenter, tr("Map &Center"), {K(Qt::CTRL | Qt::Key_Home)});
     // Taken by its character code in eventFilter; the text shows the keys.
     MakeAction(kCmdViewSelection, tr("C&urrent Selection\tCtrl+\\"));
+    // Ctrl and the keypad's + and -, and the same on the main keys (= is +
+    // without Shift on many layouts). On X11 Qt reports keypad keys to the
+    // shortcuts without the keypad flag, so there it is the plain Ctrl++
+    // and Ctrl+- that catch the keypad too. The first one is what the menu
+    // shows.
+    const auto keypad = [](Qt::Key key) {
+        return K(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, key));
+    };
     MakeAction(kCmdZoomIn, tr("Zoom &In"),
-               {K(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Plus))});
-    MakeAction(kCmdZoomOut, tr("Zoom &Out"),
-               {K(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Minus))});
+               {K(Qt::CTRL | Qt::Key_Plus), keypad(Qt::Key_Plus), K(Qt::CTRL | Qt::Key_Equal)});
+    MakeAction(kCmdZoomOut, tr("Zoom &Out"), {K(Qt::CTRL | Qt::Key_Minus), keypad(Qt::Key_Minus)});
+    // Home only while a map has the focus (each map takes the action on), so
+    // the key keeps its meaning in the lists and fields of the other windows.
+    MakeAction(kCmdZoomToFit, tr("Zoom to &Fit"), {K(Qt::Key_Home)})
+        ->setShortcutContext(Qt::WidgetShortcut);
     MakeAction(kCmdViewTop, tr("&Top"), {K(Qt::Key_F5)});
     MakeAction(kCmdViewFront, tr("&Front"), {K(Qt::Key_F6)});
     MakeAction(kCmdViewSide, tr("&Side"), {K(Qt::Key_F7)});
@@ -260,7 +278,8 @@ void CMainFrame::CreateMenus() {
         add(edit, {kCmdEditUndo, kCmdEditRedo, 0, kCmdEditCut, kCmdEditCopy, kCmdEditPaste});
         auto* view = new QMenu(tr("&View"), this);
         viewBasics(view);
-        add(view, {0, kCmdViewCenter, kCmdViewSelection, kCmdZoomIn, kCmdZoomOut, 0});
+        add(view,
+            {0, kCmdViewCenter, kCmdViewSelection, kCmdZoomIn, kCmdZoomOut, kCmdZoomToFit, 0});
         QMenu* angle = view->addMenu(tr("&Angle"));
         add(angle, {kCmdViewTop, kCmdViewFront, kCmdViewSide, kCmdView3D});
         QMenu* view3d = view->addMenu(tr("&3D View"));
@@ -357,7 +376,7 @@ void CMainFrame::CreateToolBars() {
         {Action(kCmdShowWaypoints), Action(kCmdShowSelectionWaypoints), Action(kCmdShowFGNames),
          Action(kCmdShowPointNames), Action(kCmdJoinWaypoints), nullptr, Action(kCmdViewTop),
          Action(kCmdViewFront), Action(kCmdViewSide), Action(kCmdView3D), nullptr,
-         Action(kCmdViewCenter), Action(kCmdViewSelection)});
+         Action(kCmdViewCenter), Action(kCmdViewSelection), Action(kCmdZoomToFit)});
     addToolBar(Qt::BottomToolBarArea, mapBar_);
     connect(mapBar_, &CMapToolbar::snapChanged, this, [this](int index) {
         // The choice is kept even with no map open; the next map reads it.
@@ -376,10 +395,11 @@ void CMainFrame::CreateStatusBar() {
     pane0_->setObjectName(QStringLiteral("MessagePane"));
     pane1_ = new QLabel(QStringLiteral(" "), this);
     pane1_->setObjectName(QStringLiteral("CoordinatePane"));
-    pane1_->setFixedWidth(80);
     pane1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     statusBar()->addWidget(pane0_, 1);
     statusBar()->addPermanentWidget(pane1_);
+    // Wide enough for the widest read-out in the font the pane has.
+    pane1_->setFixedWidth(std::max(80, CoordinatePaneWidth(*pane1_)));
 }
 
 void CMainFrame::CreateLevelBar() {
@@ -577,6 +597,7 @@ bool CMainFrame::OnUpdateCommand(int id, CommandState& state) {
 CChildFrame* CMainFrame::CreateChildFrame(CQVDoc* doc) {
     auto* view = new CQVView(doc, services_);
     auto* child = new CChildFrame(view);
+    view->addAction(Action(kCmdZoomToFit));
     mdi_->addSubWindow(child);
     connect(view, &CQVView::statusMessage, pane0_, &QLabel::setText);
     connect(view, &CQVView::statusCoordinates, pane1_, &QLabel::setText);
@@ -617,6 +638,17 @@ CQVDoc* CMainFrame::MakeDocument() {
 CQVDoc* CMainFrame::NewDocument() {
     CQVDoc* doc = MakeDocument();
     doc->OnNewDocument();
+    documents_.push_back(doc);
+    ShowMenuFor(true);
+    CreateChildFrame(doc);
+    return doc;
+}
+
+CQVDoc* CMainFrame::NewBuiltDocument(const std::function<void(LevelDocument&)>& build,
+                                     const QString& title) {
+    CQVDoc* doc = MakeDocument();
+    build(doc->Level());
+    doc->SetTitle(title);
     documents_.push_back(doc);
     ShowMenuFor(true);
     CreateChildFrame(doc);

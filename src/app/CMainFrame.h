@@ -6,6 +6,7 @@
 #include <QMdiArea>
 #include <QSessionManager>
 #include <QToolBar>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -21,6 +22,7 @@ class CLevelPropertiesBar;
 class CMapToolbar;
 class CQVDoc;
 class CQVView;
+class LevelDocument;
 class RecentFiles;
 
 // The main window: menus, accelerators, four toolbars, the status bar, the
@@ -46,6 +48,10 @@ public:
     void UpdateCommandUI();
 
     CQVDoc* NewDocument();
+    // A mission the caller builds (the new mission wizard) in a new window,
+    // titled `title` instead of numbered like an empty one.
+    CQVDoc* NewBuiltDocument(const std::function<void(LevelDocument&)>& build,
+                             const QString& title);
     // Opens a mission, or brings the window of one already open to the front.
     CQVDoc* OpenDocumentFile(const QString& path);
     // Asks about unsaved changes of every document; false when the user

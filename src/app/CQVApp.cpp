@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QGuiApplication>
-#include <cstdlib>
 
 #include "app/AutoSaver.h"
 #include "app/CAboutDlg.h"
@@ -15,6 +14,8 @@
 #include "catalogue/CraftIcons.h"
 #include "catalogue/TeamThemes.h"
 #include "platform/PathText.h"
+#include "wizards/NewMissionBuilder.h"
+#include "wizards/ui/CWizardNewLevel.h"
 
 namespace vantorel {
 
@@ -51,7 +52,8 @@ bool CQVApp::InitInstance(const QStringList& arguments) {
     LoadThemes(services_.settings, services_.prompter,
                PathFromUtf8(QCoreApplication::applicationDirPath().toStdString()));
     CSplashWnd::SetSplashStatus(QStringLiteral("Initialising..."));
-    std::srand(unsigned(QDateTime::currentMSecsSinceEpoch() & 0xFFFFFFFF));
+    services_.random =
+        SeededRandomSource(uint32_t(QDateTime::currentMSecsSinceEpoch() & 0xFFFFFFFF));
 
     frame_ = std::make_unique<CMainFrame>(services_, recent_, this);
     frame_->LoadBarState();
@@ -95,8 +97,26 @@ void CQVApp::OnOptions() {
     if (dlg.exec() == QDialog::Accepted) frame_->Autosave().ApplySettings();
 }
 
+void CQVApp::OnNewMissionWizard() {
+    // Modal to the whole program, but not a nested loop: the wizard's Finish
+    // builds the mission in a new window of its own.
+    auto* wizard = new CWizardNewLevel(services_.prompter, frame_.get());
+    wizard->setAttribute(Qt::WA_DeleteOnClose);
+    wizard->setWindowModality(Qt::ApplicationModal);
+    connect(wizard, &QDialog::accepted, this, [this, wizard] {
+        const NewMissionChoices choices = wizard->Choices();
+        frame_->NewBuiltDocument(
+            [&choices](LevelDocument& doc) { NewMissionBuilder(doc).Build(choices); },
+            QString::fromStdString(NewMissionTitle(choices.Kind)));
+    });
+    wizard->show();
+}
+
 bool CQVApp::OnCommand(int id) {
     switch (id) {
+        case kCmdNewMissionWizard:
+            OnNewMissionWizard();
+            return true;
         case kCmdFileNew:
             frame_->NewDocument();
             return true;
@@ -115,7 +135,8 @@ bool CQVApp::OnCommand(int id) {
 }
 
 bool CQVApp::OnUpdateCommand(int id, CommandState&) {
-    return id == kCmdFileNew || id == kCmdFileOpen || id == kCmdOptions || id == kCmdAppAbout;
+    return id == kCmdFileNew || id == kCmdFileOpen || id == kCmdOptions || id == kCmdAppAbout ||
+           id == kCmdNewMissionWizard;
 }
 
 }  // namespace vantorel

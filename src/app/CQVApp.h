@@ -14,7 +14,7 @@ class CMainFrame;
 
 // The application object: starts the program in its fixed order, owns the
 // main frame and the recent-file list, and handles the application-wide
-// commands (New, Open, Options, About).
+// commands (New, New Mission Wizard, Open, Options, About).
 class CQVApp : public QObject, public CommandTarget {
     Q_OBJECT
 public:
@@ -34,6 +34,8 @@ public:
     void OnFileOpen();
     void OnAppAbout();
     void OnOptions();
+    // Opens the new mission wizard; its Finish opens the built mission.
+    void OnNewMissionWizard();
 
     bool OnCommand(int id) override;
     bool OnUpdateCommand(int id, CommandState& state) override;

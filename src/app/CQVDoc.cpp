@@ -11,6 +11,8 @@
 #include "platform/PathText.h"
 #include "properties/ui/CLevelPropertiesBar.h"
 #include "properties/ui/CLevelPropertiesSheet.h"
+#include "wizards/NewFlightGroupBuilder.h"
+#include "wizards/ui/CWizardNewFGSheet.h"
 
 namespace vantorel {
 
@@ -79,6 +81,11 @@ bool CQVDoc::OnOpenDocument(const QString& path) {
     emit fileUsed(QFileInfo(path).absoluteFilePath());
     Watch();
     return true;
+}
+
+void CQVDoc::SetTitle(const QString& title) {
+    title_ = title;
+    emit titleChanged();
 }
 
 void CQVDoc::OnRestoreDocument(Mission mission, const QString& path) {
@@ -206,6 +213,22 @@ void CQVDoc::UpdateAllViews() {
     for (CQVView* view : views_) view->update();
 }
 
+void CQVDoc::OnFlightGroupWizard() {
+    // The wizard reads the selection and the team names as they stand, so
+    // every window writes back first.
+    ApplyAll();
+    auto* wizard = new CWizardNewFGSheet(doc_.GetMission(), services_.prompter,
+                                         bar_ ? bar_->window() : nullptr);
+    wizard->setAttribute(Qt::WA_DeleteOnClose);
+    // Modal to the whole program, so the mission cannot change under it.
+    wizard->setWindowModality(Qt::ApplicationModal);
+    connect(wizard, &QDialog::accepted, this, [this, wizard] {
+        // One edit, selected, with the windows refreshed.
+        BuildNewFlightGroups(doc_, wizard->Choices(), services_.random);
+    });
+    wizard->show();
+}
+
 bool CQVDoc::OnCommand(int id) {
     switch (id) {
         case kCmdEditUndo:
@@ -231,6 +254,9 @@ bool CQVDoc::OnCommand(int id) {
         }
         case kCmdDeleteFlightGroup:
             doc_.DeleteSelectedFlightGroups();
+            return true;
+        case kCmdFlightGroupWizard:
+            OnFlightGroupWizard();
             return true;
         case kCmdFlightGroupProperties:
             if (!bar_) return true;
@@ -293,6 +319,7 @@ bool CQVDoc::OnUpdateCommand(int id, CommandState& state) {
             return true;
         case kCmdNewFlightGroup:
         case kCmdNewMessage:
+        case kCmdFlightGroupWizard:
             return true;
         case kCmdDeleteFlightGroup:
         case kCmdFlightGroupProperties:

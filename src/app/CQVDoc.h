@@ -56,9 +56,10 @@ public:
     bool IsModified() const { return doc_.IsModified(); }
     void SetModifiedFlag(bool modified = true);
 
-    // The name shown in window titles: the file name, or "XvT Level<n>" for
-    // a mission never saved.
+    // The name shown in window titles: the file name, or for a mission never
+    // saved "XvT Level<n>" or what the wizard named it ("New Melee").
     QString Title() const { return title_; }
+    void SetTitle(const QString& title);
     // The full path, empty while untitled.
     QString PathName() const;
 
@@ -90,6 +91,8 @@ private:
     // Every window writes back, and afterwards reloads.
     void ApplyAll();
     void RefreshAll();
+    // The new flight group wizard, modal; its Finish adds to this mission.
+    void OnFlightGroupWizard();
 
     AppServices& services_;
     CLevelPropertiesBar* bar_;

@@ -18,6 +18,7 @@ constexpr Entry kTexts[] = {
     {kCmdZoomOut, {"Shrinks the map.", "Zoom Out"}},
     {kCmdLevelProperties, {"Toggles the level properties window.", "Level Properties"}},
     {kCmdViewCenter, {"Moves the map to the center of the level.", "View Center"}},
+    {kCmdZoomToFit, {"Zooms and moves the map so every flight group is in view.", "Zoom to Fit"}},
     {kCmdNewFlightGroup, {"Create a new flightgroup.", "New Flightgroup"}},
     {kCmdDeleteFlightGroup, {"Delete the currently selected flightgroup.", "Delete Flightgroup"}},
     {kCmdFlightGroupProperties,

@@ -9,8 +9,9 @@ namespace vantorel::cli {
 enum ExitCode : int {
     kExitOk = 0,
     kExitUsage = 1,
-    kExitRefused = 2,  // the mission file was refused; the refusal text went to stderr
-    kExitIo = 3,       // a file could not be opened or written
+    kExitRefused = 2,   // the mission file was refused; the refusal text went to stderr
+    kExitIo = 3,        // a file could not be opened or written
+    kExitProblems = 4,  // check found errors in the mission
 };
 
 using CommandFn = int (*)(const std::vector<std::string>& args);

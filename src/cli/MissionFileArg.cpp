@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "cli/CliCommand.h"
-#include "document/AtomicFile.h"
+#include "cli/OutputFile.h"
 #include "document/MissionReader.h"
 #include "document/MissionWriter.h"
 #include "platform/PathText.h"
@@ -20,7 +20,7 @@ bool ReadStandardInput(std::vector<uint8_t>& bytes, std::string& error) {
     for (;;) {
         const size_t n = std::fread(chunk.data(), 1, chunk.size(), stdin);
         bytes.insert(bytes.end(), chunk.begin(), chunk.begin() + std::ptrdiff_t(n));
-        if (bytes.size() > kLargestMissionFile) {
+        if (bytes.size() > kLargestMissionFileSize) {
             error = "it is larger than any mission file can be";
             return false;
         }
@@ -58,18 +58,7 @@ int LoadMissionArg(const std::string& path, Mission& mission) {
 }
 
 int SaveMissionArg(const std::string& path, Mission& mission) {
-    std::vector<uint8_t> bytes = WriteMission(mission);
-    if (IsStandardStream(path)) {
-        // A failed write is caught by main's check of standard output.
-        std::fwrite(bytes.data(), 1, bytes.size(), stdout);
-        return kExitOk;
-    }
-    std::string error;
-    if (!WriteFileAtomically(PathFromUtf8(path), bytes, error)) {
-        std::fprintf(stderr, "vantorel-cli: cannot write %s: %s\n", path.c_str(), error.c_str());
-        return kExitIo;
-    }
-    return kExitOk;
+    return WriteOutputFile(path, WriteMission(mission));
 }
 
 }  // namespace vantorel::cli

@@ -32,7 +32,8 @@ static void PrintHelp(FILE* out) {
     for (const auto& c : commands) std::fprintf(out, "  %s\n      %s\n", c.usage, c.summary);
     std::fprintf(out,
                  "\nexit status: 0 success, 1 usage error, 2 the mission file was refused,\n"
-                 "3 a file could not be opened or written. Warnings go to standard error.\n"
+                 "3 a file could not be opened or written, 4 check found errors.\n"
+                 "Warnings go to standard error.\n"
                  "'vantorel-cli COMMAND --help' shows one command's usage.\n");
 }
 

@@ -1,5 +1,6 @@
 #include "document/MissionReader.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -55,7 +56,8 @@ void ReadCountedText(BlockReader& in, std::string& text, std::string& asRead, co
     asRead.assign(reinterpret_cast<const char*>(p), len);
 }
 
-std::string ReadTextBlock(BlockReader& in, size_t size, std::vector<uint8_t>& asRead, const char* refusal) {
+std::string ReadTextBlock(BlockReader& in, size_t size, std::vector<uint8_t>& asRead,
+                          const char* refusal) {
     const uint8_t* p = Need(in, size, refusal);
     asRead.assign(p, p + size);
     return TextFromBlock(p, size);
@@ -82,9 +84,11 @@ void ReadAll(BlockReader& in, Mission& m) {
         for (int i = 0; i < Briefing::kTagCount; ++i)
             ReadCountedText(in, b.Tags[i], b.TagsAsRead[i], "Invalid File Format: Briefing Tags");
         for (int i = 0; i < Briefing::kStringCount; ++i)
-            ReadCountedText(in, b.Strings[i], b.StringsAsRead[i], "Invalid File Format: Briefing Text");
+            ReadCountedText(in, b.Strings[i], b.StringsAsRead[i],
+                            "Invalid File Format: Briefing Text");
     }
-    for (auto& fg : m.FlightGroups) ReadRecord(in, fg->GoalStrings, "Invalid File Format: FG Goal Strings");
+    for (auto& fg : m.FlightGroups)
+        ReadRecord(in, fg->GoalStrings, "Invalid File Format: FG Goal Strings");
     ReadRecord(in, *m.GoalStrings, "Invalid File Format: Global Goal Strings");
     const bool bop = m.Header.IsBop();
     if (bop) {
@@ -126,10 +130,22 @@ bool LoadMission(std::span<const uint8_t> file, Mission& out, Prompter& prompter
     return true;
 }
 
-bool ReadWholeFile(const std::filesystem::path& path, std::vector<uint8_t>& bytes, std::string& error) {
+bool ReadWholeFile(const std::filesystem::path& path, std::vector<uint8_t>& bytes,
+                   std::string& error) {
+    namespace fs = std::filesystem;
+    constexpr const char* kTooLarge = "it is larger than any mission file can be";
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
+    const fs::file_status status = fs::status(path, ec);
+    if (fs::is_directory(status)) {
         error = "it is a folder";
+        return false;
+    }
+    if (fs::is_character_file(status) || fs::is_block_file(status)) {
+        error = "it is a device, not a mission file";
+        return false;
+    }
+    if (fs::is_regular_file(status) && fs::file_size(path, ec) > kLargestMissionFileSize && !ec) {
+        error = kTooLarge;
         return false;
     }
     std::ifstream f(path, std::ios::binary);
@@ -137,13 +153,16 @@ bool ReadWholeFile(const std::filesystem::path& path, std::vector<uint8_t>& byte
         error = std::strerror(errno);
         return false;
     }
+    // Whatever it is (a pipe has no size), reading stops at the first byte
+    // past the largest mission.
     bytes.clear();
     std::vector<char> chunk(1 << 16);
     while (f) {
-        f.read(chunk.data(), std::streamsize(chunk.size()));
+        const uint64_t room = kLargestMissionFileSize + 1 - bytes.size();
+        f.read(chunk.data(), std::streamsize(std::min<uint64_t>(chunk.size(), room)));
         bytes.insert(bytes.end(), chunk.begin(), chunk.begin() + f.gcount());
-        if (bytes.size() > kLargestMissionFile) {
-            error = "it is larger than any mission file can be";
+        if (bytes.size() > kLargestMissionFileSize) {
+            error = kTooLarge;
             return false;
         }
     }

@@ -11,7 +11,8 @@
 namespace vantorel {
 
 inline constexpr const char* kTrailingDataWarning =
-    "Warning: Not all of the file was loaded\nMost probable cause: Newer or unsupported file version";
+    "Warning: Not all of the file was loaded\nMost probable cause: Newer or unsupported file "
+    "version";
 
 struct ReadResult {
     bool ok = false;
@@ -27,13 +28,18 @@ ReadResult ReadMission(std::span<const uint8_t> file, Mission& out);
 // warning (the load still succeeds).
 bool LoadMission(std::span<const uint8_t> file, Mission& out, Prompter& prompter);
 
-// The largest size a mission file can have (every count at its 16-bit
-// maximum). Anything longer is not read to the end, so a device or an endless
-// pipe given by mistake is refused instead of filling the memory.
-inline constexpr size_t kLargestMissionFile = size_t(256) << 20;
+// The size of the largest file a mission can be: every count at its 16-bit
+// maximum, every briefing text at its longest, the Balance of Power blocks.
+inline constexpr uint64_t kLargestMissionFileSize =
+    164 + 65535ull * (1378 + 116 + 1536) + 10 * (128 + 487) + 8 * (820 + 64 * (2 + 65535ull)) +
+    53760 + 3 * 4096;
 
-// Reads a whole file into memory; false with a reason when it can't.
-bool ReadWholeFile(const std::filesystem::path& path, std::vector<uint8_t>& bytes, std::string& error);
+// Reads a whole mission file into memory; false with a reason when it can't.
+// Devices are refused without reading them, and no more is read than the
+// largest mission can be, so a device, an endless pipe or a huge file named
+// by mistake never fills the memory. Pipes (and /dev/stdin) are read.
+bool ReadWholeFile(const std::filesystem::path& path, std::vector<uint8_t>& bytes,
+                   std::string& error);
 
 // Opens, reads and loads a mission file, reporting every failure.
 bool LoadMissionFile(const std::filesystem::path& path, Mission& out, Prompter& prompter);

@@ -29,4 +29,11 @@ std::vector<uint8_t> BlockFromText(std::string_view text, size_t size) {
     return block;
 }
 
+size_t StoredTextLength(std::string_view text) {
+    size_t n = 0;
+    for (size_t i = 0; i < text.size(); ++i, ++n)
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    return n;
+}
+
 }  // namespace vantorel

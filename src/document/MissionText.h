@@ -19,4 +19,8 @@ std::string TextFromBlock(const uint8_t* block, size_t size);
 // '$'; a text that does not fit is cut at the block's end.
 std::vector<uint8_t> BlockFromText(std::string_view text, size_t size);
 
+// How many bytes the text takes in a block, before any cut: each CR LF is
+// one '$'.
+size_t StoredTextLength(std::string_view text);
+
 }  // namespace vantorel

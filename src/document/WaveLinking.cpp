@@ -7,6 +7,7 @@
 
 #include "document/FileCopy.h"
 #include "document/PathTitle.h"
+#include "document/WaveListingLines.h"
 #include "document/Win1252.h"
 #include "platform/PathText.h"
 
@@ -16,33 +17,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Paths are compared the way the game's file system does: without regard to
-// case, and with either separator.
-std::string ComparablePath(std::string_view text) {
-    std::string s(text);
-    for (char& c : s) {
-        if (c == '/') c = '\\';
-        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
-    }
-    return s;
-}
-
 fs::path WaveRoot(const std::string& gameFolder) {
     return PathFromUtf8(gameFolder) / "wave";
-}
-
-// A listing line names a file below the wave folder with '\' separators;
-// '/' is accepted as well.
-fs::path ResolveListingLine(const fs::path& root, std::string_view line) {
-    fs::path p = root;
-    size_t start = 0;
-    while (start <= line.size()) {
-        size_t end = line.find_first_of("\\/", start);
-        if (end == std::string_view::npos) end = line.size();
-        if (end > start) p /= PathFromUtf8(line.substr(start, end - start));
-        start = end + 1;
-    }
-    return p;
 }
 
 std::string ListingSeparators(std::string_view relative) {
@@ -70,16 +46,7 @@ void ReadWaveListing(Mission& mission, const fs::path& missionPath, Settings& se
                      std::ios::binary);
     if (!in) return;
 
-    bool dummy = false;
-    for (auto& message : mission.Messages) {
-        std::string line;
-        if (!std::getline(in, line)) break;
-        if (!line.empty() && line.back() == '\r') line.pop_back();  // written with CR LF
-        if (line.empty()) continue;
-        line = Win1252ToUtf8(line);
-        message->WaveFile = PathToUtf8(ResolveListingLine(root, line));
-        if (ComparablePath(line) == "train\\dummy.wav") dummy = true;
-    }
+    const bool dummy = LinkListingLines(mission, in, root);
     if (dummy) prompter.Information(kDummyWaveWarningText);
 }
 

@@ -21,10 +21,18 @@ constexpr int kZoom3DMax = 1000;
 }  // namespace
 
 void MapInteraction::StartPress(int mx, int my, MouseKeys keys) {
-    refX_ = mx;
-    refY_ = my;
+    refX_ = pressX_ = mx;
+    refY_ = pressY_ = my;
     ctrlAtPress_ = keys.ctrl;
-    movedX_ = movedY_ = 0;
+    dragging_ = false;
+}
+
+bool MapInteraction::DragStarted(int mx, int my) {
+    if (!dragging_) {
+        const int distance = std::abs(mx - pressX_) + std::abs(my - pressY_);
+        dragging_ = distance > 0 && distance >= dragThreshold_;
+    }
+    return dragging_;
 }
 
 InteractionEffects MapInteraction::LeftDown(Mission& mission, int mx, int my, MouseKeys keys) {
@@ -70,66 +78,72 @@ InteractionEffects MapInteraction::LeftDown(Mission& mission, int mx, int my, Mo
     return fx;
 }
 
+void MapInteraction::MovePoints(Mission& mission, int dx, int dy, int mx, int my,
+                                InteractionEffects& fx) {
+    RawPoint anchor;
+    const RawPoint* anchorPtr = nullptr;
+    // The anchor may have been deleted during the drag (the Delete key
+    // still works while the mouse is held): then snap without it.
+    const bool anchorAlive =
+        anchorFlightGroup_ &&
+        std::any_of(mission.FlightGroups.begin(), mission.FlightGroups.end(),
+                    [&](const auto& fg) { return fg.get() == anchorFlightGroup_; });
+    if (!anchorAlive) anchorFlightGroup_ = nullptr;
+    if (anchorAlive && anchorPoint_ >= 0) {
+        anchor = RawPointOf(*anchorFlightGroup_, anchorPoint_);
+        anchorPtr = &anchor;
+    }
+    SnapStep step = SnapDrag(view_, dx, dy, anchorPtr);
+    if (step.renewRefX) refX_ = mx;
+    if (step.renewRefY) refY_ = my;
+    if (!step.Moves()) return;
+
+    // Everything that moves stops together at the end of the coordinate
+    // range, so a formation keeps its shape.
+    RawBox moving;
+    for (const auto& fg : mission.FlightGroups) {
+        if (!fg->MapState) continue;
+        for (int i = 0; i < kMapPointCount; ++i)
+            if (fg->PointSelected[size_t(i)]) moving.Add(RawPointOf(*fg, i));
+    }
+    step = FitStepToRange(view_.Angle, step, moving, anchorPtr, SnapStepRaw(view_.SnapIndex));
+    if (!step.Moves()) return;
+
+    for (auto& fg : mission.FlightGroups) {
+        if (!fg->MapState) continue;
+        for (int i = 0; i < kMapPointCount; ++i) {
+            if (!fg->PointSelected[size_t(i)]) continue;
+            SetRawPoint(*fg, i, ApplySnapStep(view_.Angle, RawPointOf(*fg, i), step));
+        }
+    }
+    fx.modified = true;
+    fx.invalidate = true;
+}
+
 InteractionEffects MapInteraction::MouseMove(Mission& mission, int mx, int my) {
     InteractionEffects fx;
-    movedX_ += std::abs(refX_ - mx);
-    movedY_ += std::abs(refY_ - my);
-    int dx = refX_ - mx;
-    int dy = refY_ - my;
+    const int mode = view_.MouseMode;
+    if (mode == kMouseNone) {
+        fx.setCoordinates = true;
+        fx.coordinates = StatusReadout(view_, mx, my);
+        return fx;  // no drag: the reference is not used
+    }
+    // Until the mouse has gone far enough nothing follows it, and the
+    // reference stays at the press: once it has, the whole way counts, so a
+    // grabbed point is still under the mouse.
+    if (mode != kMouseBand && !DragStarted(mx, my)) return fx;
+    const int dx = refX_ - mx;
+    const int dy = refY_ - my;
 
-    switch (view_.MouseMode) {
-        case kMouseNone:
-            fx.setCoordinates = true;
-            fx.coordinates = StatusReadout(view_, mx, my);
-            return fx;  // no drag: the reference is not used
+    switch (mode) {
         case kMousePan:
-            if (view_.Angle == kAngle3D) {
-                // Turn the mouse movement into the rotated map so the map
-                // follows the mouse however it is turned.
-                RotatePairInt(dx, dy, -view_.Yaw);
-                dx = -dx;
-                dy = -dy;
-            }
-            SetScrollPosition(view_, view_.ScrollX + dx, view_.ScrollY + dy);
+            PanBy(view_, dx, dy);
             fx.invalidate = true;
             break;
-        case kMousePointDrag: {
-            RawPoint anchor;
-            const RawPoint* anchorPtr = nullptr;
-            // The anchor may have been deleted during the drag (the Delete
-            // key still works while the mouse is held): then snap without it.
-            const bool anchorAlive =
-                anchorFlightGroup_ &&
-                std::any_of(mission.FlightGroups.begin(), mission.FlightGroups.end(),
-                            [&](const auto& fg) { return fg.get() == anchorFlightGroup_; });
-            if (!anchorAlive) anchorFlightGroup_ = nullptr;
-            if (anchorAlive && anchorPoint_ >= 0) {
-                anchor = RawPointOf(*anchorFlightGroup_, anchorPoint_);
-                anchorPtr = &anchor;
-            }
-            SnapStep step = SnapDrag(view_, dx, dy, anchorPtr);
-            if (step.renewRefX) refX_ = mx;
-            if (step.renewRefY) refY_ = my;
-            if (!step.Moves()) return fx;
-            bool changed = false;
-            for (auto& fg : mission.FlightGroups) {
-                if (!fg->MapState) continue;
-                for (int i = 0; i < kMapPointCount; ++i) {
-                    if (!fg->PointSelected[size_t(i)]) continue;
-                    RawPoint before = RawPointOf(*fg, i);
-                    RawPoint after = ApplySnapStep(view_.Angle, before, step);
-                    if (after != before) {
-                        SetRawPoint(*fg, i, after);
-                        changed = true;
-                    }
-                }
-            }
-            // A step against the end of the coordinate range moves nothing
-            // and must not mark the document changed.
-            fx.modified = changed;
-            fx.invalidate = true;
+        case kMousePointDrag:
+            // The reference is renewed as the snapping says.
+            MovePoints(mission, dx, dy, mx, my, fx);
             return fx;
-        }
         case kMouseBand:
             if (mx != band_.endX || my != band_.endY) {
                 band_.endX = mx;
@@ -209,7 +223,7 @@ void MapInteraction::EndLeftDrag(Mission& mission, InteractionEffects& fx) {
 
 InteractionEffects MapInteraction::LeftUp(Mission& mission, int mx, int my, MouseKeys keys) {
     InteractionEffects fx;
-    const bool click = movedX_ == 0 && movedY_ == 0;
+    const bool click = !dragging_;
     const int mode = view_.MouseMode;
     switch (mode) {
         case kMousePan:
@@ -249,7 +263,7 @@ InteractionEffects MapInteraction::RightUp(int mx, int my) {
     if (view_.MouseMode == kMouseFlatZoom) {
         fx.release = true;
         view_.MouseMode = kMouseNone;
-        if (movedX_ == 0 && movedY_ == 0) {
+        if (!dragging_) {
             ZoomAboutPoint(view_, mx, my, ctrlAtPress_);
             fx.updateSlider = true;
         }

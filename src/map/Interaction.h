@@ -52,6 +52,14 @@ class MapInteraction {
 public:
     explicit MapInteraction(ViewState& view) : view_(view) {}
 
+    // How far (in pixels, counted across plus down from the press) the
+    // mouse must move with a button held before anything moves. Below it a
+    // press and release is a click: a hand that trembles by a pixel moves no
+    // flight group and no map. 0 (the default) takes any movement as a drag.
+    // The band selection is drawn from the first pixel either way.
+    void SetDragThreshold(int pixels) { dragThreshold_ = pixels < 0 ? 0 : pixels; }
+    int DragThreshold() const { return dragThreshold_; }
+
     InteractionEffects LeftDown(Mission& mission, int mx, int my, MouseKeys keys);
     InteractionEffects MouseMove(Mission& mission, int mx, int my);
     InteractionEffects LeftUp(Mission& mission, int mx, int my, MouseKeys keys);
@@ -65,20 +73,26 @@ public:
 
     const BandRect& Band() const { return band_; }
     bool CtrlAtPress() const { return ctrlAtPress_; }
-    int MovedX() const { return movedX_; }
-    int MovedY() const { return movedY_; }
+    // The held button has moved past the drag threshold: its release is no
+    // click.
+    bool Dragging() const { return dragging_; }
     const FlightGroup* AnchorFlightGroup() const { return anchorFlightGroup_; }
     int AnchorPoint() const { return anchorPoint_; }
 
 private:
     void StartPress(int mx, int my, MouseKeys keys);
+    // Whether the held button has gone far enough to drag; decided once.
+    bool DragStarted(int mx, int my);
+    void MovePoints(Mission& mission, int dx, int dy, int mx, int my, InteractionEffects& fx);
     void FinishBand(Mission& mission, MouseKeys keys);
     void EndLeftDrag(Mission& mission, InteractionEffects& fx);
 
     ViewState& view_;
     bool ctrlAtPress_ = false;
     int refX_ = 0, refY_ = 0;
-    int movedX_ = 0, movedY_ = 0;
+    int pressX_ = 0, pressY_ = 0;
+    int dragThreshold_ = 0;
+    bool dragging_ = false;
     BandRect band_;
     FlightGroup* anchorFlightGroup_ = nullptr;
     int anchorPoint_ = -1;

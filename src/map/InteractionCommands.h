@@ -27,6 +27,7 @@ enum MapCommandId : int {
     kCmdJoinWaypoints = 32864,
     kCmdShowFGNames = 32868,
     kCmdShowPointNames = 32869,
+    kCmdZoomToFit = 32870,
 };
 
 // Enabled state and check mark of a command, as a menu item or button shows it.

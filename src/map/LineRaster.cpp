@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstdlib>
 
 namespace vantorel {
@@ -12,13 +13,71 @@ namespace {
 // stepping below cannot overflow; far outside any buffer either way.
 constexpr double kFar = 1 << 22;
 
-// Liang-Barsky: clips the segment to the square of half size kFar. Returns
-// false when nothing of it is inside.
-bool ClipFar(double& x1, double& y1, double& x2, double& y2) {
+// Rounds up; the divisor is positive.
+long long CeilDiv(long long a, long long b) {
+    return a >= 0 ? (a + b - 1) / b : -((-a) / b);
+}
+
+// Steps along a line whose every pixel is inside the buffer: one pixel
+// along the major axis per step, and one along the minor axis whenever the
+// error term runs over.
+struct Walk {
+    std::uint32_t* pixels = nullptr;
+    std::ptrdiff_t at = 0;                // index of the current pixel
+    std::ptrdiff_t major = 0, minor = 0;  // index steps
+    long long err = 0, rise = 0, run = 0;
+
+    void Step() {
+        at += major;
+        err += rise;
+        if (err >= run) {
+            err -= run;
+            at += minor;
+        }
+    }
+    void Solid(long long count, std::uint32_t colour) {
+        for (; count > 0; --count) {
+            pixels[at] = colour;
+            Step();
+        }
+    }
+    // `on` pixels drawn and the rest of `period` left out, starting at
+    // `phase` of the period. The left-out steps of a whole period are taken
+    // in one go: n steps move n along the major axis and, along the minor
+    // one, n * rise / run plus one more when the error runs over.
+    void Pattern(long long count, long long phase, int on, int period, std::uint32_t colour) {
+        const long long gap = period - on;
+        const std::ptrdiff_t gapMajor = gap * major + (gap * rise / run) * minor;
+        const long long gapRise = gap * rise % run;
+        while (count > 0) {
+            for (; phase < on && count > 0; ++phase, --count) {
+                pixels[at] = colour;
+                Step();
+            }
+            if (phase == on && count >= gap) {
+                at += gapMajor;
+                err += gapRise;
+                if (err >= run) {
+                    err -= run;
+                    at += minor;
+                }
+                count -= gap;
+            } else {
+                for (; phase < period && count > 0; ++phase, --count) Step();
+            }
+            phase = 0;
+        }
+    }
+};
+
+}  // namespace
+
+bool ClipSegment(double& x1, double& y1, double& x2, double& y2, double left, double top,
+                 double right, double bottom) {
     double t0 = 0, t1 = 1;
     const double dx = x2 - x1, dy = y2 - y1;
     const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {x1 + kFar, kFar - x1, y1 + kFar, kFar - y1};
+    const double q[4] = {x1 - left, right - x1, y1 - top, bottom - y1};
     for (int i = 0; i < 4; ++i) {
         if (p[i] == 0) {
             if (q[i] < 0) return false;
@@ -37,19 +96,6 @@ bool ClipFar(double& x1, double& y1, double& x2, double& y2) {
     return true;
 }
 
-bool PatternOn(PenStyle style, long long step) {
-    switch (style) {
-        case PenStyle::Dash:
-            return step % 6 < 4;
-        case PenStyle::Dot:
-            return step % 3 == 0;
-        default:
-            return true;
-    }
-}
-
-}  // namespace
-
 void RasterLine(const PixelBuffer& target, int x1, int y1, int x2, int y2, std::uint32_t colour,
                 PenStyle style) {
     if (target.pixels == nullptr || target.width <= 0 || target.height <= 0) return;
@@ -58,7 +104,7 @@ void RasterLine(const PixelBuffer& target, int x1, int y1, int x2, int y2, std::
     if (std::llabs(ax) > kFar || std::llabs(ay) > kFar || std::llabs(bx) > kFar ||
         std::llabs(by) > kFar) {
         double fx1 = double(x1), fy1 = double(y1), fx2 = double(x2), fy2 = double(y2);
-        if (!ClipFar(fx1, fy1, fx2, fy2)) return;
+        if (!ClipSegment(fx1, fy1, fx2, fy2, -kFar, -kFar, kFar, kFar)) return;
         endClipped = fx2 != double(x2) || fy2 != double(y2);
         ax = std::llround(fx1), ay = std::llround(fy1), bx = std::llround(fx2),
         by = std::llround(fy2);
@@ -81,36 +127,45 @@ void RasterLine(const PixelBuffer& target, int x1, int y1, int x2, int y2, std::
     long long kHi = sa > 0 ? aSize - 1 - a0 : a0;
     kLo = std::max<long long>(kLo, 0);
     kHi = std::min<long long>(kHi, n - 1);
-    // And roughly those whose minor coordinate does (exactly per pixel below).
-    if (adb != 0) {
-        const double slope = double(adb) / double(ada);
-        const double bLo = sb > 0 ? -double(b0) : double(b0) - double(bSize - 1);
-        const double bHi = sb > 0 ? double(bSize - 1 - b0) : double(b0);
-        // The offset at step k is within half a pixel of k * slope.
-        kLo = std::max<long long>(kLo, (long long)std::floor((bLo - 1) / slope) - 1);
-        kHi = std::min<long long>(kHi, (long long)std::ceil((bHi + 1) / slope) + 1);
-    } else if (b0 < 0 || b0 >= bSize) {
-        return;
+    // And exactly those whose minor coordinate does: the minor offset at
+    // step k is off(k) = floor((2 k |db| + |da|) / (2 |da|)), which never
+    // falls as k grows, so the steps with off(k) in [lo, hi] are a range.
+    const long long lo = sb > 0 ? -b0 : b0 - (bSize - 1);
+    const long long hi = sb > 0 ? bSize - 1 - b0 : b0;
+    if (adb == 0) {
+        if (lo > 0 || hi < 0) return;
+    } else {
+        // off(k) >= m  <=>  k >= ceil((2 |da| m - |da|) / (2 |db|)), and
+        // off(k) <= m  <=>  k <  ceil((2 |da| (m + 1) - |da|) / (2 |db|)).
+        if (lo > 0) kLo = std::max(kLo, CeilDiv(2 * ada * lo - ada, 2 * adb));
+        kHi = std::min(kHi, CeilDiv(2 * ada * (hi + 1) - ada, 2 * adb) - 1);
     }
     if (kLo > kHi) return;
 
-    // Minor offset at step k is floor((2 k |db| + |da|) / (2 |da|)); step it
-    // incrementally from kLo.
-    long long num = 2 * kLo * adb + ada;
-    long long off = num / (2 * ada);
-    long long err = num % (2 * ada);
-    for (long long k = kLo; k <= kHi; ++k) {
-        const long long a = a0 + sa * k;
-        const long long b = b0 + sb * off;
-        if (b >= 0 && b < bSize && PatternOn(style, k)) {
-            const long long x = xMajor ? a : b, y = xMajor ? b : a;
-            target.pixels[y * target.stride + x] = colour;
-        }
-        err += 2 * adb;
-        while (err >= 2 * ada) {
-            err -= 2 * ada;
-            ++off;
-        }
+    // Everything from kLo to kHi is inside: walk it with a pointer.
+    const long long num = 2 * kLo * adb + ada;
+    const long long off = num / (2 * ada);
+    Walk walk;
+    walk.err = num % (2 * ada);
+    walk.rise = 2 * adb;
+    walk.run = 2 * ada;
+    const long long a = a0 + sa * kLo, b = b0 + sb * off;
+    const long long x = xMajor ? a : b, y = xMajor ? b : a;
+    walk.pixels = target.pixels;
+    walk.at = y * target.stride + x;
+    walk.major = xMajor ? sa : sa * target.stride;
+    walk.minor = xMajor ? sb * target.stride : sb;
+    const long long count = kHi - kLo + 1;
+    switch (style) {
+        case PenStyle::Dash:
+            walk.Pattern(count, kLo % 6, 4, 6, colour);
+            break;
+        case PenStyle::Dot:
+            walk.Pattern(count, kLo % 3, 1, 3, colour);
+            break;
+        default:
+            walk.Solid(count, colour);
+            break;
     }
 }
 

@@ -22,6 +22,11 @@ struct PixelBuffer {
 //
 // The map draws thousands of dotted lines per frame; doing it here instead
 // of through a general stroker is what keeps a full mission within a frame.
+// Cuts the segment to the rectangle (Liang-Barsky); false when none of it
+// is inside.
+bool ClipSegment(double& x1, double& y1, double& x2, double& y2, double left, double top,
+                 double right, double bottom);
+
 void RasterLine(const PixelBuffer& target, int x1, int y1, int x2, int y2, std::uint32_t colour,
                 PenStyle style);
 

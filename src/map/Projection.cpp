@@ -107,4 +107,24 @@ std::optional<ScreenPoint> ProjectPoint3DUnlessFlat(const ViewState& view, doubl
     return p.screen;
 }
 
+std::optional<WorldPair> ZeroPlaneUnder3D(const ViewState& view, int mx, int my) {
+    const double D = (view.Zoom3D + 1000) * 20;
+    if (D <= 0) return std::nullopt;
+    // With Z = 0 the projection gives Y2 = cos(Pitch) Y1 and depth
+    // d = -sin(Pitch) Y1 - 500; the screen offsets are D X1 / d and D Y2 / d.
+    const double a = (my - view.Height / 2) / D;
+    const double b = (mx - view.Width / 2) / D;
+    const double c = std::cos(view.Pitch), s = std::sin(view.Pitch);
+    const double denominator = c + a * s;
+    if (std::abs(denominator) < 1e-9) return std::nullopt;
+    const double y1 = -500 * a / denominator;
+    const double d = -s * y1 - 500;
+    if (!(d < -1e-6)) return std::nullopt;  // behind the eye, or on it
+    double X = b * d, Y = y1;
+    RotatePair(X, Y, -view.Yaw);
+    const double cx = (view.Width * 0.5 + view.ScrollX) / view.Zoom - kMapHalfKm;
+    const double cy = (view.Height * 0.5 + view.ScrollY) / view.Zoom - kMapHalfKm;
+    return WorldPair{X + cx, Y + cy};
+}
+
 }  // namespace vantorel

@@ -62,4 +62,10 @@ ScreenPoint ProjectPoint3D(const ViewState& view, double x, double y, double z);
 std::optional<ScreenPoint> ProjectPoint3DUnlessFlat(const ViewState& view, double x, double y,
                                                     double z);
 
+// The inverse of ProjectPoint3D on the zero plane: the world (x, y) in km of
+// the point at z = 0 that projects to the client point (mx, my). None when
+// that ray misses the plane in front of the eye (the mouse is above the
+// horizon, or the plane is seen edge on).
+std::optional<WorldPair> ZeroPlaneUnder3D(const ViewState& view, int mx, int my);
+
 }  // namespace vantorel

@@ -1,8 +1,10 @@
 #include "map/ScrollZoom.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "map/MapUnits.h"
+#include "map/Projection.h"
 
 namespace vantorel {
 
@@ -88,6 +90,68 @@ void ZoomAboutPoint(ViewState& view, int mx, int my, bool zoomOut) {
         if (view.Zoom < kZoomMax) view.Zoom = ZoomInStep(view.Zoom);
     }
     SetScrollPosition(view, view.Zoom * ch - view.Width / 2, view.Zoom * cv - view.Height / 2);
+}
+
+namespace {
+
+// Sets the scroll position that puts the flat-plane km (h, v) (map
+// coordinates, 0..500) at the client point (px, py).
+void ScrollToPut(ViewState& view, double h, double v, double px, double py) {
+    SetScrollPosition(view, TruncToInt(std::round(h * view.Zoom - px)),
+                      TruncToInt(std::round(v * view.Zoom - py)));
+}
+
+void ZoomAboutCursor3D(ViewState& view, int mx, int my, int steps) {
+    const auto before = ZeroPlaneUnder3D(view, mx, my);
+    int zoom = view.Zoom3D;
+    for (; steps > 0; --steps) zoom = std::clamp(ZoomInStep(zoom), kZoom3DMin, kZoom3DMax);
+    for (; steps < 0; ++steps) zoom = std::clamp(ZoomOutStep(zoom), kZoom3DMin, kZoom3DMax);
+    view.Zoom3D = zoom;
+    const auto after = ZeroPlaneUnder3D(view, mx, my);
+    if (!before || !after) return;
+    // What lies under a point of the window depends on the look-at centre
+    // only by a shift, so shifting the centre by the difference brings the
+    // old point back under the mouse.
+    const double cx = (view.Width * 0.5 + view.ScrollX) / view.Zoom + before->first - after->first;
+    const double cy =
+        (view.Height * 0.5 + view.ScrollY) / view.Zoom + before->second - after->second;
+    ScrollToPut(view, cx, cy, view.Width * 0.5, view.Height * 0.5);
+}
+
+}  // namespace
+
+void ZoomAboutCursor(ViewState& view, int mx, int my, int steps) {
+    if (steps == 0) return;
+    if (view.Angle == kAngle3D) {
+        ZoomAboutCursor3D(view, mx, my, steps);
+        return;
+    }
+    const double h = static_cast<double>(mx + view.ScrollX) / view.Zoom;
+    const double v = static_cast<double>(my + view.ScrollY) / view.Zoom;
+    int zoom = view.Zoom;
+    for (; steps > 0 && zoom < kZoomMax; --steps) zoom = ZoomInStep(zoom);
+    for (; steps < 0 && zoom > kZoomMin; ++steps) zoom = ZoomOutStep(zoom);
+    view.Zoom = zoom;
+    ScrollToPut(view, h, v, mx, my);
+}
+
+void PanBy(ViewState& view, int dx, int dy) {
+    if (view.Angle == kAngle3D) {
+        // Turn the movement into the rotated map so the map follows the
+        // mouse however it is turned.
+        RotatePairInt(dx, dy, -view.Yaw);
+        dx = -dx;
+        dy = -dy;
+    }
+    SetScrollPosition(view, view.ScrollX + dx, view.ScrollY + dy);
+}
+
+void ResizeKeepingCentre(ViewState& view, int width, int height) {
+    const double h = (view.Width * 0.5 + view.ScrollX) / view.Zoom;
+    const double v = (view.Height * 0.5 + view.ScrollY) / view.Zoom;
+    view.Width = width;
+    view.Height = height;
+    ScrollToPut(view, h, v, width * 0.5, height * 0.5);
 }
 
 ZoomSlider ZoomSliderState(const ViewState& view) {

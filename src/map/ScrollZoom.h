@@ -36,6 +36,22 @@ void SetZoom(ViewState& view, int sliderValue);
 // zoomOut), held at 1000 / 2, and the clicked km brought to the centre.
 void ZoomAboutPoint(ViewState& view, int mx, int my, bool zoomOut);
 
+// The mouse wheel: `steps` zoom steps (positive in, negative out) in the
+// steps of the zoom commands, with what lies under (mx, my) kept there. The
+// flat zoom stops at 2 and 1000 like a right click; in 3D Zoom3D steps
+// within -970..1000 and the point of the zero plane under the mouse stays
+// put (the look-at centre moves), unless the mouse is above the horizon.
+void ZoomAboutCursor(ViewState& view, int mx, int my, int steps);
+
+// Moves the map by (dx, dy) pixels of scroll, as a pan drag does: in 3D the
+// movement is first turned with the view so the map follows the mouse.
+void PanBy(ViewState& view, int dx, int dy);
+
+// The window was resized: the map point at the window centre stays there
+// (clamped like any scroll position), so a window made smaller by Cascade
+// or Tile still shows what it showed.
+void ResizeKeepingCentre(ViewState& view, int width, int height);
+
 struct ZoomSlider {
     int min = 0;
     int max = 0;

@@ -1,5 +1,7 @@
 #include "map/SnapDrag.h"
 
+#include <algorithm>
+
 #include "map/MapUnits.h"
 
 namespace vantorel {
@@ -39,6 +41,61 @@ SnapStep SnapDrag(const ViewState& view, int dx, int dy, const RawPoint* anchor)
     step.dV = static_cast<int>(top ? V - Vs : Vs - V);
     step.renewRefX = step.dH != 0;
     step.renewRefY = step.dV != 0;
+    return step;
+}
+
+void RawBox::Add(const RawPoint& p) {
+    min = {std::min(min.x, p.x), std::min(min.y, p.y), std::min(min.z, p.z)};
+    max = {std::max(max.x, p.x), std::max(max.y, p.y), std::max(max.z, p.z)};
+}
+
+namespace {
+
+long long FloorDiv(long long a, long long b) {
+    long long q = a / b;
+    if ((a % b != 0) && ((a < 0) != (b < 0))) --q;
+    return q;
+}
+long long CeilDiv(long long a, long long b) {
+    return -FloorDiv(-a, b);
+}
+
+// The change `delta` of one stored coordinate, held so that every moving
+// value lo..hi stays in range; `anchor` is the anchor's value on that axis.
+long long FitDelta(long long delta, int lo, int hi, const int* anchor, int snapRaw) {
+    const long long least = static_cast<long long>(kRawMin) - lo;
+    const long long most = static_cast<long long>(kRawMax) - hi;
+    if (delta >= least && delta <= most) return delta;
+    const long long held = std::clamp(delta, least, most);
+    if (snapRaw <= 0 || anchor == nullptr) return held;
+    // The grid lines the anchor can still reach going the way it was asked
+    // to, short of the edge; the one nearest the edge wins.
+    const long long from = delta > most ? *anchor : *anchor + least;
+    const long long to = delta > most ? *anchor + most : *anchor;
+    const long long kLow = CeilDiv(from, snapRaw), kHigh = FloorDiv(to, snapRaw);
+    if (kLow > kHigh) return held;
+    return (delta > most ? kHigh : kLow) * snapRaw - *anchor;
+}
+
+}  // namespace
+
+SnapStep FitStepToRange(int angle, SnapStep step, const RawBox& moving, const RawPoint* anchor,
+                        int snapRaw) {
+    if (moving.Empty() || !step.Moves()) return step;
+    // The stored coordinate each half of the step changes, and by how much.
+    int RawPoint::*across = angle == kAngleSide ? &RawPoint::y : &RawPoint::x;
+    const bool top = angle != kAngleFront && angle != kAngleSide;
+    int RawPoint::*down = top ? &RawPoint::y : &RawPoint::z;
+    const int signV = top ? -1 : 1;
+
+    const int* anchorH = anchor ? &(anchor->*across) : nullptr;
+    const int* anchorV = anchor ? &(anchor->*down) : nullptr;
+    const long long dH = -FitDelta(-static_cast<long long>(step.dH), moving.min.*across,
+                                   moving.max.*across, anchorH, snapRaw);
+    const long long dV = signV * FitDelta(signV * static_cast<long long>(step.dV), moving.min.*down,
+                                          moving.max.*down, anchorV, snapRaw);
+    step.dH = static_cast<int>(dH);
+    step.dV = static_cast<int>(dV);
     return step;
 }
 

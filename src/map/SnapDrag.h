@@ -33,6 +33,22 @@ int SnapStepRaw(int snapIndex);
 // grid; a step of zero keeps the reference, so small moves add up.
 SnapStep SnapDrag(const ViewState& view, int dx, int dy, const RawPoint* anchor);
 
+// The smallest box holding a set of raw points.
+struct RawBox {
+    RawPoint min{INT32_MAX, INT32_MAX, INT32_MAX};
+    RawPoint max{INT32_MIN, INT32_MIN, INT32_MIN};
+    bool Empty() const { return min.x > max.x; }
+    void Add(const RawPoint& p);
+};
+
+// Shortens a step so that none of the points in `moving` would leave what
+// 16 bits hold: the points stop together and keep their offsets, instead
+// of each being stopped on its own and a formation squeezed flat. With
+// snap (snapRaw > 0) and an anchor, a shortened axis stops where the anchor
+// is still on the grid, when there is such a place short of the edge.
+SnapStep FitStepToRange(int angle, SnapStep step, const RawBox& moving, const RawPoint* anchor,
+                        int snapRaw);
+
 // Applies a step to one point: Top x -= dH, y -= dV; Front x -= dH, z += dV;
 // Side y -= dH, z += dV. A coordinate pushed past what 16 bits hold stops at
 // the end of the range instead of wrapping to the far side of the map.

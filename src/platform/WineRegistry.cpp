@@ -20,11 +20,11 @@ std::string Lower(std::string_view s) {
 }
 
 // Key paths in the file and in callers may carry doubled or trailing
-// separators; one canonical form makes them compare.
+// separators; one canonical form makes them compare. Only '\' separates
+// keys: '/' is an ordinary character of a key's name.
 std::string CanonicalKey(std::string_view key) {
     std::string out;
     for (char c : Lower(key)) {
-        if (c == '/') c = '\\';
         if (c == '\\' && (out.empty() || out.back() == '\\')) continue;
         out += c;
     }
@@ -41,31 +41,50 @@ int HexDigit(char c) {
 
 // Reads an escaped text starting after its opening character up to `close`
 // (not escaped). Wine escapes non-ASCII characters as \x followed by up to
-// four hex digits of a UTF-16 unit; those come back as UTF-8. Returns the
+// four hex digits of a UTF-16 unit; those come back as UTF-8. A surrogate
+// that is not half of a pair becomes U+FFFD, as does any byte of the file
+// that is not UTF-8, so the text is always valid UTF-8. Returns the
 // position after the closing character, or npos when it is missing.
-size_t ReadEscaped(std::string_view line, size_t pos, char close, std::string& out) {
+size_t ReadEscaped(std::string_view line, size_t pos, char close, std::string& result) {
+    std::string out;
     uint32_t pendingHigh = 0;
+    auto flushHigh = [&] {
+        if (pendingHigh) AppendUtf8(out, kReplacementCharacter);
+        pendingHigh = 0;
+    };
     auto emitUnit = [&](uint32_t unit) {
-        if (unit >= 0xD800 && unit < 0xDC00) {
-            pendingHigh = unit;
-            return;
-        }
         if (unit >= 0xDC00 && unit < 0xE000 && pendingHigh) {
             AppendUtf8(out, char32_t(0x10000 + ((pendingHigh - 0xD800) << 10) + (unit - 0xDC00)));
+            pendingHigh = 0;
+            return;
+        }
+        flushHigh();
+        if (unit >= 0xD800 && unit < 0xDC00) {
+            pendingHigh = unit;
+        } else if (unit >= 0xDC00 && unit < 0xE000) {
+            AppendUtf8(out, kReplacementCharacter);
         } else {
             AppendUtf8(out, char32_t(unit));
         }
-        pendingHigh = 0;
+    };
+    auto finish = [&] {
+        flushHigh();
+        result += ValidUtf8(out);
     };
     while (pos < line.size()) {
         char c = line[pos++];
-        if (c == close) return pos;
+        if (c == close) {
+            finish();
+            return pos;
+        }
         if (c != '\\' || pos >= line.size()) {
-            pendingHigh = 0;
+            flushHigh();
             out += c;
             continue;
         }
         char e = line[pos++];
+        const bool unitEscape = e == 'x' || (e >= '0' && e <= '7');
+        if (!unitEscape) flushHigh();  // a pending half is followed by no other half
         switch (e) {
             case 'a':
                 out += '\a';
@@ -112,7 +131,6 @@ size_t ReadEscaped(std::string_view line, size_t pos, char close, std::string& o
                 }
                 out += e;
         }
-        pendingHigh = 0;
     }
     return std::string_view::npos;
 }

@@ -2,6 +2,7 @@
 // refusal text on stderr, fixed JSON keys, unchanged bytes.
 #include <gtest/gtest.h>
 
+#include "document/MissionReader.h"
 #include "document/MissionWriter.h"
 #include "support/MissionGenerator.h"
 #include "support/RunCli.h"
@@ -37,12 +38,6 @@ TEST(CliRoundtrip, ExitStatusesForUsageRefusalAndMissingFiles) {
 
     CliResult missing = RunCli("dump " + Quoted(dir / "absent.tie"));
     EXPECT_EQ(missing.status, 3);
-#ifndef _WIN32
-    // A device that never ends is refused rather than read until memory runs out.
-    CliResult endless = RunCli("dump /dev/zero");
-    EXPECT_EQ(endless.status, 3);
-    EXPECT_NE(endless.err.find("larger than any mission file"), std::string::npos) << endless.err;
-#endif
 
     Mission m = MakeEmptyMission(14, 1, 0);
     std::vector<uint8_t> bytes = WriteMission(m);
@@ -87,4 +82,40 @@ TEST(CliDump, FixedKeysAndDecodedTexts) {
           "\"displayName\": \"Team 2\"", "\"briefings\": [", "\"timeLimitSeconds\": 0"}) {
         EXPECT_NE(r.out.find(expected), std::string::npos) << expected;
     }
+}
+
+TEST(CliInput, DevicesAreRefusedAtOnceAndNothingIsReadPastTheLargestMission) {
+    TempFolder dir;
+    // A device is refused before a byte is read (reading /dev/zero until the
+    // size runs out took seconds and half a gigabyte).
+    for (const char* device : {"/dev/zero", "/dev/null"}) {
+        CliResult r = RunCli(std::string("dump ") + device);
+        EXPECT_EQ(r.status, 3) << device;
+        EXPECT_EQ(r.err, std::string("vantorel-cli: cannot open ") + device +
+                             ": it is a device, not a mission file\n");
+    }
+
+    // A file one byte larger than the largest mission is refused by its size
+    // (a sparse file: nothing is written or read).
+    const auto huge = dir / "huge.tie";
+    TempFolder::WriteBytes(huge, {});
+    std::filesystem::resize_file(huge, kLargestMissionFileSize + 1);
+    CliResult big = RunCli("dump " + Quoted(huge));
+    EXPECT_EQ(big.status, 3);
+    EXPECT_NE(big.err.find("larger than any mission file can be"), std::string::npos) << big.err;
+
+    // Standard input works as a file and as a pipe; an endless pipe is read
+    // only up to the first byte past the largest mission.
+    Mission m = MakeEmptyMission(12, 1, 0);
+    TempFolder::WriteBytes(dir / "m.tie", WriteMission(m));
+    const std::string cli = std::string("'") + VANTOREL_CLI + "' dump /dev/stdin >/dev/null";
+    auto status = [](const std::string& command) {
+        const int raw = std::system(command.c_str());
+        return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    };
+    EXPECT_EQ(status(cli + " <" + Quoted(dir / "m.tie")), 0);
+    EXPECT_EQ(status("cat " + Quoted(dir / "m.tie") + " | " + cli), 0);
+    EXPECT_EQ(status("head -c " + std::to_string(kLargestMissionFileSize + 1) + " /dev/zero | " +
+                     cli + " 2>/dev/null"),
+              3);
 }

@@ -5,6 +5,7 @@
 #include "document/MissionFolders.h"
 #include "document/PathTitle.h"
 #include "document/WaveLinking.h"
+#include "document/WaveListingLines.h"
 #include "platform/PathText.h"
 #include "support/FakePrompter.h"
 #include "support/FakeSettings.h"
@@ -84,6 +85,36 @@ TEST_F(WaveLinkingTest, TheTrainingPlaceholderSoundIsWarnedAboutOnce) {
               "that this file is saved over the top of the existing one - disable wave linking "
               "before saving this file.");
     EXPECT_EQ(Wave(0), PathToUtf8(tmp / "game" / "wave" / "TRAIN" / "Dummy.WAV"));
+}
+
+TEST_F(WaveLinkingTest, LinesLeavingTheWaveFolderAreKeptAsTheyAreAndSeparatorsNameNoFile) {
+    AddMessages(4);
+    Write("outside/a.wav", "outside sound");
+    Write("game/wave/m1/ok.wav", "ok");
+    Write("game/wave/m1.lst", "..\\..\\outside\\a.wav\r\n\\\\\r\n/\r\nm1\\ok.wav\r\n");
+    ReadWaveListing(mission, missionPath, settings, prompter);
+    const std::string root = PathToUtf8(tmp / "game" / "wave");
+    EXPECT_EQ(Wave(0), root + "/../../outside/a.wav");
+    EXPECT_EQ(Wave(1), "");  // not the wave folder itself
+    EXPECT_EQ(Wave(2), "");
+    EXPECT_EQ(Wave(3), root + "/m1/ok.wav");
+
+    // Saved again, the line that leaves is listed as it was and nothing is
+    // copied from or written through it.
+    WriteWaveListing(mission, missionPath, settings, prompter);
+    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_EQ(Listing("m1"), "..\\..\\outside\\a.wav\r\n\r\n\r\nm1\\ok.wav\r\n");
+    EXPECT_EQ(TempFolder::ReadText(tmp / "outside" / "a.wav"), "outside sound");
+    EXPECT_FALSE(fs::exists(tmp / "game" / "wave" / "m1" / "a.wav"));
+    size_t entries = 0;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(tmp.Path())) ++entries;
+    EXPECT_EQ(entries, 2u);  // game and outside
+
+    for (const char* leaves :
+         {"..\\..\\outside\\a.wav", "m1\\..\\..\\x.wav", ".\\..\\x.wav", "C:\\x.wav", "../x.wav"})
+        EXPECT_TRUE(LeavesWaveFolder(leaves)) << leaves;
+    for (const char* stays : {"m1\\..\\x.wav", "a\\.\\b.wav", "\\m1\\x.wav", "..x.wav", ""})
+        EXPECT_FALSE(LeavesWaveFolder(stays)) << stays;
 }
 
 TEST_F(WaveLinkingTest, SavingListsFilesInTheWaveFolderAndCopiesTheOthers) {

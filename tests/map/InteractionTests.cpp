@@ -201,6 +201,87 @@ TEST_F(InteractionTest, SnappedDragsLandTheGrabbedPointOnTheGrid) {
     EXPECT_EQ(a.File.WaypointX(0), 32767);
 }
 
+TEST_F(InteractionTest, MovesShorterThanTheDragDistanceAreClicks) {
+    ia.SetDragThreshold(4);
+    FlightGroup& a = AddFg(0, 0);
+    FlightGroup& b = AddFg(320, 0);
+    Click(300, 200);
+    Click(Px(320), 200, {.ctrl = true});
+
+    // A press on A with a pixel of jitter: nothing moves, and it counts as a
+    // click (only A stays selected).
+    auto fx = ia.LeftDown(mission, 300, 200, {});
+    EXPECT_TRUE(fx.beginChange);
+    fx = ia.MouseMove(mission, 301, 200);
+    EXPECT_FALSE(fx.modified || fx.invalidate);
+    fx = ia.MouseMove(mission, 301, 201);
+    fx = ia.LeftUp(mission, 301, 201, {});
+    EXPECT_TRUE(fx.endChange);
+    EXPECT_EQ(a.File.WaypointX(0), 0);
+    EXPECT_EQ(a.File.WaypointY(0), 0);
+    EXPECT_TRUE(Sel(a) && !Sel(b));
+
+    // Past the distance the whole way counts: the grabbed point is still
+    // under the mouse (3 then 6 pixels right is 0.1 km = 16 raw).
+    ia.LeftDown(mission, 300, 200, {});
+    EXPECT_FALSE(ia.MouseMove(mission, 303, 200).modified);
+    EXPECT_FALSE(ia.Dragging());
+    EXPECT_TRUE(ia.MouseMove(mission, 306, 200).modified);
+    EXPECT_TRUE(ia.Dragging());
+    ia.LeftUp(mission, 306, 200, {});
+    EXPECT_EQ(a.File.WaypointX(0), 16);
+
+    // The map neither pans on a trembling click on empty space, which
+    // still clears the selection; a right click with jitter still zooms.
+    const int scrollX = view.ScrollX;
+    ia.LeftDown(mission, 100, 100, {});
+    ia.MouseMove(mission, 102, 101);
+    ia.LeftUp(mission, 102, 101, {});
+    EXPECT_EQ(view.ScrollX, scrollX);
+    EXPECT_FALSE(Sel(a));
+    ia.RightDown(400, 200, {});
+    ia.MouseMove(mission, 401, 199);
+    ia.RightUp(401, 199);
+    EXPECT_EQ(view.Zoom, 70);
+
+    // The band draws from the first pixel.
+    ia.LeftDown(mission, 100, 100, {.alt = true});
+    EXPECT_TRUE(ia.MouseMove(mission, 101, 100).drawBand);
+    ia.LeftUp(mission, 101, 100, {});
+}
+
+TEST_F(InteractionTest, AFormationDraggedPastTheEdgeKeepsItsShape) {
+    // Three flight groups in a line 300 and 500 raw apart near the right
+    // end of x, all selected; dragged far to the right at zoom 2.
+    FlightGroup& a = AddFg(32000, 100);
+    FlightGroup& b = AddFg(32300, 200);
+    FlightGroup& c = AddFg(32500, -100);
+    for (FlightGroup* fg : {&a, &b, &c}) fg->Selected = fg->PointSelected[0] = 1;
+    view.Zoom = 2;
+    SetScrollPosition(view, 0, 0);
+    const int px = int((32000 / 160.0 + 250) * 2), py = int((100 / 160.0 + 250) * 2);
+    ia.LeftDown(mission, px, py, {});
+    ASSERT_EQ(view.MouseMode, kMousePointDrag);
+    ia.MouseMove(mission, px + 30, py + 2);
+    ia.MouseMove(mission, px + 60, py + 2);
+    ia.LeftUp(mission, px + 60, py + 2, {});
+    // c stops at the end; a and b keep their distance to it.
+    EXPECT_EQ(c.File.WaypointX(0), 32767);
+    EXPECT_EQ(b.File.WaypointX(0), 32567);
+    EXPECT_EQ(a.File.WaypointX(0), 32267);
+    // The other axis still follows the mouse: 2 pixels down is 160 raw.
+    EXPECT_EQ(a.File.WaypointY(0), 260);
+    EXPECT_EQ(c.File.WaypointY(0), 60);
+
+    // A further push moves nothing and changes nothing.
+    const int ax = int((32267 / 160.0 + 250) * 2), ay = int((260 / 160.0 + 250) * 2);
+    ia.LeftDown(mission, ax, ay, {.ctrl = true});
+    ASSERT_EQ(view.MouseMode, kMousePointDrag);
+    EXPECT_FALSE(ia.MouseMove(mission, ax + 50, ay).modified);
+    ia.LeftUp(mission, ax + 50, ay, {});
+    EXPECT_EQ(a.File.WaypointX(0), 32267);
+}
+
 TEST_F(InteractionTest, DeletingTheGrabbedFlightGroupMidDragLeavesTheRestMovable) {
     AddFg(100, 0);
     FlightGroup& b = AddFg(-300, 0);

@@ -171,6 +171,90 @@ TEST(MapZoom, CommandsKeepTheCentreAndStep3DWithinTheSliderRange) {
     EXPECT_EQ(v.Angle, kAngleSide);
 }
 
+TEST(MapZoom, WheelKeepsWhatIsUnderTheMouseUnderIt) {
+    ViewState v = Window(600, 400);
+    CentreOnMap(v);
+    const WorldPair before = WorldFromScreen(v, 100, 350);
+    ZoomAboutCursor(v, 100, 350, 1);
+    EXPECT_EQ(v.Zoom, 70);
+    WorldPair after = WorldFromScreen(v, 100, 350);
+    EXPECT_NEAR(after.first, before.first, 1.0 / 70);
+    EXPECT_NEAR(after.second, before.second, 1.0 / 70);
+    // Three notches out in the steps of the commands: 70, 60, 50, 40.
+    ZoomAboutCursor(v, 100, 350, -3);
+    EXPECT_EQ(v.Zoom, 40);
+    after = WorldFromScreen(v, 100, 350);
+    EXPECT_NEAR(after.first, before.first, 1.0 / 40);
+    EXPECT_NEAR(after.second, before.second, 1.0 / 40);
+    // Held at the ends as a right click is.
+    ZoomAboutCursor(v, 0, 0, -20);
+    EXPECT_EQ(v.Zoom, 2);
+    v.Zoom = 995;
+    ZoomAboutCursor(v, 0, 0, 3);
+    EXPECT_EQ(v.Zoom, 1005);
+
+    // Side view: the same, with z upward.
+    ViewState side = Window(600, 400, kAngleSide);
+    CentreOnMap(side);
+    const WorldPair s0 = WorldFromScreen(side, 580, 20);
+    ZoomAboutCursor(side, 580, 20, 2);
+    EXPECT_NEAR(WorldFromScreen(side, 580, 20).second, s0.second, 1.0 / 80);
+
+    // 3D: the point of the zero plane under the mouse stays under it, and
+    // Zoom3D takes the commands' steps within the slider's range.
+    ViewState v3 = Window(800, 600, kAngle3D);
+    CentreOnMap(v3);
+    const auto ground = ZeroPlaneUnder3D(v3, 650, 500);
+    ASSERT_TRUE(ground);
+    const ScreenPoint back = ProjectPoint3D(v3, ground->first, ground->second, 0);
+    EXPECT_NEAR(back.x, 650, 1);
+    EXPECT_NEAR(back.y, 500, 1);
+    ZoomAboutCursor(v3, 650, 500, 30);
+    EXPECT_EQ(v3.Zoom3D, 400);
+    const ScreenPoint kept = ProjectPoint3D(v3, ground->first, ground->second, 0);
+    EXPECT_NEAR(kept.x, 650, 2);
+    EXPECT_NEAR(kept.y, 500, 2);
+    ZoomAboutCursor(v3, 650, 500, 100);
+    EXPECT_EQ(v3.Zoom3D, 1000);
+    // Above the horizon there is no ground to hold: only the zoom changes.
+    SetRotationDegrees(v3, 0, 85);
+    v3.Zoom3D = -900;
+    const int scrollY = v3.ScrollY;
+    EXPECT_FALSE(ZeroPlaneUnder3D(v3, 400, 0));
+    EXPECT_TRUE(ZeroPlaneUnder3D(v3, 400, 599));
+    ZoomAboutCursor(v3, 400, 0, -1);
+    EXPECT_EQ(v3.Zoom3D, -901);  // below 11 the steps are of 1, as the commands take them
+    EXPECT_EQ(v3.ScrollY, scrollY);
+}
+
+TEST(MapScroll, ResizeKeepsTheCentreAndPanTurnsIn3D) {
+    ViewState v = Window(1200, 800);
+    CentreOnMap(v);
+    SetScrollPosition(v, v.ScrollX + 600, v.ScrollY);  // (10, 0) km at the centre
+    ResizeKeepingCentre(v, 500, 300);
+    WorldPair c = WorldFromScreen(v, 250, 150);
+    EXPECT_NEAR(c.first, 10.0, 1.0 / 60);
+    EXPECT_NEAR(c.second, 0.0, 1.0 / 60);
+    EXPECT_EQ(v.Width, 500);
+    // Still clamped to the plane.
+    v.Zoom = 2;
+    ResizeKeepingCentre(v, 1200, 800);
+    EXPECT_EQ(v.ScrollX, 0);
+
+    ViewState flat = Window(600, 400);
+    CentreOnMap(flat);
+    const int x = flat.ScrollX;
+    PanBy(flat, 15, -5);
+    EXPECT_EQ(flat.ScrollX, x + 15);
+    ViewState turned = Window(600, 400, kAngle3D);
+    CentreOnMap(turned);
+    SetRotationDegrees(turned, 180, 45);
+    const int tx = turned.ScrollX, ty = turned.ScrollY;
+    PanBy(turned, 15, -5);  // turned half round: the pan runs the other way
+    EXPECT_EQ(turned.ScrollX, tx + 15);
+    EXPECT_EQ(turned.ScrollY, ty - 5);
+}
+
 TEST(MapCentre, OnBoundsAndOnNothing) {
     ViewState v = Window(600, 400);
     CentreOnRawBounds(v, RawBounds{});
@@ -256,6 +340,40 @@ TEST(MapSnap, DragPastTheStoredRangeStopsAtItsEnd) {
     RawPoint side{0, -32760, 32760};
     SnapStep manual{100, 100, true, true};
     EXPECT_EQ(ApplySnapStep(kAngleSide, side, manual), (RawPoint{0, -32768, 32767}));
+}
+
+TEST(MapSnap, AGroupOfPointsStopsTogetherAtTheEdge) {
+    RawBox box;
+    box.Add({32000, 100, -32700});
+    box.Add({32700, -200, -32000});
+    // 400 raw to the right and down in Top: x may only grow by 67.
+    SnapStep s = FitStepToRange(kAngleTop, {-400, -400, true, true}, box, nullptr, 0);
+    EXPECT_EQ(s.dH, -67);
+    EXPECT_EQ(s.dV, -400);  // y is far from its ends
+    EXPECT_TRUE(s.renewRefX && s.renewRefY);
+    // Front: z grows with dV, and the lowest z is 68 above the bottom.
+    s = FitStepToRange(kAngleFront, {0, -100, false, true}, box, nullptr, 0);
+    EXPECT_EQ(s.dV, -68);
+    // Side: y is across; nothing to shorten.
+    s = FitStepToRange(kAngleSide, {5000, 0, true, false}, box, nullptr, 0);
+    EXPECT_EQ(s.dH, 5000);
+
+    // With snap the anchor stops on the last grid line short of the edge:
+    // at 32000 + 80k <= 32000 + 67 that is where it already is.
+    RawPoint anchor{32000, 100, -32700};
+    s = FitStepToRange(kAngleTop, {-80, 0, true, false}, box, &anchor, 80);
+    EXPECT_FALSE(s.Moves());
+    RawBox one;
+    one.Add({32600, 0, 0});
+    RawPoint lone{32600, 0, 0};
+    s = FitStepToRange(kAngleTop, {-400, 0, true, false}, one, &lone, 80);
+    EXPECT_EQ(lone.x - s.dH, 32720);  // 409 * 80
+    // Off the grid with no grid line within reach: it goes to the edge.
+    RawBox tight;
+    tight.Add({32700, 0, 0});
+    RawPoint near{32700, 0, 0};
+    s = FitStepToRange(kAngleTop, {-160, 0, true, false}, tight, &near, 160);
+    EXPECT_EQ(near.x - s.dH, 32767);
 }
 
 }  // namespace

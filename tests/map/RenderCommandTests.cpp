@@ -88,5 +88,29 @@ TEST_F(RenderCommand, RefusesBadArgumentsAndReportsFiles) {
     EXPECT_EQ(Render(Quoted(dir / "junk.tie") + out), 2);
 }
 
+TEST_F(RenderCommand, NeverWritesOverTheMissionAndAFailedRenderKeepsThePreviousPicture) {
+    const std::vector<uint8_t> before = TempFolder::ReadBytes(dir / "three.tie");
+    std::filesystem::create_symlink(dir / "three.tie", dir / "link.tie");
+    for (const char* output : {"three.tie", "link.tie"}) {
+        CliResult r = RunCli("render " + mission + " -o " + Quoted(dir / output));
+        EXPECT_EQ(r.status, 1) << output;
+        EXPECT_NE(r.err.find("is the mission file itself"), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(TempFolder::ReadBytes(dir / "three.tie"), before);
+
+    // The file size limit stops the write part way; the picture that was
+    // there stays whole and no piece of the new one is left.
+    TempFolder::WriteBytes(dir / "map.png", {'o', 'l', 'd'});
+    const std::string limited = "trap '' XFSZ; ulimit -f 2; exec '" + std::string(VANTOREL_CLI) +
+                                "' render " + mission + " --size 2000x2000 --waypoints -o " +
+                                Quoted(dir / "map.png");
+    const int raw = std::system(("sh -c \"" + limited + "\" 2>/dev/null").c_str());
+    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 3);
+    EXPECT_EQ(TempFolder::ReadText(dir / "map.png"), "old");
+    size_t files = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.Path())) ++files;
+    EXPECT_EQ(files, 3u);  // three.tie, link.tie, map.png
+}
+
 }  // namespace
 }  // namespace vantorel

@@ -80,6 +80,36 @@ TEST(WineRegistryTest, DamagedTextGivesWhatCouldBeRead) {
     }
 }
 
+TEST(WineRegistryTest, EscapesAlwaysGiveValidUtf8AndKeyNamesStayAsWritten) {
+    WineRegistry reg = WineRegistry::Parse(
+        "[Software\\\\T] 1\n"
+        "\"LoneLow\"=\"a\\xdc00b\"\n"
+        "\"LoneHigh\"=\"a\\xd83db\"\n"
+        "\"HighAtEnd\"=\"a\\xd83d\"\n"
+        "\"HighThenEscape\"=\"\\xd83d\\n\"\n"
+        "\"Pair\"=\"\\xd83d\\xde00\"\n"
+        "\"TwoHighsThenLow\"=\"\\xd83d\\xd83d\\xde00\"\n"
+        "\"RawBytes\"=\"\xff\xc3\xa9\xed\xa0\x80\"\n"
+        "[Software\\\\a/b] 1\n\"Which\"=\"slash\"\n"
+        "[Software\\\\a\\\\b] 1\n\"Which\"=\"two keys\"\n");
+    const std::string fffd = "\xEF\xBF\xBD";
+    auto read = [&](const char* name) { return reg.ReadString("Software\\T", name).value_or("?"); };
+    EXPECT_EQ(read("LoneLow"), "a" + fffd + "b");
+    EXPECT_EQ(read("LoneHigh"), "a" + fffd + "b");
+    EXPECT_EQ(read("HighAtEnd"), "a" + fffd);
+    EXPECT_EQ(read("HighThenEscape"), fffd + "\n");
+    EXPECT_EQ(read("Pair"), "\xF0\x9F\x98\x80");
+    EXPECT_EQ(read("TwoHighsThenLow"), fffd + "\xF0\x9F\x98\x80");
+    // Raw bytes: a stray byte and an encoded surrogate are replaced, real
+    // UTF-8 kept.
+    EXPECT_EQ(read("RawBytes"), fffd + "\xC3\xA9" + fffd + fffd + fffd);
+
+    // '/' is part of a key's name; only '\' separates keys.
+    EXPECT_EQ(reg.ReadString("Software\\a/b", "Which"), "slash");
+    EXPECT_EQ(reg.ReadString("Software\\a\\b", "Which"), "two keys");
+    EXPECT_FALSE(reg.HasKey("Software\\a/b\\c"));
+}
+
 TEST(WineRegistryTest, PrefixFollowsTheEnvironment) {
     EXPECT_EQ(WinePrefixFrom("/opt/games/xvt", "/home/pilot"), "/opt/games/xvt");
     EXPECT_EQ(WinePrefixFrom("", "/home/pilot"), "/home/pilot/.wine");

@@ -1,6 +1,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -13,6 +14,7 @@
 #include "app/CommandIds.h"
 #include "app/RecentFiles.h"
 #include "map/Projection.h"
+#include "map/ZoomToFit.h"
 #include "map/ui/CQVView.h"
 #include "properties/ui/CLevelPropertiesBar.h"
 
@@ -57,6 +59,17 @@ class MapViewTest : public QObject {
         QTest::mouseRelease(view, Qt::RightButton, m, p);
     }
     bool Sel(int i) { return Fg(i).Selected != 0; }
+    void Wheel(QPoint at, QPoint angle, Qt::KeyboardModifiers m = {}) {
+        QWheelEvent e(at, view->mapToGlobal(at), QPoint(), angle, Qt::NoButton, m,
+                      Qt::NoScrollPhase, false);
+        QApplication::sendEvent(view, &e);
+    }
+    // Gives the main window the keyboard, as a user's click on it would.
+    bool Activate() {
+        frame->activateWindow();
+        view->setFocus();
+        return QTest::qWaitForWindowActive(frame.get());
+    }
 
 private slots:
     void init() {
@@ -292,6 +305,163 @@ private slots:
         QCOMPARE(AtFg(0), start);
         QCoreApplication::processEvents();
         QVERIFY(first->Frame() != dragged);
+    }
+
+    void theWheelZoomsAboutTheMouseAndScrollsWithCtrlOrShift() {
+        const QPoint at(200, 150);
+        const WorldPair before = WorldFromScreen(view->State(), at.x(), at.y());
+        Wheel(at, QPoint(0, 120));
+        QCOMPARE(view->State().Zoom, 70);
+        QCOMPARE(frame->MapBar()->ZoomSlider()->value(), 70);
+        WorldPair after = WorldFromScreen(view->State(), at.x(), at.y());
+        QVERIFY(qAbs(after.first - before.first) <= 1.0 / 70);
+        QVERIFY(qAbs(after.second - before.second) <= 1.0 / 70);
+        // A fine wheel adds up to a notch: two halves are one step out.
+        Wheel(at, QPoint(0, -60));
+        QCOMPARE(view->State().Zoom, 70);
+        Wheel(at, QPoint(0, -60));
+        QCOMPARE(view->State().Zoom, 60);
+
+        // Ctrl scrolls up and down, Shift across; the zoom stays.
+        const int sx = view->State().ScrollX, sy = view->State().ScrollY;
+        Wheel(at, QPoint(0, 120), Qt::ControlModifier);
+        QVERIFY(view->State().ScrollY < sy);
+        QCOMPARE(view->State().ScrollX, sx);
+        Wheel(at, QPoint(0, -120), Qt::ShiftModifier);
+        QVERIFY(view->State().ScrollX > sx);
+        QCOMPARE(view->State().Zoom, 60);
+        QVERIFY(!doc->IsModified());
+    }
+
+    void aClickThatTremblesMovesNothingAndRecordsNothing() {
+        QVERIFY(QApplication::startDragDistance() > 1);
+        const QPoint a = AtFg(0);
+        QTest::mousePress(view, Qt::LeftButton, {}, a);
+        QTest::mouseMove(view, a + QPoint(1, 0));
+        QTest::mouseMove(view, a + QPoint(1, 1));
+        QTest::mouseRelease(view, Qt::LeftButton, {}, a + QPoint(1, 1));
+        QVERIFY(Sel(0));
+        QCOMPARE(int(Fg(0).File.WaypointX(0)), 0);
+        QCOMPARE(int(Fg(0).File.WaypointY(0)), 0);
+        QVERIFY(!doc->IsModified());
+        frame->UpdateCommandUI();
+        QVERIFY(!frame->Action(kCmdEditUndo)->isEnabled());
+    }
+
+    void zoomToFitFromTheMenuAndTheHomeKey() {
+        // D lies 50 km out: after the fit everything is in the window.
+        QVERIFY(!view->OffersZoomToFit());
+        frame->UpdateCommandUI();
+        QVERIFY(frame->Action(kCmdZoomToFit)->isEnabled());
+        frame->RunCommand(kCmdZoomToFit);
+        QVERIFY(view->State().Zoom < 60);
+        for (int i = 0; i < 4; ++i) QVERIFY(view->rect().contains(AtFg(i)));
+        QCOMPARE(frame->MapBar()->ZoomSlider()->value(), view->State().Zoom);
+
+        // Home while the map has the keyboard; elsewhere Home is the key of
+        // the window that has it.
+        QVERIFY(Activate());
+        const int zoom = view->State().Zoom;
+        frame->RunCommand(kCmdViewCenter);
+        QTest::keyClick(view, Qt::Key_Home);
+        QVERIFY(view->rect().contains(AtFg(3)));
+        QCOMPARE(view->State().Zoom, zoom);
+        auto* other = new QPushButton(frame->LevelBar());
+        other->show();
+        other->setFocus();
+        frame->RunCommand(kCmdViewCenter);
+        QTest::keyClick(other, Qt::Key_Home);
+        QVERIFY(!view->rect().contains(AtFg(3)));
+    }
+
+    void aMissionThatOpensWithNothingInViewIsOfferedZoomToFit() {
+        const QString far = dir.filePath(QStringLiteral("far.tie"));
+        QVERIFY(WriteMissionFile(far, {{"E", 16000, 16000}, {"F", 20000, 12000}}));
+        CQVDoc* other = frame->OpenDocumentFile(far);
+        QVERIFY(other);
+        view = frame->ActiveView();
+        doc = other;
+        view->repaint();
+        QVERIFY(view->OffersZoomToFit());
+        auto* fit = view->findChild<QPushButton*>();
+        QVERIFY(fit);
+        fit->click();
+        QVERIFY(view->rect().contains(AtFg(0)) && view->rect().contains(AtFg(1)));
+        view->repaint();
+        QVERIFY(!view->OffersZoomToFit());
+
+        // Any other change of the view takes the offer away as well.
+        const QString again = dir.filePath(QStringLiteral("again.tie"));
+        QVERIFY(WriteMissionFile(again, {{"G", -16000, 0}}));
+        QVERIFY(frame->OpenDocumentFile(again));
+        view = frame->ActiveView();
+        view->repaint();
+        QVERIFY(view->OffersZoomToFit());
+        frame->RunCommand(kCmdZoomOut);
+        view->repaint();
+        QVERIFY(!view->OffersZoomToFit());
+    }
+
+    void zoomShortcutsFireOnTheKeypadAndTheMainKeys() {
+        QVERIFY(Activate());
+        QTest::keyClick(view, Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);
+        QCOMPARE(view->State().Zoom, 70);
+        QTest::keyClick(view, Qt::Key_Minus, Qt::ControlModifier | Qt::KeypadModifier);
+        QCOMPARE(view->State().Zoom, 60);
+        QTest::keyClick(view, Qt::Key_Equal, Qt::ControlModifier);
+        QCOMPARE(view->State().Zoom, 70);
+        QTest::keyClick(view, Qt::Key_Plus, Qt::ControlModifier);
+        QCOMPARE(view->State().Zoom, 80);
+        QTest::keyClick(view, Qt::Key_Minus, Qt::ControlModifier);
+        QCOMPARE(view->State().Zoom, 70);
+
+        // Where the desktop hands keypad keys to the shortcuts without the
+        // keypad flag (X11), Qt tries the key without it: that key must be
+        // a shortcut of the same command.
+        for (int id : {kCmdZoomIn, kCmdZoomOut}) {
+            const QList<QKeySequence> keys = frame->Action(id)->shortcuts();
+            for (const QKeySequence& k : keys) {
+                if (!(k[0].keyboardModifiers() & Qt::KeypadModifier)) continue;
+                const QKeyCombination plain(k[0].keyboardModifiers() & ~Qt::KeypadModifier,
+                                            k[0].key());
+                QVERIFY(keys.contains(QKeySequence(plain)));
+            }
+        }
+        // The menu shows keys one can read.
+        QCOMPARE(frame->Action(kCmdZoomIn)->shortcut().toString(QKeySequence::PortableText),
+                 QStringLiteral("Ctrl++"));
+        QCOMPARE(frame->Action(kCmdZoomOut)->shortcut().toString(QKeySequence::PortableText),
+                 QStringLiteral("Ctrl+-"));
+    }
+
+    void theCoordinatePaneEmptiesIn3DAndHoldsTheWidestReadout() {
+        QTest::mouseMove(view, At(160, 0));
+        QCOMPARE(frame->CoordinatePane()->text(), QStringLiteral("1.00, 0.00"));
+        frame->RunCommand(kCmdView3D);
+        QCOMPARE(frame->CoordinatePane()->text(), QString());
+
+        QLabel* pane = frame->CoordinatePane();
+        pane->setText(QStringLiteral("-250.00, -250.00"));
+        QVERIFY(pane->sizeHint().width() <= pane->width());
+    }
+
+    void cascadeAndTileGiveUsableMapsThatStillShowTheMission() {
+        frame->RunCommand(kCmdWindowNew);
+        frame->RunCommand(kCmdWindowNew);
+        const QSize area = frame->MdiArea()->viewport()->size();
+        for (int id : {kCmdWindowCascade, kCmdWindowTile}) {
+            frame->RunCommand(id);
+            for (QMdiSubWindow* w : frame->MdiArea()->subWindowList()) {
+                auto* map = qobject_cast<CQVView*>(w->widget());
+                QVERIFY(map);
+                QVERIFY(map->width() >= area.width() / 3);
+                QVERIFY(map->height() >= area.height() / 3);
+                // The origin, at the centre when the windows opened, still is.
+                const ScreenPoint o = ScreenFromWorld(map->State(), 0, 0, 0);
+                QVERIFY(qAbs(o.x - map->width() / 2) <= 1);
+                QVERIFY(qAbs(o.y - map->height() / 2) <= 1);
+            }
+        }
     }
 
     void doubleClickAndViewSelection() {

@@ -9,11 +9,13 @@
 #include <QtGlobal>
 #include <cstdio>
 #include <cstdlib>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "cli/CliCommand.h"
 #include "cli/MissionFileArg.h"
+#include "cli/OutputFile.h"
 #include "map/CentreOnSelection.h"
 #include "map/MapPaint.h"
 #include "map/ScrollZoom.h"
@@ -137,6 +139,9 @@ int Run(const std::vector<std::string>& args) {
     Options o;
     if (int rc = Parse(args, o); rc != kExitOk) return rc;
 
+    if (OutputIsAnInput(o.output, {o.input}))
+        return Usage("the output " + o.output + " is the mission file itself");
+
     Mission mission;
     if (int rc = LoadMissionArg(o.input, mission); rc != kExitOk) return rc;
     // Selected as a click on each marker would select it: the group and its
@@ -186,20 +191,16 @@ int Run(const std::vector<std::string>& args) {
         QPainterCanvas canvas(&painter);
         PaintMap(canvas, view, mission);
     }
-    if (IsStandardStream(o.output)) {
-        QByteArray png;
-        QBuffer buffer(&png);
-        buffer.open(QIODevice::WriteOnly);
-        image.save(&buffer, "PNG");
-        // A failed write is caught by main's check of standard output.
-        std::fwrite(png.constData(), 1, std::size_t(png.size()), stdout);
-        return kExitOk;
-    }
-    if (!image.save(QString::fromUtf8(o.output.c_str()), "PNG")) {
-        std::fprintf(stderr, "vantorel-cli render: cannot write '%s'\n", o.output.c_str());
+    // Encoded in memory and written through the safe writer: a render that
+    // fails part way leaves the previous picture whole.
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
+        std::fprintf(stderr, "vantorel-cli render: the picture could not be encoded\n");
         return kExitIo;
     }
-    return kExitOk;
+    return WriteOutputFile(o.output, std::span(reinterpret_cast<const uint8_t*>(png.constData()),
+                                               std::size_t(png.size())));
 }
 
 CommandRegistration registration({"render", kUsage, "draw the mission's map as a PNG picture",

@@ -1,14 +1,22 @@
 #include "map/ui/CQVView.h"
 
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiArea>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
+#include <QWheelEvent>
 
 #include "app/AppPictures.h"
 #include "app/CQVDoc.h"
 #include "map/CentreOnSelection.h"
 #include "map/InteractionCommands.h"
 #include "map/MapPaint.h"
+#include "map/Projection.h"
 #include "map/ScrollZoom.h"
+#include "map/ZoomToFit.h"
 #include "properties/ui/CLevelPropertiesBar.h"
 
 namespace vantorel {
@@ -31,6 +39,8 @@ CQVView::CQVView(CQVDoc* document, AppServices& services, QWidget* parent)
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(64, 64);
+    // A press that moves less than the desktop's drag distance is a click.
+    interaction_.SetDragThreshold(QApplication::startDragDistance());
     LoadMapSettings(view_, services_.settings);
     if (document_) document_->AddView(this);
 }
@@ -43,8 +53,16 @@ CQVView::~CQVView() {
 }
 
 void CQVView::RenderFrame() {
+    // The picture has the screen's own pixels, so names, icons and lines are
+    // drawn sharp on a scaled screen; the map itself still thinks in the
+    // window's logical pixels, as the mouse does.
+    const qreal ratio = devicePixelRatioF();
     const QSize size(std::max(view_.Width, 1), std::max(view_.Height, 1));
-    if (frame_.size() != size) frame_ = QImage(size, QImage::Format_RGB32);
+    const QSize pixels = (QSizeF(size) * ratio).toSize();
+    if (frame_.size() != pixels || frame_.devicePixelRatio() != ratio) {
+        frame_ = QImage(pixels, QImage::Format_RGB32);
+        frame_.setDevicePixelRatio(ratio);
+    }
     QPainter painter(&frame_);
     canvas_.SetPainter(&painter);
     if (document_) {
@@ -57,7 +75,13 @@ void CQVView::RenderFrame() {
 }
 
 void CQVView::paintEvent(QPaintEvent*) {
-    centred_ = true;  // the map has been shown: from now on the user scrolls it
+    if (!centred_) {
+        // The map has been shown: from now on the user scrolls it.
+        centred_ = true;
+        OfferZoomToFit();
+    } else if (fitOffer_ && fitOffer_->isVisibleTo(this) && Shown() != shownAtOffer_) {
+        fitOffer_->hide();
+    }
     if (!bandOnly_ || !frameValid_) RenderFrame();
     QPainter p(this);
     p.drawImage(0, 0, frame_);
@@ -74,15 +98,18 @@ void CQVView::paintEvent(QPaintEvent*) {
 
 void CQVView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    view_.Width = width();
-    view_.Height = height();
     if (!centred_) {
         // The first display of a document shows the middle of the map, at
         // whatever size the window has settled on by then.
+        view_.Width = width();
+        view_.Height = height();
         CentreOnMap(view_);
     } else {
-        SetScrollPosition(view_, view_.ScrollX, view_.ScrollY);
+        // What was in the middle stays there, so a window made smaller by
+        // Cascade or Tile still shows the part of the mission it did.
+        ResizeKeepingCentre(view_, width(), height());
     }
+    if (fitOffer_) fitOffer_->move((width() - fitOffer_->width()) / 2, 12);
     frameValid_ = false;
     update();
 }
@@ -117,6 +144,7 @@ void CQVView::Apply(const InteractionEffects& fx) {
 
 void CQVView::mousePressEvent(QMouseEvent* event) {
     if (!document_) return;
+    if (fitOffer_) fitOffer_->hide();  // the user has found their way in
     // A click may change the selection: what the property windows hold is
     // written first, whether or not the click took activation from them.
     if (CLevelPropertiesBar* bar = Bar()) bar->ApplyAll();
@@ -160,6 +188,39 @@ void CQVView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) Apply(interaction_.DoubleClick(document_->GetMission()));
 }
 
+void CQVView::wheelEvent(QWheelEvent* event) {
+    event->accept();
+    // The band and the right-button zoom are measured in window pixels:
+    // the map does not change under them.
+    const int mode = view_.MouseMode;
+    if (mode == kMouseBand || mode == kMouseFlatZoom || mode == kMouse3DZoom) return;
+
+    const Qt::KeyboardModifiers keys = event->modifiers();
+    const QPoint angle = event->angleDelta();
+    const bool scroll = keys & (Qt::ControlModifier | Qt::ShiftModifier);
+    if (scroll || angle.x() != 0) {
+        // Scrolling as the desktop's scroll areas do: Ctrl up and down,
+        // Shift (or a sideways wheel) across; a notch is a few lines.
+        QPoint pixels = event->pixelDelta();
+        if (pixels.isNull()) pixels = angle * QApplication::wheelScrollLines() * 20 / 120;
+        if (keys & Qt::ShiftModifier) pixels = QPoint(pixels.y() ? pixels.y() : pixels.x(), 0);
+        if (!scroll) pixels.setY(0);
+        PanBy(view_, -pixels.x(), -pixels.y());
+    } else {
+        // A notch of the wheel is one step of Zoom In or Zoom Out; finer
+        // wheels add up to it.
+        wheelRest_ += angle.y();
+        const int steps = wheelRest_ / 120;
+        wheelRest_ -= steps * 120;
+        if (steps == 0) return;
+        const QPoint at = event->position().toPoint();
+        ZoomAboutCursor(view_, at.x(), at.y(), steps);
+        UpdateSlider();
+    }
+    update();
+    UpdateReadout();
+}
+
 CLevelPropertiesBar* CQVView::Bar() const {
     return document_ ? document_->Bar() : nullptr;
 }
@@ -200,6 +261,55 @@ void CQVView::OnSnapChanged(int index) {
 void CQVView::OnZoomSlider(int value) {
     SetZoom(view_, value);
     repaint();
+    UpdateReadout();
+}
+
+void CQVView::UpdateReadout() {
+    const QPoint at = mapFromGlobal(QCursor::pos());
+    QString text;
+    if (view_.MouseMode == kMouseNone && rect().contains(at))
+        text = QString::fromStdString(StatusReadout(view_, at.x(), at.y()));
+    emit statusCoordinates(text);
+}
+
+QSize CQVView::sizeHint() const {
+    for (QWidget* w = parentWidget(); w; w = w->parentWidget()) {
+        if (auto* area = qobject_cast<QMdiArea*>(w)) {
+            const QSize room = area->viewport()->size();
+            return {std::max(320, room.width() * 2 / 3), std::max(240, room.height() * 2 / 3)};
+        }
+    }
+    return {640, 480};
+}
+
+std::array<int, 5> CQVView::Shown() const {
+    return {view_.Angle, view_.Zoom, view_.Zoom3D, view_.ScrollX, view_.ScrollY};
+}
+
+bool CQVView::OffersZoomToFit() const {
+    return fitOffer_ && fitOffer_->isVisibleTo(this);
+}
+
+void CQVView::OfferZoomToFit() {
+    if (!document_ || !AllMarkersOutOfView(view_, document_->GetMission())) return;
+    if (!fitOffer_) {
+        auto* offer = new QFrame(this);
+        offer->setObjectName(QStringLiteral("ZoomToFitOffer"));
+        offer->setFrameShape(QFrame::StyledPanel);
+        offer->setAutoFillBackground(true);
+        auto* row = new QHBoxLayout(offer);
+        row->setContentsMargins(10, 6, 6, 6);
+        row->addWidget(new QLabel(tr("No flight group is in view."), offer));
+        auto* fit = new QPushButton(tr("Zoom to Fit"), offer);
+        fit->setToolTip(tr("Home"));
+        connect(fit, &QPushButton::clicked, this, [this] { OnCommand(kCmdZoomToFit); });
+        row->addWidget(fit);
+        fitOffer_ = offer;
+    }
+    fitOffer_->adjustSize();
+    fitOffer_->move((width() - fitOffer_->width()) / 2, 12);
+    fitOffer_->show();
+    shownAtOffer_ = Shown();
 }
 
 void CQVView::CentreOnSelection() {
@@ -210,12 +320,24 @@ void CQVView::CentreOnSelection() {
 
 bool CQVView::OnCommand(int id) {
     InteractionEffects fx;
-    if (!RunMapCommand(view_, services_.settings, id, fx)) return false;
+    if (id == kCmdZoomToFit) {
+        if (document_) vantorel::ZoomToFit(view_, document_->GetMission());
+        fx.updateSlider = true;
+        fx.repaintNow = true;
+    } else if (!RunMapCommand(view_, services_.settings, id, fx)) {
+        return false;
+    }
     Apply(fx);
+    // The read-out follows a new angle, zoom or place (and empties in 3D).
+    UpdateReadout();
     return true;
 }
 
 bool CQVView::OnUpdateCommand(int id, CommandState& state) {
+    if (id == kCmdZoomToFit) {
+        state = CommandState{};
+        return true;
+    }
     return MapCommandState(view_, id, state);
 }
 

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPointer>
 #include <QWidget>
+#include <array>
 
 #include "app/AppServices.h"
 #include "app/CommandTarget.h"
@@ -39,6 +40,14 @@ public:
 
     void CentreOnSelection();
 
+    // Cascade gives every map its size hint: most of the MDI area, so each
+    // is large enough to work in.
+    QSize sizeHint() const override;
+
+    // The mission first showed with nothing of it in the window: Zoom to
+    // Fit is offered over the map until the view changes.
+    bool OffersZoomToFit() const;
+
     // The last frame drawn (the picture the band is drawn over).
     const QImage& Frame() const { return frame_; }
 
@@ -59,6 +68,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
 
 private:
@@ -67,6 +77,12 @@ private:
     void RenderFrame();
     void UpdateSlider();
     void UpdateCursor();
+    // Status pane 1 for where the mouse is now: after the view changed
+    // under a still mouse, and empty in 3D or with the mouse elsewhere.
+    void UpdateReadout();
+    // What the offer of Zoom to Fit watches for: any change of the view.
+    std::array<int, 5> Shown() const;
+    void OfferZoomToFit();
 
     QPointer<CQVDoc> document_;
     AppServices& services_;
@@ -77,6 +93,9 @@ private:
     bool frameValid_ = false;
     bool bandOnly_ = false;
     bool centred_ = false;
+    QWidget* fitOffer_ = nullptr;
+    std::array<int, 5> shownAtOffer_{};
+    int wheelRest_ = 0;  // eighths of a degree not yet a whole zoom step
 };
 
 }  // namespace vantorel

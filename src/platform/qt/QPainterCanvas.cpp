@@ -18,6 +18,9 @@ namespace {
 // cache starts again rather than growing without end.
 constexpr std::size_t kTextCacheLimit = 8192;
 
+// The colour ramps of the craft icons (DrawCraftIcon's 0..10).
+constexpr int kIconRamps = 11;
+
 QColor ToQColor(RgbColour c) {
     return QColor(c.red, c.green, c.blue);
 }
@@ -31,6 +34,28 @@ Qt::PenStyle ToQtStyle(PenStyle s) {
         default:
             return Qt::SolidLine;
     }
+}
+
+// A rendered text is mostly transparent box: above the letters, below
+// them and after them. Cut to the pixels it covers, it draws the same
+// picture with far fewer pixels to blend. Only at 1:1, where the offset is
+// a whole pixel.
+std::pair<QImage, QPoint> CutToInk(QImage image) {
+    if (image.devicePixelRatio() != 1.0) return {std::move(image), QPoint()};
+    int top = image.height(), bottom = -1, left = image.width(), right = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (row[x] == 0) continue;
+            top = std::min(top, y);
+            bottom = y;
+            left = std::min(left, x);
+            right = std::max(right, x);
+        }
+    }
+    if (bottom < 0) return {QImage(), QPoint()};
+    const QRect ink(QPoint(left, top), QPoint(right, bottom));
+    return {image.copy(ink), ink.topLeft()};
 }
 
 QImage WrapArgb(const std::uint32_t* pixels, int width, int height) {
@@ -73,14 +98,16 @@ void QPainterCanvas::SetPainter(QPainter* painter) {
     if (ratio != pixelRatio_) {
         pixelRatio_ = ratio;
         texts_.clear();
+        for (RecentText& r : recent_) r.picture = nullptr;
     }
     QPaintDevice* device = painter_->device();
     if (device && device->devType() == QInternal::Image && ratio == 1.0 &&
         painter_->transform().isIdentity() && !painter_->hasClipping()) {
         auto* image = static_cast<QImage*>(device);
         const auto format = image->format();
-        if ((format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
-             format == QImage::Format_ARGB32_Premultiplied) &&
+        // Premultiplied (or opaque) pixels only: the icons and names are
+        // blended the way Qt blends into these.
+        if ((format == QImage::Format_RGB32 || format == QImage::Format_ARGB32_Premultiplied) &&
             image->bytesPerLine() % 4 == 0) {
             // The painter already holds the image detached, so bits() does not copy.
             direct_ = {reinterpret_cast<std::uint32_t*>(image->bits()), image->width(),
@@ -105,22 +132,66 @@ void QPainterCanvas::Line(int x1, int y1, int x2, int y2, const Pen& pen) {
     QPen qpen(ToQColor(pen.colour));
     qpen.setWidth(pen.width);
     qpen.setStyle(ToQtStyle(pen.style));
-    qpen.setCosmetic(pen.width <= 1);
+    if (pixelRatio_ == 1.0) {
+        qpen.setCosmetic(pen.width <= 1);
+        painter_->setPen(qpen);
+        painter_->drawLine(x1, y1, x2, y2);
+        return;
+    }
+    // On a scaled screen a line keeps its width in the window's pixels and
+    // covers the same pixels as at 1:1, drawn through their middles. Ends
+    // far outside (3D puts them millions of pixels out) are pulled in first.
+    double ax = x1 + 0.5, ay = y1 + 0.5, bx = x2 + 0.5, by = y2 + 0.5;
+    // (Some devices count their size in pixels, some in logical pixels.)
+    const double grow = std::max(1.0, 1 / pixelRatio_);
+    const double right = painter_->device()->width() * grow + 16;
+    const double bottom = painter_->device()->height() * grow + 16;
+    if (!ClipSegment(ax, ay, bx, by, -16, -16, right, bottom)) return;
     painter_->setPen(qpen);
-    painter_->drawLine(x1, y1, x2, y2);
+    painter_->drawLine(QPointF(ax, ay), QPointF(bx, by));
 }
 
-const QImage& QPainterCanvas::TextImage(std::string_view text, RgbColour colour, CanvasFont font) {
-    std::string key;
-    key.reserve(text.size() + 4);
-    key.push_back(char(font));
-    key.push_back(char(colour.red));
-    key.push_back(char(colour.green));
-    key.push_back(char(colour.blue));
-    key.append(text);
-    if (auto it = texts_.find(key); it != texts_.end()) return it->second;
-    if (texts_.size() >= kTextCacheLimit) texts_.clear();
+std::size_t QPainterCanvas::StoredTextKeyHash::operator()(const TextKey& k) const {
+    return std::hash<std::string_view>()(k.text) ^ (std::size_t(k.style) * 0x9E3779B97F4A7C15ULL);
+}
+std::size_t QPainterCanvas::StoredTextKeyHash::operator()(const StoredTextKey& k) const {
+    return (*this)(TextKey{k.style, k.text});
+}
 
+QPainterCanvas::TextPicture& QPainterCanvas::TextImage(std::string_view text, RgbColour colour,
+                                                       CanvasFont font) {
+    const TextKey key{(std::uint32_t(font) << 24) | (std::uint32_t(colour.red) << 16) |
+                          (std::uint32_t(colour.green) << 8) | colour.blue,
+                      text};
+    // One slot per style in use: the name and the point names of a flight
+    // group alternate, each in its own colour.
+    RecentText* recent = &recent_[nextRecent_];
+    for (RecentText& r : recent_) {
+        if (!r.picture || r.style != key.style) continue;
+        if (r.text == text) return *r.picture;
+        recent = &r;
+        break;
+    }
+    if (recent == &recent_[nextRecent_]) nextRecent_ = (nextRecent_ + 1) % std::size(recent_);
+    auto it = texts_.find(key);
+    if (it == texts_.end()) {
+        if (texts_.size() >= kTextCacheLimit) {
+            texts_.clear();
+            for (RecentText& r : recent_) r.picture = nullptr;
+        }
+        it = texts_
+                 .emplace(StoredTextKey{key.style, std::string(text)},
+                          RenderText(text, colour, font))
+                 .first;
+    }
+    recent->style = key.style;
+    recent->text.assign(text);
+    recent->picture = &it->second;
+    return it->second;
+}
+
+QPainterCanvas::TextPicture QPainterCanvas::RenderText(std::string_view text, RgbColour colour,
+                                                       CanvasFont font) const {
     const QFont& qfont = font == CanvasFont::GridLabel ? labelFont_ : systemFont_;
     const QString qtext = QString::fromStdU16String(Win1252ToUtf16(text));
     const QFontMetrics metrics(qfont);
@@ -135,15 +206,46 @@ const QImage& QPainterCanvas::TextImage(std::string_view text, RgbColour colour,
         p.setPen(ToQColor(colour));
         p.drawText(0, metrics.ascent(), qtext);
     }
-    return texts_.emplace(std::move(key), std::move(image)).first->second;
+    auto [ink, offset] = CutToInk(std::move(image));
+    PixelSprite sprite;
+    if (!ink.isNull() && ink.devicePixelRatio() == 1.0) {
+        // Whole rows: antialiased letters leave few pixels fully opaque or
+        // empty, and a row goes several pixels at a time.
+        sprite = MakeSprite(reinterpret_cast<const std::uint32_t*>(ink.constBits()), ink.width(),
+                            ink.height(), int(ink.bytesPerLine() / 4), ink.width(), 8);
+    }
+    return {std::move(ink), offset, std::move(sprite)};
 }
 
 void QPainterCanvas::Text(int x, int y, std::string_view text, RgbColour colour, CanvasFont font) {
     if (text.empty()) return;
-    painter_->drawImage(x, y, TextImage(text, colour, font));
+    const TextPicture& picture = TextImage(text, colour, font);
+    if (picture.image.isNull()) return;
+    if (direct_.pixels && picture.sprite.width > 0)
+        BlendSprite(direct_, x + picture.offset.x(), y + picture.offset.y(), picture.sprite);
+    else
+        painter_->drawImage(x + picture.offset.x(), y + picture.offset.y(), picture.image);
+}
+
+const PixelSprite& QPainterCanvas::IconSprite(int ramp, int picture, bool faded) {
+    // DrawCraftIcon hands over ramps 0..10 and pictures of the table.
+    ramp = std::clamp(ramp, 0, kIconRamps - 1);
+    picture = std::clamp(picture, 0, kCraftIconPictureCount - 1);
+    const std::size_t index = (std::size_t(ramp) * kCraftIconPictureCount + picture) * 2 + faded;
+    if (icons_.empty()) icons_.resize(std::size_t(kIconRamps) * kCraftIconPictureCount * 2);
+    PixelSprite& sprite = icons_[index];
+    if (sprite.width == 0) {
+        const CraftIconImage& icon = GetCraftIconImage(ramp, picture, faded);
+        sprite = MakeSprite(icon.argb.data(), kCraftIconWidth, kCraftIconHeight, kCraftIconWidth);
+    }
+    return sprite;
 }
 
 void QPainterCanvas::CraftIcon(int x, int y, int ramp, int picture, bool faded) {
+    if (direct_.pixels) {
+        BlendSprite(direct_, x, y, IconSprite(ramp, picture, faded));
+        return;
+    }
     const CraftIconImage& icon = GetCraftIconImage(ramp, picture, faded);
     painter_->drawImage(x, y, WrapArgb(icon.argb.data(), kCraftIconWidth, kCraftIconHeight));
 }
@@ -151,6 +253,13 @@ void QPainterCanvas::CraftIcon(int x, int y, int ramp, int picture, bool faded) 
 void QPainterCanvas::Image(int x, int y, CanvasImage image) {
     switch (image) {
         case CanvasImage::SelectionBox:
+            if (direct_.pixels) {
+                if (selectionBox_.width == 0)
+                    selectionBox_ = MakeSprite(SelectionBoxPixels().data(), kSelectionBoxSize,
+                                               kSelectionBoxSize, kSelectionBoxSize);
+                BlendSprite(direct_, x, y, selectionBox_);
+                break;
+            }
             painter_->drawImage(
                 x, y, WrapArgb(SelectionBoxPixels().data(), kSelectionBoxSize, kSelectionBoxSize));
             break;

@@ -3,12 +3,16 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QPoint>
 #include <QString>
 #include <string>
+#include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "map/Canvas.h"
 #include "map/LineRaster.h"
+#include "map/PixelSprite.h"
 
 class QPainter;
 
@@ -18,11 +22,12 @@ namespace vantorel {
 // or into a QImage for `vantorel-cli render`.
 //
 // Keep one canvas for the life of a view and hand it the painter of each
-// paint with SetPainter: it caches the rendered texts across paints. Paint
-// into a QImage back buffer (RGB32 or ARGB32, device pixel ratio 1, no
-// transform or clip) and the thousands of thin path lines of a full mission
-// are written straight into its pixels; on any other device they go through
-// QPainter, which is correct but several times slower.
+// paint with SetPainter: it caches the rendered texts and icons across
+// paints. Paint into a QImage back buffer (RGB32 or premultiplied ARGB32,
+// device pixel ratio 1, no transform or clip) and the thousands of thin
+// path lines, icons and names of a full mission are written straight into
+// its pixels, the same pixels QPainter would give; on any other device they
+// go through QPainter, which is correct but several times slower.
 class QPainterCanvas : public Canvas {
 public:
     explicit QPainterCanvas(QPainter* painter = nullptr);
@@ -39,14 +44,57 @@ public:
     static QFont FontFor(CanvasFont font);
 
 private:
-    const QImage& TextImage(std::string_view text, RgbColour colour, CanvasFont font);
+    // A rendered text, cut to the pixels it covers, and where that part
+    // lies in the text's box; at 1:1 also as rows for drawing directly.
+    struct TextPicture {
+        QImage image;
+        QPoint offset;
+        PixelSprite sprite;
+    };
+    // Texts are looked up by font, colour and bytes without building a key
+    // string: a frame looks up thousands of them.
+    struct TextKey {
+        std::uint32_t style;  // font and colour
+        std::string_view text;
+    };
+    struct StoredTextKey {
+        std::uint32_t style;
+        std::string text;
+    };
+    struct TextKeyEqual {
+        using is_transparent = void;
+        template <class A, class B>
+        bool operator()(const A& a, const B& b) const {
+            return a.style == b.style && std::string_view(a.text) == std::string_view(b.text);
+        }
+    };
+    struct StoredTextKeyHash {
+        using is_transparent = void;
+        std::size_t operator()(const TextKey& k) const;
+        std::size_t operator()(const StoredTextKey& k) const;
+    };
+
+    TextPicture& TextImage(std::string_view text, RgbColour colour, CanvasFont font);
+    TextPicture RenderText(std::string_view text, RgbColour colour, CanvasFont font) const;
+    const PixelSprite& IconSprite(int ramp, int picture, bool faded);
 
     QPainter* painter_;
     qreal pixelRatio_ = 1.0;
     // Set while painting straight into a 32-bit image with no transform or
-    // clip: thin lines are then written to its pixels directly.
+    // clip: thin lines, icons and names are then written to its pixels.
     PixelBuffer direct_;
-    std::unordered_map<std::string, QImage> texts_;
+    std::unordered_map<StoredTextKey, TextPicture, StoredTextKeyHash, TextKeyEqual> texts_;
+    // The last text looked up in each of a few styles: a flight group's name
+    // is drawn at each of its points, one after the other.
+    struct RecentText {
+        std::uint32_t style = 0;
+        std::string text;
+        TextPicture* picture = nullptr;
+    };
+    RecentText recent_[4];
+    std::size_t nextRecent_ = 0;
+    std::vector<PixelSprite> icons_;  // by IconIndex, made on first use
+    PixelSprite selectionBox_;
     QFont systemFont_;
     QFont labelFont_;
 };

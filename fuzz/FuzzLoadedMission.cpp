@@ -1,0 +1,157 @@
+// libFuzzer target: a mission that loads is then read by everything that
+// consumes one: every sentence composer on every trigger, target and goal,
+// the condition dialogs' choice lists, the map paint (from any angle) on a
+// recording canvas, and the mission check.
+//
+// The input is the start of a mission file (header, flight groups, messages,
+// the first fixed blocks) and is followed by zeros up to the smallest whole
+// mission, so short inputs load and the fuzzer spends its time on the
+// records that vary instead of on 68 KB of fixed blocks.
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <vector>
+
+#include "catalogue/ConditionChoices.h"
+#include "catalogue/CraftTypes.h"
+#include "catalogue/DisplayColours.h"
+#include "catalogue/GoalText.h"
+#include "catalogue/NameLists.h"
+#include "catalogue/Orders.h"
+#include "catalogue/TargetText.h"
+#include "catalogue/TeamName.h"
+#include "catalogue/TriggerText.h"
+#include "document/MissionCheck.h"
+#include "document/MissionReader.h"
+#include "map/CentreOnSelection.h"
+#include "map/MapPaint.h"
+#include "map/RecordingCanvas.h"
+#include "map/ScrollZoom.h"
+#include "platform/Utf8.h"
+
+using namespace vantorel;
+
+namespace {
+
+// Header, global goals, teams, eight empty briefings, global goal strings and
+// a Balance of Power mission's three text blocks.
+constexpr size_t kZeroTail = 164 + 10 * (128 + 487) + 8 * (820 + 64 * 2) + 53760 + 3 * 4096;
+
+void Sentences(const Mission& m, const Trigger& t) {
+    TriggerText(t, &m);
+    TriggerVariableText(t.VariableType, t.Variable, &m);
+}
+
+void ComposeEverySentence(const Mission& m) {
+    for (int i = 0; i < m.CountFlightGroups(); ++i) {
+        const FlightGroupRecord& r = m.FlightGroups[size_t(i)]->File;
+        CraftNameForCount(r.CraftType(), r.NumberOfCraft());
+        CraftTypeName(r.CraftType());
+        const std::string label = FlightGroupLabel(r);
+        TeamName(r.Team(), &m);
+        IffColour(r.Iff(), i % 2 == 0);
+        OfferedNames(r.Team(), r.CraftType());
+        for (int k = 0; k < 4; ++k) Sentences(m, r.ArrivalTrigger(k));
+        for (int k = 0; k < 2; ++k) Sentences(m, r.DepartureTrigger(k));
+        for (int k = 0; k < 2; ++k) Sentences(m, r.JumpToOrder4Trigger(k));
+        for (int n = 0; n < FlightGroupRecord::kOrderCount; ++n) {
+            const ConstOrder o = r.Orders(n);
+            OrderName(o.Command());
+            OrderParameterLabels(o.Command());
+            OrderInfoText(o.Command());
+            TargetText(o.Target1Type(), o.Target1(), &m);
+            TargetText(o.Target2Type(), o.Target2(), &m);
+            TargetText(o.Target3Type(), o.Target3(), &m);
+            TargetText(o.Target4Type(), o.Target4(), &m);
+        }
+        for (int n = 0; n < FlightGroupRecord::kGoalCount; ++n) {
+            const ConstFgGoal g = r.Goals(n);
+            GoalText(g.Team(), g.Amount(), label, g.Argument(), g.Condition(), &m);
+        }
+    }
+    for (const auto& message : m.Messages) {
+        MessageColour(message->File.Colour(), false);
+        for (int k = 0; k < 4; ++k) Sentences(m, message->File.GetTrigger(k));
+    }
+    for (int team = 0; team < kTeamCount; ++team)
+        for (int k = 0; k < 3; ++k)
+            for (int c = 0; c < 4; ++c) Sentences(m, m.GlobalGoalSet(team, k)->GetTrigger(c));
+    // The variable list a condition dialog would offer for the first
+    // flight group's first arrival condition.
+    if (m.CountFlightGroups() > 0) {
+        const Trigger t = m.FlightGroups[0]->File.ArrivalTrigger(0);
+        const int count = VariableChoiceCount(t.VariableType, &m);
+        VariableChoices(t.VariableType, &m);
+        ClampVariableToChoices(t.Variable, count);
+    }
+}
+
+// One paint, its angle, zoom, turn and switches taken from the last bytes of
+// the input so the fuzzer reaches every angle and the extremes.
+void Paint(Mission& m, const uint8_t* data, size_t size) {
+    uint8_t b[8] = {};
+    for (size_t i = 0; i < 8 && i < size; ++i) b[i] = data[size - 1 - i];
+    const uint8_t switches = b[7];
+    for (auto& fg : m.FlightGroups) {
+        fg->Selected = switches & 1;
+        if (auto start = fg->FirstEnabledStartPoint(); start && (switches & 2))
+            fg->PointSelected[size_t(*start)] = 1;
+    }
+    ViewState view;
+    view.Width = 320;
+    view.Height = 240;
+    view.Angle = b[6] % 4;
+    view.Zoom = 2 + (b[0] | b[1] << 8) % 999;
+    view.Zoom3D = -970 + (b[2] | b[3] << 8) % 1971;
+    SetRotationDegrees(view, b[4] * 2, b[5] % 91);
+    view.ShowWaypoints = switches & 4;
+    view.ShowSelectionWaypoints = switches & 8;
+    view.JoinWaypoints = switches & 16;
+    view.ShowStalks = switches & 32;
+    view.MouseMode = (switches & 64) ? kMousePointDrag : kMouseNone;
+    if (switches & 128)
+        CentreOnSelection(view, m);
+    else
+        CentreOnMap(view);
+    testing::RecordingCanvas canvas;
+    PaintMap(canvas, view, m);
+}
+
+void Check(const Mission& m) {
+    for (const Problem& p : CheckMission(m)) {
+        const int count = p.Subject == ProblemSubject::FlightGroup ? m.CountFlightGroups()
+                          : p.Subject == ProblemSubject::Message   ? m.CountMessages()
+                          : p.Subject == ProblemSubject::Team      ? kTeamCount
+                                                                   : 0;
+        if (p.Subject == ProblemSubject::Mission ? p.Index != -1
+                                                 : (p.Index < 0 || p.Index >= count))
+            std::abort();
+        const std::string text = p.Text();
+        if (p.Where.empty() || p.What.empty() || ValidUtf8(text) != text) std::abort();
+    }
+}
+
+// Each property page's load runs here once the page models exist, so that
+// whatever a mission holds, opening its property windows is fuzzed too.
+void LoadEveryPage(const Mission&) {}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    // One buffer for every run, zero past the input: a fresh 70 KB buffer
+    // each run would cost more than everything else here.
+    static std::vector<uint8_t> file;
+    static size_t used = 0;
+    if (file.size() < size + kZeroTail) file.resize(size + kZeroTail);
+    std::copy(data, data + size, file.begin());
+    if (used > size)
+        std::fill(file.begin() + std::ptrdiff_t(size), file.begin() + std::ptrdiff_t(used), 0);
+    used = size;
+    Mission mission;
+    if (!ReadMission({file.data(), size + kZeroTail}, mission).ok) return 0;
+    ComposeEverySentence(mission);
+    Paint(mission, data, size);
+    Check(mission);
+    LoadEveryPage(mission);
+    return 0;
+}

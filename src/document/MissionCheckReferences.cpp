@@ -1,0 +1,114 @@
+// Fields that name a flight group or a team by its position. Nothing in the
+// file renumbers them, so deleting a flight group leaves them pointing past
+// the end of the list (or at whatever now stands at that position, which no
+// check can tell from a deliberate reference).
+#include <string>
+
+#include "catalogue/ConditionWordLists.h"
+#include "document/MissionCheckRules.h"
+
+namespace vantorel {
+
+namespace {
+
+// "true" and "false" look at nothing else of the trigger.
+bool Active(const Trigger& t) {
+    return t.Condition != kConditionTrue && t.Condition != kConditionFalse;
+}
+
+bool IsTriggerTeamType(int type) {
+    return type == kVariableTeam || type == kVariableAllTeamsExcept || type == kVariableTeam22;
+}
+
+bool IsTargetTeamType(int type) {
+    return type == kVariableTeam || type == kVariableAllTeamsExcept;
+}
+
+class References {
+public:
+    References(const Mission& mission, ProblemSink& sink) : mission_(mission), sink_(sink) {}
+
+    // phrase + " flight group N, which does not exist"
+    void FlightGroup(const std::string& phrase, int index) {
+        if (index < mission_.CountFlightGroups()) return;
+        sink_.Add(ProblemSeverity::Error, ProblemKind::MissingFlightGroup,
+                  phrase + " flight group " + std::to_string(index) + ", which does not exist");
+    }
+
+    void Team(const std::string& phrase, int team) {
+        if (team < kTeamCount) return;
+        sink_.Add(ProblemSeverity::Error, ProblemKind::MissingTeam,
+                  phrase + " team " + std::to_string(team + 1) + ", which does not exist");
+    }
+
+    void Trigger(const std::string& name, const vantorel::Trigger& t) {
+        if (!Active(t)) return;
+        if (t.VariableType == kVariableFlightGroup) FlightGroup(name + " names", t.Variable);
+        if (IsTriggerTeamType(t.VariableType)) Team(name + " names", t.Variable);
+    }
+
+    void Target(const std::string& name, int type, int value) {
+        if (type == kVariableFlightGroup) FlightGroup(name + " names", value);
+        if (IsTargetTeamType(type)) Team(name + " names", value);
+    }
+
+private:
+    const Mission& mission_;
+    ProblemSink& sink_;
+};
+
+std::string Numbered(const char* name, int n) {
+    return name + std::to_string(n + 1);
+}
+
+}  // namespace
+
+void CheckFlightGroupReferences(const Mission& mission, const FlightGroup& fg, ProblemSink& sink) {
+    const FlightGroupRecord& r = fg.File;
+    References refs(mission, sink);
+    refs.Team("belongs to", r.Team());
+    for (int i = 0; i < 4; ++i) refs.Trigger(Numbered("arrival trigger ", i), r.ArrivalTrigger(i));
+    for (int i = 0; i < 2; ++i)
+        refs.Trigger(Numbered("departure trigger ", i), r.DepartureTrigger(i));
+    // A mothership counts only when the flight group comes or goes through it.
+    if (r.ArriveViaMothership()) refs.FlightGroup("arrival mothership is", r.ArrivalMothership());
+    if (r.AlternateArriveViaMothership())
+        refs.FlightGroup("alternate arrival mothership is", r.AlternateArrivalMothership());
+    if (r.DepartViaMothership())
+        refs.FlightGroup("departure mothership is", r.DepartureMothership());
+    if (r.AlternateDepartViaMothership())
+        refs.FlightGroup("alternate departure mothership is", r.AlternateDepartureMothership());
+    for (int n = 0; n < FlightGroupRecord::kOrderCount; ++n) {
+        const ConstOrder o = r.Orders(n);
+        const std::string order = Numbered("order ", n);
+        refs.Target(order + " target 1", o.Target1Type(), o.Target1());
+        refs.Target(order + " target 2", o.Target2Type(), o.Target2());
+        refs.Target(order + " target 3", o.Target3Type(), o.Target3());
+        refs.Target(order + " target 4", o.Target4Type(), o.Target4());
+    }
+    for (int i = 0; i < 2; ++i)
+        refs.Trigger(Numbered("jump to order 4 trigger ", i), r.JumpToOrder4Trigger(i));
+    for (int n = 0; n < FlightGroupRecord::kGoalCount; ++n) {
+        const ConstFgGoal g = r.Goals(n);
+        if (g.Condition() == kConditionTrue || g.Condition() == kConditionFalse) continue;
+        refs.Team(Numbered("goal ", n) + " is for", g.Team());
+    }
+}
+
+void CheckMessageReferences(const Mission& mission, const RadioMessage& message,
+                            ProblemSink& sink) {
+    References refs(mission, sink);
+    for (int i = 0; i < 4; ++i) refs.Trigger(Numbered("trigger ", i), message.File.GetTrigger(i));
+}
+
+void CheckTeamReferences(const Mission& mission, int team, ProblemSink& sink) {
+    static const char* const kSets[3] = {"primary goal trigger ", "prevent goal trigger ",
+                                         "secondary goal trigger "};
+    References refs(mission, sink);
+    for (int k = 0; k < 3; ++k) {
+        const ConstGoalSet set = *mission.GlobalGoalSet(team, k);
+        for (int i = 0; i < 4; ++i) refs.Trigger(Numbered(kSets[k], i), set.GetTrigger(i));
+    }
+}
+
+}  // namespace vantorel

@@ -1,0 +1,39 @@
+#pragma once
+
+// The larger rules behind CheckMission, each in its own file. Only the check
+// itself includes this.
+
+#include <string>
+#include <vector>
+
+#include "document/Mission.h"
+#include "document/MissionCheck.h"
+
+namespace vantorel {
+
+// Collects the problems of one subject under its Where text.
+class ProblemSink {
+public:
+    ProblemSink(std::vector<Problem>& out, ProblemSubject subject, int index, std::string where)
+        : out_(out), subject_(subject), index_(index), where_(std::move(where)) {}
+
+    void Add(ProblemSeverity severity, ProblemKind kind, std::string what) {
+        out_.push_back({severity, kind, subject_, index_, where_, std::move(what)});
+    }
+
+private:
+    std::vector<Problem>& out_;
+    ProblemSubject subject_;
+    int index_;
+    std::string where_;
+};
+
+// Flight groups, teams and messages named by position.
+void CheckFlightGroupReferences(const Mission& mission, const FlightGroup& fg, ProblemSink& sink);
+void CheckMessageReferences(const Mission& mission, const RadioMessage& message, ProblemSink& sink);
+void CheckTeamReferences(const Mission& mission, int team, ProblemSink& sink);
+
+// A message's wave file: there, a file, inside the wave folder.
+void CheckWaveFile(const RadioMessage& message, const std::string& gameFolder, ProblemSink& sink);
+
+}  // namespace vantorel

@@ -1,0 +1,37 @@
+// A message's wave file: the game plays nothing for a file that is not
+// there, and a listing line that leads out of the wave folder is kept as
+// written (the game may resolve it) but is worth a look.
+#include <filesystem>
+#include <optional>
+
+#include "document/MissionCheckRules.h"
+#include "document/WaveListingLines.h"
+#include "platform/PathText.h"
+
+namespace vantorel {
+
+void CheckWaveFile(const RadioMessage& message, const std::string& gameFolder, ProblemSink& sink) {
+    namespace fs = std::filesystem;
+    if (message.WaveFile.empty()) return;
+    // Named by its listing line when it lies in the wave folder, as the game
+    // names it; by its whole path otherwise.
+    std::optional<std::string> line;
+    if (!gameFolder.empty())
+        line = ListingLineOf(message.WaveFile, PathFromUtf8(gameFolder) / "wave");
+    const std::string name = "wave file " + line.value_or(message.WaveFile);
+    if (line && LeavesWaveFolder(*line)) {
+        sink.Add(ProblemSeverity::Warning, ProblemKind::WaveFileOutside,
+                 name + " lies outside the wave folder");
+        return;
+    }
+    std::error_code ec;
+    const fs::file_status status = fs::status(PathFromUtf8(message.WaveFile), ec);
+    if (!fs::exists(status)) {
+        sink.Add(ProblemSeverity::Warning, ProblemKind::WaveFileMissing, name + " does not exist");
+    } else if (fs::is_directory(status)) {
+        sink.Add(ProblemSeverity::Warning, ProblemKind::WaveFileMissing,
+                 name + " is a folder, not a wave file");
+    }
+}
+
+}  // namespace vantorel

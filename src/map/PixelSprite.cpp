@@ -1,0 +1,185 @@
+#include "map/PixelSprite.h"
+
+#include <algorithm>
+#include <cstddef>
+
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#define VANTOREL_BLEND_SSE2 1
+#endif
+// Eight pixels at a time where the processor can, chosen when the program
+// runs (GCC and Clang on x86).
+#if defined(VANTOREL_BLEND_SSE2) && (defined(__GNUC__) || defined(__clang__)) && \
+    (defined(__x86_64__) || defined(__i386__))
+#include <immintrin.h>
+#define VANTOREL_BLEND_AVX2 1
+#endif
+
+namespace vantorel {
+
+namespace {
+
+// x * a / 255 on each of the four bytes of x, rounded as Qt's BYTE_MUL
+// rounds: t = x * a, then (t + (t >> 8) + 0x80) >> 8.
+inline std::uint32_t ByteMul(std::uint32_t x, std::uint32_t a) {
+    std::uint64_t t = ((std::uint64_t(x) | (std::uint64_t(x) << 24)) & 0x00ff00ff00ff00ffULL) * a;
+    t = (t + ((t >> 8) & 0x00ff00ff00ff00ffULL) + 0x0080008000800080ULL) >> 8;
+    t &= 0x00ff00ff00ff00ffULL;
+    return std::uint32_t(t) | std::uint32_t(t >> 24);
+}
+
+inline std::uint32_t Over(std::uint32_t source, std::uint32_t destination) {
+    if (source >= 0xff000000u) return source;
+    return source + ByteMul(destination, 255 - (source >> 24));
+}
+
+#ifdef VANTOREL_BLEND_SSE2
+// Over on four pixels at once, with the same rounding (as Qt's SSE2 code
+// does it). An opaque source gives itself and a transparent one (0) leaves
+// the destination, so no pixel needs a test.
+inline __m128i Over4(__m128i source, __m128i destination) {
+    const __m128i rbMask = _mm_set1_epi32(0x00ff00ff);
+    const __m128i half = _mm_set1_epi16(0x80);
+    // 255 - alpha in both 16-bit halves of each pixel.
+    __m128i inverse = _mm_sub_epi32(_mm_set1_epi32(255), _mm_srli_epi32(source, 24));
+    inverse = _mm_or_si128(inverse, _mm_slli_epi32(inverse, 16));
+    __m128i ag = _mm_mullo_epi16(_mm_srli_epi16(destination, 8), inverse);
+    __m128i rb = _mm_mullo_epi16(_mm_and_si128(destination, rbMask), inverse);
+    ag = _mm_add_epi16(_mm_add_epi16(ag, _mm_srli_epi16(ag, 8)), half);
+    rb = _mm_add_epi16(_mm_add_epi16(rb, _mm_srli_epi16(rb, 8)), half);
+    const __m128i scaled = _mm_or_si128(_mm_andnot_si128(rbMask, ag), _mm_srli_epi16(rb, 8));
+    return _mm_add_epi32(source, scaled);
+}
+#endif
+
+#ifdef VANTOREL_BLEND_AVX2
+__attribute__((target("avx2"))) inline __m256i Over8(__m256i source, __m256i destination) {
+    const __m256i rbMask = _mm256_set1_epi32(0x00ff00ff);
+    const __m256i half = _mm256_set1_epi16(0x80);
+    __m256i inverse = _mm256_sub_epi32(_mm256_set1_epi32(255), _mm256_srli_epi32(source, 24));
+    inverse = _mm256_or_si256(inverse, _mm256_slli_epi32(inverse, 16));
+    __m256i ag = _mm256_mullo_epi16(_mm256_srli_epi16(destination, 8), inverse);
+    __m256i rb = _mm256_mullo_epi16(_mm256_and_si256(destination, rbMask), inverse);
+    ag = _mm256_add_epi16(_mm256_add_epi16(ag, _mm256_srli_epi16(ag, 8)), half);
+    rb = _mm256_add_epi16(_mm256_add_epi16(rb, _mm256_srli_epi16(rb, 8)), half);
+    const __m256i scaled =
+        _mm256_or_si256(_mm256_andnot_si256(rbMask, ag), _mm256_srli_epi16(rb, 8));
+    return _mm256_add_epi32(source, scaled);
+}
+
+// The eight-pixel steps of a row; returns how many pixels it did. Steps
+// with nothing to draw (the gaps between letters) are passed over.
+__attribute__((target("avx2"))) int BlendRowAvx2(std::uint32_t* out, const std::uint32_t* source,
+                                                 int count) {
+    int i = 0;
+    for (; i + 8 <= count; i += 8) {
+        const __m256i s8 = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(source + i));
+        if (_mm256_testz_si256(s8, s8)) continue;
+        auto* at = reinterpret_cast<__m256i*>(out + i);
+        _mm256_storeu_si256(at, Over8(s8, _mm256_loadu_si256(at)));
+    }
+    return i;
+}
+#endif
+
+int g_blendKernel = -1;  // -1 not chosen yet, else the widest kernel to use
+
+int BlendKernel() {
+    if (g_blendKernel < 0) {
+        g_blendKernel = 0;
+#ifdef VANTOREL_BLEND_SSE2
+        g_blendKernel = 1;
+#endif
+#ifdef VANTOREL_BLEND_AVX2
+        if (__builtin_cpu_supports("avx2")) g_blendKernel = 2;
+#endif
+    }
+    return g_blendKernel;
+}
+
+// Blends `count` pixels of a row: as many as the chosen kernel takes at a
+// time, the rest one by one.
+void BlendRow(std::uint32_t* out, const std::uint32_t* source, int count) {
+    int i = 0;
+    const int kernel = BlendKernel();
+#ifdef VANTOREL_BLEND_AVX2
+    if (kernel >= 2) i = BlendRowAvx2(out, source, count);
+#endif
+#ifdef VANTOREL_BLEND_SSE2
+    if (kernel >= 1) {
+        for (; i + 4 <= count; i += 4) {
+            auto* at = reinterpret_cast<__m128i*>(out + i);
+            const __m128i s4 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(source + i));
+            _mm_storeu_si128(at, Over4(s4, _mm_loadu_si128(at)));
+        }
+    }
+#endif
+    (void)kernel;
+    for (; i < count; ++i) out[i] = Over(source[i], out[i]);
+}
+
+}  // namespace
+
+int UseBlendKernel(int widest) {
+    const int available = (g_blendKernel = -1, BlendKernel());
+    g_blendKernel = std::clamp(widest, 0, available);
+    return g_blendKernel;
+}
+
+PixelSprite MakeSprite(const std::uint32_t* argb, int width, int height, int stride, int largestGap,
+                       int multipleOf) {
+    PixelSprite s;
+    s.width = width;
+    s.height = height;
+    for (int y = 0; y < height; ++y) {
+        const std::uint32_t* row = argb + std::ptrdiff_t(y) * stride;
+        for (int x = 0; x < width;) {
+            if (row[x] == 0) {
+                ++x;
+                continue;
+            }
+            PixelSprite::Run run{x, y, 0, int(s.pixels.size())};
+            int end = x;  // one past the last pixel that is not 0
+            for (; x < width && x - end <= largestGap; ++x)
+                if (row[x] != 0) end = x + 1;
+            run.length = end - run.x;
+            run.opaque = std::all_of(row + run.x, row + end,
+                                     [](std::uint32_t p) { return p >= 0xff000000u; });
+            s.pixels.insert(s.pixels.end(), row + run.x, row + end);
+            if (!run.opaque && multipleOf > 1) {
+                const int padded = (run.length + multipleOf - 1) / multipleOf * multipleOf;
+                s.pixels.resize(s.pixels.size() + std::size_t(padded - run.length), 0);
+                run.length = padded;
+            }
+            s.runs.push_back(run);
+            x = end;
+        }
+    }
+    return s;
+}
+
+void BlendSprite(const PixelBuffer& target, int x, int y, const PixelSprite& sprite) {
+    if (!target.pixels) return;
+    // Nothing of it inside: the common case for a name far off screen.
+    if (x >= target.width || y >= target.height || x + sprite.width <= 0 || y + sprite.height <= 0)
+        return;
+    for (const PixelSprite::Run& run : sprite.runs) {
+        const int ty = y + run.y;
+        if (ty < 0 || ty >= target.height) continue;
+        int from = x + run.x, to = from + run.length;  // target columns
+        const std::uint32_t* source = sprite.pixels.data() + run.first;
+        if (from < 0) {
+            source -= from;
+            from = 0;
+        }
+        to = std::min(to, target.width);
+        std::uint32_t* out = target.pixels + std::ptrdiff_t(ty) * target.stride;
+        if (run.opaque) {
+            for (int tx = from; tx < to; ++tx) out[tx] = *source++;
+            continue;
+        }
+        if (to > from) BlendRow(out + from, source, to - from);
+    }
+}
+
+}  // namespace vantorel

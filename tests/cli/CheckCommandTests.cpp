@@ -1,0 +1,86 @@
+// The command-line contract of check: one problem a line, its exit statuses,
+// the JSON form, and no problems in what the wizards build.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "document/MissionWriter.h"
+#include "platform/PathText.h"
+#include "support/MissionGenerator.h"
+#include "support/RunCli.h"
+
+using namespace vantorel;
+using namespace vantorel::testing;
+
+TEST(CliCheck, WhatTheWizardsBuildHasNoProblems) {
+    TempFolder dir;
+    const std::string m = Quoted(dir / "m.tie");
+    for (const std::string build : {"new melee --teams 8", "new combat --players 8 --format xvt",
+                                    "new training --players 2 --iff imperial"}) {
+        ASSERT_EQ(RunCli(build + " -o " + m).status, 0) << build;
+        for (const std::string add : {"fleet --size 4 --support 0 --seed 3", "station --cargo",
+                                      "asteroids", "minefield --mine 2"})
+            ASSERT_EQ(RunCli("add " + m + " " + add + " -o " + m).status, 0) << add;
+        CliResult r = RunCli("check " + m);
+        EXPECT_EQ(r.status, 0) << build;
+        EXPECT_EQ(r.out, "") << build;
+        EXPECT_EQ(r.err, "") << build;
+    }
+}
+
+TEST(CliCheck, ErrorsAndWarningsOneALineWithTheirExitStatus) {
+    TempFolder dir;
+    Mission m = MakeEmptyMission(14, 2, 1);
+    m.FlightGroups[0]->File.SetWaypointEnabled(0, 1);
+    m.FlightGroups[1]->File.SetName("Red");  // and no start point
+    TempFolder::WriteBytes(dir / "warn.tie", WriteMission(m));
+    CliResult r = RunCli("check " + Quoted(dir / "warn.tie"));
+    EXPECT_EQ(r.status, 0);  // warnings alone pass
+    EXPECT_EQ(r.out, "warning: Flight group 1 \"Red\": has no enabled start point\n");
+
+    m.FlightGroups[1]->File.SetArrivalTrigger(0, {2, 1, 40, 0});
+    TempFolder::WriteBytes(dir / "err.tie", WriteMission(m));
+    r = RunCli("check " + Quoted(dir / "err.tie"));
+    EXPECT_EQ(r.status, 4);
+    EXPECT_EQ(r.out,
+              "error: Flight group 1 \"Red\": arrival trigger 1 names flight group 40, which does "
+              "not exist\n"
+              "warning: Flight group 1 \"Red\": has no enabled start point\n");
+
+    r = RunCli("check --json " + Quoted(dir / "err.tie"));
+    EXPECT_EQ(r.status, 4);
+    for (const char* expected :
+         {"\"errors\": 1", "\"warnings\": 1", "\"severity\": \"error\"",
+          "\"kind\": \"missing-flight-group\"", "\"subject\": \"flight group\"", "\"index\": 1",
+          "\"where\": \"Flight group 1 \\\"Red\\\"\"",
+          "\"what\": \"arrival trigger 1 names flight group 40, which does not exist\"",
+          "\"kind\": \"no-start-point\""})
+        EXPECT_NE(r.out.find(expected), std::string::npos) << expected << "\n" << r.out;
+
+    // The statuses every command shares.
+    EXPECT_EQ(RunCli("check").status, 1);
+    EXPECT_EQ(RunCli("check " + Quoted(dir / "err.tie") + " --frobnicate").status, 1);
+    EXPECT_EQ(RunCli("check " + Quoted(dir / "err.tie") + " --game").status, 1);
+    EXPECT_EQ(RunCli("check " + Quoted(dir / "absent.tie")).status, 3);
+    TempFolder::WriteBytes(dir / "junk.tie", {'n', 'o'});
+    CliResult refused = RunCli("check " + Quoted(dir / "junk.tie"));
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.err, "Invalid File Format: Header\n");
+}
+
+TEST(CliCheck, WithTheGameFolderTheWaveListingIsChecked) {
+    TempFolder dir;
+    Mission m = MakeEmptyMission(12, 0, 3);
+    TempFolder::WriteBytes(dir / "m1.tie", WriteMission(m));
+    std::filesystem::create_directories(dir / "game" / "wave" / "m1");
+    std::ofstream(dir / "game" / "wave" / "m1" / "here.wav") << "x";
+    std::ofstream(dir / "game" / "wave" / "m1.lst", std::ios::binary)
+        << "m1\\here.wav\r\nm1\\gone.wav\r\n..\\..\\up.wav\r\n";
+    CliResult r = RunCli("check " + Quoted(dir / "m1.tie") + " --game " + Quoted(dir / "game"));
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out,
+              "warning: Message 1: wave file m1\\gone.wav does not exist\n"
+              "warning: Message 2: wave file ..\\..\\up.wav lies outside the wave folder\n");
+    // Without it there is no listing to read.
+    EXPECT_EQ(RunCli("check " + Quoted(dir / "m1.tie")).out, "");
+}

@@ -1,0 +1,172 @@
+// What the safe writer writes to: long names, links, things that are not
+// files, and the temporary files a killed save leaves behind.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "document/AtomicFile.h"
+#include "document/MissionWriter.h"
+#include "support/MissionGenerator.h"
+#include "support/RunCli.h"
+#include "support/TempFolder.h"
+
+#ifdef __unix__
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+using namespace vantorel;
+using namespace vantorel::testing;
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::vector<uint8_t> kBytes = {'n', 'e', 'w'};
+
+std::vector<std::string> Names(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(folder))
+        names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+bool ValidUtf8(const std::string& s) {
+    for (size_t i = 0; i < s.size();) {
+        const unsigned char c = static_cast<unsigned char>(s[i]);
+        const size_t n = c < 0x80         ? 1
+                         : (c >> 5) == 6  ? 2
+                         : (c >> 4) == 14 ? 3
+                         : (c >> 3) == 30 ? 4
+                                          : 0;
+        if (n == 0 || i + n > s.size()) return false;
+        for (size_t k = 1; k < n; ++k)
+            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
+        i += n;
+    }
+    return true;
+}
+
+}  // namespace
+
+TEST(AtomicFile, EveryNameThatFitsCanBeSavedAndItsTemporaryNameFitsToo) {
+    TempFolder dir;
+    std::string error;
+    for (size_t length : {1u, 32u, 33u, 243u, 250u, 255u}) {
+        const std::string name = std::string(length - 1, 'm') + "x";
+        EXPECT_TRUE(WriteFileAtomically(dir / name, kBytes, error)) << length << ": " << error;
+        EXPECT_EQ(TempFolder::ReadBytes(dir / name), kBytes) << length;
+    }
+    EXPECT_EQ(Names(dir.Path()).size(), 6u);  // no temporary file left behind
+
+    // A 255-byte name of two-byte characters is not cut inside a character.
+    std::string accented;
+    for (int i = 0; i < 127; ++i) accented += "\xC3\xA9";
+    accented += "x";
+    const std::string tmp = TemporaryNameFor(accented).string();
+    EXPECT_LE(tmp.size(), accented.size());
+    EXPECT_TRUE(ValidUtf8(tmp)) << tmp;
+    EXPECT_TRUE(IsTemporaryName(tmp));
+    EXPECT_TRUE(WriteFileAtomically(dir / accented, kBytes, error)) << error;
+
+    // Short names keep their whole name in front of the marked ending.
+    const std::string shortTmp = TemporaryNameFor("m1.tie").string();
+    EXPECT_EQ(shortTmp.rfind("m1.tie.vantorel-", 0), 0u) << shortTmp;
+    EXPECT_TRUE(IsTemporaryName(shortTmp));
+    for (const char* other :
+         {"m1.tie", "m1.tie.vantorel-1234567.tmp", "m1.tie.vantorel-1234567g.tmp",
+          "m1.tie.vantorel-12345678.tmpx", "m1.tie.Vantorel-12345678.tmp"})
+        EXPECT_FALSE(IsTemporaryName(other)) << other;
+}
+
+#ifdef __unix__
+TEST(AtomicFile, LinksAreFollowedToTheFileTheyLeadToAndCirclesAreRefused) {
+    TempFolder dir;
+    std::string error;
+
+    // A link to a file that does not exist yet creates that file.
+    fs::create_symlink(dir / "real.tie", dir / "link.tie");
+    ASSERT_TRUE(WriteFileAtomically(dir / "link.tie", kBytes, error)) << error;
+    EXPECT_TRUE(fs::is_symlink(dir / "link.tie"));
+    EXPECT_EQ(TempFolder::ReadBytes(dir / "real.tie"), kBytes);
+
+    // Relative links count from their own folder, through a chain.
+    fs::create_directory(dir / "sub");
+    fs::create_symlink("sub/hop.tie", dir / "first.tie");
+    fs::create_symlink("../end.tie", dir / "sub" / "hop.tie");
+    ASSERT_TRUE(WriteFileAtomically(dir / "first.tie", kBytes, error)) << error;
+    EXPECT_EQ(TempFolder::ReadBytes(dir / "end.tie"), kBytes);
+    EXPECT_TRUE(fs::is_symlink(dir / "first.tie"));
+    EXPECT_TRUE(fs::is_symlink(dir / "sub" / "hop.tie"));
+
+    // A circle is refused, and so is a link into a folder that is not there.
+    fs::create_symlink("b.tie", dir / "a.tie");
+    fs::create_symlink("a.tie", dir / "b.tie");
+    EXPECT_FALSE(WriteFileAtomically(dir / "a.tie", kBytes, error));
+    EXPECT_EQ(error, "The file is a link that leads round in a circle.");
+    EXPECT_TRUE(fs::is_symlink(dir / "a.tie"));
+    EXPECT_TRUE(fs::is_symlink(dir / "b.tie"));
+
+    fs::create_symlink(dir / "nowhere" / "x.tie", dir / "lost.tie");
+    EXPECT_FALSE(WriteFileAtomically(dir / "lost.tie", kBytes, error));
+    EXPECT_EQ(error, "The link leads to " + (dir / "nowhere" / "x.tie").string() +
+                         ", whose folder does not exist.");
+    EXPECT_TRUE(fs::is_symlink(dir / "lost.tie"));
+    EXPECT_FALSE(fs::exists(dir / "nowhere"));
+}
+
+TEST(AtomicFile, WhatIsNotARegularFileIsLeftAsItIs) {
+    TempFolder dir;
+    std::string error;
+    ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);
+    EXPECT_FALSE(WriteFileAtomically(dir / "pipe", kBytes, error));
+    EXPECT_EQ(error, "It is not a regular file (it is a device, a pipe or a socket).");
+    EXPECT_TRUE(fs::is_fifo(dir / "pipe"));
+    // Through a link as well.
+    fs::create_symlink(dir / "pipe", dir / "to-pipe");
+    EXPECT_FALSE(WriteFileAtomically(dir / "to-pipe", kBytes, error));
+    EXPECT_TRUE(fs::is_fifo(dir / "pipe"));
+
+    fs::create_directory(dir / "folder");
+    EXPECT_FALSE(WriteFileAtomically(dir / "folder", kBytes, error));
+    EXPECT_EQ(error, "A folder of that name is in the way.");
+    EXPECT_EQ(Names(dir.Path()), (std::vector<std::string>{"folder", "pipe", "to-pipe"}));
+}
+
+TEST(AtomicFile, TheNextSaveRemovesWhatAKilledSaveLeftButNotASaveInProgress) {
+    TempFolder dir;
+    Mission m = MakeEmptyMission(14, 3, 3);
+    TempFolder::WriteBytes(dir / "in.tie", WriteMission(m));
+    TempFolder::WriteBytes(dir / "out.tie", {'o', 'l', 'd'});
+    // A save killed by the file size limit part way through its write.
+    const std::string killed = "ulimit -f 16; exec '" + std::string(VANTOREL_CLI) + "' roundtrip " +
+                               Quoted(dir / "in.tie") + " " + Quoted(dir / "out.tie");
+    const int raw = std::system(("sh -c \"" + killed + "\" 2>/dev/null").c_str());
+    ASSERT_FALSE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0);
+    std::vector<std::string> left;
+    for (const auto& name : Names(dir.Path()))
+        if (IsTemporaryName(name)) left.push_back(name);
+    ASSERT_EQ(left.size(), 1u) << "the killed save left no temporary file";
+    EXPECT_EQ(TempFolder::ReadText(dir / "out.tie"), "old");
+
+    // Another save's temporary file, held open and locked as a writer holds
+    // it, and files that only look similar.
+    const fs::path live = dir / "other.tie.vantorel-0123abcd.tmp";
+    const int fd = ::open(live.c_str(), O_RDWR | O_CREAT, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::flock(fd, LOCK_EX), 0);
+    TempFolder::WriteBytes(dir / "notes.vantorel-0123abc.tmp", kBytes);
+    fs::create_directory(dir / "dir.vantorel-0123abcd.tmp");
+
+    std::string error;
+    ASSERT_TRUE(WriteFileAtomically(dir / "next.tie", kBytes, error)) << error;
+    EXPECT_EQ(Names(dir.Path()),
+              (std::vector<std::string>{"dir.vantorel-0123abcd.tmp", "in.tie", "next.tie",
+                                        "notes.vantorel-0123abc.tmp",
+                                        "other.tie.vantorel-0123abcd.tmp", "out.tie"}));
+    ::close(fd);
+}
+#endif

@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include "document/Mission.h"
+#include "map/Projection.h"
+#include "map/ScrollZoom.h"
+#include "map/ZoomToFit.h"
+
+namespace vantorel {
+namespace {
+
+ViewState Window(int w, int h, int angle = kAngleTop) {
+    ViewState v;
+    v.Width = w;
+    v.Height = h;
+    v.Angle = angle;
+    CentreOnMap(v);
+    return v;
+}
+
+void AddPoint(FlightGroup& fg, int p, int x, int y, int z) {
+    fg.File.SetWaypointEnabled(p, 1);
+    fg.File.SetWaypointX(p, int16_t(x));
+    fg.File.SetWaypointY(p, int16_t(y));
+    fg.File.SetWaypointZ(p, int16_t(z));
+}
+
+// Flight groups spread over most of the stored range, one with a waypoint
+// further out still and one with a disabled point beyond everything.
+Mission SpreadMission() {
+    Mission m;
+    AddPoint(m.AppendFlightGroup(), 0, -24000, -8000, 3000);
+    AddPoint(m.AppendFlightGroup(), 1, 16000, 12000, -9000);
+    FlightGroup& far = m.AppendFlightGroup();
+    AddPoint(far, 0, 0, 0, 0);
+    AddPoint(far, 13, 30000, -20000, 20000);    // HYP, drawn only with waypoints
+    far.File.SetWaypointX(5, int16_t(-32000));  // WP2, not enabled
+    // Briefing points never show on the map.
+    AddPoint(far, 14, -32768, 32767, 0);
+    return m;
+}
+
+// Where every enabled map point of the mission lands on the screen.
+std::vector<ScreenPoint> Screen(const ViewState& v, const Mission& m) {
+    std::vector<ScreenPoint> out;
+    for (const auto& fg : m.FlightGroups)
+        for (int p = 0; p < 14; ++p)
+            if (fg->File.WaypointEnabled(p))
+                out.push_back(ScreenFromWorld(v, fg->File.WaypointX(p) / 160.0,
+                                              fg->File.WaypointY(p) / 160.0,
+                                              fg->File.WaypointZ(p) / 160.0));
+    return out;
+}
+
+void ExpectInsideMargins(const ViewState& v, const Mission& m) {
+    for (ScreenPoint p : Screen(v, m)) {
+        EXPECT_GE(p.x, kFitMarginLeft - 1);
+        EXPECT_LE(p.x, v.Width - kFitMarginRight + 1);
+        EXPECT_GE(p.y, kFitMarginTop - 1);
+        EXPECT_LE(p.y, v.Height - kFitMarginBottom + 1);
+    }
+}
+
+TEST(ZoomToFit, BringsEveryEnabledPointIntoViewAtTheLargestZoomThatFits) {
+    const Mission m = SpreadMission();
+    ViewState v = Window(1600, 1000);
+    ZoomToFit(v, m);
+    // x runs from -150 to 187.5 km: 337.5 km into 1440 pixels.
+    EXPECT_EQ(v.Zoom, 4);
+    ExpectInsideMargins(v, m);
+    // It is centred: as much room is left on one side as on the other.
+    int left = v.Width, right = 0;
+    for (ScreenPoint p : Screen(v, m)) left = std::min(left, p.x), right = std::max(right, p.x);
+    EXPECT_NEAR(left - kFitMarginLeft, v.Width - kFitMarginRight - right, 2);
+
+    // Front view fits x and z.
+    ViewState front = Window(900, 700, kAngleFront);
+    ZoomToFit(front, m);
+    ExpectInsideMargins(front, m);
+    EXPECT_EQ(front.Zoom, 2);  // x spans 337.5 km across 740 pixels
+
+    // A lone flight group is shown as if it were 10 km across, not blown up.
+    Mission lone;
+    AddPoint(lone.AppendFlightGroup(), 0, 1600, 1600, 0);
+    ViewState close = Window(800, 600);
+    ZoomToFit(close, lone);
+    EXPECT_EQ(close.Zoom, (600 - kFitMarginTop - kFitMarginBottom) / 10);
+    const ScreenPoint at = ScreenFromWorld(close, 10, 10, 0);
+    EXPECT_NEAR(at.x, kFitMarginLeft + (800 - kFitMarginLeft - kFitMarginRight) / 2, 1);
+    EXPECT_NEAR(at.y, 300, 1);
+}
+
+TEST(ZoomToFit, EmptyMissionCentresTheMapAtTheSameZoom) {
+    ViewState v = Window(800, 600);
+    v.Zoom = 120;
+    SetScrollPosition(v, 0, 0);
+    ZoomToFit(v, Mission{});
+    EXPECT_EQ(v.Zoom, 120);
+    const WorldPair c = WorldFromScreen(v, 400, 300);
+    EXPECT_DOUBLE_EQ(c.first, 0.0);
+    EXPECT_DOUBLE_EQ(c.second, 0.0);
+
+    // A flight group with no enabled point has nothing to fit either.
+    Mission nothing;
+    nothing.AppendFlightGroup();
+    ZoomToFit(v, nothing);
+    EXPECT_EQ(v.Zoom, 120);
+    EXPECT_FALSE(AllMarkersOutOfView(v, nothing));
+}
+
+TEST(ZoomToFit, In3DEveryPointProjectsIntoTheWindow) {
+    const Mission m = SpreadMission();
+    ViewState v = Window(1000, 700, kAngle3D);
+    ZoomToFit(v, m);
+    EXPECT_LT(v.Zoom3D, 100);  // the default shows much less than this
+    for (ScreenPoint p : Screen(v, m)) {
+        EXPECT_GE(p.x, kFitMarginLeft - 1);
+        EXPECT_LE(p.x, v.Width - kFitMarginRight + 1);
+        EXPECT_GE(p.y, kFitMarginTop - 1);
+        EXPECT_LE(p.y, v.Height - kFitMarginBottom + 1);
+    }
+    // It is tight: a little closer and something is outside the margins.
+    ViewState closer = v;
+    closer.Zoom3D += 25;
+    bool outside = false;
+    for (ScreenPoint p : Screen(closer, m))
+        outside = outside || p.x < kFitMarginLeft - 1 || p.x > v.Width - kFitMarginRight + 1 ||
+                  p.y < kFitMarginTop - 1 || p.y > v.Height - kFitMarginBottom + 1;
+    EXPECT_TRUE(outside);
+}
+
+TEST(ZoomToFit, AMissionFarFromTheOriginStartsOutOfView) {
+    Mission m;
+    AddPoint(m.AppendFlightGroup(), 0, 16000, 16000, 0);  // 100 km out
+    ViewState v = Window(1200, 800);
+    EXPECT_TRUE(AllMarkersOutOfView(v, m));
+    ZoomToFit(v, m);
+    EXPECT_FALSE(AllMarkersOutOfView(v, m));
+    // A drawn marker inside the window is enough, and 3D culls nothing.
+    AddPoint(m.AppendFlightGroup(), 0, 0, 0, 0);
+    EXPECT_FALSE(AllMarkersOutOfView(Window(1200, 800), m));
+    EXPECT_FALSE(AllMarkersOutOfView(Window(1200, 800, kAngle3D), m));
+    EXPECT_FALSE(AllMarkersOutOfView(Window(1200, 800), Mission{}));
+}
+
+}  // namespace
+}  // namespace vantorel

@@ -1,0 +1,431 @@
+// The two wizards in their windows: the pages follow the flows with Next
+// and Back, Finish builds exactly what vantorel-cli builds for the same
+// choices and seed, and a flight group wizard run is one undoable edit.
+#include <QAbstractButton>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QtTest>
+
+#include "UiFakes.h"
+#include "app/CMainFrame.h"
+#include "app/CQVApp.h"
+#include "app/CQVDoc.h"
+#include "app/CommandIds.h"
+#include "catalogue/TeamThemes.h"
+#include "document/MissionWriter.h"
+#include "properties/logic/LevelFlightGroupsPage.h"
+#include "properties/logic/LevelSettingsPage.h"
+#include "properties/ui/CEditPage.h"
+#include "properties/ui/CLevelPropertiesBar.h"
+#include "properties/ui/CLevelPropertiesSheet.h"
+#include "support/RunCli.h"
+#include "wizards/ui/CWizardNewFGSheet.h"
+#include "wizards/ui/CWizardNewLevel.h"
+
+using namespace vantorel;
+using namespace vantorel::testing;
+
+namespace {
+
+// What to choose on each page of the flight group wizard it comes to.
+struct FgAnswers {
+    int kind = 0, team = 0, iff = 0, size = 0, station = 0, mine = 0;
+    bool shuttle = false;
+};
+
+std::vector<uint8_t> BytesOf(CQVDoc* doc) {
+    return WriteMission(doc->GetMission());
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(FgAnswers)
+
+class WizardsTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<FakeServices> f;
+    std::unique_ptr<CQVApp> app;
+    std::unique_ptr<TempFolder> dir;
+    CMainFrame* frame = nullptr;
+
+    // The wizard the command opened: the one showing.
+    template <class W>
+    W* ShownWizard() {
+        for (W* w : frame->findChildren<W*>())
+            if (w->isVisible()) return w;
+        return nullptr;
+    }
+    static void Click(QWizard* w, QWizard::WizardButton which) { w->button(which)->click(); }
+    static bool Offers(QWizard* w, QWizard::WizardButton which) {
+        return w->button(which)->isVisible() && w->button(which)->isEnabled();
+    }
+    QString Path(const char* name) const { return QString::fromStdString((*dir / name).string()); }
+
+    // Runs vantorel-cli and returns the file it wrote.
+    std::vector<uint8_t> CliBuilds(const std::string& args, const char* out) {
+        const CliResult r = RunCli(args + " -o " + Quoted(*dir / out));
+        if (r.status != 0) qWarning("vantorel-cli %s: %s", args.c_str(), r.err.c_str());
+        return TempFolder::ReadBytes(*dir / out);
+    }
+
+    CQVDoc* OpenBase(const std::string& cliNew, const char* name) {
+        if (CliBuilds("new " + cliNew, name).empty()) return nullptr;
+        return frame->OpenDocumentFile(Path(name));
+    }
+
+private slots:
+    void init() {
+        f = std::make_unique<FakeServices>();
+        f->settings.SetString("Paths", "XVT", "");  // configured: no folder browser
+        f->settings.SetInt("Settings", "AutoSelZoom", 0);
+        dir = std::make_unique<TempFolder>();
+        app = std::make_unique<CQVApp>(f->services);
+        QVERIFY(app->InitInstance({QStringLiteral("-nologo")}));
+        frame = app->MainFrame();
+        // The names of new ships come from the team themes, read from where
+        // vantorel-cli reads them: beside it.
+        LoadThemes(f->settings, f->prompter, std::filesystem::path(VANTOREL_CLI).parent_path());
+    }
+    void cleanup() {
+        for (CQVDoc* doc : frame->Documents()) doc->SetModifiedFlag(false);
+        frame->close();
+        app.reset();
+        dir.reset();
+    }
+
+    void theMissionWizardGoesBackAsItsTableSays() {
+        frame->RunCommand(kCmdNewMissionWizard);
+        auto* w = ShownWizard<CWizardNewLevel>();
+        QVERIFY(w);
+        QVERIFY(w->isModal());
+        QCOMPARE(w->windowTitle(), QStringLiteral("New Mission Wizard"));
+        auto* first = qobject_cast<CWizardChoicePage*>(w->currentPage());
+        QVERIFY(first);
+        QCOMPARE(first->Caption(), QStringLiteral("New Mission Wizard"));
+        QStringList kinds;
+        for (QAbstractButton* b : first->Choices()->buttons()) kinds << b->text();
+        QCOMPARE(kinds, QStringList({"&Melee", "&Combat Engagement", "&Training"}));
+
+        // Each kind leads to its page; Back from there returns to the first.
+        const std::pair<int, int> kindPage[] = {{kMissionMelee, kNewMissionMeleeTeamsPage},
+                                                {kMissionCombat, kNewMissionCombatPlayersPage},
+                                                {kMissionTraining, kNewMissionTrainingPlayersPage}};
+        for (auto [kind, page] : kindPage) {
+            QCOMPARE(w->currentId(), int(kNewMissionTypePage));
+            QVERIFY(!w->button(QWizard::BackButton)->isEnabled());
+            QVERIFY(Offers(w, QWizard::NextButton));
+            QVERIFY(!Offers(w, QWizard::FinishButton));
+            first->Choices()->button(kind)->click();
+            Click(w, QWizard::NextButton);
+            QCOMPARE(w->currentId(), page);
+            QVERIFY(Offers(w, QWizard::BackButton));
+            Click(w, QWizard::BackButton);
+            QCOMPARE(w->Flow().Page(), int(kNewMissionTypePage));
+        }
+        // The players of a training mission lead to the IFF page, whose
+        // Back returns to them; the last page has no Back.
+        Click(w, QWizard::NextButton);
+        Click(w, QWizard::NextButton);
+        QCOMPARE(w->currentId(), int(kNewMissionPlayerIffPage));
+        Click(w, QWizard::BackButton);
+        QCOMPARE(w->currentId(), int(kNewMissionTrainingPlayersPage));
+        QCOMPARE(w->Flow().Page(), int(kNewMissionTrainingPlayersPage));
+        Click(w, QWizard::NextButton);
+        Click(w, QWizard::NextButton);
+        QCOMPARE(w->currentId(), int(kNewMissionFinishedPage));
+        QVERIFY(!w->button(QWizard::BackButton)->isEnabled());
+        QVERIFY(!Offers(w, QWizard::NextButton));
+        QVERIFY(Offers(w, QWizard::FinishButton));
+
+        // Cancel makes nothing.
+        Click(w, QWizard::CancelButton);
+        QCOMPARE(frame->Documents().size(), size_t(1));
+        QVERIFY(f->prompter.shown.empty());
+    }
+
+    void theMissionWizardBuildsWhatTheToolBuilds_data() {
+        QTest::addColumn<QList<int>>("pages");
+        QTest::addColumn<QList<int>>("values");
+        QTest::addColumn<QString>("cli");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("melee of 8 teams")
+            << QList<int>{kNewMissionTypePage, kNewMissionMeleeTeamsPage}
+            << QList<int>{kMissionMelee, 8} << "melee --teams 8"
+            << "New Melee";
+        QTest::newRow("combat of 2 players")
+            << QList<int>{kNewMissionTypePage, kNewMissionCombatPlayersPage}
+            << QList<int>{kMissionCombat, 2} << "combat --players 2"
+            << "New Combat";
+        QTest::newRow("Imperial training of 8")
+            << QList<int>{kNewMissionTypePage, kNewMissionTrainingPlayersPage,
+                          kNewMissionPlayerIffPage}
+            << QList<int>{kMissionTraining, 8, kPlayersImperial}
+            << "training --players 8 --iff imperial"
+            << "New Training";
+    }
+    void theMissionWizardBuildsWhatTheToolBuilds() {
+        QFETCH(QList<int>, pages);
+        QFETCH(QList<int>, values);
+        QFETCH(QString, cli);
+        QFETCH(QString, title);
+        CQVDoc* before = frame->ActiveDocument();
+
+        frame->RunCommand(kCmdNewMissionWizard);
+        auto* w = ShownWizard<CWizardNewLevel>();
+        QVERIFY(w);
+        for (qsizetype i = 0; i < pages.size(); ++i) {
+            QCOMPARE(w->currentId(), pages[i]);
+            auto* page = qobject_cast<CWizardChoicePage*>(w->currentPage());
+            QVERIFY(page);
+            QAbstractButton* radio = page->Choices()->button(values[i]);
+            QVERIFY(radio);
+            radio->click();
+            Click(w, QWizard::NextButton);
+        }
+        QCOMPARE(w->currentId(), int(kNewMissionFinishedPage));
+        Click(w, QWizard::FinishButton);
+
+        // A new window, titled for its kind, unsaved, with nothing to undo.
+        QCOMPARE(frame->Documents().size(), size_t(2));
+        CQVDoc* doc = frame->ActiveDocument();
+        QVERIFY(doc && doc != before);
+        QCOMPARE(doc->Title(), title);
+        QVERIFY(doc->IsModified());
+        QVERIFY(!doc->Level().CanUndo());
+        QCOMPARE(frame->LevelBar()->CurrentDocument(), doc);
+
+        // Saved by the editor, it is the tool's file byte for byte.
+        f->dialogs.saveAnswers.push_back((*dir / "window.tie").string());
+        frame->RunCommand(kCmdFileSaveAs);
+        QVERIFY(!doc->IsModified());
+        const auto expected = CliBuilds("new " + cli.toStdString(), "tool.tie");
+        QVERIFY(!expected.empty());
+        QVERIFY(TempFolder::ReadBytes(*dir / "window.tie") == expected);
+        QVERIFY(f->prompter.shown.empty());
+    }
+
+    void theFlightGroupWizardBuildsWhatTheToolBuilds_data() {
+        QTest::addColumn<FgAnswers>("answers");
+        QTest::addColumn<QList<int>>("pages");
+        QTest::addColumn<QString>("cli");
+        QTest::addColumn<int>("made");
+        FgAnswers fleet{kFgWizardFleet, 1, kIffStyleImperial, 3};
+        QTest::newRow("fleet supporting a player")
+            << fleet << QList<int>{kNewFgKindPage, kNewFgTeamPage, kNewFgFleetPage}
+            << "fleet --team 1 --iff imperial --size 3 --support 0 --seed 42" << 8 + 3;
+        FgAnswers station{kFgWizardStation, 2, kIffStylePirate};
+        station.shuttle = true;
+        QTest::newRow("station with shuttle")
+            << station << QList<int>{kNewFgKindPage, kNewFgTeamPage, kNewFgStationPage}
+            << "station --team 2 --shuttle --seed 42" << 2;
+        FgAnswers mines{kFgWizardMinefield, 0, 0, 4};
+        mines.mine = 3;
+        QTest::newRow("minefield")
+            << mines
+            << QList<int>{kNewFgKindPage, kNewFgTeamPage, kNewFgFieldSizePage, kNewFgMinefieldPage}
+            << "minefield --team 0 --size 4 --mine 3 --seed 42" << 4;
+        QTest::newRow("asteroids") << FgAnswers{kFgWizardAsteroids, 0, 0, 3}
+                                   << QList<int>{kNewFgKindPage, kNewFgFieldSizePage}
+                                   << "asteroids --size 3 --seed 42" << 3;
+    }
+    void theFlightGroupWizardBuildsWhatTheToolBuilds() {
+        QFETCH(FgAnswers, answers);
+        QFETCH(QList<int>, pages);
+        QFETCH(QString, cli);
+        QFETCH(int, made);
+        CQVDoc* doc = OpenBase("combat --players 2", "base.tie");
+        QVERIFY(doc);
+        const auto base = BytesOf(doc);
+        const bool fleet = answers.kind == kFgWizardFleet;
+        // A fleet is offered as support for the one selected player.
+        doc->GetMission().FlightGroups[0]->Selected = 1;
+        doc->Level().NotifySelectionChanged();
+        f->prompter.answers = {PromptAnswer::Cancel, PromptAnswer::Yes};
+        f->services.random = SeededRandomSource(42);
+
+        frame->RunCommand(kCmdFlightGroupWizard);
+        auto* w = ShownWizard<CWizardNewFGSheet>();
+        QVERIFY(w);
+        QVERIFY(w->isModal());
+        QCOMPARE(w->windowTitle(), QStringLiteral("Quarrow"));
+        for (qsizetype i = 0; i < pages.size(); ++i) {
+            QCOMPARE(w->currentId(), pages[i]);
+            // There is no way back, and Finish waits for the last page.
+            QVERIFY(!w->button(QWizard::BackButton)->isVisible());
+            QVERIFY(!Offers(w, QWizard::FinishButton));
+            switch (pages[i]) {
+                case kNewFgKindPage: {
+                    auto* page = static_cast<CWizardNewFGPage1*>(w->currentPage());
+                    page->Choices()->button(answers.kind)->click();
+                    if (fleet) {
+                        // Cancel keeps the wizard on this page.
+                        Click(w, QWizard::NextButton);
+                        QCOMPARE(w->currentId(), int(kNewFgKindPage));
+                        QCOMPARE(f->prompter.Texts(),
+                                 std::vector<std::string>{
+                                     "Do you want this fleet to be the support for flight group "
+                                     "\"TIE Interceptor New\"?"});
+                    }
+                    break;
+                }
+                case kNewFgTeamPage: {
+                    auto* page = static_cast<CWizardNewFGPage2*>(w->currentPage());
+                    QCOMPARE(page->Teams()->count(), 10);
+                    QCOMPARE(page->Teams()->item(0)->text(), QStringLiteral("Imperial"));
+                    QCOMPARE(page->Teams()->item(9)->text(), QStringLiteral("Team 10"));
+                    page->Teams()->setCurrentRow(answers.team);
+                    page->Iff()->button(answers.iff)->click();
+                    break;
+                }
+                case kNewFgFleetPage: {
+                    auto* page = static_cast<CWizardNewFGPage3*>(w->currentPage());
+                    QCOMPARE(page->Description()->text(),
+                             QStringLiteral("The fleet will feature one minor ship which will "
+                                            "contain a wave of starfighters"));
+                    page->Choices()->button(answers.size)->click();
+                    QCOMPARE(page->Description()->text(),
+                             QString::fromStdString(FleetSizeDescription(answers.size)));
+                    break;
+                }
+                case kNewFgStationPage: {
+                    auto* page = static_cast<CWizardNewFGPage4*>(w->currentPage());
+                    page->Choices()->button(answers.station)->click();
+                    page->Shuttle()->setChecked(answers.shuttle);
+                    break;
+                }
+                case kNewFgFieldSizePage: {
+                    auto* page = static_cast<CWizardNewFGPage5*>(w->currentPage());
+                    page->Slider()->setValue(answers.size);
+                    break;
+                }
+                case kNewFgMinefieldPage: {
+                    auto* page = static_cast<CWizardNewFGPage6*>(w->currentPage());
+                    page->Choices()->button(answers.mine)->click();
+                    break;
+                }
+            }
+            Click(w, QWizard::NextButton);
+        }
+        QCOMPARE(w->currentId(), int(kNewFgFinishedPage));
+        QVERIFY(!Offers(w, QWizard::NextButton));
+        QVERIFY(Offers(w, QWizard::FinishButton));
+        Click(w, QWizard::FinishButton);
+
+        // Only the new flight groups are selected, in the list too.
+        const Mission& m = doc->GetMission();
+        QCOMPARE(m.CountFlightGroups(), 2 + made);
+        QCOMPARE(m.CountSelectedFlightGroups(), made);
+        QVERIFY(!m.FlightGroups[0]->Selected);
+        auto* list = qobject_cast<QListWidget*>(frame->LevelBar()
+                                                    ->Sheet()
+                                                    .Page(CLevelPropertiesSheet::kFlightGroupTab)
+                                                    ->Panel()
+                                                    .Control(LevelFlightGroupsPage::kList)
+                                                    ->Widget());
+        QVERIFY(list);
+        QCOMPARE(list->count(), 2 + made);
+        QCOMPARE(list->selectedItems().size(), qsizetype(made));
+        QVERIFY(list->item(2)->isSelected());
+        if (answers.kind != kFgWizardAsteroids) QVERIFY(m.FlightGroups[2]->File.Name() != "New");
+
+        // The file the editor saves is the tool's, byte for byte.
+        f->dialogs.saveAnswers.push_back((*dir / "window.tie").string());
+        frame->RunCommand(kCmdFileSaveAs);
+        const auto expected =
+            CliBuilds("add " + Quoted(*dir / "base.tie") + " " + cli.toStdString(), "tool.tie");
+        QVERIFY(!expected.empty());
+        QVERIFY(TempFolder::ReadBytes(*dir / "window.tie") == expected);
+
+        // One Undo takes the whole run back.
+        frame->UpdateCommandUI();
+        QCOMPARE(frame->Action(kCmdEditUndo)->text(),
+                 QStringLiteral("&Undo New Flight Group Wizard"));
+        frame->RunCommand(kCmdEditUndo);
+        QVERIFY(BytesOf(doc) == base);
+        QCOMPARE(list->count(), 2);
+        QVERIFY(!doc->Level().CanUndo());
+    }
+
+    void theFlightGroupWizardStartsFromWhatTheWindowsHold() {
+        CQVDoc* doc = frame->ActiveDocument();
+        QVERIFY(doc);
+        QVERIFY(frame->Action(kCmdFlightGroupWizard)->isEnabled());
+        QVERIFY(frame->Action(kCmdNewMissionWizard)->isEnabled());
+
+        // An edit still open in the level sheet is made before the wizard
+        // starts, as an edit of its own.
+        CLevelPropertiesSheet& sheet = frame->LevelBar()->Sheet();
+        sheet.SetActivePage(CLevelPropertiesSheet::kLevelTab);
+        auto* description =
+            qobject_cast<QPlainTextEdit*>(sheet.Page(CLevelPropertiesSheet::kLevelTab)
+                                              ->Panel()
+                                              .Control(LevelSettingsPage::kDescription)
+                                              ->Widget());
+        QVERIFY(description);
+        description->setPlainText(QStringLiteral("Before"));
+        frame->RunCommand(kCmdFlightGroupWizard);
+        auto* w = ShownWizard<CWizardNewFGSheet>();
+        QVERIFY(w);
+        QCOMPARE(doc->GetMission().Description, std::string("Before"));
+        // The team list shows the names as they stand.
+        auto* first = static_cast<CWizardNewFGPage1*>(w->currentPage());
+        first->Choices()->button(kFgWizardStation)->click();
+        Click(w, QWizard::NextButton);
+        QCOMPARE(static_cast<CWizardNewFGPage2*>(w->currentPage())->Teams()->item(2)->text(),
+                 QStringLiteral("Team 3"));
+
+        // Cancel changes nothing.
+        Click(w, QWizard::CancelButton);
+        QCOMPARE(doc->GetMission().CountFlightGroups(), 1);
+        frame->RunCommand(kCmdEditUndo);
+        QCOMPARE(doc->GetMission().Description, std::string("New Mission"));
+        QVERIFY(!doc->IsModified());
+
+        // With no mission open there is nothing to add to; a new one can
+        // still be made.
+        frame->CloseDocument(doc);
+        QVERIFY(frame->Documents().empty());
+        frame->UpdateCommandUI();
+        QVERIFY(!frame->Action(kCmdFlightGroupWizard)->isEnabled());
+        QVERIFY(frame->Action(kCmdNewMissionWizard)->isEnabled());
+    }
+
+    void theLimitOf255StopsAFleetOnceAndKeepsItWhole() {
+        CQVDoc* doc = frame->ActiveDocument();
+        QVERIFY(doc);
+        while (doc->GetMission().CountFlightGroups() < 250) doc->Level().AddFlightGroup();
+        doc->Level().ForgetHistory(false);
+
+        frame->RunCommand(kCmdFlightGroupWizard);
+        auto* w = ShownWizard<CWizardNewFGSheet>();
+        QVERIFY(w);
+        f->prompter.answers = {PromptAnswer::No};  // not in support of "New"
+        Click(w, QWizard::NextButton);
+        Click(w, QWizard::NextButton);
+        static_cast<CWizardNewFGPage3*>(w->currentPage())->Choices()->button(4)->click();
+        Click(w, QWizard::NextButton);
+        Click(w, QWizard::FinishButton);
+
+        QCOMPARE(f->prompter.Texts().size(), size_t(2));
+        QCOMPARE(f->prompter.Texts().back(), std::string(kTooManyFlightGroupsText));
+        const Mission& m = doc->GetMission();
+        QCOMPARE(m.CountFlightGroups(), 255);
+        QCOMPARE(m.CountSelectedFlightGroups(), 5);
+        // No flight group waits for, or launches from, one never made.
+        for (const auto& fg : m.FlightGroups) {
+            const FlightGroupRecord& r = fg->File;
+            QVERIFY(!r.ArriveViaMothership() || r.ArrivalMothership() < 255);
+            for (int i = 0; i < 2; ++i)
+                QVERIFY(r.ArrivalTrigger(i).VariableType != 1 ||
+                        r.ArrivalTrigger(i).Variable < 255);
+        }
+        frame->RunCommand(kCmdEditUndo);
+        QCOMPARE(m.CountFlightGroups(), 250);
+        QVERIFY(!doc->IsModified());
+    }
+};
+
+QTEST_MAIN(WizardsTest)
+#include "WizardsTest.moc"
