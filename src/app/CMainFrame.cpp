@@ -16,6 +16,7 @@
 #include "app/AutoSaver.h"
 #include "app/CChildFrame.h"
 #include "app/CMapToolbar.h"
+#include "app/CProblemsBar.h"
 #include "app/CQVDoc.h"
 #include "app/CRecoveryDlg.h"
 #include "app/CommandIds.h"
@@ -24,6 +25,7 @@
 #include "app/RecentFiles.h"
 #include "map/ui/CQVView.h"
 #include "properties/ui/CLevelPropertiesBar.h"
+#include "properties/ui/CLevelPropertiesSheet.h"
 
 namespace vantorel {
 
@@ -76,6 +78,7 @@ CMainFrame::CMainFrame(AppServices& services, RecentFiles& recent, CommandTarget
     CreateToolBars();
     CreateStatusBar();
     CreateLevelBar();
+    CreateProblemsBar();
     setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks);
     ShowMenuFor(false);
 
@@ -94,6 +97,7 @@ CMainFrame::CMainFrame(AppServices& services, RecentFiles& recent, CommandTarget
     connect(levelBar_, &CLevelPropertiesBar::currentDocumentChanged, this,
             &CMainFrame::UpdateCommandUI);
     connect(levelDock_, &QDockWidget::visibilityChanged, this, &CMainFrame::UpdateCommandUI);
+    connect(problemsDock_, &QDockWidget::visibilityChanged, this, &CMainFrame::UpdateCommandUI);
     for (QToolBar* bar :
          {standardBar_, flightGroupBar_, messageBar_, static_cast<QToolBar*>(mapBar_)})
         connect(bar, &QToolBar::visibilityChanged, this, &CMainFrame::UpdateCommandUI);
@@ -116,6 +120,8 @@ CMainFrame::~CMainFrame() {
     mdi_->disconnect(this);
     levelBar_->disconnect(this);
     levelDock_->disconnect(this);
+    problemsDock_->disconnect(this);
+    problemsBar_->disconnect(this);
     for (CChildFrame* w : mdi_->findChildren<CChildFrame*>()) w->disconnect(this);
     for (CQVDoc* doc : documents_) doc->disconnect(this);
     for (QToolBar* bar : findChildren<QToolBar*>()) bar->disconnect(this);
@@ -169,6 +175,8 @@ void CMainFrame::CreateActions() {
     MakeAction(kCmdToolbarMap, tr("M&ap"));
     MakeAction(kCmdStatusBar, tr("&Status Bar"));
     MakeAction(kCmdLevelProperties, tr("&Level Properties"));
+    MakeAction(kCmdViewProblems, tr("&Problems"));
+    MakeAction(kCmdCheckMission, tr("&Check Mission"));
     MakeAction(kCmdViewCenter, tr("Map &Center"), {K(Qt::CTRL | Qt::Key_Home)});
     // Taken by its character code in eventFilter; the text shows the keys.
     MakeAction(kCmdViewSelection, tr("C&urrent Selection\tCtrl+\\"));
@@ -228,7 +236,7 @@ void CMainFrame::CreateActions() {
     // tooltips; the rest of the checkable commands get their check marks
     // from the update pass.
     for (int id : {kCmdToolbarStandard, kCmdToolbarFlightGroup, kCmdToolbarMessages, kCmdToolbarMap,
-                   kCmdStatusBar, kCmdLevelProperties})
+                   kCmdStatusBar, kCmdLevelProperties, kCmdViewProblems})
         Action(id)->setCheckable(true);
 }
 
@@ -252,7 +260,7 @@ void CMainFrame::CreateMenus() {
         QMenu* bars = view->addMenu(tr("&Toolbars"));
         add(bars,
             {kCmdToolbarStandard, kCmdToolbarFlightGroup, kCmdToolbarMessages, kCmdToolbarMap});
-        add(view, {kCmdStatusBar, kCmdLevelProperties});
+        add(view, {kCmdStatusBar, kCmdLevelProperties, kCmdViewProblems});
     };
 
     // No document open.
@@ -286,7 +294,7 @@ void CMainFrame::CreateMenus() {
         add(view3d, {kCmdStalks, kCmdGrid3D});
         add(view, {0, kCmdSelectionBox, kCmdAutoSelZoom});
         auto* tools = new QMenu(tr("&Tools"), this);
-        add(tools, {kCmdFlightGroupWizard});
+        add(tools, {kCmdFlightGroupWizard, kCmdCheckMission});
         QMenu* fg = tools->addMenu(tr("&Flight Group"));
         add(fg, {kCmdNewFlightGroup, kCmdDeleteFlightGroup, 0, kCmdFlightGroupProperties});
         QMenu* msg = tools->addMenu(tr("&Message"));
@@ -413,6 +421,86 @@ void CMainFrame::CreateLevelBar() {
     resizeDocks({levelDock_}, {levelBar_->sizeHint().width()}, Qt::Horizontal);
 }
 
+void CMainFrame::CreateProblemsBar() {
+    problemsDock_ = new QDockWidget(tr("Problems"), this);
+    problemsDock_->setObjectName(QStringLiteral("Problems"));
+    problemsDock_->setAllowedAreas(Qt::AllDockWidgetAreas);
+    problemsBar_ = new CProblemsBar(problemsDock_);
+    problemsDock_->setWidget(problemsBar_);
+    addDockWidget(Qt::BottomDockWidgetArea, problemsDock_);
+    // A few lines high: the map keeps most of the window.
+    resizeDocks({problemsDock_}, {6 * fontMetrics().height()}, Qt::Vertical);
+    problemsDock_->hide();
+    connect(problemsBar_, &CProblemsBar::problemActivated, this, &CMainFrame::ShowProblem);
+}
+
+void CMainFrame::RefreshProblems(CQVDoc* doc) {
+    if (problemsDock_->isHidden() || !doc) return;
+    problemsBar_->SetProblems(
+        doc, CheckMission(doc->GetMission(),
+                          CheckOptions{services_.settings.GetString("Paths", "XVT", "")}));
+}
+
+void CMainFrame::RunMissionCheck(CQVDoc* doc) {
+    // The check reads what the property windows still hold too.
+    levelBar_->ApplyAll();
+    problemsDock_->show();
+    problemsDock_->raise();
+    RefreshProblems(doc);
+    const auto& problems = problemsBar_->Problems();
+    const auto errors = std::count_if(problems.begin(), problems.end(), [](const Problem& p) {
+        return p.Severity == ProblemSeverity::Error;
+    });
+    const auto counted = [](qsizetype n, const char* one, const char* many) {
+        return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
+    };
+    pane0_->setText(problems.empty()
+                        ? tr("No problems found.")
+                        : counted(errors, "error", "errors") + QStringLiteral(", ") +
+                              counted(qsizetype(problems.size()) - errors, "warning", "warnings"));
+}
+
+void CMainFrame::ShowProblem(CQVDoc* doc, const Problem& problem) {
+    if (!doc || std::find(documents_.begin(), documents_.end(), doc) == documents_.end()) return;
+    // The mission's window comes to the front first: the level bar follows
+    // the active window.
+    for (QMdiSubWindow* w : mdi_->subWindowList()) {
+        auto* child = qobject_cast<CChildFrame*>(w);
+        if (child && child->View()->Document() == doc) {
+            mdi_->setActiveSubWindow(w);
+            break;
+        }
+    }
+    levelBar_->SetCurrentDocument(doc);
+    Mission& mission = doc->GetMission();
+    switch (problem.Subject) {
+        case ProblemSubject::FlightGroup: {
+            if (problem.Index < 0 || problem.Index >= mission.CountFlightGroups()) return;
+            levelBar_->ApplyAll();
+            for (int i = 0; i < mission.CountFlightGroups(); ++i)
+                mission.FlightGroups[size_t(i)]->Selected = i == problem.Index;
+            doc->Level().NotifySelectionChanged();
+            levelBar_->SwitchToTab(CLevelPropertiesSheet::kFlightGroupTab);
+            levelBar_->RefreshAll();
+            levelBar_->UpdateViews();
+            levelBar_->ShowFlightGroupProperties();
+            for (CQVView* view : doc->Views()) view->CentreOnSelection();
+            return;
+        }
+        case ProblemSubject::Message:
+            if (problem.Index < 0 || problem.Index >= mission.CountMessages()) return;
+            levelBar_->SwitchToTab(CLevelPropertiesSheet::kMessagesTab);
+            levelBar_->SelectMessage(problem.Index);
+            return;
+        case ProblemSubject::Team:
+            levelBar_->SelectTeam(problem.Index);
+            return;
+        case ProblemSubject::Mission:
+            levelBar_->SwitchToTab(CLevelPropertiesSheet::kLevelTab);
+            return;
+    }
+}
+
 void CMainFrame::LoadBarState() {
     const QByteArray state = QByteArray::fromBase64(
         QByteArray::fromStdString(services_.settings.GetString(kBarSection, "State", "")));
@@ -518,6 +606,13 @@ bool CMainFrame::OnCommand(int id) {
         case kCmdLevelProperties:
             levelDock_->setVisible(levelDock_->isHidden());
             return true;
+        case kCmdViewProblems:
+            problemsDock_->setVisible(problemsDock_->isHidden());
+            if (!problemsDock_->isHidden()) RefreshProblems(ActiveDocument());
+            return true;
+        case kCmdCheckMission:
+            if (CQVDoc* doc = ActiveDocument()) RunMissionCheck(doc);
+            return true;
         case kCmdFileClose:
             if (CQVDoc* doc = ActiveDocument()) CloseDocument(doc);
             return true;
@@ -575,6 +670,13 @@ bool CMainFrame::OnUpdateCommand(int id, CommandState& state) {
             state.checkable = true;
             state.checked = !levelDock_->isHidden();
             return true;
+        case kCmdViewProblems:
+            state.checkable = true;
+            state.checked = !problemsDock_->isHidden();
+            return true;
+        case kCmdCheckMission:
+            state.enabled = ActiveDocument() != nullptr;
+            return true;
         case kCmdFileClose:
         case kCmdWindowNew:
         case kCmdWindowCascade:
@@ -606,6 +708,7 @@ CChildFrame* CMainFrame::CreateChildFrame(CQVDoc* doc) {
         // The last document going away leaves the bar with nothing.
         std::erase(documents_, d);
         autosave_->Untrack(d);
+        if (problemsBar_->Document() == d) problemsBar_->SetProblems(nullptr, {});
         if (documents_.empty()) {
             levelBar_->SetCurrentDocument(nullptr);
             ShowMenuFor(false);
@@ -627,6 +730,11 @@ CQVDoc* CMainFrame::MakeDocument() {
     for (auto signal : {&CQVDoc::changed, &CQVDoc::selectionChanged, &CQVDoc::titleChanged})
         connect(doc, signal, this, &CMainFrame::UpdateCommandUI);
     autosave_->Track(doc);
+    // An open Problems window follows the mission it lists.
+    connect(doc, &CQVDoc::changed, this, [this, doc] {
+        if (problemsBar_->Document() == doc) RefreshProblems(doc);
+    });
+    connect(doc, &CQVDoc::checkRequested, this, [this, doc] { RunMissionCheck(doc); });
     // Every file a document reads or writes goes to the top of the list.
     connect(doc, &CQVDoc::fileUsed, this, [this](const QString& p) {
         recent_.Add(QDir::toNativeSeparators(p).toStdString());
@@ -740,6 +848,7 @@ void CMainFrame::OnSubWindowActivated(QMdiSubWindow* window) {
         view->OnActivateView(true);
         // Every map keeps the step it was given; the list shows this one's.
         mapBar_->SetSnap(view->State().SnapIndex);
+        RefreshProblems(view->Document());
     }
     UpdateCommandUI();
 }

@@ -12,6 +12,7 @@
 
 #include "app/AppServices.h"
 #include "app/CommandTarget.h"
+#include "document/MissionCheck.h"
 #include "document/RecoveryFolder.h"
 
 namespace vantorel {
@@ -20,6 +21,7 @@ class AutoSaver;
 class CChildFrame;
 class CLevelPropertiesBar;
 class CMapToolbar;
+class CProblemsBar;
 class CQVDoc;
 class CQVView;
 class LevelDocument;
@@ -78,6 +80,15 @@ public:
     QMdiArea* MdiArea() const { return mdi_; }
     CLevelPropertiesBar* LevelBar() const { return levelBar_; }
     QDockWidget* LevelDock() const { return levelDock_; }
+    CProblemsBar* ProblemsBar() const { return problemsBar_; }
+    QDockWidget* ProblemsDock() const { return problemsDock_; }
+    // Check Mission: what the windows hold is applied, the mission checked
+    // and the Problems window shown with what was found. While the window
+    // is open its list follows every change of the mission.
+    void RunMissionCheck(CQVDoc* doc);
+    // Takes the user to what a problem is about: the flight group selected
+    // with its window open, the message or the team in theirs.
+    void ShowProblem(CQVDoc* doc, const Problem& problem);
     QToolBar* StandardBar() const { return standardBar_; }
     QToolBar* FlightGroupBar() const { return flightGroupBar_; }
     QToolBar* MessageBar() const { return messageBar_; }
@@ -104,6 +115,9 @@ private:
     void CreateToolBars();
     void CreateStatusBar();
     void CreateLevelBar();
+    void CreateProblemsBar();
+    // Checks again for the Problems window, when it is open.
+    void RefreshProblems(CQVDoc* doc);
     void ShowMenuFor(bool documentOpen);
     CQVDoc* MakeDocument();
     QToolBar* BarOf(int id) const;
@@ -128,6 +142,8 @@ private:
     QLabel* pane1_ = nullptr;
     QDockWidget* levelDock_ = nullptr;
     CLevelPropertiesBar* levelBar_ = nullptr;
+    QDockWidget* problemsDock_ = nullptr;
+    CProblemsBar* problemsBar_ = nullptr;
     std::vector<CQVDoc*> documents_;
     CQVView* lastActiveView_ = nullptr;
     QString baseTitle_;

@@ -5,6 +5,7 @@
 
 #include "app/CommandIds.h"
 #include "app/DocumentClipboard.h"
+#include "document/MissionCheck.h"
 #include "document/MissionFolders.h"
 #include "map/InteractionSelection.h"
 #include "map/ui/CQVView.h"
@@ -229,6 +230,26 @@ void CQVDoc::OnFlightGroupWizard() {
     wizard->show();
 }
 
+void CQVDoc::DeleteFlightGroups() {
+    // The windows write back first, so the count sees what the delete sees.
+    ApplyAll();
+    const Mission& mission = doc_.GetMission();
+    std::vector<int> selected;
+    for (int i = 0; i < mission.CountFlightGroups(); ++i)
+        if (mission.FlightGroups[size_t(i)]->Selected) selected.push_back(i);
+    const int moved = CountReferencesMovedByDeletion(mission, selected);
+    if (doc_.DeleteSelectedFlightGroups() == 0 || moved == 0) return;
+    const std::string count = moved == 1 ? "One field (a trigger, order target, mothership or goal)"
+                                         : std::to_string(moved) +
+                                               " fields (triggers, order targets, motherships "
+                                               "or goals)";
+    const std::string text =
+        count +
+        " named the deleted flight groups, or flight groups after them, by their place in "
+        "the list. They now name other flight groups, or none.\n\nCheck the mission now?";
+    if (services_.prompter.AskYesNo(text)) emit checkRequested();
+}
+
 bool CQVDoc::OnCommand(int id) {
     switch (id) {
         case kCmdEditUndo:
@@ -253,7 +274,7 @@ bool CQVDoc::OnCommand(int id) {
             return true;
         }
         case kCmdDeleteFlightGroup:
-            doc_.DeleteSelectedFlightGroups();
+            DeleteFlightGroups();
             return true;
         case kCmdFlightGroupWizard:
             OnFlightGroupWizard();

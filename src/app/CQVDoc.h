@@ -73,6 +73,9 @@ public:
     bool OnUpdateCommand(int id, CommandState& state) override;
 
 signals:
+    // The user asked for the mission check (after a delete that moved
+    // references).
+    void checkRequested();
     // The title or the modified mark changed.
     void titleChanged();
     // The mission changed (an edit, an undo, a new mission), or what Undo
@@ -84,6 +87,9 @@ signals:
     void fileUsed(const QString& path);
 
 private:
+    // Delete Flightgroup, offering the mission check when fields elsewhere
+    // named the deleted flight groups or ones after them by position.
+    void DeleteFlightGroups();
     bool SaveTo(const QString& path);
     void Watch();
     void Reload();

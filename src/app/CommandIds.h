@@ -23,6 +23,8 @@ enum CommandId : int {
     kCmdViewSelection = 32838,
     kCmdOptions = 32841,
     kCmdToolbarMap = 32862,
+    kCmdCheckMission = 32880,
+    kCmdViewProblems = 32881,
 
     kCmdFileNew = 57600,
     kCmdFileOpen = 57601,

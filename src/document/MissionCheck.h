@@ -63,4 +63,10 @@ std::vector<Problem> CheckMission(const Mission& mission, const CheckOptions& op
 
 bool HasErrors(const std::vector<Problem>& problems);
 
+// How many fields of the flight groups that stay, the messages and the team
+// goals name one of the flight groups at `deleted` positions or one after
+// the first of them. Deleting those flight groups leaves each such field
+// naming another flight group, or none.
+int CountReferencesMovedByDeletion(const Mission& mission, const std::vector<int>& deleted);
+
 }  // namespace vantorel

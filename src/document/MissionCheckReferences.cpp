@@ -2,6 +2,7 @@
 // file renumbers them, so deleting a flight group leaves them pointing past
 // the end of the list (or at whatever now stands at that position, which no
 // check can tell from a deliberate reference).
+#include <algorithm>
 #include <string>
 
 #include "catalogue/ConditionWordLists.h"
@@ -24,22 +25,12 @@ bool IsTargetTeamType(int type) {
     return type == kVariableTeam || type == kVariableAllTeamsExcept;
 }
 
-class References {
+// Walks every field of a record that names a flight group or a team.
+class ReferenceVisitor {
 public:
-    References(const Mission& mission, ProblemSink& sink) : mission_(mission), sink_(sink) {}
-
-    // phrase + " flight group N, which does not exist"
-    void FlightGroup(const std::string& phrase, int index) {
-        if (index < mission_.CountFlightGroups()) return;
-        sink_.Add(ProblemSeverity::Error, ProblemKind::MissingFlightGroup,
-                  phrase + " flight group " + std::to_string(index) + ", which does not exist");
-    }
-
-    void Team(const std::string& phrase, int team) {
-        if (team < kTeamCount) return;
-        sink_.Add(ProblemSeverity::Error, ProblemKind::MissingTeam,
-                  phrase + " team " + std::to_string(team + 1) + ", which does not exist");
-    }
+    virtual ~ReferenceVisitor() = default;
+    virtual void FlightGroup(const std::string& phrase, int index) = 0;
+    virtual void Team(const std::string& phrase, int team) = 0;
 
     void Trigger(const std::string& name, const vantorel::Trigger& t) {
         if (!Active(t)) return;
@@ -51,21 +42,50 @@ public:
         if (type == kVariableFlightGroup) FlightGroup(name + " names", value);
         if (IsTargetTeamType(type)) Team(name + " names", value);
     }
+};
+
+// Reports what names nothing.
+class MissingReferences final : public ReferenceVisitor {
+public:
+    MissingReferences(const Mission& mission, ProblemSink& sink) : mission_(mission), sink_(sink) {}
+
+    // phrase + " flight group N, which does not exist"
+    void FlightGroup(const std::string& phrase, int index) override {
+        if (index < mission_.CountFlightGroups()) return;
+        sink_.Add(ProblemSeverity::Error, ProblemKind::MissingFlightGroup,
+                  phrase + " flight group " + std::to_string(index) + ", which does not exist");
+    }
+
+    void Team(const std::string& phrase, int team) override {
+        if (team < kTeamCount) return;
+        sink_.Add(ProblemSeverity::Error, ProblemKind::MissingTeam,
+                  phrase + " team " + std::to_string(team + 1) + ", which does not exist");
+    }
 
 private:
     const Mission& mission_;
     ProblemSink& sink_;
 };
 
+// Counts the flight group references at or past a position.
+class ReferencesFrom final : public ReferenceVisitor {
+public:
+    explicit ReferencesFrom(int first) : first_(first) {}
+    void FlightGroup(const std::string&, int index) override {
+        if (index >= first_) ++count;
+    }
+    void Team(const std::string&, int) override {}
+    int count = 0;
+
+private:
+    int first_;
+};
+
 std::string Numbered(const char* name, int n) {
     return name + std::to_string(n + 1);
 }
 
-}  // namespace
-
-void CheckFlightGroupReferences(const Mission& mission, const FlightGroup& fg, ProblemSink& sink) {
-    const FlightGroupRecord& r = fg.File;
-    References refs(mission, sink);
+void VisitFlightGroup(const FlightGroupRecord& r, ReferenceVisitor& refs) {
     refs.Team("belongs to", r.Team());
     for (int i = 0; i < 4; ++i) refs.Trigger(Numbered("arrival trigger ", i), r.ArrivalTrigger(i));
     for (int i = 0; i < 2; ++i)
@@ -95,20 +115,46 @@ void CheckFlightGroupReferences(const Mission& mission, const FlightGroup& fg, P
     }
 }
 
-void CheckMessageReferences(const Mission& mission, const RadioMessage& message,
-                            ProblemSink& sink) {
-    References refs(mission, sink);
+void VisitMessage(const RadioMessage& message, ReferenceVisitor& refs) {
     for (int i = 0; i < 4; ++i) refs.Trigger(Numbered("trigger ", i), message.File.GetTrigger(i));
 }
 
-void CheckTeamReferences(const Mission& mission, int team, ProblemSink& sink) {
+void VisitTeam(const Mission& mission, int team, ReferenceVisitor& refs) {
     static const char* const kSets[3] = {"primary goal trigger ", "prevent goal trigger ",
                                          "secondary goal trigger "};
-    References refs(mission, sink);
     for (int k = 0; k < 3; ++k) {
         const ConstGoalSet set = *mission.GlobalGoalSet(team, k);
         for (int i = 0; i < 4; ++i) refs.Trigger(Numbered(kSets[k], i), set.GetTrigger(i));
     }
+}
+
+}  // namespace
+
+void CheckFlightGroupReferences(const Mission& mission, const FlightGroup& fg, ProblemSink& sink) {
+    MissingReferences refs(mission, sink);
+    VisitFlightGroup(fg.File, refs);
+}
+
+void CheckMessageReferences(const Mission& mission, const RadioMessage& message,
+                            ProblemSink& sink) {
+    MissingReferences refs(mission, sink);
+    VisitMessage(message, refs);
+}
+
+void CheckTeamReferences(const Mission& mission, int team, ProblemSink& sink) {
+    MissingReferences refs(mission, sink);
+    VisitTeam(mission, team, refs);
+}
+
+int CountReferencesMovedByDeletion(const Mission& mission, const std::vector<int>& deleted) {
+    if (deleted.empty()) return 0;
+    ReferencesFrom refs(*std::min_element(deleted.begin(), deleted.end()));
+    for (int i = 0; i < mission.CountFlightGroups(); ++i)
+        if (std::find(deleted.begin(), deleted.end(), i) == deleted.end())
+            VisitFlightGroup(mission.FlightGroups[size_t(i)]->File, refs);
+    for (const auto& message : mission.Messages) VisitMessage(*message, refs);
+    for (int t = 0; t < kTeamCount; ++t) VisitTeam(mission, t, refs);
+    return refs.count;
 }
 
 }  // namespace vantorel

@@ -15,6 +15,10 @@ int LevelTeamsPage::CurrentTeam() const {
     return t >= 0 && t < kTeamsListed ? t : -1;
 }
 
+void LevelTeamsPage::Select(int team) {
+    Find(kList)->value.index = team;
+}
+
 void LevelTeamsPage::OnLoad(PageContext& context) {
     ControlState& list = *Find(kList);
     list.items.clear();

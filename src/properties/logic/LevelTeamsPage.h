@@ -16,6 +16,7 @@ public:
 
     // The selected team, -1 for none.
     int CurrentTeam() const;
+    void Select(int team);
 
 protected:
     void OnLoad(PageContext& context) override;

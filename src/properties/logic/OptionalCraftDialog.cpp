@@ -136,8 +136,9 @@ void OptionalCraftDialog::Activate(PageContext&, int id) {
         *e = Entry{0, 0, 0};
     ShowLines();
     ShowSelected();
-    // The waves box cannot go below 1; the entry holds 0 all the same.
-    if (Selected()) Find(kWaves)->value.text = "1";
+    // The waves box cannot go below 1; the entry holds 0 all the same. (A
+    // string, not a literal: GCC 12 warns falsely of an overlapping copy.)
+    if (Selected()) Find(kWaves)->value.text = std::string("1");
 }
 
 PageModel::ApplyResult OptionalCraftDialog::OnApply(PageContext& context) {

@@ -237,6 +237,17 @@ bool CLevelPropertiesBar::MessagesTabHasFocus() const {
            sheet_->Page(CLevelPropertiesSheet::kMessagesTab)->isAncestorOf(focus);
 }
 
+void CLevelPropertiesBar::SelectTeam(int team) {
+    if (!document_ || team < 0 || team >= LevelTeamsPage::kTeamsListed) return;
+    ApplyAll();
+    SwitchToTab(CLevelPropertiesSheet::kTeamsTab);
+    CEditPage* page = sheet_->Page(CLevelPropertiesSheet::kTeamsTab);
+    static_cast<LevelTeamsPage&>(page->Model()).Select(team);
+    page->UpdatePage();
+    ShowTeamProperties();
+    emit currentItemChanged();
+}
+
 void CLevelPropertiesBar::SwitchToTab(int tab) {
     sheet_->SetActivePage(tab);
 }

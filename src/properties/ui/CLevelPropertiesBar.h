@@ -56,6 +56,8 @@ public:
     // The Messages tab is in front and the keyboard is in it: Copy and Cut
     // then take the current message rather than the selected flight groups.
     bool MessagesTabHasFocus() const;
+    // The same for a team of the Teams tab, which comes to the front.
+    void SelectTeam(int team);
     // Makes a tab of the level sheet the active one, as a click on it does.
     void SwitchToTab(int tab);
     // Brings the window that edits the things of a tab to the front.
