@@ -72,7 +72,10 @@ FlightGroupGoalDialog::FlightGroupGoalDialog(int goal)
     const std::pair<int, int> texts[] = {{kIncomplete, FgGoalStrings::kIncomplete},
                                          {kComplete, FgGoalStrings::kComplete},
                                          {kFailed, FgGoalStrings::kFailed}};
-    for (const auto& [id, kind] : texts) {
+    for (const auto& text : texts) {
+        // (A structured binding cannot be captured before clang 16.)
+        const int id = text.first;
+        const int kind = text.second;
         // Texts are merged and compared exactly: one differing only in case
         // is another text, not the same one.
         Bind(bind::TextField<F>(
