@@ -12,6 +12,7 @@
 #include <QTabBar>
 #include <QtTest>
 
+#include "EditorFixture.h"
 #include "UiFakes.h"
 #include "app/CMainFrame.h"
 #include "app/CQVDoc.h"
@@ -36,13 +37,8 @@
 using namespace vantorel;
 using namespace vantorel::testing;
 
-class MessageTeamSheetsTest : public QObject {
+class MessageTeamSheetsTest : public QObject, EditorFixture {
     Q_OBJECT
-
-    std::unique_ptr<FakeServices> f;
-    std::unique_ptr<RecentFiles> recent;
-    std::unique_ptr<CMainFrame> frame;
-    CQVDoc* doc = nullptr;
 
     CLevelPropertiesBar& Bar() { return *frame->LevelBar(); }
     template <class W>
@@ -56,21 +52,8 @@ class MessageTeamSheetsTest : public QObject {
     }
 
 private slots:
-    void init() {
-        f = std::make_unique<FakeServices>();
-        f->settings.SetInt("Settings", "AutoSelZoom", 0);
-        f->settings.SetInt("Settings", "ConfirmDelete", 0);
-        recent = std::make_unique<RecentFiles>(f->settings, 8);
-        frame = std::make_unique<CMainFrame>(f->services, *recent, nullptr);
-        frame->resize(1200, 800);
-        frame->show();
-        doc = frame->NewDocument();
-    }
-    void cleanup() {
-        for (CQVDoc* d : frame->findChildren<CQVDoc*>()) d->SetModifiedFlag(false);
-        doc->SetModifiedFlag(false);
-        frame.reset();
-    }
+    void init() { Start(); }
+    void cleanup() { Stop(); }
 
     void aNewMessageOpensItsWindowAndItsTextIsUndone() {
         frame->UpdateCommandUI();
