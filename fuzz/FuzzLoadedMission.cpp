@@ -1,7 +1,8 @@
 // libFuzzer target: a mission that loads is then read by everything that
 // consumes one: every sentence composer on every trigger, target and goal,
 // the condition dialogs' choice lists, the map paint (from any angle) on a
-// recording canvas, and the mission check.
+// recording canvas, the mission check, and the load of every property page
+// and dialog.
 //
 // The input is the start of a mission file (header, flight groups, messages,
 // the first fixed blocks) and is followed by zeros up to the smallest whole
@@ -21,6 +22,7 @@
 #include "catalogue/TargetText.h"
 #include "catalogue/TeamName.h"
 #include "catalogue/TriggerText.h"
+#include "document/LevelDocument.h"
 #include "document/MissionCheck.h"
 #include "document/MissionReader.h"
 #include "map/CentreOnSelection.h"
@@ -28,6 +30,10 @@
 #include "map/RecordingCanvas.h"
 #include "map/ScrollZoom.h"
 #include "platform/Utf8.h"
+#include "properties/logic/PageCatalog.h"
+#include "properties/logic/PageContext.h"
+#include "support/FakePrompter.h"
+#include "support/FakeSettings.h"
 
 using namespace vantorel;
 
@@ -131,9 +137,52 @@ void Check(const Mission& m) {
     }
 }
 
-// Each property page's load runs here once the page models exist, so that
-// whatever a mission holds, opening its property windows is fuzzed too.
-void LoadEveryPage(const Mission&) {}
+// The choices a dialog name offers: "condition=arrival1|arrival2",
+// "target=1..4 (...)", or a bare name with none.
+std::vector<std::string> DialogChoices(const std::string& entry, std::string& name) {
+    const size_t eq = entry.find('=');
+    name = entry.substr(0, eq);
+    if (eq == std::string::npos) return {""};
+    const std::string list = entry.substr(eq + 1, entry.find(' ', eq) - eq - 1);
+    std::vector<std::string> choices;
+    if (const size_t dots = list.find(".."); dots != std::string::npos) {
+        for (int i = std::stoi(list.substr(0, dots)); i <= std::stoi(list.substr(dots + 2)); ++i)
+            choices.push_back(std::to_string(i));
+        return choices;
+    }
+    for (size_t start = 0; start <= list.size();) {
+        const size_t bar = std::min(list.find('|', start), list.size());
+        choices.push_back(list.substr(start, bar - start));
+        start = bar + 1;
+    }
+    return choices;
+}
+
+// Every property page and every dialog it opens loads whatever the mission
+// holds, for the first and the last flight group together (so the merge of
+// two records runs too), the first team and the first message.
+void LoadEveryPage(Mission& mission) {
+    static testing::FakeSettings settings;
+    static testing::FakePrompter prompter;
+    const int count = mission.CountFlightGroups();
+    for (int i = 0; i < count; ++i)
+        mission.FlightGroups[size_t(i)]->Selected = i == 0 || i == count - 1;
+    const bool messages = mission.CountMessages() > 0;
+    LevelDocument document(settings, prompter);
+    document.SetMission(std::move(mission));
+    PageContext context{document, nullptr, 0, messages ? 0 : -1};
+    for (const PageInfo& info : PageCatalog()) {
+        std::unique_ptr<PageModel> page = info.make();
+        page->Load(context);
+        for (const std::string& entry : page->DialogNames()) {
+            std::string name;
+            for (const std::string& which : DialogChoices(entry, name))
+                if (std::unique_ptr<PageModel> dialog = page->OpenDialog(context, name, which))
+                    dialog->Load(context);
+        }
+    }
+    prompter.shown.clear();
+}
 
 }  // namespace
 

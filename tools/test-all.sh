@@ -20,6 +20,13 @@ ctest --test-dir "$root/build-test" --output-on-failure -j2
 # compilers see the core with warnings as errors.
 sanitize_cxx=()
 if [ "$have_clang" = 1 ]; then sanitize_cxx=(-DCMAKE_CXX_COMPILER=clang++); fi
+# A folder configured with the other compiler is made afresh: CMake would
+# throw its cache away and reconfigure without the options given here.
+sanitize_compiler=$([ "$have_clang" = 1 ] && echo clang++ || echo c++)
+if [ -f "$root/build-sanitize/CMakeCache.txt" ] &&
+  ! grep -q "^CMAKE_CXX_COMPILER:.*$sanitize_compiler\$" "$root/build-sanitize/CMakeCache.txt"; then
+  rm -rf "$root/build-sanitize"
+fi
 cmake -S "$root" -B "$root/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DVANTOREL_GUI=OFF \
   -DVANTOREL_SANITIZE=ON -DVANTOREL_WERROR=ON "${sanitize_cxx[@]}" >/dev/null
 cmake --build "$root/build-sanitize" -j2 --target core_tests vantorel-cli

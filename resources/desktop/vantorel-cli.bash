@@ -66,7 +66,9 @@ _vantorel_cli() {
             if ((COMP_CWORD == 3)); then
                 COMPREPLY=($(compgen -W "level.flightgroups level.teams level.messages
                     level.debriefing level.level fg.ship fg.equipment fg.arrival fg.departure
-                    fg.orders fg.goals fg.positions fg.other" -- "$cur"))
+                    fg.orders fg.goals fg.positions fg.other message.general message.condition
+                    message.wave team.general team.goals team.goalstrings team.briefing" \
+                    -- "$cur"))
                 return
             fi
             options="--select --team --message --order --goal --view --dialog --set -o" ;;

@@ -21,6 +21,7 @@
 #include "app/CRecoveryDlg.h"
 #include "app/CommandIds.h"
 #include "app/CommandTexts.h"
+#include "app/DocumentClipboard.h"
 #include "app/RecentFiles.h"
 #include "map/ui/CQVView.h"
 #include "properties/ui/CLevelPropertiesBar.h"
@@ -102,11 +103,18 @@ CMainFrame::CMainFrame(AppServices& services, RecentFiles& recent, CommandTarget
         connect(bar, &QToolBar::visibilityChanged, this, &CMainFrame::UpdateCommandUI);
     for (QMenu* menu : findChildren<QMenu*>())
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
+    // Paste follows the clipboard; Copy follows the keyboard between the
+    // map and the Messages tab.
+    connect(&ClipboardWatch::Instance(), &ClipboardWatch::changed, this,
+            &CMainFrame::UpdateCommandUI);
+    connect(qApp, &QApplication::focusChanged, this, &CMainFrame::UpdateCommandUI);
     UpdateCommandUI();
 }
 
 CMainFrame::~CMainFrame() {
     qApp->removeEventFilter(this);
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+    ClipboardWatch::Instance().disconnect(this);
     // The windows go after this frame's own part is gone: nothing of theirs
     // may call back into it.
     mdi_->disconnect(this);

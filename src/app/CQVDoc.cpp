@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "app/CommandIds.h"
+#include "app/DocumentClipboard.h"
 #include "document/MissionCheck.h"
 #include "document/MissionFolders.h"
 #include "map/InteractionSelection.h"
@@ -295,6 +296,23 @@ bool CQVDoc::OnCommand(int id) {
         case kCmdDeleteMessage:
             if (bar_) doc_.DeleteRadioMessage(bar_->CurrentMessage());
             return true;
+        case kCmdTeamProperties:
+            if (!bar_) return true;
+            bar_->SwitchToTab(CLevelPropertiesSheet::kTeamsTab);
+            bar_->ShowTeamProperties();
+            return true;
+        case kCmdMessageProperties:
+            if (!bar_) return true;
+            bar_->SwitchToTab(CLevelPropertiesSheet::kMessagesTab);
+            bar_->ShowMessageProperties();
+            return true;
+        case kCmdEditCut:
+        case kCmdEditCopy:
+            CopyToClipboard(*this, id == kCmdEditCut);
+            return true;
+        case kCmdEditPaste:
+            PasteFromClipboard(*this);
+            return true;
         case kCmdFileSave:
             DoFileSave();
             return true;
@@ -332,7 +350,18 @@ bool CQVDoc::OnUpdateCommand(int id, CommandState& state) {
                 bar_->HideFlightGroupProperties();
             return true;
         case kCmdDeleteMessage:
+        case kCmdMessageProperties:
             state.enabled = bar_ && bar_->CurrentDocument() == this && bar_->CurrentMessage() >= 0;
+            return true;
+        case kCmdTeamProperties:
+            state.enabled = bar_ && bar_->CurrentDocument() == this && bar_->CurrentTeam() >= 0;
+            return true;
+        case kCmdEditCut:
+        case kCmdEditCopy:
+            state.enabled = CanCopy(*this);
+            return true;
+        case kCmdEditPaste:
+            state.enabled = ClipboardWatch::Instance().HasItems();
             return true;
         case kCmdFileSave:
         case kCmdFileSaveAs:

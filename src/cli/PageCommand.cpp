@@ -281,6 +281,11 @@ int Run(const std::vector<std::string>& args) {
         return Usage("--message " + std::to_string(message) + ": the mission has " +
                      std::to_string(doc.GetMission().CountMessages()) + " messages");
     if (team >= kTeamCount) return Usage("--team takes 0 to 9");
+    // A team or message page edits one team or message: it must be named.
+    if (positional[1].rfind("team.", 0) == 0 && team < 0)
+        return Usage("page " + positional[1] + " needs --team T");
+    if (positional[1].rfind("message.", 0) == 0 && message < 0)
+        return Usage("page " + positional[1] + " needs --message M");
 
     PageContext context{doc, nullptr, team, message, order, goal};
     page->Load(context);
@@ -377,7 +382,11 @@ CommandRegistration registration(
      "      are target=1..4. --goal N is the goal of fg.goals' dialog goal (or goal=0..7).\n"
      "      --set ID=1 presses button ID (C&lear, Clear &All of optional-craft). --view NAME\n"
      "      shows a page's view first: fg.positions has normal, waypoints, briefing.\n"
-     "      Dialogs: fg.ship --dialog optional-craft, fg.equipment --dialog hidden-cargo",
+     "      Dialogs: fg.ship --dialog optional-craft, fg.equipment --dialog hidden-cargo.\n"
+     "      message.* edit message M (--message M), team.* team T (--team T);\n"
+     "      message.condition --dialog condition=1..4; team.goals shows the goal set of\n"
+     "      --view primary, prevent or secondary, and --dialog goal-condition=1..4 edits a\n"
+     "      condition of that set with its texts.",
      &Run});
 
 }  // namespace

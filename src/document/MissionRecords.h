@@ -218,6 +218,14 @@ public:
         if (!t.empty() && t[0] >= '0' && t[0] <= '3') t.erase(0, 1);
         return t;
     }
+    // Unlike the other fixed texts, a message may fill all 64 bytes with no
+    // terminator (a colour digit and 63 characters): the game reads it to
+    // the end of the field.
+    void SetTextFillingField(std::string_view s) {
+        const size_t n = std::min(s.size(), kTextSize);
+        std::copy_n(reinterpret_cast<const uint8_t*>(s.data()), n, Data() + kTextOffset);
+        std::fill(Data() + kTextOffset + n, Data() + kTextOffset + kTextSize, uint8_t(0));
+    }
 };
 
 // Global goals of one team: a carried u16 and three goal sets.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "document/MissionReader.h"
+#include "document/MissionWriter.h"
 #include "support/RunCli.h"
 
 using namespace vantorel;
@@ -81,6 +82,52 @@ TEST_F(CliPage, UnknownPagesControlsAndValuesAreUsageErrors) {
     // An XvT mission keeps no debriefing: its boxes are read-only.
     ASSERT_EQ(RunCli("new melee --format xvt -o " + Quoted(dir / "x.tie")).status, 0);
     EXPECT_EQ(RunCli("page " + Quoted(dir / "x.tie") + " level.debriefing --set 1006=x").status, 1);
+}
+
+TEST_F(CliPage, MessageAndTeamPagesEditTheNamedMessageOrTeam) {
+    Mission m = ReadBack("m.tie");
+    m.AppendMessage();
+    m.AppendMessage().File.SetText("3Incoming");
+    TempFolder::WriteBytes(dir / "msg.tie", WriteMission(m));
+    const std::string file = Quoted(dir / "msg.tie");
+
+    CliResult r = RunCli("page " + file + " message.general --message 1");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("\"text\": \"Incoming\""), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"text\": \"Gold\""), std::string::npos) << r.out;
+
+    // Red, and the second trigger False through the Condition dialog.
+    r = RunCli("page " + file + " message.general --message 1 --set 1026=0 -o " +
+               Quoted(dir / "red.tie"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(ReadBack("red.tie").Messages[1]->File.Text(), "Incoming");
+    r = RunCli("page " + file +
+               " message.condition --message 1 --dialog condition=2 --set 1078=1 -o " +
+               Quoted(dir / "cond.tie"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(ReadBack("cond.tie").Messages[1]->File.GetTrigger(1).Condition, 10);
+    EXPECT_EQ(ReadBack("cond.tie").Messages[0]->File.GetTrigger(1).Condition, 0);
+
+    // A team's goal condition with its texts, in the goal set of --view.
+    r = RunCli("page " + file +
+               " team.goals --team 1 --view secondary --dialog goal-condition=4 --set 1078=1 "
+               "--set 1006=Done -o " +
+               Quoted(dir / "goal.tie"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    Mission goal = ReadBack("goal.tie");
+    EXPECT_EQ(goal.GlobalGoals[1].Set(2).GetTrigger(3).Condition, 10);
+    EXPECT_EQ(goal.GoalStrings->Get(1, 4 * 2 + 3, GlobalGoalStrings::kSuccess), "Done");
+
+    r = RunCli("page " + file + " team.goalstrings --team 0 --set 1133=Retreat -o " +
+               Quoted(dir / "strings.tie"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(ReadBack("strings.tie").Teams[0].PrimaryFailure1(), "Retreat");
+
+    // The message or team must be named, and exist.
+    for (const std::string& args :
+         {file + " message.wave", file + " team.general", file + " message.general --message 2",
+          file + " team.goals --team 0 --dialog goal-condition=5"})
+        EXPECT_EQ(RunCli("page " + args).status, 1) << args;
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "EditorFixture.h"
 #include "UiFakes.h"
 #include "app/CMainFrame.h"
 #include "app/CQVDoc.h"
@@ -28,13 +29,8 @@
 using namespace vantorel;
 using namespace vantorel::testing;
 
-class ArrivalPageTest : public QObject {
+class ArrivalPageTest : public QObject, EditorFixture {
     Q_OBJECT
-
-    std::unique_ptr<FakeServices> f;
-    std::unique_ptr<RecentFiles> recent;
-    std::unique_ptr<CMainFrame> frame;
-    CQVDoc* doc = nullptr;
     CEditPage* page = nullptr;
 
     FlightGroupRecord& Rec(int i) { return doc->GetMission().FlightGroups[size_t(i)]->File; }
@@ -63,13 +59,7 @@ class ArrivalPageTest : public QObject {
 
 private slots:
     void init() {
-        f = std::make_unique<FakeServices>();
-        f->settings.SetInt("Settings", "AutoSelZoom", 0);
-        recent = std::make_unique<RecentFiles>(f->settings, 8);
-        frame = std::make_unique<CMainFrame>(f->services, *recent, nullptr);
-        frame->resize(1200, 800);
-        frame->show();
-        doc = frame->NewDocument();
+        Start();
         frame->RunCommand(kCmdNewFlightGroup);
         QCOMPARE(doc->GetMission().CountFlightGroups(), 2);
         // Two flight groups whose first arrival triggers differ in amount.
@@ -95,10 +85,7 @@ private slots:
         QVERIFY(page);
         QCOMPARE(page->Title(), QStringLiteral("Arrival"));
     }
-    void cleanup() {
-        doc->SetModifiedFlag(false);
-        frame.reset();
-    }
+    void cleanup() { Stop(); }
 
     void theConditionDialogWritesEverySelectedFlightGroupAsOneEdit() {
         using C = ConditionDialog;

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "EditorFixture.h"
 #include "UiFakes.h"
 #include "app/CMainFrame.h"
 #include "app/CQVDoc.h"
@@ -31,13 +32,8 @@ namespace {
 constexpr int kShipTab = 0, kEquipmentTab = 1, kPositionsTab = 6, kOtherTab = 7;
 }
 
-class FlightGroupPagesTest : public QObject {
+class FlightGroupPagesTest : public QObject, EditorFixture {
     Q_OBJECT
-
-    std::unique_ptr<FakeServices> f;
-    std::unique_ptr<RecentFiles> recent;
-    std::unique_ptr<CMainFrame> frame;
-    CQVDoc* doc = nullptr;
 
     CFGPropertiesSheet& Sheet() { return frame->LevelBar()->FlightGroupFrame()->Sheet(); }
     template <class W>
@@ -75,13 +71,7 @@ class FlightGroupPagesTest : public QObject {
 
 private slots:
     void init() {
-        f = std::make_unique<FakeServices>();
-        f->settings.SetInt("Settings", "AutoSelZoom", 0);
-        recent = std::make_unique<RecentFiles>(f->settings, 8);
-        frame = std::make_unique<CMainFrame>(f->services, *recent, nullptr);
-        frame->resize(1200, 800);
-        frame->show();
-        doc = frame->NewDocument();
+        Start();
         QVERIFY(doc);
         LevelDocument& level = doc->Level();
         while (level.CountFlightGroups() < 3) QVERIFY(level.AddFlightGroup());
@@ -97,10 +87,7 @@ private slots:
         QVERIFY(frame->LevelBar()->FlightGroupFrame());
         QVERIFY(frame->LevelBar()->FlightGroupFrame()->isVisible());
     }
-    void cleanup() {
-        doc->SetModifiedFlag(false);
-        frame.reset();
-    }
+    void cleanup() { Stop(); }
 
     void eachTabWritesAllThreeWhenLeftAndOneUndoTakesItBack() {
         // Ship: a number and a formation, drawn with its picture.

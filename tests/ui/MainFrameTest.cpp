@@ -63,16 +63,18 @@ private slots:
                  QStringList({"&File", "&Edit", "&View", "&Tools", "&Window", "&Help"}));
         QCOMPARE(frame->LevelBar()->CurrentDocument(), doc);
         frame->UpdateCommandUI();
-        // Nothing to undo or redo yet; cut, copy and paste and the team and
-        // message windows are not handled.
-        for (int id : std::initializer_list<int>{
-                 int(kCmdEditUndo), int(kCmdEditRedo), int(kCmdEditCut), kCmdEditCopy,
-                 kCmdEditPaste, kCmdTeamProperties, kCmdDeleteMessage, kCmdMessageProperties})
+        // Nothing to undo, redo or paste yet, and no message to delete or
+        // show; the selected flight group can be cut and copied, and the
+        // Teams tab always has a team.
+        for (int id :
+             std::initializer_list<int>{int(kCmdEditUndo), int(kCmdEditRedo), kCmdEditPaste,
+                                        kCmdDeleteMessage, kCmdMessageProperties})
             QVERIFY2(!frame->Action(id)->isEnabled(), qPrintable(QString::number(id)));
         for (int id : std::initializer_list<int>{
                  int(kCmdFileSave), int(kCmdFileSaveAs), int(kCmdFileClose), int(kCmdViewTop),
-                 int(kCmdZoomIn), int(kCmdWindowNew), kCmdNewFlightGroup, kCmdNewMessage,
-                 kCmdDeleteFlightGroup, kCmdFlightGroupProperties, kCmdFlightGroupWizard})
+                 int(kCmdZoomIn), int(kCmdWindowNew), int(kCmdEditCut), kCmdEditCopy,
+                 kCmdTeamProperties, kCmdNewFlightGroup, kCmdNewMessage, kCmdDeleteFlightGroup,
+                 kCmdFlightGroupProperties, kCmdFlightGroupWizard, kCmdCheckMission})
             QVERIFY2(frame->Action(id)->isEnabled(), qPrintable(QString::number(id)));
         // The new mission's flight group is selected: View Selection works.
         QVERIFY(frame->Action(kCmdViewSelection)->isEnabled());

@@ -7,6 +7,7 @@
 #include <QTabBar>
 #include <QtTest>
 
+#include "EditorFixture.h"
 #include "UiFakes.h"
 #include "app/CMainFrame.h"
 #include "app/CQVDoc.h"
@@ -24,13 +25,8 @@
 using namespace vantorel;
 using namespace vantorel::testing;
 
-class OrdersGoalsPagesTest : public QObject {
+class OrdersGoalsPagesTest : public QObject, EditorFixture {
     Q_OBJECT
-
-    std::unique_ptr<FakeServices> f;
-    std::unique_ptr<RecentFiles> recent;
-    std::unique_ptr<CMainFrame> frame;
-    CQVDoc* doc = nullptr;
 
     static void Choose(QComboBox* combo, int steps) {
         combo->setFocus();
@@ -38,19 +34,8 @@ class OrdersGoalsPagesTest : public QObject {
     }
 
 private slots:
-    void init() {
-        f = std::make_unique<FakeServices>();
-        f->settings.SetInt("Settings", "AutoSelZoom", 0);
-        recent = std::make_unique<RecentFiles>(f->settings, 8);
-        frame = std::make_unique<CMainFrame>(f->services, *recent, nullptr);
-        frame->resize(1200, 800);
-        frame->show();
-        doc = frame->NewDocument();
-    }
-    void cleanup() {
-        doc->SetModifiedFlag(false);
-        frame.reset();
-    }
+    void init() { Start(); }
+    void cleanup() { Stop(); }
 
     void anOrderWithATargetOnTwoFlightGroupsIsUndone() {
         frame->RunCommand(kCmdNewFlightGroup);

@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QtTest>
 
+#include "EditorFixture.h"
 #include "UiFakes.h"
 #include "app/CMainFrame.h"
 #include "app/CProblemsBar.h"
@@ -18,13 +19,8 @@
 using namespace vantorel;
 using namespace vantorel::testing;
 
-class ProblemsTest : public QObject {
+class ProblemsTest : public QObject, EditorFixture {
     Q_OBJECT
-
-    std::unique_ptr<FakeServices> f;
-    std::unique_ptr<RecentFiles> recent;
-    std::unique_ptr<CMainFrame> frame;
-    CQVDoc* doc = nullptr;
 
     CProblemsBar& Problems() { return *frame->ProblemsBar(); }
     QStringList Lines() {
@@ -43,20 +39,8 @@ class ProblemsTest : public QObject {
     }
 
 private slots:
-    void init() {
-        f = std::make_unique<FakeServices>();
-        f->settings.SetInt("Settings", "AutoSelZoom", 0);
-        f->settings.SetInt("Settings", "ConfirmDelete", 0);
-        recent = std::make_unique<RecentFiles>(f->settings, 8);
-        frame = std::make_unique<CMainFrame>(f->services, *recent, nullptr);
-        frame->resize(1200, 800);
-        frame->show();
-        doc = frame->NewDocument();
-    }
-    void cleanup() {
-        doc->SetModifiedFlag(false);
-        frame.reset();
-    }
+    void init() { Start(); }
+    void cleanup() { Stop(); }
 
     void checkMissionListsTheProblemsAndFollowsTheEdits() {
         QVERIFY(frame->ProblemsDock()->isHidden());

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include "EditorFixture.h"
 #include "UiFakes.h"
 #include "app/CMainFrame.h"
 #include "app/CQVDoc.h"
@@ -25,13 +26,8 @@
 using namespace vantorel;
 using namespace vantorel::testing;
 
-class PropertyWindowsTest : public QObject {
+class PropertyWindowsTest : public QObject, EditorFixture {
     Q_OBJECT
-
-    std::unique_ptr<FakeServices> f;
-    std::unique_ptr<RecentFiles> recent;
-    std::unique_ptr<CMainFrame> frame;
-    CQVDoc* doc = nullptr;
 
     CLevelPropertiesBar& Bar() { return *frame->LevelBar(); }
     CLevelPropertiesSheet& Sheet() { return Bar().Sheet(); }
@@ -41,20 +37,8 @@ class PropertyWindowsTest : public QObject {
     }
 
 private slots:
-    void init() {
-        f = std::make_unique<FakeServices>();
-        f->settings.SetInt("Settings", "AutoSelZoom", 0);
-        f->settings.SetInt("Settings", "ConfirmDelete", 0);
-        recent = std::make_unique<RecentFiles>(f->settings, 8);
-        frame = std::make_unique<CMainFrame>(f->services, *recent, nullptr);
-        frame->resize(1200, 800);
-        frame->show();
-        doc = frame->NewDocument();
-    }
-    void cleanup() {
-        doc->SetModifiedFlag(false);
-        frame.reset();
-    }
+    void init() { Start(); }
+    void cleanup() { Stop(); }
 
     void theLevelPageWritesWhenItsTabChangesAndUndoTakesItBack() {
         using P = LevelSettingsPage;

@@ -9,6 +9,7 @@ namespace {
 // The ink and the accent of the program's other pictures.
 const QColor kInk(29, 43, 58);
 const QColor kBlue(58, 123, 213);
+const QColor kGreen(46, 157, 79);
 }  // namespace
 
 QPixmap InformationPicture(int size) {
@@ -34,6 +35,28 @@ QIcon InformationIcon() {
     QIcon icon;
     icon.addPixmap(InformationPicture(16));
     icon.addPixmap(InformationPicture(32));
+    return icon;
+}
+
+QIcon PlayIcon() {
+    QIcon icon;
+    for (int size : {16, 32}) {
+        const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+        QPixmap pm(int(size * ratio), int(size * ratio));
+        pm.setDevicePixelRatio(ratio);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(size / 16.0, size / 16.0);
+        // A speaker with a "play" triangle in front of it.
+        p.setPen(QPen(kInk, 1.0));
+        p.setBrush(kInk);
+        p.drawPolygon(QPolygonF({QPointF(1.5, 6), QPointF(4, 6), QPointF(7, 3), QPointF(7, 13),
+                                 QPointF(4, 10), QPointF(1.5, 10)}));
+        p.setBrush(kGreen);
+        p.drawPolygon(QPolygonF({QPointF(9, 4), QPointF(15, 8), QPointF(9, 12)}));
+        icon.addPixmap(pm);
+    }
     return icon;
 }
 

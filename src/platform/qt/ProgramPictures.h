@@ -11,4 +11,7 @@ namespace vantorel {
 QPixmap InformationPicture(int size);
 QIcon InformationIcon();
 
+// The face of the message sheet's Play button.
+QIcon PlayIcon();
+
 }  // namespace vantorel

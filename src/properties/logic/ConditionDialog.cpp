@@ -20,7 +20,10 @@ std::vector<std::string> Utf8(std::vector<std::string> entries) {
 }  // namespace
 
 ConditionDialog::ConditionDialog(TriggerSlots slots, std::string editName)
-    : PageModel("Condition", std::move(editName)), slots_(std::move(slots)) {
+    : ConditionDialog("Condition", std::move(slots), std::move(editName)) {}
+
+ConditionDialog::ConditionDialog(std::string title, TriggerSlots slots, std::string editName)
+    : PageModel(std::move(title), std::move(editName)), slots_(std::move(slots)) {
     // Reading order: "100% of" "flight group" / "X-wings Red" "must arrive".
     AddControl(kAmount, ControlKind::List).items = AmountChoices();
     AddControl(kVariableType, ControlKind::List).items = VariableTypeChoices();
@@ -66,6 +69,7 @@ void ConditionDialog::OnLoad(PageContext& context) {
     v[2] = ClampVariableToChoices(v[2], int(Find(kVariable)->items.size()));
     for (int i = 0; i < 4; ++i) Show(ids[i], v[i]);
     Compose(mission, v[0], v[1], v[2], v[3]);
+    LoadMore(context);
 }
 
 void ConditionDialog::OnChanged(PageContext& context, int id) {
@@ -105,6 +109,7 @@ PageModel::ApplyResult ConditionDialog::OnApply(PageContext& context) {
         if (amount >= 0) t.Amount = uint8_t(amount);
         if (!(t == old)) s.put(draft, t);
     }
+    ApplyMore(context, draft);
     return context.document.Commit(draft.Finish(EditName())) ? ApplyResult::Changed
                                                              : ApplyResult::Unchanged;
 }

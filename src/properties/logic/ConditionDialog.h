@@ -27,7 +27,9 @@ using TriggerSlots = std::function<std::vector<TriggerSlot>(PageContext&)>;
 // lists that read as a sentence (amount, variable type / variable,
 // condition) with the sentence below them. A byte on which the records
 // differ shows no selection and, unless chosen, each record keeps its own.
-class ConditionDialog final : public PageModel {
+// A dialog that edits more with the trigger (a goal's texts) derives from
+// it and writes into the same edit.
+class ConditionDialog : public PageModel {
 public:
     static constexpr int kAmount = 1044;
     static constexpr int kVariableType = 1046;
@@ -42,9 +44,18 @@ public:
     void Activate(PageContext& context, int id) override;
 
 protected:
+    ConditionDialog(std::string title, TriggerSlots slots, std::string editName);
+
     void OnLoad(PageContext& context) override;
     ApplyResult OnApply(PageContext& context) override;
     void OnChanged(PageContext& context, int id) override;
+    // The controls a derived dialog adds: loaded after the trigger, and
+    // written into the trigger's draft so OK stays one edit.
+    virtual void LoadMore(PageContext& context) { (void)context; }
+    virtual void ApplyMore(PageContext& context, EditDraft& draft) {
+        (void)context;
+        (void)draft;
+    }
 
 private:
     void FillVariables(const Mission& mission, int variableType);

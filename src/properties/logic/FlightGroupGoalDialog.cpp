@@ -73,9 +73,9 @@ FlightGroupGoalDialog::FlightGroupGoalDialog(int goal)
                                          {kComplete, FgGoalStrings::kComplete},
                                          {kFailed, FgGoalStrings::kFailed}};
     for (const auto& text : texts) {
-        // Plain copies for the lambdas: clang before 16 cannot capture a
-        // structured binding.
-        const int id = text.first, kind = text.second;
+        // (A structured binding cannot be captured before clang 16.)
+        const int id = text.first;
+        const int kind = text.second;
         // Texts are merged and compared exactly: one differing only in case
         // is another text, not the same one.
         Bind(bind::TextField<F>(

@@ -12,7 +12,13 @@
 #include "properties/logic/LevelMessagesPage.h"
 #include "properties/logic/LevelSettingsPage.h"
 #include "properties/logic/LevelTeamsPage.h"
+#include "properties/logic/MessageConditionPage.h"
+#include "properties/logic/MessageGeneralPage.h"
+#include "properties/logic/MessageWavePage.h"
 #include "properties/logic/OtherPage.h"
+#include "properties/logic/TeamGeneralPage.h"
+#include "properties/logic/TeamGoalStringsPage.h"
+#include "properties/logic/TeamGoalsPage.h"
 
 namespace vantorel {
 
@@ -48,6 +54,25 @@ const std::vector<PageInfo>& FlightGroupSheet() {
     return pages;
 }
 
+const std::vector<PageInfo>& MessageSheet() {
+    static const std::vector<PageInfo> pages = {
+        {"message.general", Maker<MessageGeneralPage>()},
+        {"message.condition", Maker<MessageConditionPage>()},
+        {"message.wave", Maker<MessageWavePage>()},
+    };
+    return pages;
+}
+
+const std::vector<PageInfo>& TeamSheet() {
+    static const std::vector<PageInfo> pages = {
+        {"team.general", Maker<TeamGeneralPage>()},
+        {"team.goals", Maker<TeamGoalsPage>()},
+        {"team.goalstrings", Maker<TeamGoalStringsPage>()},
+        {"team.briefing", Maker<TeamBriefingPage>()},
+    };
+    return pages;
+}
+
 std::vector<std::unique_ptr<PageModel>> MakeAll(const std::vector<PageInfo>& sheet) {
     std::vector<std::unique_ptr<PageModel>> pages;
     for (const auto& p : sheet) pages.push_back(p.make());
@@ -59,7 +84,8 @@ std::vector<std::unique_ptr<PageModel>> MakeAll(const std::vector<PageInfo>& she
 const std::vector<PageInfo>& PageCatalog() {
     static const std::vector<PageInfo> all = [] {
         std::vector<PageInfo> v = LevelSheet();
-        v.insert(v.end(), FlightGroupSheet().begin(), FlightGroupSheet().end());
+        for (const auto* sheet : {&FlightGroupSheet(), &MessageSheet(), &TeamSheet()})
+            v.insert(v.end(), sheet->begin(), sheet->end());
         return v;
     }();
     return all;
@@ -77,6 +103,14 @@ std::vector<std::unique_ptr<PageModel>> MakeLevelSheetPages() {
 
 std::vector<std::unique_ptr<PageModel>> MakeFlightGroupSheetPages() {
     return MakeAll(FlightGroupSheet());
+}
+
+std::vector<std::unique_ptr<PageModel>> MakeMessageSheetPages() {
+    return MakeAll(MessageSheet());
+}
+
+std::vector<std::unique_ptr<PageModel>> MakeTeamSheetPages() {
+    return MakeAll(TeamSheet());
 }
 
 }  // namespace vantorel

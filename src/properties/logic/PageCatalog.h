@@ -24,5 +24,7 @@ std::unique_ptr<PageModel> MakePage(std::string_view name);
 // The pages of each sheet, in tab order.
 std::vector<std::unique_ptr<PageModel>> MakeLevelSheetPages();
 std::vector<std::unique_ptr<PageModel>> MakeFlightGroupSheetPages();
+std::vector<std::unique_ptr<PageModel>> MakeMessageSheetPages();
+std::vector<std::unique_ptr<PageModel>> MakeTeamSheetPages();
 
 }  // namespace vantorel

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <filesystem>
+
 namespace vantorel {
 
+class FileDialogs;
 class LevelDocument;
 class Sound;
 
@@ -14,6 +17,8 @@ struct PageContext {
     int message = -1;
     int order = 0;
     int goal = 0;
+    FileDialogs* fileDialogs = nullptr;     // none on the command line
+    std::filesystem::path programFolder{};  // where the default team themes are found
 };
 
 }  // namespace vantorel

@@ -1,6 +1,7 @@
 #include "properties/ui/CLevelPropertiesBar.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QTabBar>
 #include <algorithm>
@@ -8,11 +9,14 @@
 #include "app/AppPictures.h"
 #include "app/CQVDoc.h"
 #include "map/ui/CQVView.h"
+#include "platform/PathText.h"
 #include "properties/logic/LevelMessagesPage.h"
 #include "properties/logic/LevelTeamsPage.h"
 #include "properties/ui/CEditPage.h"
 #include "properties/ui/CFGPropertiesFrame.h"
 #include "properties/ui/CLevelPropertiesSheet.h"
+#include "properties/ui/CMessagePropertiesFrame.h"
+#include "properties/ui/CTeamPropertiesFrame.h"
 
 namespace vantorel {
 
@@ -41,6 +45,8 @@ CLevelPropertiesBar::CLevelPropertiesBar(AppServices& services, QWidget* parent)
 
 CLevelPropertiesBar::~CLevelPropertiesBar() {
     delete fgFrame_;
+    delete teamFrame_;
+    delete messageFrame_;
 }
 
 CQVDoc* CLevelPropertiesBar::CurrentDocument() const {
@@ -53,7 +59,10 @@ bool CLevelPropertiesBar::ShowsNoLevelText() const {
 
 std::optional<PageContext> CLevelPropertiesBar::Context() {
     if (!document_) return std::nullopt;
-    return PageContext{document_->Level(), &services_.sound, CurrentTeam(), CurrentMessage()};
+    PageContext context{document_->Level(), &services_.sound, CurrentTeam(), CurrentMessage()};
+    context.fileDialogs = &services_.fileDialogs;
+    context.programFolder = PathFromUtf8(QCoreApplication::applicationDirPath().toStdString());
+    return context;
 }
 
 void CLevelPropertiesBar::SetCurrentDocument(CQVDoc* document) {
@@ -72,6 +81,8 @@ void CLevelPropertiesBar::SetCurrentDocument(CQVDoc* document) {
         noLevelText_->show();
         noLevelIcon_->show();
         if (fgFrame_) fgFrame_->hide();
+        if (teamFrame_) teamFrame_->hide();
+        if (messageFrame_) messageFrame_->hide();
     }
     emit currentDocumentChanged(document);
     emit currentItemChanged();
@@ -81,11 +92,26 @@ bool CLevelPropertiesBar::FlightGroupFrameShown() const {
     return fgFrame_ && fgFrame_->isVisible();
 }
 
+bool CLevelPropertiesBar::TeamFrameShown() const {
+    return teamFrame_ && teamFrame_->isVisible();
+}
+
+bool CLevelPropertiesBar::MessageFrameShown() const {
+    return messageFrame_ && messageFrame_->isVisible();
+}
+
+void CLevelPropertiesBar::PlaceFirstTime(QWidget* frame) {
+    const QRect owner = window()->frameGeometry();
+    frame->move(owner.center() - frame->rect().center());
+}
+
 void CLevelPropertiesBar::ApplyAll() {
     if (!document_ || busy_) return;
     ++busy_;
     sheet_->ApplyAllPages();
     if (FlightGroupFrameShown()) fgFrame_->ApplyAllPages();
+    if (TeamFrameShown()) teamFrame_->ApplyAllPages();
+    if (MessageFrameShown()) messageFrame_->ApplyAllPages();
     --busy_;
 }
 
@@ -110,10 +136,7 @@ void CLevelPropertiesBar::ShowFlightGroupProperties() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     if (!fgFrame_) {
         fgFrame_ = new CFGPropertiesFrame(*this, *this, window());
-        // Centred on the main window the first time; where the user puts
-        // it afterwards.
-        const QRect owner = window()->frameGeometry();
-        fgFrame_->move(owner.center() - fgFrame_->rect().center());
+        PlaceFirstTime(fgFrame_);
     }
     fgFrame_->UpdateAllPages();
     if (fgFrame_->isHidden()) fgFrame_->show();
@@ -133,12 +156,47 @@ void CLevelPropertiesBar::HideFlightGroupProperties() {
     if (FlightGroupFrameShown()) fgFrame_->hide();
 }
 
-// The team and message windows arrive with their sheets; until then there
-// is nothing to show.
-void CLevelPropertiesBar::ShowTeamProperties() {}
-void CLevelPropertiesBar::RefreshTeamProperties() {}
-void CLevelPropertiesBar::ShowMessageProperties() {}
-void CLevelPropertiesBar::RefreshMessageProperties() {}
+void CLevelPropertiesBar::ShowTeamProperties() {
+    if (!document_ || CurrentTeam() < 0) return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    if (!teamFrame_) {
+        teamFrame_ = new CTeamPropertiesFrame(*this, *this, window());
+        PlaceFirstTime(teamFrame_);
+    }
+    teamFrame_->UpdateAllPages();
+    if (teamFrame_->isHidden()) teamFrame_->show();
+    teamFrame_->raise();
+    QApplication::restoreOverrideCursor();
+}
+
+void CLevelPropertiesBar::RefreshTeamProperties() {
+    if (!TeamFrameShown() || !document_) return;
+    if (CurrentTeam() >= 0)
+        teamFrame_->UpdateAllPages();
+    else
+        teamFrame_->hide();
+}
+
+void CLevelPropertiesBar::ShowMessageProperties() {
+    if (!document_ || CurrentMessage() < 0) return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    if (!messageFrame_) {
+        messageFrame_ = new CMessagePropertiesFrame(*this, *this, window());
+        PlaceFirstTime(messageFrame_);
+    }
+    messageFrame_->UpdateAllPages();
+    if (messageFrame_->isHidden()) messageFrame_->show();
+    messageFrame_->raise();
+    QApplication::restoreOverrideCursor();
+}
+
+void CLevelPropertiesBar::RefreshMessageProperties() {
+    if (!MessageFrameShown() || !document_) return;
+    if (CurrentMessage() >= 0)
+        messageFrame_->UpdateAllPages();
+    else
+        messageFrame_->hide();
+}
 
 void CLevelPropertiesBar::MoveViewsToSelection() {
     if (!document_) return;
@@ -159,12 +217,24 @@ int CLevelPropertiesBar::CurrentMessage() const {
 
 void CLevelPropertiesBar::SelectMessage(int position) {
     if (!document_) return;
+    SetCurrentMessage(position);
+    ShowMessageProperties();
+}
+
+void CLevelPropertiesBar::SetCurrentMessage(int position) {
+    if (!document_) return;
     ApplyAll();
     CEditPage* page = sheet_->Page(CLevelPropertiesSheet::kMessagesTab);
     static_cast<LevelMessagesPage&>(page->Model()).Select(position);
     page->UpdatePage();
-    ShowMessageProperties();
+    RefreshMessageProperties();
     emit currentItemChanged();
+}
+
+bool CLevelPropertiesBar::MessagesTabHasFocus() const {
+    const QWidget* focus = QApplication::focusWidget();
+    return document_ && focus && sheet_->currentIndex() == CLevelPropertiesSheet::kMessagesTab &&
+           sheet_->Page(CLevelPropertiesSheet::kMessagesTab)->isAncestorOf(focus);
 }
 
 void CLevelPropertiesBar::SelectTeam(int team) {
@@ -184,6 +254,8 @@ void CLevelPropertiesBar::SwitchToTab(int tab) {
 
 void CLevelPropertiesBar::RaiseWindowOf(int tab) {
     if (tab == CLevelPropertiesSheet::kFlightGroupTab && FlightGroupFrameShown()) fgFrame_->raise();
+    if (tab == CLevelPropertiesSheet::kTeamsTab && TeamFrameShown()) teamFrame_->raise();
+    if (tab == CLevelPropertiesSheet::kMessagesTab && MessageFrameShown()) messageFrame_->raise();
 }
 
 QSize CLevelPropertiesBar::sizeHint() const {

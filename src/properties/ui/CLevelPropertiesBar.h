@@ -12,7 +12,9 @@ namespace vantorel {
 
 class CFGPropertiesFrame;
 class CLevelPropertiesSheet;
+class CMessagePropertiesFrame;
 class CQVDoc;
+class CTeamPropertiesFrame;
 
 // The docked bar on the right of the main window: the hub of every property
 // window. It knows the current document, shows the level sheet for it and
@@ -49,6 +51,11 @@ public:
     // Applies every window, makes the message at the position the current
     // one and opens it in the message window.
     void SelectMessage(int position);
+    // The same without opening the window (an open one shows the message).
+    void SetCurrentMessage(int position);
+    // The Messages tab is in front and the keyboard is in it: Copy and Cut
+    // then take the current message rather than the selected flight groups.
+    bool MessagesTabHasFocus() const;
     // The same for a team of the Teams tab, which comes to the front.
     void SelectTeam(int team);
     // Makes a tab of the level sheet the active one, as a click on it does.
@@ -60,6 +67,8 @@ public:
     CLevelPropertiesSheet& Sheet() const { return *sheet_; }
     // The flight group window; null until it was first shown.
     CFGPropertiesFrame* FlightGroupFrame() const { return fgFrame_; }
+    CTeamPropertiesFrame* TeamFrame() const { return teamFrame_; }
+    CMessagePropertiesFrame* MessageFrame() const { return messageFrame_; }
     bool ShowsNoLevelText() const;
     // Wide enough for every tab of the sheet to show its name.
     QSize sizeHint() const override;
@@ -75,6 +84,11 @@ protected:
 private:
     void LayOut();
     bool FlightGroupFrameShown() const;
+    bool TeamFrameShown() const;
+    bool MessageFrameShown() const;
+    // Centred on the main window the first time; where the user puts it
+    // afterwards.
+    void PlaceFirstTime(QWidget* frame);
 
     AppServices& services_;
     QPointer<CQVDoc> document_;
@@ -82,6 +96,8 @@ private:
     QLabel* noLevelIcon_;
     CLevelPropertiesSheet* sheet_;
     CFGPropertiesFrame* fgFrame_ = nullptr;
+    CTeamPropertiesFrame* teamFrame_ = nullptr;
+    CMessagePropertiesFrame* messageFrame_ = nullptr;
     int busy_ = 0;
 };
 

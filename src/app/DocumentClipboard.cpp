@@ -1,0 +1,119 @@
+#include "app/DocumentClipboard.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QPointer>
+
+#include "app/CQVDoc.h"
+#include "catalogue/MissionReport.h"
+#include "document/MissionClipboard.h"
+#include "document/Win1252.h"
+#include "properties/ui/CLevelPropertiesBar.h"
+#include "properties/ui/CLevelPropertiesSheet.h"
+
+namespace vantorel {
+
+namespace {
+
+// The bar works on this document (it is the one in front).
+CLevelPropertiesBar* BarOf(CQVDoc& doc) {
+    CLevelPropertiesBar* bar = doc.Bar();
+    return bar && bar->CurrentDocument() == &doc ? bar : nullptr;
+}
+
+bool CopiesMessage(CQVDoc& doc) {
+    CLevelPropertiesBar* bar = BarOf(doc);
+    return bar && bar->MessagesTabHasFocus();
+}
+
+MissionClip Copy(CQVDoc& doc) {
+    if (CopiesMessage(doc)) return CopyMessage(doc.GetMission(), BarOf(doc)->CurrentMessage());
+    return CopySelectedFlightGroups(doc.GetMission());
+}
+
+// Each item as the report writes it, the first without its leading blank.
+QString ReportOf(const MissionClip& clip, const Mission& mission) {
+    std::string text;
+    for (const auto& fg : clip.flightGroups) {
+        FlightGroup copy;
+        copy.File = fg.file;
+        copy.GoalStrings = fg.goalStrings;
+        text += FlightGroupReportText(fg.sourcePosition, copy, mission);
+    }
+    for (const auto& m : clip.messages)
+        text += MessageReportText(m.sourcePosition, m.message, mission);
+    if (!text.empty() && text.front() == '\n') text.erase(0, 1);
+    return QString::fromStdString(Win1252ToUtf8(text));
+}
+
+}  // namespace
+
+bool CanCopy(CQVDoc& doc) {
+    if (CopiesMessage(doc)) return BarOf(doc)->CurrentMessage() >= 0;
+    return doc.Level().CountSelectedFlightGroups() > 0;
+}
+
+bool CopyToClipboard(CQVDoc& doc, bool cut) {
+    // What the windows hold but have not written yet is copied too.
+    if (CLevelPropertiesBar* bar = BarOf(doc)) bar->ApplyAll();
+    const MissionClip clip = Copy(doc);
+    if (clip.Empty()) return false;
+    const std::string bytes = EncodeClip(clip);
+    auto* mime = new QMimeData;
+    mime->setData(QString::fromLatin1(kMissionItemsMimeType),
+                  QByteArray(bytes.data(), qsizetype(bytes.size())));
+    mime->setText(ReportOf(clip, doc.GetMission()));
+    QGuiApplication::clipboard()->setMimeData(mime);
+    if (!cut) return true;
+    RemoveCopied(doc.Level(), clip);
+    if (CLevelPropertiesBar* bar = BarOf(doc)) {
+        bar->RefreshAll();
+        bar->UpdateViews();
+    }
+    return true;
+}
+
+bool PasteFromClipboard(CQVDoc& doc) {
+    const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+    const QString format = QString::fromLatin1(kMissionItemsMimeType);
+    if (!mime || !mime->hasFormat(format)) return false;
+    const QByteArray bytes = mime->data(format);
+    const auto clip = DecodeClip(std::string_view(bytes.constData(), size_t(bytes.size())));
+    if (!clip) return false;
+    CLevelPropertiesBar* bar = BarOf(doc);
+    if (bar) bar->ApplyAll();
+    const PasteResult pasted = PasteClip(doc.Level(), *clip);
+    if (!pasted.pasted) return false;
+    if (bar) {
+        bar->RefreshAll();
+        bar->UpdateViews();
+        // A message shows only on the Messages tab: it comes to the front
+        // with the pasted message chosen.
+        if (!pasted.messages.empty()) {
+            bar->SwitchToTab(CLevelPropertiesSheet::kMessagesTab);
+            bar->SetCurrentMessage(pasted.messages.front());
+        }
+    }
+    return true;
+}
+
+ClipboardWatch& ClipboardWatch::Instance() {
+    // Goes with the application and its clipboard.
+    static QPointer<ClipboardWatch> watch;
+    if (!watch) watch = new ClipboardWatch;
+    return *watch;
+}
+
+ClipboardWatch::ClipboardWatch() : QObject(QCoreApplication::instance()) {
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &ClipboardWatch::Update);
+    Update();
+}
+
+void ClipboardWatch::Update() {
+    const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+    hasItems_ = mime && mime->hasFormat(QString::fromLatin1(kMissionItemsMimeType));
+    emit changed();
+}
+
+}  // namespace vantorel

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QObject>
+
+namespace vantorel {
+
+class CQVDoc;
+
+// The Edit menu's Cut, Copy and Paste. Flight groups and radio messages go
+// through the system clipboard, so they move between missions, windows and
+// runs of the editor: in a private format that keeps every byte, and as
+// their report lines in plain text for pasting into notes.
+
+// The MIME type of the private format.
+inline constexpr const char* kMissionItemsMimeType = "application/x-vantorel-mission-items";
+
+// What Copy takes: the current message when the Messages tab has the
+// keyboard, else the selected flight groups. False when that is nothing.
+bool CanCopy(CQVDoc& doc);
+// Copy, and for Cut also take out what was copied (one edit).
+bool CopyToClipboard(CQVDoc& doc, bool cut);
+// Appends what the clipboard holds to the mission as one edit and selects
+// it. False when it holds nothing of ours, or nothing was pasted.
+bool PasteFromClipboard(CQVDoc& doc);
+
+// Whether the clipboard holds flight groups or messages, kept up to date
+// from the clipboard's own change signal (asking the clipboard each time the
+// commands are updated could wait on another program).
+class ClipboardWatch : public QObject {
+    Q_OBJECT
+public:
+    static ClipboardWatch& Instance();
+    bool HasItems() const { return hasItems_; }
+
+signals:
+    // After HasItems may have changed.
+    void changed();
+
+private:
+    ClipboardWatch();
+    void Update();
+
+    bool hasItems_ = false;
+};
+
+}  // namespace vantorel

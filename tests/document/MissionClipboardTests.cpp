@@ -1,0 +1,200 @@
+// Cut, Copy and Paste of flight groups and messages between missions: every
+// byte travels, references among the pasted flight groups follow them, the
+// others stay, the limit refuses a paste whole, and the clipboard's bytes
+// from another program cannot fool the reader.
+#include <gtest/gtest.h>
+
+#include "document/LevelDocument.h"
+#include "document/MissionClipboard.h"
+#include "support/FakePrompter.h"
+#include "support/FakeSettings.h"
+#include "support/MissionGenerator.h"
+
+namespace vantorel {
+namespace {
+
+using testing::FakePrompter;
+using testing::FakeSettings;
+
+class MissionClipboardTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        settings.SetInt("Settings", "InitialFG", 0);
+        source.OnNewDocument();
+        target.OnNewDocument();
+    }
+    FlightGroup& Add(LevelDocument& doc, const std::string& name) {
+        FlightGroup* fg = doc.AddFlightGroup();
+        fg->File.SetName(name);
+        return *fg;
+    }
+    FlightGroupRecord& Rec(LevelDocument& doc, int i) {
+        return doc.GetMission().FlightGroups[size_t(i)]->File;
+    }
+
+    FakeSettings settings;
+    FakePrompter prompter;
+    LevelDocument source{settings, prompter};
+    LevelDocument target{settings, prompter};
+};
+
+TEST_F(MissionClipboardTest, APasteRenumbersReferencesAmongThePastedAndKeepsTheOthers) {
+    testing::MissionGenerator random(7);
+    // Source: A(0) B(1) C(2); A and C are copied, B is not.
+    FlightGroup& a = Add(source, "A");
+    Add(source, "B");
+    FlightGroup& c = Add(source, "C");
+    // Every byte of A random first: the ones nobody understands must travel.
+    for (auto& b : a.File.Bytes) b = uint8_t(random.Int(0, 255));
+    for (auto& b : a.GoalStrings.Bytes) b = uint8_t(random.Int(0, 255));
+    a.File.SetArrivalTrigger(0, {2, 1, 2, 0});    // names C: renumbered
+    a.File.SetArrivalTrigger(1, {2, 1, 1, 0});    // names B: kept
+    a.File.SetArrivalTrigger(2, {2, 12, 2, 0});   // team 2, not a flight group: kept
+    a.File.SetDepartureTrigger(1, {1, 1, 0, 0});  // names A itself
+    a.File.SetJumpToOrder4Trigger(0, {1, 1, 2, 0});
+    a.File.Orders(1).SetTarget1Type(1);
+    a.File.Orders(1).SetTarget1(2);
+    a.File.Orders(1).SetTarget3Type(2);  // ship type 2, not a flight group
+    a.File.Orders(1).SetTarget3(2);
+    a.File.Orders(3).SetTarget4Type(1);
+    a.File.Orders(3).SetTarget4(1);
+    a.File.SetArrivalMothership(2);
+    a.File.SetAlternateDepartureMothership(1);
+    c.File.SetDepartureMothership(0);
+    a.Selected = 1;
+    c.Selected = 1;
+    const FlightGroupRecord before = a.File;
+    const MissionClip copied = CopySelectedFlightGroups(source.GetMission());
+    ASSERT_EQ(copied.flightGroups.size(), 2u);
+    // Through the clipboard's bytes, as another window or run would get it.
+    const auto clip = DecodeClip(EncodeClip(copied));
+    ASSERT_TRUE(clip);
+
+    // Target: X(0) Y(1), X selected: the pasted ones become 2 and 3.
+    Add(target, "X").Selected = 1;
+    Add(target, "Y");
+    target.ForgetHistory(false);
+    const PasteResult result = PasteClip(target, *clip);
+    ASSERT_TRUE(result.pasted);
+    EXPECT_EQ(result.flightGroups, (std::vector<int>{2, 3}));
+    ASSERT_EQ(target.CountFlightGroups(), 4);
+    const FlightGroupRecord& pa = Rec(target, 2);
+    EXPECT_EQ(pa.ArrivalTrigger(0), (Trigger{2, 1, 3, 0}));
+    EXPECT_EQ(pa.ArrivalTrigger(1), (Trigger{2, 1, 1, 0}));
+    EXPECT_EQ(pa.ArrivalTrigger(2), (Trigger{2, 12, 2, 0}));
+    EXPECT_EQ(pa.DepartureTrigger(1), (Trigger{1, 1, 2, 0}));
+    EXPECT_EQ(pa.JumpToOrder4Trigger(0), (Trigger{1, 1, 3, 0}));
+    EXPECT_EQ(pa.Orders(1).Target1(), 3);
+    EXPECT_EQ(pa.Orders(1).Target3(), 2);
+    EXPECT_EQ(pa.Orders(3).Target4(), 1);
+    EXPECT_EQ(pa.ArrivalMothership(), 3);
+    EXPECT_EQ(pa.AlternateDepartureMothership(), 1);
+    EXPECT_EQ(Rec(target, 3).DepartureMothership(), 2);
+    EXPECT_EQ(Rec(target, 3).Name(), "C");
+    // Apart from the references every byte is A's own.
+    FlightGroupRecord expected = before;
+    RenumberFlightGroupReferences(expected, {{0, 2}, {2, 3}});
+    EXPECT_EQ(pa.Bytes, expected.Bytes);
+    EXPECT_EQ(target.GetMission().FlightGroups[2]->GoalStrings.Bytes, a.GoalStrings.Bytes);
+
+    // Exactly what was pasted is selected, at its first start point.
+    std::vector<int> selected;
+    for (int i = 0; i < 4; ++i)
+        if (target.GetMission().FlightGroups[size_t(i)]->Selected) selected.push_back(i);
+    EXPECT_EQ(selected, (std::vector<int>{2, 3}));
+    EXPECT_EQ(target.GetMission().FlightGroups[0]->PointSelected[0], 0u);
+
+    // One edit, taken back whole; the source never changed.
+    EXPECT_EQ(target.UndoName(), "Paste");
+    ASSERT_TRUE(target.Undo());
+    EXPECT_EQ(target.CountFlightGroups(), 2);
+    EXPECT_FALSE(target.IsModified());
+    EXPECT_EQ(a.File.Bytes, before.Bytes);
+}
+
+TEST_F(MissionClipboardTest, APastePastTheLimitPastesNothing) {
+    for (int i = 0; i < 254; ++i) Add(target, "T");
+    target.GetMission().FlightGroups[0]->Selected = 1;
+    target.ForgetHistory(false);
+    Add(source, "A").Selected = 1;
+    Add(source, "B").Selected = 1;
+    const MissionClip clip = CopySelectedFlightGroups(source.GetMission());
+    const PasteResult result = PasteClip(target, clip);
+    EXPECT_FALSE(result.pasted);
+    EXPECT_EQ(prompter.Texts().back(),
+              "X-Wing vs. Tie Fighter can only support up to 255 flight groups");
+    EXPECT_EQ(prompter.shown.back().icon, PromptIcon::Warning);
+    EXPECT_EQ(target.CountFlightGroups(), 254);
+    EXPECT_FALSE(target.CanUndo());
+    EXPECT_EQ(target.GetMission().FlightGroups[0]->Selected, 1u);  // nothing changed
+
+    // One fits.
+    source.GetMission().FlightGroups[1]->Selected = 0;
+    EXPECT_TRUE(PasteClip(target, CopySelectedFlightGroups(source.GetMission())).pasted);
+    EXPECT_EQ(target.CountFlightGroups(), 255);
+}
+
+TEST_F(MissionClipboardTest, MessagesTravelWithTheirWaveFilesAndCutIsOneEdit) {
+    source.AddRadioMessage();
+    source.AddRadioMessage();
+    RadioMessage& m = *source.GetMission().Messages[1];
+    m.File.SetTextFillingField("2" + std::string(63, 'm'));
+    m.File.SetTrigger(0, {2, 1, 4, 0});  // a flight group the target may not have
+    m.File.Bytes[0x62] = 0xAB;           // a carried byte
+    m.WaveFile = "/wave/m1/hello.wav";
+    source.ForgetHistory(false);
+
+    const MissionClip copied = CopyMessage(source.GetMission(), 1);
+    EXPECT_TRUE(CopyMessage(source.GetMission(), 2).Empty());
+    ASSERT_TRUE(RemoveCopied(source, copied));
+    EXPECT_EQ(source.GetMission().CountMessages(), 1);
+    EXPECT_EQ(source.UndoName(), "Cut");
+    ASSERT_TRUE(source.Undo());
+    EXPECT_EQ(source.GetMission().CountMessages(), 2);
+    EXPECT_EQ(source.GetMission().Messages[1].get(), &m);
+
+    const auto clip = DecodeClip(EncodeClip(copied));
+    ASSERT_TRUE(clip);
+    target.AddRadioMessage();
+    const PasteResult result = PasteClip(target, *clip);
+    EXPECT_EQ(result.messages, std::vector<int>{1});
+    const RadioMessage& pasted = *target.GetMission().Messages[1];
+    EXPECT_EQ(pasted.File.Bytes, m.File.Bytes);
+    EXPECT_EQ(pasted.WaveFile, "/wave/m1/hello.wav");
+
+    // Flight groups cut away come back where they were.
+    Add(source, "A");
+    Add(source, "B").Selected = 1;
+    Add(source, "C");
+    ASSERT_TRUE(RemoveCopied(source, CopySelectedFlightGroups(source.GetMission())));
+    EXPECT_EQ(Rec(source, 1).Name(), "C");
+    ASSERT_TRUE(source.Undo());
+    EXPECT_EQ(Rec(source, 1).Name(), "B");
+}
+
+TEST_F(MissionClipboardTest, BytesThatAreNotAClipAreRefused) {
+    Add(source, "A").Selected = 1;
+    source.AddRadioMessage();
+    source.GetMission().Messages[0]->WaveFile = "w.wav";
+    MissionClip clip = CopySelectedFlightGroups(source.GetMission());
+    clip.messages = CopyMessage(source.GetMission(), 0).messages;
+    const std::string bytes = EncodeClip(clip);
+    ASSERT_TRUE(DecodeClip(bytes));
+    EXPECT_EQ(EncodeClip(*DecodeClip(bytes)), bytes);
+
+    EXPECT_FALSE(DecodeClip(""));
+    EXPECT_FALSE(DecodeClip("Hello, world"));
+    EXPECT_FALSE(DecodeClip(bytes + "x"));  // trailing bytes
+    for (size_t cut : {size_t(8), size_t(12), size_t(100), bytes.size() - 1})
+        EXPECT_FALSE(DecodeClip(bytes.substr(0, cut))) << cut;
+    // Counts beyond what the bytes hold are not believed (nor allocated).
+    std::string huge = bytes;
+    huge[8] = huge[9] = huge[10] = huge[11] = char(0xFF);
+    EXPECT_FALSE(DecodeClip(huge));
+    std::string longWave = bytes;
+    longWave[longWave.size() - 5 - 4] = char(0x7F);  // the wave file's length
+    EXPECT_FALSE(DecodeClip(longWave));
+}
+
+}  // namespace
+}  // namespace vantorel

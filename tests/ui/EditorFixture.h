@@ -1,0 +1,39 @@
+#pragma once
+
+#include <memory>
+
+#include "UiFakes.h"
+#include "app/CMainFrame.h"
+#include "app/CQVDoc.h"
+#include "app/RecentFiles.h"
+
+namespace vantorel::testing {
+
+// The editor as most widget tests want it: fake services, the main window
+// shown at 1200x800 with one new mission, no zoom to each selection and no
+// question before a delete. A test class derives from it (after QObject)
+// and calls Start in init() and Stop in cleanup().
+struct EditorFixture {
+    std::unique_ptr<FakeServices> f;
+    std::unique_ptr<RecentFiles> recent;
+    std::unique_ptr<CMainFrame> frame;
+    CQVDoc* doc = nullptr;
+
+    void Start() {
+        f = std::make_unique<FakeServices>();
+        f->settings.SetInt("Settings", "AutoSelZoom", 0);
+        f->settings.SetInt("Settings", "ConfirmDelete", 0);
+        recent = std::make_unique<RecentFiles>(f->settings, 8);
+        frame = std::make_unique<CMainFrame>(f->services, *recent, nullptr);
+        frame->resize(1200, 800);
+        frame->show();
+        doc = frame->NewDocument();
+    }
+    // Every mission is closed without its save question.
+    void Stop() {
+        for (CQVDoc* d : frame->Documents()) d->SetModifiedFlag(false);
+        frame.reset();
+    }
+};
+
+}  // namespace vantorel::testing
