@@ -17,13 +17,13 @@
 #include <memory>
 #include <vector>
 
-#include "app/CQVDoc.h"
-#include "document/Mission.h"
 #include "map/DrawnPoints.h"
 #include "map/Projection.h"
 #include "map/ScrollZoom.h"
 #include "map/ui/CQVView.h"
+#include "mission/Mission.h"
 #include "support/BusyMap.h"
+#include "ui/CQVDoc.h"
 #include "ui/UiFakes.h"
 
 namespace vantorel {

@@ -10,8 +10,8 @@
 #include <QImage>
 #include <QPainter>
 
-#include "document/Mission.h"
 #include "map/MapPaint.h"
+#include "mission/Mission.h"
 #include "platform/qt/QPainterCanvas.h"
 #include "support/BusyMap.h"
 

@@ -27,13 +27,13 @@
 #include "document/MissionReader.h"
 #include "map/CentreOnSelection.h"
 #include "map/MapPaint.h"
-#include "map/RecordingCanvas.h"
 #include "map/ScrollZoom.h"
 #include "platform/Utf8.h"
 #include "properties/logic/PageCatalog.h"
 #include "properties/logic/PageContext.h"
 #include "support/FakePrompter.h"
 #include "support/FakeSettings.h"
+#include "support/RecordingCanvas.h"
 
 using namespace vantorel;
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "document/Mission.h"
 #include "document/WaveListingLines.h"
+#include "mission/Mission.h"
 #include "platform/PathText.h"
 
 using namespace vantorel;

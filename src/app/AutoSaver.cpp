@@ -4,9 +4,9 @@
 #include <QDateTime>
 #include <QDir>
 
-#include "app/CQVDoc.h"
 #include "platform/PathText.h"
 #include "platform/Settings.h"
+#include "ui/CQVDoc.h"
 
 namespace vantorel {
 

@@ -3,8 +3,8 @@
 #include <QCloseEvent>
 
 #include "app/AppPictures.h"
-#include "app/CQVDoc.h"
 #include "map/ui/CQVView.h"
+#include "ui/CQVDoc.h"
 
 namespace vantorel {
 

@@ -10,10 +10,9 @@
 #include <map>
 #include <vector>
 
-#include "app/AppServices.h"
-#include "app/CommandTarget.h"
-#include "document/MissionCheck.h"
 #include "document/RecoveryFolder.h"
+#include "ui/AppServices.h"
+#include "ui/CommandTarget.h"
 
 namespace vantorel {
 
@@ -25,6 +24,7 @@ class CProblemsBar;
 class CQVDoc;
 class CQVView;
 class LevelDocument;
+class ProblemsController;
 class RecentFiles;
 
 // The main window: menus, accelerators, four toolbars, the status bar, the
@@ -80,15 +80,11 @@ public:
     QMdiArea* MdiArea() const { return mdi_; }
     CLevelPropertiesBar* LevelBar() const { return levelBar_; }
     QDockWidget* LevelDock() const { return levelDock_; }
-    CProblemsBar* ProblemsBar() const { return problemsBar_; }
-    QDockWidget* ProblemsDock() const { return problemsDock_; }
-    // Check Mission: what the windows hold is applied, the mission checked
-    // and the Problems window shown with what was found. While the window
-    // is open its list follows every change of the mission.
-    void RunMissionCheck(CQVDoc* doc);
-    // Takes the user to what a problem is about: the flight group selected
-    // with its window open, the message or the team in theirs.
-    void ShowProblem(CQVDoc* doc, const Problem& problem);
+    // The Problems window: Check Mission fills it; while it is open its
+    // list follows every change of the mission.
+    ProblemsController& Problems() const { return *problems_; }
+    CProblemsBar* ProblemsBar() const;
+    QDockWidget* ProblemsDock() const;
     QToolBar* StandardBar() const { return standardBar_; }
     QToolBar* FlightGroupBar() const { return flightGroupBar_; }
     QToolBar* MessageBar() const { return messageBar_; }
@@ -115,9 +111,6 @@ private:
     void CreateToolBars();
     void CreateStatusBar();
     void CreateLevelBar();
-    void CreateProblemsBar();
-    // Checks again for the Problems window, when it is open.
-    void RefreshProblems(CQVDoc* doc);
     void ShowMenuFor(bool documentOpen);
     CQVDoc* MakeDocument();
     QToolBar* BarOf(int id) const;
@@ -142,8 +135,7 @@ private:
     QLabel* pane1_ = nullptr;
     QDockWidget* levelDock_ = nullptr;
     CLevelPropertiesBar* levelBar_ = nullptr;
-    QDockWidget* problemsDock_ = nullptr;
-    CProblemsBar* problemsBar_ = nullptr;
+    ProblemsController* problems_ = nullptr;
     std::vector<CQVDoc*> documents_;
     CQVView* lastActiveView_ = nullptr;
     QString baseTitle_;

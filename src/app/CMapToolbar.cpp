@@ -3,8 +3,8 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
-#include "app/CommandIds.h"
 #include "app/CommandTexts.h"
+#include "ui/CommandIds.h"
 
 namespace vantorel {
 

@@ -3,7 +3,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "app/CQVDoc.h"
+#include "ui/CQVDoc.h"
 
 namespace vantorel {
 

@@ -9,11 +9,11 @@
 #include "app/CMainFrame.h"
 #include "app/COptionsDlg.h"
 #include "app/CSplashWnd.h"
-#include "app/CommandIds.h"
 #include "app/ConfigurePaths.h"
 #include "catalogue/CraftIcons.h"
 #include "catalogue/TeamThemes.h"
 #include "platform/PathText.h"
+#include "ui/CommandIds.h"
 #include "wizards/NewMissionBuilder.h"
 #include "wizards/ui/CWizardNewLevel.h"
 

@@ -4,9 +4,9 @@
 #include <QStringList>
 #include <memory>
 
-#include "app/AppServices.h"
-#include "app/CommandTarget.h"
 #include "app/RecentFiles.h"
+#include "ui/AppServices.h"
+#include "ui/CommandTarget.h"
 
 namespace vantorel {
 

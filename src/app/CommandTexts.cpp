@@ -1,6 +1,6 @@
 #include "app/CommandTexts.h"
 
-#include "app/CommandIds.h"
+#include "ui/CommandIds.h"
 
 namespace vantorel {
 

@@ -5,30 +5,29 @@
 #include <QMimeData>
 #include <QPointer>
 
-#include "app/CQVDoc.h"
 #include "catalogue/MissionReport.h"
 #include "document/MissionClipboard.h"
-#include "document/Win1252.h"
+#include "mission/Win1252.h"
 #include "properties/ui/CLevelPropertiesBar.h"
 #include "properties/ui/CLevelPropertiesSheet.h"
+#include "ui/CQVDoc.h"
 
 namespace vantorel {
 
 namespace {
 
 // The bar works on this document (it is the one in front).
-CLevelPropertiesBar* BarOf(CQVDoc& doc) {
-    CLevelPropertiesBar* bar = doc.Bar();
+CLevelPropertiesBar* BarOf(CQVDoc& doc, CLevelPropertiesBar* bar) {
     return bar && bar->CurrentDocument() == &doc ? bar : nullptr;
 }
 
-bool CopiesMessage(CQVDoc& doc) {
-    CLevelPropertiesBar* bar = BarOf(doc);
+bool CopiesMessage(CQVDoc& doc, CLevelPropertiesBar* bar) {
+    bar = BarOf(doc, bar);
     return bar && bar->MessagesTabHasFocus();
 }
 
-MissionClip Copy(CQVDoc& doc) {
-    if (CopiesMessage(doc)) return CopyMessage(doc.GetMission(), BarOf(doc)->CurrentMessage());
+MissionClip Copy(CQVDoc& doc, CLevelPropertiesBar* bar) {
+    if (CopiesMessage(doc, bar)) return CopyMessage(doc.GetMission(), bar->CurrentMessage());
     return CopySelectedFlightGroups(doc.GetMission());
 }
 
@@ -49,15 +48,16 @@ QString ReportOf(const MissionClip& clip, const Mission& mission) {
 
 }  // namespace
 
-bool CanCopy(CQVDoc& doc) {
-    if (CopiesMessage(doc)) return BarOf(doc)->CurrentMessage() >= 0;
+bool CanCopy(CQVDoc& doc, CLevelPropertiesBar* bar) {
+    if (CopiesMessage(doc, bar)) return bar->CurrentMessage() >= 0;
     return doc.Level().CountSelectedFlightGroups() > 0;
 }
 
-bool CopyToClipboard(CQVDoc& doc, bool cut) {
+bool CopyToClipboard(CQVDoc& doc, CLevelPropertiesBar* bar, bool cut) {
+    bar = BarOf(doc, bar);
     // What the windows hold but have not written yet is copied too.
-    if (CLevelPropertiesBar* bar = BarOf(doc)) bar->ApplyAll();
-    const MissionClip clip = Copy(doc);
+    if (bar) bar->ApplyAll();
+    const MissionClip clip = Copy(doc, bar);
     if (clip.Empty()) return false;
     const std::string bytes = EncodeClip(clip);
     auto* mime = new QMimeData;
@@ -67,21 +67,21 @@ bool CopyToClipboard(CQVDoc& doc, bool cut) {
     QGuiApplication::clipboard()->setMimeData(mime);
     if (!cut) return true;
     RemoveCopied(doc.Level(), clip);
-    if (CLevelPropertiesBar* bar = BarOf(doc)) {
+    if (bar) {
         bar->RefreshAll();
         bar->UpdateViews();
     }
     return true;
 }
 
-bool PasteFromClipboard(CQVDoc& doc) {
+bool PasteFromClipboard(CQVDoc& doc, CLevelPropertiesBar* bar) {
     const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
     const QString format = QString::fromLatin1(kMissionItemsMimeType);
     if (!mime || !mime->hasFormat(format)) return false;
     const QByteArray bytes = mime->data(format);
     const auto clip = DecodeClip(std::string_view(bytes.constData(), size_t(bytes.size())));
     if (!clip) return false;
-    CLevelPropertiesBar* bar = BarOf(doc);
+    bar = BarOf(doc, bar);
     if (bar) bar->ApplyAll();
     const PasteResult pasted = PasteClip(doc.Level(), *clip);
     if (!pasted.pasted) return false;

@@ -4,6 +4,7 @@
 
 namespace vantorel {
 
+class CLevelPropertiesBar;
 class CQVDoc;
 
 // The Edit menu's Cut, Copy and Paste. Flight groups and radio messages go
@@ -14,14 +15,17 @@ class CQVDoc;
 // The MIME type of the private format.
 inline constexpr const char* kMissionItemsMimeType = "application/x-vantorel-mission-items";
 
+// `bar` is the level properties bar (none in tests without windows); it
+// counts only while it works on `doc`.
+
 // What Copy takes: the current message when the Messages tab has the
 // keyboard, else the selected flight groups. False when that is nothing.
-bool CanCopy(CQVDoc& doc);
+bool CanCopy(CQVDoc& doc, CLevelPropertiesBar* bar);
 // Copy, and for Cut also take out what was copied (one edit).
-bool CopyToClipboard(CQVDoc& doc, bool cut);
+bool CopyToClipboard(CQVDoc& doc, CLevelPropertiesBar* bar, bool cut);
 // Appends what the clipboard holds to the mission as one edit and selects
 // it. False when it holds nothing of ours, or nothing was pasted.
-bool PasteFromClipboard(CQVDoc& doc);
+bool PasteFromClipboard(CQVDoc& doc, CLevelPropertiesBar* bar);
 
 // Whether the clipboard holds flight groups or messages, kept up to date
 // from the clipboard's own change signal (asking the clipboard each time the

@@ -4,7 +4,7 @@
 #include "catalogue/CraftTypes.h"
 #include "catalogue/CraftWordLists.h"
 #include "catalogue/TriggerText.h"
-#include "document/Mission.h"
+#include "mission/Mission.h"
 
 namespace vantorel {
 

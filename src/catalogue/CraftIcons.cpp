@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "catalogue/ColourRamps.h"
-#include "map/Canvas.h"
+#include "draw/Canvas.h"
 
 namespace vantorel {
 

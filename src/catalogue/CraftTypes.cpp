@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "document/MissionRecords.h"
+#include "mission/MissionRecords.h"
 
 namespace vantorel {
 

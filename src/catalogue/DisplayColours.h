@@ -1,15 +1,8 @@
 #pragma once
 
-#include <cstdint>
+#include "draw/RgbColour.h"
 
 namespace vantorel {
-
-struct RgbColour {
-    std::uint8_t red;
-    std::uint8_t green;
-    std::uint8_t blue;
-    friend bool operator==(const RgbColour&, const RgbColour&) = default;
-};
 
 // The colour of an IFF on the map and in the level sheet's lists: bright for
 // selected or active entries, dim otherwise. Unknown IFFs are white / black.

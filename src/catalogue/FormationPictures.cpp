@@ -4,7 +4,7 @@
 #include <array>
 #include <cmath>
 
-#include "map/Canvas.h"
+#include "draw/Canvas.h"
 
 namespace vantorel {
 

@@ -11,7 +11,7 @@
 #include "catalogue/TargetText.h"
 #include "catalogue/TeamName.h"
 #include "catalogue/TriggerText.h"
-#include "map/MapUnits.h"
+#include "mission/MapUnits.h"
 
 namespace vantorel {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "document/Mission.h"
+#include "mission/Mission.h"
 
 namespace vantorel {
 

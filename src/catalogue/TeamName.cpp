@@ -1,7 +1,7 @@
 #include "catalogue/TeamName.h"
 
 #include "catalogue/ConditionWordLists.h"
-#include "document/Mission.h"
+#include "mission/Mission.h"
 
 namespace vantorel {
 

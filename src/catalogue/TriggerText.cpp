@@ -2,7 +2,7 @@
 
 #include "catalogue/ConditionWordLists.h"
 #include "catalogue/VariableText.h"
-#include "document/Trigger.h"
+#include "mission/Trigger.h"
 
 namespace vantorel {
 

@@ -5,7 +5,7 @@
 #include "catalogue/CraftWordLists.h"
 #include "catalogue/Orders.h"
 #include "catalogue/TeamName.h"
-#include "document/Mission.h"
+#include "mission/Mission.h"
 
 namespace vantorel {
 

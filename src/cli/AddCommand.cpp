@@ -11,7 +11,7 @@
 #include "cli/CliPlatform.h"
 #include "cli/CommandLine.h"
 #include "cli/MissionFileArg.h"
-#include "document/Win1252.h"
+#include "mission/Win1252.h"
 #include "wizards/NewFlightGroupBuilder.h"
 
 namespace vantorel::cli {

@@ -9,7 +9,7 @@
 #include "catalogue/Orders.h"
 #include "cli/CliCommand.h"
 #include "cli/Json.h"
-#include "document/Win1252.h"
+#include "mission/Win1252.h"
 
 namespace vantorel::cli {
 namespace {

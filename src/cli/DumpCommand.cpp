@@ -4,13 +4,13 @@
 #include "cli/CliCommand.h"
 #include "cli/Json.h"
 #include "cli/MissionFileArg.h"
-#include "document/Win1252.h"
+#include "mission/Win1252.h"
 
 namespace vantorel::cli {
 namespace {
 
 const char* const kPointNames[kPointCount] = {
-    "S1",  "S2",  "S3",  "S4",  "WP1", "WP2",  "WP3",  "WP4",  "WP5",  "WP6",  "WP7",
+    "S1",  "S2",  "S3",  "S4",   "WP1",  "WP2",  "WP3",  "WP4",  "WP5",  "WP6",  "WP7",
     "WP8", "RVZ", "HYP", "BRF1", "BRF2", "BRF3", "BRF4", "BRF5", "BRF6", "BRF7", "BRF8"};
 
 void PutText(JsonWriter& j, std::string_view key, std::string_view win1252) {
@@ -72,8 +72,9 @@ void PutFlightGroup(JsonWriter& j, int index, const FlightGroup& fg) {
     j.Int("formation", r.Formation());
     j.Int("orientation", r.Orientation());
     j.Int("difficultyLevel", r.DifficultyLevel());
-    PutTriggers(j, "arrivalTriggers",
-                {r.ArrivalTrigger(0), r.ArrivalTrigger(1), r.ArrivalTrigger(2), r.ArrivalTrigger(3)});
+    PutTriggers(
+        j, "arrivalTriggers",
+        {r.ArrivalTrigger(0), r.ArrivalTrigger(1), r.ArrivalTrigger(2), r.ArrivalTrigger(3)});
     j.IntArray("arrivalAndOr", {r.ArrivalAndOr12(), r.ArrivalAndOr34(), r.ArrivalAndOr1234()});
     j.Int("arrivalDelayMinutes", r.ArrivalDelayMinutes());
     j.Int("arrivalDelaySeconds", r.ArrivalDelaySeconds());
@@ -129,7 +130,8 @@ void PutMessage(JsonWriter& j, int index, const RadioMessage& msg) {
     std::vector<int> sent;
     for (int t = 0; t < kTeamCount; ++t) sent.push_back(r.SentToTeam(t));
     j.IntArray("sentToTeams", sent);
-    PutTriggers(j, "triggers", {r.GetTrigger(0), r.GetTrigger(1), r.GetTrigger(2), r.GetTrigger(3)});
+    PutTriggers(j, "triggers",
+                {r.GetTrigger(0), r.GetTrigger(1), r.GetTrigger(2), r.GetTrigger(3)});
     j.IntArray("andOr", {r.AndOr12(), r.AndOr34(), r.AndOr1234()});
     j.EndObject();
 }
@@ -148,7 +150,8 @@ void PutTeam(JsonWriter& j, int t, const Mission& m) {
     for (int k = 0; k < 3; ++k) {
         ConstGoalSet s = m.GlobalGoals[size_t(t)].Set(k);
         j.BeginObject(kSetNames[k]);
-        PutTriggers(j, "triggers", {s.GetTrigger(0), s.GetTrigger(1), s.GetTrigger(2), s.GetTrigger(3)});
+        PutTriggers(j, "triggers",
+                    {s.GetTrigger(0), s.GetTrigger(1), s.GetTrigger(2), s.GetTrigger(3)});
         j.IntArray("andOr", {s.AndOr12(), s.AndOr34(), s.AndOr1234()});
         j.Int("points", s.Points());
         j.EndObject();
@@ -193,7 +196,8 @@ int Run(const std::vector<std::string>& args) {
     PutText(j, "successfulDebriefing", m.Header.IsBop() ? m.SuccessfulDebriefing : "");
     PutText(j, "failedDebriefing", m.Header.IsBop() ? m.FailedDebriefing : "");
     j.BeginArray("flightGroups");
-    for (size_t i = 0; i < m.FlightGroups.size(); ++i) PutFlightGroup(j, int(i), *m.FlightGroups[i]);
+    for (size_t i = 0; i < m.FlightGroups.size(); ++i)
+        PutFlightGroup(j, int(i), *m.FlightGroups[i]);
     j.EndArray();
     j.BeginArray("messages");
     for (size_t i = 0; i < m.Messages.size(); ++i) PutMessage(j, int(i), *m.Messages[i]);
@@ -209,8 +213,8 @@ int Run(const std::vector<std::string>& args) {
     return kExitOk;
 }
 
-CommandRegistration registration({"dump", "dump FILE", "the mission as JSON (UTF-8) on standard output",
-                                  &Run});
+CommandRegistration registration({"dump", "dump FILE",
+                                  "the mission as JSON (UTF-8) on standard output", &Run});
 
 }  // namespace
 }  // namespace vantorel::cli

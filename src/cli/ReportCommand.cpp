@@ -7,8 +7,8 @@
 #include "catalogue/MissionReport.h"
 #include "cli/CliCommand.h"
 #include "cli/MissionFileArg.h"
-#include "document/Mission.h"
-#include "document/Win1252.h"
+#include "mission/Mission.h"
+#include "mission/Win1252.h"
 
 namespace vantorel::cli {
 namespace {

@@ -9,7 +9,7 @@
 #include "document/MissionReader.h"
 #include "document/MissionWriter.h"
 #include "document/WaveLinking.h"
-#include "document/Win1252.h"
+#include "mission/Win1252.h"
 
 namespace vantorel {
 

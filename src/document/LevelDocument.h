@@ -8,10 +8,10 @@
 #include <string>
 
 #include "document/EditHistory.h"
-#include "document/Mission.h"
 #include "document/MissionEdit.h"
 #include "document/MissionSnapshot.h"
 #include "document/PropertyBarHooks.h"
+#include "mission/Mission.h"
 #include "platform/Prompter.h"
 #include "platform/Settings.h"
 

@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "document/Mission.h"
 #include "document/MissionEdit.h"
+#include "mission/Mission.h"
 
 namespace vantorel {
 

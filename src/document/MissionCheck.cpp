@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "document/MissionCheckRules.h"
-#include "document/MissionText.h"
-#include "document/Win1252.h"
+#include "mission/MissionText.h"
+#include "mission/Win1252.h"
 
 namespace vantorel {
 

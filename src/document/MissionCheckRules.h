@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "document/Mission.h"
 #include "document/MissionCheck.h"
+#include "mission/Mission.h"
 
 namespace vantorel {
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "document/Mission.h"
+#include "mission/Mission.h"
 
 namespace vantorel {
 

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <fstream>
 
-#include "document/MissionText.h"
+#include "mission/MissionText.h"
 #include "platform/PathText.h"
 
 namespace vantorel {

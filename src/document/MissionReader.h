@@ -5,7 +5,7 @@
 #include <span>
 #include <string>
 
-#include "document/Mission.h"
+#include "mission/Mission.h"
 #include "platform/Prompter.h"
 
 namespace vantorel {

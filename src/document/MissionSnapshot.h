@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "document/Mission.h"
 #include "document/MissionEdit.h"
+#include "mission/Mission.h"
 
 namespace vantorel {
 

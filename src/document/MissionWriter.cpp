@@ -4,7 +4,7 @@
 #include <string>
 
 #include "document/AtomicFile.h"
-#include "document/MissionText.h"
+#include "mission/MissionText.h"
 #include "platform/PathText.h"
 
 namespace vantorel {

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "document/Mission.h"
+#include "mission/Mission.h"
 #include "platform/Prompter.h"
 
 namespace vantorel {

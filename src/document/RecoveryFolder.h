@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "document/Mission.h"
+#include "mission/Mission.h"
 
 namespace vantorel {
 

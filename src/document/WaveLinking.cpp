@@ -8,7 +8,7 @@
 #include "document/FileCopy.h"
 #include "document/PathTitle.h"
 #include "document/WaveListingLines.h"
-#include "document/Win1252.h"
+#include "mission/Win1252.h"
 #include "platform/PathText.h"
 
 namespace vantorel {

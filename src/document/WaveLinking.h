@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-#include "document/Mission.h"
+#include "mission/Mission.h"
 #include "platform/Prompter.h"
 #include "platform/Settings.h"
 

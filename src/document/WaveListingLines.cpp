@@ -1,6 +1,6 @@
 #include "document/WaveListingLines.h"
 
-#include "document/Win1252.h"
+#include "mission/Win1252.h"
 #include "platform/PathText.h"
 
 namespace vantorel {

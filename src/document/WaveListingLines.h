@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "document/Mission.h"
+#include "mission/Mission.h"
 
 namespace vantorel {
 

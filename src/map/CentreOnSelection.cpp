@@ -1,8 +1,8 @@
 #include "map/CentreOnSelection.h"
 
-#include "document/Mission.h"
 #include "map/DrawnPoints.h"
 #include "map/ScrollZoom.h"
+#include "mission/Mission.h"
 
 namespace vantorel {
 

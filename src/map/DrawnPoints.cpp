@@ -1,6 +1,6 @@
 #include "map/DrawnPoints.h"
 
-#include "document/Mission.h"
+#include "mission/Mission.h"
 
 namespace vantorel {
 

@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "document/Mission.h"
 #include "map/InteractionHitTest.h"
 #include "map/InteractionSelection.h"
-#include "map/MapUnits.h"
 #include "map/Projection.h"
 #include "map/ScrollZoom.h"
 #include "map/SnapDrag.h"
+#include "mission/MapUnits.h"
+#include "mission/Mission.h"
 
 namespace vantorel {
 

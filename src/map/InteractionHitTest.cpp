@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "document/Mission.h"
-#include "map/MapUnits.h"
+#include "mission/MapUnits.h"
+#include "mission/Mission.h"
 
 namespace vantorel {
 

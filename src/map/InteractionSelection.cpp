@@ -1,7 +1,7 @@
 #include "map/InteractionSelection.h"
 
-#include "document/Mission.h"
 #include "map/InteractionHitTest.h"
+#include "mission/Mission.h"
 
 namespace vantorel {
 

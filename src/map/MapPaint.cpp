@@ -5,10 +5,11 @@
 #include "catalogue/CraftIcons.h"
 #include "catalogue/CraftTypes.h"
 #include "catalogue/CraftWordLists.h"
-#include "document/Mission.h"
+#include "catalogue/DisplayColours.h"
 #include "map/DrawnPoints.h"
-#include "map/MapUnits.h"
 #include "map/Projection.h"
+#include "mission/MapUnits.h"
+#include "mission/Mission.h"
 
 namespace vantorel {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "map/Canvas.h"
+#include "draw/Canvas.h"
 #include "map/ViewState.h"
 
 namespace vantorel {

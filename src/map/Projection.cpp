@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "map/MapUnits.h"
+#include "mission/MapUnits.h"
 
 namespace vantorel {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "map/MapUnits.h"
 #include "map/Projection.h"
+#include "mission/MapUnits.h"
 
 namespace vantorel {
 

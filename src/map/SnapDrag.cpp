@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "map/MapUnits.h"
+#include "mission/MapUnits.h"
 
 namespace vantorel {
 

@@ -4,11 +4,11 @@
 #include <cmath>
 #include <limits>
 
-#include "document/Mission.h"
 #include "map/DrawnPoints.h"
-#include "map/MapUnits.h"
 #include "map/Projection.h"
 #include "map/ScrollZoom.h"
+#include "mission/MapUnits.h"
+#include "mission/Mission.h"
 
 namespace vantorel {
 

@@ -6,7 +6,7 @@
 
 #include "catalogue/CraftTypes.h"
 #include "catalogue/NameLists.h"
-#include "document/Win1252.h"
+#include "mission/Win1252.h"
 
 namespace vantorel {
 

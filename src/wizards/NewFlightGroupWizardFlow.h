@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/Mission.h"
+#include "mission/Mission.h"
 #include "platform/Prompter.h"
 #include "wizards/NewFlightGroupBuilder.h"
 

@@ -7,7 +7,7 @@
 
 #include "catalogue/CraftWordLists.h"
 #include "catalogue/FormationPictures.h"
-#include "map/RecordingCanvas.h"
+#include "support/RecordingCanvas.h"
 
 namespace vantorel {
 namespace {

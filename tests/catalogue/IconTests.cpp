@@ -6,7 +6,7 @@
 #include "catalogue/ColourRamps.h"
 #include "catalogue/CraftIcons.h"
 #include "catalogue/CraftTypes.h"
-#include "map/RecordingCanvas.h"
+#include "support/RecordingCanvas.h"
 
 namespace vantorel {
 namespace {

@@ -7,7 +7,7 @@
 #include "catalogue/TargetText.h"
 #include "catalogue/TeamName.h"
 #include "catalogue/TriggerText.h"
-#include "document/Mission.h"
+#include "mission/Mission.h"
 
 namespace vantorel {
 namespace {

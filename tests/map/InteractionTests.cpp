@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "document/Mission.h"
 #include "map/Interaction.h"
 #include "map/InteractionCommands.h"
 #include "map/InteractionHitTest.h"
 #include "map/InteractionSelection.h"
 #include "map/ScrollZoom.h"
+#include "mission/Mission.h"
 #include "support/FakeSettings.h"
 
 namespace vantorel {

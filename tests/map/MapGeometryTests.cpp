@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "map/MapUnits.h"
 #include "map/Projection.h"
 #include "map/ScrollZoom.h"
 #include "map/SnapDrag.h"
+#include "mission/MapUnits.h"
 
 namespace vantorel {
 namespace {

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <string>
 
-#include "document/Mission.h"
 #include "map/CentreOnSelection.h"
 #include "map/MapPaint.h"
 #include "map/Projection.h"
-#include "map/RecordingCanvas.h"
 #include "map/ScrollZoom.h"
+#include "mission/Mission.h"
+#include "support/RecordingCanvas.h"
 
 namespace vantorel {
 namespace {

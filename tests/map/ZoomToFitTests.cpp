@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "document/Mission.h"
 #include "map/Projection.h"
 #include "map/ScrollZoom.h"
 #include "map/ZoomToFit.h"
+#include "mission/Mission.h"
 
 namespace vantorel {
 namespace {

@@ -9,7 +9,7 @@
 #include "catalogue/CraftWordLists.h"
 #include "catalogue/NameLists.h"
 #include "document/LevelDocument.h"
-#include "document/Win1252.h"
+#include "mission/Win1252.h"
 #include "properties/logic/DecimalText.h"
 #include "properties/logic/FgEquipmentPage.h"
 #include "properties/logic/FgPositionsPage.h"

@@ -3,9 +3,9 @@
 #include <random>
 #include <string>
 
-#include "document/Mission.h"
 #include "map/ScrollZoom.h"
 #include "map/ViewState.h"
+#include "mission/Mission.h"
 
 namespace vantorel::testing {
 

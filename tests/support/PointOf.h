@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "document/MissionRecords.h"
+#include "mission/MissionRecords.h"
 
 namespace vantorel::testing {
 

@@ -5,9 +5,9 @@
 #include "UiMissions.h"
 #include "app/CMainFrame.h"
 #include "app/CQVApp.h"
-#include "app/CQVDoc.h"
-#include "app/CommandIds.h"
 #include "app/ConfigurePaths.h"
+#include "ui/CQVDoc.h"
+#include "ui/CommandIds.h"
 
 using namespace vantorel;
 using namespace vantorel::testing;

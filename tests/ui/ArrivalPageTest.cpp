@@ -12,8 +12,6 @@
 #include "EditorFixture.h"
 #include "UiFakes.h"
 #include "app/CMainFrame.h"
-#include "app/CQVDoc.h"
-#include "app/CommandIds.h"
 #include "app/RecentFiles.h"
 #include "properties/logic/ArrivalPage.h"
 #include "properties/logic/ConditionDialog.h"
@@ -25,6 +23,8 @@
 #include "properties/ui/CLevelPropertiesBar.h"
 #include "properties/ui/CLevelPropertiesSheet.h"
 #include "properties/ui/CMothershipDlg.h"
+#include "ui/CQVDoc.h"
+#include "ui/CommandIds.h"
 
 using namespace vantorel;
 using namespace vantorel::testing;

@@ -4,8 +4,8 @@
 
 #include "UiFakes.h"
 #include "app/CMainFrame.h"
-#include "app/CQVDoc.h"
 #include "app/RecentFiles.h"
+#include "ui/CQVDoc.h"
 
 namespace vantorel::testing {
 

@@ -4,10 +4,10 @@
 #include "UiFakes.h"
 #include "UiMissions.h"
 #include "app/CMainFrame.h"
-#include "app/CQVDoc.h"
 #include "app/RecentFiles.h"
 #include "map/Projection.h"
 #include "map/ui/CQVView.h"
+#include "ui/CQVDoc.h"
 
 using namespace vantorel;
 using namespace vantorel::testing;

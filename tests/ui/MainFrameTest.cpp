@@ -10,13 +10,13 @@
 #include "app/CChildFrame.h"
 #include "app/CMainFrame.h"
 #include "app/CMapToolbar.h"
-#include "app/CQVDoc.h"
-#include "app/CommandIds.h"
 #include "app/RecentFiles.h"
 #include "document/MissionReader.h"
 #include "map/ui/CQVView.h"
 #include "platform/PathText.h"
 #include "properties/ui/CLevelPropertiesBar.h"
+#include "ui/CQVDoc.h"
+#include "ui/CommandIds.h"
 
 using namespace vantorel;
 using namespace vantorel::testing;

@@ -4,9 +4,9 @@
 #include <cstdlib>
 
 #include "catalogue/CraftIcons.h"
-#include "document/Win1252.h"
+#include "draw/SelectionBoxImage.h"
 #include "map/MapPaint.h"
-#include "map/SelectionBoxImage.h"
+#include "mission/Win1252.h"
 #include "platform/qt/QPainterCanvas.h"
 #include "support/BusyMap.h"
 

@@ -15,8 +15,6 @@
 #include "EditorFixture.h"
 #include "UiFakes.h"
 #include "app/CMainFrame.h"
-#include "app/CQVDoc.h"
-#include "app/CommandIds.h"
 #include "app/DocumentClipboard.h"
 #include "app/RecentFiles.h"
 #include "properties/logic/ConditionDialog.h"
@@ -33,6 +31,8 @@
 #include "properties/ui/CMessagePropertiesSheet.h"
 #include "properties/ui/CTeamPropertiesFrame.h"
 #include "properties/ui/CTeamPropertiesSheet.h"
+#include "ui/CQVDoc.h"
+#include "ui/CommandIds.h"
 
 using namespace vantorel;
 using namespace vantorel::testing;

@@ -10,8 +10,6 @@
 #include "EditorFixture.h"
 #include "UiFakes.h"
 #include "app/CMainFrame.h"
-#include "app/CQVDoc.h"
-#include "app/CommandIds.h"
 #include "app/RecentFiles.h"
 #include "catalogue/Orders.h"
 #include "properties/logic/FlightGroupOrdersPage.h"
@@ -21,6 +19,8 @@
 #include "properties/ui/CFGPropertiesFrame.h"
 #include "properties/ui/CFGPropertiesSheet.h"
 #include "properties/ui/CLevelPropertiesBar.h"
+#include "ui/CQVDoc.h"
+#include "ui/CommandIds.h"
 
 using namespace vantorel;
 using namespace vantorel::testing;

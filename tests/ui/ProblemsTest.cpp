@@ -9,12 +9,12 @@
 #include "UiFakes.h"
 #include "app/CMainFrame.h"
 #include "app/CProblemsBar.h"
-#include "app/CQVDoc.h"
-#include "app/CommandIds.h"
 #include "app/RecentFiles.h"
 #include "properties/ui/CFGPropertiesFrame.h"
 #include "properties/ui/CLevelPropertiesBar.h"
 #include "properties/ui/CLevelPropertiesSheet.h"
+#include "ui/CQVDoc.h"
+#include "ui/CommandIds.h"
 
 using namespace vantorel;
 using namespace vantorel::testing;

@@ -11,8 +11,6 @@
 #include "EditorFixture.h"
 #include "UiFakes.h"
 #include "app/CMainFrame.h"
-#include "app/CQVDoc.h"
-#include "app/CommandIds.h"
 #include "app/RecentFiles.h"
 #include "map/ui/CQVView.h"
 #include "properties/logic/LevelSettingsPage.h"
@@ -22,6 +20,8 @@
 #include "properties/ui/CLevelPropertiesBar.h"
 #include "properties/ui/CLevelPropertiesSheet.h"
 #include "properties/ui/CNumberEdit.h"
+#include "ui/CQVDoc.h"
+#include "ui/CommandIds.h"
 
 using namespace vantorel;
 using namespace vantorel::testing;

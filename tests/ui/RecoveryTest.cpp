@@ -10,11 +10,11 @@
 #include "app/AutoSaver.h"
 #include "app/CMainFrame.h"
 #include "app/COptionsDlg.h"
-#include "app/CQVDoc.h"
 #include "app/RecentFiles.h"
 #include "document/EditDraft.h"
 #include "document/MissionWriter.h"
 #include "platform/PathText.h"
+#include "ui/CQVDoc.h"
 
 using namespace vantorel;
 using namespace vantorel::testing;

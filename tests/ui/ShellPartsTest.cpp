@@ -9,13 +9,13 @@
 #include "UiFakes.h"
 #include "app/CAboutDlg.h"
 #include "app/CHyperlink.h"
-#include "app/CQVDoc.h"
 #include "app/CSplashWnd.h"
 #include "app/RecentFiles.h"
 #include "platform/qt/QtPrompter.h"
 #include "platform/qt/QtSettings.h"
 #include "properties/ui/CLevelPropertiesBar.h"
 #include "properties/ui/CLevelPropertiesSheet.h"
+#include "ui/CQVDoc.h"
 
 using namespace vantorel;
 using namespace vantorel::testing;

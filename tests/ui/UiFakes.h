@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "app/AppServices.h"
 #include "support/FakePrompter.h"
 #include "support/FakeSettings.h"
+#include "ui/AppServices.h"
 
 namespace vantorel::testing {
 

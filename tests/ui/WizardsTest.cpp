@@ -10,8 +10,6 @@
 #include "UiFakes.h"
 #include "app/CMainFrame.h"
 #include "app/CQVApp.h"
-#include "app/CQVDoc.h"
-#include "app/CommandIds.h"
 #include "catalogue/TeamThemes.h"
 #include "document/MissionWriter.h"
 #include "properties/logic/LevelFlightGroupsPage.h"
@@ -20,6 +18,8 @@
 #include "properties/ui/CLevelPropertiesBar.h"
 #include "properties/ui/CLevelPropertiesSheet.h"
 #include "support/RunCli.h"
+#include "ui/CQVDoc.h"
+#include "ui/CommandIds.h"
 #include "wizards/ui/CWizardNewFGSheet.h"
 #include "wizards/ui/CWizardNewLevel.h"
 

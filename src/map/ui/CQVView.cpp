@@ -9,15 +9,14 @@
 #include <QPushButton>
 #include <QWheelEvent>
 
-#include "app/AppPictures.h"
-#include "app/CQVDoc.h"
 #include "map/CentreOnSelection.h"
 #include "map/InteractionCommands.h"
 #include "map/MapPaint.h"
 #include "map/Projection.h"
 #include "map/ScrollZoom.h"
 #include "map/ZoomToFit.h"
-#include "properties/ui/CLevelPropertiesBar.h"
+#include "ui/CQVDoc.h"
+#include "ui/WindowPictures.h"
 
 namespace vantorel {
 
@@ -42,7 +41,10 @@ CQVView::CQVView(CQVDoc* document, AppServices& services, QWidget* parent)
     // A press that moves less than the desktop's drag distance is a click.
     interaction_.SetDragThreshold(QApplication::startDragDistance());
     LoadMapSettings(view_, services_.settings);
-    if (document_) document_->AddView(this);
+    if (document_) {
+        document_->AddView(this);
+        connect(document_, &CQVDoc::centreOnSelectionRequested, this, &CQVView::CentreOnSelection);
+    }
 }
 
 CQVView::~CQVView() {
@@ -133,10 +135,10 @@ void CQVView::Apply(const InteractionEffects& fx) {
     // Moved points and a changed selection show in the mission's other
     // windows as well.
     if ((fx.modified || fx.refreshAll) && document_)
-        for (CQVView* other : document_->Views())
+        for (QWidget* other : document_->Views())
             if (other != this) other->update();
     if (fx.refreshAll && document_) document_->Level().NotifySelectionChanged();
-    CLevelPropertiesBar* bar = Bar();
+    DocumentHub* bar = Hub();
     if (fx.refreshAll && bar) bar->RefreshAll();
     if (fx.showFlightGroupProperties && bar) bar->ShowFlightGroupProperties();
     UpdateCursor();
@@ -147,7 +149,7 @@ void CQVView::mousePressEvent(QMouseEvent* event) {
     if (fitOffer_) fitOffer_->hide();  // the user has found their way in
     // A click may change the selection: what the property windows hold is
     // written first, whether or not the click took activation from them.
-    if (CLevelPropertiesBar* bar = Bar()) bar->ApplyAll();
+    if (DocumentHub* bar = Hub()) bar->ApplyAll();
     const QPoint pos = event->position().toPoint();
     if (event->button() == Qt::LeftButton) {
         Apply(interaction_.LeftDown(document_->GetMission(), pos.x(), pos.y(),
@@ -221,17 +223,17 @@ void CQVView::wheelEvent(QWheelEvent* event) {
     UpdateReadout();
 }
 
-CLevelPropertiesBar* CQVView::Bar() const {
-    return document_ ? document_->Bar() : nullptr;
+DocumentHub* CQVView::Hub() const {
+    return document_ ? document_->Hub() : nullptr;
 }
 
 void CQVView::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
-    if (CLevelPropertiesBar* bar = Bar()) bar->SetCurrentDocument(document_);
+    if (DocumentHub* bar = Hub()) bar->SetCurrentDocument(document_);
 }
 
 void CQVView::OnActivateView(bool active) {
-    CLevelPropertiesBar* bar = Bar();
+    DocumentHub* bar = Hub();
     if (active) {
         if (bar) bar->SetCurrentDocument(document_);
         UpdateSlider();

@@ -5,16 +5,16 @@
 #include <QWidget>
 #include <array>
 
-#include "app/AppServices.h"
-#include "app/CommandTarget.h"
 #include "map/Interaction.h"
 #include "map/ViewState.h"
 #include "platform/qt/QPainterCanvas.h"
+#include "ui/AppServices.h"
+#include "ui/CommandTarget.h"
 
 namespace vantorel {
 
-class CLevelPropertiesBar;
 class CQVDoc;
+class DocumentHub;
 
 // The map window of one document. The geometry, the paint and the mouse
 // modes are core code; this class only forwards window events to them and
@@ -72,7 +72,7 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 
 private:
-    CLevelPropertiesBar* Bar() const;
+    DocumentHub* Hub() const;
     void Apply(const InteractionEffects& fx);
     void RenderFrame();
     void UpdateSlider();

@@ -7,8 +7,8 @@
 #include <algorithm>
 
 #include "catalogue/CraftIcons.h"
-#include "document/Win1252.h"
-#include "map/SelectionBoxImage.h"
+#include "draw/SelectionBoxImage.h"
+#include "mission/Win1252.h"
 
 namespace vantorel {
 

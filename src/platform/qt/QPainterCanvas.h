@@ -10,9 +10,9 @@
 #include <unordered_map>
 #include <vector>
 
-#include "map/Canvas.h"
-#include "map/LineRaster.h"
-#include "map/PixelSprite.h"
+#include "draw/Canvas.h"
+#include "draw/LineRaster.h"
+#include "draw/PixelSprite.h"
 
 class QPainter;
 

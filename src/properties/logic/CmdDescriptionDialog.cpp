@@ -2,7 +2,7 @@
 
 #include "catalogue/CraftWordLists.h"
 #include "catalogue/TeamName.h"
-#include "document/Win1252.h"
+#include "mission/Win1252.h"
 
 namespace vantorel {
 

@@ -5,7 +5,7 @@
 #include "catalogue/ConditionChoices.h"
 #include "catalogue/TriggerText.h"
 #include "document/LevelDocument.h"
-#include "document/Win1252.h"
+#include "mission/Win1252.h"
 #include "properties/logic/MergedValue.h"
 
 namespace vantorel {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "document/EditDraft.h"
-#include "document/Trigger.h"
+#include "mission/Trigger.h"
 #include "properties/logic/PageModel.h"
 
 namespace vantorel {

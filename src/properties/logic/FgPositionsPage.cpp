@@ -1,7 +1,7 @@
 #include "properties/logic/FgPositionsPage.h"
 
 #include "catalogue/CraftWordLists.h"
-#include "map/MapUnits.h"
+#include "mission/MapUnits.h"
 #include "properties/logic/DecimalText.h"
 #include "properties/logic/MergedValue.h"
 

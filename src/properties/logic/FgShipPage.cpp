@@ -7,7 +7,7 @@
 #include "catalogue/CraftWordLists.h"
 #include "catalogue/NameLists.h"
 #include "catalogue/TeamName.h"
-#include "document/Win1252.h"
+#include "mission/Win1252.h"
 #include "properties/logic/DecimalText.h"
 #include "properties/logic/OptionalCraftDialog.h"
 

@@ -4,7 +4,7 @@
 #include <cctype>
 #include <climits>
 
-#include "document/Win1252.h"
+#include "mission/Win1252.h"
 #include "properties/logic/PageModel.h"
 
 namespace vantorel {

@@ -6,7 +6,7 @@
 #include "catalogue/ConditionWordLists.h"
 #include "catalogue/GoalText.h"
 #include "catalogue/TeamName.h"
-#include "document/Win1252.h"
+#include "mission/Win1252.h"
 #include "properties/logic/FlightGroupGoalsPage.h"
 #include "properties/logic/FlightGroupOrdersPage.h"
 

@@ -2,7 +2,7 @@
 
 #include "catalogue/CraftTypes.h"
 #include "catalogue/GoalText.h"
-#include "document/Win1252.h"
+#include "mission/Win1252.h"
 #include "properties/logic/FlightGroupGoalDialog.h"
 
 namespace vantorel {

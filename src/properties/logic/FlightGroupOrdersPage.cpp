@@ -2,7 +2,7 @@
 
 #include "catalogue/Orders.h"
 #include "catalogue/TargetText.h"
-#include "document/Win1252.h"
+#include "mission/Win1252.h"
 #include "properties/logic/OrderTargetDialog.h"
 
 namespace vantorel {

@@ -1,7 +1,7 @@
 #include "properties/logic/GoalConditionDialog.h"
 
 #include "document/LevelDocument.h"
-#include "document/Win1252.h"
+#include "mission/Win1252.h"
 
 namespace vantorel {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "document/LevelDocument.h"
-#include "document/Win1252.h"
+#include "mission/Win1252.h"
 #include "properties/logic/FieldBinding.h"
 #include "properties/logic/FlightGroupPage.h"
 #include "properties/logic/MergedValue.h"

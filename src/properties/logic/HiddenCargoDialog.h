@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/MissionRecords.h"
+#include "mission/MissionRecords.h"
 #include "properties/logic/PageModel.h"
 
 namespace vantorel {

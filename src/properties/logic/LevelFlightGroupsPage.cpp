@@ -2,8 +2,8 @@
 
 #include "catalogue/CraftTypes.h"
 #include "document/LevelDocument.h"
-#include "document/Win1252.h"
 #include "map/InteractionCommands.h"
+#include "mission/Win1252.h"
 
 namespace vantorel {
 

@@ -2,7 +2,7 @@
 
 #include "catalogue/TeamName.h"
 #include "document/LevelDocument.h"
-#include "document/Win1252.h"
+#include "mission/Win1252.h"
 
 namespace vantorel {
 

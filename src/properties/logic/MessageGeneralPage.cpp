@@ -1,7 +1,7 @@
 #include "properties/logic/MessageGeneralPage.h"
 
 #include "catalogue/TeamName.h"
-#include "document/Win1252.h"
+#include "mission/Win1252.h"
 
 namespace vantorel {
 

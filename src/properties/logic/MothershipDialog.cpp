@@ -1,7 +1,7 @@
 #include "properties/logic/MothershipDialog.h"
 
 #include "catalogue/CraftTypes.h"
-#include "document/Win1252.h"
+#include "mission/Win1252.h"
 
 namespace vantorel {
 

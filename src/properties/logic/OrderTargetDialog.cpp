@@ -2,7 +2,7 @@
 
 #include "catalogue/ConditionChoices.h"
 #include "catalogue/TargetChoices.h"
-#include "document/Win1252.h"
+#include "mission/Win1252.h"
 
 namespace vantorel {
 

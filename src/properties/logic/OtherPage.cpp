@@ -1,6 +1,6 @@
 #include "properties/logic/OtherPage.h"
 
-#include "document/Win1252.h"
+#include "mission/Win1252.h"
 #include "properties/logic/CmdDescriptionDialog.h"
 
 namespace vantorel {

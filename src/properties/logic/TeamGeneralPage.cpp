@@ -2,7 +2,7 @@
 
 #include "catalogue/TeamName.h"
 #include "catalogue/TeamThemes.h"
-#include "document/Win1252.h"
+#include "mission/Win1252.h"
 #include "platform/FileDialogs.h"
 #include "properties/logic/TeamPage.h"
 

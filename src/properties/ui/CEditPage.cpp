@@ -4,6 +4,7 @@
 
 #include "document/LevelDocument.h"
 #include "properties/ui/CEditDialog.h"
+#include "properties/ui/DialogWindows.h"
 
 namespace vantorel {
 
@@ -70,15 +71,10 @@ bool CEditPage::RunDialog(const std::string& name, const std::string& which,
     if (!dialog) return false;
     if (!layout) layout = DialogLayout(name);
     std::unique_ptr<CEditDialog> window(
-        MakeDialogWindow(name, std::move(dialog), std::move(layout)));
+        MakeDialogWindow(name, std::move(dialog), host_, this, std::move(layout)));
     if (window->exec() != QDialog::Accepted) return false;
     UpdatePage();
     return true;
-}
-
-CEditDialog* CEditPage::MakeDialogWindow(const std::string&, std::unique_ptr<PageModel> model,
-                                         CControlPanel::Layout layout) {
-    return new CEditDialog(std::move(model), host_, this, std::move(layout));
 }
 
 }  // namespace vantorel

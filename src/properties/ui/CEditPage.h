@@ -59,10 +59,6 @@ protected:
         (void)name;
         return {};
     }
-    // The window of the page's dialog `name`; by default its controls laid
-    // out one a row. Dialogs with a layout of their own have their class.
-    virtual CEditDialog* MakeDialogWindow(const std::string& name, std::unique_ptr<PageModel> model,
-                                          CControlPanel::Layout layout = {});
 
 private:
     std::unique_ptr<PageModel> model_;

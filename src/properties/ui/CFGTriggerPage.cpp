@@ -6,9 +6,6 @@
 #include <QPushButton>
 
 #include "properties/logic/FlightGroupTriggerPage.h"
-#include "properties/ui/CCmdDescriptionDlg.h"
-#include "properties/ui/CConditionDlg.h"
-#include "properties/ui/CMothershipDlg.h"
 
 namespace vantorel {
 
@@ -16,15 +13,6 @@ void CFGTriggerPage::OnButton(int id) {
     auto* model = dynamic_cast<FlightGroupTriggerPage*>(&Model());
     if (!model) return;
     if (auto dialog = model->DialogOf(id)) RunDialog(dialog->first, dialog->second);
-}
-
-CEditDialog* CFGTriggerPage::MakeDialogWindow(const std::string& name,
-                                              std::unique_ptr<PageModel> model,
-                                              CControlPanel::Layout layout) {
-    if (name == "condition") return new CConditionDlg(std::move(model), Host(), this);
-    if (name == "mothership") return new CMothershipDlg(std::move(model), Host(), this);
-    if (name == "cmd") return new CCmdDescriptionDlg(std::move(model), Host(), this);
-    return CEditPage::MakeDialogWindow(name, std::move(model), std::move(layout));
 }
 
 void AddTriggerRow(CControlPanel& panel, QBoxLayout& into, int labelId, int buttonId) {

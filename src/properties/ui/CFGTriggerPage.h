@@ -15,8 +15,6 @@ public:
 
 protected:
     void OnButton(int id) override;
-    CEditDialog* MakeDialogWindow(const std::string& name, std::unique_ptr<PageModel> model,
-                                  CControlPanel::Layout layout) override;
 };
 
 // Layout pieces of these tabs: a trigger's sentence in a sunken box with its

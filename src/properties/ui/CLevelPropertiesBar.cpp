@@ -6,9 +6,6 @@
 #include <QTabBar>
 #include <algorithm>
 
-#include "app/AppPictures.h"
-#include "app/CQVDoc.h"
-#include "map/ui/CQVView.h"
 #include "platform/PathText.h"
 #include "properties/logic/LevelMessagesPage.h"
 #include "properties/logic/LevelTeamsPage.h"
@@ -17,6 +14,8 @@
 #include "properties/ui/CLevelPropertiesSheet.h"
 #include "properties/ui/CMessagePropertiesFrame.h"
 #include "properties/ui/CTeamPropertiesFrame.h"
+#include "ui/CQVDoc.h"
+#include "ui/WindowPictures.h"
 
 namespace vantorel {
 
@@ -200,7 +199,7 @@ void CLevelPropertiesBar::RefreshMessageProperties() {
 
 void CLevelPropertiesBar::MoveViewsToSelection() {
     if (!document_) return;
-    for (CQVView* view : document_->Views()) view->CentreOnSelection();
+    document_->CentreViewsOnSelection();
 }
 
 int CLevelPropertiesBar::CurrentTeam() const {

@@ -4,9 +4,9 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "app/AppServices.h"
-#include "document/PropertyBarHooks.h"
 #include "properties/ui/PageHost.h"
+#include "ui/AppServices.h"
+#include "ui/DocumentHub.h"
 
 namespace vantorel {
 
@@ -21,16 +21,16 @@ class CTeamPropertiesFrame;
 // owns the floating property windows. Every edit ends with its RefreshAll
 // and UpdateViews; anything that reads the whole mission first calls
 // ApplyAll. While no document is current it says so.
-class CLevelPropertiesBar : public QWidget, public PropertyBarHooks, public PageHost {
+class CLevelPropertiesBar : public QWidget, public DocumentHub, public PageHost {
     Q_OBJECT
 public:
     explicit CLevelPropertiesBar(AppServices& services, QWidget* parent = nullptr);
     ~CLevelPropertiesBar() override;
 
-    CQVDoc* CurrentDocument() const;
+    CQVDoc* CurrentDocument() const override;
     // Makes the document current; nothing happens when it already is. None
     // hides the sheet and every property window.
-    void SetCurrentDocument(CQVDoc* document);
+    void SetCurrentDocument(CQVDoc* document) override;
 
     void ApplyAll() override;
     void RefreshAll() override;

@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 
-#include "app/AppPictures.h"
 #include "catalogue/DisplayColours.h"
 #include "document/LevelDocument.h"
 #include "properties/logic/LevelDebriefingPage.h"
@@ -13,6 +12,7 @@
 #include "properties/logic/LevelMessagesPage.h"
 #include "properties/logic/LevelSettingsPage.h"
 #include "properties/logic/LevelTeamsPage.h"
+#include "ui/WindowPictures.h"
 
 namespace vantorel {
 

@@ -1,8 +1,8 @@
 #include "properties/ui/CLevelPropertiesSheet.h"
 
-#include "app/AppPictures.h"
 #include "properties/ui/CLevelPropertiesBar.h"
 #include "properties/ui/CLevelPropertiesPages.h"
+#include "ui/WindowPictures.h"
 
 namespace vantorel {
 

@@ -11,7 +11,6 @@
 #include "properties/logic/MessageConditionPage.h"
 #include "properties/logic/MessageGeneralPage.h"
 #include "properties/logic/MessageWavePage.h"
-#include "properties/ui/CConditionDlg.h"
 #include "properties/ui/CFGTriggerPage.h"
 #include "properties/ui/PanelGrid.h"
 
@@ -62,13 +61,6 @@ void CMessagePropertiesPageCondition::Layout(CControlPanel& panel) {
 
 void CMessagePropertiesPageCondition::OnButton(int id) {
     if (auto which = MessageConditionPage::TriggerOf(id)) RunDialog("condition", *which);
-}
-
-CEditDialog* CMessagePropertiesPageCondition::MakeDialogWindow(const std::string& name,
-                                                               std::unique_ptr<PageModel> model,
-                                                               CControlPanel::Layout layout) {
-    if (name == "condition") return new CConditionDlg(std::move(model), Host(), this);
-    return CEditPage::MakeDialogWindow(name, std::move(model), std::move(layout));
 }
 
 CMessagePropertiesPageWave::CMessagePropertiesPageWave(std::unique_ptr<PageModel> model,

@@ -31,8 +31,6 @@ public:
 
 protected:
     void OnButton(int id) override;
-    CEditDialog* MakeDialogWindow(const std::string& name, std::unique_ptr<PageModel> model,
-                                  CControlPanel::Layout layout) override;
 };
 
 class CMessagePropertiesPageWave : public CMessagePropertiesPage {

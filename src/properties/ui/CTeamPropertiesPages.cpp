@@ -11,7 +11,6 @@
 #include "properties/logic/TeamGoalStringsPage.h"
 #include "properties/logic/TeamGoalsPage.h"
 #include "properties/ui/CFGTriggerPage.h"
-#include "properties/ui/CGoalConditionDlg.h"
 #include "properties/ui/PanelGrid.h"
 
 namespace vantorel {
@@ -83,13 +82,6 @@ void CTeamPropertiesPageGoals::Layout(CControlPanel& panel) {
 
 void CTeamPropertiesPageGoals::OnButton(int id) {
     if (auto which = TeamGoalsPage::ConditionOf(id)) RunDialog("goal-condition", *which);
-}
-
-CEditDialog* CTeamPropertiesPageGoals::MakeDialogWindow(const std::string& name,
-                                                        std::unique_ptr<PageModel> model,
-                                                        CControlPanel::Layout layout) {
-    if (name == "goal-condition") return new CGoalConditionDlg(std::move(model), Host(), this);
-    return CEditPage::MakeDialogWindow(name, std::move(model), std::move(layout));
 }
 
 CTeamPropertiesPageGoalStrings::CTeamPropertiesPageGoalStrings(std::unique_ptr<PageModel> model,

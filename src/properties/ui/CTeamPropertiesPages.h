@@ -28,8 +28,6 @@ public:
 
 protected:
     void OnButton(int id) override;
-    CEditDialog* MakeDialogWindow(const std::string& name, std::unique_ptr<PageModel> model,
-                                  CControlPanel::Layout layout) override;
 };
 
 // Leaving the tab writes the texts; nothing on the map depends on them.

@@ -2,7 +2,7 @@
 
 #include <QHBoxLayout>
 
-#include "document/Win1252.h"
+#include "mission/Win1252.h"
 #include "platform/Prompter.h"
 
 namespace vantorel {

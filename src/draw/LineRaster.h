@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "map/Canvas.h"
+#include "draw/Canvas.h"
 
 namespace vantorel {
 

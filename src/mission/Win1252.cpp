@@ -1,4 +1,4 @@
-#include "document/Win1252.h"
+#include "mission/Win1252.h"
 
 #include <array>
 #include <cstdint>
@@ -74,8 +74,10 @@ std::string Utf8ToWin1252(std::string_view s) {
         bool ok = i + len <= s.size();
         for (size_t k = 1; ok && k < len; ++k) {
             unsigned char cc = static_cast<unsigned char>(s[i + k]);
-            if ((cc & 0xC0) != 0x80) ok = false;
-            else cp = (cp << 6) | (cc & 0x3F);
+            if ((cc & 0xC0) != 0x80)
+                ok = false;
+            else
+                cp = (cp << 6) | (cc & 0x3F);
         }
         if (!ok) {
             out += '?';

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "document/MissionRecords.h"
+#include "mission/MissionRecords.h"
 
 namespace vantorel {
 

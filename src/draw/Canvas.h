@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "catalogue/DisplayColours.h"
+#include "draw/RgbColour.h"
 
 namespace vantorel {
 

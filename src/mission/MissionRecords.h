@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "document/ByteRecord.h"
-#include "document/RecordViews.h"
-#include "document/Trigger.h"
+#include "mission/ByteRecord.h"
+#include "mission/RecordViews.h"
+#include "mission/Trigger.h"
 
 namespace vantorel {
 

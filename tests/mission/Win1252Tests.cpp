@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "document/Win1252.h"
+#include "mission/Win1252.h"
 
 using namespace vantorel;
 

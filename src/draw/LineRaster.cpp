@@ -1,4 +1,4 @@
-#include "map/LineRaster.h"
+#include "draw/LineRaster.h"
 
 #include <algorithm>
 #include <cmath>

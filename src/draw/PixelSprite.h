@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "map/LineRaster.h"
+#include "draw/LineRaster.h"
 
 namespace vantorel {
 

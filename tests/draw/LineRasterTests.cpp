@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "map/LineRaster.h"
+#include "draw/LineRaster.h"
 
 namespace vantorel {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "document/MissionText.h"
+#include "mission/MissionText.h"
 
 using namespace vantorel;
 

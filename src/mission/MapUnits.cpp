@@ -1,4 +1,4 @@
-#include "map/MapUnits.h"
+#include "mission/MapUnits.h"
 
 #include <algorithm>
 #include <climits>

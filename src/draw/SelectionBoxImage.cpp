@@ -1,4 +1,4 @@
-#include "map/SelectionBoxImage.h"
+#include "draw/SelectionBoxImage.h"
 
 namespace vantorel {
 

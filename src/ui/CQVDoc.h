@@ -5,23 +5,24 @@
 #include <QString>
 #include <vector>
 
-#include "app/AppServices.h"
-#include "app/CommandTarget.h"
 #include "document/LevelDocument.h"
+#include "ui/AppServices.h"
+#include "ui/DocumentHub.h"
+
+class QWidget;
 
 namespace vantorel {
 
-class CLevelPropertiesBar;
-class CQVView;
-
 // One open mission in a window: the core document plus what the window layer
-// adds (title, file name, the views that show it, the save questions).
-class CQVDoc : public QObject, public CommandTarget {
+// adds (title, file name, the views that show it, the save questions). The
+// commands of the Edit and Flight Group menus live with the program's
+// commands; this is what every window shares.
+class CQVDoc : public QObject {
     Q_OBJECT
 public:
-    // The bar hosts the property windows of every document; none in tests
+    // The hub hosts the property windows of every document; none in tests
     // that need no windows.
-    CQVDoc(AppServices& services, CLevelPropertiesBar* bar, QObject* parent = nullptr);
+    CQVDoc(AppServices& services, DocumentHub* hub, QObject* parent = nullptr);
     ~CQVDoc() override;
 
     // A new mission with the defaults of the settings.
@@ -51,7 +52,7 @@ public:
     bool SaveModified();
 
     LevelDocument& Level() { return doc_; }
-    CLevelPropertiesBar* Bar() const { return bar_; }
+    DocumentHub* Hub() const { return hub_; }
     Mission& GetMission() { return doc_.GetMission(); }
     bool IsModified() const { return doc_.IsModified(); }
     void SetModifiedFlag(bool modified = true);
@@ -63,14 +64,17 @@ public:
     // The full path, empty while untitled.
     QString PathName() const;
 
-    void AddView(CQVView* view);
-    void RemoveView(CQVView* view);
-    const std::vector<CQVView*>& Views() const { return views_; }
+    void AddView(QWidget* view);
+    void RemoveView(QWidget* view);
+    const std::vector<QWidget*>& Views() const { return views_; }
     // Redraws every view of the document.
     void UpdateAllViews();
+    // Every map of the document moves to show the selection.
+    void CentreViewsOnSelection();
 
-    bool OnCommand(int id) override;
-    bool OnUpdateCommand(int id, CommandState& state) override;
+    // Every window writes back, and afterwards reloads.
+    void ApplyAll();
+    void RefreshAll();
 
 signals:
     // The user asked for the mission check (after a delete that moved
@@ -83,32 +87,26 @@ signals:
     void changed();
     // Flight groups were selected or deselected.
     void selectionChanged();
+    // The maps should show the selection.
+    void centreOnSelectionRequested();
     // The document was read from or written to this file.
     void fileUsed(const QString& path);
 
 private:
-    // Delete Flightgroup, offering the mission check when fields elsewhere
-    // named the deleted flight groups or ones after them by position.
-    void DeleteFlightGroups();
     bool SaveTo(const QString& path);
     void Watch();
     void Reload();
     void OnDocumentEvent(DocumentEvent event);
-    // Every window writes back, and afterwards reloads.
-    void ApplyAll();
-    void RefreshAll();
-    // The new flight group wizard, modal; its Finish adds to this mission.
-    void OnFlightGroupWizard();
 
     AppServices& services_;
-    CLevelPropertiesBar* bar_;
+    DocumentHub* hub_;
     LevelDocument doc_;
     int listener_ = 0;
     bool shownModified_ = false;
     QFileSystemWatcher watcher_;
     bool checkingDisk_ = false;
     QString title_;
-    std::vector<CQVView*> views_;
+    std::vector<QWidget*> views_;
 };
 
 }  // namespace vantorel

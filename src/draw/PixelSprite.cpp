@@ -1,4 +1,4 @@
-#include "map/PixelSprite.h"
+#include "draw/PixelSprite.h"
 
 #include <algorithm>
 #include <cstddef>

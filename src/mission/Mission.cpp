@@ -1,4 +1,4 @@
-#include "document/Mission.h"
+#include "mission/Mission.h"
 
 namespace vantorel {
 

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <type_traits>
 
-#include "document/ByteRecord.h"
-#include "document/Trigger.h"
+#include "mission/ByteRecord.h"
+#include "mission/Trigger.h"
 
 namespace vantorel {
 
@@ -32,12 +32,12 @@ public:
     static constexpr int kSize = 82;
     using RecordView<B>::RecordView;
 
-#define VANTOREL_U8(name, off)                                   \
-    uint8_t name() const { return p_[off]; }                     \
-    void Set##name(uint8_t v) const                              \
-        requires(RecordView<B>::kWritable)                       \
-    {                                                            \
-        p_[off] = v;                                             \
+#define VANTOREL_U8(name, off)                                           \
+    uint8_t name() const {                                               \
+        return p_[off];                                                  \
+    }                                                                    \
+    void Set##name(uint8_t v) const requires(RecordView<B>::kWritable) { \
+        p_[off] = v;                                                     \
     }
     VANTOREL_U8(Command, 0x00)
     VANTOREL_U8(Throttle, 0x01)
@@ -57,10 +57,10 @@ public:
 
     static constexpr int kDescriptionOffset = 0x13;
     static constexpr int kDescriptionSize = 16;
-    std::string Description() const { return ReadFixedText(p_ + kDescriptionOffset, kDescriptionSize); }
-    void SetDescription(std::string_view s) const
-        requires(RecordView<B>::kWritable)
-    {
+    std::string Description() const {
+        return ReadFixedText(p_ + kDescriptionOffset, kDescriptionSize);
+    }
+    void SetDescription(std::string_view s) const requires(RecordView<B>::kWritable) {
         WriteFixedText(p_ + kDescriptionOffset, kDescriptionSize, s);
     }
 };
@@ -79,11 +79,7 @@ public:
     VANTOREL_U8(Team, 0x05)
     VANTOREL_U8(TimeLimit, 0x0D)
     int8_t Points() const { return int8_t(p_[0x03]); }
-    void SetPoints(int8_t v) const
-        requires(RecordView<B>::kWritable)
-    {
-        p_[0x03] = uint8_t(v);
-    }
+    void SetPoints(int8_t v) const requires(RecordView<B>::kWritable) { p_[0x03] = uint8_t(v); }
 };
 
 // One of the three goal sets (Primary, Prevent, Secondary) of a team.
@@ -97,20 +93,14 @@ public:
 
     static constexpr int kTriggerOffsets[4] = {0, 4, 11, 15};
     Trigger GetTrigger(int i) const { return Trigger::ReadFrom(p_ + kTriggerOffsets[i]); }
-    void SetTrigger(int i, const Trigger& t) const
-        requires(RecordView<B>::kWritable)
-    {
+    void SetTrigger(int i, const Trigger& t) const requires(RecordView<B>::kWritable) {
         t.WriteTo(p_ + kTriggerOffsets[i]);
     }
     VANTOREL_U8(AndOr12, 10)
     VANTOREL_U8(AndOr34, 21)
     VANTOREL_U8(AndOr1234, 39)
     int8_t Points() const { return int8_t(p_[41]); }
-    void SetPoints(int8_t v) const
-        requires(RecordView<B>::kWritable)
-    {
-        p_[41] = uint8_t(v);
-    }
+    void SetPoints(int8_t v) const requires(RecordView<B>::kWritable) { p_[41] = uint8_t(v); }
 #undef VANTOREL_U8
 };
 

@@ -3,7 +3,7 @@
 #include <random>
 #include <vector>
 
-#include "map/PixelSprite.h"
+#include "draw/PixelSprite.h"
 
 namespace vantorel {
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "map/Canvas.h"
+#include "draw/Canvas.h"
 
 namespace vantorel::testing {
 

@@ -1,8 +1,8 @@
-#include "document/MissionText.h"
+#include "mission/MissionText.h"
 
 #include <algorithm>
 
-#include "document/ByteRecord.h"
+#include "mission/ByteRecord.h"
 
 namespace vantorel {
 

@@ -1,0 +1,181 @@
+#include "app/DocumentCommands.h"
+
+#include "app/DocumentClipboard.h"
+#include "document/MissionCheck.h"
+#include "properties/ui/CLevelPropertiesBar.h"
+#include "properties/ui/CLevelPropertiesSheet.h"
+#include "ui/CQVDoc.h"
+#include "ui/CommandIds.h"
+#include "wizards/NewFlightGroupBuilder.h"
+#include "wizards/ui/CWizardNewFGSheet.h"
+
+namespace vantorel {
+
+CLevelPropertiesBar* DocumentCommands::Bar() const {
+    return bar_ && bar_->CurrentDocument() == &doc_ ? bar_ : nullptr;
+}
+
+void DocumentCommands::OnFlightGroupWizard() {
+    // The wizard reads the selection and the team names as they stand, so
+    // every window writes back first.
+    doc_.ApplyAll();
+    auto* wizard = new CWizardNewFGSheet(doc_.GetMission(), services_.prompter,
+                                         bar_ ? bar_->window() : nullptr);
+    wizard->setAttribute(Qt::WA_DeleteOnClose);
+    // Modal to the whole program, so the mission cannot change under it.
+    wizard->setWindowModality(Qt::ApplicationModal);
+    QObject::connect(wizard, &QDialog::accepted, &doc_,
+                     [&doc = doc_, wizard, &services = services_] {
+                         // One edit, selected, with the windows refreshed.
+                         BuildNewFlightGroups(doc.Level(), wizard->Choices(), services.random);
+                     });
+    wizard->show();
+}
+
+void DocumentCommands::DeleteFlightGroups() {
+    // The windows write back first, so the count sees what the delete sees.
+    doc_.ApplyAll();
+    const Mission& mission = doc_.GetMission();
+    std::vector<int> selected;
+    for (int i = 0; i < mission.CountFlightGroups(); ++i)
+        if (mission.FlightGroups[size_t(i)]->Selected) selected.push_back(i);
+    const int moved = CountReferencesMovedByDeletion(mission, selected);
+    if (doc_.Level().DeleteSelectedFlightGroups() == 0 || moved == 0) return;
+    const std::string count = moved == 1 ? "One field (a trigger, order target, mothership or goal)"
+                                         : std::to_string(moved) +
+                                               " fields (triggers, order targets, motherships "
+                                               "or goals)";
+    const std::string text =
+        count +
+        " named the deleted flight groups, or flight groups after them, by their place in "
+        "the list. They now name other flight groups, or none.\n\nCheck the mission now?";
+    if (services_.prompter.AskYesNo(text)) emit doc_.checkRequested();
+}
+
+bool DocumentCommands::OnCommand(int id) {
+    switch (id) {
+        case kCmdEditUndo:
+        case kCmdEditRedo:
+            // Edits still in an open window are made first, so Undo takes
+            // back what the user sees.
+            doc_.ApplyAll();
+            if (id == kCmdEditUndo)
+                doc_.Level().Undo();
+            else
+                doc_.Level().Redo();
+            doc_.RefreshAll();
+            return true;
+        case kCmdNewFlightGroup: {
+            const bool made = doc_.Level().NewFlightGroup() != nullptr;
+            doc_.RefreshAll();
+            if (made && bar_) {
+                bar_->ApplyAll();
+                bar_->SwitchToTab(CLevelPropertiesSheet::kFlightGroupTab);
+                bar_->ShowFlightGroupProperties();
+            }
+            return true;
+        }
+        case kCmdDeleteFlightGroup:
+            DeleteFlightGroups();
+            return true;
+        case kCmdFlightGroupWizard:
+            OnFlightGroupWizard();
+            return true;
+        case kCmdFlightGroupProperties:
+            if (!bar_) return true;
+            bar_->ApplyAll();
+            bar_->SwitchToTab(CLevelPropertiesSheet::kFlightGroupTab);
+            bar_->ShowFlightGroupProperties();
+            return true;
+        case kCmdNewMessage: {
+            const int position = doc_.Level().AddRadioMessage();
+            if (bar_) {
+                bar_->SwitchToTab(CLevelPropertiesSheet::kMessagesTab);
+                bar_->SelectMessage(position);
+            }
+            return true;
+        }
+        case kCmdDeleteMessage:
+            if (bar_) doc_.Level().DeleteRadioMessage(bar_->CurrentMessage());
+            return true;
+        case kCmdTeamProperties:
+            if (!bar_) return true;
+            bar_->SwitchToTab(CLevelPropertiesSheet::kTeamsTab);
+            bar_->ShowTeamProperties();
+            return true;
+        case kCmdMessageProperties:
+            if (!bar_) return true;
+            bar_->SwitchToTab(CLevelPropertiesSheet::kMessagesTab);
+            bar_->ShowMessageProperties();
+            return true;
+        case kCmdEditCut:
+        case kCmdEditCopy:
+            CopyToClipboard(doc_, Bar(), id == kCmdEditCut);
+            return true;
+        case kCmdEditPaste:
+            PasteFromClipboard(doc_, Bar());
+            return true;
+        case kCmdFileSave:
+            doc_.DoFileSave();
+            return true;
+        case kCmdFileSaveAs:
+            doc_.DoSaveAs();
+            return true;
+        case kCmdViewSelection:
+            if (doc_.Level().CountSelectedFlightGroups() < 1) return true;
+            doc_.CentreViewsOnSelection();
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool DocumentCommands::OnUpdateCommand(int id, CommandState& state) {
+    switch (id) {
+        case kCmdEditUndo:
+            state.enabled = doc_.Level().CanUndo();
+            state.text =
+                "&Undo" + (doc_.Level().CanUndo() ? " " + doc_.Level().UndoName() : std::string());
+            return true;
+        case kCmdEditRedo:
+            state.enabled = doc_.Level().CanRedo();
+            state.text =
+                "&Redo" + (doc_.Level().CanRedo() ? " " + doc_.Level().RedoName() : std::string());
+            return true;
+        case kCmdNewFlightGroup:
+        case kCmdNewMessage:
+        case kCmdFlightGroupWizard:
+            return true;
+        case kCmdDeleteFlightGroup:
+        case kCmdFlightGroupProperties:
+            state.enabled = doc_.Level().CountSelectedFlightGroups() >= 1;
+            // With nothing selected there is nothing for the window to show.
+            if (!state.enabled && bar_ && bar_->CurrentDocument() == &doc_)
+                bar_->HideFlightGroupProperties();
+            return true;
+        case kCmdDeleteMessage:
+        case kCmdMessageProperties:
+            state.enabled = bar_ && bar_->CurrentDocument() == &doc_ && bar_->CurrentMessage() >= 0;
+            return true;
+        case kCmdTeamProperties:
+            state.enabled = bar_ && bar_->CurrentDocument() == &doc_ && bar_->CurrentTeam() >= 0;
+            return true;
+        case kCmdEditCut:
+        case kCmdEditCopy:
+            state.enabled = CanCopy(doc_, Bar());
+            return true;
+        case kCmdEditPaste:
+            state.enabled = ClipboardWatch::Instance().HasItems();
+            return true;
+        case kCmdFileSave:
+        case kCmdFileSaveAs:
+            return true;
+        case kCmdViewSelection:
+            state.enabled = doc_.Level().CountSelectedFlightGroups() >= 1;
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace vantorel

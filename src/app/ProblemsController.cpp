@@ -1,0 +1,107 @@
+#include "app/ProblemsController.h"
+
+#include <QDockWidget>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <algorithm>
+
+#include "app/CChildFrame.h"
+#include "app/CMainFrame.h"
+#include "app/CProblemsBar.h"
+#include "map/ui/CQVView.h"
+#include "properties/ui/CLevelPropertiesBar.h"
+#include "properties/ui/CLevelPropertiesSheet.h"
+#include "ui/CQVDoc.h"
+
+namespace vantorel {
+
+ProblemsController::ProblemsController(CMainFrame& frame, AppServices& services)
+    : QObject(&frame), frame_(frame), services_(services) {
+    dock_ = new QDockWidget(tr("Problems"), &frame);
+    dock_->setObjectName(QStringLiteral("Problems"));
+    dock_->setAllowedAreas(Qt::AllDockWidgetAreas);
+    bar_ = new CProblemsBar(dock_);
+    dock_->setWidget(bar_);
+    frame.addDockWidget(Qt::BottomDockWidgetArea, dock_);
+    // A few lines high: the map keeps most of the window.
+    frame.resizeDocks({dock_}, {6 * frame.fontMetrics().height()}, Qt::Vertical);
+    dock_->hide();
+    connect(bar_, &CProblemsBar::problemActivated, this, &ProblemsController::ShowProblem);
+}
+
+void ProblemsController::Refresh(CQVDoc* doc) {
+    if (dock_->isHidden() || !doc) return;
+    bar_->SetProblems(doc,
+                      CheckMission(doc->GetMission(),
+                                   CheckOptions{services_.settings.GetString("Paths", "XVT", "")}));
+}
+
+void ProblemsController::RunCheck(CQVDoc* doc) {
+    // The check reads what the property windows still hold too.
+    frame_.LevelBar()->ApplyAll();
+    dock_->show();
+    dock_->raise();
+    Refresh(doc);
+    const auto& problems = bar_->Problems();
+    const auto errors = std::count_if(problems.begin(), problems.end(), [](const Problem& p) {
+        return p.Severity == ProblemSeverity::Error;
+    });
+    const auto counted = [](qsizetype n, const char* one, const char* many) {
+        return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
+    };
+    frame_.MessagePane()->setText(
+        problems.empty() ? tr("No problems found.")
+                         : counted(errors, "error", "errors") + QStringLiteral(", ") +
+                               counted(qsizetype(problems.size()) - errors, "warning", "warnings"));
+}
+
+void ProblemsController::ShowProblem(CQVDoc* doc, const Problem& problem) {
+    const auto& documents = frame_.Documents();
+    if (!doc || std::find(documents.begin(), documents.end(), doc) == documents.end()) return;
+    QMdiArea* mdi = frame_.MdiArea();
+    CLevelPropertiesBar* levelBar = frame_.LevelBar();
+    // The mission's window comes to the front first: the level bar follows
+    // the active window.
+    for (QMdiSubWindow* w : mdi->subWindowList()) {
+        auto* child = qobject_cast<CChildFrame*>(w);
+        if (child && child->View()->Document() == doc) {
+            mdi->setActiveSubWindow(w);
+            break;
+        }
+    }
+    levelBar->SetCurrentDocument(doc);
+    Mission& mission = doc->GetMission();
+    switch (problem.Subject) {
+        case ProblemSubject::FlightGroup: {
+            if (problem.Index < 0 || problem.Index >= mission.CountFlightGroups()) return;
+            levelBar->ApplyAll();
+            for (int i = 0; i < mission.CountFlightGroups(); ++i)
+                mission.FlightGroups[size_t(i)]->Selected = i == problem.Index;
+            doc->Level().NotifySelectionChanged();
+            levelBar->SwitchToTab(CLevelPropertiesSheet::kFlightGroupTab);
+            levelBar->RefreshAll();
+            levelBar->UpdateViews();
+            levelBar->ShowFlightGroupProperties();
+            doc->CentreViewsOnSelection();
+            return;
+        }
+        case ProblemSubject::Message:
+            if (problem.Index < 0 || problem.Index >= mission.CountMessages()) return;
+            levelBar->SwitchToTab(CLevelPropertiesSheet::kMessagesTab);
+            levelBar->SelectMessage(problem.Index);
+            return;
+        case ProblemSubject::Team:
+            levelBar->SelectTeam(problem.Index);
+            return;
+        case ProblemSubject::Mission:
+            levelBar->SwitchToTab(CLevelPropertiesSheet::kLevelTab);
+            return;
+    }
+}
+
+void ProblemsController::Forget(CQVDoc* doc) {
+    if (bar_->Document() == doc) bar_->SetProblems(nullptr, {});
+}
+
+}  // namespace vantorel
