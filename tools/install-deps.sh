@@ -5,6 +5,8 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
+  # the layer check of the sources
+  python3
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-multimedia-dev libgl-dev
   xvfb xauth

@@ -7,6 +7,9 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/tools/install-deps.sh"
 
+# The folders of src/ depend one way, and no source file grows past 500 lines.
+python3 "$root/tools/check-layers.py" "$root/src"
+
 export QT_QPA_PLATFORM=offscreen
 have_clang=0
 if command -v clang++ >/dev/null 2>&1; then have_clang=1; fi
