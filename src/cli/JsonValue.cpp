@@ -123,8 +123,8 @@ private:
             if (pos_ >= s_.size() || s_[pos_] != ':') return Fail("':' expected after a key");
             ++pos_;
             Space();
-            v.members.emplace_back(std::move(key), JsonValue());
-            if (!Value(v.members.back().second, depth + 1)) return false;
+            v.members.push_back({std::move(key), JsonValue()});
+            if (!Value(v.members.back().value, depth + 1)) return false;
             Space();
             if (pos_ < s_.size() && s_[pos_] == ',') {
                 ++pos_;

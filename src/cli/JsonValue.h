@@ -4,10 +4,11 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace vantorel::cli {
+
+struct JsonMember;
 
 // A parsed JSON document. Numbers are kept as whole numbers when they are
 // written as such (no fraction, no exponent); strings are valid UTF-8.
@@ -19,11 +20,16 @@ struct JsonValue {
     long long integer = 0;   // its value when whole
     std::string text;        // a string's value, or a number as written
     std::vector<JsonValue> items;
-    std::vector<std::pair<std::string, JsonValue>> members;  // in document order
+    std::vector<JsonMember> members;  // in document order
 
     const JsonValue* Find(std::string_view key) const;
     // "a string", "a number", ...: for messages about the wrong kind of value.
     const char* KindName() const;
+};
+
+struct JsonMember {
+    std::string key;
+    JsonValue value;
 };
 
 // Parses a whole document; false with "line L, column C: what" when it is

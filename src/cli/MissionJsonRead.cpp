@@ -36,9 +36,9 @@ public:
     const JsonValue* Take(std::string_view key) {
         Context& c = stack_.back();
         for (size_t i = 0; i < c.object->members.size(); ++i) {
-            if (c.object->members[i].first == key) {
+            if (c.object->members[i].key == key) {
                 c.used[i] = true;
-                return &c.object->members[i].second;
+                return &c.object->members[i].value;
             }
         }
         return nullptr;
@@ -251,8 +251,8 @@ private:
         std::vector<bool> used;
     };
     std::string PathOfMember(const Context& c, size_t i) const {
-        return c.path.empty() ? c.object->members[i].first
-                              : c.path + "." + c.object->members[i].first;
+        return c.path.empty() ? c.object->members[i].key
+                              : c.path + "." + c.object->members[i].key;
     }
 
     std::vector<Context> stack_;
