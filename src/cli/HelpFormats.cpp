@@ -185,7 +185,7 @@ void PrintBashCompletion(FILE* out) {
             options += (options.empty() ? "" : " ") + o.name;
             if (o.value.empty()) continue;
             valued += (valued.empty() ? "" : " ") + o.name;
-            values += "                " + o.name + ") value=" + Quote(CompletionOf(o.value)) +
+            values += "            " + o.name + ") value=" + Quote(CompletionOf(o.value)) +
                       " ;;\n";
         }
         for (const auto& p : syntax.positionals)
