@@ -147,7 +147,7 @@ int Run(const std::vector<std::string>& args) {
                      result.Created.size());
     // With none added the output would only repeat the input: nothing is
     // written, so an OUT that is already there stays as it was.
-    if (result.Created.empty()) return kExitPartial;
+    if (!result.Complete && result.Created.empty()) return kExitPartial;
 
     // One line per new flight group: its number, craft and name; on standard
     // error when standard output carries the mission.

@@ -137,8 +137,8 @@ int Run(const std::vector<std::string>& args) {
 CommandRegistration registration(
     {"check", kUsage,
      "the mission's problems, one a line, each an error or a warning: references to flight "
-     "groups or teams that do not exist, limits, texts too long, missing start points and (with "
-     "--game) wave files; exit 4 when there are errors",
+     "groups or teams that do not exist, numbers past the game's tables, limits, texts too long, "
+     "missing start points and (with --game) wave files; exit 4 when there are errors",
      &Run});
 
 }  // namespace

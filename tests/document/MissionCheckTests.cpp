@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -152,6 +153,7 @@ TEST(MissionCheck, LimitsTextLengthsAndStartPoints) {
     Mission full = CleanMission(12, 255, 255);
     EXPECT_TRUE(CheckMission(full).empty());
     full.AppendFlightGroup().File.SetWaypointEnabled(0, 1);
+    full.FlightGroups.back()->File.SetNumberOfCraft(1);
     full.AppendMessage();
     // A line break is stored as one '$', so 1023 letters and one break fit.
     full.Description = std::string(1023, 'a') + "\r\n";
@@ -226,7 +228,7 @@ TEST(MissionCheck, NumbersPastTheGamesTablesAreErrorsOneATestMissionEach) {
          },
          "goal 2 amount is 30, past the amount list (0 to 18)"},
         {[&](Mission&) { fg->SetDifficultyLevel(6); }, "never appears (difficulty level 6)"},
-        {[&](Mission&) { fg->SetName("Twenty characters!!!"); },
+        {[&](Mission&) { std::memcpy(fg->Data(), "Twenty characters!!!", 20); },
          "the name fills its field with no end; the game shows what follows it too"},
     };
     for (const auto& [change, what] : cases) {
