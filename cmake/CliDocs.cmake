@@ -12,7 +12,11 @@ if(NOT CMAKE_CROSSCOMPILING OR CMAKE_CROSSCOMPILING_EMULATOR)
   set(VANTOREL_CLI_DOCS_MADE ON)
   set(outputs ${VANTOREL_CLI_MAN} ${VANTOREL_CLI_COMPLETION})
   if(VANTOREL_GZIP)
-    list(APPEND outputs ${VANTOREL_CLI_MAN}.gz ${VANTOREL_DOCS_DIR}/vantorel.1.gz)
+    list(APPEND outputs ${VANTOREL_CLI_MAN}.gz ${VANTOREL_DOCS_DIR}/vantorel.1.gz
+         ${VANTOREL_DOCS_DIR}/changelog.gz)
+    # The package's changelog (Debian wants one), of this version.
+    configure_file(${PROJECT_SOURCE_DIR}/resources/desktop/changelog.in
+                   ${VANTOREL_DOCS_DIR}/changelog @ONLY)
   endif()
   add_custom_command(
     OUTPUT ${outputs}
@@ -23,7 +27,7 @@ if(NOT CMAKE_CROSSCOMPILING OR CMAKE_CROSSCOMPILING_EMULATOR)
       -P ${PROJECT_SOURCE_DIR}/cmake/GenerateCliDocs.cmake
     DEPENDS vantorel-cli ${PROJECT_SOURCE_DIR}/cmake/GenerateCliDocs.cmake
             ${PROJECT_SOURCE_DIR}/resources/desktop/vantorel-cli.1.in
-            ${PROJECT_SOURCE_DIR}/resources/desktop/vantorel.1
+            ${PROJECT_SOURCE_DIR}/resources/desktop/vantorel.1 ${VANTOREL_DOCS_DIR}/changelog
     COMMENT "Making the manual pages and the completion of vantorel-cli"
     VERBATIM)
   add_custom_target(vantorel_cli_docs ALL DEPENDS ${outputs})

@@ -11,4 +11,5 @@ if(GZIP)
   # -n: no name or time in the archive, so the same page gives the same bytes.
   execute_process(COMMAND ${GZIP} -9nc ${OUT}/vantorel-cli.1 OUTPUT_FILE ${OUT}/vantorel-cli.1.gz)
   execute_process(COMMAND ${GZIP} -9nc ${SOURCE}/vantorel.1 OUTPUT_FILE ${OUT}/vantorel.1.gz)
+  execute_process(COMMAND ${GZIP} -9nc ${OUT}/changelog OUTPUT_FILE ${OUT}/changelog.gz)
 endif()

@@ -73,6 +73,9 @@ if(UNIX AND NOT APPLE)
   endif()
   # The licence as Debian names it (the text is /usr/share/common-licenses/GPL-3).
   install(FILES ${VANTOREL_DESKTOP_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vantorel)
+  if(gz)
+    install(FILES ${VANTOREL_DOCS_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vantorel)
+  endif()
   if(TARGET vantorel)
     if(gz)
       install(FILES ${VANTOREL_DOCS_DIR}/vantorel.1.gz DESTINATION ${man1})
@@ -104,7 +107,7 @@ set(CPACK_PACKAGE_VENDOR "The Vantorel developers")
 set(CPACK_PACKAGE_CONTACT "The Vantorel developers <maintainers@vantorel.example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Mission editor for X-Wing vs. TIE Fighter")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Vantorel edits the missions (*.tie) of X-Wing vs. TIE Fighter and Balance of Power on a map of space, and vantorel-cli reads, reports, renders and writes them from the command line.")
+    "Vantorel edits the missions (*.tie) of X-Wing vs. TIE Fighter and Balance of\nPower on a map of space, and vantorel-cli reads, reports, renders, checks and\nwrites them from the command line.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://vantorel.example.org/")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Vantorel)
@@ -118,7 +121,7 @@ else()
 endif()
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)  # "games" is for games themselves
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)  # the Qt and C++ libraries, from the binaries
 if(TARGET vantorel)
   # Wayland sessions draw the window through this plugin (X11's is in libqt6gui6).

@@ -212,7 +212,7 @@ TEST(MissionJson, WhatTheJsonLeavesOutIsNewAndEveryErrorNamesItsPath) {
         {R"({"messages": [{"text": "Caf\u00e9 \u2603"}]})",
          "messages[0].text: the character \xE2\x98\x83 (U+2603) is not in the game's code page "
          "(Windows-1252)"},
-        {"{\"description\": \"\xC3\x28\"}", "line 1, column 17: a string is not valid UTF-8"},
+        {"{\"description\": \"\xC3\x28\"}", "line 1, column 20: a string is not valid UTF-8"},
         {R"({"messages": [{"text": "3 wings"}]})",
          "messages[0].text: starts with a colour digit; give the colour in \"colour\" and the "
          "text after it"},

@@ -109,7 +109,7 @@ TEST(CliAdd, ExitStatusesForUsageRefusalAndTheLimit) {
     EXPECT_NE(full.err.find("can only support up to 255 flight groups"), std::string::npos);
     EXPECT_EQ(ReadBack(dir / "x.tie").CountFlightGroups(), 255);
     // None fitted: nothing is written.
-    CliResult none = RunCli("add " + Quoted(dir / "x.tie") + " asteroids -o " +
+    CliResult none = RunCli("add " + Quoted(dir / "x.tie") + " asteroids --size 4 -o " +
                             Quoted(dir / "none.tie"));
     EXPECT_EQ(none.status, 5);
     EXPECT_FALSE(std::filesystem::exists(dir / "none.tie"));
