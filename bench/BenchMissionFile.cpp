@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "cli/MissionJson.h"
 #include "document/MissionReader.h"
 #include "document/MissionWriter.h"
 #include "support/MissionGenerator.h"
@@ -44,6 +45,23 @@ void BM_ReadWriteMaximalMission(benchmark::State& state) {
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(bytes.size()) * 2);
 }
 BENCHMARK(BM_ReadWriteMaximalMission)->Unit(benchmark::kMicrosecond);
+
+// `dump` then `write`: the mission through its JSON and back, against the
+// read and write of `roundtrip` above.
+void BM_DumpWriteMaximalMission(benchmark::State& state) {
+    const auto& bytes = Bytes();
+    for (auto _ : state) {
+        Mission m;
+        ReadResult r = ReadMission(bytes, m);
+        const std::string json = cli::MissionToJson(m);
+        Mission back;
+        std::vector<std::string> errors;
+        benchmark::DoNotOptimize(r.ok && cli::MissionFromJson(json, back, errors));
+        std::vector<uint8_t> out = WriteMission(back);
+        benchmark::DoNotOptimize(out.data());
+    }
+}
+BENCHMARK(BM_DumpWriteMaximalMission)->Unit(benchmark::kMicrosecond);
 
 // The floor: one copy in (read) and one copy out (write) of the same bytes.
 void BM_CopySameBytesTwice(benchmark::State& state) {

@@ -60,12 +60,28 @@ endif()
 # The desktop of Linux and the BSDs: menu entry, file type, icons, software
 # centre entry, manual pages, shell completion.
 if(UNIX AND NOT APPLE)
-  install(FILES ${VANTOREL_DESKTOP_DIR}/vantorel-cli.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  # Made from the program's own list (CliDocs.cmake); compressed where gzip is.
+  set(gz "")
+  if(VANTOREL_GZIP)
+    set(gz .gz)
+  endif()
+  set(man1 ${CMAKE_INSTALL_MANDIR}/man1)
   set(completions ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
-  install(FILES ${VANTOREL_DESKTOP_DIR}/vantorel-cli.bash DESTINATION ${completions}
-          RENAME vantorel-cli)
+  if(VANTOREL_CLI_DOCS_MADE)
+    install(FILES ${VANTOREL_CLI_MAN}${gz} DESTINATION ${man1})
+    install(FILES ${VANTOREL_CLI_COMPLETION} DESTINATION ${completions} RENAME vantorel-cli)
+  endif()
+  # The licence as Debian names it (the text is /usr/share/common-licenses/GPL-3).
+  install(FILES ${VANTOREL_DESKTOP_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vantorel)
+  if(gz)
+    install(FILES ${VANTOREL_DOCS_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vantorel)
+  endif()
   if(TARGET vantorel)
-    install(FILES ${VANTOREL_DESKTOP_DIR}/vantorel.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    if(gz)
+      install(FILES ${VANTOREL_DOCS_DIR}/vantorel.1.gz DESTINATION ${man1})
+    else()
+      install(FILES ${VANTOREL_DESKTOP_DIR}/vantorel.1 DESTINATION ${man1})
+    endif()
     install(FILES ${VANTOREL_DESKTOP_DIR}/vantorel.bash DESTINATION ${completions}
             RENAME vantorel)
     install(FILES ${VANTOREL_DESKTOP_DIR}/${VANTOREL_APP_ID}.desktop
@@ -91,7 +107,7 @@ set(CPACK_PACKAGE_VENDOR "The Vantorel developers")
 set(CPACK_PACKAGE_CONTACT "The Vantorel developers <maintainers@vantorel.example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Mission editor for X-Wing vs. TIE Fighter")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Vantorel edits the missions (*.tie) of X-Wing vs. TIE Fighter and Balance of Power on a map of space, and vantorel-cli reads, reports, renders and writes them from the command line.")
+    "Vantorel edits the missions (*.tie) of X-Wing vs. TIE Fighter and Balance of\nPower on a map of space, and vantorel-cli reads, reports, renders, checks and\nwrites them from the command line.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://vantorel.example.org/")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Vantorel)
@@ -105,7 +121,7 @@ else()
 endif()
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)  # "games" is for games themselves
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)  # the Qt and C++ libraries, from the binaries
 if(TARGET vantorel)
   # Wayland sessions draw the window through this plugin (X11's is in libqt6gui6).
@@ -124,12 +140,13 @@ if(TARGET vantorel)
   # "XvT.Level". Uninstalling removes the type, and the extension only while
   # it still points at it.
   # (NSIS quotes with ' and writes " as $\", so no bare double quote has to
-  # survive CPack, which mangles them.)
+  # survive CPack, which mangles them; CPack reads the lines as CMake text
+  # again, so each backslash is written twice.)
   set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS [=[
   WriteRegStr HKCR '.tie' '' 'XvT.Level'
   WriteRegStr HKCR 'XvT.Level' '' 'XvT Level'
-  WriteRegStr HKCR 'XvT.Level\DefaultIcon' '' '$INSTDIR\bin\vantorel.exe,0'
-  WriteRegStr HKCR 'XvT.Level\shell\open\command' '' '$\"$INSTDIR\bin\vantorel.exe$\" $\"%1$\"'
+  WriteRegStr HKCR 'XvT.Level\\DefaultIcon' '' '$INSTDIR\\bin\\vantorel.exe,0'
+  WriteRegStr HKCR 'XvT.Level\\shell\\open\\command' '' '$\"$INSTDIR\\bin\\vantorel.exe$\" $\"%1$\"'
   System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
 ]=])
   set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS [=[

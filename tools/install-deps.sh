@@ -11,7 +11,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libgl-dev
   xvfb xauth
   # validators and packaging used by the install checks
-  desktop-file-utils appstream shared-mime-info groff-base dpkg-dev
+  desktop-file-utils appstream shared-mime-info groff-base dpkg-dev lintian
   # the second compiler, and libFuzzer with the sanitizers for the fuzz targets
   clang
 )

@@ -115,8 +115,14 @@ public:
             1, delay,
             {r.ArrivalTrigger(0), r.ArrivalTrigger(1), r.ArrivalTrigger(2), r.ArrivalTrigger(3)},
             r.ArrivalAndOr12(), r.ArrivalAndOr34(), r.ArrivalAndOr1234());
+        Line(1, "Arrives by: " + Mothership(r.ArriveViaMothership(), r.ArrivalMothership()) +
+                    "; alternate: " +
+                    Mothership(r.AlternateArriveViaMothership(), r.AlternateArrivalMothership()));
         TwoTriggers(1, "Departure", r.DepartureTrigger(0), r.DepartureTrigger(1),
                     r.DepartureAndOr());
+        Line(1, "Departs by: " + Mothership(r.DepartViaMothership(), r.DepartureMothership()) +
+                    "; alternate: " +
+                    Mothership(r.AlternateDepartViaMothership(), r.AlternateDepartureMothership()));
         for (int n = 0; n < FlightGroupRecord::kOrderCount; ++n) Order(n, r.Orders(n));
         TwoTriggers(1, "Jump to order 4", r.JumpToOrder4Trigger(0), r.JumpToOrder4Trigger(1),
                     r.JumpToOrder4AndOr());
@@ -159,6 +165,16 @@ private:
             Line(indent + 1, text.substr(start, end - start));
             start = end + 2;
         }
+    }
+
+    // "hyperspace", or "mothership 3: 1 Frigate Wrath" (its flight group).
+    std::string Mothership(int via, int index) const {
+        if (!via) return "hyperspace";
+        std::string text = "mothership " + std::to_string(index);
+        if (index >= mission_.CountFlightGroups()) return text + ", which does not exist";
+        const FlightGroupRecord& m = mission_.FlightGroups[static_cast<std::size_t>(index)]->File;
+        return text + ": " + std::to_string(m.NumberOfCraft()) + " " +
+               CraftNameForCount(m.CraftType(), m.NumberOfCraft()) + " " + m.Name();
     }
 
     void Order(int n, const ConstOrder& o) {

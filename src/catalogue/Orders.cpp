@@ -1,5 +1,7 @@
 #include "catalogue/Orders.h"
 
+#include <string_view>
+
 #include <array>
 
 namespace vantorel {
@@ -230,6 +232,11 @@ constexpr std::array<const char*, OrderCount> kOrderNames = [] {
 const OrderInfo* GetOrderInfo(int order) {
     if (order < 0 || order >= OrderCount) return nullptr;
     return &kOrders[static_cast<std::size_t>(order)];
+}
+
+bool OrderTargetsHaveEffect(int order) {
+    const OrderInfo* info = GetOrderInfo(order);
+    return info && std::string_view(info->targets).rfind("No effect", 0) != 0;
 }
 
 std::string OrderName(int order) {

@@ -25,6 +25,10 @@ inline constexpr int OrderCount = 51;
 // The entry for 0 <= order < OrderCount, nullptr for any other number.
 const OrderInfo* GetOrderInfo(int order);
 
+// Whether what the order's targets name matters: the table's help says "No
+// effect" for orders such as Hold Station, whose targets are left as they are.
+bool OrderTargetsHaveEffect(int order);
+
 // The order's name, "(unknown order)" outside the table.
 std::string OrderName(int order);
 

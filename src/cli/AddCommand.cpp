@@ -145,6 +145,9 @@ int Run(const std::vector<std::string>& args) {
     if (!result.Complete)
         std::fprintf(stderr, "vantorel-cli add: only %zu flight groups fitted\n",
                      result.Created.size());
+    // With none added the output would only repeat the input: nothing is
+    // written, so an OUT that is already there stays as it was.
+    if (!result.Complete && result.Created.empty()) return kExitPartial;
 
     // One line per new flight group: its number, craft and name; on standard
     // error when standard output carries the mission.
@@ -157,7 +160,8 @@ int Run(const std::vector<std::string>& args) {
                      CraftNameForCount(r.CraftType(), r.NumberOfCraft()).c_str(),
                      Win1252ToUtf8(r.Name()).c_str());
     }
-    return SaveMissionArg(output, document.GetMission());
+    const int saved = SaveMissionArg(output, document.GetMission());
+    return saved == kExitOk && !result.Complete ? kExitPartial : saved;
 }
 
 CommandRegistration registration({"add", kUsage,

@@ -52,9 +52,13 @@ const char* KindName(ProblemKind k) {
         case ProblemKind::WaveFileMissing:
             return "wave-file-missing";
         case ProblemKind::WaveFileOutside:
+            return "wave-file-outside";
+        case ProblemKind::InvalidValue:
+            return "invalid-value";
+        case ProblemKind::OddValue:
             break;
     }
-    return "wave-file-outside";
+    return "odd-value";
 }
 
 int Usage(const std::string& problem) {
@@ -99,7 +103,7 @@ int Run(const std::vector<std::string>& args) {
             if (i + 1 >= args.size() || args[i + 1].empty())
                 return Usage("--game needs the game's folder");
             gameFolder = args[++i];
-        } else if (!a.empty() && a[0] == '-') {
+        } else if (a.size() > 1 && a[0] == '-') {
             return Usage("unknown option '" + a + "'");
         } else if (file.empty()) {
             file = a;
@@ -133,8 +137,8 @@ int Run(const std::vector<std::string>& args) {
 CommandRegistration registration(
     {"check", kUsage,
      "the mission's problems, one a line, each an error or a warning: references to flight "
-     "groups or teams that do not exist, limits, texts too long, missing start points and (with "
-     "--game) wave files; exit 4 when there are errors",
+     "groups or teams that do not exist, numbers past the game's tables, limits, texts too long, "
+     "missing start points and (with --game) wave files; exit 4 when there are errors",
      &Run});
 
 }  // namespace

@@ -12,6 +12,7 @@ enum ExitCode : int {
     kExitRefused = 2,   // the mission file was refused; the refusal text went to stderr
     kExitIo = 3,        // a file could not be opened or written
     kExitProblems = 4,  // check found errors in the mission
+    kExitPartial = 5,   // add fitted fewer flight groups than asked
 };
 
 using CommandFn = int (*)(const std::vector<std::string>& args);

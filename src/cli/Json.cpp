@@ -86,6 +86,11 @@ void JsonWriter::Bool(std::string_view key, bool value) {
     out_ += value ? "true" : "false";
 }
 
+void JsonWriter::Null(std::string_view key) {
+    Prefix(key);
+    out_ += "null";
+}
+
 void JsonWriter::IntArray(std::string_view key, const std::vector<int>& values) {
     Prefix(key);
     out_ += "[";

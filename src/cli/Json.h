@@ -18,6 +18,7 @@ public:
     void String(std::string_view key, std::string_view value);
     void Int(std::string_view key, long long value);
     void Bool(std::string_view key, bool value);
+    void Null(std::string_view key);
     void IntArray(std::string_view key, const std::vector<int>& values);  // on one line
     // Array elements: call with an empty key.
     void String(std::string_view value) { String({}, value); }

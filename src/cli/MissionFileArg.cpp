@@ -39,12 +39,15 @@ bool IsStandardStream(const std::string& path) {
     return path == "-";
 }
 
+bool ReadInputArg(const std::string& path, std::vector<uint8_t>& bytes, std::string& error) {
+    return IsStandardStream(path) ? ReadStandardInput(bytes, error)
+                                  : ReadWholeFile(PathFromUtf8(path), bytes, error);
+}
+
 int LoadMissionArg(const std::string& path, Mission& mission) {
     std::vector<uint8_t> bytes;
     std::string error;
-    const bool read = IsStandardStream(path) ? ReadStandardInput(bytes, error)
-                                             : ReadWholeFile(PathFromUtf8(path), bytes, error);
-    if (!read) {
+    if (!ReadInputArg(path, bytes, error)) {
         std::fprintf(stderr, "vantorel-cli: cannot open %s: %s\n", path.c_str(), error.c_str());
         return kExitIo;
     }

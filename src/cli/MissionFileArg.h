@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "mission/Mission.h"
 
@@ -9,6 +11,10 @@ namespace vantorel::cli {
 // "-" names standard input where a file is read and standard output where
 // one is written.
 bool IsStandardStream(const std::string& path);
+
+// The whole of a file named on the command line, or of standard input for
+// "-", under the size limit of a mission file; false with a reason.
+bool ReadInputArg(const std::string& path, std::vector<uint8_t>& bytes, std::string& error);
 
 // Loads the mission named on the command line. Refusals print their exact
 // text to stderr (exit 2), unreadable files a reason (exit 3); the

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/TeamThemes.h"
+#include "cli/CommandLine.h"
 #include "cli/CliCommand.h"
 #include "cli/CliPlatform.h"
 #include "cli/Json.h"
@@ -265,6 +267,8 @@ int Run(const std::vector<std::string>& args) {
     if (int rc = LoadMissionArg(file, mission); rc != kExitOk) return rc;
     RunSettings settings;
     StderrPrompter prompter;
+    // The team themes fill the name suggestions, as in the editor.
+    LoadThemes(settings, prompter, ProgramFolder());
     LevelDocument doc(settings, prompter);
     doc.SetMission(std::move(mission));
     auto& fgs = doc.GetMission().FlightGroups;

@@ -1,11 +1,11 @@
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "cli/CliCommand.h"
 #include "cli/CommandLine.h"
+#include "cli/HelpFormats.h"
 
 namespace vantorel::cli {
 
@@ -18,25 +18,6 @@ std::vector<CommandInfo>& Commands() {
 
 using namespace vantorel::cli;
 
-static void PrintHelp(FILE* out) {
-    std::fprintf(out,
-                 "vantorel-cli: read, check and write X-Wing vs. TIE Fighter missions\n\n"
-                 "usage: vantorel-cli COMMAND [ARGS...]\n"
-                 "       vantorel-cli --version\n\n"
-                 "Options take their value as the next argument or after '=' (--size=WxH).\n"
-                 "A FILE or OUT of '-' is standard input or output.\n\ncommands:\n");
-    auto commands = Commands();
-    std::sort(commands.begin(), commands.end(), [](const CommandInfo& a, const CommandInfo& b) {
-        return std::strcmp(a.name, b.name) < 0;
-    });
-    for (const auto& c : commands) std::fprintf(out, "  %s\n      %s\n", c.usage, c.summary);
-    std::fprintf(out,
-                 "\nexit status: 0 success, 1 usage error, 2 the mission file was refused,\n"
-                 "3 a file could not be opened or written, 4 check found errors.\n"
-                 "Warnings go to standard error.\n"
-                 "'vantorel-cli COMMAND --help' shows one command's usage.\n");
-}
-
 int main(int argc, char** argv) {
     PrepareStandardStreams();
     const std::vector<std::string> args = Utf8Arguments(argc, argv);
@@ -47,6 +28,16 @@ int main(int argc, char** argv) {
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         PrintHelp(stdout);
         return kExitOk;
+    }
+    // What the build installs: made from the same list as --help.
+    if (args[0] == "--bash-completion") {
+        PrintBashCompletion(stdout);
+        return kExitOk;
+    }
+    if (args[0] == "--man-page" && args.size() == 2) {
+        if (PrintManPage(args[1], stdout)) return kExitOk;
+        std::fprintf(stderr, "vantorel-cli: cannot read %s\n", args[1].c_str());
+        return kExitIo;
     }
     if (args[0] == "--version") {
         std::printf("vantorel-cli %s\n", VANTOREL_VERSION);

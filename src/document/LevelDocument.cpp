@@ -25,29 +25,8 @@ void LevelDocument::OnNewDocument() {
     path_.clear();
     diskFingerprint_.reset();
 
-    MissionHeader& header = mission_.Header;
-    header = MissionHeader();
-    const bool bop = settings_.GetInt("Paths", "GotBOP", 1) != 0;
-    header.SetFormatVersion(bop ? MissionHeader::kBopVersion : MissionHeader::kXvtVersion);
-    // Three header bytes the game expects set in every mission it made.
-    header.SetU8(0x08, 1);
-    header.SetU8(0x0B, 1);
-    header.SetU8(0x65, 1);
-    header.SetMissionType(uint8_t(settings_.GetInt("Settings", "InitialMission", 2)));
-
-    for (auto& goals : mission_.GlobalGoals) {
-        goals = GlobalGoalsRecord();
-        goals.SetU16(0, 3);
-    }
-    for (int t = 0; t < kTeamCount; ++t) {
-        TeamRecord& team = mission_.Teams[size_t(t)];
-        team = TeamRecord();
-        team.SetU16(0, 1);
-        team.SetName("Team " + std::to_string(t + 1));
-    }
-    mission_.Teams[0].SetName("Imperial");
-    mission_.Teams[1].SetName("Rebel");
-    mission_.Description = "New Mission";
+    SetNewMissionDefaults(mission_, settings_.GetInt("Paths", "GotBOP", 1) != 0,
+                          uint8_t(settings_.GetInt("Settings", "InitialMission", 2)));
 
     if (settings_.GetInt("Settings", "InitialFG", 1) != 0 && !suppressInitialFlightGroup_) {
         if (FlightGroup* fg = AddFlightGroup()) {
@@ -111,6 +90,31 @@ LevelDocument::DiskState LevelDocument::CheckDisk() const {
 
 void LevelDocument::AdoptDiskState() {
     diskFingerprint_ = path_.empty() ? std::nullopt : FileFingerprint(path_);
+}
+
+void SetNewMissionDefaults(Mission& mission, bool bop, uint8_t missionType) {
+    MissionHeader& header = mission.Header;
+    header = MissionHeader();
+    header.SetFormatVersion(bop ? MissionHeader::kBopVersion : MissionHeader::kXvtVersion);
+    // Three header bytes the game expects set in every mission it made.
+    header.SetU8(0x08, 1);
+    header.SetU8(0x0B, 1);
+    header.SetU8(0x65, 1);
+    header.SetMissionType(missionType);
+
+    for (auto& goals : mission.GlobalGoals) {
+        goals = GlobalGoalsRecord();
+        goals.SetU16(0, 3);
+    }
+    for (int t = 0; t < kTeamCount; ++t) {
+        TeamRecord& team = mission.Teams[size_t(t)];
+        team = TeamRecord();
+        team.SetU16(0, 1);
+        team.SetName("Team " + std::to_string(t + 1));
+    }
+    mission.Teams[0].SetName("Imperial");
+    mission.Teams[1].SetName("Rebel");
+    mission.Description = "New Mission";
 }
 
 std::unique_ptr<FlightGroup> MakeDefaultFlightGroup() {

@@ -199,6 +199,10 @@ private:
     int nextListener_ = 1;
 };
 
+// The header, teams, global goals and description of a new mission (no flight
+// group): what File > New starts from.
+void SetNewMissionDefaults(Mission& mission, bool bop, uint8_t missionType);
+
 // The defaults of a new flight group, not yet in any mission.
 std::unique_ptr<FlightGroup> MakeDefaultFlightGroup();
 

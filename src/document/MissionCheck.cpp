@@ -76,6 +76,7 @@ std::vector<Problem> CheckMission(const Mission& mission, const CheckOptions& op
         ProblemSink sink(problems, ProblemSubject::FlightGroup, i,
                          Where("Flight group", i, fg.File.Name()));
         CheckFlightGroupReferences(mission, fg, sink);
+        CheckFlightGroupValues(fg, sink);
         CheckStartPoint(fg, sink);
     }
     for (int i = 0; i < mission.CountMessages(); ++i) {
@@ -83,12 +84,14 @@ std::vector<Problem> CheckMission(const Mission& mission, const CheckOptions& op
         ProblemSink sink(problems, ProblemSubject::Message, i,
                          Where("Message", i, message.File.TextWithoutColour()));
         CheckMessageReferences(mission, message, sink);
+        CheckMessageValues(message, sink);
         CheckWaveFile(message, options.GameFolder, sink);
     }
     for (int t = 0; t < kTeamCount; ++t) {
         ProblemSink sink(problems, ProblemSubject::Team, t,
                          Where("Team", t + 1, mission.Teams[size_t(t)].Name()));
         CheckTeamReferences(mission, t, sink);
+        CheckTeamValues(mission, t, sink);
     }
     return problems;
 }

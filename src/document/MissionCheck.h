@@ -10,8 +10,8 @@ struct Mission;
 // A mission the game will reject or play wrongly is found by its problems:
 // references by position that point at nothing (the format renumbers
 // nothing, so a deleted flight group leaves them behind), counts past the
-// game's limits, texts too long for their block, flight groups with no
-// place to start, wave files that are missing or outside the wave folder.
+// game's limits, texts too long for their block, numbers past the tables
+// the game looks them up in, flight groups with no place to start, wave files that are missing or outside the wave folder.
 
 enum class ProblemSeverity {
     Warning,  // the mission plays, perhaps not as meant
@@ -31,6 +31,8 @@ enum class ProblemKind {
     NoStartPoint,     // a flight group has no enabled start point
     WaveFileMissing,  // a message's wave file is not there (or is a folder)
     WaveFileOutside,  // its listing line leads out of the wave folder
+    InvalidValue,     // a number past the table or list the game looks it up in
+    OddValue,         // legal, but seldom what was meant
 };
 
 struct Problem {

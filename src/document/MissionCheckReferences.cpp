@@ -6,6 +6,7 @@
 #include <string>
 
 #include "catalogue/ConditionWordLists.h"
+#include "catalogue/Orders.h"
 #include "document/MissionCheckRules.h"
 
 namespace vantorel {
@@ -31,6 +32,9 @@ public:
     virtual ~ReferenceVisitor() = default;
     virtual void FlightGroup(const std::string& phrase, int index) = 0;
     virtual void Team(const std::string& phrase, int team) = 0;
+    // Whether to pass over the targets of orders whose targets have no effect
+    // (Hold Station keeps whatever they held: nothing to report).
+    virtual bool OnlyEffective() const { return false; }
 
     void Trigger(const std::string& name, const vantorel::Trigger& t) {
         if (!Active(t)) return;
@@ -48,6 +52,8 @@ public:
 class MissingReferences final : public ReferenceVisitor {
 public:
     MissingReferences(const Mission& mission, ProblemSink& sink) : mission_(mission), sink_(sink) {}
+
+    bool OnlyEffective() const override { return true; }
 
     // phrase + " flight group N, which does not exist"
     void FlightGroup(const std::string& phrase, int index) override {
@@ -100,6 +106,7 @@ void VisitFlightGroup(const FlightGroupRecord& r, ReferenceVisitor& refs) {
         refs.FlightGroup("alternate departure mothership is", r.AlternateDepartureMothership());
     for (int n = 0; n < FlightGroupRecord::kOrderCount; ++n) {
         const ConstOrder o = r.Orders(n);
+        if (refs.OnlyEffective() && !OrderTargetsHaveEffect(o.Command())) continue;
         const std::string order = Numbered("order ", n);
         refs.Target(order + " target 1", o.Target1Type(), o.Target1());
         refs.Target(order + " target 2", o.Target2Type(), o.Target2());

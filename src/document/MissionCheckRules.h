@@ -33,6 +33,12 @@ void CheckFlightGroupReferences(const Mission& mission, const FlightGroup& fg, P
 void CheckMessageReferences(const Mission& mission, const RadioMessage& message, ProblemSink& sink);
 void CheckTeamReferences(const Mission& mission, int team, ProblemSink& sink);
 
+// Numbers the game looks up in a table (craft, IFF, formation, conditions,
+// orders, ...) that lie past its end.
+void CheckFlightGroupValues(const FlightGroup& fg, ProblemSink& sink);
+void CheckMessageValues(const RadioMessage& message, ProblemSink& sink);
+void CheckTeamValues(const Mission& mission, int team, ProblemSink& sink);
+
 // A message's wave file: there, a file, inside the wave folder.
 void CheckWaveFile(const RadioMessage& message, const std::string& gameFolder, ProblemSink& sink);
 

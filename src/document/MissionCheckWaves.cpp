@@ -10,8 +10,28 @@
 
 namespace vantorel {
 
+namespace {
+
+namespace fs = std::filesystem;
+
+// The file as the game on Windows finds it: each part of the path matched
+// without regard to letter case, the exact spelling first.
+std::optional<fs::path> FindIgnoringCase(const fs::path& path, int depth = 0) {
+    std::error_code ec;
+    if (fs::exists(path, ec)) return path;
+    const fs::path parent = path.parent_path();
+    if (depth > 64 || parent.empty() || parent == path || !path.has_filename()) return std::nullopt;
+    const std::optional<fs::path> folder = FindIgnoringCase(parent, depth + 1);
+    if (!folder) return std::nullopt;
+    const std::string wanted = ComparablePath(PathToUtf8(path.filename()));
+    for (fs::directory_iterator it(*folder, ec), end; !ec && it != end; it.increment(ec))
+        if (ComparablePath(PathToUtf8(it->path().filename())) == wanted) return it->path();
+    return std::nullopt;
+}
+
+}  // namespace
+
 void CheckWaveFile(const RadioMessage& message, const std::string& gameFolder, ProblemSink& sink) {
-    namespace fs = std::filesystem;
     if (message.WaveFile.empty()) return;
     // Named by its listing line when it lies in the wave folder, as the game
     // names it; by its whole path otherwise.
@@ -25,8 +45,9 @@ void CheckWaveFile(const RadioMessage& message, const std::string& gameFolder, P
         return;
     }
     std::error_code ec;
-    const fs::file_status status = fs::status(PathFromUtf8(message.WaveFile), ec);
-    if (!fs::exists(status)) {
+    const std::optional<fs::path> found = FindIgnoringCase(PathFromUtf8(message.WaveFile));
+    const fs::file_status status = found ? fs::status(*found, ec) : fs::file_status();
+    if (!found || !fs::exists(status)) {
         sink.Add(ProblemSeverity::Warning, ProblemKind::WaveFileMissing, name + " does not exist");
     } else if (fs::is_directory(status)) {
         sink.Add(ProblemSeverity::Warning, ProblemKind::WaveFileMissing,

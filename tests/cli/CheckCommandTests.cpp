@@ -15,8 +15,11 @@ using namespace vantorel::testing;
 TEST(CliCheck, WhatTheWizardsBuildHasNoProblems) {
     TempFolder dir;
     const std::string m = Quoted(dir / "m.tie");
-    for (const std::string build : {"new melee --teams 8", "new combat --players 8 --format xvt",
-                                    "new training --players 2 --iff imperial"}) {
+    for (const std::string build :
+         {"new melee --teams 2", "new melee --teams 4", "new melee --teams 8",
+          "new combat --players 1", "new combat --players 2", "new combat --players 4",
+          "new combat --players 8 --format xvt", "new training --players 1 --iff rebel",
+          "new training --players 2 --iff imperial", "new training --players 8 --iff rebel"}) {
         ASSERT_EQ(RunCli(build + " -o " + m).status, 0) << build;
         for (const std::string add : {"fleet --size 4 --support 0 --seed 3", "station --cargo",
                                       "asteroids", "minefield --mine 2"})
@@ -32,6 +35,7 @@ TEST(CliCheck, ErrorsAndWarningsOneALineWithTheirExitStatus) {
     TempFolder dir;
     Mission m = MakeEmptyMission(14, 2, 1);
     m.FlightGroups[0]->File.SetWaypointEnabled(0, 1);
+    for (auto& fg : m.FlightGroups) fg->File.SetNumberOfCraft(1);
     m.FlightGroups[1]->File.SetName("Red");  // and no start point
     TempFolder::WriteBytes(dir / "warn.tie", WriteMission(m));
     CliResult r = RunCli("check " + Quoted(dir / "warn.tie"));
@@ -46,6 +50,11 @@ TEST(CliCheck, ErrorsAndWarningsOneALineWithTheirExitStatus) {
               "error: Flight group 1 \"Red\": arrival trigger 1 names flight group 40, which does "
               "not exist\n"
               "warning: Flight group 1 \"Red\": has no enabled start point\n");
+
+    // Standard input, as every mission argument.
+    CliResult piped = RunCli("check -", TempFolder::ReadText(dir / "err.tie"));
+    EXPECT_EQ(piped.status, 4);
+    EXPECT_EQ(piped.out, r.out);
 
     r = RunCli("check --json " + Quoted(dir / "err.tie"));
     EXPECT_EQ(r.status, 4);
@@ -74,8 +83,10 @@ TEST(CliCheck, WithTheGameFolderTheWaveListingIsChecked) {
     TempFolder::WriteBytes(dir / "m1.tie", WriteMission(m));
     std::filesystem::create_directories(dir / "game" / "wave" / "m1");
     std::ofstream(dir / "game" / "wave" / "m1" / "here.wav") << "x";
+    // The game on Windows finds files whatever the letter case of the line.
+    std::ofstream(dir / "game" / "wave" / "m1" / "Case.WAV") << "x";
     std::ofstream(dir / "game" / "wave" / "m1.lst", std::ios::binary)
-        << "m1\\here.wav\r\nm1\\gone.wav\r\n..\\..\\up.wav\r\n";
+        << "M1\\case.wav\r\nm1\\gone.wav\r\n..\\..\\up.wav\r\n";
     CliResult r = RunCli("check " + Quoted(dir / "m1.tie") + " --game " + Quoted(dir / "game"));
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out,

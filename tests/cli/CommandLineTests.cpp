@@ -2,6 +2,10 @@
 // input and output, and file names outside ASCII.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+#include <sstream>
+
 #include "document/MissionReader.h"
 #include "document/MissionWriter.h"
 #include "platform/PathText.h"
@@ -99,3 +103,57 @@ TEST(CliCommandLine, FileNamesOutsideAsciiOnBothSides) {
     EXPECT_EQ(missing.status, 3);
     EXPECT_NE(missing.err.find("\xE5\xA3\xB0.tie"), std::string::npos) << missing.err;
 }
+
+#if defined(VANTOREL_CLI_MAN) && defined(VANTOREL_CLI_COMPLETION)
+// The manual page and the completion are made from --help's list at build
+// time; the README's exit status table is written by hand from it.
+TEST(CliCommandLine, ManualPageCompletionAndReadmeHoldWhatHelpLists) {
+    const CliResult help = RunCli("--help");
+    ASSERT_EQ(help.status, 0);
+    const std::string man = TempFolder::ReadText(VANTOREL_CLI_MAN);
+    const std::string completion = TempFolder::ReadText(VANTOREL_CLI_COMPLETION);
+    const std::string readme = TempFolder::ReadText(std::filesystem::path(VANTOREL_SOURCE_DIR) /
+                                                    "README.md");
+    auto roff = [](std::string s) {
+        for (size_t i = 0; (i = s.find('-', i)) != std::string::npos; i += 2) s.insert(i, "\\");
+        return s;
+    };
+    std::istringstream lines(help.out);
+    std::string line, section;
+    int commands = 0, statuses = 0;
+    while (std::getline(lines, line)) {
+        if (line == "commands:" || line == "exit status:") {
+            section = line;
+            continue;
+        }
+        if (section == "commands:" && line.rfind("  ", 0) == 0 && line[2] != ' ') {
+            std::istringstream words(line.substr(2));
+            std::string command, word;
+            words >> command;
+            ++commands;
+            EXPECT_NE(man.find(".B \"" + roff(line.substr(2)) + "\""), std::string::npos) << line;
+            const size_t block = completion.find("\n    " + command + ")\n");
+            ASSERT_NE(block, std::string::npos) << command;
+            std::string options =
+                completion.substr(block, completion.find('\n', block + command.size() + 8) - block);
+            std::replace(options.begin(), options.end(), '"', ' ');
+            while (words >> word) {
+                std::erase_if(word, [](char c) { return c == '[' || c == ']'; });
+                if (word.size() > 1 && word[0] == '-') {
+                    EXPECT_NE(options.find(" " + word + " "), std::string::npos)
+                        << command << " " << word;
+                }
+            }
+        } else if (section == "exit status:" && line.size() > 4 && line[2] != ' ' &&
+                   std::isdigit(static_cast<unsigned char>(line[2]))) {
+            ++statuses;
+            const std::string code = line.substr(2, 1), meaning = line.substr(5);
+            EXPECT_NE(readme.find("| " + code + " | " + meaning + " |"), std::string::npos) << line;
+            EXPECT_NE(man.find(".B " + code + "\n" + roff(meaning) + ".\n"), std::string::npos)
+                << line;
+        }
+    }
+    EXPECT_GE(commands, 10);
+    EXPECT_EQ(statuses, 6);
+}
+#endif

@@ -105,7 +105,12 @@ TEST(CliAdd, ExitStatusesForUsageRefusalAndTheLimit) {
     while (m.CountFlightGroups() < 253) m.AppendFlightGroup();
     TempFolder::WriteBytes(dir / "full.tie", WriteMission(m));
     CliResult full = RunCli("add " + Quoted(dir / "full.tie") + " asteroids --size 4" + out);
-    EXPECT_EQ(full.status, 0);
+    EXPECT_EQ(full.status, 5);  // fewer than asked: a status of its own
     EXPECT_NE(full.err.find("can only support up to 255 flight groups"), std::string::npos);
     EXPECT_EQ(ReadBack(dir / "x.tie").CountFlightGroups(), 255);
+    // None fitted: nothing is written.
+    CliResult none = RunCli("add " + Quoted(dir / "x.tie") + " asteroids --size 4 -o " +
+                            Quoted(dir / "none.tie"));
+    EXPECT_EQ(none.status, 5);
+    EXPECT_FALSE(std::filesystem::exists(dir / "none.tie"));
 }

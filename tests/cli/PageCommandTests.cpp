@@ -40,6 +40,15 @@ TEST_F(CliPage, ShowsEveryControlOfThePageForTheSelection) {
     EXPECT_NE(r.out.find("\"kind\": \"radio\"", radio), std::string::npos);
     EXPECT_NE(r.out.find("\"text\": \"&BoP\"", radio), std::string::npos);
     EXPECT_NE(r.out.find("\"text\": \"Melee\""), std::string::npos);
+
+    // The name suggestions come from the team themes, as in the editor.
+    r = RunCli("page " + Quoted(dir / "m.tie") + " fg.ship --select 0");
+    ASSERT_EQ(r.status, 0) << r.err;
+    const size_t name = r.out.find("\"label\": \"&Name:\"");
+    ASSERT_NE(name, std::string::npos);
+    const size_t items = r.out.find("\"items\": [", name);
+    ASSERT_NE(items, std::string::npos);
+    EXPECT_NE(r.out[items + 10], ']') << r.out.substr(name, 200);
 }
 
 TEST_F(CliPage, SetAppliesAsTheTabDoesAndAnUnchangedFileStaysByteForByte) {

@@ -48,6 +48,10 @@ Mission ReportedMission() {
     red.SetArrivalTrigger(0, {1, 1, 1, 4});
     red.SetArrivalAndOr12(1);
     red.SetArrivalTrigger(1, {10, 0, 0, 0});
+    red.SetArriveViaMothership(1);
+    red.SetArrivalMothership(1);
+    red.SetAlternateArriveViaMothership(1);
+    red.SetAlternateArrivalMothership(7);
     red.Orders(0).SetCommand(7);
     red.Orders(0).SetTarget1Type(3);
     red.Orders(0).SetTarget1(0);
@@ -109,6 +113,9 @@ TEST(CliReport, SentencesStandOnTheirOwnLines) {
     EXPECT_TRUE(HasLine(lines, "Flight group 0: 2 X-wings Red"));
     EXPECT_TRUE(HasLine(lines, "Flight group 1: 1 (unknown ship) Omega"));
     EXPECT_TRUE(HasLine(lines, "  Arrival (delay 0:00): (1 OR 2) AND (3 AND 4)"));
+    EXPECT_TRUE(HasLine(lines, "  Arrives by: mothership 1: 1 (unknown ship) Omega; alternate: "
+                               "mothership 7, which does not exist"));
+    EXPECT_TRUE(HasLine(lines, "  Departs by: hyperspace; alternate: hyperspace"));
     EXPECT_TRUE(
         HasLine(lines, "    1: At least one of flight group (unknown ship) Omega must arrive"));
     EXPECT_TRUE(
@@ -146,7 +153,11 @@ TEST(CliReport, SameMissionSameReportAndSharedExitStatuses) {
     TempFolder::WriteBytes(dir / "r.tie", WriteMission(random));
     CliResult first = RunCli("report " + Quoted(dir / "r.tie"));
     ASSERT_EQ(first.status, 0) << first.err;
-    EXPECT_EQ(RunCli("report " + Quoted(dir / "r.tie")).out, first.out);
+    // Nothing of where the file lies: git diff reports temporary copies.
+    std::filesystem::copy_file(dir / "r.tie", dir / "elsewhere.tie");
+    EXPECT_EQ(RunCli("report " + Quoted(dir / "elsewhere.tie")).out, first.out);
+    EXPECT_EQ(RunCli("report -", TempFolder::ReadText(dir / "r.tie")).out, first.out);
+    EXPECT_EQ(first.out.substr(0, 8), "Mission\n");
 
     EXPECT_EQ(RunCli("report").status, 1);
     EXPECT_EQ(RunCli("report a b").status, 1);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,7 +24,10 @@ std::vector<std::string> Lines(const std::vector<Problem>& problems) {
 // Flight groups that stand somewhere and name nothing: a clean mission.
 Mission CleanMission(uint16_t version, int flightGroups, int messages) {
     Mission m = MakeEmptyMission(version, flightGroups, messages);
-    for (auto& fg : m.FlightGroups) fg->File.SetWaypointEnabled(0, 1);
+    for (auto& fg : m.FlightGroups) {
+        fg->File.SetWaypointEnabled(0, 1);
+        fg->File.SetNumberOfCraft(1);
+    }
     return m;
 }
 
@@ -61,6 +66,8 @@ TEST(MissionCheck, EveryDanglingReferenceIsReportedOnceWithItsPlaceAndWords) {
     red.SetArrivalMothership(3);  // one past the last
     red.SetAlternateDepartViaMothership(1);
     red.SetAlternateDepartureMothership(255);
+    red.Orders(0).SetCommand(7);  // Attack Targets: its targets count
+    red.Orders(1).SetCommand(7);
     red.Orders(0).SetTarget1Type(21);
     red.Orders(0).SetTarget1(200);
     red.Orders(1).SetTarget3Type(1);
@@ -146,6 +153,7 @@ TEST(MissionCheck, LimitsTextLengthsAndStartPoints) {
     Mission full = CleanMission(12, 255, 255);
     EXPECT_TRUE(CheckMission(full).empty());
     full.AppendFlightGroup().File.SetWaypointEnabled(0, 1);
+    full.FlightGroups.back()->File.SetNumberOfCraft(1);
     full.AppendMessage();
     // A line break is stored as one '$', so 1023 letters and one break fit.
     full.Description = std::string(1023, 'a') + "\r\n";
@@ -182,6 +190,73 @@ TEST(MissionCheck, LimitsTextLengthsAndStartPoints) {
     xvt.FailedDebriefing.pop_back();
     xvt.FlightGroups[1]->File.SetWaypointEnabled(1, 0);
     EXPECT_FALSE(HasErrors(CheckMission(xvt)));  // only the warning is left
+}
+
+TEST(MissionCheck, NumbersPastTheGamesTablesAreErrorsOneATestMissionEach) {
+    using Change = std::function<void(Mission&)>;
+    FlightGroupRecord* fg = nullptr;
+    const std::vector<std::pair<Change, std::string>> cases = {
+        {[&](Mission&) { fg->SetCraftType(96); },
+         "craft type is 96, past the craft table (0 to 95)"},
+        {[&](Mission&) { fg->SetPlayerNumber(9); },
+         "is flown by player 9; the game has players 1 to 8"},
+        {[&](Mission&) { fg->SetNumberOfCraft(0); }, "has 0 craft"},
+        {[&](Mission&) { fg->SetIff(6); }, "IFF is 6, past the IFF table (0 to 5)"},
+        {[&](Mission&) { fg->SetFormation(21); },
+         "formation is 21, past the formation table (0 to 20)"},
+        {[&](Mission&) { fg->SetArrivalTrigger(1, {47, 0, 0, 0}); },
+         "arrival trigger 2 condition is 47, past the condition list (0 to 46)"},
+        {[&](Mission&) { fg->SetDepartureTrigger(0, {kDestroyed, 24, 0, 0}); },
+         "departure trigger 1 variable type is 24, past the variable type list (0 to 23)"},
+        {[&](Mission&) { fg->SetJumpToOrder4Trigger(0, {kDestroyed, 5, 9, 0}); },
+         "jump to order 4 trigger 1 variable is 9, past the IFF table (0 to 5)"},
+        {[&](Mission&) { fg->SetArrivalTrigger(0, {kDestroyed, 2, 150, 0}); },
+         "arrival trigger 1 variable is 150, past the craft table (0 to 95)"},
+        {[&](Mission&) { fg->SetArrivalTrigger(0, {kDestroyed, 0, 0, 19}); },
+         "arrival trigger 1 amount is 19, past the amount list (0 to 18)"},
+        {[&](Mission&) { fg->Orders(2).SetCommand(51); },
+         "order 3 command is 51, past the order table (0 to 50)"},
+        {[&](Mission&) {
+             fg->Orders(0).SetCommand(7);  // Attack Targets
+             fg->Orders(0).SetTarget2Type(2);
+             fg->Orders(0).SetTarget2(95);
+         },
+         "order 1 target 2 is 95, past the craft table (0 to 94)"},
+        {[&](Mission&) {
+             fg->Goals(1).SetCondition(kDestroyed);
+             fg->Goals(1).SetAmount(30);
+         },
+         "goal 2 amount is 30, past the amount list (0 to 18)"},
+        {[&](Mission&) { fg->SetDifficultyLevel(6); }, "never appears (difficulty level 6)"},
+        {[&](Mission&) { std::memcpy(fg->Data(), "Twenty characters!!!", 20); },
+         "the name fills its field with no end; the game shows what follows it too"},
+    };
+    for (const auto& [change, what] : cases) {
+        Mission m = CleanMission(14, 1, 0);
+        fg = &m.FlightGroups[0]->File;
+        change(m);
+        const std::vector<Problem> problems = CheckMission(m);
+        ASSERT_EQ(problems.size(), 1u) << what;
+        EXPECT_EQ(problems[0].What, what);
+        EXPECT_EQ(problems[0].Kind, problems[0].Severity == ProblemSeverity::Error
+                                        ? ProblemKind::InvalidValue
+                                        : ProblemKind::OddValue);
+    }
+
+    // Messages and team goals go through the same rules; an order whose
+    // targets have no effect (Hold Station) says nothing of what they name.
+    Mission m = CleanMission(14, 1, 1);
+    m.Messages[0]->File.SetTrigger(3, {kDestroyed, 4, 3, 0});
+    m.GlobalGoals[2].Set(1).SetTrigger(0, {kDestroyed, 7, 13, 0});
+    Order hold = m.FlightGroups[0]->File.Orders(0);
+    hold.SetTarget1Type(1);
+    hold.SetTarget1(40);
+    hold.SetTarget2Type(99);
+    EXPECT_EQ(Lines(CheckMission(m)),
+              (std::vector<std::string>{
+                  "Message 0: trigger 4 variable is 3, past the object categories (0 to 2)",
+                  "Team 3: prevent goal trigger 1 variable is 13, past the list of craft cases (0 "
+                  "to 12)"}));
 }
 
 class MissionCheckWaves : public testing::GameFolderTest {};

@@ -28,10 +28,10 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 gui=0
 [ -x "$prefix/bin/vantorel" ] && gui=1
 expected=(bin/vantorel-cli share/vantorel/imperial.xth share/vantorel/rebel.xth
-  share/vantorel/default.xth share/man/man1/vantorel-cli.1
-  share/bash-completion/completions/vantorel-cli)
+  share/vantorel/default.xth share/man/man1/vantorel-cli.1.gz
+  share/bash-completion/completions/vantorel-cli share/doc/vantorel/copyright)
 if [ $gui = 1 ]; then
-  expected+=(share/man/man1/vantorel.1 share/bash-completion/completions/vantorel
+  expected+=(share/man/man1/vantorel.1.gz share/bash-completion/completions/vantorel
     "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml"
     "share/mime/packages/$id.xml" "share/icons/hicolor/scalable/apps/$id.svg")
   for s in 16 24 32 48 64 128 256; do expected+=("share/icons/hicolor/${s}x$s/apps/$id.png"); done
@@ -65,10 +65,11 @@ while IFS= read -r line; do
 done <"$work/elsewhere/added.txt"
 [ -s "$work/elsewhere/added.txt" ] || fail "add listed no flight groups"
 
-# Manual pages: no warnings from the formatter.
+# Manual pages: compressed, and no warnings from the formatter.
 need groff
-for page in "$prefix"/share/man/man1/*.1; do
-  out="$(groff -man -ww -z "$page" 2>&1)"
+for page in "$prefix"/share/man/man1/*; do
+  [[ "$page" == *.gz ]] || fail "$(basename "$page") is not compressed"
+  out="$(zcat "$page" | groff -man -ww -z 2>&1)"
   [ -z "$out" ] || fail "$(basename "$page"): $out"
 done
 
@@ -113,6 +114,9 @@ touch "$work/complete/one.tie" "$work/complete/TWO.TIE" "$work/complete/notes.tx
   check "--teams " vantorel-cli new melee --t
   check "- TWO.TIE folder one.tie " vantorel-cli dump ""
   check "imperial pirate rebel " vantorel-cli add one.tie fleet --iff ""
+  check "- TWO.TIE folder one.tie " vantorel-cli check ""
+  check "--game --help --json " vantorel-cli check one.tie --
+  check "- folder " vantorel-cli write ""
 ) || fail "bash completion"
 
 # The Debian package: built by CPack, with its dependencies worked out from
@@ -120,8 +124,14 @@ touch "$work/complete/one.tie" "$work/complete/TWO.TIE" "$work/complete/notes.tx
 if command -v dpkg-deb >/dev/null && command -v dpkg-shlibdeps >/dev/null; then
   (cd "$work" && cpack -G DEB -B "$work/package" --config "$build/CPackConfig.cmake" >"$work/cpack.txt" 2>&1) ||
     { cat "$work/cpack.txt" >&2; fail "cpack -G DEB"; }
+  ! grep -A3 "CMake Warning" "$work/cpack.txt" >&2 || fail "cpack warns"
   deb="$(ls "$work"/package/*.deb 2>/dev/null | head -1)"
   if [ -n "$deb" ]; then
+    # lintian, where it is installed: no errors (its warnings are listed).
+    if command -v lintian >/dev/null; then
+      lintian --fail-on error "$deb" >"$work/lintian.txt" 2>&1 ||
+        { cat "$work/lintian.txt" >&2; fail "lintian found errors"; }
+    fi
     depends="$(dpkg-deb -f "$deb" Depends)"
     [[ "$depends" == *libstdc++6* ]] || fail "the package does not depend on libstdc++6: $depends"
     if [ $gui = 1 ]; then

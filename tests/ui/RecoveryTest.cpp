@@ -1,6 +1,7 @@
 // Never losing work: copies of unsaved missions, recovery after a run that
 // ended without saving, and missions whose file another program changes.
 #include <QDir>
+#include <QSysInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -116,8 +117,19 @@ private slots:
         std::string error;
         RecoveryFolder dead(PathFromUtf8(RecoveryFolderPath().toStdString()), "4242-1");
         QVERIFY(dead.Store(0, crashed, mission.toStdString(), "m.tie", 1700000000, error));
+        // Runs killed without a chance to clean up left their locks: the
+        // next start removes them, and the copies are still offered.
+        auto staleLock = [&](const QString& run) {
+            QFile lock(RecoveryFolderPath() + "/" + run + ".lock");
+            QVERIFY(lock.open(QIODevice::WriteOnly));
+            lock.write("2147483646\nvantorel\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        };
+        staleLock(QStringLiteral("4242-1"));
+        staleLock(QStringLiteral("999-2"));  // a run that left no copy
         // A run that is still going keeps its copies to itself.
         AutoSaver alive(f->settings, RecoveryFolderPath());
+        QVERIFY(!QFile::exists(RecoveryFolderPath() + "/999-2.lock"));
+        QVERIFY(!QFile::exists(RecoveryFolderPath() + "/4242-1.lock"));
         CQVDoc other(f->services, nullptr);
         other.OnNewDocument();
         alive.Track(&other);
