@@ -16,6 +16,7 @@ import fcntl
 import json
 import os
 import random
+import resource
 import re
 import shutil
 import signal
@@ -318,6 +319,11 @@ def run(cmd, cwd=None, timeout=None, env=None):
         raise
 
 
+def children_cpu():
+    usage = resource.getrusage(resource.RUSAGE_CHILDREN)
+    return usage.ru_utime + usage.ru_stime
+
+
 def restore(path, content):
     """Puts the original back, with a new time stamp: the build folder holds objects of the
     mutant, newer than the original's time stamp, which must be rebuilt."""
@@ -332,13 +338,20 @@ def restore(path, content):
 
 def running_in(folder):
     """Processes working in the folder: a build or test that a killed run left going on."""
+    mine, pid = set(), os.getpid()  # this program and the shells that started it
+    while pid > 1 and pid not in mine:
+        mine.add(pid)
+        try:
+            pid = int(re.search(r"^PPid:\s*(\d+)", Path("/proc/%d/status" % pid).read_text(), re.M)[1])
+        except (OSError, TypeError):
+            break
     out = []
     for proc in Path("/proc").glob("[0-9]*"):
         try:
             cwd = os.readlink(proc / "cwd")
         except OSError:
             continue
-        if cwd == str(folder) or cwd.startswith(str(folder) + os.sep):
+        if int(proc.name) not in mine and (cwd == str(folder) or cwd.startswith(str(folder) + os.sep)):
             out.append(proc.name)
     return out
 
@@ -461,7 +474,7 @@ def main():
 
     caught = tried = broken = 0
     missed, building, testing, per_kind = [], 0.0, 0.0, {".cpp": [], ".h": []}
-    started = time.monotonic()
+    started, cpu = time.monotonic(), children_cpu()
     try:
         for i in order:
             if tried == args.count:
@@ -502,15 +515,15 @@ def main():
     finally:
         if args.missed:
             Path(args.missed).write_text("".join(m + "\n" for m in missed))
-    spent = time.monotonic() - started
+    spent, cpu = time.monotonic() - started, children_cpu() - cpu
     status, out = build(build_dir)
     if status != 0:
         print("warning: the unmutated code no longer builds in %s:\n%s" % (build_dir, out[-2000:]),
               file=sys.stderr)
     kinds = "; ".join("%d in %s files, %.0f s each" % (len(t), k, sum(t) / len(t))
                       for k, t in per_kind.items() if t)
-    print("%d mutants did not compile; %d tried in %.0f s (%.0f s building, %.0f s testing); %s"
-          % (broken, tried + broken, spent, building, testing, kinds))
+    print("%d mutants did not compile; %d tried in %.0f s (%.0f s building, %.0f s testing, %.0f s "
+          "of processor time); %s" % (broken, tried + broken, spent, building, testing, cpu, kinds))
     print("caught %d of %d" % (caught, tried))
     return 0
 
