@@ -117,30 +117,6 @@ TEST(MissionCheck, EveryDanglingReferenceIsReportedOnceWithItsPlaceAndWords) {
     EXPECT_EQ(problems[11].Index, 4);
 }
 
-TEST(MissionCheck, DeletingCountsTheReferencesThatNowNameAnotherFlightGroup) {
-    Mission m = CleanMission(12, 5, 1);
-    FlightGroupRecord& a = m.FlightGroups[0]->File;
-    a.SetArrivalTrigger(0, {kDestroyed, 1, 1, 0});  // before the deleted one: unchanged
-    a.SetArrivalTrigger(1, {kDestroyed, 1, 2, 0});  // the deleted one
-    a.SetArrivalTrigger(2, {kDestroyed, 1, 4, 0});  // after it: moves down
-    a.SetArrivalTrigger(3, {0, 1, 4, 0});           // "true" names nothing
-    a.Orders(0).SetTarget1Type(1);
-    a.Orders(0).SetTarget1(3);
-    a.SetArriveViaMothership(1);
-    a.SetArrivalMothership(3);
-    a.SetDepartureMothership(3);  // not departing through it
-    // The deleted flight group's own references go with it.
-    m.FlightGroups[2]->File.SetArrivalTrigger(0, {kDestroyed, 1, 4, 0});
-    m.Messages[0]->File.SetTrigger(0, {kDestroyed, 1, 3, 0});
-    m.GlobalGoalSet(0, 0)->SetTrigger(0, {kDestroyed, 1, 2, 0});
-    m.GlobalGoalSet(3, 1)->SetTrigger(0, {kDestroyed, 12, 4, 0});  // a team, not a flight group
-
-    EXPECT_EQ(CountReferencesMovedByDeletion(m, {2}), 6);
-    EXPECT_EQ(CountReferencesMovedByDeletion(m, {4, 3}), 5);
-    EXPECT_EQ(CountReferencesMovedByDeletion(m, {}), 0);
-    EXPECT_EQ(CountReferencesMovedByDeletion(CleanMission(12, 3, 0), {1}), 0);
-}
-
 TEST(MissionCheck, LimitsTextLengthsAndStartPoints) {
     // 255 of each is what the game takes; the check counts what is held.
     Mission full = CleanMission(12, 255, 255);
