@@ -1,6 +1,7 @@
 #include "app/CProblemsBar.h"
 
 #include <QStyle>
+#include <algorithm>
 #include <QVBoxLayout>
 
 #include "ui/CQVDoc.h"
@@ -19,6 +20,13 @@ CProblemsBar::CProblemsBar(QWidget* parent) : QWidget(parent), list_(new QListWi
         if (document_ && row >= 0 && row < int(problems_.size()))
             emit problemActivated(document_, problems_[size_t(row)]);
     });
+}
+
+int CProblemsBar::RowsHeight(int rows) const {
+    // A line is as high as its icon or its text, whichever is taller.
+    const int icon = style()->pixelMetric(QStyle::PM_SmallIconSize);
+    const int line = std::max(icon, list_->fontMetrics().height()) + 2;
+    return rows * line + 2 * list_->frameWidth() + 4;
 }
 
 void CProblemsBar::SetProblems(CQVDoc* document, std::vector<Problem> problems) {
