@@ -23,9 +23,11 @@ CProblemsBar::CProblemsBar(QWidget* parent) : QWidget(parent), list_(new QListWi
 }
 
 int CProblemsBar::RowsHeight(int rows) const {
-    // A line is as high as its icon or its text, whichever is taller.
+    // A line as the list draws it, once it has one; before, its icon or its
+    // text, whichever is taller, and the item's margins.
     const int icon = style()->pixelMetric(QStyle::PM_SmallIconSize);
-    const int line = std::max(icon, list_->fontMetrics().height()) + 2;
+    const int line = list_->count() > 0 ? list_->sizeHintForRow(0)
+                                        : std::max(icon, list_->fontMetrics().height()) + 6;
     return rows * line + 2 * list_->frameWidth() + 4;
 }
 
@@ -52,6 +54,7 @@ void CProblemsBar::SetProblems(CQVDoc* document, std::vector<Problem> problems) 
         list_->addItem(item);
     }
     if (row >= 0) list_->setCurrentRow(std::min(row, list_->count() - 1));
+    setMinimumHeight(RowsHeight(5));
 }
 
 }  // namespace vantorel

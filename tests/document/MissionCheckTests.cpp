@@ -90,8 +90,7 @@ TEST(MissionCheck, EveryDanglingReferenceIsReportedOnceWithItsPlaceAndWords) {
                   "Flight group 1 \"Red\": arrival trigger 4 names team 11, which does not exist",
                   "Flight group 1 \"Red\": arrival mothership is flight group 3, which does not "
                   "exist",
-                  "Flight group 1 \"Red\": alternate departure mothership is flight group 255, "
-                  "which does not exist",
+                  "Flight group 1 \"Red\": alternate departure mothership is no flight group",
                   "Flight group 1 \"Red\": order 1 target 1 names team 201, which does not exist",
                   "Flight group 1 \"Red\": order 2 target 3 names flight group 7, which does not "
                   "exist",

@@ -469,13 +469,13 @@ TEST_F(FgPagesTest, HiddenCargoEnableAndRandomStates) {
     EXPECT_FALSE(index.enabled || random.enabled || description.enabled);
     EXPECT_EQ(d.Apply(context), Result::Unchanged);
     EXPECT_EQ(Rec(0).SpecialCargoCraft(), 255);
-    // Ticked, the first craft carries it unless another is typed; a craft
-    // the group does not have is refused, not wrapped round.
+    // Ticked, the first craft carries it unless another is typed; an index
+    // the byte cannot hold is refused, not wrapped round.
     ASSERT_TRUE(d.Set(context, D::kEnable, Index(1)));
     EXPECT_EQ(index.value.text, "1");
     ASSERT_TRUE(d.Set(context, D::kShipIndex, Text("260")));
     EXPECT_EQ(d.Apply(context), Result::Refused);
-    EXPECT_EQ(prompter.Texts().back(), "Please enter an integer between 1 and 4.");
+    EXPECT_EQ(prompter.Texts().back(), "Please enter an integer between 1 and 256.");
     EXPECT_EQ(Rec(0).SpecialCargoCraft(), 255);
     ASSERT_TRUE(d.Set(context, D::kShipIndex, Text("3")));
     EXPECT_EQ(d.Apply(context), Result::Changed);

@@ -293,7 +293,7 @@ private slots:
         QCOMPARE(UndoText(), QStringLiteral("&Undo Ship Properties"));
         QTest::keyClick(name->lineEdit(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(Rec(0).Name(), before);
-        QCOMPARE(name->currentText(), QString::fromStdString(before));
+        QVERIFY(name->currentText().isEmpty());  // the three names differ again
         QVERIFY(!doc->IsModified());
         QTest::keyClick(name->lineEdit(), Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(Rec(0).Name(), std::string("Zed"));

@@ -159,10 +159,12 @@ private slots:
         QListWidget* list = Problems().List();
         QCOMPARE(list->count(), 5);
         // At least five lines show while the window is docked.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         QVERIFY(list->viewport()->height() >= 5 * list->visualItemRect(list->item(0)).height());
+        // A double click or Enter on the line.
         const auto open = [&](int row) {
-            const QRect at = list->visualItemRect(list->item(row));
-            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at.center());
+            list->setCurrentRow(row);
+            QTest::keyClick(list, Qt::Key_Return);
         };
         auto* bar = frame->LevelBar();
         open(0);  // departure trigger 1 of flight group 0

@@ -98,12 +98,11 @@ PageModel::ApplyResult HiddenCargoDialog::OnApply(PageContext& context) {
     const ControlState& text = *Find(kDescription);
     const std::string& index = Find(kShipIndex)->value.text;
     const std::string description = Utf8ToWin1252(text.value.text);
-    // A carrier the group does not have is refused, not wrapped round.
-    const ControlState& box = *Find(kShipIndex);
-    if (!index.empty()) {
+    // An index the byte cannot hold is refused, not wrapped round.
+    if (enable == 1 && !index.empty() && Find(kShipIndex)->Touched()) {
         const long long n = bind::LeadingInteger(index);
-        if (n < box.spinMin || n > box.spinMax) {
-            context.document.GetPrompter().Warning(EnterIntegerBetweenText(box.spinMin, box.spinMax));
+        if (n < 1 || n > 256) {
+            context.document.GetPrompter().Warning(EnterIntegerBetweenText(1, 256));
             RequestFocus(kShipIndex, 0, -1);
             return ApplyResult::Refused;
         }
