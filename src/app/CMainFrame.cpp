@@ -7,9 +7,11 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QToolButton>
 #include <QUrl>
 
 #include "app/AppPictures.h"
@@ -24,6 +26,7 @@
 #include "app/DocumentCommands.h"
 #include "app/ProblemsController.h"
 #include "app/RecentFiles.h"
+#include "app/UndoKeys.h"
 #include "map/ui/CQVView.h"
 #include "properties/ui/CLevelPropertiesBar.h"
 #include "properties/ui/CLevelPropertiesSheet.h"
@@ -67,6 +70,7 @@ CMainFrame::CMainFrame(AppServices& services, RecentFiles& recent, CommandTarget
 
     // Ctrl+\ is taken by its character, whatever key makes it on the layout.
     qApp->installEventFilter(this);
+    new UndoKeys(*this);
 
     // Enabled states and check marks follow what changed: the documents,
     // the active window, the bar's choices and the bars shown; a menu is
@@ -142,6 +146,7 @@ CChildFrame* CMainFrame::CreateChildFrame(CQVDoc* doc) {
         if (documents_.empty()) {
             levelBar_->SetCurrentDocument(nullptr);
             ShowMenuFor(false);
+            pane1_->setText(QStringLiteral(" "));  // no map to point at
         }
         d->deleteLater();
     });
@@ -165,6 +170,14 @@ CQVDoc* CMainFrame::MakeDocument() {
         if (problems_->Bar()->Document() == doc) problems_->Refresh(doc);
     });
     connect(doc, &CQVDoc::checkRequested, this, [this, doc] { problems_->RunCheck(doc); });
+    connect(doc, &CQVDoc::notice, this, [this](const QString& text) {
+        // Told without stopping the work: a box that stays until it is closed.
+        auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Quarrow"), text,
+                                    QMessageBox::Ok, this);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setModal(false);
+        box->show();
+    });
     // Every file a document reads or writes goes to the top of the list.
     connect(doc, &CQVDoc::fileUsed, this, [this](const QString& p) {
         recent_.Add(QDir::toNativeSeparators(p).toStdString());
@@ -321,6 +334,8 @@ void CMainFrame::dropEvent(QDropEvent* event) {
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    // A toolbar button's tooltip names what Undo would take back now.
+    if (event->type() == QEvent::ToolTip && qobject_cast<QToolButton*>(watched)) UpdateCommandUI();
     if (event->type() == QEvent::KeyPress && isActiveWindow()) {
         auto* key = static_cast<QKeyEvent*>(event);
         const bool ctrlBackslash =

@@ -17,7 +17,13 @@ QAction* CMainFrame::MakeAction(int id, const QString& text, const QList<QKeySeq
     a->setShortcutContext(Qt::WindowShortcut);
     const CommandText t = CommandTextOf(id);
     a->setStatusTip(QString::fromLatin1(t.prompt));
-    if (*t.tooltip) a->setToolTip(QString::fromLatin1(t.tooltip));
+    // A button's tooltip carries its key, as the menu does: "Zoom to Fit (Home)".
+    if (*t.tooltip) {
+        QString tip = QString::fromLatin1(t.tooltip);
+        if (!keys.isEmpty())
+            tip += QStringLiteral(" (%1)").arg(keys.first().toString(QKeySequence::NativeText));
+        a->setToolTip(tip);
+    }
     a->setIconVisibleInMenu(false);
     a->setEnabled(false);
     connect(a, &QAction::triggered, this, [this, id] { RunCommand(id); });
@@ -93,7 +99,7 @@ void CMainFrame::CreateActions() {
     MakeAction(kCmdJoinWaypoints, tr("Join Waypoints"));
 
     MakeAction(kCmdFlightGroupWizard, tr("&New Flightgroup Wizard"));
-    MakeAction(kCmdNewFlightGroup, tr("&Add..."), {K(Qt::CTRL | Qt::Key_F)});
+    MakeAction(kCmdNewFlightGroup, tr("&New Flight Group"), {K(Qt::CTRL | Qt::Key_F)});
     MakeAction(kCmdDeleteFlightGroup, tr("&Delete"), {K(Qt::Key_Delete)});
     MakeAction(kCmdFlightGroupProperties, tr("&Properties"),
                {K(Qt::ALT | Qt::Key_Return), K(Qt::ALT | Qt::Key_Enter)});

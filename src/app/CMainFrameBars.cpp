@@ -113,8 +113,11 @@ void CMainFrame::CreateMenus() {
             if (!windows.isEmpty()) window->addSeparator()->setParent(window);
             for (int i = 0; i < windows.size(); ++i) {
                 QMdiSubWindow* w = windows[i];
-                auto* a = new QAction(
-                    NumberedItem(i, w->windowTitle().remove(QStringLiteral("[*]"))), window);
+                // A modified mission carries its mark here too.
+                QString title = w->windowTitle();
+                title.replace(QStringLiteral("[*]"),
+                              w->isWindowModified() ? QStringLiteral("*") : QString());
+                auto* a = new QAction(NumberedItem(i, title), window);
                 a->setCheckable(true);
                 a->setChecked(w == mdi_->activeSubWindow());
                 connect(a, &QAction::triggered, this, [this, w] { mdi_->setActiveSubWindow(w); });

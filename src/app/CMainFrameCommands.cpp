@@ -55,7 +55,14 @@ void CMainFrame::UpdateCommandUI() {
                        OnUpdateCommand(id, state) || (app_ && app_->OnUpdateCommand(id, state));
         // A command nobody handles shows disabled.
         action->setEnabled(handled && state.enabled);
-        if (!state.text.empty()) action->setText(QString::fromStdString(state.text));
+        if (!state.text.empty()) {
+            action->setText(QString::fromStdString(state.text));
+            // Undo and Redo say on their buttons what they would do.
+            if (id == kCmdEditUndo || id == kCmdEditRedo)
+                action->setToolTip(QStringLiteral("%1 (%2)").arg(
+                    QString::fromStdString(state.text).remove(QLatin1Char('&')),
+                    action->shortcut().toString(QKeySequence::NativeText)));
+        }
         if (state.checkable || action->isCheckable()) {
             action->setCheckable(true);
             action->setChecked(handled && state.checked);

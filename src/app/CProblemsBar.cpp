@@ -1,6 +1,7 @@
 #include "app/CProblemsBar.h"
 
 #include <QStyle>
+#include <algorithm>
 #include <QVBoxLayout>
 
 #include "ui/CQVDoc.h"
@@ -19,6 +20,15 @@ CProblemsBar::CProblemsBar(QWidget* parent) : QWidget(parent), list_(new QListWi
         if (document_ && row >= 0 && row < int(problems_.size()))
             emit problemActivated(document_, problems_[size_t(row)]);
     });
+}
+
+int CProblemsBar::RowsHeight(int rows) const {
+    // A line as the list draws it, once it has one; before, its icon or its
+    // text, whichever is taller, and the item's margins.
+    const int icon = style()->pixelMetric(QStyle::PM_SmallIconSize);
+    const int line = list_->count() > 0 ? list_->sizeHintForRow(0)
+                                        : std::max(icon, list_->fontMetrics().height()) + 6;
+    return rows * line + 2 * list_->frameWidth() + 4;
 }
 
 void CProblemsBar::SetProblems(CQVDoc* document, std::vector<Problem> problems) {
@@ -44,6 +54,7 @@ void CProblemsBar::SetProblems(CQVDoc* document, std::vector<Problem> problems) 
         list_->addItem(item);
     }
     if (row >= 0) list_->setCurrentRow(std::min(row, list_->count() - 1));
+    setMinimumHeight(RowsHeight(5));
 }
 
 }  // namespace vantorel

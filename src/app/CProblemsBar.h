@@ -25,6 +25,8 @@ public:
     CQVDoc* Document() const { return document_; }
     const std::vector<Problem>& Problems() const { return problems_; }
     QListWidget* List() const { return list_; }
+    // The height that shows this many lines of problems.
+    int RowsHeight(int rows) const;
 
 signals:
     void problemActivated(CQVDoc* document, const vantorel::Problem& problem);

@@ -23,7 +23,7 @@ constexpr Entry kTexts[] = {
       "Check Mission"}},
     {kCmdViewCenter, {"Moves the map to the center of the level.", "View Center"}},
     {kCmdZoomToFit, {"Zooms and moves the map so every flight group is in view.", "Zoom to Fit"}},
-    {kCmdNewFlightGroup, {"Create a new flightgroup.", "New Flightgroup"}},
+    {kCmdNewFlightGroup, {"Create a new flight group.", "New Flight Group"}},
     {kCmdDeleteFlightGroup, {"Delete the currently selected flightgroup.", "Delete Flightgroup"}},
     {kCmdFlightGroupProperties,
      {"Displays the properties for the selected flightgroups.", "Flightgroup Properties"}},

@@ -1,7 +1,7 @@
 #include "app/DocumentCommands.h"
 
 #include "app/DocumentClipboard.h"
-#include "document/MissionCheck.h"
+#include "document/FlightGroupReferences.h"
 #include "properties/ui/CLevelPropertiesBar.h"
 #include "properties/ui/CLevelPropertiesSheet.h"
 #include "ui/CQVDoc.h"
@@ -33,23 +33,16 @@ void DocumentCommands::OnFlightGroupWizard() {
 }
 
 void DocumentCommands::DeleteFlightGroups() {
-    // The windows write back first, so the count sees what the delete sees.
+    // The windows write back first, so the list sees what the delete sees.
     doc_.ApplyAll();
     const Mission& mission = doc_.GetMission();
     std::vector<int> selected;
     for (int i = 0; i < mission.CountFlightGroups(); ++i)
         if (mission.FlightGroups[size_t(i)]->Selected) selected.push_back(i);
-    const int moved = CountReferencesMovedByDeletion(mission, selected);
-    if (doc_.Level().DeleteSelectedFlightGroups() == 0 || moved == 0) return;
-    const std::string count = moved == 1 ? "One field (a trigger, order target, mothership or goal)"
-                                         : std::to_string(moved) +
-                                               " fields (triggers, order targets, motherships "
-                                               "or goals)";
-    const std::string text =
-        count +
-        " named the deleted flight groups, or flight groups after them, by their place in "
-        "the list. They now name other flight groups, or none.\n\nCheck the mission now?";
-    if (services_.prompter.AskYesNo(text)) emit doc_.checkRequested();
+    const bool breaks = !ReferencesToFlightGroups(mission, selected).empty();
+    // The fields that now name no flight group stay in the Problems window
+    // until they are aimed again.
+    if (doc_.Level().DeleteSelectedFlightGroups() > 0 && breaks) emit doc_.checkRequested();
 }
 
 bool DocumentCommands::OnCommand(int id) {
@@ -132,13 +125,20 @@ bool DocumentCommands::OnCommand(int id) {
 
 bool DocumentCommands::OnUpdateCommand(int id, CommandState& state) {
     switch (id) {
-        case kCmdEditUndo:
-            state.enabled = doc_.Level().CanUndo();
-            state.text =
-                "&Undo" + (doc_.Level().CanUndo() ? " " + doc_.Level().UndoName() : std::string());
+        case kCmdEditUndo: {
+            // Undo applies the open windows first: an edit still in one of
+            // them is what it takes back.
+            const std::string pending = Bar() ? Bar()->PendingEditName() : std::string();
+            state.enabled = doc_.Level().CanUndo() || !pending.empty();
+            const std::string name = pending.empty() ? doc_.Level().UndoName() : pending;
+            state.text = "&Undo" + (state.enabled ? " " + name : std::string());
             return true;
+        }
         case kCmdEditRedo:
-            state.enabled = doc_.Level().CanRedo();
+            // An edit still in a window would be made first, and Redo would
+            // then have nothing left to redo.
+            state.enabled =
+                doc_.Level().CanRedo() && !(Bar() && !Bar()->PendingEditName().empty());
             state.text =
                 "&Redo" + (doc_.Level().CanRedo() ? " " + doc_.Level().RedoName() : std::string());
             return true;

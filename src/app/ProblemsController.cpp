@@ -4,17 +4,61 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTabBar>
 #include <algorithm>
 
 #include "app/CChildFrame.h"
 #include "app/CMainFrame.h"
 #include "app/CProblemsBar.h"
 #include "map/ui/CQVView.h"
+#include "properties/logic/FlightGroupOrdersPage.h"
+#include "properties/ui/CEditPage.h"
+#include "properties/ui/CFGPropertiesFrame.h"
+#include "properties/ui/CFGPropertiesSheet.h"
 #include "properties/ui/CLevelPropertiesBar.h"
+#include "properties/ui/CMessagePropertiesFrame.h"
+#include "properties/ui/CMessagePropertiesSheet.h"
+#include "properties/ui/CTeamPropertiesFrame.h"
+#include "properties/ui/CTeamPropertiesSheet.h"
 #include "properties/ui/CLevelPropertiesSheet.h"
 #include "ui/CQVDoc.h"
 
 namespace vantorel {
+
+namespace {
+
+// The tab of a property window that holds the field a problem is about
+// (and the order, for an order target); -1 leaves the window as it is.
+struct Place {
+    int tab = -1;
+    int order = -1;
+};
+
+Place PlaceOf(const Problem& p) {
+    const auto starts = [&](const char* prefix) { return p.What.rfind(prefix, 0) == 0; };
+    switch (p.Subject) {
+        case ProblemSubject::FlightGroup:
+            if (p.Kind == ProblemKind::NoStartPoint) return {CFGPropertiesSheet::kPositionsTab};
+            if (starts("arrival") || starts("alternate arrival")) return {CFGPropertiesSheet::kArrivalTab};
+            if (starts("departure") || starts("alternate departure")) return {CFGPropertiesSheet::kDepartureTab};
+            if (starts("jump to order 4")) return {CFGPropertiesSheet::kOtherTab};
+            if (starts("order ") && p.What.size() > 6) return {CFGPropertiesSheet::kOrdersTab, p.What[6] - '1'};
+            if (starts("goal ")) return {CFGPropertiesSheet::kGoalsTab};
+            if (starts("belongs to")) return {CFGPropertiesSheet::kShipTab};
+            return {};
+        case ProblemSubject::Message:
+            if (p.Kind == ProblemKind::WaveFileMissing || p.Kind == ProblemKind::WaveFileOutside)
+                return {CMessagePropertiesSheet::kWaveTab};
+            return {CMessagePropertiesSheet::kConditionTab};
+        case ProblemSubject::Team:
+            return {CTeamPropertiesSheet::kGoalsTab};
+        case ProblemSubject::Mission:
+            return {};
+    }
+    return {};
+}
+
+}  // namespace
 
 ProblemsController::ProblemsController(CMainFrame& frame, AppServices& services)
     : QObject(&frame), frame_(frame), services_(services) {
@@ -24,8 +68,10 @@ ProblemsController::ProblemsController(CMainFrame& frame, AppServices& services)
     bar_ = new CProblemsBar(dock_);
     dock_->setWidget(bar_);
     frame.addDockWidget(Qt::BottomDockWidgetArea, dock_);
-    // A few lines high: the map keeps most of the window.
-    frame.resizeDocks({dock_}, {6 * frame.fontMetrics().height()}, Qt::Vertical);
+    // A few lines high: the map keeps most of the window, and five lines
+    // always show.
+    bar_->setMinimumHeight(bar_->RowsHeight(5));
+    frame.resizeDocks({dock_}, {bar_->RowsHeight(6)}, Qt::Vertical);
     dock_->hide();
     connect(bar_, &CProblemsBar::problemActivated, this, &ProblemsController::ShowProblem);
 }
@@ -72,6 +118,7 @@ void ProblemsController::ShowProblem(CQVDoc* doc, const Problem& problem) {
     }
     levelBar->SetCurrentDocument(doc);
     Mission& mission = doc->GetMission();
+    const Place place = PlaceOf(problem);
     switch (problem.Subject) {
         case ProblemSubject::FlightGroup: {
             if (problem.Index < 0 || problem.Index >= mission.CountFlightGroups()) return;
@@ -84,15 +131,25 @@ void ProblemsController::ShowProblem(CQVDoc* doc, const Problem& problem) {
             levelBar->UpdateViews();
             levelBar->ShowFlightGroupProperties();
             doc->CentreViewsOnSelection();
+            if (CFGPropertiesFrame* fg = levelBar->FlightGroupFrame(); fg && place.tab >= 0) {
+                fg->Sheet().SetActivePage(place.tab);
+                auto* orders = fg->Sheet().Page(CFGPropertiesSheet::kOrdersTab)->Panel().Control(
+                    FlightGroupOrdersPage::kTabs);
+                if (auto* tabs = orders ? qobject_cast<QTabBar*>(orders->Widget()) : nullptr;
+                    tabs && place.order >= 0 && place.order < tabs->count())
+                    tabs->setCurrentIndex(place.order);
+            }
             return;
         }
         case ProblemSubject::Message:
             if (problem.Index < 0 || problem.Index >= mission.CountMessages()) return;
             levelBar->SwitchToTab(CLevelPropertiesSheet::kMessagesTab);
             levelBar->SelectMessage(problem.Index);
+            if (levelBar->MessageFrame()) levelBar->MessageFrame()->Sheet().SetActivePage(place.tab);
             return;
         case ProblemSubject::Team:
             levelBar->SelectTeam(problem.Index);
+            if (levelBar->TeamFrame()) levelBar->TeamFrame()->Sheet().SetActivePage(place.tab);
             return;
         case ProblemSubject::Mission:
             levelBar->SwitchToTab(CLevelPropertiesSheet::kLevelTab);

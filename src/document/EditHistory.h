@@ -21,7 +21,10 @@ public:
     static constexpr size_t kLimit = 1000;
 
     // Records an applied edit; the edits that were undone are forgotten.
-    void Push(std::unique_ptr<MissionEdit> edit);
+    // Edits pushed one after another with the same non-empty merge key (the
+    // keystrokes in one box) become one step, unless the state before the
+    // new one is the saved state.
+    void Push(std::unique_ptr<MissionEdit> edit, std::string mergeKey = {});
 
     bool CanUndo() const { return position_ > 0; }
     bool CanRedo() const { return position_ < edits_.size(); }
@@ -29,8 +32,14 @@ public:
     MissionEdit* NextUndo() const { return CanUndo() ? edits_[position_ - 1].get() : nullptr; }
     MissionEdit* NextRedo() const { return CanRedo() ? edits_[position_].get() : nullptr; }
     // Move the position after the edit was reverted or applied.
-    void SteppedBack() { --position_; }
-    void SteppedForward() { ++position_; }
+    void SteppedBack() {
+        --position_;
+        mergeKey_.clear();
+    }
+    void SteppedForward() {
+        ++position_;
+        mergeKey_.clear();
+    }
 
     // The state now is the one on disk.
     void MarkClean() { clean_ = position_; }
@@ -48,6 +57,7 @@ private:
     std::vector<std::unique_ptr<MissionEdit>> edits_;
     size_t position_ = 0;
     std::optional<size_t> clean_ = 0;
+    std::string mergeKey_;  // of the last edit pushed
 };
 
 }  // namespace vantorel

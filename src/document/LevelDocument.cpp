@@ -5,6 +5,7 @@
 
 #include "catalogue/CraftTypes.h"
 #include "document/FileFingerprint.h"
+#include "document/FlightGroupReferences.h"
 #include "document/ListChange.h"
 #include "document/MissionReader.h"
 #include "document/MissionWriter.h"
@@ -192,6 +193,9 @@ int LevelDocument::DeleteSelectedFlightGroups() {
     // Asking to delete nothing would be a question without a subject.
     if (positions.empty()) return 0;
 
+    // Fields that name the groups going away cannot follow them: the question
+    // says which, before anything happens.
+    const std::vector<std::string> broken = ReferencesToFlightGroups(mission_, positions);
     if (settings_.GetInt("Settings", "ConfirmDelete", 1) == 1) {
         std::string text = "Are you sure you want to delete these flightgroups?\n";
         for (int p : positions) {
@@ -200,13 +204,21 @@ int LevelDocument::DeleteSelectedFlightGroups() {
             text += std::to_string(count) + " " + CraftNameForCount(fg.File.CraftType(), count) +
                     " " + Win1252ToUtf8(fg.File.Name()) + "\n";
         }
+        if (!broken.empty()) {
+            text += "\nThese fields name them and will then name no flight group:\n";
+            for (const std::string& line : broken) text += line + "\n";
+        }
         if (!prompter_.AskYesNo(text)) return 0;
     }
 
+    // Every other reference keeps naming its flight group: one edit with
+    // the delete, so Undo restores the numbers too.
     const int removed = int(positions.size());
-    Commit(FlightGroupListChange::Removing(
-        removed == 1 ? "Delete Flight Group" : "Delete Flight Groups", &Mission::FlightGroups,
-        std::move(positions)));
+    const char* name = removed == 1 ? "Delete Flight Group" : "Delete Flight Groups";
+    auto edit = std::make_unique<CompositeEdit>(name);
+    edit->Add(KeepReferencesAcrossDeletion(mission_, positions));
+    edit->Add(FlightGroupListChange::Removing(name, &Mission::FlightGroups, std::move(positions)));
+    Commit(std::move(edit));
     NotifySelectionChanged();
     bar_->RefreshAll();
     bar_->UpdateViews();
@@ -254,18 +266,18 @@ void LevelDocument::ForgetHistory(bool modified) {
     Notify(DocumentEvent::State);
 }
 
-void LevelDocument::Record(std::unique_ptr<MissionEdit> edit) {
-    history_.Push(std::move(edit));
+void LevelDocument::Record(std::unique_ptr<MissionEdit> edit, std::string mergeKey) {
+    history_.Push(std::move(edit), std::move(mergeKey));
     Notify(DocumentEvent::Content);
 }
 
-bool LevelDocument::Commit(std::unique_ptr<MissionEdit> edit) {
+bool LevelDocument::Commit(std::unique_ptr<MissionEdit> edit, std::string mergeKey) {
     if (!edit || edit->IsEmpty()) return false;
     const bool reopen = InChange();
     if (reopen) FlushChange();
     edit->Apply(mission_);
     const bool changed = !edit->IsEmpty();
-    if (changed) Record(std::move(edit));
+    if (changed) Record(std::move(edit), std::move(mergeKey));
     if (reopen) snapshot_.emplace(mission_);
     return changed;
 }

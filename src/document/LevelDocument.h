@@ -36,8 +36,8 @@ enum class DocumentEvent {
 // The selection is not kept here: it is the Selected and PointSelected flags
 // of the flight groups themselves, shared with the map and the property
 // windows. Flight groups and messages are named by their position in their
-// list; removing one renumbers nothing, so references held by triggers,
-// orders and goals then name whatever stands at that position.
+// list; deleting flight groups renumbers the references to later ones, so
+// triggers, orders and goals keep naming the same flight group.
 class LevelDocument {
 public:
     // The settings, prompter and bar must outlive the document. Without a bar
@@ -69,8 +69,10 @@ public:
     void SetModified(bool modified = true);
 
     // The one gateway for changes: applies the edit, records it and tells the
-    // listeners. False (and nothing recorded) when it changed nothing.
-    bool Commit(std::unique_ptr<MissionEdit> edit);
+    // listeners. False (and nothing recorded) when it changed nothing. Edits
+    // committed one after another with the same merge key (what is typed
+    // into one box) are one step of Undo.
+    bool Commit(std::unique_ptr<MissionEdit> edit, std::string mergeKey = {});
 
     bool CanUndo() const { return history_.CanUndo(); }
     bool CanRedo() const { return history_.CanRedo(); }
@@ -163,8 +165,10 @@ public:
     int CountSelectedFlightGroups() const { return mission_.CountSelectedFlightGroups(); }
 
     // Removes every selected flight group, after asking when the setting
-    // "Settings"/"ConfirmDelete" is 1. Returns the number removed (0 when the
-    // user said No or nothing was selected).
+    // "Settings"/"ConfirmDelete" is 1, as one edit that keeps every other
+    // reference on the flight group it names; fields that named a deleted
+    // one name none (the question lists them). Returns the number removed
+    // (0 when the user said No or nothing was selected).
     int DeleteSelectedFlightGroups();
 
     // Appends an empty message and returns its position. Past the game's
@@ -177,7 +181,7 @@ public:
 
 private:
     void Notify(DocumentEvent event);
-    void Record(std::unique_ptr<MissionEdit> edit);
+    void Record(std::unique_ptr<MissionEdit> edit, std::string mergeKey = {});
     bool Step(bool back);
     // Closes the open change: what changed in place becomes an edit.
     void FlushChange();

@@ -8,10 +8,11 @@ namespace vantorel {
 struct Mission;
 
 // A mission the game will reject or play wrongly is found by its problems:
-// references by position that point at nothing (the format renumbers
-// nothing, so a deleted flight group leaves them behind), counts past the
-// game's limits, texts too long for their block, numbers past the tables
-// the game looks them up in, flight groups with no place to start, wave files that are missing or outside the wave folder.
+// references by position that point at nothing (a field that named a
+// deleted flight group names none), counts past the game's limits, texts too
+// long for their block, numbers past the tables the game looks them up in,
+// flight groups with no place to start, wave files that are missing or
+// outside the wave folder.
 
 enum class ProblemSeverity {
     Warning,  // the mission plays, perhaps not as meant
@@ -64,11 +65,5 @@ struct CheckOptions {
 std::vector<Problem> CheckMission(const Mission& mission, const CheckOptions& options = {});
 
 bool HasErrors(const std::vector<Problem>& problems);
-
-// How many fields of the flight groups that stay, the messages and the team
-// goals name one of the flight groups at `deleted` positions or one after
-// the first of them. Deleting those flight groups leaves each such field
-// naming another flight group, or none.
-int CountReferencesMovedByDeletion(const Mission& mission, const std::vector<int>& deleted);
 
 }  // namespace vantorel

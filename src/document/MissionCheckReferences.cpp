@@ -1,12 +1,11 @@
-// Fields that name a flight group or a team by its position. Nothing in the
-// file renumbers them, so deleting a flight group leaves them pointing past
-// the end of the list (or at whatever now stands at that position, which no
-// check can tell from a deliberate reference).
-#include <algorithm>
+// Fields that name a flight group or a team by its position. A delete in the
+// editor renumbers them, but a field that named a deleted flight group names
+// none afterwards, and files made elsewhere may point past the end.
 #include <string>
 
 #include "catalogue/ConditionWordLists.h"
 #include "catalogue/Orders.h"
+#include "document/FlightGroupReferences.h"
 #include "document/MissionCheckRules.h"
 
 namespace vantorel {
@@ -58,6 +57,11 @@ public:
     // phrase + " flight group N, which does not exist"
     void FlightGroup(const std::string& phrase, int index) override {
         if (index < mission_.CountFlightGroups()) return;
+        if (index == kNoFlightGroup) {
+            sink_.Add(ProblemSeverity::Error, ProblemKind::MissingFlightGroup,
+                      phrase + " no flight group");
+            return;
+        }
         sink_.Add(ProblemSeverity::Error, ProblemKind::MissingFlightGroup,
                   phrase + " flight group " + std::to_string(index) + ", which does not exist");
     }
@@ -71,20 +75,6 @@ public:
 private:
     const Mission& mission_;
     ProblemSink& sink_;
-};
-
-// Counts the flight group references at or past a position.
-class ReferencesFrom final : public ReferenceVisitor {
-public:
-    explicit ReferencesFrom(int first) : first_(first) {}
-    void FlightGroup(const std::string&, int index) override {
-        if (index >= first_) ++count;
-    }
-    void Team(const std::string&, int) override {}
-    int count = 0;
-
-private:
-    int first_;
 };
 
 std::string Numbered(const char* name, int n) {
@@ -151,17 +141,6 @@ void CheckMessageReferences(const Mission& mission, const RadioMessage& message,
 void CheckTeamReferences(const Mission& mission, int team, ProblemSink& sink) {
     MissingReferences refs(mission, sink);
     VisitTeam(mission, team, refs);
-}
-
-int CountReferencesMovedByDeletion(const Mission& mission, const std::vector<int>& deleted) {
-    if (deleted.empty()) return 0;
-    ReferencesFrom refs(*std::min_element(deleted.begin(), deleted.end()));
-    for (int i = 0; i < mission.CountFlightGroups(); ++i)
-        if (std::find(deleted.begin(), deleted.end(), i) == deleted.end())
-            VisitFlightGroup(mission.FlightGroups[size_t(i)]->File, refs);
-    for (const auto& message : mission.Messages) VisitMessage(*message, refs);
-    for (int t = 0; t < kTeamCount; ++t) VisitTeam(mission, t, refs);
-    return refs.count;
 }
 
 }  // namespace vantorel

@@ -19,14 +19,15 @@ constexpr int kZoomMax = 1000;
 constexpr int kZoom3DMin = -970;
 constexpr int kZoom3DMax = 1000;
 
+// Exactly what the map draws in the view's mode: a waypoint that is not
+// shown must not shrink the markers into a corner.
 template <class Visit>
-void ForEachEnabledPoint(const Mission& mission, Visit visit) {
+void ForEachDrawnPoint(const ViewState& view, const Mission& mission, Visit visit) {
     for (const auto& fg : mission.FlightGroups) {
         const auto& r = fg->File;
-        for (int p = 0; p < kMapPointCount; ++p)
-            if (r.WaypointEnabled(p))
-                visit(KmFromRaw(r.WaypointX(p)), KmFromRaw(r.WaypointY(p)),
-                      KmFromRaw(r.WaypointZ(p)));
+        for (int p : DrawnPoints(view, *fg))
+            visit(KmFromRaw(r.WaypointX(p)), KmFromRaw(r.WaypointY(p)),
+                  KmFromRaw(r.WaypointZ(p)));
     }
 }
 
@@ -47,9 +48,14 @@ struct Bounds {
 void FitFlat(ViewState& view, const Bounds& b) {
     const int roomH = std::max(1, view.Width - kFitMarginLeft - kFitMarginRight);
     const int roomV = std::max(1, view.Height - kFitMarginTop - kFitMarginBottom);
-    const double spanH = std::max<double>(b.maxH - b.minH, kFitLeastSpanKm);
-    const double spanV = std::max<double>(b.maxV - b.minV, kFitLeastSpanKm);
-    const double fit = std::min(roomH / spanH, roomV / spanV);
+    // The points fill the room; only points all in one place (nothing to
+    // span) are shown as if they spanned the least span.
+    const double spanH = b.maxH - b.minH, spanV = b.maxV - b.minV;
+    const double unbounded = std::numeric_limits<double>::max();
+    const double fit = spanH <= 0 && spanV <= 0
+                           ? std::min(roomH, roomV) / double(kFitLeastSpanKm)
+                           : std::min(spanH > 0 ? roomH / spanH : unbounded,
+                                      spanV > 0 ? roomV / spanV : unbounded);
     view.Zoom = std::clamp(static_cast<int>(std::floor(fit)), kZoomMin, kZoomMax);
     // The middle of the points at the middle of the room between the margins.
     const double h = (b.minH + b.maxH) / 2 + kMapHalfKm;
@@ -75,7 +81,7 @@ void Fit3D(ViewState& view, const Mission& mission, const Bounds& b) {
     const double left = view.Width / 2 - kFitMarginLeft, right = view.Width / 2 - kFitMarginRight;
     const double up = view.Height / 2 - kFitMarginTop, down = view.Height / 2 - kFitMarginBottom;
     double most = std::numeric_limits<double>::max();
-    ForEachEnabledPoint(mission, [&](double x, double y, double z) {
+    ForEachDrawnPoint(view, mission, [&](double x, double y, double z) {
         double X = x - cx, Y = y - cy, Z = z;
         RotatePair(X, Y, view.Yaw);
         RotatePair(Y, Z, view.Pitch);
@@ -98,7 +104,7 @@ void Fit3D(ViewState& view, const Mission& mission, const Bounds& b) {
 void ZoomToFit(ViewState& view, const Mission& mission) {
     const bool is3D = view.Angle == kAngle3D;
     Bounds b;
-    ForEachEnabledPoint(mission, [&](double x, double y, double z) {
+    ForEachDrawnPoint(view, mission, [&](double x, double y, double z) {
         // The plane of the view, v downward; 3D centres on the x/y plane.
         const PlanePoint p = PlaneFromWorld(is3D ? kAngleTop : view.Angle, x, y, z);
         b.Add(p.h, p.v);

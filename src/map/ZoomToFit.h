@@ -12,12 +12,13 @@ inline constexpr int kFitMarginLeft = 40;
 inline constexpr int kFitMarginTop = 28;
 inline constexpr int kFitMarginRight = 120;
 inline constexpr int kFitMarginBottom = 28;
-// A fit never spans less than this many km across or down, so a lone
-// flight group is not blown up to the largest zoom.
+// Points all in one place are shown as if they spanned this many km, so a
+// lone flight group is not blown up to the largest zoom.
 inline constexpr int kFitLeastSpanKm = 10;
 
-// Zoom to Fit: zooms and scrolls so every enabled map point (S1..HYP) of
-// every flight group is in view, inside the margins above. In the flat views
+// Zoom to Fit: zooms and scrolls so every point the map draws in the view's
+// mode (DrawnPoints: positions, or every enabled point S1..HYP of the groups
+// whose waypoints show) is in view, inside the margins above. In the flat views
 // the zoom is the largest that fits (2..1000) and the points are centred; in
 // 3D the look-at centre goes to the middle of the points and Zoom3D is the
 // largest that fits (-970..1000). With no enabled point the map is centred

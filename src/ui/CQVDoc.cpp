@@ -108,10 +108,17 @@ void CQVDoc::CheckDiskNow() {
     checkingDisk_ = true;
     switch (doc_.CheckDisk()) {
         case LevelDocument::DiskState::Same:
+            missingNoticed_ = false;
             break;
         case LevelDocument::DiskState::Missing:
             // Only the editor holds the mission now: closing must ask.
             if (!doc_.IsModified()) doc_.SetModified(true);
+            if (!missingNoticed_) {
+                missingNoticed_ = true;
+                emit notice(title_ + QStringLiteral(
+                                         " was deleted by another program. The mission is still "
+                                         "open here: save it to keep it."));
+            }
             break;
         case LevelDocument::DiskState::Changed:
             if (!doc_.IsModified()) {
@@ -148,6 +155,7 @@ bool CQVDoc::SaveTo(const QString& path) {
                                      "this version?"))
         return false;
     if (!doc_.SaveAppliedDocument(PathFromUtf8(path.toStdString()))) return false;
+    missingNoticed_ = false;
     Watch();
     title_ = QFileInfo(path).fileName();
     emit titleChanged();

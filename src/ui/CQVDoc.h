@@ -91,6 +91,9 @@ signals:
     void centreOnSelectionRequested();
     // The document was read from or written to this file.
     void fileUsed(const QString& path);
+    // Something the user should hear of without being stopped (the file was
+    // deleted by another program).
+    void notice(const QString& text);
 
 private:
     bool SaveTo(const QString& path);
@@ -105,6 +108,7 @@ private:
     bool shownModified_ = false;
     QFileSystemWatcher watcher_;
     bool checkingDisk_ = false;
+    bool missingNoticed_ = false;  // told once until the file is there again
     QString title_;
     std::vector<QWidget*> views_;
 };

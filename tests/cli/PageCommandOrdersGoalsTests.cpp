@@ -58,7 +58,7 @@ TEST_F(CliOrdersGoals, OrdersStartOnTheOrderAskedForAndTargetsAreSetInTheirDialo
 
 TEST_F(CliOrdersGoals, TheGoalDialogOpensOnTheGoalNamedOrTheCurrentOne) {
     CliResult r = RunCli("page " + File() + " fg.goals --select 0 --goal 2 --dialog goal --set " +
-                         "1027=1 --set 1121=300 -o " + Quoted(dir / "g.tie"));
+                         "1027=1 --set 1121=127 -o " + Quoted(dir / "g.tie"));
     ASSERT_EQ(r.status, 0) << r.err;
     Mission m = ReadBack("g.tie");
     EXPECT_EQ(m.FlightGroups[0]->File.Goals(2).Argument(), 1);

@@ -116,6 +116,39 @@ TEST_F(EditHistoryTest, ModifiedFollowsTheSavedStateThroughUndoRedoAndSave) {
     while (doc.Redo()) EXPECT_TRUE(doc.IsModified());
 }
 
+TEST_F(EditHistoryTest, EditsWithOneMergeKeyInARowAreOneStep) {
+    MakeFlightGroups(2);
+    auto rename = [&](const char* name, const char* key) {
+        EditDraft d;
+        d.Edit(Fg(0).File).SetName(name);
+        ASSERT_TRUE(doc.Commit(d.Finish("Rename"), key));
+    };
+    rename("P", "name");
+    rename("PQ", "name");
+    rename("PQR", "name");
+    EXPECT_EQ(doc.UndoName(), "Rename");
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(Names(), "AB");
+    EXPECT_FALSE(doc.CanUndo());
+    ASSERT_TRUE(doc.Redo());
+    EXPECT_EQ(Names(), "PQRB");
+    // After an undo or redo, with another key, or from the saved state, the
+    // next edit is a step of its own.
+    rename("S", "name");
+    rename("T", "other");
+    rename("U", "other");
+    TempFolder tmp;
+    ASSERT_TRUE(doc.OnSaveDocument(tmp / "m.tie"));
+    rename("V", "other");
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(Names(), "UB");
+    EXPECT_FALSE(doc.IsModified());
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(Names(), "SB");
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(Names(), "PQRB");
+}
+
 TEST_F(EditHistoryTest, UndoingADeleteBringsBackTheSameFlightGroupsWithReferencesIntact) {
     MakeFlightGroups(4);
     // A and C arrive after the fourth (index 3) and the third (index 2).
@@ -129,8 +162,8 @@ TEST_F(EditHistoryTest, UndoingADeleteBringsBackTheSameFlightGroupsWithReference
     EXPECT_EQ(doc.DeleteSelectedFlightGroups(), 2);
     EXPECT_EQ(Names(), "AD");
     EXPECT_EQ(doc.UndoName(), "Delete Flight Groups");
-    // Nothing is renumbered: A now names a position that holds nothing.
-    EXPECT_EQ(Fg(0).File.ArrivalTrigger(0).Variable, 3);
+    // A still names D, at its new place.
+    EXPECT_EQ(Fg(0).File.ArrivalTrigger(0).Variable, 1);
 
     ASSERT_TRUE(doc.Undo());
     EXPECT_EQ(Names(), "ABCD");

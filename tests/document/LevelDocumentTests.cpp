@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "document/LevelDocument.h"
+#include "document/MissionCheck.h"
 #include "support/FakePrompter.h"
 #include "support/FakeSettings.h"
 #include "support/RecordingPropertyBar.h"
@@ -83,23 +84,64 @@ TEST_F(LevelDocumentTest, TheGameLimitOf255FlightGroupsIsRefused) {
     EXPECT_EQ(prompter.shown[0].icon, PromptIcon::Warning);
 }
 
-TEST_F(LevelDocumentTest, DeletingSecondOfFourShiftsLaterReferences) {
-    settings.SetInt("Settings", "ConfirmDelete", 0);
-    MakeFlightGroups(4);
-    auto& list = doc.GetMission().FlightGroups;
-    // The first flight group arrives when the third one (index 2) has arrived.
-    list[0]->File.SetArrivalTrigger(0, Trigger{1, 1, 2, 0});
-    list[1]->Selected = 1;
+TEST_F(LevelDocumentTest, DeletingKeepsEveryReferenceOnTheFlightGroupItNames) {
+    MakeFlightGroups(5);  // A B C D E; B and D go
+    Mission& m = doc.GetMission();
+    auto& list = m.FlightGroups;
+    FlightGroupRecord& a = list[0]->File;
+    a.SetArrivalTrigger(0, Trigger{2, 1, 2, 0});  // C
+    a.SetArrivalTrigger(1, Trigger{2, 1, 1, 0});  // B: names none afterwards
+    a.Orders(0).SetTarget1Type(1);
+    a.Orders(0).SetTarget1(4);  // E
+    a.SetArriveViaMothership(1);
+    a.SetArrivalMothership(4);
+    a.SetDepartureMothership(3);                             // D, not used: goes quietly
+    list[2]->File.SetDepartureTrigger(0, Trigger{0, 1, 4, 0});  // "true", still E
+    list[1]->File.SetArrivalTrigger(0, Trigger{2, 1, 3, 0});    // goes with B
+    m.AppendMessage().File.SetText("2Go");
+    m.Messages[0]->File.SetTrigger(0, Trigger{2, 1, 3, 0});  // D
+    m.Messages[0]->File.SetTrigger(1, Trigger{2, 12, 3, 0});  // team 4, not a flight group
+    m.GlobalGoalSet(1, 0)->SetTrigger(0, Trigger{2, 1, 4, 0});  // E
+    list[1]->Selected = list[3]->Selected = 1;
+    const Mission before = m;
 
-    EXPECT_EQ(doc.DeleteSelectedFlightGroups(), 1);
-    EXPECT_TRUE(prompter.shown.empty());
-    EXPECT_EQ(Names(), "ACD");
-    EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(bar.calls, (Strings{"ApplyAll", "RefreshAll", "UpdateViews"}));
-    // Indices are not renumbered: index 2 is now the former fourth.
-    const Trigger t = list[0]->File.ArrivalTrigger(0);
-    EXPECT_EQ(t.Variable, 2);
-    EXPECT_EQ(list[size_t(t.Variable)]->File.Name(), "D");
+    // The question names what cannot follow, before anything changes.
+    prompter.answers = {PromptAnswer::No};
+    EXPECT_EQ(doc.DeleteSelectedFlightGroups(), 0);
+    ASSERT_EQ(prompter.Texts().size(), 1u);
+    EXPECT_EQ(prompter.Texts()[0],
+              "Are you sure you want to delete these flightgroups?\n1 (none) B\n1 (none) D\n\n"
+              "These fields name them and will then name no flight group:\n"
+              "Arrival of A: 100% of flight group (none) B must be destroyed\n"
+              "Message 0 \"Go\": 100% of flight group (none) D must be destroyed\n");
+    EXPECT_FALSE(doc.IsModified());
+
+    EXPECT_EQ(doc.DeleteSelectedFlightGroups(), 2);
+    EXPECT_EQ(Names(), "ACE");
+    EXPECT_EQ(a.ArrivalTrigger(0).Variable, 1);
+    EXPECT_EQ(a.ArrivalTrigger(1).Variable, 255);
+    EXPECT_EQ(a.Orders(0).Target1(), 2);
+    EXPECT_EQ(a.ArrivalMothership(), 2);
+    EXPECT_EQ(a.DepartureMothership(), 255);
+    EXPECT_EQ(list[1]->File.DepartureTrigger(0).Variable, 2);
+    EXPECT_EQ(m.Messages[0]->File.GetTrigger(0).Variable, 255);
+    EXPECT_EQ(m.Messages[0]->File.GetTrigger(1).Variable, 3);
+    EXPECT_EQ(m.GlobalGoalSet(1, 0)->GetTrigger(0).Variable, 2);
+    EXPECT_EQ(doc.UndoName(), "Delete Flight Groups");
+    // The check lists the fields that name nothing until they are aimed again.
+    std::vector<std::string> problems;
+    for (const Problem& p : CheckMission(m))
+        if (p.Kind == ProblemKind::MissingFlightGroup) problems.push_back(p.Text());
+    EXPECT_EQ(problems, (Strings{"Flight group 0 \"A\": arrival trigger 2 names no flight group",
+                                 "Message 0 \"Go\": trigger 1 names no flight group"}));
+
+    // One Undo brings back the groups and every byte that named them.
+    ASSERT_TRUE(doc.Undo());
+    ASSERT_EQ(list.size(), 5u);
+    for (size_t i = 0; i < 5; ++i) EXPECT_TRUE(list[i]->File == before.FlightGroups[i]->File);
+    EXPECT_TRUE(m.Messages[0]->File == before.Messages[0]->File);
+    EXPECT_TRUE(m.GlobalGoals == before.GlobalGoals);
+    EXPECT_FALSE(doc.IsModified());
 }
 
 TEST_F(LevelDocumentTest, DeleteAsksFirstListingEverySelectedFlightGroup) {

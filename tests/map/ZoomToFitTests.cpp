@@ -8,11 +8,13 @@
 namespace vantorel {
 namespace {
 
+// Every waypoint shown, unless a test turns them off.
 ViewState Window(int w, int h, int angle = kAngleTop) {
     ViewState v;
     v.Width = w;
     v.Height = h;
     v.Angle = angle;
+    v.ShowWaypoints = true;
     CentreOnMap(v);
     return v;
 }
@@ -77,6 +79,21 @@ TEST(ZoomToFit, BringsEveryEnabledPointIntoViewAtTheLargestZoomThatFits) {
     ZoomToFit(front, m);
     ExpectInsideMargins(front, m);
     EXPECT_EQ(front.Zoom, 2);  // x spans 337.5 km across 740 pixels
+
+    // Without waypoints only the positions are drawn and fitted: the HYP
+    // 187.5 km out no longer squeezes them into a corner.
+    ViewState positions = Window(1600, 1000);
+    positions.ShowWaypoints = false;
+    ZoomToFit(positions, m);
+    EXPECT_EQ(positions.Zoom, 5);  // x from -150 to 100 km: 250 km into 1440 pixels
+
+    // A melee 4 km across fills the window; the least span is not added.
+    Mission melee;
+    AddPoint(melee.AppendFlightGroup(), 0, -320, 0, 0);
+    AddPoint(melee.AppendFlightGroup(), 0, 320, 80, 0);
+    ViewState small = Window(800, 600);
+    ZoomToFit(small, melee);
+    EXPECT_EQ(small.Zoom, (800 - kFitMarginLeft - kFitMarginRight) / 4);
 
     // A lone flight group is shown as if it were 10 km across, not blown up.
     Mission lone;

@@ -143,22 +143,33 @@ TEST_F(FgPagesTest, SpacingConvertsHundredthsAndAnUntouchedApplyKeepsEveryValue)
     }
 }
 
-TEST_F(FgPagesTest, TheNumberOfCraftStaysWithinOneTo255) {
+TEST_F(FgPagesTest, NumberBoxesRefuseWhatTheirFieldCannotHold) {
+    // Number, Waves (shown one more than stored) and the player ship index:
+    // a number outside the field is refused with the same words and writes
+    // nothing, never wrapped round into the byte.
+    const std::tuple<int, const char*, const char*> cases[] = {
+        {FgShipPage::kNumber, "256", "Please enter an integer between 1 and 255."},
+        {FgShipPage::kNumber, "0", "Please enter an integer between 1 and 255."},
+        {FgShipPage::kNumber, "-1", "Please enter an integer between 1 and 255."},
+        {FgShipPage::kWaves, "300", "Please enter an integer between 1 and 256."},
+        {FgShipPage::kWaves, "0", "Please enter an integer between 1 and 256."},
+        {FgShipPage::kPlayerShipIndex, "256", "Please enter an integer between 0 and 255."},
+    };
     FgShipPage page;
-    page.Load(context);
-    for (const char* bad : {"256", "0", "-1"}) {
-        ASSERT_TRUE(page.Set(context, FgShipPage::kNumber, Text(bad)));
+    const auto before = Bytes();
+    for (const auto& [id, bad, text] : cases) {
+        page.Load(context);
+        ASSERT_TRUE(page.Set(context, id, Text(bad)));
         EXPECT_EQ(page.Apply(context), Result::Refused) << bad;
-        EXPECT_EQ(prompter.Texts().back(), "Please enter an integer between 1 and 255.");
-        EXPECT_EQ(Rec(0).NumberOfCraft(), 4);
+        EXPECT_EQ(prompter.Texts().back(), text) << bad;
+        EXPECT_EQ(Bytes(), before) << bad;
     }
+    page.Load(context);
     ASSERT_TRUE(page.Set(context, FgShipPage::kNumber, Text("255")));
+    ASSERT_TRUE(page.Set(context, FgShipPage::kWaves, Text("256")));
     EXPECT_EQ(page.Apply(context), Result::Changed);
     EXPECT_EQ(Rec(2).NumberOfCraft(), 255);
-    // Waves keep the byte's own arithmetic: 258 shown is 257 stored, 1.
-    ASSERT_TRUE(page.Set(context, FgShipPage::kWaves, Text("258")));
-    EXPECT_EQ(page.Apply(context), Result::Changed);
-    EXPECT_EQ(Rec(2).NumberOfWaves(), 1);
+    EXPECT_EQ(Rec(2).NumberOfWaves(), 255);
 }
 
 TEST_F(FgPagesTest, NameSuggestionsFollowTeamAndClassAndKeepTheTypedName) {
@@ -458,8 +469,14 @@ TEST_F(FgPagesTest, HiddenCargoEnableAndRandomStates) {
     EXPECT_FALSE(index.enabled || random.enabled || description.enabled);
     EXPECT_EQ(d.Apply(context), Result::Unchanged);
     EXPECT_EQ(Rec(0).SpecialCargoCraft(), 255);
-    // Switched on with a typed index.
+    // Ticked, the first craft carries it unless another is typed; an index
+    // the byte cannot hold is refused, not wrapped round.
     ASSERT_TRUE(d.Set(context, D::kEnable, Index(1)));
+    EXPECT_EQ(index.value.text, "1");
+    ASSERT_TRUE(d.Set(context, D::kShipIndex, Text("260")));
+    EXPECT_EQ(d.Apply(context), Result::Refused);
+    EXPECT_EQ(prompter.Texts().back(), "Please enter an integer between 1 and 256.");
+    EXPECT_EQ(Rec(0).SpecialCargoCraft(), 255);
     ASSERT_TRUE(d.Set(context, D::kShipIndex, Text("3")));
     EXPECT_EQ(d.Apply(context), Result::Changed);
     EXPECT_EQ(Rec(0).SpecialCargoCraft(), 2);

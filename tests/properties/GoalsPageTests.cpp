@@ -129,7 +129,7 @@ TEST_F(GoalsPageTest, OkWritesDefiniteValuesToEveryRecordAsOneEdit) {
     EXPECT_EQ(Rec(2).Goals(3).Argument(), 0);
 }
 
-TEST_F(GoalsPageTest, TypedPointsAndTimesStayInsideTheSpinsRanges) {
+TEST_F(GoalsPageTest, TypedPointsAndTimesOutsideTheSpinsRangesAreRefused) {
     auto dialog = Dialog(1);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(C(*dialog, D::kPoints).value.text, "4");
@@ -139,25 +139,31 @@ TEST_F(GoalsPageTest, TypedPointsAndTimesStayInsideTheSpinsRanges) {
     EXPECT_EQ(dialog->Apply(context), PageModel::ApplyResult::Changed);
     EXPECT_EQ(Rec(0).Bytes[FlightGroupRecord::kGoalsOffset + FgGoal::kSize + 3], 0xFE);
 
-    // Beyond the range: the nearest end, not a wrapped byte (256 once made
-    // -250 points, 128 made -32000).
-    const std::tuple<const char*, int, const char*> points[] = {
-        {"256", 127, "x 250 = 31750 pts"},    {"128", 127, "x 250 = 31750 pts"},
-        {"127", 127, "x 250 = 31750 pts"},    {"-128", -128, "x 250 = -32000 pts"},
-        {"-300", -128, "x 250 = -32000 pts"}, {"99999999999", 127, "x 250 = 31750 pts"}};
-    for (const auto& [typed, stored, label] : points) {
+    // Beyond the range: refused with the range, nothing written (256 once
+    // made -250 points, 128 made -32000); the sum shows the limit.
+    const std::tuple<const char*, const char*> points[] = {
+        {"256", "x 250 = 31750 pts"}, {"128", "x 250 = 31750 pts"}, {"-300", "x 250 = -32000 pts"}};
+    for (const auto& [typed, label] : points) {
         dialog = Dialog(1);
         ASSERT_TRUE(Set(*dialog, D::kPoints, Text(typed)));
         EXPECT_EQ(C(*dialog, D::kPointsLabel).value.text, label) << typed;
-        dialog->Apply(context);
-        for (int f = 0; f < 3; ++f) EXPECT_EQ(Rec(f).Goals(1).Points(), stored) << typed;
+        EXPECT_EQ(dialog->Apply(context), PageModel::ApplyResult::Refused) << typed;
+        EXPECT_EQ(prompter.Texts().back(), "Please enter an integer between -128 and 127.");
+        for (int f = 0; f < 3; ++f) EXPECT_EQ(Rec(f).Goals(1).Points(), -2) << typed;
     }
-    const std::pair<const char*, int> times[] = {{"256", 255}, {"255", 255}, {"-5", 0}, {"9", 9}};
+    dialog = Dialog(1);
+    ASSERT_TRUE(Set(*dialog, D::kPoints, Text("127")));
+    dialog->Apply(context);
+    for (int f = 0; f < 3; ++f) EXPECT_EQ(Rec(f).Goals(1).Points(), 127);
+    const std::pair<const char*, int> times[] = {{"255", 255}, {"256", -1}, {"-5", -1}, {"9", 9}};
     for (const auto& [typed, stored] : times) {
         dialog = Dialog(1);
         ASSERT_TRUE(Set(*dialog, D::kTimeLimit, Text(typed)));
-        dialog->Apply(context);
-        EXPECT_EQ(Rec(2).Goals(1).TimeLimit(), stored) << typed;
+        const auto result = dialog->Apply(context);
+        EXPECT_EQ(result == PageModel::ApplyResult::Refused, stored < 0) << typed;
+        if (stored >= 0) {
+            EXPECT_EQ(Rec(2).Goals(1).TimeLimit(), stored) << typed;
+        }
     }
 
     // Points that differ show no number and no sum, and stay each its own.

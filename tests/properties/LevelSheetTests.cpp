@@ -144,19 +144,22 @@ TEST_F(LevelSheetTest, TheLevelPageKeepsUnknownTypesAndRefusesTimesOutOfRange) {
     page.Load(context);
     EXPECT_EQ(page.Find(LevelSettingsPage::kType)->value.index, -1);
     EXPECT_FALSE(page.Find(LevelSettingsPage::kType)->mixed);
+    // Each change is written as it is made; the unknown type survives it.
     ASSERT_TRUE(page.Set(context, LevelSettingsPage::kDescription, Text("A\nB")));
-    EXPECT_EQ(page.Apply(context), PageModel::ApplyResult::Changed);
-    EXPECT_EQ(doc.GetHeader().MissionType(), 11);  // survives an apply
+    EXPECT_EQ(doc.GetHeader().MissionType(), 11);
     EXPECT_EQ(doc.GetMission().Description, "A\r\nB");
     EXPECT_EQ(doc.UndoName(), "Level Properties");
+    EXPECT_EQ(page.Apply(context), PageModel::ApplyResult::Unchanged);
 
-    ASSERT_TRUE(page.Set(context, LevelSettingsPage::kType, Index(0)));
+    // A time out of range is said when the page applies, and holds back
+    // what changes after it until it is put right.
     ASSERT_TRUE(page.Set(context, LevelSettingsPage::kSeconds, Text("60")));
+    EXPECT_TRUE(prompter.Texts().empty());
+    ASSERT_TRUE(page.Set(context, LevelSettingsPage::kType, Index(0)));
+    EXPECT_EQ(doc.GetHeader().MissionType(), 11);
     EXPECT_EQ(page.Apply(context), PageModel::ApplyResult::Refused);
     EXPECT_EQ(prompter.Texts(), Strings{"Please enter an integer between 0 and 59."});
-    EXPECT_EQ(doc.GetHeader().MissionType(), 11);
     ASSERT_TRUE(page.Set(context, LevelSettingsPage::kSeconds, Text("59")));
-    EXPECT_EQ(page.Apply(context), PageModel::ApplyResult::Changed);
     EXPECT_EQ(doc.GetHeader().MissionType(), 0);
     EXPECT_EQ(doc.GetHeader().TimeLimitSeconds(), 59);
 }
@@ -179,9 +182,8 @@ TEST_F(LevelSheetTest, SwitchingToXvtWarnsOfALongDescriptionWithoutCuttingIt) {
     EXPECT_EQ(focus->selectionStart, 1024);
     EXPECT_EQ(focus->selectionEnd, -1);
     EXPECT_EQ(page.Find(LevelSettingsPage::kDescription)->maxLength, 1024);
-    // Only the apply changes the mission, and the text is kept whole.
-    EXPECT_FALSE(doc.IsModified());
-    EXPECT_EQ(page.Apply(context), PageModel::ApplyResult::Changed);
+    // The format is written at once, and the text is kept whole.
+    EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(doc.GetHeader().FormatVersion(), 12);
     EXPECT_EQ(doc.GetMission().Description, longText);
 
@@ -190,7 +192,7 @@ TEST_F(LevelSheetTest, SwitchingToXvtWarnsOfALongDescriptionWithoutCuttingIt) {
     debriefing.Load(context);
     EXPECT_TRUE(debriefing.Find(LevelDebriefingPage::kSuccessful)->readOnly);
     ASSERT_TRUE(page.Set(context, LevelSettingsPage::kFormat, Index(1)));
-    EXPECT_EQ(page.Apply(context), PageModel::ApplyResult::Changed);
+    EXPECT_EQ(doc.GetHeader().FormatVersion(), 14);
     debriefing.OnShow(context);
     EXPECT_FALSE(debriefing.Find(LevelDebriefingPage::kFailed)->readOnly);
     ASSERT_TRUE(debriefing.Set(context, LevelDebriefingPage::kFailed, Text("Lost")));

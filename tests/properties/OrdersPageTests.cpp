@@ -91,9 +91,13 @@ TEST_F(OrdersPageTest, AnOrderDifferingInOneParameterKeepsEachRecordsOwnOnApply)
     }
     EXPECT_EQ(O(2, 0).Throttle(), 10);  // not selected
 
-    // A typed parameter goes to both, its low byte; no digits read 0.
+    // A typed parameter goes to both; no digits read 0; one that does not
+    // fit its byte is refused.
     ASSERT_TRUE(Set(P::kParameter1, Text("258")));
     ASSERT_TRUE(Set(P::kParameter2, Text("-")));
+    EXPECT_EQ(page.Apply(context), PageModel::ApplyResult::Refused);
+    EXPECT_EQ(O(0, 0).Parameter1(), 4);
+    ASSERT_TRUE(Set(P::kParameter1, Text("2")));
     EXPECT_EQ(page.Apply(context), PageModel::ApplyResult::Changed);
     EXPECT_EQ(O(0, 0).Parameter1(), 2);
     EXPECT_EQ(O(1, 0).Parameter1(), 2);

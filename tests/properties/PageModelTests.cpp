@@ -134,13 +134,15 @@ TEST_F(PageModelTest, ADefiniteValueGoesToEverySelectedRecordAsOneEdit) {
     EXPECT_EQ(Rec(1).CraftType(), 0);
     EXPECT_EQ(Rec(2).Name(), "Same");
 
-    // An empty name box keeps the names; a number without digits reads 0.
+    // An empty name box keeps the names; a number without digits reads 0,
+    // which is no number of waves: refused, not wrapped into the byte.
     page.Load(context);
+    const uint8_t waves = Rec(1).NumberOfWaves();
     ASSERT_TRUE(Set(3, Text("")));
     ASSERT_TRUE(Set(2, Text("-")));
-    EXPECT_EQ(page.Apply(context), PageModel::ApplyResult::Changed);
+    EXPECT_EQ(page.Apply(context), PageModel::ApplyResult::Refused);
     EXPECT_EQ(Rec(1).Name(), "Same");
-    EXPECT_EQ(Rec(1).NumberOfWaves(), 255);  // 0 - 1 into its byte
+    EXPECT_EQ(Rec(1).NumberOfWaves(), waves);
 }
 
 TEST_F(PageModelTest, ARefusedValueWritesNothingAtAllAndSaysWhy) {

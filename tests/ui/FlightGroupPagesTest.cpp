@@ -206,6 +206,27 @@ private slots:
         frame->RunCommand(kCmdEditUndo);
         QVERIFY(!doc->IsModified());
 
+        // Ticking Enable and pressing OK puts the cargo on the first craft;
+        // the index box is wide enough for "255".
+        ran = false;
+        OnDialog(
+            [](CEditDialog& d) {
+                using D = HiddenCargoDialog;
+                auto* enable = ControlOf<QCheckBox>(d, D::kEnable);
+                auto* index = ControlOf<QAbstractSpinBox>(d, D::kShipIndex);
+                QVERIFY(enable && index);
+                QTest::mouseClick(enable, Qt::LeftButton, {}, QPoint(4, enable->height() / 2));
+                QCOMPARE(index->text(), QStringLiteral("1"));
+                auto* edit = index->findChild<QLineEdit*>();
+                QVERIFY(edit);
+                QVERIFY(edit->width() >= edit->fontMetrics().horizontalAdvance(QStringLiteral("255")));
+            },
+            &ran);
+        QTest::mouseClick(hidden, Qt::LeftButton);
+        QVERIFY(ran);
+        for (int i = 0; i < 3; ++i) QCOMPARE(int(Rec(i).SpecialCargoCraft()), 0);
+        frame->RunCommand(kCmdEditUndo);
+
         // Optional Craft: a custom entry for all three.
         Sheet().SetActivePage(kShipTab);
         auto* more = ControlOf<QPushButton>(kShipTab, FgShipPage::kOptionalCraft);
@@ -239,6 +260,47 @@ private slots:
             QCOMPARE(int(Rec(i).OptionalCraftCount(0)), 2);
         }
         QCOMPARE(UndoText(), QStringLiteral("&Undo Optional Craft"));
+    }
+
+    void positionColumnsKeepTheirPlaceWhenTheViewChanges() {
+        Sheet().SetActivePage(kPositionsTab);
+        auto* view = ControlOf<QComboBox>(kPositionsTab, FgPositionsPage::kView);
+        auto* x = ControlOf<QWidget>(kPositionsTab, FgPositionsPage::XId(0));
+        auto* enable = ControlOf<QWidget>(kPositionsTab, FgPositionsPage::EnableId(0));
+        QVERIFY(view && x && enable);
+        const auto settle = [] { QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest); };
+        settle();
+        const QPoint columns(x->x(), enable->x());
+        view->setFocus();
+        for (int shown = 1; shown <= 2; ++shown) {
+            QTest::keyClick(view, Qt::Key_Down);  // Waypoints, Briefing
+            QCOMPARE(view->currentIndex(), shown);
+            settle();
+            QCOMPARE(QPoint(x->x(), enable->x()), columns);
+        }
+    }
+
+    void editKeysInABoxDoWhatTheEditMenuSays() {
+        Sheet().SetActivePage(kShipTab);
+        auto* name = ControlOf<QComboBox>(kShipTab, FgShipPage::kName);
+        QVERIFY(name && name->lineEdit());
+        QWidget* window = frame->LevelBar()->FlightGroupFrame();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        const std::string before = Rec(0).Name();
+        Type(name->lineEdit(), QStringLiteral("Zed"));
+        // Not applied yet: the menu names the page Undo will take back.
+        QCOMPARE(UndoText(), QStringLiteral("&Undo Ship Properties"));
+        QTest::keyClick(name->lineEdit(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(Rec(0).Name(), before);
+        QVERIFY(name->currentText().isEmpty());  // the three names differ again
+        QVERIFY(!doc->IsModified());
+        QTest::keyClick(name->lineEdit(), Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(Rec(0).Name(), std::string("Zed"));
+        QTest::keyClick(name->lineEdit(), Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(name->lineEdit(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(Rec(0).Name(), std::string("Zed"));
+        QCOMPARE(name->currentText(), QStringLiteral("Zed"));
     }
 };
 

@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <QLabel>
 #include <QMenuBar>
 #include <QSlider>
 #include <QStatusBar>
@@ -404,6 +405,40 @@ private slots:
         QVERIFY(window);
         emit window->aboutToShow();
         QCOMPARE(window->actions().last()->text(), QStringLiteral("&1 R&&D.tie"));
+    }
+
+    void oneNameForEachCommandAndTheKeysInTheTooltips() {
+        auto frame = MakeFrame();
+        CQVDoc* doc = frame->NewDocument();
+        QAction* add = frame->Action(kCmdNewFlightGroup);
+        QCOMPARE(add->text(), QStringLiteral("&New Flight Group"));
+        QCOMPARE(add->toolTip(), QStringLiteral("New Flight Group (Ctrl+F)"));
+        QCOMPARE(add->statusTip(), QStringLiteral("Create a new flight group."));
+        QCOMPARE(frame->Action(kCmdZoomToFit)->toolTip(), QStringLiteral("Zoom to Fit (Home)"));
+        frame->RunCommand(kCmdNewFlightGroup);
+        QCOMPARE(frame->Action(kCmdEditUndo)->text(), QStringLiteral("&Undo New Flight Group"));
+        QCOMPARE(frame->Action(kCmdEditUndo)->toolTip(),
+                 QStringLiteral("Undo New Flight Group (Ctrl+Z)"));
+
+        // The Window menu marks the modified mission.
+        QMenu* window = nullptr;
+        for (QAction* a : frame->menuBar()->actions())
+            if (a->text() == QStringLiteral("&Window")) window = a->menu();
+        QVERIFY(window);
+        emit window->aboutToShow();
+        QVERIFY2(window->actions().last()->text().endsWith(QLatin1Char('*')),
+                 qPrintable(window->actions().last()->text()));
+
+        // The coordinates go with the last mission.
+        auto* coordinates = frame->findChild<QLabel*>(QStringLiteral("CoordinatePane"));
+        QVERIFY(coordinates);
+        QTest::mouseMove(frame->ActiveView(), QPoint(30, 30));
+        QVERIFY(!coordinates->text().trimmed().isEmpty());
+        doc->SetModifiedFlag(false);
+        frame->RunCommand(kCmdFileClose);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(frame->Documents().empty());
+        QVERIFY(coordinates->text().trimmed().isEmpty());
     }
 
     void refusedFilesOpenNothing() {

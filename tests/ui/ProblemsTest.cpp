@@ -1,8 +1,9 @@
 // The Problems window: Check Mission lists what the check finds, the list
 // follows the edits while it is open, a double click takes the user to the
-// flight group, message or team, and deleting a flight group that others
-// named by position offers the check.
+// flight group, message or team on the tab of the field, and deleting a
+// flight group that others named shows what names none afterwards.
 #include <QListWidget>
+#include <QTabBar>
 #include <QtTest>
 
 #include "EditorFixture.h"
@@ -10,7 +11,14 @@
 #include "app/CMainFrame.h"
 #include "app/CProblemsBar.h"
 #include "app/RecentFiles.h"
+#include "properties/logic/FlightGroupOrdersPage.h"
+#include "properties/ui/CEditPage.h"
 #include "properties/ui/CFGPropertiesFrame.h"
+#include "properties/ui/CFGPropertiesSheet.h"
+#include "properties/ui/CMessagePropertiesFrame.h"
+#include "properties/ui/CMessagePropertiesSheet.h"
+#include "properties/ui/CTeamPropertiesFrame.h"
+#include "properties/ui/CTeamPropertiesSheet.h"
 #include "properties/ui/CLevelPropertiesBar.h"
 #include "properties/ui/CLevelPropertiesSheet.h"
 #include "ui/CQVDoc.h"
@@ -111,38 +119,78 @@ private slots:
         QCOMPARE(frame->LevelBar()->CurrentTeam(), 2);
     }
 
-    void deletingAFlightGroupOthersNameOffersTheCheck() {
+    void deletingAFlightGroupOthersNameListsWhatNamesNoneAfterwards() {
         MakeThree();
-        // Nothing names the last one: no question.
+        // The first waits for the third: deleting the second renumbers it.
+        M().FlightGroups[0]->File.SetArrivalTrigger(0, {2, 1, 2, 0});
         for (auto& fg : M().FlightGroups) fg->Selected = false;
-        M().FlightGroups[2]->Selected = true;
-        const size_t before = f->prompter.shown.size();
-        frame->RunCommand(kCmdDeleteFlightGroup);
-        QCOMPARE(M().CountFlightGroups(), 2);
-        QCOMPARE(f->prompter.shown.size(), before);
-        frame->RunCommand(kCmdEditUndo);
-        QCOMPARE(M().CountFlightGroups(), 3);
-
-        // The second is named by the third's arrival: asked, and No keeps
-        // the Problems window closed.
-        for (auto& fg : M().FlightGroups) fg->Selected = false;
-        M().FlightGroups[1]->Selected = true;
-        f->prompter.answers = {PromptAnswer::No};
-        frame->RunCommand(kCmdDeleteFlightGroup);
-        QCOMPARE(M().CountFlightGroups(), 2);
-        QCOMPARE(f->prompter.shown.size(), before + 1);
-        QVERIFY2(f->prompter.shown.back().text.find("Check the mission now?") != std::string::npos,
-                 f->prompter.shown.back().text.c_str());
         QVERIFY(frame->ProblemsDock()->isHidden());
-        frame->RunCommand(kCmdEditUndo);
-
-        // Yes runs the check: the trigger now names flight group 1, which is
-        // the old third itself; nothing dangles, and the window says so.
         for (auto& fg : M().FlightGroups) fg->Selected = false;
         M().FlightGroups[1]->Selected = true;
         frame->RunCommand(kCmdDeleteFlightGroup);
+        QCOMPARE(M().CountFlightGroups(), 2);
+        QCOMPARE(int(M().FlightGroups[0]->File.ArrivalTrigger(0).Variable), 1);
+        // The third's arrival named the deleted one: it names none now, and
+        // the Problems window shows it until it is aimed again.
+        QCOMPARE(int(M().FlightGroups[1]->File.ArrivalTrigger(0).Variable), 255);
         QVERIFY(!frame->ProblemsDock()->isHidden());
         QCOMPARE(Problems().Document(), doc);
+        QVERIFY2(Lines().size() == 1 && Lines()[0].contains(QStringLiteral(
+                                            "arrival trigger 1 names no flight group")),
+                 qPrintable(Lines().join('\n')));
+        // One Undo gives back the group and the number.
+        frame->RunCommand(kCmdEditUndo);
+        QCOMPARE(M().CountFlightGroups(), 3);
+        QCOMPARE(int(M().FlightGroups[2]->File.ArrivalTrigger(0).Variable), 1);
+        QCOMPARE(int(M().FlightGroups[0]->File.ArrivalTrigger(0).Variable), 2);
+    }
+
+    void aDoubleClickOpensTheTabOfTheField() {
+        MakeThree();
+        frame->RunCommand(kCmdNewMessage);
+        FlightGroupRecord& r = M().FlightGroups[0]->File;
+        r.SetDepartureTrigger(0, {2, 1, 9, 0});
+        r.Orders(2).SetTarget1Type(1);
+        r.Orders(2).SetTarget1(9);
+        M().FlightGroups[1]->File.SetWaypointEnabled(0, 0);
+        M().Messages[0]->File.SetTrigger(0, {2, 1, 9, 0});
+        M().GlobalGoalSet(2, 0)->SetTrigger(0, {2, 1, 9, 0});
+        frame->RunCommand(kCmdCheckMission);
+        QListWidget* list = Problems().List();
+        QCOMPARE(list->count(), 5);
+        // At least five lines show while the window is docked.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QVERIFY(list->viewport()->height() >= 5 * list->visualItemRect(list->item(0)).height());
+        // A double click or Enter on the line.
+        const auto open = [&](int row) {
+            list->setCurrentRow(row);
+            QTest::keyClick(list, Qt::Key_Return);
+        };
+        auto* bar = frame->LevelBar();
+        open(0);  // departure trigger 1 of flight group 0
+        QVERIFY(bar->FlightGroupFrame() && bar->FlightGroupFrame()->isVisible());
+        QCOMPARE(bar->FlightGroupFrame()->Sheet().currentIndex(),
+                 int(CFGPropertiesSheet::kDepartureTab));
+        open(1);  // order 3's target
+        QCOMPARE(bar->FlightGroupFrame()->Sheet().currentIndex(), int(CFGPropertiesSheet::kOrdersTab));
+        auto* orders = qobject_cast<QTabBar*>(bar->FlightGroupFrame()
+                                                  ->Sheet()
+                                                  .Page(CFGPropertiesSheet::kOrdersTab)
+                                                  ->Panel()
+                                                  .Control(FlightGroupOrdersPage::kTabs)
+                                                  ->Widget());
+        QVERIFY(orders);
+        QCOMPARE(orders->currentIndex(), 2);
+        open(2);  // flight group 1 has no start point
+        QCOMPARE(bar->FlightGroupFrame()->Sheet().currentIndex(),
+                 int(CFGPropertiesSheet::kPositionsTab));
+        open(3);
+        QVERIFY(bar->MessageFrame() && bar->MessageFrame()->isVisible());
+        QCOMPARE(bar->MessageFrame()->Sheet().currentIndex(),
+                 int(CMessagePropertiesSheet::kConditionTab));
+        open(4);
+        QVERIFY(bar->TeamFrame() && bar->TeamFrame()->isVisible());
+        QCOMPARE(bar->TeamFrame()->Sheet().currentIndex(), int(CTeamPropertiesSheet::kGoalsTab));
     }
 };
 

@@ -6,6 +6,8 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QHash>
+#include <QTabBar>
 #include <QtTest>
 
 #include "EditorFixture.h"
@@ -19,6 +21,7 @@
 #include "properties/ui/CFGPropertiesSheet.h"
 #include "properties/ui/CLevelPropertiesBar.h"
 #include "properties/ui/CLevelPropertiesSheet.h"
+#include "properties/ui/CMessagePropertiesFrame.h"
 #include "properties/ui/CNumberEdit.h"
 #include "ui/CQVDoc.h"
 #include "ui/CommandIds.h"
@@ -40,7 +43,7 @@ private slots:
     void init() { Start(); }
     void cleanup() { Stop(); }
 
-    void theLevelPageWritesWhenItsTabChangesAndUndoTakesItBack() {
+    void theLevelPageWritesAsItIsEditedAndUndoTakesEachChangeBack() {
         using P = LevelSettingsPage;
         Sheet().SetActivePage(CLevelPropertiesSheet::kLevelTab);
         auto* type = ControlOf<QComboBox>(CLevelPropertiesSheet::kLevelTab, P::kType);
@@ -50,32 +53,47 @@ private slots:
         QCOMPARE(type->currentText(), QStringLiteral("Melee"));
         QCOMPARE(description->toPlainText(), QStringLiteral("New Mission"));
 
-        // Typing marks nothing yet: the page writes when its tab is left.
+        // Each change is in the mission as it is made; what is typed into
+        // one box in a row is one step of Undo.
         type->setFocus();
         QTest::keyClick(type, Qt::Key_Up);  // Melee -> (unknown) 1
+        QVERIFY(doc->IsModified());
+        QCOMPARE(doc->GetMission().Header.MissionType(), 1);
         description->selectAll();
         QTest::keyClicks(description, QStringLiteral("Two"));
         QTest::keyClick(description, Qt::Key_Return);
         QTest::keyClicks(description, QStringLiteral("lines"));
-        QVERIFY(!doc->IsModified());
-        Sheet().SetActivePage(CLevelPropertiesSheet::kDebriefingTab);
-        QVERIFY(doc->IsModified());
-        QCOMPARE(doc->GetMission().Header.MissionType(), 1);
         QCOMPARE(doc->GetMission().Description, std::string("Two\r\nlines"));
         frame->UpdateCommandUI();
         QCOMPARE(frame->Action(kCmdEditUndo)->text(), QStringLiteral("&Undo Level Properties"));
-
-        // One undo takes the whole page back, and the page shows it.
+        frame->RunCommand(kCmdEditUndo);
+        QCOMPARE(doc->GetMission().Description, std::string("New Mission"));
+        QCOMPARE(description->toPlainText(), QStringLiteral("New Mission"));
+        QCOMPARE(doc->GetMission().Header.MissionType(), 1);
         frame->RunCommand(kCmdEditUndo);
         QVERIFY(!doc->IsModified());
-        QCOMPARE(doc->GetMission().Description, std::string("New Mission"));
         QCOMPARE(type->currentText(), QStringLiteral("Melee"));
-        QCOMPARE(description->toPlainText(), QStringLiteral("New Mission"));
         frame->RunCommand(kCmdEditRedo);
         QCOMPARE(doc->GetMission().Header.MissionType(), 1);
 
-        // A refused time keeps the tab, and nothing is written.
+        // XvT leaves the debriefings out of the file: the switch says so,
+        // and they stay for a switch back.
+        Sheet().SetActivePage(CLevelPropertiesSheet::kDebriefingTab);
+        auto* success = ControlOf<QPlainTextEdit>(CLevelPropertiesSheet::kDebriefingTab, 1006);
+        QVERIFY(success);
+        success->setFocus();
+        QTest::keyClicks(success, QStringLiteral("Well done"));
         Sheet().SetActivePage(CLevelPropertiesSheet::kLevelTab);
+        auto* xvt = Sheet().Page(CLevelPropertiesSheet::kLevelTab)
+                        ->findChild<QRadioButton*>(QStringLiteral("control1035"));
+        QVERIFY(xvt);
+        QTest::mouseClick(xvt, Qt::LeftButton, {}, QPoint(4, xvt->height() / 2));
+        QCOMPARE(doc->GetMission().Header.FormatVersion(), 12);
+        QCOMPARE(f->prompter.Texts().back(), std::string(kDebriefingsNotSavedText));
+        QCOMPARE(doc->GetMission().SuccessfulDebriefing, std::string("Well done"));
+
+        // A number the box cannot hold is refused when the page is left;
+        // what it held before that is written as it was typed.
         auto* seconds =
             Sheet().Page(CLevelPropertiesSheet::kLevelTab)->Panel().Control(P::kSeconds);
         auto* spin = qobject_cast<QAbstractSpinBox*>(seconds->Widget());
@@ -83,11 +101,85 @@ private slots:
         spin->setFocus();
         spin->selectAll();
         QTest::keyClicks(spin, QStringLiteral("75"));
+        QCOMPARE(doc->GetMission().Header.TimeLimitSeconds(), 7);
         Sheet().SetActivePage(CLevelPropertiesSheet::kTeamsTab);
         QCOMPARE(Sheet().currentIndex(), int(CLevelPropertiesSheet::kLevelTab));
         QCOMPARE(f->prompter.Texts().back(),
                  std::string("Please enter an integer between 0 and 59."));
-        QCOMPARE(doc->GetMission().Header.TimeLimitSeconds(), 0);
+        QCOMPARE(doc->GetMission().Header.TimeLimitSeconds(), 7);
+    }
+
+    void shiftClickSelectsExactlyTheRangeFromTheAnchor() {
+        while (doc->Level().CountFlightGroups() < 5) frame->RunCommand(kCmdNewFlightGroup);
+        Sheet().SetActivePage(CLevelPropertiesSheet::kFlightGroupTab);
+        auto* list = ControlOf<QListWidget>(CLevelPropertiesSheet::kFlightGroupTab, 1002);
+        QVERIFY(list);
+        QCOMPARE(list->count(), 5);
+        const auto click = [list](int row, Qt::KeyboardModifiers keys) {
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, keys,
+                              list->visualItemRect(list->item(row)).center());
+        };
+        click(2, {});
+        click(4, Qt::ShiftModifier);
+        click(0, {});
+        click(1, Qt::ShiftModifier);
+        QList<int> shown, flagged;
+        for (int r = 0; r < list->count(); ++r) {
+            if (list->item(r)->isSelected()) shown << r;
+            if (doc->GetMission().FlightGroups[size_t(r)]->Selected) flagged << r;
+        }
+        QCOMPARE(shown, QList<int>({0, 1}));
+        QCOMPARE(flagged, QList<int>({0, 1}));
+    }
+
+    void everyLevelTabIsReadableWithoutScrolling() {
+        for (int width : {Bar().width(), 240}) {
+            Bar().resize(width, 500);
+            QVERIFY2(Sheet().tabBar()->sizeHint().width() <= Sheet().width(),
+                     qPrintable(QString::number(width)));
+            for (int i = 0; i < Sheet().count(); ++i) {
+                QCOMPARE(Sheet().tabToolTip(i), Sheet().Page(i)->Title());
+                QVERIFY(!Sheet().tabText(i).isEmpty() || !Sheet().tabIcon(i).isNull());
+            }
+        }
+    }
+
+    void selectedRowsAreReadableAndMessagesStart16PixelsIn() {
+        Sheet().SetActivePage(CLevelPropertiesSheet::kFlightGroupTab);
+        auto* list = ControlOf<QListWidget>(CLevelPropertiesSheet::kFlightGroupTab, 1002);
+        QVERIFY(list && list->item(0)->isSelected());
+        // The selected row has the highlight's text colour, not its dim team
+        // colour.
+        const auto colours = [](QListWidget* l, int row) {
+            const QImage shot = l->grab().toImage();
+            const QRect r = l->visualItemRect(l->item(row)).translated(l->viewport()->pos());
+            // Inside the focus frame; the row's commonest colour is its
+            // background.
+            QHash<QRgb, int> seen;
+            for (int y = r.top() + 1; y < r.bottom(); ++y)
+                for (int x = r.left() + 1; x < r.right(); ++x) ++seen[shot.pixel(x, y)];
+            QRgb background = 0;
+            for (auto it = seen.begin(); it != seen.end(); ++it)
+                if (it.value() > seen.value(background)) background = it.key();
+            int left = r.right();
+            for (int y = r.top() + 1; y < r.bottom(); ++y)
+                for (int x = r.left() + 1; x < r.right(); ++x)
+                    if (shot.pixel(x, y) != background) left = std::min(left, x);
+            return std::pair{seen, left};
+        };
+        const QRgb dim = list->item(0)->data(Qt::ForegroundRole).value<QColor>().rgb();
+        const QRgb text = list->palette().color(QPalette::HighlightedText).rgb();
+        auto [fgColours, fgLeft] = colours(list, 0);
+        QVERIFY(!fgColours.contains(dim));
+        QVERIFY(fgColours.contains(text));
+
+        frame->RunCommand(kCmdNewMessage);
+        doc->GetMission().Messages[0]->File.SetText("1Hello");
+        Bar().RefreshAll();
+        auto* messages = ControlOf<QListWidget>(CLevelPropertiesSheet::kMessagesTab, 1003);
+        QVERIFY(messages && messages->item(0)->isSelected());
+        const int messageLeft = colours(messages, 0).second;
+        QVERIFY2(messageLeft >= 16 && messageLeft <= 18, qPrintable(QString::number(messageLeft)));
     }
 
     void theFlightGroupWindowFollowsTheSelection() {
@@ -167,6 +259,14 @@ private slots:
         frame->RunCommand(kCmdEditUndo);
         QCOMPARE(doc->GetMission().CountMessages(), 0);
         QVERIFY(!doc->IsModified());
+    }
+
+    void propertyWindowsDoNotOpenOnTopOfEachOther() {
+        frame->RunCommand(kCmdFlightGroupProperties);
+        frame->RunCommand(kCmdNewMessage);
+        QVERIFY(Bar().FlightGroupFrame() && Bar().MessageFrame());
+        QVERIFY(Bar().FlightGroupFrame()->isVisible() && Bar().MessageFrame()->isVisible());
+        QVERIFY(Bar().FlightGroupFrame()->pos() != Bar().MessageFrame()->pos());
     }
 
     void numberBoxesTakeOnlyANumber() {

@@ -4,6 +4,7 @@
 #include <QSysInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QMessageBox>
 #include <QtTest>
 
 #include "UiFakes.h"
@@ -204,6 +205,17 @@ private slots:
         QFile::remove(mission);
         doc->CheckDiskNow();
         QVERIFY(doc->IsModified());
+        // A notice says so once, without stopping the work.
+        const auto notices = [this] {
+            int n = 0;
+            for (QMessageBox* box : frame->findChildren<QMessageBox*>())
+                n += box->isVisible() && !box->isModal() &&
+                     box->text().startsWith(QStringLiteral("m.tie was deleted"));
+            return n;
+        };
+        QCOMPARE(notices(), 1);
+        doc->CheckDiskNow();
+        QCOMPARE(notices(), 1);
     }
 
     void theOptionsSetHowOftenCopiesAreMade() {

@@ -74,6 +74,7 @@ protected:
             if (!c || !c->Touched()) continue;
             Taken t = b.take(*c);
             if (t.kind == Taken::Refuse) {
+                if (QuietRefusal()) return ApplyResult::Refused;
                 context.document.GetPrompter().Warning(t.message);
                 RequestFocus(b.id, 0, -1);
                 return ApplyResult::Refused;
@@ -85,8 +86,9 @@ protected:
             for (S* s : subjects)
                 if (b->get(*s) != v) b->put(draft, *s, v);
         ApplyExtra(context, draft, subjects);
-        return context.document.Commit(draft.Finish(EditName())) ? ApplyResult::Changed
-                                                                 : ApplyResult::Unchanged;
+        return context.document.Commit(draft.Finish(EditName()), MergeKey())
+                   ? ApplyResult::Changed
+                   : ApplyResult::Unchanged;
     }
 
 private:

@@ -69,11 +69,14 @@ std::function<void(ControlState&, const FieldValue&)> ShowNumber(int offset) {
 
 std::function<Taken(const ControlState&)> TakeNumber(int offset,
                                                      std::optional<std::pair<int, int>> range) {
-    return [offset, range](const ControlState& c) {
+    // Without a range of its own the box takes what its byte holds: a
+    // number that does not fit is refused rather than wrapped round.
+    const std::pair<int, int> limits = range.value_or(std::pair{offset, 255 + offset});
+    return [offset, limits](const ControlState& c) {
         if (c.value.text.empty()) return Taken::Nothing();
         const long long n = LeadingInteger(c.value.text);
-        if (range && (n < range->first || n > range->second))
-            return Taken::Refused(EnterIntegerBetweenText(range->first, range->second));
+        if (n < limits.first || n > limits.second)
+            return Taken::Refused(EnterIntegerBetweenText(limits.first, limits.second));
         return Taken::Value(int64_t(n - offset));
     };
 }

@@ -59,7 +59,8 @@ Taken TakeIndex(const ControlState& c);
 
 // A number box: shows value + offset; empty text means leave the field.
 // A typed text is read as a leading decimal integer (no digits read 0) minus
-// the offset. With a range, a number outside it is refused.
+// the offset. A number outside the range (by default what a byte holds,
+// shown with the offset) is refused.
 std::function<void(ControlState&, const FieldValue&)> ShowNumber(int offset = 0);
 std::function<Taken(const ControlState&)> TakeNumber(int offset = 0,
                                                      std::optional<std::pair<int, int>> range = {});

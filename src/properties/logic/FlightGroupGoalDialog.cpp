@@ -17,16 +17,6 @@ namespace {
 constexpr int kListIds[4] = {FlightGroupGoalDialog::kSense, FlightGroupGoalDialog::kCondition,
                              FlightGroupGoalDialog::kAmount, FlightGroupGoalDialog::kTeam};
 
-// A typed number beyond what the box's spin offers is stored as the nearest
-// end of that range, never wrapped into the byte.
-std::function<Taken(const ControlState&)> TakeClamped(int low, int high) {
-    return [low, high](const ControlState& c) {
-        if (c.value.text.empty()) return Taken::Nothing();
-        return Taken::Value(
-            int64_t(std::clamp<long long>(bind::LeadingInteger(c.value.text), low, high)));
-    };
-}
-
 }  // namespace
 
 FlightGroupGoalDialog::FlightGroupGoalDialog(int goal)
@@ -66,9 +56,9 @@ FlightGroupGoalDialog::FlightGroupGoalDialog(int goal)
         [this](EditDraft& d, F& fg, int64_t v) {
             d.Edit(fg.File).Goals(goal_).SetPoints(int8_t(v));
         },
-        bind::ShowNumber(), TakeClamped(kPointsMin, kPointsMax)));
+        bind::ShowNumber(), bind::TakeNumber(0, std::pair{kPointsMin, kPointsMax})));
     Bind(bind::IntField<F>(kTimeLimit, get(&ConstFgGoal::TimeLimit), put(&FgGoal::SetTimeLimit),
-                           bind::ShowNumber(), TakeClamped(0, 255)));
+                           bind::ShowNumber(), bind::TakeNumber(0, std::pair{0, 255})));
     const std::pair<int, int> texts[] = {{kIncomplete, FgGoalStrings::kIncomplete},
                                          {kComplete, FgGoalStrings::kComplete},
                                          {kFailed, FgGoalStrings::kFailed}};
@@ -129,7 +119,7 @@ void FlightGroupGoalDialog::ShowPoints() {
     const ControlState& points = *Find(kPoints);
     std::string text;
     if (!points.mixed) {
-        // What OK would store, so a number beyond the range shows its limit.
+        // A number beyond the range shows its limit (OK refuses it).
         const long long n =
             std::clamp<long long>(bind::LeadingInteger(points.value.text), kPointsMin, kPointsMax);
         text = "x 250 = " + std::to_string(n * 250) + " pts";

@@ -82,6 +82,12 @@ void HiddenCargoDialog::EnableControls() {
 }
 
 void HiddenCargoDialog::OnChanged(PageContext&, int id) {
+    // Switched on, the cargo needs a carrier: the first craft unless the
+    // user types another (an empty box would write none).
+    ControlState& index = *Find(kShipIndex);
+    if (id == kEnable && Find(kEnable)->value.index == 1 && index.value.text.empty() &&
+        !index.mixed)
+        index.value.text.assign(1, '1');
     if (id == kEnable || id == kRandom) EnableControls();
 }
 
@@ -92,6 +98,15 @@ PageModel::ApplyResult HiddenCargoDialog::OnApply(PageContext& context) {
     const ControlState& text = *Find(kDescription);
     const std::string& index = Find(kShipIndex)->value.text;
     const std::string description = Utf8ToWin1252(text.value.text);
+    // An index the byte cannot hold is refused, not wrapped round.
+    if (enable == 1 && !index.empty() && Find(kShipIndex)->Touched()) {
+        const long long n = bind::LeadingInteger(index);
+        if (n < 1 || n > 256) {
+            context.document.GetPrompter().Warning(EnterIntegerBetweenText(1, 256));
+            RequestFocus(kShipIndex, 0, -1);
+            return ApplyResult::Refused;
+        }
+    }
     EditDraft draft;
     for (FlightGroup* fg : FlightGroupPage::SelectedFlightGroups(context.document.GetMission())) {
         const FlightGroupRecord& r = fg->File;

@@ -66,15 +66,22 @@ void LevelSettingsPage::Finish(PageContext&, const std::vector<Mission*>&) {
 }
 
 void LevelSettingsPage::OnChanged(PageContext& context, int id) {
-    if (id != kFormat) return;
-    LimitDescription();
-    // The text is not cut: the designer decides what goes.
-    const ControlState& description = *Find(kDescription);
-    if (Find(kFormat)->value.index == 0 &&
-        Utf8Length(description.value.text) > kXvtDescriptionLength) {
-        context.document.GetPrompter().Information(kDescriptionTooLongText);
-        RequestFocus(kDescription, kXvtDescriptionLength, -1);
+    if (id == kFormat) {
+        LimitDescription();
+        const bool xvt = Find(kFormat)->value.index == 0;
+        // The debriefings stay in the mission; only the file leaves them out.
+        const Mission& m = context.document.GetMission();
+        if (xvt && (!m.SuccessfulDebriefing.empty() || !m.FailedDebriefing.empty()))
+            context.document.GetPrompter().Information(kDebriefingsNotSavedText);
+        // The text is not cut: the designer decides what goes.
+        const ControlState& description = *Find(kDescription);
+        if (xvt && Utf8Length(description.value.text) > kXvtDescriptionLength) {
+            context.document.GetPrompter().Information(kDescriptionTooLongText);
+            RequestFocus(kDescription, kXvtDescriptionLength, -1);
+        }
     }
+    // Every change is in the mission as it is made.
+    ApplyAtOnce(context, id);
 }
 
 }  // namespace vantorel

@@ -33,4 +33,9 @@ inline constexpr const char* kDescriptionTooLongText =
     "You must either shorten the briefing or change back to saving the level as a Balance of "
     "Power mission";
 
+inline constexpr const char* kDebriefingsNotSavedText =
+    "Warning: The debriefings are not saved in this version of the file format.\n"
+    "They are kept until the mission is saved, so changing back to saving the level as a Balance "
+    "of Power mission keeps them.";
+
 }  // namespace vantorel

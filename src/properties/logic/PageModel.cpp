@@ -29,12 +29,29 @@ void PageModel::Load(PageContext& context) {
     for (auto& c : controls_) c.loaded = c.value;
 }
 
+bool PageModel::HasPendingEdits() const {
+    for (const auto& c : controls_)
+        if (c.Touched() && !c.listBox && !c.tabs && c.id != ViewControl()) return true;
+    return false;
+}
+
 PageModel::ApplyResult PageModel::Apply(PageContext& context) {
     const ApplyResult result = OnApply(context);
     // What is written is what the page now shows as loaded, so a second
     // apply writes nothing again.
     if (result != ApplyResult::Refused)
         for (auto& c : controls_) c.loaded = c.value;
+    return result;
+}
+
+PageModel::ApplyResult PageModel::ApplyAtOnce(PageContext& context, int id) {
+    const ControlState* c = Find(id);
+    const bool typed = c && (c->kind == ControlKind::Text || c->kind == ControlKind::Number);
+    mergeKey_ = typed ? title_ + "/" + std::to_string(id) : std::string();
+    quiet_ = true;
+    const ApplyResult result = Apply(context);
+    quiet_ = false;
+    mergeKey_.clear();
     return result;
 }
 

@@ -48,8 +48,16 @@ public:
 
     // Reads the mission into the controls; afterwards no control is touched.
     void Load(PageContext& context);
+    // The user changed a control that writes to the mission since the page
+    // loaded or applied (lists that choose what to show do not count).
+    bool HasPendingEdits() const;
     // Writes what the user changed back as one edit.
     ApplyResult Apply(PageContext& context);
+    // The same as the user changes control `id`, for a page that writes at
+    // once: what is typed into one text or number box in a row is one step
+    // of Undo, and a value that is refused now (a number half typed) is said
+    // when the page applies as a whole.
+    ApplyResult ApplyAtOnce(PageContext& context, int id);
     // The user changes one control. False, with the reason, when the control
     // cannot take the value (disabled, out of its range, read-only, ...).
     bool Set(PageContext& context, int id, const ControlValue& value, std::string* why = nullptr);
@@ -100,6 +108,10 @@ protected:
     }
 
     ControlState& AddControl(int id, ControlKind kind, std::string label = {});
+    // While ApplyAtOnce runs: the key that merges the edit with the one
+    // before, and whether a refusal is to be kept quiet.
+    const std::string& MergeKey() const { return mergeKey_; }
+    bool QuietRefusal() const { return quiet_; }
     void RequestFocus(int id, int selectionStart = 0, int selectionEnd = 0) {
         focus_ = FocusRequest{id, selectionStart, selectionEnd};
     }
@@ -109,6 +121,8 @@ private:
     std::string editName_;
     std::vector<ControlState> controls_;
     std::optional<FocusRequest> focus_;
+    std::string mergeKey_;
+    bool quiet_ = false;
 };
 
 // The messages of a number box whose text is refused.

@@ -9,6 +9,17 @@ namespace vantorel {
 class CFGPropertiesSheet : public CPropertySheet {
     Q_OBJECT
 public:
+    enum Tab {
+        kShipTab = 0,
+        kEquipmentTab,
+        kArrivalTab,
+        kDepartureTab,
+        kOrdersTab,
+        kGoalsTab,
+        kPositionsTab,
+        kOtherTab
+    };
+
     explicit CFGPropertiesSheet(PageHost& host, QWidget* parent = nullptr);
 };
 

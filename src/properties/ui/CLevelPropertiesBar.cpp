@@ -11,6 +11,7 @@
 #include "properties/logic/LevelTeamsPage.h"
 #include "properties/ui/CEditPage.h"
 #include "properties/ui/CFGPropertiesFrame.h"
+#include "properties/ui/CFGPropertiesSheet.h"
 #include "properties/ui/CLevelPropertiesSheet.h"
 #include "properties/ui/CMessagePropertiesFrame.h"
 #include "properties/ui/CTeamPropertiesFrame.h"
@@ -101,7 +102,19 @@ bool CLevelPropertiesBar::MessageFrameShown() const {
 
 void CLevelPropertiesBar::PlaceFirstTime(QWidget* frame) {
     const QRect owner = window()->frameGeometry();
-    frame->move(owner.center() - frame->rect().center());
+    QPoint at = owner.center() - frame->rect().center();
+    // One window opened after another would hide it exactly: each steps
+    // down and right of those already there.
+    const QWidget* others[] = {fgFrame_, teamFrame_, messageFrame_};
+    for (bool moved = true; moved;) {
+        moved = false;
+        for (const QWidget* other : others)
+            if (other && other != frame && other->pos() == at) {
+                at += QPoint(32, 32);
+                moved = true;
+            }
+    }
+    frame->move(at);
 }
 
 void CLevelPropertiesBar::ApplyAll() {
@@ -245,6 +258,22 @@ void CLevelPropertiesBar::SelectTeam(int team) {
     page->UpdatePage();
     ShowTeamProperties();
     emit currentItemChanged();
+}
+
+std::string CLevelPropertiesBar::PendingEditName() const {
+    if (!document_) return {};
+    // ApplyAll writes in this order, so the last of them is the edit that
+    // Undo takes back once the windows applied.
+    std::vector<CPropertySheet*> sheets{sheet_};
+    if (FlightGroupFrameShown()) sheets.push_back(&fgFrame_->Sheet());
+    if (TeamFrameShown()) sheets.push_back(&teamFrame_->Sheet());
+    if (MessageFrameShown()) sheets.push_back(&messageFrame_->Sheet());
+    std::string name;
+    for (CPropertySheet* sheet : sheets)
+        for (int i = 0; i < sheet->PageCount(); ++i)
+            if (sheet->Page(i)->Model().HasPendingEdits())
+                name = sheet->Page(i)->Model().EditName();
+    return name;
 }
 
 void CLevelPropertiesBar::SwitchToTab(int tab) {

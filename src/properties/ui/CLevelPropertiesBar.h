@@ -63,6 +63,9 @@ public:
     // Brings the window that edits the things of a tab to the front.
     void RaiseWindowOf(int tab);
     void HideFlightGroupProperties();
+    // The edit the first page with unapplied changes will make when the
+    // windows apply ("Ship Properties"); empty when none has any.
+    std::string PendingEditName() const;
 
     CLevelPropertiesSheet& Sheet() const { return *sheet_; }
     // The flight group window; null until it was first shown.

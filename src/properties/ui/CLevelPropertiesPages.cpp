@@ -34,7 +34,11 @@ void PaintBackground(QPainter* p, const QStyleOptionViewItem& option) {
 
 void PaintText(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index,
                const QRect& area) {
-    p->setPen(index.data(Qt::ForegroundRole).value<QColor>());
+    // The dim team or message colour is unreadable on the highlight: a
+    // selected entry takes the highlight's own text colour.
+    const bool selected = option.state & QStyle::State_Selected;
+    p->setPen(selected ? option.palette.color(QPalette::HighlightedText)
+                       : index.data(Qt::ForegroundRole).value<QColor>());
     const QString text =
         option.fontMetrics.elidedText(index.data().toString(), Qt::ElideRight, area.width());
     p->drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
@@ -89,7 +93,7 @@ public:
             static const QIcon icon = WaveIcon();
             icon.paint(p, QRect(r.left() + 2, r.top() + (r.height() - 16) / 2, 16, 16));
         }
-        PaintText(p, option, index, r.adjusted(16 + 4, 0, 0, 0));
+        PaintText(p, option, index, r.adjusted(16, 0, 0, 0));
         PaintFocus(p, option);
         p->restore();
     }

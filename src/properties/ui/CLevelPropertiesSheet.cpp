@@ -1,5 +1,8 @@
 #include "properties/ui/CLevelPropertiesSheet.h"
 
+#include <QTabBar>
+
+#include "properties/ui/CEditPage.h"
 #include "properties/ui/CLevelPropertiesBar.h"
 #include "properties/ui/CLevelPropertiesPages.h"
 #include "ui/WindowPictures.h"
@@ -17,6 +20,21 @@ CLevelPropertiesSheet::CLevelPropertiesSheet(PageHost& host, CLevelPropertiesBar
     AddPage(new CLevelPropertiesPageDebriefing(host, this), LevelTabIcon(kDebriefingTab));
     AddPage(new CLevelPropertiesPageLevel(host, this), LevelTabIcon(kLevelTab));
     setUsesScrollButtons(true);
+    for (int i = 0; i < count(); ++i) setTabToolTip(i, Page(i)->Title());
+}
+
+void CLevelPropertiesSheet::resizeEvent(QResizeEvent* event) {
+    CPropertySheet::resizeEvent(event);
+    FitTabs();
+}
+
+void CLevelPropertiesSheet::FitTabs() {
+    if (!tabText(0).isEmpty()) namesWidth_ = tabBar()->sizeHint().width();
+    const bool names = namesWidth_ <= width();
+    for (int i = 0; i < count(); ++i) {
+        const QString text = names ? Page(i)->Title() : QString();
+        if (tabText(i) != text) setTabText(i, text);
+    }
 }
 
 bool CLevelPropertiesSheet::TabLeaving(int) {

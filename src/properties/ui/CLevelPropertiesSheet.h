@@ -21,9 +21,15 @@ public:
 protected:
     bool TabLeaving(int index) override;
     void TabEntered(int index) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Every tab stays readable without scrolling: with their names while
+    // they fit, else as icons with the names as tooltips.
+    void FitTabs();
+
     CLevelPropertiesBar& bar_;
+    int namesWidth_ = 0;  // the tab strip's width with every name shown
 };
 
 }  // namespace vantorel

@@ -15,8 +15,10 @@ CNumberSpin::CNumberSpin(QWidget* parent) : QAbstractSpinBox(parent) {
 }
 
 void CNumberSpin::SetRange(int minimum, int maximum) {
+    if (minimum_ == minimum && maximum_ == maximum) return;
     minimum_ = minimum;
     maximum_ = maximum;
+    updateGeometry();
 }
 
 QString CNumberSpin::Text() const {
@@ -43,8 +45,11 @@ void CNumberSpin::stepBy(int steps) {
 QSize CNumberSpin::sizeHint() const {
     ensurePolished();
     const QFontMetrics fm(font());
-    const int digits = std::max(fm.horizontalAdvance(QString::number(minimum_)),
-                                fm.horizontalAdvance(QString::number(maximum_)));
+    // Any byte fits, whatever the range: a box whose range follows the
+    // records (a ship index of 1 to 4) must not be narrower than its text.
+    const int digits = std::max({fm.horizontalAdvance(QString::number(minimum_)),
+                                 fm.horizontalAdvance(QString::number(maximum_)),
+                                 fm.horizontalAdvance(QStringLiteral("255"))});
     QStyleOptionSpinBox option;
     initStyleOption(&option);
     QSize content(digits + fm.horizontalAdvance(QLatin1Char('0')) + 4,

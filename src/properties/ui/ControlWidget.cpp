@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -281,9 +282,25 @@ void ControlWidget::Push(const ControlState& s) {
                     std::vector<bool> on(size_t(list_->count()), false);
                     for (int p : s.value.states)
                         if (p >= 0 && p < list_->count()) on[size_t(p)] = true;
-                    for (int r = 0; r < list_->count(); ++r)
-                        if (list_->item(r)->isSelected() != on[size_t(r)])
-                            list_->item(r)->setSelected(on[size_t(r)]);
+                    bool differs = false;
+                    for (int r = 0; r < list_->count() && !differs; ++r)
+                        differs = list_->item(r)->isSelected() != on[size_t(r)];
+                    // The whole selection in one call. Set item by item, the
+                    // selection model keeps the last change apart, and the
+                    // next Shift-click drops it: a row deselected here came
+                    // back selected.
+                    if (differs) {
+                        QItemSelection want;
+                        QAbstractItemModel* model = list_->model();
+                        for (int r = 0; r < list_->count(); ++r) {
+                            if (!on[size_t(r)]) continue;
+                            int last = r;
+                            while (last + 1 < list_->count() && on[size_t(last + 1)]) ++last;
+                            want.select(model->index(r, 0), model->index(last, 0));
+                            r = last;
+                        }
+                        list_->selectionModel()->select(want, QItemSelectionModel::ClearAndSelect);
+                    }
                 } else if (s.value.index >= 0 && s.value.index < list_->count()) {
                     list_->setCurrentRow(s.value.index);
                 } else {
