@@ -150,6 +150,7 @@ private slots:
         frame->RunCommand(kCmdNewMessage);
         FlightGroupRecord& r = M().FlightGroups[0]->File;
         r.SetDepartureTrigger(0, {2, 1, 9, 0});
+        r.Orders(2).SetCommand(7);  // Attack Targets: what the targets name counts
         r.Orders(2).SetTarget1Type(1);
         r.Orders(2).SetTarget1(9);
         M().FlightGroups[1]->File.SetWaypointEnabled(0, 0);
