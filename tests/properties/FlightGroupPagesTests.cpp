@@ -366,13 +366,28 @@ TEST_F(FgPagesTest, OptionalCraftMergesEveryByteAndOkWritesOnlyDefiniteOnes) {
     // A new ship for entry 0: both get it, each keeps its own count.
     ASSERT_TRUE(dialog.Set(context, D::kShip, Index(5)));
     EXPECT_EQ(lines.items[0], "2 waves of [multiple] TIE Fighters");
-    // Counts beyond the byte, and negative ones, become 255.
+    // Counts and waves the bytes cannot hold are refused at OK, whole, with
+    // the entry shown: nothing wraps round or is cut to 255.
     ASSERT_TRUE(dialog.Set(context, D::kEntries, Index(1)));
     EXPECT_EQ(dialog.Find(D::kCount)->value.text, "2");
-    ASSERT_TRUE(dialog.Set(context, D::kCount, Text("300")));
-    EXPECT_EQ(lines.items[1], "1 wave of 255 Y-wings");
-    ASSERT_TRUE(dialog.Set(context, D::kCount, Text("-3")));
-    EXPECT_EQ(dialog.Entries()[1].count, 255);
+    const auto untouched = Bytes();
+    for (auto [id, text, message] :
+         {std::tuple{D::kCount, "300", "Please enter an integer between 0 and 255."},
+          std::tuple{D::kCount, "-3", "Please enter an integer between 0 and 255."},
+          std::tuple{D::kWaves, "257", "Please enter an integer between 1 and 256."},
+          std::tuple{D::kWaves, "-1", "Please enter an integer between 1 and 256."}}) {
+        ASSERT_TRUE(dialog.Set(context, D::kEntries, Index(1)));
+        ASSERT_TRUE(dialog.Set(context, id, Text(text)));
+        ASSERT_TRUE(dialog.Set(context, D::kEntries, Index(2)));
+        prompter.shown.clear();
+        EXPECT_EQ(dialog.Apply(context), Result::Refused) << text;
+        ASSERT_EQ(prompter.Texts().size(), 1u) << text;
+        EXPECT_EQ(prompter.Texts()[0], message);
+        EXPECT_EQ(lines.value.index, 1) << "the faulty entry is shown";
+        EXPECT_EQ(Bytes(), untouched);
+        ASSERT_TRUE(dialog.Set(context, id, Text(id == D::kCount ? "2" : "1")));
+    }
+    ASSERT_TRUE(dialog.Set(context, D::kCount, Text("255")));
     EXPECT_EQ(dialog.Apply(context), Result::Changed);
     EXPECT_EQ(doc.UndoName(), "Optional Craft");
     for (int r : {0, 1}) {

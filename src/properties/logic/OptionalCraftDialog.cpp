@@ -18,6 +18,10 @@ std::string NumberText(int n) {
     return n < 0 ? std::string() : std::to_string(n);
 }
 
+// Typed numbers are kept up to this (refused at OK all the same), so an int
+// holds them.
+constexpr long long kTypedTooLarge = 1'000'000;
+
 }  // namespace
 
 std::string OptionalCraftLine(const OptionalCraftDialog::Entry& e) {
@@ -118,11 +122,11 @@ void OptionalCraftDialog::OnChanged(PageContext&, int id) {
     if (id == kShip) {
         e->craft = Find(kShip)->value.index;
     } else if (id == kCount || id == kWaves) {
-        // An emptied box leaves the value as the records have it; any
-        // number that does not fit below 255 becomes 255.
+        // An emptied box leaves the value as the records have it; a number
+        // the byte cannot hold is kept as typed and refused at OK.
         const std::string& text = Find(id)->value.text;
         long long n = text.empty() ? -1 : bind::LeadingInteger(text);
-        if (!text.empty() && (n < 0 || n >= 255)) n = 255;
+        if (!text.empty() && (n < 0 || n > kTypedTooLarge)) n = kTypedOutOfRange;
         (id == kCount ? e->count : e->waves) = int(n);
     }
     ShowLines();
@@ -141,7 +145,27 @@ void OptionalCraftDialog::Activate(PageContext&, int id) {
     if (Selected()) Find(kWaves)->value.text = std::string("1");
 }
 
+bool OptionalCraftDialog::RefuseNumbersOutOfRange(PageContext& context) {
+    for (int i = 0; i < kEntryCount; ++i) {
+        const Entry& e = entries_[size_t(i)];
+        const bool badCount = e.count == kTypedOutOfRange || e.count > 255;
+        const bool badWaves = e.waves == kTypedOutOfRange || e.waves > 256;
+        if (!badCount && !badWaves) continue;
+        // The entry comes back into the boxes with the number to put right.
+        Find(kEntries)->value.index = i;
+        ShowSelected();
+        if (badCount) Find(kCount)->value.text.clear();
+        if (badWaves) Find(kWaves)->value.text.clear();
+        context.document.GetPrompter().Warning(badCount ? EnterIntegerBetweenText(0, 255)
+                                                        : EnterIntegerBetweenText(1, 256));
+        RequestFocus(badCount ? kCount : kWaves, 0, -1);
+        return true;
+    }
+    return false;
+}
+
 PageModel::ApplyResult OptionalCraftDialog::OnApply(PageContext& context) {
+    if (RefuseNumbersOutOfRange(context)) return ApplyResult::Refused;
     const int category = Find(kCategory)->value.index;
     EditDraft draft;
     for (FlightGroup* fg : FlightGroupPage::SelectedFlightGroups(context.document.GetMission())) {

@@ -24,7 +24,8 @@ public:
     static constexpr int kCustomCategory = 4;
 
     // One custom entry; waves as shown (stored + 1), -1 where the selected
-    // flight groups differ.
+    // flight groups differ, kTypedOutOfRange for a typed number below 0.
+    static constexpr int kTypedOutOfRange = -2;
     struct Entry {
         int craft = -1;
         int count = -1;
@@ -47,6 +48,9 @@ private:
     void ShowLines();
     void ShowSelected();
     void EnableCustom();
+    // Says which typed number no byte can hold, with its entry shown; false
+    // when every entry fits.
+    bool RefuseNumbersOutOfRange(PageContext& context);
 
     std::array<Entry, kEntryCount> entries_;
 };
