@@ -22,6 +22,10 @@ struct OrderInfo {
 
 inline constexpr int OrderCount = 51;
 
+// Drop Off Craft: its second parameter is the flight group dropped off, by
+// its place in the list like every other flight group reference.
+inline constexpr int kOrderDropOffCraft = 18;
+
 // The entry for 0 <= order < OrderCount, nullptr for any other number.
 const OrderInfo* GetOrderInfo(int order);
 

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "catalogue/ConditionWordLists.h"
+#include "catalogue/Orders.h"
 #include "catalogue/TargetText.h"
 #include "catalogue/TeamName.h"
 #include "catalogue/TriggerText.h"
@@ -70,6 +71,8 @@ void ListFlightGroup(const FlightGroupRecord& r, Lister& out) {
         out.Target(where, o.Target2Type(), o.Target2());
         out.Target(where, o.Target3Type(), o.Target3());
         out.Target(where, o.Target4Type(), o.Target4());
+        out.Mothership("Flight group dropped off by order " + std::to_string(n + 1) + of,
+                       o.Command() == kOrderDropOffCraft, o.Parameter2());
     }
 }
 
@@ -110,8 +113,8 @@ std::unique_ptr<MissionEdit> KeepReferencesAcrossDeletion(Mission& mission,
     if (deleted.empty()) return edit;
     std::map<int, int> moves;
     int gone = 0;
-    for (int i = *std::min_element(deleted.begin(), deleted.end());
-         i < mission.CountFlightGroups(); ++i) {
+    for (int i = *std::min_element(deleted.begin(), deleted.end()); i < mission.CountFlightGroups();
+         ++i) {
         if (std::find(deleted.begin(), deleted.end(), i) != deleted.end()) {
             moves[i] = kNoFlightGroup;
             ++gone;

@@ -96,6 +96,8 @@ void VisitFlightGroup(const FlightGroupRecord& r, ReferenceVisitor& refs) {
         refs.FlightGroup("alternate departure mothership is", r.AlternateDepartureMothership());
     for (int n = 0; n < FlightGroupRecord::kOrderCount; ++n) {
         const ConstOrder o = r.Orders(n);
+        if (o.Command() == kOrderDropOffCraft)
+            refs.FlightGroup(Numbered("order ", n) + " drops off", o.Parameter2());
         if (refs.OnlyEffective() && !OrderTargetsHaveEffect(o.Command())) continue;
         const std::string order = Numbered("order ", n);
         refs.Target(order + " target 1", o.Target1Type(), o.Target1());

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "catalogue/ConditionWordLists.h"
+#include "catalogue/Orders.h"
 #include "document/LevelDocument.h"
 #include "document/ListChange.h"
 
@@ -138,6 +139,7 @@ void RenumberFlightGroupReferences(FlightGroupRecord& r, const std::map<int, int
         if (o.Target2Type() == kVariableFlightGroup) o.SetTarget2(moved(o.Target2()));
         if (o.Target3Type() == kVariableFlightGroup) o.SetTarget3(moved(o.Target3()));
         if (o.Target4Type() == kVariableFlightGroup) o.SetTarget4(moved(o.Target4()));
+        if (o.Command() == kOrderDropOffCraft) o.SetParameter2(moved(o.Parameter2()));
     }
     // A mothership field names a flight group whether or not it is used now:
     // turned on later, it should name the copy.

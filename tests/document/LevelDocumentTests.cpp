@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "catalogue/Orders.h"
 #include "document/LevelDocument.h"
 #include "document/MissionCheck.h"
 #include "support/FakePrompter.h"
@@ -95,12 +96,16 @@ TEST_F(LevelDocumentTest, DeletingKeepsEveryReferenceOnTheFlightGroupItNames) {
     a.Orders(0).SetTarget1(4);  // E
     a.SetArriveViaMothership(1);
     a.SetArrivalMothership(4);
-    a.SetDepartureMothership(3);                             // D, not used: goes quietly
+    a.SetDepartureMothership(3);  // D, not used: goes quietly
+    a.Orders(1).SetCommand(kOrderDropOffCraft);
+    a.Orders(1).SetParameter2(4);  // drops off E
+    a.Orders(2).SetCommand(kOrderDropOffCraft);
+    a.Orders(2).SetParameter2(3);                               // drops off D: none afterwards
     list[2]->File.SetDepartureTrigger(0, Trigger{0, 1, 4, 0});  // "true", still E
     list[1]->File.SetArrivalTrigger(0, Trigger{2, 1, 3, 0});    // goes with B
     m.AppendMessage().File.SetText("2Go");
-    m.Messages[0]->File.SetTrigger(0, Trigger{2, 1, 3, 0});  // D
-    m.Messages[0]->File.SetTrigger(1, Trigger{2, 12, 3, 0});  // team 4, not a flight group
+    m.Messages[0]->File.SetTrigger(0, Trigger{2, 1, 3, 0});     // D
+    m.Messages[0]->File.SetTrigger(1, Trigger{2, 12, 3, 0});    // team 4, not a flight group
     m.GlobalGoalSet(1, 0)->SetTrigger(0, Trigger{2, 1, 4, 0});  // E
     list[1]->Selected = list[3]->Selected = 1;
     const Mission before = m;
@@ -113,6 +118,7 @@ TEST_F(LevelDocumentTest, DeletingKeepsEveryReferenceOnTheFlightGroupItNames) {
               "Are you sure you want to delete these flightgroups?\n1 (none) B\n1 (none) D\n\n"
               "These fields name them and will then name no flight group:\n"
               "Arrival of A: 100% of flight group (none) B must be destroyed\n"
+              "Flight group dropped off by order 3 of A: (none) D\n"
               "Message 0 \"Go\": 100% of flight group (none) D must be destroyed\n");
     EXPECT_FALSE(doc.IsModified());
 
@@ -123,6 +129,8 @@ TEST_F(LevelDocumentTest, DeletingKeepsEveryReferenceOnTheFlightGroupItNames) {
     EXPECT_EQ(a.Orders(0).Target1(), 2);
     EXPECT_EQ(a.ArrivalMothership(), 2);
     EXPECT_EQ(a.DepartureMothership(), 255);
+    EXPECT_EQ(a.Orders(1).Parameter2(), 2);
+    EXPECT_EQ(a.Orders(2).Parameter2(), 255);
     EXPECT_EQ(list[1]->File.DepartureTrigger(0).Variable, 2);
     EXPECT_EQ(m.Messages[0]->File.GetTrigger(0).Variable, 255);
     EXPECT_EQ(m.Messages[0]->File.GetTrigger(1).Variable, 3);
@@ -133,6 +141,7 @@ TEST_F(LevelDocumentTest, DeletingKeepsEveryReferenceOnTheFlightGroupItNames) {
     for (const Problem& p : CheckMission(m))
         if (p.Kind == ProblemKind::MissingFlightGroup) problems.push_back(p.Text());
     EXPECT_EQ(problems, (Strings{"Flight group 0 \"A\": arrival trigger 2 names no flight group",
+                                 "Flight group 0 \"A\": order 3 drops off no flight group",
                                  "Message 0 \"Go\": trigger 1 names no flight group"}));
 
     // One Undo brings back the groups and every byte that named them.

@@ -4,6 +4,7 @@
 // from another program cannot fool the reader.
 #include <gtest/gtest.h>
 
+#include "catalogue/Orders.h"
 #include "document/LevelDocument.h"
 #include "document/MissionClipboard.h"
 #include "support/FakePrompter.h"
@@ -58,6 +59,8 @@ TEST_F(MissionClipboardTest, APasteRenumbersReferencesAmongThePastedAndKeepsTheO
     a.File.Orders(1).SetTarget3(2);
     a.File.Orders(3).SetTarget4Type(1);
     a.File.Orders(3).SetTarget4(1);
+    a.File.Orders(2).SetCommand(kOrderDropOffCraft);
+    a.File.Orders(2).SetParameter2(2);  // drops off C: renumbered
     a.File.SetArrivalMothership(2);
     a.File.SetAlternateDepartureMothership(1);
     c.File.SetDepartureMothership(0);
@@ -87,6 +90,7 @@ TEST_F(MissionClipboardTest, APasteRenumbersReferencesAmongThePastedAndKeepsTheO
     EXPECT_EQ(pa.Orders(1).Target1(), 3);
     EXPECT_EQ(pa.Orders(1).Target3(), 2);
     EXPECT_EQ(pa.Orders(3).Target4(), 1);
+    EXPECT_EQ(pa.Orders(2).Parameter2(), 3);
     EXPECT_EQ(pa.ArrivalMothership(), 3);
     EXPECT_EQ(pa.AlternateDepartureMothership(), 1);
     EXPECT_EQ(Rec(target, 3).DepartureMothership(), 2);
