@@ -2,7 +2,21 @@
 
 namespace vantorel {
 
+bool EditHistory::MergeWithLast(MissionEdit& edit) {
+    if (edit.MergeKey() == 0 || position_ == 0 || position_ != edits_.size()) return false;
+    // The saved state stays one Undo away from what came after it.
+    if (clean_ && *clean_ == position_) return false;
+    MissionEdit& last = *edits_.back();
+    if (last.MergeKey() != edit.MergeKey() || !last.Absorb(edit)) return false;
+    if (last.IsEmpty()) {
+        edits_.pop_back();
+        --position_;
+    }
+    return true;
+}
+
 void EditHistory::Push(std::unique_ptr<MissionEdit> edit) {
+    if (MergeWithLast(*edit)) return;
     if (clean_ && *clean_ > position_) clean_.reset();  // the saved state was undone and is gone
     edits_.resize(position_);
     edits_.push_back(std::move(edit));

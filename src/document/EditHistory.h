@@ -20,7 +20,10 @@ public:
     // grow without end.
     static constexpr size_t kLimit = 1000;
 
-    // Records an applied edit; the edits that were undone are forgotten.
+    // Records an applied edit; the edits that were undone are forgotten. An
+    // edit of the same run as the last one (same merge key) joins it instead,
+    // as long as nothing came between: no undo, and no save of the state
+    // after it. A run that ends where it started leaves no step behind.
     void Push(std::unique_ptr<MissionEdit> edit);
 
     bool CanUndo() const { return position_ > 0; }
@@ -43,8 +46,15 @@ public:
     void Clear();
 
     size_t Size() const { return edits_.size(); }
+    // How many edits are applied: the state after edit Position() - 1.
+    size_t Position() const { return position_; }
+    const MissionEdit& At(size_t i) const { return *edits_[i]; }
+    // The position of the state on disk; none when no state is.
+    std::optional<size_t> CleanPosition() const { return clean_; }
 
 private:
+    bool MergeWithLast(MissionEdit& edit);
+
     std::vector<std::unique_ptr<MissionEdit>> edits_;
     size_t position_ = 0;
     std::optional<size_t> clean_ = 0;

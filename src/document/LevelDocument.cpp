@@ -320,13 +320,18 @@ bool LevelDocument::Step(bool back) {
         snapshot_.emplace(mission_);
         return stepped;
     }
-    MissionEdit* edit = back ? history_.NextUndo() : history_.NextRedo();
-    if (!edit) return false;
-    if (back) {
-        edit->Revert(mission_);
+    if (back ? !history_.CanUndo() : !history_.CanRedo()) return false;
+    return StepTo(back ? history_.Position() - 1 : history_.Position() + 1);
+}
+
+bool LevelDocument::StepTo(size_t position) {
+    if (InChange() || position > history_.Size() || position == history_.Position()) return false;
+    while (history_.Position() > position) {
+        history_.NextUndo()->Revert(mission_);
         history_.SteppedBack();
-    } else {
-        edit->Apply(mission_);
+    }
+    while (history_.Position() < position) {
+        history_.NextRedo()->Apply(mission_);
         history_.SteppedForward();
     }
     Notify(DocumentEvent::Content);

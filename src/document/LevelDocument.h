@@ -79,6 +79,12 @@ public:
     std::string RedoName() const;
     bool Undo() { return Step(true); }
     bool Redo() { return Step(false); }
+    // The recorded edits, how far they are applied and which state is saved.
+    const EditHistory& History() const { return history_; }
+    // Undoes or redoes up to the state after `position` edits, as one move
+    // that the listeners hear of once. False when there is no such state, the
+    // mission is there already, or a change is open.
+    bool StepTo(size_t position);
     // Forgets every recorded edit and counts the mission as it is now as
     // saved or not (a mission built by the wizard starts unsaved).
     void ForgetHistory(bool modified);

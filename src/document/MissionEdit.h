@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <utility>
@@ -31,9 +32,27 @@ public:
     const std::string& Name() const { return name_; }
     void SetName(std::string name) { name_ = std::move(name); }
 
+    // Edits of one run of small steps (the arrow keys moving the selection)
+    // share a key, so the history keeps the run as one step; 0 is no run.
+    uint64_t MergeKey() const { return mergeKey_; }
+    void SetMergeKey(uint64_t key) { mergeKey_ = key; }
+    // Takes an edit applied right after this one into this one, so that
+    // undoing this takes both back. False when this kind of edit cannot.
+    virtual bool Absorb(MissionEdit& later) {
+        (void)later;
+        return false;
+    }
+
 private:
     std::string name_;
+    uint64_t mergeKey_ = 0;
 };
+
+// A key no run has had yet.
+inline uint64_t NewMergeKey() {
+    static uint64_t last = 0;
+    return ++last;
+}
 
 // Several edits made as one: applied in order, taken back in reverse.
 class CompositeEdit final : public MissionEdit {
