@@ -11,7 +11,9 @@
 #include "properties/logic/LevelTeamsPage.h"
 #include "properties/ui/CEditPage.h"
 #include "properties/ui/CFGPropertiesFrame.h"
+#include "properties/ui/CLevelPropertiesPages.h"
 #include "properties/ui/CLevelPropertiesSheet.h"
+#include "properties/ui/CListFindBox.h"
 #include "properties/ui/CMessagePropertiesFrame.h"
 #include "properties/ui/CTeamPropertiesFrame.h"
 #include "ui/CQVDoc.h"
@@ -249,6 +251,17 @@ void CLevelPropertiesBar::SelectTeam(int team) {
 
 void CLevelPropertiesBar::SwitchToTab(int tab) {
     sheet_->SetActivePage(tab);
+}
+
+void CLevelPropertiesBar::FocusFind() {
+    if (!document_) return;
+    if (sheet_->currentIndex() != CLevelPropertiesSheet::kMessagesTab)
+        SwitchToTab(CLevelPropertiesSheet::kFlightGroupTab);
+    auto* page = static_cast<CLevelPropertiesPage*>(sheet_->Page(sheet_->currentIndex()));
+    if (CListFindBox* box = page->FindBox()) {
+        box->setFocus(Qt::ShortcutFocusReason);
+        box->selectAll();
+    }
 }
 
 void CLevelPropertiesBar::RaiseWindowOf(int tab) {
