@@ -1,5 +1,6 @@
 #include "app/CHistoryBar.h"
 
+#include <QPixmap>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -34,6 +35,11 @@ void CHistoryBar::Show(CQVDoc* document) {
     while (list_->count() > rows) delete list_->takeItem(list_->count() - 1);
     while (list_->count() < rows) list_->addItem(QString());
     const QIcon savedIcon = style()->standardIcon(QStyle::SP_DialogSaveButton);
+    // Every line keeps the picture's room, so the names line up.
+    const int side = list_->style()->pixelMetric(QStyle::PM_SmallIconSize);
+    QPixmap blank(side, side);
+    blank.fill(Qt::transparent);
+    const QIcon noIcon(blank);
     const QColor undone = palette().color(QPalette::Disabled, QPalette::Text);
     for (int r = 0; r < rows; ++r) {
         QListWidgetItem* item = list_->item(r);
@@ -47,7 +53,7 @@ void CHistoryBar::Show(CQVDoc* document) {
         else
             item->setData(Qt::ForegroundRole, QVariant());
         const bool isSaved = saved && int(*saved) == r;
-        item->setIcon(isSaved ? savedIcon : QIcon());
+        item->setIcon(isSaved ? savedIcon : noIcon);
         item->setToolTip(isSaved ? tr("Saved") : QString());
     }
     {
