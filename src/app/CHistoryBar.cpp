@@ -19,6 +19,12 @@ CHistoryBar::CHistoryBar(QWidget* parent) : QWidget(parent), list_(new QListWidg
     };
     connect(list_, &QListWidget::itemClicked, this, request);
     connect(list_, &QListWidget::itemActivated, this, request);
+    savedIcon_ = style()->standardIcon(QStyle::SP_DialogSaveButton);
+    // Every line keeps the picture's room, so the names line up.
+    const int side = style()->pixelMetric(QStyle::PM_SmallIconSize);
+    QPixmap blank(side, side);
+    blank.fill(Qt::transparent);
+    noIcon_ = QIcon(blank);
 }
 
 void CHistoryBar::Show(CQVDoc* document) {
@@ -34,12 +40,6 @@ void CHistoryBar::Show(CQVDoc* document) {
     // The lines are reused: the list is redone after every edit.
     while (list_->count() > rows) delete list_->takeItem(list_->count() - 1);
     while (list_->count() < rows) list_->addItem(QString());
-    const QIcon savedIcon = style()->standardIcon(QStyle::SP_DialogSaveButton);
-    // Every line keeps the picture's room, so the names line up.
-    const int side = list_->style()->pixelMetric(QStyle::PM_SmallIconSize);
-    QPixmap blank(side, side);
-    blank.fill(Qt::transparent);
-    const QIcon noIcon(blank);
     const QColor undone = palette().color(QPalette::Disabled, QPalette::Text);
     for (int r = 0; r < rows; ++r) {
         QListWidgetItem* item = list_->item(r);
@@ -53,7 +53,9 @@ void CHistoryBar::Show(CQVDoc* document) {
         else
             item->setData(Qt::ForegroundRole, QVariant());
         const bool isSaved = saved && int(*saved) == r;
-        item->setIcon(isSaved ? savedIcon : noIcon);
+        // Only what changed is set: a held arrow key redoes the list often.
+        const QIcon& icon = isSaved ? savedIcon_ : noIcon_;
+        if (item->icon().cacheKey() != icon.cacheKey()) item->setIcon(icon);
         item->setToolTip(isSaved ? tr("Saved") : QString());
     }
     {

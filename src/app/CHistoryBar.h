@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QListWidget>
 #include <QPointer>
 #include <QWidget>
@@ -30,6 +31,7 @@ signals:
 private:
     QListWidget* list_;
     QPointer<CQVDoc> document_;
+    QIcon savedIcon_, noIcon_;
 };
 
 }  // namespace vantorel
