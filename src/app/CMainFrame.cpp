@@ -24,6 +24,7 @@
 #include "app/CommandTexts.h"
 #include "app/DocumentClipboard.h"
 #include "app/DocumentCommands.h"
+#include "app/HistoryController.h"
 #include "app/ProblemsController.h"
 #include "app/RecentFiles.h"
 #include "app/UndoKeys.h"
@@ -61,6 +62,7 @@ CMainFrame::CMainFrame(AppServices& services, RecentFiles& recent, CommandTarget
     CreateStatusBar();
     CreateLevelBar();
     problems_ = new ProblemsController(*this, services_);
+    history_ = new HistoryController(*this);
     setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks);
     ShowMenuFor(false);
 
@@ -81,6 +83,7 @@ CMainFrame::CMainFrame(AppServices& services, RecentFiles& recent, CommandTarget
             &CMainFrame::UpdateCommandUI);
     connect(levelDock_, &QDockWidget::visibilityChanged, this, &CMainFrame::UpdateCommandUI);
     connect(problems_->Dock(), &QDockWidget::visibilityChanged, this, &CMainFrame::UpdateCommandUI);
+    connect(history_->Dock(), &QDockWidget::visibilityChanged, this, &CMainFrame::UpdateCommandUI);
     for (QToolBar* bar :
          {standardBar_, flightGroupBar_, messageBar_, static_cast<QToolBar*>(mapBar_)})
         connect(bar, &QToolBar::visibilityChanged, this, &CMainFrame::UpdateCommandUI);
@@ -105,6 +108,7 @@ CMainFrame::~CMainFrame() {
     levelDock_->disconnect(this);
     problems_->Dock()->disconnect(this);
     problems_->Bar()->disconnect(this);
+    history_->Dock()->disconnect(this);
     for (CChildFrame* w : mdi_->findChildren<CChildFrame*>()) w->disconnect(this);
     for (CQVDoc* doc : documents_) doc->disconnect(this);
     for (QToolBar* bar : findChildren<QToolBar*>()) bar->disconnect(this);
@@ -143,6 +147,7 @@ CChildFrame* CMainFrame::CreateChildFrame(CQVDoc* doc) {
         std::erase(documents_, d);
         autosave_->Untrack(d);
         problems_->Forget(d);
+        history_->Forget(d);
         if (documents_.empty()) {
             levelBar_->SetCurrentDocument(nullptr);
             ShowMenuFor(false);
@@ -293,6 +298,7 @@ void CMainFrame::OnSubWindowActivated(QMdiSubWindow* window) {
         mapBar_->SetSnap(view->State().SnapIndex);
         problems_->Refresh(view->Document());
     }
+    history_->Follow(view ? view->Document() : nullptr);
     UpdateCommandUI();
 }
 

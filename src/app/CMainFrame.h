@@ -23,6 +23,7 @@ class CMapToolbar;
 class CProblemsBar;
 class CQVDoc;
 class CQVView;
+class HistoryController;
 class LevelDocument;
 class ProblemsController;
 class RecentFiles;
@@ -85,6 +86,8 @@ public:
     ProblemsController& Problems() const { return *problems_; }
     CProblemsBar* ProblemsBar() const;
     QDockWidget* ProblemsDock() const;
+    // The History window: the steps of Undo and Redo of the active mission.
+    HistoryController& History() const { return *history_; }
     QToolBar* StandardBar() const { return standardBar_; }
     QToolBar* FlightGroupBar() const { return flightGroupBar_; }
     QToolBar* MessageBar() const { return messageBar_; }
@@ -136,6 +139,7 @@ private:
     QDockWidget* levelDock_ = nullptr;
     CLevelPropertiesBar* levelBar_ = nullptr;
     ProblemsController* problems_ = nullptr;
+    HistoryController* history_ = nullptr;
     std::vector<CQVDoc*> documents_;
     CQVView* lastActiveView_ = nullptr;
     QString baseTitle_;

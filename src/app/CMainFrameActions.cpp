@@ -57,6 +57,11 @@ void CMainFrame::CreateActions() {
     MakeAction(kCmdEditCopy, tr("&Copy"), {K(Qt::CTRL | Qt::Key_C), K(Qt::CTRL | Qt::Key_Insert)});
     MakeAction(kCmdEditPaste, tr("&Paste"),
                {K(Qt::CTRL | Qt::Key_V), K(Qt::SHIFT | Qt::Key_Insert)});
+    MakeAction(kCmdEditDuplicate, tr("&Duplicate"), {K(Qt::CTRL | Qt::Key_D)});
+    MakeAction(kCmdEditSelectAll, tr("Select &All"), {K(Qt::CTRL | Qt::Key_A)});
+    MakeAction(kCmdEditSelectNone, tr("Select &None"), {K(Qt::CTRL | Qt::SHIFT | Qt::Key_A)});
+    MakeAction(kCmdEditInvertSelection, tr("&Invert Selection"));
+    MakeAction(kCmdEditFind, tr("&Find..."), {K(QString::fromLatin1(kFindKeys))});
 
     MakeAction(kCmdToolbarStandard, tr("&Standard"));
     MakeAction(kCmdToolbarFlightGroup, tr("&Flight Group"));
@@ -65,6 +70,7 @@ void CMainFrame::CreateActions() {
     MakeAction(kCmdStatusBar, tr("&Status Bar"));
     MakeAction(kCmdLevelProperties, tr("&Level Properties"));
     MakeAction(kCmdViewProblems, tr("&Problems"));
+    MakeAction(kCmdViewHistory, tr("&History"));
     MakeAction(kCmdCheckMission, tr("&Check Mission"));
     MakeAction(kCmdViewCenter, tr("Map &Center"), {K(Qt::CTRL | Qt::Key_Home)});
     // Taken by its character code in eventFilter; the text shows the keys.
@@ -125,7 +131,7 @@ void CMainFrame::CreateActions() {
     // tooltips; the rest of the checkable commands get their check marks
     // from the update pass.
     for (int id : {kCmdToolbarStandard, kCmdToolbarFlightGroup, kCmdToolbarMessages, kCmdToolbarMap,
-                   kCmdStatusBar, kCmdLevelProperties, kCmdViewProblems})
+                   kCmdStatusBar, kCmdLevelProperties, kCmdViewProblems, kCmdViewHistory})
         Action(id)->setCheckable(true);
 }
 

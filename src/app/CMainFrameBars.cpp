@@ -60,7 +60,7 @@ void CMainFrame::CreateMenus() {
         QMenu* bars = view->addMenu(tr("&Toolbars"));
         add(bars,
             {kCmdToolbarStandard, kCmdToolbarFlightGroup, kCmdToolbarMessages, kCmdToolbarMap});
-        add(view, {kCmdStatusBar, kCmdLevelProperties, kCmdViewProblems});
+        add(view, {kCmdStatusBar, kCmdLevelProperties, kCmdViewProblems, kCmdViewHistory});
     };
 
     // No document open.
@@ -83,7 +83,9 @@ void CMainFrame::CreateMenus() {
                    kCmdFileSaveAs});
         recentSection(file);
         auto* edit = new QMenu(tr("&Edit"), this);
-        add(edit, {kCmdEditUndo, kCmdEditRedo, 0, kCmdEditCut, kCmdEditCopy, kCmdEditPaste});
+        add(edit, {kCmdEditUndo, kCmdEditRedo, 0, kCmdEditCut, kCmdEditCopy, kCmdEditPaste,
+                   kCmdEditDuplicate, 0, kCmdEditSelectAll, kCmdEditSelectNone,
+                   kCmdEditInvertSelection, 0, kCmdEditFind});
         auto* view = new QMenu(tr("&View"), this);
         viewBasics(view);
         add(view,

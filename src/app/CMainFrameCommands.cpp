@@ -5,9 +5,11 @@
 #include "app/CChildFrame.h"
 #include "app/CMainFrame.h"
 #include "app/DocumentCommands.h"
+#include "app/HistoryController.h"
 #include "app/ProblemsController.h"
 #include "app/RecentFiles.h"
 #include "map/ui/CQVView.h"
+#include "properties/ui/CLevelPropertiesBar.h"
 #include "ui/CQVDoc.h"
 #include "ui/CommandIds.h"
 
@@ -87,6 +89,14 @@ bool CMainFrame::OnCommand(int id) {
             problems_->Dock()->setVisible(problems_->Dock()->isHidden());
             if (!problems_->Dock()->isHidden()) problems_->Refresh(ActiveDocument());
             return true;
+        case kCmdViewHistory:
+            history_->Dock()->setVisible(history_->Dock()->isHidden());
+            return true;
+        case kCmdEditFind:
+            if (!ActiveDocument()) return true;
+            levelDock_->show();
+            levelBar_->FocusFind();
+            return true;
         case kCmdCheckMission:
             if (CQVDoc* doc = ActiveDocument()) problems_->RunCheck(doc);
             return true;
@@ -151,6 +161,11 @@ bool CMainFrame::OnUpdateCommand(int id, CommandState& state) {
             state.checkable = true;
             state.checked = !problems_->Dock()->isHidden();
             return true;
+        case kCmdViewHistory:
+            state.checkable = true;
+            state.checked = !history_->Dock()->isHidden();
+            return true;
+        case kCmdEditFind:
         case kCmdCheckMission:
             state.enabled = ActiveDocument() != nullptr;
             return true;

@@ -2,6 +2,7 @@
 
 #include "app/DocumentClipboard.h"
 #include "document/FlightGroupReferences.h"
+#include "document/FlightGroupSelection.h"
 #include "properties/ui/CLevelPropertiesBar.h"
 #include "properties/ui/CLevelPropertiesSheet.h"
 #include "ui/CQVDoc.h"
@@ -30,6 +31,19 @@ void DocumentCommands::OnFlightGroupWizard() {
                          BuildNewFlightGroups(doc.Level(), wizard->Choices(), services.random);
                      });
     wizard->show();
+}
+
+void DocumentCommands::ChangeSelection(int id) {
+    // Open property windows write to the old selection first.
+    doc_.ApplyAll();
+    Mission& mission = doc_.GetMission();
+    const bool changed = id == kCmdEditSelectAll    ? SelectAllFlightGroups(mission)
+                         : id == kCmdEditSelectNone ? SelectNoFlightGroups(mission)
+                                                    : InvertFlightGroupSelection(mission);
+    if (!changed) return;
+    doc_.Level().NotifySelectionChanged();
+    if (AutoSelZoom()) doc_.CentreViewsOnSelection();
+    doc_.RefreshAll();
 }
 
 void DocumentCommands::DeleteFlightGroups() {
@@ -108,6 +122,11 @@ bool DocumentCommands::OnCommand(int id) {
         case kCmdEditPaste:
             PasteFromClipboard(doc_, Bar());
             return true;
+        case kCmdEditSelectAll:
+        case kCmdEditSelectNone:
+        case kCmdEditInvertSelection:
+            ChangeSelection(id);
+            return true;
         case kCmdFileSave:
             doc_.DoFileSave();
             return true;
@@ -166,6 +185,16 @@ bool DocumentCommands::OnUpdateCommand(int id, CommandState& state) {
             return true;
         case kCmdEditPaste:
             state.enabled = ClipboardWatch::Instance().HasItems();
+            return true;
+        case kCmdEditSelectAll:
+            state.enabled =
+                doc_.Level().CountSelectedFlightGroups() < doc_.Level().CountFlightGroups();
+            return true;
+        case kCmdEditSelectNone:
+            state.enabled = doc_.Level().CountSelectedFlightGroups() > 0;
+            return true;
+        case kCmdEditInvertSelection:
+            state.enabled = doc_.Level().CountFlightGroups() > 0;
             return true;
         case kCmdFileSave:
         case kCmdFileSaveAs:

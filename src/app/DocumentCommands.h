@@ -9,7 +9,8 @@ class CLevelPropertiesBar;
 class CQVDoc;
 
 // The commands that work on one document: Undo and Redo, Cut, Copy and
-// Paste, Save, the Flight Group and Message commands and View Selection.
+// Paste, Select All, None and Invert, Save, the Flight Group and Message
+// commands and View Selection.
 // The main frame asks it for the active document, after the active view.
 class DocumentCommands final : public CommandTarget {
 public:
@@ -23,6 +24,9 @@ private:
     // Delete Flightgroup, offering the mission check when fields elsewhere
     // named the deleted flight groups or ones after them by position.
     void DeleteFlightGroups();
+    // Select All, Select None, Invert Selection: the windows follow, as for
+    // a selection made on the map or in the list.
+    void ChangeSelection(int id);
     // The new flight group wizard, modal; its Finish adds to this mission.
     void OnFlightGroupWizard();
     // The bar, when it works on this document.

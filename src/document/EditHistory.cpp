@@ -2,22 +2,23 @@
 
 namespace vantorel {
 
-void EditHistory::Push(std::unique_ptr<MissionEdit> edit, std::string mergeKey) {
-    if (!mergeKey.empty() && mergeKey == mergeKey_ && CanUndo() && !CanRedo() && !IsClean()) {
-        // The step grows by the new edit: undone, the parts go back in
-        // reverse, to the state before the first.
-        auto& last = edits_[position_ - 1];
-        auto* chain = dynamic_cast<CompositeEdit*>(last.get());
-        if (!chain) {
-            auto made = std::make_unique<CompositeEdit>(last->Name());
-            chain = made.get();
-            made->Add(std::move(last));
-            last = std::move(made);
-        }
-        chain->Add(std::move(edit));
-        return;
+bool EditHistory::MergeWithLast(MissionEdit& edit) {
+    if (!runOpen_ || edit.MergeKey() == 0 || position_ == 0 || position_ != edits_.size())
+        return false;
+    // The saved state stays one Undo away from what came after it.
+    if (clean_ && *clean_ == position_) return false;
+    MissionEdit& last = *edits_.back();
+    if (last.MergeKey() != edit.MergeKey() || !last.Absorb(edit)) return false;
+    if (last.IsEmpty()) {
+        edits_.pop_back();
+        --position_;
     }
-    mergeKey_ = std::move(mergeKey);
+    return true;
+}
+
+void EditHistory::Push(std::unique_ptr<MissionEdit> edit) {
+    if (MergeWithLast(*edit)) return;
+    runOpen_ = true;
     if (clean_ && *clean_ > position_) clean_.reset();  // the saved state was undone and is gone
     edits_.resize(position_);
     edits_.push_back(std::move(edit));
@@ -35,9 +36,9 @@ void EditHistory::Push(std::unique_ptr<MissionEdit> edit, std::string mergeKey) 
 }
 
 void EditHistory::Clear() {
-    mergeKey_.clear();
     edits_.clear();
     position_ = 0;
+    runOpen_ = false;
     clean_ = 0;
 }
 

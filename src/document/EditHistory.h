@@ -20,11 +20,11 @@ public:
     // grow without end.
     static constexpr size_t kLimit = 1000;
 
-    // Records an applied edit; the edits that were undone are forgotten.
-    // Edits pushed one after another with the same non-empty merge key (the
-    // keystrokes in one box) become one step, unless the state before the
-    // new one is the saved state.
-    void Push(std::unique_ptr<MissionEdit> edit, std::string mergeKey = {});
+    // Records an applied edit; the edits that were undone are forgotten. An
+    // edit of the same run as the last one (same merge key) joins it instead,
+    // as long as nothing came between: no undo, and no save of the state
+    // after it. A run that ends where it started leaves no step behind.
+    void Push(std::unique_ptr<MissionEdit> edit);
 
     bool CanUndo() const { return position_ > 0; }
     bool CanRedo() const { return position_ < edits_.size(); }
@@ -32,13 +32,15 @@ public:
     MissionEdit* NextUndo() const { return CanUndo() ? edits_[position_ - 1].get() : nullptr; }
     MissionEdit* NextRedo() const { return CanRedo() ? edits_[position_].get() : nullptr; }
     // Move the position after the edit was reverted or applied.
+    // A step taken back or made again ends any run: what comes next is a
+    // step of its own.
     void SteppedBack() {
         --position_;
-        mergeKey_.clear();
+        runOpen_ = false;
     }
     void SteppedForward() {
         ++position_;
-        mergeKey_.clear();
+        runOpen_ = false;
     }
 
     // The state now is the one on disk.
@@ -52,12 +54,20 @@ public:
     void Clear();
 
     size_t Size() const { return edits_.size(); }
+    // How many edits are applied: the state after edit Position() - 1.
+    size_t Position() const { return position_; }
+    const MissionEdit& At(size_t i) const { return *edits_[i]; }
+    // The position of the state on disk; none when no state is.
+    std::optional<size_t> CleanPosition() const { return clean_; }
 
 private:
+    bool MergeWithLast(MissionEdit& edit);
+
     std::vector<std::unique_ptr<MissionEdit>> edits_;
     size_t position_ = 0;
+    // Whether the last step may still take in more of its run.
+    bool runOpen_ = false;
     std::optional<size_t> clean_ = 0;
-    std::string mergeKey_;  // of the last edit pushed
 };
 
 }  // namespace vantorel

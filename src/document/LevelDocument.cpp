@@ -266,18 +266,19 @@ void LevelDocument::ForgetHistory(bool modified) {
     Notify(DocumentEvent::State);
 }
 
-void LevelDocument::Record(std::unique_ptr<MissionEdit> edit, std::string mergeKey) {
-    history_.Push(std::move(edit), std::move(mergeKey));
+void LevelDocument::Record(std::unique_ptr<MissionEdit> edit, const std::string& mergeKey) {
+    if (!mergeKey.empty()) edit->SetMergeKey(MergeKeyNamed(mergeKey));
+    history_.Push(std::move(edit));
     Notify(DocumentEvent::Content);
 }
 
-bool LevelDocument::Commit(std::unique_ptr<MissionEdit> edit, std::string mergeKey) {
+bool LevelDocument::Commit(std::unique_ptr<MissionEdit> edit, const std::string& mergeKey) {
     if (!edit || edit->IsEmpty()) return false;
     const bool reopen = InChange();
     if (reopen) FlushChange();
     edit->Apply(mission_);
     const bool changed = !edit->IsEmpty();
-    if (changed) Record(std::move(edit), std::move(mergeKey));
+    if (changed) Record(std::move(edit), mergeKey);
     if (reopen) snapshot_.emplace(mission_);
     return changed;
 }
@@ -336,13 +337,18 @@ bool LevelDocument::Step(bool back) {
         snapshot_.emplace(mission_);
         return stepped;
     }
-    MissionEdit* edit = back ? history_.NextUndo() : history_.NextRedo();
-    if (!edit) return false;
-    if (back) {
-        edit->Revert(mission_);
+    if (back ? !history_.CanUndo() : !history_.CanRedo()) return false;
+    return StepTo(back ? history_.Position() - 1 : history_.Position() + 1);
+}
+
+bool LevelDocument::StepTo(size_t position) {
+    if (InChange() || position > history_.Size() || position == history_.Position()) return false;
+    while (history_.Position() > position) {
+        history_.NextUndo()->Revert(mission_);
         history_.SteppedBack();
-    } else {
-        edit->Apply(mission_);
+    }
+    while (history_.Position() < position) {
+        history_.NextRedo()->Apply(mission_);
         history_.SteppedForward();
     }
     Notify(DocumentEvent::Content);

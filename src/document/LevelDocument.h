@@ -72,7 +72,7 @@ public:
     // listeners. False (and nothing recorded) when it changed nothing. Edits
     // committed one after another with the same merge key (what is typed
     // into one box) are one step of Undo.
-    bool Commit(std::unique_ptr<MissionEdit> edit, std::string mergeKey = {});
+    bool Commit(std::unique_ptr<MissionEdit> edit, const std::string& mergeKey = {});
 
     bool CanUndo() const { return history_.CanUndo(); }
     bool CanRedo() const { return history_.CanRedo(); }
@@ -81,6 +81,12 @@ public:
     std::string RedoName() const;
     bool Undo() { return Step(true); }
     bool Redo() { return Step(false); }
+    // The recorded edits, how far they are applied and which state is saved.
+    const EditHistory& History() const { return history_; }
+    // Undoes or redoes up to the state after `position` edits, as one move
+    // that the listeners hear of once. False when there is no such state, the
+    // mission is there already, or a change is open.
+    bool StepTo(size_t position);
     // Forgets every recorded edit and counts the mission as it is now as
     // saved or not (a mission built by the wizard starts unsaved).
     void ForgetHistory(bool modified);
@@ -181,7 +187,7 @@ public:
 
 private:
     void Notify(DocumentEvent event);
-    void Record(std::unique_ptr<MissionEdit> edit, std::string mergeKey = {});
+    void Record(std::unique_ptr<MissionEdit> edit, const std::string& mergeKey = {});
     bool Step(bool back);
     // Closes the open change: what changed in place becomes an edit.
     void FlushChange();

@@ -149,7 +149,7 @@ void RenumberFlightGroupReferences(FlightGroupRecord& r, const std::map<int, int
     r.SetAlternateDepartureMothership(moved(r.AlternateDepartureMothership()));
 }
 
-PasteResult PasteClip(LevelDocument& document, const MissionClip& clip) {
+PasteResult PasteClip(LevelDocument& document, const MissionClip& clip, const std::string& name) {
     Mission& mission = document.GetMission();
     PasteResult result;
     if (clip.Empty()) return result;
@@ -194,10 +194,10 @@ PasteResult PasteClip(LevelDocument& document, const MissionClip& clip) {
             fg->PointSelected.fill(0);
         }
     }
-    auto edit = std::make_unique<CompositeEdit>("Paste");
+    auto edit = std::make_unique<CompositeEdit>(name);
     edit->Add(
-        FlightGroupListChange::Inserting("Paste", &Mission::FlightGroups, std::move(flightGroups)));
-    edit->Add(MessageListChange::Inserting("Paste", &Mission::Messages, std::move(messages)));
+        FlightGroupListChange::Inserting(name, &Mission::FlightGroups, std::move(flightGroups)));
+    edit->Add(MessageListChange::Inserting(name, &Mission::Messages, std::move(messages)));
     result.pasted = document.Commit(std::move(edit));
     if (deselected || !result.flightGroups.empty()) document.NotifySelectionChanged();
     return result;

@@ -50,7 +50,7 @@ std::optional<MissionClip> DecodeClip(std::string_view bytes);
 void RenumberFlightGroupReferences(FlightGroupRecord& record, const std::map<int, int>& moves);
 
 // Appends the clip's flight groups and messages to the document's mission as
-// one edit ("Paste"), with references among the pasted flight groups
+// one edit (named `name`), with references among the pasted flight groups
 // renumbered, and selects what was pasted: the pasted flight groups become
 // the selection. A paste that would pass the game's 255 flight groups shows
 // the limit message and pastes nothing. Returns the new positions.
@@ -59,7 +59,8 @@ struct PasteResult {
     std::vector<int> flightGroups;
     std::vector<int> messages;
 };
-PasteResult PasteClip(LevelDocument& document, const MissionClip& clip);
+PasteResult PasteClip(LevelDocument& document, const MissionClip& clip,
+                      const std::string& name = "Paste");
 
 // Takes out what the clip was copied from, as one edit ("Cut"); the clip
 // must have been copied from the document as it is now.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <utility>
@@ -31,9 +33,36 @@ public:
     const std::string& Name() const { return name_; }
     void SetName(std::string name) { name_ = std::move(name); }
 
+    // Edits of one run of small steps (the arrow keys moving the selection)
+    // share a key, so the history keeps the run as one step; 0 is no run.
+    uint64_t MergeKey() const { return mergeKey_; }
+    void SetMergeKey(uint64_t key) { mergeKey_ = key; }
+    // Takes an edit applied right after this one into this one, so that
+    // undoing this takes both back. False when this kind of edit cannot.
+    virtual bool Absorb(MissionEdit& later) {
+        (void)later;
+        return false;
+    }
+
 private:
     std::string name_;
+    uint64_t mergeKey_ = 0;
 };
+
+// A key no run has had yet.
+inline uint64_t NewMergeKey() {
+    static uint64_t last = 0;
+    return ++last;
+}
+
+// The one key of the runs named `name` (a page's box: "Level/1050"), so that
+// edits typed into one box in a row make one step.
+inline uint64_t MergeKeyNamed(const std::string& name) {
+    static std::map<std::string, uint64_t> keys;
+    auto [it, added] = keys.try_emplace(name, 0);
+    if (added) it->second = NewMergeKey();
+    return it->second;
+}
 
 // Several edits made as one: applied in order, taken back in reverse.
 class CompositeEdit final : public MissionEdit {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -24,6 +25,22 @@ public:
         swaps_.push_back(std::make_unique<Swap<T>>(live, std::move(other)));
     }
 
+    // The later edit's records that this one holds already keep the version
+    // this one has (the older); the others join. A record that is back to
+    // that version changes nothing and goes.
+    bool Absorb(MissionEdit& later) override {
+        auto* other = dynamic_cast<RecordSwapEdit*>(&later);
+        if (!other) return false;
+        for (auto& s : other->swaps_) {
+            const bool held = std::any_of(swaps_.begin(), swaps_.end(),
+                                          [&s](const auto& mine) { return mine->SameRecord(*s); });
+            if (!held) swaps_.push_back(std::move(s));
+        }
+        other->swaps_.clear();
+        std::erase_if(swaps_, [](const auto& s) { return s->Unchanged(); });
+        return true;
+    }
+
     void Apply(Mission&) override { SwapAll(); }
     void Revert(Mission&) override { SwapAll(); }
     bool IsEmpty() const override { return swaps_.empty(); }
@@ -38,6 +55,8 @@ private:
     struct SwapBase {
         virtual ~SwapBase() = default;
         virtual void Exchange() = 0;
+        virtual bool SameRecord(const SwapBase& other) const = 0;
+        virtual bool Unchanged() const = 0;
     };
     template <class T>
     struct Swap final : SwapBase {
@@ -46,6 +65,11 @@ private:
             using std::swap;
             swap(*live, other);
         }
+        bool SameRecord(const SwapBase& s) const override {
+            auto* same = dynamic_cast<const Swap<T>*>(&s);
+            return same && same->live == live;
+        }
+        bool Unchanged() const override { return other == *live; }
         T* live;
         T other;
     };

@@ -25,6 +25,10 @@ enum CommandId : int {
     kCmdToolbarMap = 32862,
     kCmdCheckMission = 32880,
     kCmdViewProblems = 32881,
+    kCmdEditSelectNone = 32890,
+    kCmdEditInvertSelection = 32891,
+    kCmdEditDuplicate = 32892,
+    kCmdViewHistory = 32893,
 
     kCmdFileNew = 57600,
     kCmdFileOpen = 57601,
@@ -34,7 +38,9 @@ enum CommandId : int {
     kCmdRecentFirst = 57616,  // eight in a row
     kCmdEditCopy = 57634,
     kCmdEditCut = 57635,
+    kCmdEditFind = 57636,
     kCmdEditPaste = 57637,
+    kCmdEditSelectAll = 57642,
     kCmdEditUndo = 57643,
     kCmdEditRedo = 57644,
     kCmdWindowNew = 57648,
@@ -50,5 +56,8 @@ enum CommandId : int {
 };
 
 inline constexpr int kRecentFileCount = 8;
+
+// The keys of Edit > Find, which the Find boxes of the level sheet name.
+inline constexpr const char* kFindKeys = "Ctrl+E";
 
 }  // namespace vantorel

@@ -149,6 +149,57 @@ TEST_F(EditHistoryTest, EditsWithOneMergeKeyInARowAreOneStep) {
     EXPECT_EQ(Names(), "PQRB");
 }
 
+TEST_F(EditHistoryTest, ARunOfStepsIsOneUndoUntilAnUndoASaveOrAnotherEditComesBetween) {
+    MakeFlightGroups(2);
+    auto moveTo = [&](int fg, int x, uint64_t run) {
+        EditDraft d;
+        d.Edit(Fg(fg).File).SetWaypointX(0, int16_t(x));
+        auto edit = d.Finish("Move");
+        edit->SetMergeKey(run);
+        return doc.Commit(std::move(edit));
+    };
+    auto x = [&](int fg) { return int(Fg(fg).File.WaypointX(0)); };
+    const uint64_t run = NewMergeKey();
+    ASSERT_TRUE(moveTo(0, 10, run));
+    ASSERT_TRUE(moveTo(0, 20, run));
+    ASSERT_TRUE(moveTo(1, 5, run));  // another record joins the step
+    EXPECT_EQ(doc.History().Size(), 1u);
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(x(0), 0);
+    EXPECT_EQ(x(1), 0);
+    EXPECT_FALSE(doc.IsModified());
+
+    // After an undo the run starts a new step; so it does after a save,
+    // which stays one Undo away.
+    ASSERT_TRUE(moveTo(0, 30, run));
+    ASSERT_TRUE(moveTo(0, 40, run));
+    EXPECT_EQ(doc.History().Size(), 1u);
+    doc.SetModified(false);
+    ASSERT_TRUE(moveTo(0, 50, run));
+    EXPECT_EQ(doc.History().Size(), 2u);
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(x(0), 40);
+    EXPECT_FALSE(doc.IsModified());
+    ASSERT_TRUE(doc.Redo());
+
+    // Another kind of edit in between, or another run: a step of its own.
+    EditDraft rename;
+    rename.Edit(Fg(1).File).SetName("Z");
+    ASSERT_TRUE(doc.Commit(rename.Finish("Rename")));
+    ASSERT_TRUE(moveTo(0, 60, run));
+    ASSERT_TRUE(moveTo(0, 70, NewMergeKey()));
+    EXPECT_EQ(doc.History().Size(), 5u);
+
+    // A run that comes back to where it started leaves no step, and the
+    // saved state is saved again.
+    doc.SetModified(false);
+    const uint64_t back = NewMergeKey();
+    ASSERT_TRUE(moveTo(0, 80, back));
+    ASSERT_TRUE(moveTo(0, 70, back));
+    EXPECT_EQ(doc.History().Size(), 5u);
+    EXPECT_FALSE(doc.IsModified());
+}
+
 TEST_F(EditHistoryTest, UndoingADeleteBringsBackTheSameFlightGroupsWithReferencesIntact) {
     MakeFlightGroups(4);
     // A and C arrive after the fourth (index 3) and the third (index 2).

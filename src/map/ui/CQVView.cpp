@@ -2,20 +2,26 @@
 
 #include <QApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QWheelEvent>
+#include <optional>
 
+#include "document/DuplicateFlightGroups.h"
+#include "document/MissionEdit.h"
 #include "map/CentreOnSelection.h"
 #include "map/InteractionCommands.h"
 #include "map/MapPaint.h"
 #include "map/Projection.h"
 #include "map/ScrollZoom.h"
+#include "map/ViewSteps.h"
 #include "map/ZoomToFit.h"
 #include "ui/CQVDoc.h"
+#include "ui/CommandIds.h"
 #include "ui/WindowPictures.h"
 
 namespace vantorel {
@@ -41,6 +47,9 @@ CQVView::CQVView(CQVDoc* document, AppServices& services, QWidget* parent)
     // A press that moves less than the desktop's drag distance is a click.
     interaction_.SetDragThreshold(QApplication::startDragDistance());
     LoadMapSettings(view_, services_.settings);
+    moveRunPause_.setSingleShot(true);
+    moveRunPause_.setInterval(1000);
+    connect(&moveRunPause_, &QTimer::timeout, this, &CQVView::EndMoveRun);
     if (document_) {
         document_->AddView(this);
         connect(document_, &CQVDoc::centreOnSelectionRequested, this, &CQVView::CentreOnSelection);
@@ -223,6 +232,58 @@ void CQVView::wheelEvent(QWheelEvent* event) {
     UpdateReadout();
 }
 
+void CQVView::keyPressEvent(QKeyEvent* event) {
+    std::optional<ArrowKey> key;
+    switch (event->key()) {
+        case Qt::Key_Left:
+            key = ArrowKey::Left;
+            break;
+        case Qt::Key_Right:
+            key = ArrowKey::Right;
+            break;
+        case Qt::Key_Up:
+            key = ArrowKey::Up;
+            break;
+        case Qt::Key_Down:
+            key = ArrowKey::Down;
+            break;
+        default:
+            break;
+    }
+    const Qt::KeyboardModifiers keys = event->modifiers() & ~Qt::KeypadModifier;
+    if (!key || !document_ || (keys & ~Qt::ShiftModifier) || view_.MouseMode != kMouseNone) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    // What the property windows hold is theirs to write first; it ends the
+    // run like any other edit.
+    if (DocumentHub* bar = Hub()) bar->ApplyAll();
+    auto edit = MoveSelectionEdit(view_, document_->GetMission(),
+                                  ArrowKeyStep(view_, *key, keys.testFlag(Qt::ShiftModifier)));
+    if (!edit) return;
+    if (moveRun_ == 0) moveRun_ = NewMergeKey();
+    edit->SetMergeKey(moveRun_);
+    moveRunPause_.start();
+    document_->Level().Commit(std::move(edit));
+    // The windows show the new coordinates at once: a page applied later
+    // must not write the old ones back.
+    document_->RefreshAll();
+}
+
+void CQVView::EndMoveRun() {
+    moveRunPause_.stop();
+    moveRun_ = 0;
+}
+
+void CQVView::Duplicate() {
+    if (!document_) return;
+    if (DocumentHub* bar = Hub()) bar->ApplyAll();
+    const RawPoint beside = GridStepBeside(view_);
+    if (!DuplicateSelectedFlightGroups(document_->Level(), beside.x, beside.y, beside.z).empty())
+        document_->RefreshAll();
+}
+
 DocumentHub* CQVView::Hub() const {
     return document_ ? document_->Hub() : nullptr;
 }
@@ -322,6 +383,10 @@ void CQVView::CentreOnSelection() {
 
 bool CQVView::OnCommand(int id) {
     InteractionEffects fx;
+    if (id == kCmdEditDuplicate) {
+        Duplicate();
+        return true;
+    }
     if (id == kCmdZoomToFit) {
         if (document_) vantorel::ZoomToFit(view_, document_->GetMission());
         fx.updateSlider = true;
@@ -336,6 +401,10 @@ bool CQVView::OnCommand(int id) {
 }
 
 bool CQVView::OnUpdateCommand(int id, CommandState& state) {
+    if (id == kCmdEditDuplicate) {
+        state.enabled = document_ && document_->Level().CountSelectedFlightGroups() > 0;
+        return true;
+    }
     if (id == kCmdZoomToFit) {
         state = CommandState{};
         return true;

@@ -2,8 +2,10 @@
 
 #include <QImage>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <array>
+#include <cstdint>
 
 #include "map/Interaction.h"
 #include "map/ViewState.h"
@@ -54,6 +56,12 @@ public:
     bool OnCommand(int id) override;
     bool OnUpdateCommand(int id, CommandState& state) override;
 
+    // The arrow keys move the selection; the presses of one run are one step
+    // of Undo. A pause of a second ends the run (this is what the timer
+    // calls), as does any other edit.
+    void EndMoveRun();
+    bool InMoveRun() const { return moveRun_ != 0; }
+
 signals:
     // Status bar pane 0 (messages) and pane 1 (coordinates).
     void statusMessage(const QString& text);
@@ -69,6 +77,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
 
 private:
@@ -83,6 +92,9 @@ private:
     // What the offer of Zoom to Fit watches for: any change of the view.
     std::array<int, 5> Shown() const;
     void OfferZoomToFit();
+    // Edit > Duplicate: the copies stand one grid step right of and below
+    // their originals in this view.
+    void Duplicate();
 
     QPointer<CQVDoc> document_;
     AppServices& services_;
@@ -95,7 +107,9 @@ private:
     bool centred_ = false;
     QWidget* fitOffer_ = nullptr;
     std::array<int, 5> shownAtOffer_{};
-    int wheelRest_ = 0;  // eighths of a degree not yet a whole zoom step
+    int wheelRest_ = 0;     // eighths of a degree not yet a whole zoom step
+    uint64_t moveRun_ = 0;  // merge key of the arrow keys' run; 0 for none
+    QTimer moveRunPause_;
 };
 
 }  // namespace vantorel

@@ -1,6 +1,8 @@
 #include "properties/logic/LevelFlightGroupsPage.h"
 
 #include "catalogue/CraftTypes.h"
+#include "catalogue/TeamName.h"
+#include "document/FlightGroupSelection.h"
 #include "document/LevelDocument.h"
 #include "map/InteractionCommands.h"
 #include "mission/Win1252.h"
@@ -17,6 +19,14 @@ std::string LevelFlightGroupsPage::EntryText(const FlightGroup& fg) {
     const int count = fg.File.NumberOfCraft();
     return std::to_string(count) + " " + CraftNameForCount(fg.File.CraftType(), count) + " " +
            Win1252ToUtf8(fg.File.Name());
+}
+
+std::string LevelFlightGroupsPage::FindText(const Mission& mission, int position) {
+    if (position < 0 || position >= mission.CountFlightGroups()) return {};
+    const FlightGroupRecord& r = mission.FlightGroups[size_t(position)]->File;
+    return Win1252ToUtf8(r.Name()) + "\n" + CraftTypeName(r.CraftType()) + "\n" +
+           CraftNameForCount(r.CraftType(), 2) + "\n" +
+           Win1252ToUtf8(TeamName(r.Team(), &mission)) + "\n" + std::to_string(position);
 }
 
 void LevelFlightGroupsPage::OnLoad(PageContext& context) {
@@ -44,14 +54,7 @@ void LevelFlightGroupsPage::OnChanged(PageContext& context, int id) {
         if (p >= 0 && size_t(p) < fgs.size()) chosen[size_t(p)] = true;
     // Only the flight groups whose state changes get new point marks, so the
     // points picked on the map of the others stay picked.
-    for (size_t i = 0; i < fgs.size(); ++i) {
-        FlightGroup& fg = *fgs[i];
-        if ((fg.Selected != 0) == chosen[i]) continue;
-        fg.PointSelected.fill(0);
-        if (chosen[i])
-            if (auto start = fg.FirstEnabledStartPoint()) fg.PointSelected[size_t(*start)] = 1;
-        fg.Selected = chosen[i] ? 1 : 0;
-    }
+    for (size_t i = 0; i < fgs.size(); ++i) SetFlightGroupSelected(*fgs[i], chosen[i]);
     doc.NotifySelectionChanged();
     if (AutoSelZoom()) doc.Bar().MoveViewsToSelection();
     doc.Bar().UpdateViews();

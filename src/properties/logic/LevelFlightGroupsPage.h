@@ -5,6 +5,7 @@
 namespace vantorel {
 
 struct FlightGroup;
+struct Mission;
 
 // The level sheet's Flight Group tab: every flight group in list order, the
 // selected ones selected. Choosing entries selects flight groups at once
@@ -18,6 +19,10 @@ public:
 
     // The entry of a flight group: "2 X-wings Red".
     static std::string EntryText(const FlightGroup& fg);
+    // What the list's Find box looks through for the flight group at the
+    // position: its name, its craft's names, its team's name and its number
+    // (counted from 0, as the mission check names flight groups), one a line.
+    static std::string FindText(const Mission& mission, int position);
 
 protected:
     void OnLoad(PageContext& context) override;

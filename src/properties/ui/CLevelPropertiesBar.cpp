@@ -12,7 +12,9 @@
 #include "properties/ui/CEditPage.h"
 #include "properties/ui/CFGPropertiesFrame.h"
 #include "properties/ui/CFGPropertiesSheet.h"
+#include "properties/ui/CLevelPropertiesPages.h"
 #include "properties/ui/CLevelPropertiesSheet.h"
+#include "properties/ui/CListFindBox.h"
 #include "properties/ui/CMessagePropertiesFrame.h"
 #include "properties/ui/CTeamPropertiesFrame.h"
 #include "ui/CQVDoc.h"
@@ -278,6 +280,17 @@ std::string CLevelPropertiesBar::PendingEditName() const {
 
 void CLevelPropertiesBar::SwitchToTab(int tab) {
     sheet_->SetActivePage(tab);
+}
+
+void CLevelPropertiesBar::FocusFind() {
+    if (!document_) return;
+    if (sheet_->currentIndex() != CLevelPropertiesSheet::kMessagesTab)
+        SwitchToTab(CLevelPropertiesSheet::kFlightGroupTab);
+    auto* page = static_cast<CLevelPropertiesPage*>(sheet_->Page(sheet_->currentIndex()));
+    if (CListFindBox* box = page->FindBox()) {
+        box->setFocus(Qt::ShortcutFocusReason);
+        box->selectAll();
+    }
 }
 
 void CLevelPropertiesBar::RaiseWindowOf(int tab) {

@@ -60,6 +60,9 @@ public:
     void SelectTeam(int team);
     // Makes a tab of the level sheet the active one, as a click on it does.
     void SwitchToTab(int tab);
+    // Edit > Find: the keyboard goes to the Find box of the Messages tab
+    // when that is in front, else of the Flight Group tab.
+    void FocusFind();
     // Brings the window that edits the things of a tab to the front.
     void RaiseWindowOf(int tab);
     void HideFlightGroupProperties();

@@ -1,5 +1,6 @@
 #include "properties/ui/CLevelPropertiesPages.h"
 
+#include <QBoxLayout>
 #include <QFont>
 #include <QListWidget>
 #include <QPainter>
@@ -12,6 +13,8 @@
 #include "properties/logic/LevelMessagesPage.h"
 #include "properties/logic/LevelSettingsPage.h"
 #include "properties/logic/LevelTeamsPage.h"
+#include "properties/ui/CListFindBox.h"
+#include "ui/CommandIds.h"
 #include "ui/WindowPictures.h"
 
 namespace vantorel {
@@ -117,6 +120,15 @@ void DecorateRows(CEditPage& page, int id, std::vector<std::unique_ptr<T>> Missi
 
 }  // namespace
 
+void CLevelPropertiesPage::AddFindBox(int id, std::function<QString(int row)> rowText,
+                                      const QString& placeholder) {
+    QListWidget* list = ListOf(*this, id);
+    auto* box = qobject_cast<QBoxLayout*>(layout());
+    if (!list || !box) return;
+    findBox_ = new CListFindBox(list, std::move(rowText), placeholder, this);
+    box->insertWidget(0, findBox_);
+}
+
 void CLevelPropertiesPage::OnSetActive() {
     if (auto context = Host().Context()) Model().OnShow(*context);
     Panel().PushAll();
@@ -126,6 +138,15 @@ CLevelPropertiesPageFG::CLevelPropertiesPageFG(PageHost& host, QWidget* parent)
     : CLevelPropertiesPage(std::make_unique<LevelFlightGroupsPage>(), host, parent) {
     if (QListWidget* list = ListOf(*this, LevelFlightGroupsPage::kList))
         list->setItemDelegate(new FlightGroupDelegate(list));
+    AddFindBox(
+        LevelFlightGroupsPage::kList,
+        [this](int row) {
+            auto context = Host().Context();
+            return context ? QString::fromStdString(LevelFlightGroupsPage::FindText(
+                                 context->document.GetMission(), row))
+                           : QString();
+        },
+        tr("Find a flight group (%1)").arg(QString::fromLatin1(kFindKeys)));
 }
 
 void CLevelPropertiesPageFG::Decorate() {
@@ -134,6 +155,7 @@ void CLevelPropertiesPageFG::Decorate() {
                      item.setData(Qt::ForegroundRole, Qc(IffColour(fg.File.Iff(), true)));
                      item.setData(kPlayerRole, int(fg.File.PlayerNumber()));
                  });
+    if (FindBox()) FindBox()->Refilter();
 }
 
 CLevelPropertiesPageTeams::CLevelPropertiesPageTeams(PageHost& host, QWidget* parent)
@@ -141,8 +163,11 @@ CLevelPropertiesPageTeams::CLevelPropertiesPageTeams(PageHost& host, QWidget* pa
 
 CLevelPropertiesPageMsg::CLevelPropertiesPageMsg(PageHost& host, QWidget* parent)
     : CLevelPropertiesPage(std::make_unique<LevelMessagesPage>(), host, parent) {
-    if (QListWidget* list = ListOf(*this, LevelMessagesPage::kList))
-        list->setItemDelegate(new MessageDelegate(list));
+    QListWidget* list = ListOf(*this, LevelMessagesPage::kList);
+    if (list) list->setItemDelegate(new MessageDelegate(list));
+    AddFindBox(
+        LevelMessagesPage::kList, [list](int row) { return list->item(row)->text(); },
+        tr("Find a message (%1)").arg(QString::fromLatin1(kFindKeys)));
 }
 
 void CLevelPropertiesPageMsg::Decorate() {
@@ -151,6 +176,7 @@ void CLevelPropertiesPageMsg::Decorate() {
                      item.setData(Qt::ForegroundRole, Qc(MessageColour(m.File.Colour(), true)));
                      item.setData(kWaveRole, !m.WaveFile.empty());
                  });
+    if (FindBox()) FindBox()->Refilter();
 }
 
 CLevelPropertiesPageDebriefing::CLevelPropertiesPageDebriefing(PageHost& host, QWidget* parent)

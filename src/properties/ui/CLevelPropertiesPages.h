@@ -1,8 +1,12 @@
 #pragma once
 
+#include <functional>
+
 #include "properties/ui/CEditPage.h"
 
 namespace vantorel {
+
+class CListFindBox;
 
 // A page of the level sheet. Unlike a flight group page it neither loads
 // when it becomes the active tab nor applies when it stops being it: the
@@ -13,6 +17,16 @@ public:
     using CEditPage::CEditPage;
     void OnSetActive() override;
     bool OnKillActive() override { return true; }
+
+    // The Find box over the page's list; none on pages without a list.
+    CListFindBox* FindBox() const { return findBox_; }
+
+protected:
+    // Puts a Find box at the top of the page for the list `id`.
+    void AddFindBox(int id, std::function<QString(int row)> rowText, const QString& placeholder);
+
+private:
+    CListFindBox* findBox_ = nullptr;
 };
 
 // The flight groups, each in its side's colour, with the player who flies it.
