@@ -39,8 +39,15 @@ bool IsStandardStream(const std::string& path) {
     return path == "-";
 }
 
-int LoadMissionArg(const std::string& path, Mission& mission) {
-    std::vector<uint8_t> bytes;
+int EmptyFileName() {
+    std::fprintf(stderr, "vantorel-cli: a file name is empty\n");
+    return kExitUsage;
+}
+
+int LoadMissionArg(const std::string& path, Mission& mission, std::vector<uint8_t>* bytesRead) {
+    if (path.empty()) return EmptyFileName();
+    std::vector<uint8_t> local;
+    std::vector<uint8_t>& bytes = bytesRead ? *bytesRead : local;
     std::string error;
     const bool read = IsStandardStream(path) ? ReadStandardInput(bytes, error)
                                              : ReadWholeFile(PathFromUtf8(path), bytes, error);
@@ -58,6 +65,11 @@ int LoadMissionArg(const std::string& path, Mission& mission) {
 }
 
 int SaveMissionArg(const std::string& path, Mission& mission) {
+    if (path.empty()) return EmptyFileName();
+    if (const std::string why = WriteRefusal(mission); !why.empty()) {
+        std::fprintf(stderr, "vantorel-cli: cannot write %s: %s\n", path.c_str(), why.c_str());
+        return kExitIo;
+    }
     return WriteOutputFile(path, WriteMission(mission));
 }
 
