@@ -4,15 +4,14 @@
 // recording canvas, the mission check, and the load of every property page
 // and dialog.
 //
-// The input is the start of a mission file (header, flight groups, messages,
-// the first fixed blocks) and is followed by zeros up to the smallest whole
-// mission, so short inputs load and the fuzzer spends its time on the
-// records that vary instead of on 68 KB of fixed blocks.
+// The input is the start of a mission file, followed by zeros (MissionPrefix.h).
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <vector>
 
+#include "DialogChoices.h"
+#include "MissionPrefix.h"
 #include "catalogue/ConditionChoices.h"
 #include "catalogue/CraftTypes.h"
 #include "catalogue/DisplayColours.h"
@@ -36,12 +35,10 @@
 #include "support/RecordingCanvas.h"
 
 using namespace vantorel;
+using vantorel::fuzzing::DialogChoices;
+using vantorel::fuzzing::ReadMissionPrefix;
 
 namespace {
-
-// Header, global goals, teams, eight empty briefings, global goal strings and
-// a Balance of Power mission's three text blocks.
-constexpr size_t kZeroTail = 164 + 10 * (128 + 487) + 8 * (820 + 64 * 2) + 53760 + 3 * 4096;
 
 void Sentences(const Mission& m, const Trigger& t) {
     TriggerText(t, &m);
@@ -137,27 +134,6 @@ void Check(const Mission& m) {
     }
 }
 
-// The choices a dialog name offers: "condition=arrival1|arrival2",
-// "target=1..4 (...)", or a bare name with none.
-std::vector<std::string> DialogChoices(const std::string& entry, std::string& name) {
-    const size_t eq = entry.find('=');
-    name = entry.substr(0, eq);
-    if (eq == std::string::npos) return {""};
-    const std::string list = entry.substr(eq + 1, entry.find(' ', eq) - eq - 1);
-    std::vector<std::string> choices;
-    if (const size_t dots = list.find(".."); dots != std::string::npos) {
-        for (int i = std::stoi(list.substr(0, dots)); i <= std::stoi(list.substr(dots + 2)); ++i)
-            choices.push_back(std::to_string(i));
-        return choices;
-    }
-    for (size_t start = 0; start <= list.size();) {
-        const size_t bar = std::min(list.find('|', start), list.size());
-        choices.push_back(list.substr(start, bar - start));
-        start = bar + 1;
-    }
-    return choices;
-}
-
 // Every property page and every dialog it opens loads whatever the mission
 // holds, for the first and the last flight group together (so the merge of
 // two records runs too), the first team and the first message.
@@ -187,17 +163,8 @@ void LoadEveryPage(Mission& mission) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    // One buffer for every run, zero past the input: a fresh 70 KB buffer
-    // each run would cost more than everything else here.
-    static std::vector<uint8_t> file;
-    static size_t used = 0;
-    if (file.size() < size + kZeroTail) file.resize(size + kZeroTail);
-    std::copy(data, data + size, file.begin());
-    if (used > size)
-        std::fill(file.begin() + std::ptrdiff_t(size), file.begin() + std::ptrdiff_t(used), 0);
-    used = size;
     Mission mission;
-    if (!ReadMission({file.data(), size + kZeroTail}, mission).ok) return 0;
+    if (!ReadMissionPrefix(data, size, mission)) return 0;
     ComposeEverySentence(mission);
     Paint(mission, data, size);
     Check(mission);

@@ -13,7 +13,8 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${VANTOREL_FUZZ_BUILD:-$root/build-fuzz}"
 seeds="$root/fuzz/seeds"
-targets=(FuzzMissionReader FuzzLoadedMission FuzzThemeReader FuzzWaveListing FuzzWineRegistry)
+targets=(FuzzMissionReader FuzzLoadedMission FuzzEditedMission FuzzClipboard FuzzRecoveryNote
+  FuzzThemeReader FuzzWaveListing FuzzWineRegistry)
 
 if [ $# -lt 2 ]; then
   echo "usage: tools/fuzz.sh TARGET|all SECONDS [libFuzzer options...]" >&2
@@ -30,7 +31,10 @@ describe() {
     # Whole missions: the seeds are complete files.
     FuzzMissionReader) flags=(-max_len=300000) dirs=("$seeds/missions") ;;
     # Only the start of a mission varies (the rest is filled with zeros).
-    FuzzLoadedMission) flags=(-max_len=8192) dirs=("$seeds/missions") ;;
+    FuzzLoadedMission | FuzzEditedMission) flags=(-max_len=8192) dirs=("$seeds/missions") ;;
+    # A clip of a few flight groups (2,916 bytes each) and messages.
+    FuzzClipboard) flags=(-max_len=16384) dirs=("$seeds/clips") ;;
+    FuzzRecoveryNote) flags=(-max_len=4096) dirs=("$seeds/recovery-notes") ;;
     FuzzThemeReader) flags=(-max_len=4096) dirs=("$seeds/themes" "$root/resources/themes") ;;
     FuzzWaveListing) flags=(-max_len=4096) dirs=("$seeds/wave-listings") ;;
     FuzzWineRegistry)

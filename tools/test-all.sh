@@ -36,7 +36,7 @@ cmake --build "$root/build-sanitize" -j2 --target core_tests vantorel-cli
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir "$root/build-sanitize" --output-on-failure -j2
 
-# Each fuzz target from its seeds for VANTOREL_FUZZ_SECONDS (30), and a check
+# Each fuzz target from its seeds for VANTOREL_FUZZ_SECONDS (20), and a check
 # that the core is instrumented.
 if [ "$have_clang" = 1 ]; then
   cmake -S "$root" -B "$root/build-fuzz" -DCMAKE_CXX_COMPILER=clang++ \

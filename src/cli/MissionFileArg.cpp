@@ -44,8 +44,15 @@ bool ReadInputArg(const std::string& path, std::vector<uint8_t>& bytes, std::str
                                   : ReadWholeFile(PathFromUtf8(path), bytes, error);
 }
 
-int LoadMissionArg(const std::string& path, Mission& mission) {
-    std::vector<uint8_t> bytes;
+int EmptyFileName() {
+    std::fprintf(stderr, "vantorel-cli: a file name is empty\n");
+    return kExitUsage;
+}
+
+int LoadMissionArg(const std::string& path, Mission& mission, std::vector<uint8_t>* bytesRead) {
+    if (path.empty()) return EmptyFileName();
+    std::vector<uint8_t> local;
+    std::vector<uint8_t>& bytes = bytesRead ? *bytesRead : local;
     std::string error;
     if (!ReadInputArg(path, bytes, error)) {
         std::fprintf(stderr, "vantorel-cli: cannot open %s: %s\n", path.c_str(), error.c_str());
@@ -61,6 +68,11 @@ int LoadMissionArg(const std::string& path, Mission& mission) {
 }
 
 int SaveMissionArg(const std::string& path, Mission& mission) {
+    if (path.empty()) return EmptyFileName();
+    if (const std::string why = WriteRefusal(mission); !why.empty()) {
+        std::fprintf(stderr, "vantorel-cli: cannot write %s: %s\n", path.c_str(), why.c_str());
+        return kExitIo;
+    }
     return WriteOutputFile(path, WriteMission(mission));
 }
 

@@ -20,9 +20,17 @@ bool ReadInputArg(const std::string& path, std::vector<uint8_t>& bytes, std::str
 // text to stderr (exit 2), unreadable files a reason (exit 3); the
 // trailing-data warning goes to stderr and the load succeeds. Returns the
 // exit code, kExitOk on success.
-int LoadMissionArg(const std::string& path, Mission& mission);
+// An empty name is a usage error (exit 1). The bytes read are kept in
+// `bytesRead` when one is given, so nothing is read twice (standard input
+// can't be).
+int LoadMissionArg(const std::string& path, Mission& mission,
+                   std::vector<uint8_t>* bytesRead = nullptr);
 
-// Writes the mission atomically; exit 3 with a message on failure.
+// Writes the mission atomically; exit 3 with a message on failure, also for
+// a mission with a count or length its file cannot hold.
 int SaveMissionArg(const std::string& path, Mission& mission);
+
+// An empty file name given for a file: a usage error, said so (exit 1).
+int EmptyFileName();
 
 }  // namespace vantorel::cli

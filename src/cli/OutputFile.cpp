@@ -11,6 +11,7 @@
 namespace vantorel::cli {
 
 int WriteOutputFile(const std::string& path, std::span<const uint8_t> bytes) {
+    if (path.empty()) return EmptyFileName();
     if (IsStandardStream(path)) {
         // A failed write is caught by main's check of standard output.
         std::fwrite(bytes.data(), 1, bytes.size(), stdout);

@@ -11,10 +11,8 @@
 #include "cli/CliPlatform.h"
 #include "cli/Json.h"
 #include "cli/MissionFileArg.h"
-#include "document/AtomicFile.h"
+#include "cli/OutputFile.h"
 #include "document/LevelDocument.h"
-#include "document/MissionReader.h"
-#include "platform/PathText.h"
 #include "properties/logic/PageCatalog.h"
 
 namespace vantorel::cli {
@@ -212,6 +210,7 @@ int Run(const std::vector<std::string>& args) {
     std::vector<std::pair<std::string, std::string>> sets;
     std::optional<std::vector<int>> select;
     std::string out;
+    bool outGiven = false;
     std::optional<std::string> dialogArg;
     std::optional<std::string> viewArg;
     int team = -1, message = -1, order = 0, goal = 0;
@@ -246,6 +245,7 @@ int Run(const std::vector<std::string>& args) {
             viewArg = value;
         } else if (a == "-o") {
             if (!next(out)) return Usage("-o takes a file");
+            outGiven = true;
         } else if (a.size() > 1 && a[0] == '-') {
             return Usage("unknown option '" + a + "'");
         } else {
@@ -264,7 +264,8 @@ int Run(const std::vector<std::string>& args) {
     }
 
     Mission mission;
-    if (int rc = LoadMissionArg(file, mission); rc != kExitOk) return rc;
+    std::vector<uint8_t> read;
+    if (int rc = LoadMissionArg(file, mission, &read); rc != kExitOk) return rc;
     RunSettings settings;
     StderrPrompter prompter;
     // The team themes fill the name suggestions, as in the editor.
@@ -317,7 +318,7 @@ int Run(const std::vector<std::string>& args) {
     }
 
     if (sets.empty()) {
-        if (!out.empty()) return Usage("-o needs --set");
+        if (outGiven) return Usage("-o needs --set");
         JsonWriter j;
         j.BeginObject();
         j.String("page", positional[1]);
@@ -355,22 +356,17 @@ int Run(const std::vector<std::string>& args) {
         return kExitUsage;
     }
     const bool modified = doc.IsModified();
-    if (!out.empty()) {
-        if (modified) {
-            if (int rc = SaveMissionArg(out, doc.GetMission()); rc != kExitOk) return rc;
-        } else {
-            // Nothing changed: the file goes out exactly as it came in.
-            std::vector<uint8_t> bytes;
-            std::string error;
-            if (!ReadWholeFile(PathFromUtf8(file), bytes, error) ||
-                !WriteFileAtomically(PathFromUtf8(out), bytes, error)) {
-                std::fprintf(stderr, "vantorel-cli: cannot write %s: %s\n", out.c_str(),
-                             error.c_str());
-                return kExitIo;
-            }
-        }
+    if (outGiven) {
+        // Nothing changed: the file goes out exactly as it came in, from the
+        // bytes already read (standard input can't be read twice, and a file
+        // named "-" is not what was read).
+        if (const int rc =
+                modified ? SaveMissionArg(out, doc.GetMission()) : WriteOutputFile(out, read);
+            rc != kExitOk)
+            return rc;
     }
-    std::printf("{\"modified\": %s}\n", modified ? "true" : "false");
+    // A mission on standard output is all that goes there.
+    if (!IsStandardStream(out)) std::printf("{\"modified\": %s}\n", modified ? "true" : "false");
     return kExitOk;
 }
 
@@ -378,10 +374,11 @@ CommandRegistration registration(
     {"page", kUsage,
      "what a property page shows for a selection, as JSON; with --set, sets controls as a user\n"
      "      would (list index, text, 0/1/2, or I,J,... for check lists and multiple selections),\n"
-     "      applies the page as leaving its tab does and writes OUT. With --dialog, the same for "
-     "a\n"
-     "      dialog the page opens (OK applies it). PAGE is level.*, fg.*, message.* or team.*;\n"
-     "      an unknown PAGE or dialog NAME lists those there are. Positions count from 0.\n"
+     "      applies the page as leaving its tab does, writes OUT and prints {\"modified\": ...}\n"
+     "      (not with -o -: standard output then holds the mission alone). With --dialog, the\n"
+     "      same for a dialog the page opens (OK applies it). PAGE is level.*, fg.*, message.*\n"
+     "      or team.*; an unknown PAGE or dialog NAME lists those there are. Positions count\n"
+     "      from 0.\n"
      "      --order N is the order fg.orders starts on (its tabs are control 1093); its dialogs\n"
      "      are target=1..4. --goal N is the goal of fg.goals' dialog goal (or goal=0..7).\n"
      "      --set ID=1 presses button ID (C&lear, Clear &All of optional-craft). --view NAME\n"

@@ -242,7 +242,34 @@ bool IsTemporaryName(const fs::path& name) {
     return s.compare(s.size() - kEndingLength, kEndingLength, Native(kEnding)) == 0;
 }
 
+bool IsWindowsDeviceName(const fs::path& path) {
+    const std::string text = PathToUtf8(path);
+    for (const char* space : {"\\\\.\\", "//./", "\\\\?\\", "//?/"})
+        if (text.rfind(space, 0) == 0) return true;
+    std::string name = text.substr(std::min(text.size(), text.find_last_of("\\/:") + 1));
+    name = name.substr(0, name.find('.'));
+    while (!name.empty() && name.back() == ' ') name.pop_back();
+    for (char& c : name)
+        if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
+    if (name == "NUL" || name == "CON" || name == "PRN" || name == "AUX" || name == "CONIN$" ||
+        name == "CONOUT$")
+        return true;
+    if (name.rfind("COM", 0) != 0 && name.rfind("LPT", 0) != 0) return false;
+    const std::string digit = name.substr(3);
+    // A digit, or the superscripts one to three that Windows also takes.
+    return (digit.size() == 1 && digit[0] >= '0' && digit[0] <= '9') || digit == "\xC2\xB9" ||
+           digit == "\xC2\xB2" || digit == "\xC2\xB3";
+}
+
 bool WriteFileAtomically(const fs::path& path, std::span<const uint8_t> bytes, std::string& error) {
+#ifdef _WIN32
+    // Written through, a device swallows the bytes (NUL) or fails part way;
+    // it is never a file that holds them.
+    if (IsWindowsDeviceName(path)) {
+        error = "It is a device, not a file.";
+        return false;
+    }
+#endif
     // A link is kept and the file it leads to is written: replacing the link
     // itself would leave the real file as it was.
     const std::optional<fs::path> resolved = FollowLinks(path, error);

@@ -25,6 +25,13 @@ namespace vantorel {
 bool WriteFileAtomically(const std::filesystem::path& target, std::span<const uint8_t> bytes,
                          std::string& error);
 
+// Whether Windows takes the path for a device rather than a file: a name it
+// reserves (NUL, CON, PRN, AUX, COM0 to COM9, LPT0 to LPT9, CONIN$, CONOUT$, in
+// any case, with any extension or trailing spaces, in any folder), or a path
+// in the device namespace (\\.\ or \\?\). Writing there makes no file, so
+// under Windows WriteFileAtomically refuses such a target as a device.
+bool IsWindowsDeviceName(const std::filesystem::path& path);
+
 // The name of a temporary file for a target: the target's name with a
 // random marked ending, shortened where needed so that it fits wherever the
 // target's own name fits.

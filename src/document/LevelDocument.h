@@ -222,5 +222,7 @@ inline constexpr const char* kTooManyFlightGroupsText =
 inline constexpr const char* kTooManyMessagesText =
     "X-Wing vs. Tie Fighter can only support up to 255 radio messages";
 inline constexpr int kMaxRadioMessages = 255;
+inline constexpr const char* kPasteTooManyMessagesText =
+    "A mission file can hold at most 65,535 radio messages. Nothing was pasted.";
 
 }  // namespace vantorel

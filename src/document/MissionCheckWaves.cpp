@@ -44,8 +44,15 @@ void CheckWaveFile(const RadioMessage& message, const std::string& gameFolder, P
                  name + " lies outside the wave folder");
         return;
     }
+    // A name with no folder names a file in the wave folder (or none while
+    // there is no game folder), never one where the check happens to run.
+    fs::path file = PathFromUtf8(message.WaveFile);
+    if (!file.is_absolute())
+        file = gameFolder.empty()
+                   ? fs::path()
+                   : ResolveListingLine(PathFromUtf8(gameFolder) / "wave", message.WaveFile);
     std::error_code ec;
-    const std::optional<fs::path> found = FindIgnoringCase(PathFromUtf8(message.WaveFile));
+    const std::optional<fs::path> found = file.empty() ? std::nullopt : FindIgnoringCase(file);
     const fs::file_status status = found ? fs::status(*found, ec) : fs::file_status();
     if (!found || !fs::exists(status)) {
         sink.Add(ProblemSeverity::Warning, ProblemKind::WaveFileMissing, name + " does not exist");

@@ -6,6 +6,9 @@
 #include "catalogue/Orders.h"
 #include "document/LevelDocument.h"
 #include "document/ListChange.h"
+#include "document/MissionWriter.h"
+#include "document/WaveListingLines.h"
+#include "platform/PathText.h"
 
 namespace vantorel {
 
@@ -51,6 +54,20 @@ private:
 };
 
 }  // namespace
+
+std::string PastedWaveFile(const std::string& wave, const std::string& gameFolder) {
+    if (wave.empty() || HasControlCharacter(wave)) return {};
+    const std::filesystem::path root = PathFromUtf8(gameFolder) / "wave";
+    if (!gameFolder.empty()) {
+        const std::optional<std::string> line = ListingLineOf(wave, root);
+        if (line && !LeavesWaveFolder(*line)) return wave;
+    }
+    // The name alone, which saving lists in the wave folder and never copies.
+    const size_t slash = wave.find_last_of("\\/:");
+    const std::string name = slash == std::string::npos ? wave : wave.substr(slash + 1);
+    if (name.empty() || name == "." || name == "..") return {};
+    return gameFolder.empty() ? name : PathToUtf8(root / PathFromUtf8(name));
+}
 
 MissionClip CopySelectedFlightGroups(const Mission& mission) {
     MissionClip clip;
@@ -160,7 +177,12 @@ PasteResult PasteClip(LevelDocument& document, const MissionClip& clip, const st
         document.GetPrompter().Warning(kTooManyFlightGroupsText);
         return result;
     }
-    // The game's limit on messages is a warning only, as for a new message.
+    // The game's limit on messages is a warning only, as for a new message;
+    // the file's is not: past it the mission could not be saved.
+    if (size_t(messageBase) + clip.messages.size() > kLargestCountInFile) {
+        document.GetPrompter().Warning(kPasteTooManyMessagesText);
+        return result;
+    }
     if (!clip.messages.empty() && messageBase + int(clip.messages.size()) > kMaxRadioMessages)
         document.GetPrompter().Warning(kTooManyMessagesText);
 
@@ -179,10 +201,12 @@ PasteResult PasteClip(LevelDocument& document, const MissionClip& clip, const st
         flightGroups.push_back({fgBase + int(k), std::move(fg)});
     }
     std::vector<std::pair<int, std::unique_ptr<RadioMessage>>> messages;
+    const std::string gameFolder = document.GetSettings().GetString("Paths", "XVT", "");
     for (size_t k = 0; k < clip.messages.size(); ++k) {
         result.messages.push_back(messageBase + int(k));
-        messages.push_back(
-            {messageBase + int(k), std::make_unique<RadioMessage>(clip.messages[k].message)});
+        auto message = std::make_unique<RadioMessage>(clip.messages[k].message);
+        message->WaveFile = PastedWaveFile(message->WaveFile, gameFolder);
+        messages.push_back({messageBase + int(k), std::move(message)});
     }
 
     // What is pasted becomes the selection, and only that.

@@ -49,11 +49,20 @@ std::optional<MissionClip> DecodeClip(std::string_view bytes);
 // that key's value. Other references are kept.
 void RenumberFlightGroupReferences(FlightGroupRecord& record, const std::map<int, int>& moves);
 
+// A pasted message's wave file, held to the rules of one chosen with Browse
+// (a clip may come from any program): a file in the game's wave folder is
+// kept; of any other only the name is kept, in the wave folder (a bare name
+// while no game folder is set), so that saving lists it and never copies a
+// file the clip merely names; the check reports it missing. A path with a
+// control character is dropped.
+std::string PastedWaveFile(const std::string& wave, const std::string& gameFolder);
+
 // Appends the clip's flight groups and messages to the document's mission as
 // one edit (named `name`), with references among the pasted flight groups
 // renumbered, and selects what was pasted: the pasted flight groups become
-// the selection. A paste that would pass the game's 255 flight groups shows
-// the limit message and pastes nothing. Returns the new positions.
+// the selection. A paste that would pass the game's 255 flight groups, or the
+// messages a file can hold, shows the limit message and pastes nothing; wave
+// files go through PastedWaveFile. Returns the new positions.
 struct PasteResult {
     bool pasted = false;
     std::vector<int> flightGroups;

@@ -11,6 +11,25 @@ namespace vantorel {
 
 namespace {
 
+const std::string& CountedTextBytes(const std::string& s, const std::string& asRead) {
+    return !asRead.empty() && FixedTextView(reinterpret_cast<const uint8_t*>(asRead.data()),
+                                            asRead.size()) == s
+               ? asRead
+               : s;
+}
+
+// "65,536"
+std::string Grouped(size_t n) {
+    std::string digits = std::to_string(n);
+    for (size_t at = digits.size(); at > 3; at -= 3) digits.insert(at - 3, ",");
+    return digits;
+}
+
+std::string TooMany(size_t count, const char* what) {
+    return "The mission has " + Grouped(count) + " " + what + "; a mission file holds at most " +
+           Grouped(kLargestCountInFile) + ".";
+}
+
 class BlockWriter {
 public:
     explicit BlockWriter(std::vector<uint8_t>& out) : out_(out) {}
@@ -24,18 +43,13 @@ public:
         WriteU16(b, v);
         Put(b, 2);
     }
-    // u16 length, then the bytes with no terminator. A text longer than a u16
-    // can count is cut rather than written with a wrapped length. The bytes
-    // as read are written while they still hold the same text.
+    // u16 length, then the bytes with no terminator (WriteRefusal made sure
+    // the length fits). The bytes as read are written while they still hold
+    // the same text.
     void PutCountedText(const std::string& s, const std::string& asRead) {
-        const std::string& bytes =
-            !asRead.empty() && FixedTextView(reinterpret_cast<const uint8_t*>(asRead.data()),
-                                             asRead.size()) == s
-                ? asRead
-                : s;
-        size_t n = std::min<size_t>(bytes.size(), 0xFFFF);
-        PutU16(uint16_t(n));
-        Put(reinterpret_cast<const uint8_t*>(bytes.data()), n);
+        const std::string& bytes = CountedTextBytes(s, asRead);
+        PutU16(uint16_t(bytes.size()));
+        Put(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
     }
     // A free text's block: the block as read while it holds the same text.
     void PutTextBlock(const std::string& text, size_t size, const std::vector<uint8_t>& asRead) {
@@ -69,7 +83,35 @@ size_t ExpectedSize(const Mission& m) {
 
 }  // namespace
 
+std::string WriteRefusal(const Mission& m) {
+    if (m.FlightGroups.size() > kLargestCountInFile)
+        return TooMany(m.FlightGroups.size(), "flight groups");
+    if (m.Messages.size() > kLargestCountInFile) return TooMany(m.Messages.size(), "messages");
+    for (size_t b = 0; b < m.Briefings.size(); ++b) {
+        const Briefing& briefing = m.Briefings[b];
+        auto tooLong = [&](const char* what, int i, const std::string& s,
+                           const std::string& asRead) {
+            const size_t n = CountedTextBytes(s, asRead).size();
+            if (n <= kLargestCountInFile) return std::string();
+            return "Briefing " + std::to_string(b + 1) + "'s " + what + " " +
+                   std::to_string(i + 1) + " is " + Grouped(n) +
+                   " bytes long; a mission file holds at most " + Grouped(kLargestCountInFile) +
+                   ".";
+        };
+        for (int i = 0; i < Briefing::kTagCount; ++i)
+            if (auto why = tooLong("tag", i, briefing.Tags[i], briefing.TagsAsRead[i]);
+                !why.empty())
+                return why;
+        for (int i = 0; i < Briefing::kStringCount; ++i)
+            if (auto why = tooLong("string", i, briefing.Strings[i], briefing.StringsAsRead[i]);
+                !why.empty())
+                return why;
+    }
+    return {};
+}
+
 std::vector<uint8_t> WriteMission(Mission& m) {
+    if (!WriteRefusal(m).empty()) return {};
     m.Header.SetFlightGroupCount(uint16_t(m.FlightGroups.size()));
     m.Header.SetMessageCount(uint16_t(m.Messages.size()));
     for (size_t i = 0; i < m.Messages.size(); ++i) m.Messages[i]->File.SetIndex(uint16_t(i));
@@ -100,9 +142,8 @@ std::vector<uint8_t> WriteMission(Mission& m) {
 }
 
 bool SaveMissionFile(const std::filesystem::path& path, Mission& mission, Prompter& prompter) {
-    std::vector<uint8_t> bytes = WriteMission(mission);
-    std::string error;
-    if (!WriteFileAtomically(path, bytes, error)) {
+    std::string error = WriteRefusal(mission);
+    if (!error.empty() || !WriteFileAtomically(path, WriteMission(mission), error)) {
         prompter.Error("Couldn't save " + PathToUtf8(path) + ".\n" + error +
                        "\nThe file on disk has not been changed.");
         return false;

@@ -1,11 +1,16 @@
 #include "document/RecoveryFolder.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <fstream>
+#include <optional>
+#include <set>
 
 #include "document/AtomicFile.h"
 #include "document/MissionReader.h"
 #include "document/MissionWriter.h"
+#include "document/RecoveryNote.h"
+#include "platform/PathText.h"
 
 namespace vantorel {
 
@@ -16,37 +21,34 @@ namespace {
 constexpr const char* kCopyExtension = ".tie";
 constexpr const char* kInfoExtension = ".recovery";
 
-// One value a line: backslashes and line breaks are escaped.
-std::string Escape(const std::string& s) {
-    std::string out;
-    for (char c : s) {
-        if (c == '\\')
-            out += "\\\\";
-        else if (c == '\n')
-            out += "\\n";
-        else if (c == '\r')
-            out += "\\r";
-        else
-            out += c;
-    }
-    return out;
-}
-
-std::string Unescape(const std::string& s) {
-    std::string out;
-    for (size_t i = 0; i < s.size(); ++i) {
-        if (s[i] != '\\' || i + 1 == s.size()) {
-            out += s[i];
-            continue;
-        }
-        const char n = s[++i];
-        out += n == 'n' ? '\n' : n == 'r' ? '\r' : n;
-    }
-    return out;
-}
-
 std::string Name(const std::string& run, int slot) {
     return run + "-" + std::to_string(slot);
+}
+
+// Only regular files are read: opening a pipe (or a device) someone left in
+// the folder would wait for a writer that never comes, at every start. Each
+// is named once a run.
+bool IsRegularFile(const fs::path& path) {
+    std::error_code ec;
+    if (fs::is_regular_file(path, ec)) return true;
+    static std::set<fs::path> reported;
+    if (reported.insert(path).second)
+        std::fprintf(stderr, "vantorel: %s in the recovery folder is not a regular file; skipped\n",
+                     PathToUtf8(path).c_str());
+    return false;
+}
+
+// The note's text, or nothing when it is too large or cannot be read.
+std::optional<std::string> ReadNote(const fs::path& path) {
+    std::error_code ec;
+    const uintmax_t size = fs::file_size(path, ec);
+    if (ec || size > kLargestRecoveryNote) return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    std::string text(kLargestRecoveryNote + 1, '\0');
+    in.read(text.data(), std::streamsize(text.size()));
+    if (in.bad() || size_t(in.gcount()) > kLargestRecoveryNote) return std::nullopt;
+    text.resize(size_t(in.gcount()));
+    return text;
 }
 
 }  // namespace
@@ -63,13 +65,19 @@ bool RecoveryFolder::Store(int slot, const Mission& mission, const std::string& 
         return false;
     }
     const std::string name = Name(run_, slot);
+    error = WriteRefusal(mission);
+    if (!error.empty()) return false;
+    RecoveryNote note{originalPath, title, now, {}};
+    for (const auto& m : mission.Messages) note.waveFiles.push_back(m->WaveFile);
+    const std::string info = RecoveryNoteText(note);
+    if (info.size() > kLargestRecoveryNote) {
+        error = "the names of the mission's files are too long for a recovery note";
+        return false;
+    }
     // The writer recounts the header; the copy's, not the document's.
     Mission copy = mission;
-    const std::vector<uint8_t> bytes = WriteMission(copy);
-    if (!WriteFileAtomically(folder_ / (name + kCopyExtension), bytes, error)) return false;
-    std::string info = "path=" + Escape(originalPath) + "\ntitle=" + Escape(title) +
-                       "\ntime=" + std::to_string(now) + "\n";
-    for (const auto& m : mission.Messages) info += "wave=" + Escape(m->WaveFile) + "\n";
+    if (!WriteFileAtomically(folder_ / (name + kCopyExtension), WriteMission(copy), error))
+        return false;
     return WriteFileAtomically(
         folder_ / (name + kInfoExtension),
         std::span(reinterpret_cast<const uint8_t*>(info.data()), info.size()), error);
@@ -93,28 +101,22 @@ std::vector<RecoveryEntry> RecoveryFolder::Entries() const {
         e.copy = fs::path(info).replace_extension(kCopyExtension);
         const std::string stem = info.stem().string();
         const size_t dash = stem.rfind('-');
-        if (dash == std::string::npos || !fs::exists(e.copy)) continue;
+        std::error_code exists;
+        if (dash == std::string::npos || !fs::exists(e.copy, exists)) continue;
+        if (!IsRegularFile(info) || !IsRegularFile(e.copy)) continue;
         e.run = stem.substr(0, dash);
         try {
             e.slot = std::stoi(stem.substr(dash + 1));
         } catch (...) {
             continue;
         }
-        std::ifstream in(info, std::ios::binary);
-        for (std::string line; std::getline(in, line);) {
-            const size_t eq = line.find('=');
-            if (eq == std::string::npos) continue;
-            const std::string key = line.substr(0, eq);
-            const std::string value = Unescape(line.substr(eq + 1));
-            if (key == "path")
-                e.originalPath = value;
-            else if (key == "title")
-                e.title = value;
-            else if (key == "time")
-                e.savedAt = std::atoll(value.c_str());
-            else if (key == "wave")
-                e.waveFiles.push_back(value);
-        }
+        const std::optional<std::string> note = ReadNote(info);
+        if (!note) continue;
+        RecoveryNote read = ReadRecoveryNote(*note);
+        e.originalPath = std::move(read.originalPath);
+        e.title = std::move(read.title);
+        e.savedAt = read.savedAt;
+        e.waveFiles = std::move(read.waveFiles);
         entries.push_back(std::move(e));
     }
     std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
@@ -125,6 +127,11 @@ std::vector<RecoveryEntry> RecoveryFolder::Entries() const {
 
 bool RecoveryFolder::Load(const RecoveryEntry& entry, Mission& mission, std::string& error) {
     std::vector<uint8_t> bytes;
+    std::error_code ec;
+    if (!fs::is_regular_file(entry.copy, ec)) {
+        error = "it is not a regular file";
+        return false;
+    }
     if (!ReadWholeFile(entry.copy, bytes, error)) return false;
     ReadResult r = ReadMission(bytes, mission);
     if (!r.ok) {

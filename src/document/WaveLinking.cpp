@@ -96,10 +96,17 @@ void WriteWaveListing(Mission& mission, const fs::path& missionPath, Settings& s
         RadioMessage& message = *mission.Messages[i];
         std::string line;
         const std::string wave = message.WaveFile;
-        if (!wave.empty()) {
+        if (HasControlCharacter(wave)) {
+            prompter.Error(kControlCharacterInWaveText);
+        } else if (!wave.empty()) {
             const std::string comparable = ComparablePath(wave);
             if (comparable.compare(0, rootText.size(), rootText) == 0) {
                 line = ListingSeparators(std::string_view(wave).substr(rootText.size()));
+            } else if (!PathFromUtf8(wave).is_absolute()) {
+                // A name with no folder (as a paste leaves one) names a file
+                // in the wave folder; nothing is copied from wherever the
+                // editor happens to run.
+                line = ListingSeparators(wave);
             } else {
                 const std::string waveTitle = TitleOfPath(wave);
                 const fs::path folder = root / PathFromUtf8(title);

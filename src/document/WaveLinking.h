@@ -23,7 +23,9 @@ void ReadWaveListing(Mission& mission, const std::filesystem::path& missionPath,
 
 // After the mission has been written to missionPath: when wave linking is on,
 // copies every linked wave file that is not yet in the wave folder into a
-// folder named after the mission and writes the listing. Messages that get a
+// folder named after the mission and writes the listing. A wave file named
+// without a folder is listed as that name and never copied; one whose name
+// holds a control character is listed as none. Messages that get a
 // copy are relinked to it. Failures are reported and affect only the listing
 // and the copies, never the mission file.
 void WriteWaveListing(Mission& mission, const std::filesystem::path& missionPath,
@@ -38,5 +40,8 @@ inline constexpr const char* kDummyWaveWarningText =
 inline constexpr const char* kNoGameFolderForWavesText =
     "It is not possible to save wave file messages without an XvT path configured";
 inline constexpr const char* kCannotCreateListingText = "Cannot create wave listing file";
+inline constexpr const char* kControlCharacterInWaveText =
+    "A wave file's name has a line break or another control character in it, which the wave "
+    "listing cannot hold.";
 
 }  // namespace vantorel

@@ -61,6 +61,12 @@ bool LeavesWaveFolder(std::string_view line) {
     return leaves;
 }
 
+bool HasControlCharacter(std::string_view path) {
+    for (const char c : path)
+        if (static_cast<unsigned char>(c) < 0x20) return true;
+    return false;
+}
+
 std::optional<std::string> ListingLineOf(std::string_view waveFile, const fs::path& root) {
     std::string rootText = ComparablePath(PathToUtf8(root));
     if (rootText.empty() || rootText.back() != '\\') rootText += '\\';
@@ -77,7 +83,7 @@ bool LinkListingLines(Mission& mission, std::istream& listing, const fs::path& r
         std::string line;
         if (!std::getline(listing, line)) break;
         if (!line.empty() && line.back() == '\r') line.pop_back();  // written with CR LF
-        if (NamesNoWaveFile(line)) continue;
+        if (NamesNoWaveFile(line) || HasControlCharacter(line)) continue;
         line = Win1252ToUtf8(line);
         message->WaveFile = PathToUtf8(ResolveListingLine(root, line));
         if (ComparablePath(line) == "train\\dummy.wav") dummy = true;

@@ -31,6 +31,11 @@ bool NamesNoWaveFile(std::string_view line);
 // through, and the mission check reports it.
 bool LeavesWaveFolder(std::string_view line);
 
+// A wave path with a control character (CR, LF, NUL or any other below a
+// space) is refused wherever it comes from: in the listing it would make
+// lines of its own, and no wave file is named so.
+bool HasControlCharacter(std::string_view path);
+
 // The listing line of a linked wave file that lies in the wave folder
 // (compared as the game compares paths); none for a file elsewhere.
 std::optional<std::string> ListingLineOf(std::string_view waveFile,

@@ -49,6 +49,14 @@ TEST(CliRoundtrip, ExitStatusesForUsageRefusalAndMissingFiles) {
     EXPECT_TRUE(refused.out.empty());
 
     TempFolder::WriteBytes(dir / "ok.tie", WriteMission(m));
+    // An empty name is a usage error, on either side.
+    const std::string none = Quoted(std::string());
+    for (const std::string& args :
+         {"roundtrip " + Quoted(dir / "ok.tie") + " " + none, "dump " + none}) {
+        CliResult empty = RunCli(args);
+        EXPECT_EQ(empty.status, 1) << args;
+        EXPECT_EQ(empty.err, "vantorel-cli: a file name is empty\n") << args;
+    }
     CliResult unwritable =
         RunCli("roundtrip " + Quoted(dir / "ok.tie") + " " + Quoted(dir / "ok.tie" / "x.tie"));
     EXPECT_EQ(unwritable.status, 3);

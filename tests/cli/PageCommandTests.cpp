@@ -76,6 +76,36 @@ TEST_F(CliPage, SetAppliesAsTheTabDoesAndAnUnchangedFileStaysByteForByte) {
     EXPECT_EQ(ReadBack("xvt.tie").Header.FormatVersion(), 12);
 }
 
+// Piped, the mission alone goes to standard output, changed or not, and an
+// unchanged one is the bytes read from standard input: never a second read,
+// of a file that happens to be named "-".
+TEST_F(CliPage, OnStandardOutputTheMissionIsAllThereIs) {
+    CliResult changed =
+        RunCli("page - level.level --set 1006=25 -o -", TempFolder::ReadText(dir / "m.tie"));
+    ASSERT_EQ(changed.status, 0) << changed.err;
+    Mission m;
+    const ReadResult read =
+        ReadMission(std::vector<uint8_t>(changed.out.begin(), changed.out.end()), m);
+    ASSERT_TRUE(read.ok);
+    EXPECT_FALSE(read.trailingData);
+    EXPECT_EQ(m.Header.TimeLimitMinutes(), 25);
+    TempFolder::WriteBytes(dir / "piped.tie", WriteMission(m));
+
+    TempFolder::WriteBytes(dir / "-", {'n', 'o', 't'});
+#ifdef _WIN32
+    const std::string cd = "cd /d ";
+#else
+    const std::string cd = "cd ";
+#endif
+    const int status =
+        RunShell(cd + Quoted(dir.Path()) + " && " + Quoted(std::string(VANTOREL_CLI)) +
+                 " page - level.level --set 1006=25 -o - <" + Quoted(dir / "piped.tie") + " >" +
+                 Quoted(dir / "same.tie"));
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(TempFolder::ReadText(dir / "same.tie"), TempFolder::ReadText(dir / "piped.tie"));
+    EXPECT_EQ(TempFolder::ReadText(dir / "-"), "not");
+}
+
 TEST_F(CliPage, UnknownPagesControlsAndValuesAreUsageErrors) {
     const std::string file = Quoted(dir / "m.tie");
     for (const std::string& args :

@@ -82,6 +82,23 @@ TEST(AtomicFile, EveryNameThatFitsCanBeSavedAndItsTemporaryNameFitsToo) {
         EXPECT_FALSE(IsTemporaryName(other)) << other;
 }
 
+// Windows writes a "file" named NUL, COM1 or aux.txt to a device, in any
+// folder: such a target is refused as one there, not reported as a full disk.
+TEST(AtomicFile, WindowsDeviceNamesAreToldFromFileNames) {
+    for (const char* device :
+         {"NUL", "nul", "C:\\work\\NUL", "/tmp/con.tie", "Aux.txt.tie", "prn  ", "COM1", "lpt9.x",
+          "com\xC2\xB9", "CONOUT$", "\\\\.\\PhysicalDrive0", "//./pipe/x", "c:nul"})
+        EXPECT_TRUE(IsWindowsDeviceName(PathFromUtf8(device))) << device;
+    for (const char* file : {"NULL", "null.tie", "m1.tie", "COM10", "LPT", "comA", "CONS.tie",
+                             "C:\\nul\\m1.tie", "nul_.tie", "x.nul", ""})
+        EXPECT_FALSE(IsWindowsDeviceName(PathFromUtf8(file))) << file;
+#ifdef _WIN32
+    std::string error;
+    EXPECT_FALSE(WriteFileAtomically("NUL", kBytes, error));
+    EXPECT_EQ(error, "It is a device, not a file.");
+#endif
+}
+
 #ifdef __unix__
 TEST(AtomicFile, LinksAreFollowedToTheFileTheyLeadToAndCirclesAreRefused) {
     TempFolder dir;

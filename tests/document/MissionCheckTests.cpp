@@ -237,7 +237,7 @@ TEST(MissionCheck, NumbersPastTheGamesTablesAreErrorsOneATestMissionEach) {
 class MissionCheckWaves : public testing::GameFolderTest {};
 
 TEST_F(MissionCheckWaves, MissingWaveFilesAndLinesLeavingTheWaveFolderAreWarnedAbout) {
-    Mission m = CleanMission(14, 1, 5);
+    Mission m = CleanMission(14, 1, 6);
     const std::string wave = PathToUtf8(tmp / "game" / "wave");
     m.Messages[0]->WaveFile = PathToUtf8(Write("game/wave/m1/here.wav", "x"));
     m.Messages[1]->WaveFile = wave + "/m1/gone.wav";
@@ -245,6 +245,9 @@ TEST_F(MissionCheckWaves, MissingWaveFilesAndLinesLeavingTheWaveFolderAreWarnedA
     Write("outside/a.wav", "x");
     m.Messages[3]->WaveFile = PathToUtf8(tmp / "sounds" / "lost.wav");
     m.Messages[4]->WaveFile = wave + "/m1";
+    // A name alone is looked for in the wave folder, where a paste leaves it.
+    Write("game/wave/bare.wav", "x");
+    m.Messages[5]->WaveFile = "bare.wav";
 
     const std::vector<Problem> problems = CheckMission(m, {PathToUtf8(tmp / "game")});
     EXPECT_EQ(

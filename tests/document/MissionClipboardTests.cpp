@@ -7,6 +7,7 @@
 #include "catalogue/Orders.h"
 #include "document/LevelDocument.h"
 #include "document/MissionClipboard.h"
+#include "platform/PathText.h"
 #include "support/FakePrompter.h"
 #include "support/FakeSettings.h"
 #include "support/MissionGenerator.h"
@@ -164,7 +165,7 @@ TEST_F(MissionClipboardTest, MessagesTravelWithTheirWaveFilesAndCutIsOneEdit) {
     EXPECT_EQ(result.messages, std::vector<int>{1});
     const RadioMessage& pasted = *target.GetMission().Messages[1];
     EXPECT_EQ(pasted.File.Bytes, m.File.Bytes);
-    EXPECT_EQ(pasted.WaveFile, "/wave/m1/hello.wav");
+    EXPECT_EQ(pasted.WaveFile, "hello.wav");  // no game folder: the name alone
 
     // Flight groups cut away come back where they were.
     Add(source, "A");
@@ -174,6 +175,55 @@ TEST_F(MissionClipboardTest, MessagesTravelWithTheirWaveFilesAndCutIsOneEdit) {
     EXPECT_EQ(Rec(source, 1).Name(), "C");
     ASSERT_TRUE(source.Undo());
     EXPECT_EQ(Rec(source, 1).Name(), "B");
+}
+
+// A clip may come from any program: what it names is held to the rules of
+// a wave file chosen with Browse, and what it holds to what a file can.
+TEST_F(MissionClipboardTest, APastedWaveFileOutsideTheWaveFolderKeepsOnlyItsName) {
+    const std::string game = "/games/xvt";
+    auto in = [&](const char* name) { return PathToUtf8(PathFromUtf8(game) / "wave" / name); };
+    const std::string inside = in("m1") + "/hello.wav";
+    const struct {
+        std::string wave, game, pasted;
+    } cases[] = {
+        {inside, game, inside},
+        {"/home/ann/.ssh/id_rsa", game, in("id_rsa")},
+        {"C:\\Users\\ann\\secret.wav", game, in("secret.wav")},
+        {"D:secret.wav", game, in("secret.wav")},
+        {in("m1") + "/../../../etc/passwd", game, in("passwd")},
+        {"/home/ann/secret.wav", "", "secret.wav"},
+        {"/home/ann/", game, ""},
+        {"", game, ""},
+        {"/games/xvt/wave/a\r\nb.wav", game, ""},
+        {"a\nb.wav", "", ""},
+        {std::string("a\0b.wav", 7), game, ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(PastedWaveFile(c.wave, c.game), c.pasted) << c.wave;
+
+    // Through a paste.
+    settings.SetString("Paths", "XVT", game);
+    source.AddRadioMessage();
+    source.GetMission().Messages[0]->WaveFile = "/home/ann/.ssh/id_rsa";
+    ASSERT_TRUE(PasteClip(target, CopyMessage(source.GetMission(), 0)).pasted);
+    EXPECT_EQ(target.GetMission().Messages[0]->WaveFile, in("id_rsa"));
+}
+
+TEST_F(MissionClipboardTest, APastePastTheMessagesAFileHoldsIsRefusedWhole) {
+    MissionClip clip;
+    clip.messages.resize(65536);
+    target.AddRadioMessage();
+    target.ForgetHistory(false);
+    EXPECT_FALSE(PasteClip(target, clip).pasted);
+    EXPECT_EQ(prompter.Texts(),
+              std::vector<std::string>{
+                  "A mission file can hold at most 65,535 radio messages. Nothing was pasted."});
+    EXPECT_EQ(target.GetMission().CountMessages(), 1);
+    EXPECT_FALSE(target.CanUndo());
+    // One fewer fits, with the game's warning.
+    clip.messages.resize(65534);
+    EXPECT_TRUE(PasteClip(target, clip).pasted);
+    EXPECT_EQ(target.GetMission().CountMessages(), 65535);
+    EXPECT_EQ(prompter.Texts().back(), kTooManyMessagesText);
 }
 
 TEST_F(MissionClipboardTest, BytesThatAreNotAClipAreRefused) {

@@ -3,6 +3,7 @@
 
 #include "document/MissionReader.h"
 #include "document/MissionWriter.h"
+#include "platform/PathText.h"
 #include "support/FakePrompter.h"
 #include "support/MissionGenerator.h"
 #include "support/TempFolder.h"
@@ -41,6 +42,47 @@ TEST(SaveMissionFile, WritesAndReplacesAndReadsBack) {
     Mission read;
     ASSERT_TRUE(LoadMissionFile(target, read, prompter));
     EXPECT_EQ(read.FlightGroups[1]->File.Name(), "Gamma");
+}
+
+// A count or a length the file's 16-bit field cannot hold is refused, not
+// wrapped or cut: 65,536 messages would be written as none and the file
+// would read back as something else, or not at all.
+TEST(SaveMissionFile, ACountOrLengthTooLargeForItsFieldIsRefusedAndTheFileKept) {
+    TempFolder dir;
+    const fs::path target = dir / "m1.tie";
+    Mission m = MakeEmptyMission(14, 1, 1);
+    FakePrompter prompter;
+    ASSERT_TRUE(SaveMissionFile(target, m, prompter));
+    const std::vector<uint8_t> saved = TempFolder::ReadBytes(target);
+
+    auto refused = [&](Mission& bad, const std::string& why) {
+        EXPECT_EQ(WriteRefusal(bad), why);
+        EXPECT_TRUE(WriteMission(bad).empty());
+        EXPECT_FALSE(SaveMissionFile(target, bad, prompter));
+        ASSERT_FALSE(prompter.shown.empty());
+        EXPECT_EQ(prompter.shown.back().text, "Couldn't save " + PathToUtf8(target) + ".\n" + why +
+                                                  "\nThe file on disk has not been changed.");
+        EXPECT_EQ(TempFolder::ReadBytes(target), saved);
+    };
+    Mission messages = MakeEmptyMission(14, 1, 65536);
+    refused(messages, "The mission has 65,536 messages; a mission file holds at most 65,535.");
+    Mission groups = MakeEmptyMission(12, 65536, 0);
+    refused(groups, "The mission has 65,536 flight groups; a mission file holds at most 65,535.");
+    m.Briefings[7].Strings[3].assign(65536, 'x');
+    refused(m, "Briefing 8's string 4 is 65,536 bytes long; a mission file holds at most 65,535.");
+    m.Briefings[7].Strings[3].pop_back();
+    m.Briefings[0].Tags[0].assign(70000, 'x');
+    refused(m, "Briefing 1's tag 1 is 70,000 bytes long; a mission file holds at most 65,535.");
+
+    // What fits exactly is written and read back whole.
+    m.Briefings[0].Tags[0].clear();
+    Mission most = MakeEmptyMission(12, 1, 65535);
+    most.Briefings = m.Briefings;
+    ASSERT_TRUE(SaveMissionFile(target, most, prompter));
+    Mission back;
+    ASSERT_TRUE(LoadMissionFile(target, back, prompter));
+    EXPECT_EQ(back.CountMessages(), 65535);
+    EXPECT_EQ(back.Briefings[7].Strings[3].size(), 65535u);
 }
 
 TEST(SaveMissionFile, UnwritableFolderReportsAndKeepsNothingHalfWritten) {

@@ -138,6 +138,24 @@ TEST_F(WaveLinkingTest, SavingListsFilesInTheWaveFolderAndCopiesTheOthers) {
     EXPECT_EQ(Listing("m1"), "train\\t1.wav\r\n\r\nm1\\hello.wav\r\n");
 }
 
+TEST_F(WaveLinkingTest, ANameWithoutAFolderOrWithALineBreakIsNeverCopied) {
+    AddMessages(3);
+    // A bare name (as a paste leaves one) names a file in the wave folder,
+    // never the file of that name where the editor runs.
+    Write("work/private.wav", "private");
+    const fs::path before = fs::current_path();
+    fs::current_path(tmp / "work");
+    Wave(0) = "private.wav";
+    // A line break would give the listing a line of its own.
+    Wave(1) = PathToUtf8(Write("sounds/a\nm1\\b.wav", "x"));
+    Wave(2) = PathToUtf8(Write("sounds/ok.wav", "ok"));
+    WriteWaveListing(mission, missionPath, settings, prompter);
+    fs::current_path(before);
+    EXPECT_EQ(Listing("m1"), "private.wav\r\n\r\nm1\\ok.wav\r\n");
+    EXPECT_FALSE(fs::exists(tmp / "game" / "wave" / "m1" / "private.wav"));
+    EXPECT_EQ(prompter.Texts(), std::vector<std::string>{kControlCharacterInWaveText});
+}
+
 TEST_F(WaveLinkingTest, TwoDifferentSoundsOfOneNameKeepTheirOwnCopies) {
     AddMessages(3);
     Wave(0) = PathToUtf8(Write("a/hello.wav", "first"));

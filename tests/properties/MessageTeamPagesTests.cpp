@@ -9,6 +9,7 @@
 #include "catalogue/TeamName.h"
 #include "catalogue/TeamThemes.h"
 #include "document/LevelDocument.h"
+#include "document/WaveLinking.h"
 #include "platform/PathText.h"
 #include "properties/logic/GoalConditionDialog.h"
 #include "properties/logic/MessageConditionPage.h"
@@ -250,6 +251,13 @@ TEST_F(MessageTeamPagesTest, BrowseTakesFilesInTheWaveFolderAndAsksAboutOthers) 
     ASSERT_EQ(prompter.shown.size(), 2u);
     EXPECT_NE(prompter.shown[1].text.find("contained in the XvT wave folder"), std::string::npos);
     EXPECT_EQ(page.Find(P::kWaveFile)->value.text, inSubfolder);  // OK takes it
+
+    // A name with a line break in it is refused, with no question.
+    dialogs.openAnswers = {inSubfolder + "\r\nx.wav"};
+    page.Activate(context, P::kBrowse);
+    ASSERT_EQ(prompter.shown.size(), 3u);
+    EXPECT_EQ(prompter.shown[2].text, kControlCharacterInWaveText);
+    EXPECT_EQ(page.Find(P::kWaveFile)->value.text, inSubfolder);
 
     // Play plays the box's file; after Clear it stops any sound.
     page.Activate(context, P::kPlay);

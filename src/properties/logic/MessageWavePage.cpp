@@ -1,5 +1,7 @@
 #include "properties/logic/MessageWavePage.h"
 
+#include "document/WaveLinking.h"
+#include "document/WaveListingLines.h"
 #include "platform/FileDialogs.h"
 #include "platform/PathText.h"
 #include "platform/Sound.h"
@@ -91,6 +93,10 @@ void MessageWavePage::Browse(PageContext& context) {
     const std::string start = wave.value.text.empty() ? folder : wave.value.text;
     const auto chosen = context.fileDialogs->OpenFile(start, kWaveFilesFilter);
     if (!chosen) return;
+    if (HasControlCharacter(*chosen)) {
+        context.document.GetPrompter().Error(kControlCharacterInWaveText);
+        return;
+    }
     if (!IsInFolder(*chosen, folder)) {
         const std::string question =
             Replace(kNotInWaveFolderText, "%s", folder.empty() ? kUnknownWaveFolderName : folder);
