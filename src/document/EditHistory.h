@@ -16,9 +16,13 @@ namespace vantorel {
 // position differs from it: undoing back to the saved state is unmodified.
 class EditHistory {
 public:
-    // Old edits beyond this many are forgotten, so a long session does not
-    // grow without end.
+    // Old edits beyond this many, or beyond this many bytes held, are
+    // forgotten (the oldest first), so a long session does not grow without
+    // end. The newest edit is kept whatever it holds.
     static constexpr size_t kLimit = 1000;
+    static constexpr size_t kBudget = size_t(64) << 20;
+
+    explicit EditHistory(size_t budget = kBudget) : budget_(budget) {}
 
     // Records an applied edit; the edits that were undone are forgotten.
     void Push(std::unique_ptr<MissionEdit> edit);
@@ -43,8 +47,13 @@ public:
     void Clear();
 
     size_t Size() const { return edits_.size(); }
+    // The bytes the edits hold, as they count them.
+    size_t Bytes() const;
 
 private:
+    void ForgetOldest();
+
+    size_t budget_;
     std::vector<std::unique_ptr<MissionEdit>> edits_;
     size_t position_ = 0;
     std::optional<size_t> clean_ = 0;
