@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QItemSelection>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -278,12 +279,20 @@ void ControlWidget::Push(const ControlState& s) {
             } else if (list_) {
                 QSignalBlocker blockModel(list_->selectionModel());
                 if (multiSelect_) {
-                    std::vector<bool> on(size_t(list_->count()), false);
+                    // The rows in runs, handed to the list in one call: row by
+                    // row, each change would walk the selection built so far.
+                    const int count = list_->count();
+                    std::vector<bool> on(size_t(count), false);
                     for (int p : s.value.states)
-                        if (p >= 0 && p < list_->count()) on[size_t(p)] = true;
-                    for (int r = 0; r < list_->count(); ++r)
-                        if (list_->item(r)->isSelected() != on[size_t(r)])
-                            list_->item(r)->setSelected(on[size_t(r)]);
+                        if (p >= 0 && p < count) on[size_t(p)] = true;
+                    QItemSelection rows;
+                    for (int r = 0; r < count; ++r) {
+                        if (!on[size_t(r)]) continue;
+                        const int first = r;
+                        while (r + 1 < count && on[size_t(r + 1)]) ++r;
+                        rows.select(list_->model()->index(first, 0), list_->model()->index(r, 0));
+                    }
+                    list_->selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
                 } else if (s.value.index >= 0 && s.value.index < list_->count()) {
                     list_->setCurrentRow(s.value.index);
                 } else {
