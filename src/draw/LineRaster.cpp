@@ -46,6 +46,7 @@ struct Walk {
     // in one go: n steps move n along the major axis and, along the minor
     // one, n * rise / run plus one more when the error runs over.
     void Pattern(long long count, long long phase, int on, int period, std::uint32_t colour) {
+        if (on == 1) return Dots(count, phase, period, colour);
         const long long gap = period - on;
         const std::ptrdiff_t gapMajor = gap * major + (gap * rise / run) * minor;
         const long long gapRise = gap * rise % run;
@@ -66,6 +67,29 @@ struct Walk {
                 for (; phase < period && count > 0; ++phase, --count) Step();
             }
             phase = 0;
+        }
+    }
+    // One pixel on in each period: from one dot to the next is a whole
+    // period taken in one go, as the gaps above are.
+    void Dots(long long count, long long phase, int period, std::uint32_t colour) {
+        if (phase != 0) {
+            const long long skip = period - phase;
+            if (count <= skip) return;
+            for (long long k = 0; k < skip; ++k) Step();
+            count -= skip;
+        }
+        const std::ptrdiff_t periodMajor = period * major + (period * rise / run) * minor;
+        const long long periodRise = period * rise % run;
+        for (;;) {
+            pixels[at] = colour;
+            count -= period;
+            if (count <= 0) return;
+            at += periodMajor;
+            err += periodRise;
+            if (err >= run) {
+                err -= run;
+                at += minor;
+            }
         }
     }
 };
