@@ -38,8 +38,8 @@
 #include "properties/ui/CLevelPropertiesSheet.h"
 #include "properties/ui/ControlWidget.h"
 #include "support/BusyMap.h"
-#include "ui/CommandIds.h"
 #include "ui/CQVDoc.h"
+#include "ui/CommandIds.h"
 #include "ui/UiFakes.h"
 
 namespace vantorel {

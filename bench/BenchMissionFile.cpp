@@ -4,9 +4,9 @@
 
 #include <cstring>
 
+#include "MaximalMission.h"
 #include "document/MissionReader.h"
 #include "document/MissionWriter.h"
-#include "MaximalMission.h"
 
 using namespace vantorel;
 

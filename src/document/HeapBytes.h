@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "mission/Mission.h"
@@ -10,8 +11,9 @@ namespace vantorel {
 // The bytes a value holds outside itself, for the history's memory budget.
 // A short text that lives inside the string object holds none.
 inline size_t HeapBytes(const std::string& s) {
-    const char* inside = reinterpret_cast<const char*>(&s);
-    if (s.data() >= inside && s.data() < inside + sizeof(s)) return 0;
+    const auto at = reinterpret_cast<std::uintptr_t>(s.data());
+    const auto self = reinterpret_cast<std::uintptr_t>(&s);
+    if (at >= self && at < self + sizeof(s)) return 0;
     return s.capacity() + 1;
 }
 
@@ -27,8 +29,12 @@ inline size_t HeapBytes(const Briefing& b) {
            HeapBytes(b.StringsAsRead);
 }
 
-inline size_t HeapBytes(const FlightGroup&) { return 0; }
-inline size_t HeapBytes(const RadioMessage& m) { return HeapBytes(m.WaveFile); }
+inline size_t HeapBytes(const FlightGroup&) {
+    return 0;
+}
+inline size_t HeapBytes(const RadioMessage& m) {
+    return HeapBytes(m.WaveFile);
+}
 
 // Records of plain bytes hold nothing outside themselves.
 template <size_t N>

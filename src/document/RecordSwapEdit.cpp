@@ -44,8 +44,7 @@ void RecordSwapEdit::SwapAll() {
 }
 
 size_t RecordSwapEdit::Footprint() const {
-    size_t n = sizeof(*this) + NameBytes() +
-               runs_.capacity() * sizeof(Run) + other_.capacity() +
+    size_t n = sizeof(*this) + NameBytes() + runs_.capacity() * sizeof(Run) + other_.capacity() +
                swaps_.capacity() * sizeof(swaps_[0]);
     for (const auto& s : swaps_) n += s->Footprint();
     return n;

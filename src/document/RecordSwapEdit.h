@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "document/MissionEdit.h"
 #include "document/HeapBytes.h"
+#include "document/MissionEdit.h"
 #include "mission/ByteRecord.h"
 
 namespace vantorel {
