@@ -94,6 +94,22 @@ struct Walk {
     }
 };
 
+// Draws `count` steps of the walk, the first being step `first` of the
+// whole line (where its dash or dot pattern stands).
+void Draw(Walk walk, long long count, long long first, std::uint32_t colour, PenStyle style) {
+    switch (style) {
+        case PenStyle::Dash:
+            walk.Pattern(count, first % 6, 4, 6, colour);
+            break;
+        case PenStyle::Dot:
+            walk.Pattern(count, first % 3, 1, 3, colour);
+            break;
+        default:
+            walk.Solid(count, colour);
+            break;
+    }
+}
+
 }  // namespace
 
 bool ClipSegment(double& x1, double& y1, double& x2, double& y2, double left, double top,
@@ -146,6 +162,24 @@ void RasterLine(const PixelBuffer& target, int x1, int y1, int x2, int y2, std::
     const long long aSize = xMajor ? target.width : target.height;
     const long long bSize = xMajor ? target.height : target.width;
 
+    const bool inside = !endClipped && ax >= 0 && bx >= 0 && ay >= 0 && by >= 0 &&
+                        ax < target.width && bx < target.width && ay < target.height &&
+                        by < target.height;
+    if (inside) {
+        // Nearly every line of a map: no step is cut, so none of the
+        // divisions that find the first and last visible step are needed.
+        Walk walk;
+        walk.err = ada;  // the remainder at step 0
+        walk.rise = 2 * adb;
+        walk.run = 2 * ada;
+        walk.pixels = target.pixels;
+        walk.at = ay * target.stride + ax;
+        walk.major = xMajor ? sa : sa * target.stride;
+        walk.minor = xMajor ? sb * target.stride : sb;
+        Draw(walk, n, 0, colour, style);
+        return;
+    }
+
     // Steps k whose major coordinate a0 + sa k lies inside the buffer.
     long long kLo = sa > 0 ? -a0 : a0 - (aSize - 1);
     long long kHi = sa > 0 ? aSize - 1 - a0 : a0;
@@ -179,18 +213,7 @@ void RasterLine(const PixelBuffer& target, int x1, int y1, int x2, int y2, std::
     walk.at = y * target.stride + x;
     walk.major = xMajor ? sa : sa * target.stride;
     walk.minor = xMajor ? sb * target.stride : sb;
-    const long long count = kHi - kLo + 1;
-    switch (style) {
-        case PenStyle::Dash:
-            walk.Pattern(count, kLo % 6, 4, 6, colour);
-            break;
-        case PenStyle::Dot:
-            walk.Pattern(count, kLo % 3, 1, 3, colour);
-            break;
-        default:
-            walk.Solid(count, colour);
-            break;
-    }
+    Draw(walk, kHi - kLo + 1, kLo, colour, style);
 }
 
 }  // namespace vantorel
