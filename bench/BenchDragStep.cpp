@@ -7,23 +7,39 @@
 // Each step is timed on its own; besides the mean (the benchmark's time),
 // the counters give the median and the 95th percentile of the steps, which
 // is what a drag that stutters shows.
+//
+// Next to it, two things that touch every flight group at once, in the
+// whole main window: selecting all of them in the flight group list with
+// the flight group window open, and pasting them. Each runs with 16 and 255
+// flight groups; the counter per_group_us is what one group costs, which
+// stays the same when the work grows linearly.
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <algorithm>
 #include <chrono>
 #include <memory>
 #include <vector>
 
+#include "app/CMainFrame.h"
+#include "app/RecentFiles.h"
 #include "map/DrawnPoints.h"
 #include "map/Projection.h"
 #include "map/ScrollZoom.h"
 #include "map/ui/CQVView.h"
 #include "mission/Mission.h"
+#include "properties/logic/LevelFlightGroupsPage.h"
+#include "properties/ui/CControlPanel.h"
+#include "properties/ui/CEditPage.h"
+#include "properties/ui/CLevelPropertiesBar.h"
+#include "properties/ui/CLevelPropertiesSheet.h"
+#include "properties/ui/ControlWidget.h"
 #include "support/BusyMap.h"
 #include "ui/CQVDoc.h"
+#include "ui/CommandIds.h"
 #include "ui/UiFakes.h"
 
 namespace vantorel {
@@ -125,6 +141,109 @@ void BM_DragStepFullMission(benchmark::State& state) {
 }
 
 BENCHMARK(BM_DragStepFullMission)->Unit(benchmark::kMillisecond)->UseManualTime()->MinTime(2.0);
+
+// The main window as the editor shows it, holding the first `groups` flight
+// groups of the busy mission, none of them selected.
+struct Editor {
+    testing::FakeServices fakes;
+    std::unique_ptr<RecentFiles> recent;
+    std::unique_ptr<CMainFrame> frame;
+    CQVDoc* doc = nullptr;
+
+    explicit Editor(int groups) {
+        EnsureApplication();
+        fakes.settings.SetInt("Settings", "AutoSelZoom", 0);
+        fakes.settings.SetInt("Settings", "InitialFG", 0);
+        recent = std::make_unique<RecentFiles>(fakes.settings, 8);
+        frame = std::make_unique<CMainFrame>(fakes.services, *recent, nullptr);
+        frame->resize(1600, 1000);
+        frame->show();
+        doc = frame->NewDocument();
+        Mission m = testing::BusyMission();
+        m.FlightGroups.resize(size_t(groups));
+        for (auto& fg : m.FlightGroups) {
+            fg->Selected = 0;
+            fg->PointSelected.fill(0);
+        }
+        doc->Level().SetMission(std::move(m));
+        doc->RefreshAll();
+        QApplication::processEvents();
+    }
+    ~Editor() {
+        doc->SetModifiedFlag(false);
+        frame.reset();
+    }
+    QListWidget* List() const {
+        return qobject_cast<QListWidget*>(frame->LevelBar()
+                                              ->Sheet()
+                                              .Page(CLevelPropertiesSheet::kFlightGroupTab)
+                                              ->Panel()
+                                              .Control(LevelFlightGroupsPage::kList)
+                                              ->Widget());
+    }
+    // Times one step, through to the repaint of the windows it changed.
+    template <class Step>
+    static double Timed(Step step) {
+        const auto start = std::chrono::steady_clock::now();
+        step();
+        QApplication::processEvents();
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    }
+};
+
+void BM_SelectAllInList(benchmark::State& state) {
+    const int groups = int(state.range(0));
+    Editor editor(groups);
+    QListWidget* list = editor.List();
+    if (!list || list->count() != groups) {
+        state.SkipWithError("the flight group list does not show the mission");
+        return;
+    }
+    // The flight group window follows the selection.
+    list->setCurrentRow(0);
+    editor.frame->RunCommand(kCmdFlightGroupProperties);
+    QApplication::processEvents();
+    double total = 0;
+    for (auto _ : state) {
+        const double took = Editor::Timed([&] { list->selectAll(); });
+        state.SetIterationTime(took);
+        total += took;
+        if (editor.doc->Level().CountSelectedFlightGroups() != groups) {
+            state.SkipWithError("Select All did not select every flight group");
+            return;
+        }
+        list->setCurrentRow(0);  // back to one, untimed
+        QApplication::processEvents();
+    }
+    state.counters["per_group_us"] = total * 1e6 / double(state.iterations()) / groups;
+}
+
+void BM_PasteGroups(benchmark::State& state) {
+    const int groups = int(state.range(0));
+    Editor editor(groups);
+    for (auto& fg : editor.doc->GetMission().FlightGroups) fg->Selected = 1;
+    editor.frame->RunCommand(kCmdEditCopy);
+    // Into an empty mission, so all of them fit.
+    editor.doc->Level().SetMission(Mission());
+    editor.doc->RefreshAll();
+    QApplication::processEvents();
+    double total = 0;
+    for (auto _ : state) {
+        const double took = Editor::Timed([&] { editor.frame->RunCommand(kCmdEditPaste); });
+        state.SetIterationTime(took);
+        total += took;
+        if (editor.doc->Level().CountFlightGroups() != groups) {
+            state.SkipWithError("the paste did not bring every flight group");
+            return;
+        }
+        editor.frame->RunCommand(kCmdEditUndo);  // untimed
+        QApplication::processEvents();
+    }
+    state.counters["per_group_us"] = total * 1e6 / double(state.iterations()) / groups;
+}
+
+BENCHMARK(BM_SelectAllInList)->Arg(16)->Arg(255)->Unit(benchmark::kMillisecond)->UseManualTime();
+BENCHMARK(BM_PasteGroups)->Arg(16)->Arg(255)->Unit(benchmark::kMillisecond)->UseManualTime();
 
 }  // namespace
 }  // namespace vantorel

@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include "draw/PixelSprite.h"
 #include "map/MapPaint.h"
 #include "mission/Mission.h"
 #include "platform/qt/QPainterCanvas.h"
@@ -61,6 +62,16 @@ void BM_PaintFullMission(benchmark::State& state) {
     PaintWarm(state, mission);
 }
 
+// The same with blends of at most eight pixels (AVX2), as on a processor
+// without AVX-512.
+void BM_PaintFullMissionEightWide(benchmark::State& state) {
+    static const Mission mission = testing::BusyMission();
+    const int widest = UseBlendKernel(3);
+    UseBlendKernel(2);
+    PaintWarm(state, mission);
+    UseBlendKernel(widest);
+}
+
 void BM_PaintEmptyMission(benchmark::State& state) {
     static const Mission mission;
     PaintWarm(state, mission);
@@ -81,6 +92,10 @@ void BM_PaintFullMissionFreshCanvas(benchmark::State& state) {
 }
 
 BENCHMARK(BM_PaintFullMission)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_PaintFullMissionEightWide)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(9)
     ->ReportAggregatesOnly(true);

@@ -4,32 +4,17 @@
 
 #include <cstring>
 
+#include "MaximalMission.h"
 #include "cli/MissionJson.h"
 #include "document/MissionReader.h"
 #include "document/MissionWriter.h"
-#include "support/MissionGenerator.h"
 
 using namespace vantorel;
 
 namespace {
 
-std::vector<uint8_t> MaximalMissionBytes() {
-    testing::MissionGenerator gen(1);
-    testing::MissionGenerator::Shape shape;
-    shape.flightGroups = 255;
-    shape.messages = 255;
-    shape.formatVersion = 14;
-    Mission m = gen.Make(shape);
-    for (auto& b : m.Briefings) {
-        for (auto& t : b.Tags) t = gen.Text(200);
-        for (auto& s : b.Strings) s = gen.Text(400);
-    }
-    m.Description = gen.FreeText(4096);
-    return WriteMission(m);
-}
-
 const std::vector<uint8_t>& Bytes() {
-    static const std::vector<uint8_t> bytes = MaximalMissionBytes();
+    static const std::vector<uint8_t> bytes = bench::MaximalMissionBytes();
     return bytes;
 }
 

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <random>
 
+#include "app/LazyIconEngine.h"
 #include "ui/PictureStyle.h"
 
 // Resources of a static library are linked only when asked for by name, and
@@ -18,11 +19,12 @@ using namespace pictures;
 
 QIcon AppIcon() {
     // The same pictures the desktop shows, compiled into the program.
+    // Each size is read when it is first needed: the main window, every
+    // map window and the program itself hold the icon, and most sizes are
+    // never drawn.
     InitAppIconResources();
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
-    return icon;
+    return QIcon(
+        new LazyIconEngine(QStringLiteral(":/icons/%1.png"), {16, 24, 32, 48, 64, 128, 256}));
 }
 
 QPixmap ProgramPicture() {

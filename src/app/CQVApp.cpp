@@ -46,8 +46,8 @@ bool CQVApp::InitInstance(const QStringList& arguments) {
 
     recent_.Load();
 
+    // The craft icons are rendered as the map first draws each of them.
     CSplashWnd::SetSplashStatus(QStringLiteral("Building icons..."));
-    BuildCraftIcons();
     CSplashWnd::SetSplashStatus(QStringLiteral("Loading themes..."));
     LoadThemes(services_.settings, services_.prompter,
                PathFromUtf8(QCoreApplication::applicationDirPath().toStdString()));

@@ -12,6 +12,7 @@
 #include "app/CMainFrame.h"
 #include "app/CQVApp.h"
 #include "app/ShellOpenFilter.h"
+#include "app/StartupProbe.h"
 #include "platform/qt/QtFileDialogs.h"
 #include "platform/qt/QtPrompter.h"
 #include "platform/qt/QtSettings.h"
@@ -66,6 +67,7 @@ int main(int argc, char** argv) {
     for (const QString& file : early) app.MainFrame()->OpenDocumentFile(file);
     dialogs.SetOwner(app.MainFrame());
     prompter.SetOwner(app.MainFrame());
+    vantorel::StartupProbe::WatchIfAsked(app.MainFrame());
     // For pictures of the program (documentation, checks under a virtual
     // display): grab the main window once it has settled, then quit.
     const QString shot = qEnvironmentVariable("VANTOREL_SCREENSHOT");

@@ -14,8 +14,15 @@ namespace {
 // pixel with a different fade.
 constexpr int kImageListRamps = 6;
 
-std::unique_ptr<std::vector<CraftIconImage>>& IconStore() {
-    static std::unique_ptr<std::vector<CraftIconImage>> store;
+// Every picture in every ramp, plain and faded, each rendered when it is
+// first asked for: a mission uses a few dozen of the 1,716.
+struct IconImages {
+    std::vector<CraftIconImage> images;
+    std::vector<bool> rendered;
+};
+
+std::unique_ptr<IconImages>& IconStore() {
+    static std::unique_ptr<IconImages> store;
     return store;
 }
 
@@ -53,13 +60,9 @@ CraftIconImage Render(int ramp, int picture, bool faded) {
 }  // namespace
 
 void BuildCraftIcons() {
-    auto store = std::make_unique<std::vector<CraftIconImage>>(std::size_t(kColourRampCount) *
-                                                               kCraftIconPictureCount * 2);
     for (int r = 0; r < kColourRampCount; ++r)
         for (int p = 0; p < kCraftIconPictureCount; ++p)
-            for (bool faded : {false, true})
-                (*store)[StoreIndex(r, p, faded)] = Render(r, p, faded);
-    IconStore() = std::move(store);
+            for (bool faded : {false, true}) GetCraftIconImage(r, p, faded);
 }
 
 void DestroyCraftIcons() {
@@ -67,10 +70,21 @@ void DestroyCraftIcons() {
 }
 
 const CraftIconImage& GetCraftIconImage(int ramp, int picture, bool faded) {
-    if (!IconStore()) BuildCraftIcons();
+    auto& store = IconStore();
+    if (!store) {
+        const std::size_t count = std::size_t(kColourRampCount) * kCraftIconPictureCount * 2;
+        store = std::make_unique<IconImages>();
+        store->images.resize(count);
+        store->rendered.resize(count, false);
+    }
     if (ramp < 0 || ramp >= kColourRampCount) ramp = kGreyRamp;
     if (picture < 0 || picture >= kCraftIconPictureCount) picture = 0;
-    return (*IconStore())[StoreIndex(ramp, picture, faded)];
+    const std::size_t index = StoreIndex(ramp, picture, faded);
+    if (!store->rendered[index]) {
+        store->images[index] = Render(ramp, picture, faded);
+        store->rendered[index] = true;
+    }
+    return store->images[index];
 }
 
 int CraftIconPixel(int picture, int x, int y) {

@@ -15,8 +15,9 @@ struct CraftIconImage {
     std::array<std::uint32_t, kCraftIconPixelsPerPicture> argb{};
 };
 
-// Renders every picture in every colour ramp, plain and faded. Called at
-// start-up; GetCraftIconImage builds them on first use if it was not.
+// Renders every picture in every colour ramp, plain and faded, now.
+// Without it GetCraftIconImage renders each picture the first time it is
+// asked for, which is how the editor starts.
 void BuildCraftIcons();
 void DestroyCraftIcons();
 

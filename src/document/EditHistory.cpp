@@ -23,16 +23,29 @@ void EditHistory::Push(std::unique_ptr<MissionEdit> edit) {
     edits_.resize(position_);
     edits_.push_back(std::move(edit));
     ++position_;
-    if (edits_.size() > kLimit) {
-        edits_.erase(edits_.begin());
-        --position_;
-        if (clean_) {
-            if (*clean_ == 0)
-                clean_.reset();
-            else
-                --*clean_;
-        }
+    if (edits_.size() > kLimit) ForgetOldest();
+    size_t bytes = Bytes();
+    while (bytes > budget_ && edits_.size() > 1) {
+        bytes -= edits_.front()->Footprint();
+        ForgetOldest();
     }
+}
+
+void EditHistory::ForgetOldest() {
+    edits_.erase(edits_.begin());
+    --position_;
+    if (clean_) {
+        if (*clean_ == 0)
+            clean_.reset();
+        else
+            --*clean_;
+    }
+}
+
+size_t EditHistory::Bytes() const {
+    size_t n = edits_.capacity() * sizeof(edits_[0]);
+    for (const auto& e : edits_) n += e->Footprint();
+    return n;
 }
 
 void EditHistory::Clear() {

@@ -16,9 +16,13 @@ namespace vantorel {
 // position differs from it: undoing back to the saved state is unmodified.
 class EditHistory {
 public:
-    // Old edits beyond this many are forgotten, so a long session does not
-    // grow without end.
+    // Old edits beyond this many, or beyond this many bytes held, are
+    // forgotten (the oldest first), so a long session does not grow without
+    // end. The newest edit is kept whatever it holds.
     static constexpr size_t kLimit = 1000;
+    static constexpr size_t kBudget = size_t(64) << 20;
+
+    explicit EditHistory(size_t budget = kBudget) : budget_(budget) {}
 
     // Records an applied edit; the edits that were undone are forgotten. An
     // edit of the same run as the last one (same merge key) joins it instead,
@@ -59,10 +63,14 @@ public:
     const MissionEdit& At(size_t i) const { return *edits_[i]; }
     // The position of the state on disk; none when no state is.
     std::optional<size_t> CleanPosition() const { return clean_; }
+    // The bytes the edits hold, as they count them.
+    size_t Bytes() const;
 
 private:
     bool MergeWithLast(MissionEdit& edit);
+    void ForgetOldest();
 
+    size_t budget_;
     std::vector<std::unique_ptr<MissionEdit>> edits_;
     size_t position_ = 0;
     // Whether the last step may still take in more of its run.

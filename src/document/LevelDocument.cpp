@@ -52,11 +52,12 @@ void LevelDocument::SetMission(Mission mission) {
 
 bool LevelDocument::OnOpenDocument(const std::filesystem::path& path) {
     Mission loaded;
-    if (!LoadMissionFile(path, loaded, prompter_)) return false;
+    uint64_t fingerprint = 0;
+    if (!LoadMissionFile(path, loaded, prompter_, &fingerprint)) return false;
     ReadWaveListing(loaded, path, settings_, prompter_);
     mission_ = std::move(loaded);
     path_ = path;
-    diskFingerprint_ = FileFingerprint(path);
+    diskFingerprint_ = fingerprint;
     ForgetHistory(false);
     Notify(DocumentEvent::Replaced);
     return true;

@@ -48,6 +48,13 @@ public:
     void Apply(Mission& mission) override { Toggle(mission); }
     void Revert(Mission& mission) override { Toggle(mission); }
     bool IsEmpty() const override { return held_.empty(); }
+    // Every item counts, in the list or out of it: an undo or redo takes
+    // it out again.
+    size_t Footprint() const override {
+        size_t n = sizeof(*this) + NameBytes() + held_.capacity() * sizeof(held_[0]);
+        for (const auto& h : held_) n += sizeof(T) + (h.second ? HeapBytes(*h.second) : 0);
+        return n;
+    }
 
     // The positions this edit puts in or takes out, ascending.
     std::vector<int> Positions() const {

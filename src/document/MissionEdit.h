@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "document/HeapBytes.h"
+
 namespace vantorel {
 
 struct Mission;
@@ -28,6 +30,9 @@ public:
     virtual void Revert(Mission& mission) = 0;
     // True when applying would change no byte: such an edit is not recorded.
     virtual bool IsEmpty() const = 0;
+    // The bytes this edit holds (itself and what it owns), for the
+    // history's memory budget.
+    virtual size_t Footprint() const { return sizeof(MissionEdit) + HeapBytes(name_); }
 
     // What the Edit menu calls it: "Move", "Delete Flight Groups", ...
     const std::string& Name() const { return name_; }
@@ -43,6 +48,10 @@ public:
         (void)later;
         return false;
     }
+
+protected:
+    // The bytes of the name, for the Footprint of a derived edit.
+    size_t NameBytes() const { return HeapBytes(name_); }
 
 private:
     std::string name_;
@@ -81,6 +90,11 @@ public:
         for (auto it = parts_.rbegin(); it != parts_.rend(); ++it) (*it)->Revert(mission);
     }
     bool IsEmpty() const override { return parts_.empty(); }
+    size_t Footprint() const override {
+        size_t n = sizeof(*this) + NameBytes() + parts_.capacity() * sizeof(parts_[0]);
+        for (const auto& p : parts_) n += p->Footprint();
+        return n;
+    }
 
 private:
     std::vector<std::unique_ptr<MissionEdit>> parts_;

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <fstream>
 
+#include "document/FileFingerprint.h"
 #include "mission/MissionText.h"
 #include "platform/PathText.h"
 
@@ -162,7 +163,8 @@ bool ReadWholeFile(const std::filesystem::path& path, std::vector<uint8_t>& byte
     while (f) {
         const uint64_t room = kLargestMissionFileSize + 1 - bytes.size();
         f.read(chunk.data(), std::streamsize(std::min<uint64_t>(chunk.size(), room)));
-        bytes.insert(bytes.end(), chunk.begin(), chunk.begin() + f.gcount());
+        const auto* read = reinterpret_cast<const uint8_t*>(chunk.data());  // copied as a block
+        bytes.insert(bytes.end(), read, read + f.gcount());
         if (bytes.size() > kLargestMissionFileSize) {
             error = kTooLarge;
             return false;
@@ -175,13 +177,15 @@ bool ReadWholeFile(const std::filesystem::path& path, std::vector<uint8_t>& byte
     return true;
 }
 
-bool LoadMissionFile(const std::filesystem::path& path, Mission& out, Prompter& prompter) {
+bool LoadMissionFile(const std::filesystem::path& path, Mission& out, Prompter& prompter,
+                     uint64_t* fingerprint) {
     std::vector<uint8_t> bytes;
     std::string error;
     if (!ReadWholeFile(path, bytes, error)) {
         prompter.Error("Couldn't open " + PathToUtf8(path) + ".\n" + error);
         return false;
     }
+    if (fingerprint) *fingerprint = Fingerprint(bytes);
     return LoadMission(bytes, out, prompter);
 }
 

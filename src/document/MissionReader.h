@@ -41,7 +41,10 @@ inline constexpr uint64_t kLargestMissionFileSize =
 bool ReadWholeFile(const std::filesystem::path& path, std::vector<uint8_t>& bytes,
                    std::string& error);
 
-// Opens, reads and loads a mission file, reporting every failure.
-bool LoadMissionFile(const std::filesystem::path& path, Mission& out, Prompter& prompter);
+// Opens, reads and loads a mission file, reporting every failure. The
+// fingerprint (FileFingerprint.h) of the bytes read is given when asked
+// for, so the file is not read a second time for it.
+bool LoadMissionFile(const std::filesystem::path& path, Mission& out, Prompter& prompter,
+                     uint64_t* fingerprint = nullptr);
 
 }  // namespace vantorel

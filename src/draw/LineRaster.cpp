@@ -46,6 +46,7 @@ struct Walk {
     // in one go: n steps move n along the major axis and, along the minor
     // one, n * rise / run plus one more when the error runs over.
     void Pattern(long long count, long long phase, int on, int period, std::uint32_t colour) {
+        if (on == 1) return Dots(count, phase, period, colour);
         const long long gap = period - on;
         const std::ptrdiff_t gapMajor = gap * major + (gap * rise / run) * minor;
         const long long gapRise = gap * rise % run;
@@ -68,7 +69,46 @@ struct Walk {
             phase = 0;
         }
     }
+    // One pixel on in each period: from one dot to the next is a whole
+    // period taken in one go, as the gaps above are.
+    void Dots(long long count, long long phase, int period, std::uint32_t colour) {
+        if (phase != 0) {
+            const long long skip = period - phase;
+            if (count <= skip) return;
+            for (long long k = 0; k < skip; ++k) Step();
+            count -= skip;
+        }
+        const std::ptrdiff_t periodMajor = period * major + (period * rise / run) * minor;
+        const long long periodRise = period * rise % run;
+        for (;;) {
+            pixels[at] = colour;
+            count -= period;
+            if (count <= 0) return;
+            at += periodMajor;
+            err += periodRise;
+            if (err >= run) {
+                err -= run;
+                at += minor;
+            }
+        }
+    }
 };
+
+// Draws `count` steps of the walk, the first being step `first` of the
+// whole line (where its dash or dot pattern stands).
+void Draw(Walk walk, long long count, long long first, std::uint32_t colour, PenStyle style) {
+    switch (style) {
+        case PenStyle::Dash:
+            walk.Pattern(count, first % 6, 4, 6, colour);
+            break;
+        case PenStyle::Dot:
+            walk.Pattern(count, first % 3, 1, 3, colour);
+            break;
+        default:
+            walk.Solid(count, colour);
+            break;
+    }
+}
 
 }  // namespace
 
@@ -122,6 +162,24 @@ void RasterLine(const PixelBuffer& target, int x1, int y1, int x2, int y2, std::
     const long long aSize = xMajor ? target.width : target.height;
     const long long bSize = xMajor ? target.height : target.width;
 
+    const bool inside = !endClipped && ax >= 0 && bx >= 0 && ay >= 0 && by >= 0 &&
+                        ax < target.width && bx < target.width && ay < target.height &&
+                        by < target.height;
+    if (inside) {
+        // Nearly every line of a map: no step is cut, so none of the
+        // divisions that find the first and last visible step are needed.
+        Walk walk;
+        walk.err = ada;  // the remainder at step 0
+        walk.rise = 2 * adb;
+        walk.run = 2 * ada;
+        walk.pixels = target.pixels;
+        walk.at = ay * target.stride + ax;
+        walk.major = xMajor ? sa : sa * target.stride;
+        walk.minor = xMajor ? sb * target.stride : sb;
+        Draw(walk, n, 0, colour, style);
+        return;
+    }
+
     // Steps k whose major coordinate a0 + sa k lies inside the buffer.
     long long kLo = sa > 0 ? -a0 : a0 - (aSize - 1);
     long long kHi = sa > 0 ? aSize - 1 - a0 : a0;
@@ -155,18 +213,7 @@ void RasterLine(const PixelBuffer& target, int x1, int y1, int x2, int y2, std::
     walk.at = y * target.stride + x;
     walk.major = xMajor ? sa : sa * target.stride;
     walk.minor = xMajor ? sb * target.stride : sb;
-    const long long count = kHi - kLo + 1;
-    switch (style) {
-        case PenStyle::Dash:
-            walk.Pattern(count, kLo % 6, 4, 6, colour);
-            break;
-        case PenStyle::Dot:
-            walk.Pattern(count, kLo % 3, 1, 3, colour);
-            break;
-        default:
-            walk.Solid(count, colour);
-            break;
-    }
+    Draw(walk, kHi - kLo + 1, kLo, colour, style);
 }
 
 }  // namespace vantorel

@@ -40,7 +40,7 @@ PixelSprite MakeSprite(const std::uint32_t* argb, int width, int height, int str
 void BlendSprite(const PixelBuffer& target, int x, int y, const PixelSprite& sprite);
 
 // The processor's wide instructions are used when it has them: 0 blends one
-// pixel at a time, 1 four (SSE2), 2 eight (AVX2). This picks the widest to
+// pixel at a time, 1 four (SSE2), 2 eight (AVX2), 3 sixteen (AVX-512). This picks the widest to
 // use at most, within what the processor has, and returns it; tests use it
 // to check that every width gives the same bytes.
 int UseBlendKernel(int widest);

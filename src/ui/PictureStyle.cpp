@@ -3,19 +3,24 @@
 #include <QPainterPath>
 #include <QPixmap>
 
+#include "ui/PaintedIconEngine.h"
+
 namespace vantorel::pictures {
 
 QIcon Picture(const std::function<void(QPainter&)>& draw) {
-    QPixmap pm(32, 30);
-    pm.fill(Qt::transparent);
-    {
-        QPainter p(&pm);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(2, 2);
-        draw(p);
-    }
-    pm.setDevicePixelRatio(2);
-    return QIcon(pm);
+    // Painted when first shown: most pictures are in menus not yet opened.
+    return QIcon(new PaintedIconEngine([draw] {
+        QPixmap pm(32, 30);
+        pm.fill(Qt::transparent);
+        {
+            QPainter p(&pm);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.scale(2, 2);
+            draw(p);
+        }
+        pm.setDevicePixelRatio(2);
+        return QIcon(pm);
+    }));
 }
 
 QPen Ink(double width) {

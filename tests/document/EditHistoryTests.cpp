@@ -3,6 +3,8 @@
 // drag, a builder) gathered into one edit.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "document/EditDraft.h"
 #include "document/LevelDocument.h"
 #include "map/Interaction.h"
@@ -276,6 +278,81 @@ TEST_F(EditHistoryTest, AddingFlightGroupsAndMessagesIsUndoneWithTheSelectionLef
     EXPECT_EQ(doc.CountFlightGroups(), 255);
     EXPECT_FALSE(doc.CanUndo());
     EXPECT_FALSE(doc.IsModified());
+}
+
+// An edit keeps only the bytes that differ, in runs; whatever the pattern of
+// changed bytes (first and last byte, neighbours, short and long gaps), undo
+// and redo give back every byte.
+TEST_F(EditHistoryTest, AnEditKeepsTheBytesItChangedAndUndoesAndRedoesThemExactly) {
+    MakeFlightGroups(3);
+    std::mt19937 random(24);
+    const FlightGroupRecord opened = Fg(1).File;
+    for (int round = 0; round < 40; ++round) {
+        const FlightGroupRecord before = Fg(1).File;
+        const FgGoalStrings goalsBefore = Fg(1).GoalStrings;
+        const MissionHeader headerBefore = doc.GetHeader();
+        EditDraft d;
+        FlightGroupRecord& r = d.Edit(Fg(1).File);
+        const int changes = 1 + int(random() % 60);
+        for (int i = 0; i < changes; ++i) {
+            const size_t at = round == 0 ? (i % 2 ? 0 : r.kSize - 1) : random() % r.kSize;
+            r.Bytes[at] = uint8_t(r.Bytes[at] + 1 + random() % 255);
+        }
+        d.Edit(Fg(1).GoalStrings).Bytes[random() % FgGoalStrings::kSize] ^= 0x5A;
+        d.Edit(doc.GetHeader()).SetU16(0x10, uint16_t(round + 1));
+        const FlightGroupRecord after = r;
+        const FgGoalStrings goalsAfter = d.Read(Fg(1).GoalStrings);
+        ASSERT_TRUE(doc.Commit(d.Finish("Scatter")));
+        EXPECT_EQ(Fg(1).File, after);
+        EXPECT_EQ(Fg(1).GoalStrings, goalsAfter);
+        ASSERT_TRUE(doc.Undo());
+        EXPECT_EQ(Fg(1).File, before) << "round " << round;
+        EXPECT_EQ(Fg(1).GoalStrings, goalsBefore);
+        EXPECT_EQ(doc.GetHeader(), headerBefore);
+        ASSERT_TRUE(doc.Redo());
+        EXPECT_EQ(Fg(1).File, after) << "round " << round;
+    }
+    // All forty taken back in turn: the record as it was opened.
+    while (doc.Undo()) {
+    }
+    EXPECT_EQ(Fg(1).File, opened);
+    EXPECT_FALSE(doc.IsModified());
+
+    // One field of many groups costs a few bytes each, not whole records.
+    MakeFlightGroups(20);
+    EditDraft d;
+    for (int i = 0; i < 20; ++i) d.Edit(Fg(i).File).SetNumberOfCraft(3);
+    auto edit = d.Finish("Craft");
+    EXPECT_LT(edit->Footprint(), 20 * 48 + 256);
+}
+
+// The history forgets its oldest edits past a byte budget as past its count;
+// the saved state goes with them, and the newest edit stays however big.
+TEST(EditHistoryBudget, TheOldestEditsGoFirstPastTheBudget) {
+    struct Sized final : MissionEdit {
+        explicit Sized(size_t n) : MissionEdit("E"), bytes(n) {}
+        void Apply(Mission&) override {}
+        void Revert(Mission&) override {}
+        bool IsEmpty() const override { return false; }
+        size_t Footprint() const override { return bytes; }
+        size_t bytes;
+    };
+    EditHistory h(10000);
+    h.Push(std::make_unique<Sized>(3000));
+    h.MarkClean();
+    h.Push(std::make_unique<Sized>(3000));
+    h.Push(std::make_unique<Sized>(3000));
+    EXPECT_EQ(h.Size(), 3u);
+    h.Push(std::make_unique<Sized>(3000));  // 12000: the first goes, and the saved state
+    EXPECT_EQ(h.Size(), 3u);
+    EXPECT_LE(h.Bytes(), 10000u);
+    while (h.CanUndo()) {
+        EXPECT_FALSE(h.IsClean());
+        h.SteppedBack();
+    }
+    h.Push(std::make_unique<Sized>(50000));
+    EXPECT_EQ(h.Size(), 1u);
+    EXPECT_TRUE(h.CanUndo());
 }
 
 TEST_F(EditHistoryTest, AChangeMadeInPlaceBecomesOneEditAndSurvivesEditsInTheMiddle) {

@@ -285,10 +285,11 @@ void ControlWidget::Push(const ControlState& s) {
                     bool differs = false;
                     for (int r = 0; r < list_->count() && !differs; ++r)
                         differs = list_->item(r)->isSelected() != on[size_t(r)];
-                    // The whole selection in one call. Set item by item, the
-                    // selection model keeps the last change apart, and the
-                    // next Shift-click drops it: a row deselected here came
-                    // back selected.
+                    // The whole selection in runs of rows, in one call. Set
+                    // item by item, each change walks the selection built so
+                    // far, and the selection model keeps the last change
+                    // apart: the next Shift-click drops it, and a row
+                    // deselected here came back selected.
                     if (differs) {
                         QItemSelection want;
                         QAbstractItemModel* model = list_->model();

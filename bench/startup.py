@@ -1,0 +1,113 @@
+#!/usr/bin/env python3
+"""Start-up of the editor against a Qt Widgets hello-world.
+
+Times each program from just before it is started to the moment its main
+window has been shown and painted for the first time (the program prints
+the monotonic clock then, see src/app/StartupProbe.h, and quits). The editor
+opens the maximal mission of the benchmarks. Runs alternate between the two
+programs, so a machine that slows down meanwhile slows both; the medians and
+their ratio are printed.
+
+    bench/startup.py BUILD_DIR [--runs N] [--platform xvfb|offscreen] [--no-mission]
+
+BUILD_DIR is a build configured with -DVANTOREL_BENCH=ON (Release) in which
+vantorel, StartupHello and WriteMaximalMission were built. Settings, the
+recovery folder and the rest of the user's files live in a temporary home,
+so the user's own editor settings are neither read nor changed.
+"""
+import argparse
+import os
+import shutil
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+
+def run_once(program, args, env):
+    start = time.monotonic_ns()
+    proc = subprocess.run([program] + args, env=env, capture_output=True, text=True, timeout=60)
+    for line in proc.stdout.splitlines():
+        if line.startswith("shown "):
+            return (int(line.split()[1]) - start) / 1e6
+    sys.exit(f"{program} never said it was shown (exit {proc.returncode}):\n{proc.stderr}")
+
+
+def start_xvfb():
+    if not shutil.which("Xvfb"):
+        sys.exit("Xvfb is not installed (apt-get install xvfb), or use --platform offscreen")
+    for display in range(90, 120):
+        if os.path.exists(f"/tmp/.X{display}-lock"):
+            continue
+        xvfb = subprocess.Popen(["Xvfb", f":{display}", "-screen", "0", "1920x1080x24", "-nolisten",
+                                 "tcp"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        for _ in range(100):
+            if os.path.exists(f"/tmp/.X11-unix/X{display}"):
+                return xvfb, f":{display}"
+            time.sleep(0.05)
+        xvfb.kill()
+    sys.exit("no free display for Xvfb")
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("build")
+    parser.add_argument("--runs", type=int, default=21)
+    parser.add_argument("--platform", choices=["xvfb", "offscreen"], default="xvfb")
+    parser.add_argument("--no-mission", action="store_true", help="the editor opens no file")
+    opts = parser.parse_args()
+
+    build = os.path.abspath(opts.build)
+    editor = os.path.join(build, "vantorel")
+    hello = os.path.join(build, "bench", "StartupHello")
+    writer = os.path.join(build, "bench", "WriteMaximalMission")
+    for p in (editor, hello, writer):
+        if not os.access(p, os.X_OK):
+            sys.exit(f"{p} is missing: build vantorel StartupHello WriteMaximalMission")
+
+    home = tempfile.mkdtemp(prefix="vantorel-startup-")
+    xvfb = None
+    try:
+        mission = os.path.join(home, "maximal.tie")
+        subprocess.run([writer, mission], check=True)
+        # A configured game folder, so the first start asks nothing.
+        config = os.path.join(home, "config", "Orvane")
+        os.makedirs(config)
+        with open(os.path.join(config, "Quarrow.conf"), "w") as f:
+            f.write(f"[Paths]\nXVT={home}\nDefaultOpen={home}\nGotBOP=1\n")
+        env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=os.path.join(home, "config"),
+                   XDG_DATA_HOME=os.path.join(home, "data"),
+                   XDG_RUNTIME_DIR=os.path.join(home, "run"), VANTOREL_STARTUP_PROBE="1")
+        os.makedirs(env["XDG_RUNTIME_DIR"], mode=0o700)
+        if opts.platform == "xvfb":
+            xvfb, display = start_xvfb()
+            env["DISPLAY"] = display
+            env["QT_QPA_PLATFORM"] = "xcb"
+        else:
+            env["QT_QPA_PLATFORM"] = "offscreen"
+
+        editor_args = ["-nologo"] + ([] if opts.no_mission else [mission])
+        # One of each first, untimed: the files are then in the page cache.
+        run_once(hello, [], env)
+        run_once(editor, editor_args, env)
+        hello_ms, editor_ms = [], []
+        for _ in range(opts.runs):
+            hello_ms.append(run_once(hello, [], env))
+            editor_ms.append(run_once(editor, editor_args, env))
+    finally:
+        if xvfb:
+            xvfb.terminate()
+            xvfb.wait()
+        shutil.rmtree(home, ignore_errors=True)
+
+    h, e = statistics.median(hello_ms), statistics.median(editor_ms)
+    what = "no mission" if opts.no_mission else "the maximal mission"
+    print(f"platform {opts.platform}, {opts.runs} runs each, alternating, medians:")
+    print(f"  hello-world      {h:7.1f} ms  (min {min(hello_ms):.1f}, max {max(hello_ms):.1f})")
+    print(f"  editor ({what}) {e:7.1f} ms  (min {min(editor_ms):.1f}, max {max(editor_ms):.1f})")
+    print(f"  ratio            {e / h:7.2f}x")
+
+
+if __name__ == "__main__":
+    main()
