@@ -2,6 +2,7 @@
 // files, and the temporary files a killed save leaves behind.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -159,6 +160,29 @@ TEST(AtomicFile, AFolderInTheWayIsLeftAsItIs) {
     EXPECT_FALSE(WriteFileAtomically(dir / "folder", kBytes, error));
     EXPECT_EQ(error, "A folder of that name is in the way.");
     EXPECT_EQ(Names(dir.Path()), (std::vector<std::string>{"folder"}));
+}
+
+TEST(AtomicFile, ATargetAnotherProgramHoldsOpenIsReplacedOrKeptWhole) {
+    TempFolder dir;
+    const fs::path target = dir / "held.tie";
+    TempFolder::WriteBytes(target, {'o', 'l', 'd'});
+    std::string error;
+    {
+        std::ifstream reader(target, std::ios::binary);  // as the game holds a mission it reads
+        ASSERT_TRUE(reader);
+        const bool saved = WriteFileAtomically(target, kBytes, error);
+#ifdef _WIN32
+        // Windows replaces no file that is open without leave to delete it.
+        EXPECT_FALSE(saved);
+        EXPECT_EQ(error, "Another program has the file open; close it there and save again.");
+        EXPECT_EQ(TempFolder::ReadText(target), "old");
+#else
+        EXPECT_TRUE(saved) << error;
+#endif
+        EXPECT_EQ(Names(dir.Path()), std::vector<std::string>{"held.tie"});
+    }
+    ASSERT_TRUE(WriteFileAtomically(target, kBytes, error)) << error;
+    EXPECT_EQ(TempFolder::ReadBytes(target), kBytes);
 }
 
 TEST(AtomicFile, TheNextSaveRemovesWhatAKilledSaveLeftButNotASaveInProgress) {
