@@ -65,18 +65,23 @@ cp "$root/cmake/mingw-w64.cmake" "$dest/lib/cmake/vantorel-mingw-w64.cmake"
 # so that stays at its default (opengl32.dll loaded when needed). The
 # offscreen plugin needs FreeType (the bundled one). Everything else the
 # editor does not use stays out.
-cmake --fresh -S "$work/src/qtbase" -B "$work/build" -G Ninja \
-  -DCMAKE_TOOLCHAIN_FILE="$dest/lib/cmake/vantorel-mingw-w64.cmake" \
-  -DCMAKE_INSTALL_PREFIX="$dest" -DCMAKE_BUILD_TYPE=Release \
-  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-  -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
-  -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF \
-  -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF \
-  -DFEATURE_vulkan=OFF -DFEATURE_direct2d=OFF -DFEATURE_tabletevent=OFF \
-  -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF \
-  -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_harfbuzz=OFF \
-  -DFEATURE_system_freetype=OFF -DFEATURE_system_png=OFF -DFEATURE_system_doubleconversion=OFF \
-  >"$work/configure.log" || { tail -n 40 "$work/configure.log" >&2; exit 1; }
+options=(-G Ninja -DCMAKE_TOOLCHAIN_FILE="$dest/lib/cmake/vantorel-mingw-w64.cmake"
+  -DCMAKE_INSTALL_PREFIX="$dest" -DCMAKE_BUILD_TYPE=Release
+  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+  -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
+  -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF
+  -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
+  -DFEATURE_vulkan=OFF -DFEATURE_direct2d=OFF -DFEATURE_tabletevent=OFF
+  -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF
+  -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_harfbuzz=OFF
+  -DFEATURE_system_freetype=OFF -DFEATURE_system_png=OFF -DFEATURE_system_doubleconversion=OFF)
+# A build folder left with other options starts again from nothing (CMake
+# would keep the features its cache forced); with the same ones, ninja goes
+# on where it stopped.
+if [ "$(cat "$work/options" 2>/dev/null)" != "${options[*]}" ]; then rm -rf "$work/build"; fi
+echo "${options[*]}" >"$work/options"
+cmake -S "$work/src/qtbase" -B "$work/build" "${options[@]}" >"$work/configure.log" ||
+  { tail -n 40 "$work/configure.log" >&2; exit 1; }
 cmake --build "$work/build" --parallel 2
 cmake --install "$work/build" >/dev/null
 
