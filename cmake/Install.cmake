@@ -50,7 +50,29 @@ if(TARGET vantorel)
   endif()
   install(TARGETS vantorel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} BUNDLE DESTINATION .)
   # Windows and macOS get the Qt libraries and plugins beside the program.
-  if((WIN32 OR APPLE) AND COMMAND qt_generate_deploy_app_script)
+  if(MINGW AND CMAKE_OBJDUMP)
+    # The plugins the programs load (the platform, the native style), then
+    # the DLLs that they and the programs import, worked out from the files.
+    install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>
+            DESTINATION ${CMAKE_INSTALL_BINDIR}/platforms)
+    if(TARGET Qt6::QWindowsVistaStylePlugin)
+      install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>
+              DESTINATION ${CMAKE_INSTALL_BINDIR}/styles)
+    endif()
+    set(VANTOREL_DLL_FOLDERS "$<TARGET_FILE_DIR:Qt6::Core>")
+    foreach(dll libstdc++-6.dll libwinpthread-1.dll)
+      execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
+                      OUTPUT_VARIABLE found OUTPUT_STRIP_TRAILING_WHITESPACE)
+      get_filename_component(folder "${found}" DIRECTORY)
+      list(APPEND VANTOREL_DLL_FOLDERS "${folder}")
+    endforeach()
+    install(CODE "
+      set(VANTOREL_OBJDUMP \"${CMAKE_OBJDUMP}\")
+      set(VANTOREL_DLL_FOLDERS \"${VANTOREL_DLL_FOLDERS}\")
+      set(VANTOREL_BIN \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
+      include(\"${PROJECT_SOURCE_DIR}/cmake/WindowsRuntime.cmake\")")
+    install(FILES ${VANTOREL_DESKTOP_DIR}/icons/vantorel.ico DESTINATION ${VANTOREL_INSTALL_DATADIR})
+  elseif((WIN32 OR APPLE) AND COMMAND qt_generate_deploy_app_script)
     qt_generate_deploy_app_script(TARGET vantorel FILENAME_VARIABLE VANTOREL_DEPLOY_SCRIPT
       NO_UNSUPPORTED_PLATFORM_ERROR)
     install(SCRIPT ${VANTOREL_DEPLOY_SCRIPT})

@@ -12,6 +12,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-# Programs that run on their own: no libstdc++, libgcc or winpthread DLLs to
-# ship beside them.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+# The Qt for Windows of tools/build-windows-qt.sh is built with this file too
+# (and loads it again through its bin/qt-cmake), so it sets nothing but the
+# compilers and where to look.

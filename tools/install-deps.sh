@@ -1,9 +1,15 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Vantorel needs to build, run and test, skipping
 # what is already there. Run as root (or with sudo available).
+#
+#   tools/install-deps.sh                  everything CI uses (tools/test-all.sh)
+#   tools/install-deps.sh windows          only the Windows cross-build of the
+#                                          core and its tests under Wine
+#   tools/install-deps.sh windows-editor   that, and what the Windows editor,
+#                                          its Qt and its packages need
 set -euo pipefail
 
-packages=(
+linux=(
   build-essential cmake pkg-config
   # the layer check of the sources
   python3
@@ -15,6 +21,24 @@ packages=(
   # the second compiler, and libFuzzer with the sanitizers for the fuzz targets
   clang
 )
+# The posix threading flavour of the compilers is the one whose standard
+# library has std::thread; GoogleTest is built from libgtest-dev's sources.
+windows=(cmake g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
+  libgtest-dev wine wine64)
+# Qt for Windows is built with the host's moc, rcc and uic (same version);
+# the installer is made with NSIS; the package check drives the editor on Xvfb.
+windows_editor=(qt6-base-dev qt6-base-dev-tools ninja-build perl xz-utils nsis unzip
+  xvfb xauth xdotool imagemagick)
+
+case "${1:-}" in
+  "") packages=("${linux[@]}" "${windows[@]}") ;;
+  windows) packages=("${windows[@]}") ;;
+  windows-editor) packages=("${windows[@]}" "${windows_editor[@]}") ;;
+  *)
+    echo "usage: tools/install-deps.sh [windows|windows-editor]" >&2
+    exit 1
+    ;;
+esac
 
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
 
@@ -32,7 +56,7 @@ install_missing() {
 
 install_missing "${packages[@]}"
 # clang's runtime libraries are only recommended, and named by its version.
-if command -v clang++ >/dev/null 2>&1; then
+if [ -z "${1:-}" ] && command -v clang++ >/dev/null 2>&1; then
   runtime="libclang-rt-$(clang++ -dumpversion | cut -d. -f1)-dev"
   if apt-cache show "$runtime" >/dev/null 2>&1; then install_missing "$runtime"; fi
 fi

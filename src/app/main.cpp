@@ -16,8 +16,8 @@
 #include "platform/qt/QtFileDialogs.h"
 #include "platform/qt/QtPrompter.h"
 #include "platform/qt/QtSettings.h"
-#include "platform/qt/QtSound.h"
 #include "platform/qt/SystemGameRegistry.h"
+#include "platform/qt/SystemSound.h"
 
 // --version answers before any window or display is needed. A Windows GUI
 // program has no console of its own, so it borrows the one it was started from.
@@ -50,8 +50,8 @@ int main(int argc, char** argv) {
     vantorel::QtPrompter prompter;
     vantorel::QtFileDialogs dialogs;
     auto registry = vantorel::CreateSystemGameRegistry();
-    vantorel::QtSound sound;
-    vantorel::AppServices services{settings, prompter, dialogs, *registry, sound};
+    auto sound = vantorel::CreateSystemSound();
+    vantorel::AppServices services{settings, prompter, dialogs, *registry, *sound};
 
     vantorel::CQVApp app(services);
     // Files the desktop sends while the program starts wait for the main window.

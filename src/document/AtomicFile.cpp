@@ -126,6 +126,17 @@ void CloseFile(int fd) {
 // Windows cannot rename a file that is still open over another one.
 constexpr bool kCloseBeforeRename = true;
 
+// Whether another program holds the file open without leave to delete it,
+// which is what stops Windows from replacing it.
+bool HeldOpenElsewhere(const fs::path& p) {
+    const HANDLE h =
+        CreateFileW(p.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_SHARING_VIOLATION;
+    CloseHandle(h);
+    return false;
+}
+
 // The folder's entries are safe once the rename returned (the file system
 // keeps its own journal); there is nothing to flush.
 void FlushFolder(const fs::path&) {}
@@ -175,6 +186,11 @@ void CloseFile(int fd) {
 // The lock on the temporary file is held until it has been renamed, so a
 // concurrent cleanup never takes it for abandoned.
 constexpr bool kCloseBeforeRename = false;
+
+// An open file never stops a rename here.
+bool HeldOpenElsewhere(const fs::path&) {
+    return false;
+}
 
 void FlushFolder(const fs::path& folder) {
     // Best effort: the new file is already in place, and some file systems
@@ -334,7 +350,9 @@ bool WriteFileAtomically(const fs::path& path, std::span<const uint8_t> bytes, s
         if (!kCloseBeforeRename) CloseFile(fd);
         std::error_code ignored;
         fs::remove(tmp, ignored);
-        error = "The file couldn't be replaced (" + ec.message() + ").";
+        error = HeldOpenElsewhere(target)
+                    ? "Another program has the file open; close it there and save again."
+                    : "The file couldn't be replaced (" + ec.message() + ").";
         return false;
     }
     FlushFolder(folder);

@@ -93,6 +93,9 @@ TEST(CliDump, FixedKeysAndDecodedTexts) {
 }
 
 TEST(CliInput, DevicesAreRefusedAtOnceAndNothingIsReadPastTheLargestMission) {
+#ifndef __unix__
+    GTEST_SKIP() << "the devices and pipes here are POSIX's (/dev/zero, /dev/stdin, the shell's |)";
+#else
     TempFolder dir;
     // A device is refused before a byte is read (reading /dev/zero until the
     // size runs out took seconds and half a gigabyte).
@@ -117,13 +120,10 @@ TEST(CliInput, DevicesAreRefusedAtOnceAndNothingIsReadPastTheLargestMission) {
     Mission m = MakeEmptyMission(12, 1, 0);
     TempFolder::WriteBytes(dir / "m.tie", WriteMission(m));
     const std::string cli = std::string("'") + VANTOREL_CLI + "' dump /dev/stdin >/dev/null";
-    auto status = [](const std::string& command) {
-        const int raw = std::system(command.c_str());
-        return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    };
-    EXPECT_EQ(status(cli + " <" + Quoted(dir / "m.tie")), 0);
-    EXPECT_EQ(status("cat " + Quoted(dir / "m.tie") + " | " + cli), 0);
-    EXPECT_EQ(status("head -c " + std::to_string(kLargestMissionFileSize + 1) + " /dev/zero | " +
-                     cli + " 2>/dev/null"),
+    EXPECT_EQ(RunShell(cli + " <" + Quoted(dir / "m.tie")), 0);
+    EXPECT_EQ(RunShell("cat " + Quoted(dir / "m.tie") + " | " + cli), 0);
+    EXPECT_EQ(RunShell("head -c " + std::to_string(kLargestMissionFileSize + 1) + " /dev/zero | " +
+                       cli + " 2>/dev/null"),
               3);
+#endif
 }

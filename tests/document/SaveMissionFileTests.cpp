@@ -122,8 +122,10 @@ TEST(SaveMissionFile, AReadOnlyFileIsRefusedAndALinkKeepsLeadingToTheSavedFile) 
     EXPECT_EQ(TempFolder::ReadBytes(target), WriteMission(m));
 }
 
-#ifdef __unix__
 TEST(SaveMissionFile, FullDiskKeepsThePreviousFile) {
+#ifndef __unix__
+    GTEST_SKIP() << "the full disk is a file size limit, which Windows lacks";
+#else
     TempFolder dir;
     fs::path target = dir / "m1.tie";
     TempFolder::WriteBytes(target, {'o', 'l', 'd'});
@@ -148,5 +150,5 @@ TEST(SaveMissionFile, FullDiskKeepsThePreviousFile) {
     EXPECT_NE(prompter.shown[0].text.find("m1.tie"), std::string::npos);
     EXPECT_EQ(TempFolder::ReadText(target), "old");
     EXPECT_EQ(FilesIn(dir.Path()), 1u);
-}
 #endif
+}

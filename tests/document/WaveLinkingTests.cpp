@@ -93,11 +93,11 @@ TEST_F(WaveLinkingTest, LinesLeavingTheWaveFolderAreKeptAsTheyAreAndSeparatorsNa
     Write("game/wave/m1/ok.wav", "ok");
     Write("game/wave/m1.lst", "..\\..\\outside\\a.wav\r\n\\\\\r\n/\r\nm1\\ok.wav\r\n");
     ReadWaveListing(mission, missionPath, settings, prompter);
-    const std::string root = PathToUtf8(tmp / "game" / "wave");
-    EXPECT_EQ(Wave(0), root + "/../../outside/a.wav");
+    const auto root = tmp / "game" / "wave";
+    EXPECT_EQ(Wave(0), PathToUtf8(root / ".." / ".." / "outside" / "a.wav"));
     EXPECT_EQ(Wave(1), "");  // not the wave folder itself
     EXPECT_EQ(Wave(2), "");
-    EXPECT_EQ(Wave(3), root + "/m1/ok.wav");
+    EXPECT_EQ(Wave(3), PathToUtf8(root / "m1" / "ok.wav"));
 
     // Saved again, the line that leaves is listed as it was and nothing is
     // copied from or written through it.

@@ -88,28 +88,36 @@ TEST_F(RenderCommand, RefusesBadArgumentsAndReportsFiles) {
     EXPECT_EQ(Render(Quoted(dir / "junk.tie") + out), 2);
 }
 
-TEST_F(RenderCommand, NeverWritesOverTheMissionAndAFailedRenderKeepsThePreviousPicture) {
+TEST_F(RenderCommand, NeverWritesOverTheMission) {
     const std::vector<uint8_t> before = TempFolder::ReadBytes(dir / "three.tie");
-    std::filesystem::create_symlink(dir / "three.tie", dir / "link.tie");
-    for (const char* output : {"three.tie", "link.tie"}) {
+    std::vector<std::string> outputs = {"three.tie"};
+    std::error_code ec;  // Windows lets only administrators make links
+    std::filesystem::create_symlink(dir / "three.tie", dir / "link.tie", ec);
+    if (!ec) outputs.push_back("link.tie");
+    for (const std::string& output : outputs) {
         CliResult r = RunCli("render " + mission + " -o " + Quoted(dir / output));
         EXPECT_EQ(r.status, 1) << output;
         EXPECT_NE(r.err.find("is the mission file itself"), std::string::npos) << r.err;
     }
     EXPECT_EQ(TempFolder::ReadBytes(dir / "three.tie"), before);
+}
 
+TEST_F(RenderCommand, AFailedRenderKeepsThePreviousPicture) {
+#ifndef __unix__
+    GTEST_SKIP() << "the write is stopped by the shell's file size limit, which Windows lacks";
+#else
     // The file size limit stops the write part way; the picture that was
     // there stays whole and no piece of the new one is left.
     TempFolder::WriteBytes(dir / "map.png", {'o', 'l', 'd'});
     const std::string limited = "trap '' XFSZ; ulimit -f 2; exec '" + std::string(VANTOREL_CLI) +
                                 "' render " + mission + " --size 2000x2000 --waypoints -o " +
                                 Quoted(dir / "map.png");
-    const int raw = std::system(("sh -c \"" + limited + "\" 2>/dev/null").c_str());
-    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 3);
+    EXPECT_EQ(testing::RunShell("sh -c \"" + limited + "\" 2>/dev/null"), 3);
     EXPECT_EQ(TempFolder::ReadText(dir / "map.png"), "old");
     size_t files = 0;
     for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.Path())) ++files;
-    EXPECT_EQ(files, 3u);  // three.tie, link.tie, map.png
+    EXPECT_EQ(files, 2u);  // three.tie, map.png
+#endif
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "app/RecentFiles.h"
 #include "platform/qt/QtPrompter.h"
 #include "platform/qt/QtSettings.h"
+#include "platform/qt/SystemSound.h"
 #include "properties/ui/CLevelPropertiesBar.h"
 #include "properties/ui/CLevelPropertiesSheet.h"
 #include "ui/CQVDoc.h"
@@ -188,6 +189,30 @@ private slots:
         // A value that is not a number reads as the default.
         settings.SetString("Settings", "Snap", "lots");
         QCOMPARE(settings.GetInt("Settings", "Snap", 0), 0);
+    }
+
+    void theSystemSoundPlaysWaveFilesInAnyFolder() {
+#ifndef Q_OS_WIN
+        QSKIP("Qt Multimedia plays the sound here, and a test machine has no sound device");
+#endif
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("Fl\u00fcge \u03a9"));
+        QVERIFY(QDir().mkpath(folder));
+        // A wave of 10 ms of silence: 8-bit mono at 8000 Hz.
+        QByteArray wave = QByteArrayLiteral(
+            "RIFF\x74\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0"
+            "\x40\x1F\0\0\x40\x1F\0\0\x01\0\x08\0data\x50\0\0\0");
+        wave.append(80, char(0x80));
+        QFile file(folder + QStringLiteral("/ton.wav"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(wave);
+        file.close();
+
+        auto sound = CreateSystemSound();
+        QVERIFY(sound->Play(file.fileName().toStdString()));
+        sound->Stop();
+        QVERIFY(!sound->Play((folder + QStringLiteral("/none.wav")).toStdString()));
+        QVERIFY(!sound->Play(folder.toStdString()));
     }
 };
 

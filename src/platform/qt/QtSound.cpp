@@ -3,6 +3,8 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include "platform/qt/SystemSound.h"
+
 #ifdef VANTOREL_HAVE_MULTIMEDIA
 #include <QSoundEffect>
 #endif
@@ -25,6 +27,10 @@ bool QtSound::Play(const std::string& path) {
     (void)path;
     return false;
 #endif
+}
+
+std::unique_ptr<Sound> CreateSystemSound() {
+    return std::make_unique<QtSound>();
 }
 
 void QtSound::Stop() {
