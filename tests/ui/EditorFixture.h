@@ -31,6 +31,7 @@ struct EditorFixture {
     }
     // Every mission is closed without its save question.
     void Stop() {
+        if (!frame) return;
         for (CQVDoc* d : frame->Documents()) d->SetModifiedFlag(false);
         frame.reset();
     }

@@ -267,6 +267,10 @@ private slots:
         QVERIFY(Bar().FlightGroupFrame() && Bar().MessageFrame());
         QVERIFY(Bar().FlightGroupFrame()->isVisible() && Bar().MessageFrame()->isVisible());
         QVERIFY(Bar().FlightGroupFrame()->pos() != Bar().MessageFrame()->pos());
+        // Raising the level bar after the windows opened puts it after them
+        // among the main window's children: closing must still not crash.
+        frame->LevelDock()->raise();
+        Stop();
     }
 
     void numberBoxesTakeOnlyANumber() {

@@ -51,6 +51,18 @@ CLevelPropertiesBar::~CLevelPropertiesBar() {
     delete messageFrame_;
 }
 
+CFGPropertiesFrame* CLevelPropertiesBar::FlightGroupFrame() const {
+    return fgFrame_;
+}
+
+CTeamPropertiesFrame* CLevelPropertiesBar::TeamFrame() const {
+    return teamFrame_;
+}
+
+CMessagePropertiesFrame* CLevelPropertiesBar::MessageFrame() const {
+    return messageFrame_;
+}
+
 CQVDoc* CLevelPropertiesBar::CurrentDocument() const {
     return document_;
 }

@@ -72,9 +72,9 @@ public:
 
     CLevelPropertiesSheet& Sheet() const { return *sheet_; }
     // The flight group window; null until it was first shown.
-    CFGPropertiesFrame* FlightGroupFrame() const { return fgFrame_; }
-    CTeamPropertiesFrame* TeamFrame() const { return teamFrame_; }
-    CMessagePropertiesFrame* MessageFrame() const { return messageFrame_; }
+    CFGPropertiesFrame* FlightGroupFrame() const;
+    CTeamPropertiesFrame* TeamFrame() const;
+    CMessagePropertiesFrame* MessageFrame() const;
     bool ShowsNoLevelText() const;
     // Wide enough for every tab of the sheet to show its name.
     QSize sizeHint() const override;
@@ -101,9 +101,11 @@ private:
     QLabel* noLevelText_;
     QLabel* noLevelIcon_;
     CLevelPropertiesSheet* sheet_;
-    CFGPropertiesFrame* fgFrame_ = nullptr;
-    CTeamPropertiesFrame* teamFrame_ = nullptr;
-    CMessagePropertiesFrame* messageFrame_ = nullptr;
+    // The windows belong to the main window, which may delete them before
+    // this bar when it closes.
+    QPointer<CFGPropertiesFrame> fgFrame_;
+    QPointer<CTeamPropertiesFrame> teamFrame_;
+    QPointer<CMessagePropertiesFrame> messageFrame_;
     int busy_ = 0;
 };
 
