@@ -5,25 +5,31 @@
 namespace vantorel::cli {
 
 std::string JsonWriter::Quote(std::string_view s) {
-    std::string out = "\"";
-    for (unsigned char c : s) {
+    std::string out;
+    out.reserve(s.size() + 2);
+    out += '"';
+    size_t plain = 0;  // start of the run of characters taken as they are
+    for (size_t i = 0; i < s.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(s[i]);
+        if (c >= 0x20 && c != '"' && c != '\\') continue;
+        out.append(s, plain, i - plain);
+        plain = i + 1;
         switch (c) {
             case '"': out += "\\\""; break;
             case '\\': out += "\\\\"; break;
             case '\n': out += "\\n"; break;
             case '\r': out += "\\r"; break;
             case '\t': out += "\\t"; break;
-            default:
-                if (c < 0x20) {
-                    char buf[8];
-                    std::snprintf(buf, sizeof buf, "\\u%04x", c);
-                    out += buf;
-                } else {
-                    out += char(c);
-                }
+            default: {
+                char buf[8];
+                std::snprintf(buf, sizeof buf, "\\u%04x", c);
+                out += buf;
+            }
         }
     }
-    return out + "\"";
+    out.append(s, plain, s.size() - plain);
+    out += '"';
+    return out;
 }
 
 void JsonWriter::Indent() { out_.append(2 * first_.size(), ' '); }
