@@ -153,7 +153,8 @@ TEST(CliCommandLine, ManualPageCompletionAndReadmeHoldWhatHelpLists) {
                 << line;
         }
     }
-    EXPECT_GE(commands, 10);
+    // render needs Qt; the build without the editor has the other nine.
+    EXPECT_GE(commands, help.out.find("\n  render ") == std::string::npos ? 9 : 10);
     EXPECT_EQ(statuses, 6);
 }
 #endif
