@@ -3,29 +3,19 @@
 // buttons reach them, buttons included.
 #include <gtest/gtest.h>
 
-#include "document/MissionReader.h"
-#include "support/RunCli.h"
+#include "support/CliMissionTest.h"
 
 using namespace vantorel;
 using namespace vantorel::testing;
 
 namespace {
 
-class CliFgPage : public ::testing::Test {
+class CliFgPage : public CliMissionTest {
 protected:
-    void SetUp() override {
-        ASSERT_EQ(RunCli("new melee --teams 2 -o " + Quoted(dir / "m.tie")).status, 0);
-    }
     CliResult Page(const std::string& args) {
-        return RunCli("page " + Quoted(dir / "m.tie") + " " + args + " -o " +
-                      Quoted(dir / "out.tie"));
+        return RunCli("page " + File() + " " + args + " -o " + Quoted(dir / "out.tie"));
     }
-    FlightGroupRecord Fg(int i) {
-        Mission m;
-        EXPECT_TRUE(ReadMission(TempFolder::ReadBytes(dir / "out.tie"), m).ok);
-        return m.FlightGroups.at(size_t(i))->File;
-    }
-    TempFolder dir;
+    FlightGroupRecord Fg(int i) { return ReadBack("out.tie").FlightGroups.at(size_t(i))->File; }
 };
 
 TEST_F(CliFgPage, PositionsViewsAreChosenByName) {

@@ -2,26 +2,14 @@
 // dialogs: a dialog opened by name and trigger, set and applied as OK does.
 #include <gtest/gtest.h>
 
-#include "document/MissionReader.h"
-#include "support/RunCli.h"
+#include "support/CliMissionTest.h"
 
 using namespace vantorel;
 using namespace vantorel::testing;
 
 namespace {
 
-class CliFlightGroupDialogs : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_EQ(RunCli("new melee --teams 2 -o " + Quoted(dir / "m.tie")).status, 0);
-    }
-    Mission ReadBack(const std::string& name) {
-        Mission m;
-        EXPECT_TRUE(ReadMission(TempFolder::ReadBytes(dir / name), m).ok);
-        return m;
-    }
-    TempFolder dir;
-};
+using CliFlightGroupDialogs = CliMissionTest;
 
 TEST_F(CliFlightGroupDialogs, AConditionIsSetThroughItsDialog) {
     const std::string file = Quoted(dir / "m.tie");

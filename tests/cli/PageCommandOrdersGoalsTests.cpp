@@ -2,27 +2,14 @@
 // on, and their Target and Goal dialogs by name.
 #include <gtest/gtest.h>
 
-#include "document/MissionReader.h"
-#include "support/RunCli.h"
+#include "support/CliMissionTest.h"
 
 using namespace vantorel;
 using namespace vantorel::testing;
 
 namespace {
 
-class CliOrdersGoals : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_EQ(RunCli("new melee --teams 2 -o " + Quoted(dir / "m.tie")).status, 0);
-    }
-    Mission ReadBack(const std::string& name) {
-        Mission m;
-        EXPECT_TRUE(ReadMission(TempFolder::ReadBytes(dir / name), m).ok);
-        return m;
-    }
-    std::string File() { return Quoted(dir / "m.tie"); }
-    TempFolder dir;
-};
+using CliOrdersGoals = CliMissionTest;
 
 TEST_F(CliOrdersGoals, OrdersStartOnTheOrderAskedForAndTargetsAreSetInTheirDialog) {
     CliResult r = RunCli("page " + File() + " fg.orders --select 0,1 --order 3");

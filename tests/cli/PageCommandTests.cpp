@@ -2,27 +2,15 @@
 // as leaving the tab does, with the file untouched when nothing changed.
 #include <gtest/gtest.h>
 
-#include "document/MissionReader.h"
 #include "document/MissionWriter.h"
-#include "support/RunCli.h"
+#include "support/CliMissionTest.h"
 
 using namespace vantorel;
 using namespace vantorel::testing;
 
 namespace {
 
-class CliPage : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_EQ(RunCli("new melee --teams 2 -o " + Quoted(dir / "m.tie")).status, 0);
-    }
-    Mission ReadBack(const std::string& name) {
-        Mission m;
-        EXPECT_TRUE(ReadMission(TempFolder::ReadBytes(dir / name), m).ok);
-        return m;
-    }
-    TempFolder dir;
-};
+using CliPage = CliMissionTest;
 
 TEST_F(CliPage, ShowsEveryControlOfThePageForTheSelection) {
     CliResult r = RunCli("page " + Quoted(dir / "m.tie") + " level.flightgroups --select 1,3");

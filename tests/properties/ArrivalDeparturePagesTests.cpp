@@ -8,56 +8,31 @@
 #include "properties/logic/ConditionDialog.h"
 #include "properties/logic/DeparturePage.h"
 #include "properties/logic/MothershipDialog.h"
-#include "support/FakePrompter.h"
-#include "support/FakeSettings.h"
+#include "support/PageFixture.h"
 
 namespace vantorel {
 namespace {
 
-using testing::FakePrompter;
-using testing::FakeSettings;
+using namespace testing;
 using C = ConditionDialog;
 
 // Three flight groups: X-wings Red, a Shuttle Omega, Y-wings Gold; the first
 // two selected.
-class ArrivalDepartureTest : public ::testing::Test {
+class ArrivalDepartureTest : public PageTest {
 protected:
     void SetUp() override {
-        settings.SetInt("Settings", "InitialFG", 0);
-        doc.OnNewDocument();
         const struct {
             int type, count;
             const char* name;
         } fgs[] = {{1, 2, "Red"}, {17, 1, "Omega"}, {2, 3, "Gold"}};
-        for (const auto& f : fgs) {
-            FlightGroup* fg = doc.AddFlightGroup();
-            fg->File.SetCraftType(uint8_t(f.type));
-            fg->File.SetNumberOfCraft(uint8_t(f.count));
-            fg->File.SetName(f.name);
-        }
+        NewMission(3, [&](FlightGroup& fg, int i) {
+            fg.File.SetCraftType(uint8_t(fgs[i].type));
+            fg.File.SetNumberOfCraft(uint8_t(fgs[i].count));
+            fg.File.SetName(fgs[i].name);
+            fg.Selected = i < 2;
+        });
         doc.GetMission().Teams[0].SetName("Rebellion");
-        Select({0, 1});
-        doc.ForgetHistory(false);
     }
-    void Select(std::vector<int> which) {
-        for (auto& fg : doc.GetMission().FlightGroups) fg->Selected = 0;
-        for (int i : which) doc.GetMission().FlightGroups[size_t(i)]->Selected = 1;
-    }
-    FlightGroupRecord& Rec(int i) { return doc.GetMission().FlightGroups[size_t(i)]->File; }
-    std::unique_ptr<PageModel> Open(PageModel& page, const std::string& name,
-                                    const std::string& which = {}) {
-        page.Load(context);
-        auto dialog = page.OpenDialog(context, name, which);
-        if (dialog) dialog->Load(context);  // as its window does
-        return dialog;
-    }
-    static ControlValue Index(int i) { return ControlValue{i, {}, {}}; }
-    static ControlValue Text(std::string t) { return ControlValue{-1, std::move(t), {}}; }
-
-    FakeSettings settings;
-    FakePrompter prompter;
-    LevelDocument doc{settings, prompter};
-    PageContext context{doc};
 };
 
 TEST_F(ArrivalDepartureTest, TriggersDifferingOnlyInAmountKeepTheirOwnAmounts) {

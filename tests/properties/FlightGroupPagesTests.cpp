@@ -16,48 +16,29 @@
 #include "properties/logic/FgShipPage.h"
 #include "properties/logic/HiddenCargoDialog.h"
 #include "properties/logic/OptionalCraftDialog.h"
-#include "support/FakePrompter.h"
-#include "support/FakeSettings.h"
+#include "support/PageFixture.h"
 
 namespace vantorel {
 namespace {
 
-using testing::FakePrompter;
-using testing::FakeSettings;
+using namespace testing;
 using Result = PageModel::ApplyResult;
 
-class FgPagesTest : public ::testing::Test {
+class FgPagesTest : public PageTest {
 protected:
     void SetUp() override {
-        settings.SetInt("Settings", "InitialFG", 0);
-        doc.OnNewDocument();
-        for (int i = 0; i < 3; ++i) {
-            FlightGroup* fg = doc.AddFlightGroup();
-            fg->File.SetCraftType(3);
-            fg->File.SetNumberOfCraft(4);
-            fg->Selected = 1;
-        }
-        doc.ForgetHistory(false);
+        NewMission(3, [](FlightGroup& fg, int) {
+            fg.File.SetCraftType(3);
+            fg.File.SetNumberOfCraft(4);
+            fg.Selected = 1;
+        });
     }
-    FlightGroupRecord& Rec(int i) { return doc.GetMission().FlightGroups[size_t(i)]->File; }
-    void Select(std::initializer_list<int> which) {
-        for (auto& fg : doc.GetMission().FlightGroups) fg->Selected = 0;
-        for (int i : which) doc.GetMission().FlightGroups[size_t(i)]->Selected = 1;
-    }
-    static ControlValue Index(int i) { return ControlValue{i, {}, {}}; }
-    static ControlValue Text(std::string t) { return ControlValue{-1, std::move(t), {}}; }
-    static ControlValue States(std::vector<int> s) { return ControlValue{-1, {}, std::move(s)}; }
     // The bytes of every flight group, to see that nothing else moved.
     std::vector<std::array<uint8_t, 1378>> Bytes() {
         std::vector<std::array<uint8_t, 1378>> all;
         for (auto& fg : doc.GetMission().FlightGroups) all.push_back(fg->File.Bytes);
         return all;
     }
-
-    FakeSettings settings;
-    FakePrompter prompter;
-    LevelDocument doc{settings, prompter};
-    PageContext context{doc};
 };
 
 // --- Ship ------------------------------------------------------------------

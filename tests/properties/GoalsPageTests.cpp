@@ -6,34 +6,27 @@
 #include "properties/logic/FlightGroupGoalDialog.h"
 #include "properties/logic/FlightGroupGoalsPage.h"
 #include "properties/logic/FlightGroupOrdersPage.h"
-#include "support/FakePrompter.h"
-#include "support/FakeSettings.h"
+#include "support/PageFixture.h"
 
 namespace vantorel {
 namespace {
 
-using testing::FakePrompter;
-using testing::FakeSettings;
+using namespace testing;
 using D = FlightGroupGoalDialog;
 
-class GoalsPageTest : public ::testing::Test {
+class GoalsPageTest : public PageTest {
 protected:
     void SetUp() override {
-        settings.SetInt("Settings", "InitialFG", 0);
-        doc.OnNewDocument();
-        for (int i = 0; i < 3; ++i) {
-            FlightGroup* fg = doc.AddFlightGroup();
-            fg->File.SetName(i == 0 ? "Red" : "Gold");
-            fg->File.SetCraftType(1);
-            fg->Selected = 1;
-            FgGoal goal = fg->File.Goals(1);
+        NewMission(3, [](FlightGroup& fg, int i) {
+            fg.File.SetName(i == 0 ? "Red" : "Gold");
+            fg.File.SetCraftType(1);
+            fg.Selected = 1;
+            FgGoal goal = fg.File.Goals(1);
             goal.SetCondition(2);  // must be destroyed
             goal.SetTeam(0);
             goal.SetPoints(4);
-        }
-        doc.ForgetHistory(false);
+        });
     }
-    FlightGroupRecord& Rec(int i) { return doc.GetMission().FlightGroups[size_t(i)]->File; }
     FlightGroup& Fg(int i) { return *doc.GetMission().FlightGroups[size_t(i)]; }
     void SelectOnly(int i) {
         for (int f = 0; f < 3; ++f) Fg(f).Selected = f == i;
@@ -44,14 +37,7 @@ protected:
         return d;
     }
     static const ControlState& C(PageModel& p, int id) { return *p.Find(id); }
-    bool Set(PageModel& p, int id, ControlValue v) { return p.Set(context, id, v); }
-    static ControlValue Index(int i) { return ControlValue{i, {}, {}}; }
-    static ControlValue Text(std::string t) { return ControlValue{-1, std::move(t), {}}; }
 
-    FakeSettings settings;
-    FakePrompter prompter;
-    LevelDocument doc{settings, prompter};
-    PageContext context{doc};
     FlightGroupGoalsPage page;
 };
 

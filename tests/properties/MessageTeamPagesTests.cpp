@@ -18,40 +18,28 @@
 #include "properties/logic/TeamGeneralPage.h"
 #include "properties/logic/TeamGoalStringsPage.h"
 #include "properties/logic/TeamGoalsPage.h"
-#include "support/FakePrompter.h"
-#include "support/FakeSettings.h"
+#include "support/PageFixture.h"
 #include "support/TempFolder.h"
 #include "ui/UiFakes.h"
 
 namespace vantorel {
 namespace {
 
-using testing::FakePrompter;
-using testing::FakeSettings;
+using namespace testing;
 using C = ConditionDialog;
 
-ControlValue Index(int i) {
-    return ControlValue{i, {}, {}};
-}
-ControlValue Text(std::string t) {
-    return ControlValue{-1, std::move(t), {}};
-}
-ControlValue States(std::vector<int> s) {
-    return ControlValue{-1, {}, std::move(s)};
-}
-
-class MessageTeamPagesTest : public ::testing::Test {
+class MessageTeamPagesTest : public PageTest {
 protected:
     void SetUp() override {
-        settings.SetInt("Settings", "InitialFG", 0);
-        doc.OnNewDocument();
-        FlightGroup* fg = doc.AddFlightGroup();
-        fg->File.SetName("Red");
-        fg->File.SetCraftType(1);
-        fg->File.SetNumberOfCraft(2);
+        NewMission(1, [](FlightGroup& fg, int) {
+            fg.File.SetName("Red");
+            fg.File.SetCraftType(1);
+            fg.File.SetNumberOfCraft(2);
+        });
         doc.AddRadioMessage();
         doc.AddRadioMessage();
         doc.ForgetHistory(false);
+        context.sound = &sound;
         context.message = 1;
         context.team = 2;
         context.fileDialogs = &dialogs;
@@ -62,12 +50,8 @@ protected:
                            MessageRecord::kTextSize);
     }
 
-    FakeSettings settings;
-    FakePrompter prompter;
-    LevelDocument doc{settings, prompter};
-    testing::FakeSound sound;
-    testing::FakeFileDialogs dialogs;
-    PageContext context{doc, &sound};
+    FakeSound sound;
+    FakeFileDialogs dialogs;
 };
 
 TEST_F(MessageTeamPagesTest, TheColourDigitIsReadAndWrittenSoTextAndColourSurvive) {

@@ -8,41 +8,28 @@
 #include "document/LevelDocument.h"
 #include "properties/logic/FlightGroupOrdersPage.h"
 #include "properties/logic/OrderTargetDialog.h"
-#include "support/FakePrompter.h"
-#include "support/FakeSettings.h"
+#include "support/PageFixture.h"
 
 namespace vantorel {
 namespace {
 
-using testing::FakePrompter;
-using testing::FakeSettings;
+using namespace testing;
 using P = FlightGroupOrdersPage;
 
-class OrdersPageTest : public ::testing::Test {
+class OrdersPageTest : public PageTest {
 protected:
     void SetUp() override {
-        settings.SetInt("Settings", "InitialFG", 0);
-        doc.OnNewDocument();
-        for (int i = 0; i < 3; ++i) {
-            FlightGroup* fg = doc.AddFlightGroup();
-            fg->File.SetName(std::string(1, char('A' + i)));
-            fg->File.SetCraftType(1);
-            fg->Selected = i < 2;
-        }
-        doc.ForgetHistory(false);
+        NewMission(3, [](FlightGroup& fg, int i) {
+            fg.File.SetName(std::string(1, char('A' + i)));
+            fg.File.SetCraftType(1);
+            fg.Selected = i < 2;
+        });
     }
-    FlightGroupRecord& Rec(int i) { return doc.GetMission().FlightGroups[size_t(i)]->File; }
     Order O(int fg, int slot) { return Rec(fg).Orders(slot); }
     const ControlState& C(int id) { return *page.Find(id); }
-    bool Set(PageModel& p, int id, ControlValue v) { return p.Set(context, id, v); }
-    bool Set(int id, ControlValue v) { return Set(page, id, v); }
-    static ControlValue Index(int i) { return ControlValue{i, {}, {}}; }
-    static ControlValue Text(std::string t) { return ControlValue{-1, std::move(t), {}}; }
+    using PageTest::Set;
+    bool Set(int id, ControlValue v) { return Set(page, id, std::move(v)); }
 
-    FakeSettings settings;
-    FakePrompter prompter;
-    LevelDocument doc{settings, prompter};
-    PageContext context{doc};
     P page;
 };
 

@@ -9,14 +9,12 @@
 #include "properties/logic/CmdDescriptionDialog.h"
 #include "properties/logic/ConditionDialog.h"
 #include "properties/logic/OtherPage.h"
-#include "support/FakePrompter.h"
-#include "support/FakeSettings.h"
+#include "support/PageFixture.h"
 
 namespace vantorel {
 namespace {
 
-using testing::FakePrompter;
-using testing::FakeSettings;
+using namespace testing;
 using D = CmdDescriptionDialog;
 
 TEST(CmdDescription, EveryCharacterTheEncoderWritesRoundTrips) {
@@ -70,34 +68,19 @@ TEST(CmdDescription, DecodingStopsAtAnUnknownRoleOrAShortEntry) {
               "3COMAPRI");
 }
 
-class OtherPageTest : public ::testing::Test {
+class OtherPageTest : public PageTest {
 protected:
     void SetUp() override {
-        settings.SetInt("Settings", "InitialFG", 0);
-        doc.OnNewDocument();
-        for (int i = 0; i < 3; ++i) {
-            FlightGroup* fg = doc.AddFlightGroup();
-            fg->File.SetCraftType(1);
-            fg->File.SetName("Red");
-            fg->Selected = i < 2;
-        }
+        NewMission(3, [](FlightGroup& fg, int i) {
+            fg.File.SetCraftType(1);
+            fg.File.SetName("Red");
+            fg.Selected = i < 2;
+        });
         doc.GetMission().Teams[0].SetName("Rebellion");
-        doc.ForgetHistory(false);
     }
-    FlightGroupRecord& Rec(int i) { return doc.GetMission().FlightGroups[size_t(i)]->File; }
     std::string Label(int i) { return page.Find(OtherPage::kCmd1 + i)->value.text; }
-    std::unique_ptr<PageModel> OpenCmd() {
-        page.Load(context);
-        auto dialog = page.OpenDialog(context, "cmd", "");
-        if (dialog) dialog->Load(context);
-        return dialog;
-    }
-    static ControlValue Index(int i) { return ControlValue{i, {}, {}}; }
+    std::unique_ptr<PageModel> OpenCmd() { return Open(page, "cmd"); }
 
-    FakeSettings settings;
-    FakePrompter prompter;
-    LevelDocument doc{settings, prompter};
-    PageContext context{doc};
     OtherPage page;
 };
 

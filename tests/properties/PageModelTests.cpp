@@ -5,14 +5,12 @@
 
 #include "document/LevelDocument.h"
 #include "properties/logic/FlightGroupPage.h"
-#include "support/FakePrompter.h"
-#include "support/FakeSettings.h"
+#include "support/PageFixture.h"
 
 namespace vantorel {
 namespace {
 
-using testing::FakePrompter;
-using testing::FakeSettings;
+using namespace testing;
 
 constexpr const char* kMultipleCargos = "\xC2\xB7(multiple cargos)";
 
@@ -40,32 +38,21 @@ public:
     }
 };
 
-class PageModelTest : public ::testing::Test {
+class PageModelTest : public PageTest {
 protected:
     void SetUp() override {
-        settings.SetInt("Settings", "InitialFG", 0);
-        doc.OnNewDocument();
-        for (int i = 0; i < 3; ++i) {
-            FlightGroup* fg = doc.AddFlightGroup();
-            fg->File.SetName("Same");
-            fg->File.SetCraftType(2);
-            fg->File.SetNumberOfWaves(3);
-            fg->File.SetCargo("Food");
-            fg->File.SetArrivalAndOr12(1);
-            fg->Selected = 1;
-        }
-        doc.ForgetHistory(false);
+        NewMission(3, [](FlightGroup& fg, int) {
+            fg.File.SetName("Same");
+            fg.File.SetCraftType(2);
+            fg.File.SetNumberOfWaves(3);
+            fg.File.SetCargo("Food");
+            fg.File.SetArrivalAndOr12(1);
+            fg.Selected = 1;
+        });
     }
-    FlightGroupRecord& Rec(int i) { return doc.GetMission().FlightGroups[size_t(i)]->File; }
     const ControlState& C(int id) { return *page.Find(id); }
-    bool Set(int id, ControlValue v) { return page.Set(context, id, v); }
-    static ControlValue Index(int i) { return ControlValue{i, {}, {}}; }
-    static ControlValue Text(std::string t) { return ControlValue{-1, std::move(t), {}}; }
+    bool Set(int id, ControlValue v) { return page.Set(context, id, std::move(v)); }
 
-    FakeSettings settings;
-    FakePrompter prompter;
-    LevelDocument doc{settings, prompter};
-    PageContext context{doc};
     SamplePage page;
 };
 
