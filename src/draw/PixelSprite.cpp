@@ -151,7 +151,12 @@ __attribute__((target("avx2"))) void BlendInsideAvx2(std::uint32_t* origin,
         std::uint32_t* out = origin + std::ptrdiff_t(run.y) * stride + run.x;
         const std::uint32_t* source = pixels + run.first;
         if (run.opaque) {
-            for (int i = 0; i < run.length; ++i) out[i] = source[i];
+            int i = 0;
+            for (; i + 8 <= run.length; i += 8)
+                _mm256_storeu_si256(
+                    reinterpret_cast<__m256i*>(out + i),
+                    _mm256_loadu_si256(reinterpret_cast<const __m256i*>(source + i)));
+            for (; i < run.length; ++i) out[i] = source[i];
             continue;
         }
         int i = BlendRowAvx2(out, source, run.length);
