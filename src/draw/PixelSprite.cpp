@@ -78,7 +78,7 @@ __attribute__((target("avx2"))) inline __m256i Over8(__m256i source, __m256i des
 
 // The eight-pixel steps of a row; returns how many pixels it did. Steps
 // with nothing to draw (the gaps between letters) are passed over.
-__attribute__((target("avx2"))) int BlendRowAvx2(std::uint32_t* out, const std::uint32_t* source,
+__attribute__((target("avx2"))) inline int BlendRowAvx2(std::uint32_t* out, const std::uint32_t* source,
                                                  int count) {
     int i = 0;
     for (; i + 8 <= count; i += 8) {
@@ -111,7 +111,7 @@ VANTOREL_AVX512 inline __mmask16 Lanes(int left) {
     return left >= 16 ? __mmask16(0xFFFF) : __mmask16((1u << left) - 1);
 }
 
-VANTOREL_AVX512 void BlendRowAvx512(std::uint32_t* out, const std::uint32_t* source, int count) {
+VANTOREL_AVX512 inline void BlendRowAvx512(std::uint32_t* out, const std::uint32_t* source, int count) {
     for (int i = 0; i < count; i += 16) {
         const __m512i s = _mm512_maskz_loadu_epi32(Lanes(count - i), source + i);
         const __mmask16 ink = _mm512_test_epi32_mask(s, s);
@@ -121,10 +121,51 @@ VANTOREL_AVX512 void BlendRowAvx512(std::uint32_t* out, const std::uint32_t* sou
     }
 }
 
-VANTOREL_AVX512 void CopyRowAvx512(std::uint32_t* out, const std::uint32_t* source, int count) {
+VANTOREL_AVX512 inline void CopyRowAvx512(std::uint32_t* out, const std::uint32_t* source, int count) {
     for (int i = 0; i < count; i += 16) {
         const __mmask16 lanes = Lanes(count - i);
         _mm512_mask_storeu_epi32(out + i, lanes, _mm512_maskz_loadu_epi32(lanes, source + i));
+    }
+}
+
+// A sprite wholly inside the buffer, every run in one loop: a frame draws
+// thousands of sprites of a run or two a row, and a call and a choice of
+// kernel for each run cost as much as blending it.
+VANTOREL_AVX512 void BlendInsideAvx512(std::uint32_t* origin, std::ptrdiff_t stride,
+                                       const PixelSprite& sprite) {
+    const std::uint32_t* pixels = sprite.pixels.data();
+    for (const PixelSprite::Run& run : sprite.runs) {
+        std::uint32_t* out = origin + std::ptrdiff_t(run.y) * stride + run.x;
+        if (run.opaque)
+            CopyRowAvx512(out, pixels + run.first, run.length);
+        else
+            BlendRowAvx512(out, pixels + run.first, run.length);
+    }
+}
+
+__attribute__((target("avx2"))) void BlendInsideAvx2(std::uint32_t* origin,
+                                                     std::ptrdiff_t stride,
+                                                     const PixelSprite& sprite) {
+    const std::uint32_t* pixels = sprite.pixels.data();
+    for (const PixelSprite::Run& run : sprite.runs) {
+        std::uint32_t* out = origin + std::ptrdiff_t(run.y) * stride + run.x;
+        const std::uint32_t* source = pixels + run.first;
+        if (run.opaque) {
+            int i = 0;
+            for (; i + 8 <= run.length; i += 8)
+                _mm256_storeu_si256(
+                    reinterpret_cast<__m256i*>(out + i),
+                    _mm256_loadu_si256(reinterpret_cast<const __m256i*>(source + i)));
+            for (; i < run.length; ++i) out[i] = source[i];
+            continue;
+        }
+        int i = BlendRowAvx2(out, source, run.length);
+        for (; i + 4 <= run.length; i += 4) {
+            auto* at = reinterpret_cast<__m128i*>(out + i);
+            const __m128i s4 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(source + i));
+            _mm_storeu_si128(at, Over4(s4, _mm_loadu_si128(at)));
+        }
+        for (; i < run.length; ++i) out[i] = Over(source[i], out[i]);
     }
 }
 #endif
@@ -209,6 +250,9 @@ PixelSprite MakeSprite(const std::uint32_t* argb, int width, int height, int str
                 const int padded = (run.length + multipleOf - 1) / multipleOf * multipleOf;
                 s.pixels.resize(s.pixels.size() + std::size_t(padded - run.length), 0);
                 run.length = padded;
+                // The padding is part of the sprite: it must lie inside the
+                // picture drawn into as much as the pixels do.
+                s.width = std::max(s.width, run.x + padded);
             }
             s.runs.push_back(run);
             x = end;
@@ -228,6 +272,10 @@ void BlendSprite(const PixelBuffer& target, int x, int y, const PixelSprite& spr
         y + sprite.height <= target.height) {
         // All of it inside, as nearly every sprite of a map is: no run is cut.
         std::uint32_t* origin = target.pixels + std::ptrdiff_t(y) * target.stride + x;
+#ifdef VANTOREL_BLEND_AVX2
+        if (kernel >= 3) return BlendInsideAvx512(origin, target.stride, sprite);
+        if (kernel == 2) return BlendInsideAvx2(origin, target.stride, sprite);
+#endif
         for (const PixelSprite::Run& run : sprite.runs) {
             std::uint32_t* out = origin + std::ptrdiff_t(run.y) * target.stride + run.x;
             if (run.opaque)

@@ -28,7 +28,8 @@ struct PixelSprite {
 // nothing, and a long run is blended several pixels at a time. Opaque runs
 // are copied, so pictures mostly opaque (icons) do best with small gaps,
 // and antialiased text with whole rows. Runs are lengthened with
-// transparent pixels to a multiple of `multipleOf`, for the same reason.
+// transparent pixels to a multiple of `multipleOf`, for the same reason;
+// the sprite is then as wide as its longest row so lengthened.
 PixelSprite MakeSprite(const std::uint32_t* argb, int width, int height, int stride,
                        int largestGap = 4, int multipleOf = 1);
 
