@@ -117,8 +117,12 @@ TEST(MissionFile, HandMadeFileReadsIntoTheNamedFields) {
     zeros(2 * 30);
     zeros(2 * 32);
     for (int b = 1; b < 8; ++b) zeros(820 + 128);
+    const size_t fgGoalStrings = f.size();
     zeros(1536);
+    text(fgGoalStrings + 192 * 2 + 64, "Goal 3 done");
+    const size_t goalStrings = f.size();
     zeros(53760);
+    text(goalStrings + (28 * 4 + 5) * 192 + 128, "Team 5 failed");
     const size_t success = f.size();
     zeros(4096);
     text(success, "Well$done");
@@ -148,6 +152,8 @@ TEST(MissionFile, HandMadeFileReadsIntoTheNamedFields) {
     EXPECT_EQ(m.TeamDisplayName(2), "ABCDEFGHIJKLMNOPQRSTUVWX");
     EXPECT_EQ(m.TeamDisplayName(3), "Team 4");
     EXPECT_EQ(m.TeamDisplayName(200), "Team 201");
+    EXPECT_EQ(m.FlightGroups[0]->GoalStrings.Get(2, FgGoalStrings::kComplete), "Goal 3 done");
+    EXPECT_EQ(m.GoalStrings->Get(4, 5, GlobalGoalStrings::kFailure), "Team 5 failed");
     EXPECT_EQ(m.Briefings[0].Commands[0], 0x42);
     EXPECT_EQ(m.Briefings[0].Tags[0], "");
     EXPECT_EQ(m.Briefings[0].Tags[1], "hi");

@@ -55,6 +55,8 @@ TEST_F(NewMissionBuilderTest, TwoTeamMeleeSetsBlueAgainstRed) {
         EXPECT_EQ(r.PlayerNumber(), k + 1);
         EXPECT_EQ(r.Name(), team == 0 ? "Blue" : "Red");
         EXPECT_EQ(r.Team(), team);
+        EXPECT_EQ(r.Markings(), team == 0 ? 2 : 0);
+        EXPECT_EQ(r.Iff(), team == 0 ? 2 : 1);
         EXPECT_EQ(At(r, 0), (Point{team == 0 ? 256 : -256, -24 + 16 * n, 0}));
         EXPECT_EQ(r.WaypointEnabled(4), 1);
         EXPECT_EQ(At(r, 4), (Point{0, -32 + 16 * n, 0}));
@@ -110,6 +112,7 @@ TEST_F(NewMissionBuilderTest, FourTeamMeleePairsFlightGroupsIntoTeams) {
     const Mission& m = Build({kMissionMelee, 0, 4, 0});
     // Flight group 5 is one of the "Blue" pair above the origin.
     EXPECT_EQ(At(Fg(5), 0), (Point{8, 256, 0}));
+    EXPECT_EQ(At(Fg(5), 4), (Point{0, 0, 0}));
     EXPECT_EQ(Fg(5).Team(), 2);
     EXPECT_EQ(Fg(5).Goals(4).Condition(), 10);
     EXPECT_EQ(m.Teams[3].Name(), "Green");
