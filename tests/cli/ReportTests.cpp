@@ -122,6 +122,7 @@ TEST(CliReport, SentencesStandOnTheirOwnLines) {
         HasLine(lines, "  Order 1: Attack Targets; Parameter 1: 0; Parameter 2: 0; throttle 0"));
     EXPECT_TRUE(HasLine(lines, "      1: Starfighters"));
     EXPECT_TRUE(HasLine(lines, "      2: All teams except Imp\u2019s"));
+    EXPECT_TRUE(HasLine(lines, "      3: None"));
     EXPECT_NE(r.out.find("  Order 2: Drop Off Craft; Deploy time x5 seconds?: "),
               std::string::npos);
     EXPECT_NE(r.out.find("; FG to drop (see notes): 1;"), std::string::npos);
