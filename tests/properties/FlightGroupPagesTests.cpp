@@ -559,6 +559,9 @@ TEST_F(FgPagesTest, KilometresRoundHalfAwayFromZeroAndStopAtTheMapsEdge) {
     EXPECT_EQ(ParseDecimal(".25"), 0.25);
     EXPECT_EQ(ParseDecimal("3."), 3.0);
     EXPECT_EQ(ParseDecimal("1,5"), 0.0);
+    EXPECT_EQ(HundredthsOf("-1.257"), -125);
+    EXPECT_EQ(HundredthsOf("1.5x"), 0);  // not a number: nothing
+    EXPECT_EQ(HundredthsOf("."), 0);
     EXPECT_EQ(FixedTwoDecimals(2.5), "2.50");
 }
 

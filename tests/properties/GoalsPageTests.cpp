@@ -62,6 +62,8 @@ TEST_F(GoalsPageTest, SentencesNameTheSubjectAndMergeTheSelection) {
     auto dialog = Dialog(1);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(C(*dialog, D::kSubject).value.text, "X-W Red");
+    EXPECT_EQ(C(*dialog, D::kTeam).value.index, 0);
+    EXPECT_EQ(C(*dialog, D::kSentence).value.text, sentence(1));
 
     for (int f = 0; f < 3; ++f) Fg(f).Selected = 1;
     dialog = Dialog(1);
