@@ -38,6 +38,10 @@ version="$(DISPLAY='' wine "$bin/vantorel.exe" --version | tr -d '\r')"
 expected="vantorel $(basename "$zip" | sed -E 's/^vantorel-(.*)-win64\.zip$/\1/')"
 [ "$version" = "$expected" ] || fail "--version printed '$version', not '$expected'"
 echo "vantorel.exe --version: $version"
+# Wine's desktop process started without a display, and the prefix's
+# session keeps it: every window of that session would go nowhere. The
+# session ends a few seconds after its last program.
+wineserver -w
 
 # A private display.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
