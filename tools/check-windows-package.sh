@@ -81,7 +81,10 @@ echo "screenshot: $shot"
 # The axes are the longest red lines of the screen: the row and the column
 # with the most red in them cross where the flight group is.
 most_red() { # resize geometry, field of the coordinate (1 = x, 2 = y)
-  convert "$shot" -fuzz 25% -fill white -opaque '#FF0000' -fill black +opaque white \
+  # White and near-white (the lists, the dialogs' faces) go black first, so
+  # only the red is left white.
+  convert "$shot" -fuzz 10% -fill black -opaque white -fill white -opaque '#FF0000' \
+    -fuzz 0 -fill black +opaque white \
     -colorspace Gray -resize "$1!" -depth 16 txt:- |
     awk -v f="$2" 'NR > 1 { split($1, c, /[,:]/); match($0, /\([0-9.]+/)
       v = substr($0, RSTART + 1, RLENGTH - 1) + 0; if (v > best) { best = v; at = c[f] } }
