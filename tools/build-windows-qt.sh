@@ -54,6 +54,15 @@ if [ ! -f "$work/src/qtbase/.unpacked" ]; then
   touch "$work/src/qtbase/.unpacked"
 fi
 
+# Qt 6.4.2's windows platform plugin takes DirectWrite 3's font database
+# (used only when asked for with -platform windows:fontengine=directwrite)
+# for granted, but Gui builds that database only with Direct2D, which stays
+# out here: without this the plugin does not link.
+integration="$work/src/qtbase/src/plugins/platforms/windows/qwindowsintegration.cpp"
+if ! grep -q 'QT_CONFIG(directwrite3) && QT_CONFIG(direct2d)' "$integration"; then
+  sed -i 's/^#if QT_CONFIG(directwrite3)$/#if QT_CONFIG(directwrite3) \&\& QT_CONFIG(direct2d)/' "$integration"
+fi
+
 # Qt's own toolchain file (bin/qt-cmake) loads the one it was built with, so
 # that one lives inside the installation.
 rm -rf "$dest"

@@ -38,6 +38,10 @@ version="$(DISPLAY='' wine "$bin/vantorel.exe" --version | tr -d '\r')"
 expected="vantorel $(basename "$zip" | sed -E 's/^vantorel-(.*)-win64\.zip$/\1/')"
 [ "$version" = "$expected" ] || fail "--version printed '$version', not '$expected'"
 echo "vantorel.exe --version: $version"
+# Wine's desktop process started without a display, and the prefix's
+# session keeps it: every window of that session would go nowhere. The
+# session ends a few seconds after its last program.
+wineserver -w
 
 # A private display.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
@@ -77,7 +81,10 @@ echo "screenshot: $shot"
 # The axes are the longest red lines of the screen: the row and the column
 # with the most red in them cross where the flight group is.
 most_red() { # resize geometry, field of the coordinate (1 = x, 2 = y)
-  convert "$shot" -fuzz 25% -fill white -opaque '#FF0000' -fill black +opaque white \
+  # White and near-white (the lists, the dialogs' faces) go black first, so
+  # only the red is left white.
+  convert "$shot" -fuzz 10% -fill black -opaque white -fill white -opaque '#FF0000' \
+    -fuzz 0 -fill black +opaque white \
     -colorspace Gray -resize "$1!" -depth 16 txt:- |
     awk -v f="$2" 'NR > 1 { split($1, c, /[,:]/); match($0, /\([0-9.]+/)
       v = substr($0, RSTART + 1, RLENGTH - 1) + 0; if (v > best) { best = v; at = c[f] } }

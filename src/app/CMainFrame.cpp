@@ -215,11 +215,17 @@ CQVDoc* CMainFrame::OpenDocumentFile(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     // One file is one document, whichever link or spelling led to it:
     // two documents of one file would overwrite each other's saves.
+    // Windows names a file in any letter case.
+#ifdef Q_OS_WIN
+    constexpr Qt::CaseSensitivity kCase = Qt::CaseInsensitive;
+#else
+    constexpr Qt::CaseSensitivity kCase = Qt::CaseSensitive;
+#endif
     auto sameFile = [](const QString& a, const QString& b) {
         const QString ca = QFileInfo(a).canonicalFilePath();
         const QString cb = QFileInfo(b).canonicalFilePath();
-        if (!ca.isEmpty() && !cb.isEmpty()) return ca == cb;
-        return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
+        if (!ca.isEmpty() && !cb.isEmpty()) return ca.compare(cb, kCase) == 0;
+        return QFileInfo(a).absoluteFilePath().compare(QFileInfo(b).absoluteFilePath(), kCase) == 0;
     };
     for (CQVDoc* doc : documents_) {
         if (!doc->PathName().isEmpty() && sameFile(doc->PathName(), absolute)) {

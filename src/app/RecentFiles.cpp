@@ -1,7 +1,7 @@
 #include "app/RecentFiles.h"
 
+#include <QString>
 #include <algorithm>
-#include <cctype>
 
 #include "platform/Settings.h"
 
@@ -12,10 +12,8 @@ constexpr const char* kSection = "Recent File List";
 
 bool SamePath(const std::string& a, const std::string& b) {
 #ifdef _WIN32
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
+    // Windows names a file in any letter case, letters outside ASCII too.
+    return QString::fromStdString(a).compare(QString::fromStdString(b), Qt::CaseInsensitive) == 0;
 #else
     return a == b;
 #endif

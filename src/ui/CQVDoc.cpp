@@ -182,7 +182,8 @@ bool CQVDoc::DoSaveAs() {
     } else {
         suggested = PathName();
     }
-    auto chosen = services_.fileDialogs.SaveFile(suggested.toStdString(), kFilter);
+    auto chosen =
+        services_.fileDialogs.SaveFile(QDir::toNativeSeparators(suggested).toStdString(), kFilter);
     if (!chosen) return false;
     return SaveTo(QString::fromStdString(*chosen));
 }

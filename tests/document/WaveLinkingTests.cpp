@@ -146,8 +146,13 @@ TEST_F(WaveLinkingTest, ANameWithoutAFolderOrWithALineBreakIsNeverCopied) {
     const fs::path before = fs::current_path();
     fs::current_path(tmp / "work");
     Wave(0) = "private.wav";
-    // A line break would give the listing a line of its own.
+    // A line break would give the listing a line of its own (Windows keeps
+    // line breaks out of file names, so there the name is all there is).
+#ifdef _WIN32
+    Wave(1) = PathToUtf8(tmp / "sounds" / "a\nm1\\b.wav");
+#else
     Wave(1) = PathToUtf8(Write("sounds/a\nm1\\b.wav", "x"));
+#endif
     Wave(2) = PathToUtf8(Write("sounds/ok.wav", "ok"));
     WriteWaveListing(mission, missionPath, settings, prompter);
     fs::current_path(before);

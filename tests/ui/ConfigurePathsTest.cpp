@@ -3,6 +3,7 @@
 #include "UiFakes.h"
 #include "app/ConfigurePaths.h"
 #include "platform/GameRegistry.h"
+#include "platform/qt/SystemGameRegistry.h"
 
 using namespace vantorel;
 using namespace vantorel::testing;
@@ -88,6 +89,26 @@ private slots:
         ConfigurePaths(f.settings, registry, f.dialogs, f.prompter);
         QCOMPARE(f.settings.GetString("Paths", "XVT", "?"), std::string("/prefix/C:\\XvT2"));
     }
+
+#ifdef Q_OS_WIN
+    // The game's installer writes its keys in the 32-bit view of the machine's
+    // registry; the editor reads them from there, not from a Wine prefix.
+    void theSystemsOwnRegistryGivesTheFolder() {
+        const QString key = QStringLiteral("HKEY_LOCAL_MACHINE\\") +
+                            QString::fromLatin1(kGameKey) + QStringLiteral("\\1.0");
+        {
+            QSettings written(key, QSettings::Registry32Format);
+            written.setValue(QStringLiteral("Install Path"), QStringLiteral("C:\\Spiele\\XvT \u00c4"));
+            written.sync();
+            if (written.status() != QSettings::NoError)
+                QSKIP("writing the machine's keys needs an administrator");
+        }
+        auto registry = CreateSystemGameRegistry();
+        const auto folder = registry->ReadString(game + "\\1.0", "Install Path");
+        QSettings(key, QSettings::Registry32Format).remove(QString());
+        QCOMPARE(folder.value_or("none"), std::string("C:\\Spiele\\XvT \xc3\x84"));
+    }
+#endif
 };
 
 QTEST_MAIN(ConfigurePathsTest)

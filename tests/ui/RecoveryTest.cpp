@@ -1,7 +1,7 @@
 // Never losing work: copies of unsaved missions, recovery after a run that
 // ended without saving, and missions whose file another program changes.
 #include <QDir>
-#include <QSysInfo>
+#include <QLockFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QMessageBox>
@@ -120,10 +120,16 @@ private slots:
         QVERIFY(dead.Store(0, crashed, mission.toStdString(), "m.tie", 1700000000, error));
         // Runs killed without a chance to clean up left their locks: the
         // next start removes them, and the copies are still offered.
+        // The machine's name as QLockFile writes it (on Windows not the one
+        // QSysInfo gives).
+        QLockFile probe(dir.filePath(QStringLiteral("probe.lock")));
+        QVERIFY(probe.tryLock(0));
+        const QByteArray host = ReadAll(probe.fileName()).split('\n').value(2);
+        probe.unlock();
         auto staleLock = [&](const QString& run) {
             QFile lock(RecoveryFolderPath() + "/" + run + ".lock");
             QVERIFY(lock.open(QIODevice::WriteOnly));
-            lock.write("2147483646\nvantorel\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+            lock.write("2147483646\nvantorel\n" + host + "\n");
         };
         staleLock(QStringLiteral("4242-1"));
         staleLock(QStringLiteral("999-2"));  // a run that left no copy
@@ -168,6 +174,15 @@ private slots:
         QVERIFY(doc->DoFileSave());
         doc->CheckDiskNow();
         QVERIFY(f->prompter.shown.empty());
+
+        // The watcher follows the file through each replacement by a rename,
+        // the way programs save (this one too): unmodified, it reloads.
+        QSignalSpy changed(doc, &CQVDoc::changed);
+        for (const char* name : {"W1", "W2"}) {
+            QVERIFY(WriteMissionFile(mission, {{name, 0, 0}}));
+            QVERIFY(changed.wait(20000));
+            QCOMPARE(doc->GetMission().FlightGroups[0]->File.Name(), std::string(name));
+        }
 
         // Unmodified: it reloads.
         QVERIFY(WriteMissionFile(mission, {{"C", 0, 0}}));

@@ -167,6 +167,12 @@ private slots:
         RecentFiles third(settings, 8);
         third.Load();
         QCOMPARE(third.Files().size(), size_t(7));
+#ifdef Q_OS_WIN
+        // Windows names a file in any letter case, letters outside ASCII too.
+        recent.Add("C:\\Fl\xc3\xbcge\\\xc3\x9c" "bung.tie");      // C:\Flüge\Übung.tie
+        recent.Add("c:\\FL\xc3\x9cGE\\\xc3\xbc" "BUNG.TIE");      // c:\FLÜGE\üBUNG.TIE
+        QCOMPARE(recent.Files().at(1), std::string("/m/5.tie"));
+#endif
     }
 
     void qtSettingsKeepsSectionsAndDefaults() {

@@ -6,6 +6,7 @@
 
 #include "document/LevelDocument.h"
 #include "document/MissionWriter.h"
+#include "platform/PathText.h"
 #include "support/FakePrompter.h"
 #include "support/FakeSettings.h"
 
@@ -34,7 +35,7 @@ inline bool WriteMissionFile(const QString& path, const std::vector<FgAt>& fgs) 
         fg->File.SetWaypointZ(0, int16_t(at.z));
         fg->File.SetWaypointEnabled(0, 1);
     }
-    return SaveMissionFile(path.toStdString(), doc.GetMission(), prompter);
+    return SaveMissionFile(PathFromUtf8(path.toStdString()), doc.GetMission(), prompter);
 }
 
 }  // namespace vantorel::testing

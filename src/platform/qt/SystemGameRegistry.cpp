@@ -4,14 +4,14 @@
 
 #include "platform/WineRegistry.h"
 
-#ifdef Q_OS_WIN
+#ifdef _WIN32
 #include <QSettings>
 #include <QStringList>
 #endif
 
 namespace vantorel {
 
-#ifdef Q_OS_WIN
+#ifdef _WIN32
 namespace {
 
 // The game is a 32-bit program: its keys live in the 32-bit view.
@@ -38,7 +38,7 @@ public:
 #endif
 
 std::unique_ptr<GameRegistry> CreateSystemGameRegistry() {
-#ifdef Q_OS_WIN
+#ifdef _WIN32
     return std::make_unique<WindowsGameRegistry>();
 #else
     return std::make_unique<WineGameRegistry>(
