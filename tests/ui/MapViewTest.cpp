@@ -291,6 +291,7 @@ private slots:
         const QImage before = first->Frame();
         QSignalSpy changes(doc, &CQVDoc::changed);
         const QPoint start = AtFg(0);
+        const auto record = Fg(0).File.Bytes;
         Drag(start, start + QPoint(0, 60));
         QVERIFY(doc->IsModified());
         QCOMPARE(changes.count(), 1);  // one drag, one edit
@@ -302,7 +303,9 @@ private slots:
         const QImage dragged = first->Frame();
         frame->RunCommand(kCmdEditUndo);
         QVERIFY(!doc->IsModified());
-        QCOMPARE(AtFg(0), start);
+        // (The window's own size may settle meanwhile, so the place is the
+        // record's, not a pixel.)
+        QVERIFY(Fg(0).File.Bytes == record);
         QCoreApplication::processEvents();
         QVERIFY(first->Frame() != dragged);
     }
