@@ -60,6 +60,8 @@ TEST_F(LevelSheetTest, ChoosingFlightGroupsInTheListMarksTheirFirstStartPointOnl
     page.Load(context);
     const ControlState& list = *page.Find(LevelFlightGroupsPage::kList);
     EXPECT_EQ(list.items, (Strings{"2 X-wings Red", "1 X-wing Gold", "1 X-wing Blue"}));
+    // What the find box looks through, the first group included.
+    EXPECT_EQ(LevelFlightGroupsPage::FindText(doc.GetMission(), 0).substr(0, 11), "Red\nX-wing\n");
     EXPECT_EQ(list.value.states, std::vector<int>{0});
 
     int selectionEvents = 0;
@@ -135,6 +137,11 @@ TEST_F(LevelSheetTest, MessagesAreListedWithoutTheirColourAndPlayWhenChosen) {
     EXPECT_EQ(page.CurrentMessage(doc.GetMission()), -1);
     page.Load(context);
     EXPECT_EQ(page.Find(LevelMessagesPage::kList)->value.index, -1);
+    // A chosen first message stays chosen whatever message the caller is on.
+    ASSERT_TRUE(page.Set(context, LevelMessagesPage::kList, Index(0)));
+    context.message = 5;
+    page.Load(context);
+    EXPECT_EQ(page.Find(LevelMessagesPage::kList)->value.index, 0);
 }
 
 TEST_F(LevelSheetTest, TheLevelPageKeepsUnknownTypesAndRefusesTimesOutOfRange) {

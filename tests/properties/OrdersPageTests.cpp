@@ -247,6 +247,8 @@ TEST_F(OrdersPageTest, TheTargetDialogWritesOnlyWhatItWasGivenAsOneEdit) {
     EXPECT_EQ(C(P::kTargetLabels[3]).value.text, "X-wing C");
     EXPECT_EQ(page.OpenDialog(context, "target", "0"), nullptr);
     EXPECT_EQ(page.OpenDialog(context, "target", "5"), nullptr);
+    EXPECT_NE(page.OpenDialog(context, "target", "1"), nullptr);
+    EXPECT_NE(page.OpenDialog(context, "target", "4"), nullptr);
     EXPECT_EQ(page.OpenDialog(context, "goal", "1"), nullptr);
 
     auto dialog = page.OpenDialog(context, "target", "3");
