@@ -46,6 +46,12 @@ TEST(RecoveryFolder, ACopyComesBackByteForByteWithItsSoundsAndWhereItBelongs) {
     EXPECT_EQ(back.Messages[0]->WaveFile, "");
     ASSERT_EQ(back.CountFlightGroups(), 3);
     EXPECT_EQ(back.FlightGroups[2]->File, m.FlightGroups[2]->File);
+    // A note naming more sounds than the copy has messages gives each its own.
+    RecoveryEntry more = e;
+    more.waveFiles.resize(40, "/x.wav");
+    Mission backAgain;
+    ASSERT_TRUE(RecoveryFolder::Load(more, backAgain, error)) << error;
+    EXPECT_EQ(backAgain.Messages[1]->WaveFile, "/games/xvt/wave/m/hello.wav");
 
     // Other runs' copies are listed too; removing only touches this run's.
     RecoveryFolder other(tmp / "recovery", "run2");
