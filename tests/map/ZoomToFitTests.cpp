@@ -94,6 +94,11 @@ TEST(ZoomToFit, BringsEveryEnabledPointIntoViewAtTheLargestZoomThatFits) {
     ViewState small = Window(800, 600);
     ZoomToFit(small, melee);
     EXPECT_EQ(small.Zoom, (800 - kFitMarginLeft - kFitMarginRight) / 4);
+    // So does a line of them: no span across it is no reason for the least.
+    melee.FlightGroups[1]->File.SetWaypointY(0, 0);
+    ViewState line = Window(800, 600);
+    ZoomToFit(line, melee);
+    EXPECT_EQ(line.Zoom, small.Zoom);
 
     // A lone flight group is shown as if it were 10 km across, not blown up.
     Mission lone;
