@@ -123,6 +123,10 @@ TEST(CliReport, SentencesStandOnTheirOwnLines) {
     EXPECT_TRUE(HasLine(lines, "      1: Starfighters"));
     EXPECT_TRUE(HasLine(lines, "      2: All teams except Imp\u2019s"));
     EXPECT_TRUE(HasLine(lines, "      3: None"));
+    // A pair of triggers stands one step below its heading too.
+    const size_t departure = r.out.find("\n  Departure: ");
+    ASSERT_NE(departure, std::string::npos);
+    EXPECT_EQ(r.out.substr(r.out.find('\n', departure + 1), 8), "\n    1: ");
     EXPECT_NE(r.out.find("  Order 2: Drop Off Craft; Deploy time x5 seconds?: "),
               std::string::npos);
     EXPECT_NE(r.out.find("; FG to drop (see notes): 1;"), std::string::npos);
