@@ -72,6 +72,10 @@ built=$SECONDS
 # Qt's folder and the compiler's.
 export WINEPREFIX="$build/wine" WINEDEBUG=-all
 unset DISPLAY WAYLAND_DISPLAY
+# The prefix is made, and its start-up services settled, before any test:
+# a test that starts a program while they are still starting can fail to.
+wineboot -i >/dev/null 2>&1 || true
+wineserver -w
 if [ $editor = 1 ]; then
   dlls=("$qt/bin")
   for dll in libstdc++-6.dll libwinpthread-1.dll; do

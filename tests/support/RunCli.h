@@ -4,7 +4,10 @@
 #include <sys/wait.h>
 #endif
 
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <string>
 
@@ -41,8 +44,18 @@ inline int RunShell(const std::string& command) {
     // cmd.exe drops the first and last quote of the line when it starts with
     // one; the outer pair keeps the program's own quotes. The wide call keeps
     // names outside the ANSI code page intact.
+    // Under Wine, starting cmd.exe fails now and then while the machine is
+    // busy (-1, errno set, nothing run); that is tried again, and said.
     const std::wstring wide = PathFromUtf8("\"" + command + "\"").wstring();
-    return _wsystem(wide.c_str());
+    int status = -1;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        errno = 0;
+        status = _wsystem(wide.c_str());
+        if (status != -1 || errno == 0) break;
+        std::fprintf(stderr, "RunShell: the shell did not start (%s); trying again\n",
+                     std::strerror(errno));
+    }
+    return status;
 #else
     const int raw = std::system(command.c_str());
     return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
