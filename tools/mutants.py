@@ -9,6 +9,8 @@ back. The same seed on the same code tries the same mutants.
     tools/mutants.py --seed 1 --count 100 [--build DIR] [--missed FILE]
     tools/mutants.py --seed 1 --count 100 --list
     tools/mutants.py --rerun FILE      (the mutants named in FILE, e.g. --missed's)
+    tools/mutants.py ... --killers FILE (every test runs; FILE gets the tests each caught
+                                        mutant fails, to see which mutants a test alone catches)
 """
 import argparse
 import bisect
@@ -367,10 +369,15 @@ def build(build_dir):
     return run(["cmake", "--build", str(build_dir), "-j2", "--target", "core_tests"])
 
 
-def test(binary, timeout):
+def test(binary, timeout, fail_fast=True):
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
-    return run([str(binary), "--gtest_fail_fast", "--gtest_brief=1"], cwd=binary.parent,
-               timeout=timeout, env=env)
+    return run([str(binary), "--gtest_brief=1"] + (["--gtest_fail_fast"] if fail_fast else []),
+               cwd=binary.parent, timeout=timeout, env=env)
+
+
+def failed_tests(out):
+    """The tests GoogleTest's summary names as failed."""
+    return sorted(set(re.findall(r"^\[  FAILED  \] (\w+\.\w+)", out, re.M)))
 
 
 def configure(build_dir):
@@ -419,6 +426,8 @@ def main():
                     "run nothing (mutants that do not compile are replaced by later ones)")
     ap.add_argument("--missed", help="write the missed mutants to this file")
     ap.add_argument("--rerun", help="try the mutants named in this file (lines as printed)")
+    ap.add_argument("--killers", help="run every test, and write to this file the tests that "
+                    "each caught mutant fails")
     args = ap.parse_args()
     sys.stdout.reconfigure(errors="replace", line_buffering=True)
     build_dir = Path(args.build) if os.path.isabs(args.build) else ROOT / args.build
@@ -494,9 +503,13 @@ def main():
                 if status != 0:
                     verdict = "does not compile"
                 else:
-                    status, _ = test(binary, timeout)
+                    status, out = test(binary, timeout, fail_fast=not args.killers)
                     testing += time.monotonic() - t1
                     verdict = "timeout" if status is None else "caught" if status else "missed"
+                    if args.killers and verdict == "caught":
+                        with open(args.killers, "a") as k:
+                            k.write("%s: %s\n" % (c["name"], " ".join(failed_tests(out))
+                                                     or "(the test program itself failed)"))
             finally:
                 restore(path, original)
             per_kind[path.suffix].append(time.monotonic() - t0)
