@@ -102,6 +102,9 @@ TEST(CraftIconDrawing, IffTwelveDrawsGreyAndUnknownIconsTheDiamond) {
     EXPECT_EQ(canvas.calls[1].picture, 0);
     EXPECT_EQ(canvas.calls[2].picture, 0);
     EXPECT_EQ(RampForIff(9), 9);
+    // A ramp outside the table is the grey one, never a read past the table.
+    for (int ramp : {-1, kColourRampCount, 1000})
+        EXPECT_TRUE(RampColour(ramp, 2) == RampColour(kGreyRamp, 2)) << ramp;
 }
 
 }  // namespace

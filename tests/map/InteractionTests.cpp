@@ -444,6 +444,14 @@ TEST(InteractionCommandsTest, SwitchesAreStoredAtOnceAndWaypointSwitchesExcludeE
     EXPECT_FALSE(view.ShowSelectionWaypoints);
     // Neither waypoint switch is stored.
     EXPECT_FALSE(settings.Has("Settings", "ShowWaypoints"));
+
+    // Every command of the map has a state; anything else is left to others.
+    for (int id : {kCmdStalks, kCmdGrid3D, kCmdSelectionBox, kCmdJoinWaypoints, kCmdShowFGNames,
+                   kCmdShowPointNames, kCmdViewTop, kCmdViewFront, kCmdViewSide, kCmdView3D,
+                   kCmdZoomIn, kCmdZoomOut, kCmdViewCenter, kCmdAutoSelZoom, kCmdShowWaypoints,
+                   kCmdShowSelectionWaypoints})
+        EXPECT_TRUE(MapCommandState(view, id, st)) << id;
+    EXPECT_FALSE(MapCommandState(view, kCmdViewCenter + 10000, st));
 }
 
 }  // namespace
