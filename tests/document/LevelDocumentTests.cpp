@@ -45,6 +45,7 @@ TEST_F(LevelDocumentTest, NewMissionTakesItsDefaultsFromTheSettings) {
     EXPECT_EQ(m.Teams[1].Name(), "Rebel");
     EXPECT_EQ(m.Teams[9].Name(), "Team 10");
     EXPECT_EQ(m.Description, "New Mission");
+    for (size_t at : {0x08, 0x0B, 0x65}) EXPECT_EQ(m.Header.U8(at), 1) << at;  // as the game sets
     EXPECT_FALSE(doc.IsModified());
 
     // The one initial flight group: a selected player TIE Interceptor at S1.

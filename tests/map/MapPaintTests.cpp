@@ -188,6 +188,9 @@ TEST(MapPaint, MarkersOutsideTheWindowAreCulledButTheirLinesStay) {
 
     // The window's edges count as inside.
     const VisibleWindow w = VisibleWorldWindow(v);
+    const WorldPair corner = WorldFromScreen(v, v.Width, v.Height);
+    EXPECT_DOUBLE_EQ(w.hMax, corner.first);
+    EXPECT_DOUBLE_EQ(w.vMax, corner.second);
     fg.File.SetWaypointX(4, int16_t(w.hMax * 160));
     canvas.calls.clear();
     DrawFlightGroup(canvas, v, fg);

@@ -99,6 +99,13 @@ TEST(ZoomToFit, BringsEveryEnabledPointIntoViewAtTheLargestZoomThatFits) {
     ViewState line = Window(800, 600);
     ZoomToFit(line, melee);
     EXPECT_EQ(line.Zoom, small.Zoom);
+    // Spans under a kilometre fit as well: 1 km down is the tighter one here.
+    Mission pair;
+    AddPoint(pair.AppendFlightGroup(), 0, 0, 0, 0);
+    AddPoint(pair.AppendFlightGroup(), 0, 80, 160, 0);
+    ViewState near = Window(800, 600);
+    ZoomToFit(near, pair);
+    EXPECT_EQ(near.Zoom, 600 - kFitMarginTop - kFitMarginBottom);
 
     // A lone flight group is shown as if it were 10 km across, not blown up.
     Mission lone;

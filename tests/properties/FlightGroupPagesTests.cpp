@@ -469,7 +469,7 @@ TEST_F(FgPagesTest, HiddenCargoEnableAndRandomStates) {
     // the byte cannot hold is refused, not wrapped round.
     ASSERT_TRUE(d.Set(context, D::kEnable, Index(1)));
     EXPECT_EQ(index.value.text, "1");
-    ASSERT_TRUE(d.Set(context, D::kShipIndex, Text("260")));
+    ASSERT_TRUE(d.Set(context, D::kShipIndex, Text("257")));
     EXPECT_EQ(d.Apply(context), Result::Refused);
     EXPECT_EQ(prompter.Texts().back(), "Please enter an integer between 1 and 256.");
     EXPECT_EQ(Rec(0).SpecialCargoCraft(), 255);
@@ -580,6 +580,7 @@ TEST_F(FgPagesTest, PositionsShowMergedPointsAndWriteOnlyWhatWasTyped) {
     page.Load(context);
     const auto text = [&](int id) { return page.Find(id)->value.text; };
     EXPECT_EQ(page.Find(P::kView)->value.index, P::kNormalView);
+    EXPECT_FALSE(page.HasPendingEdits());
     EXPECT_EQ(text(P::NameId(0)), "Start 1");
     EXPECT_EQ(text(P::NameId(4)), "Rendezvous");
     EXPECT_EQ(text(P::NameId(5)), "Hyperspace");

@@ -256,6 +256,13 @@ TEST_F(MessageTeamPagesTest, BrowseTakesFilesInTheWaveFolderAndAsksAboutOthers) 
     EXPECT_EQ(doc.GetMission().Messages[1]->WaveFile, inSubfolder);
 }
 
+TEST(MessageWavePage, TheWaveFolderIsFoundWhateverTheCaseAndSeparators) {
+    EXPECT_TRUE(MessageWavePage::IsInFolder("C:/XVT/WAVE/Imp/a.wav", "c:\\xvt\\wave"));
+    EXPECT_TRUE(MessageWavePage::IsInFolder("c:\\xvt\\wave\\a.wav", "C:/XvT/Wave/"));
+    EXPECT_FALSE(MessageWavePage::IsInFolder("c:\\xvt\\wave2\\a.wav", "c:\\xvt\\wave"));
+    EXPECT_FALSE(MessageWavePage::IsInFolder("c:\\xvt\\wave\\a.wav", ""));
+}
+
 TEST_F(MessageTeamPagesTest, TheTeamsNameAndAlliesAreEditsButItsThemeIsASetting) {
     testing::TempFolder folder;
     const auto theme = folder / "pirates.xth";
@@ -266,6 +273,7 @@ TEST_F(MessageTeamPagesTest, TheTeamsNameAndAlliesAreEditsButItsThemeIsASetting)
     using P = TeamGeneralPage;
     EXPECT_EQ(page.Find(P::kTheme)->value.text, "(none)");
     EXPECT_EQ(page.Find(P::kName)->value.text, "Team 3");
+    EXPECT_EQ(page.Find(P::kAllies)->value.states, std::vector<int>(8, 0));
 
     // A cleared name is written; the team is then shown as "Team 3".
     ASSERT_TRUE(page.Set(context, P::kName, Text("")));
