@@ -3,8 +3,11 @@
 // changed, only definite values, as one edit) and what a control refuses.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "document/LevelDocument.h"
 #include "properties/logic/FlightGroupPage.h"
+#include "properties/logic/PageCatalog.h"
 #include "support/PageFixture.h"
 
 namespace vantorel {
@@ -177,6 +180,27 @@ TEST_F(PageModelTest, ControlsRefuseWhatAUserCouldNotDo) {
     EXPECT_EQ(C(1).value.index, -1);
     EXPECT_FALSE(C(1).mixed);
     EXPECT_EQ(page.Apply(context), PageModel::ApplyResult::Unchanged);
+}
+
+// The windows find controls and radio buttons by number: two with one
+// number on a page (or a dialog it opens) would be one box for two fields.
+TEST_F(PageModelTest, EveryPageAndDialogNumbersEachControlAndButtonOnce) {
+    const auto distinct = [](const PageModel& page, const std::string& what) {
+        std::set<int> seen;
+        for (const ControlState& c : page.Controls()) {
+            EXPECT_TRUE(seen.insert(c.id).second) << what << ": " << c.id;
+            for (int b : c.buttonIds)
+                EXPECT_TRUE(b == c.id || seen.insert(b).second) << what << ": " << b;
+        }
+    };
+    for (const PageInfo& info : PageCatalog()) {
+        auto page = info.make();
+        page->Load(context);
+        distinct(*page, info.name);
+        for (const std::string& name : page->DialogNames())
+            if (auto dialog = page->OpenDialog(context, name, "1"))
+                distinct(*dialog, info.name + " " + name);
+    }
 }
 
 }  // namespace
