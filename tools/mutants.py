@@ -299,6 +299,13 @@ def candidates(files, predefined, tables):
             out.append(dict(path=path, start=start, end=end, after=after,
                             name="%s:%d: %s → %s" % (rel(path), line, show(text[start:end]),
                                                      show(after))))
+    # The same change twice on one line: the second and later get "#2", "#3", so that a
+    # name stands for one mutant (--rerun).
+    seen = {}
+    for c in out:
+        seen[c["name"]] = seen.get(c["name"], 0) + 1
+        if seen[c["name"]] > 1:
+            c["name"] += " #%d" % seen[c["name"]]
     return out
 
 
