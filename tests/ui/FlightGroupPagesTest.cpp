@@ -139,19 +139,19 @@ private slots:
         QVERIFY(cargo && hidden);
         Type(cargo, QStringLiteral("Arms"));
         QVERIFY(ClickAndAnswer(hidden, [](CEditDialog& d) {
-                using D = HiddenCargoDialog;
-                auto* enable = ControlOf<QCheckBox>(d, D::kEnable);
-                auto* index = ControlOf<QAbstractSpinBox>(d, D::kShipIndex);
-                auto* description = ControlOf<QLineEdit>(d, D::kDescription);
-                QVERIFY(enable && index && description);
-                QVERIFY(!enable->isChecked());
-                QVERIFY(!description->isEnabled());
-                QTest::mouseClick(enable, Qt::LeftButton, {}, QPoint(4, enable->height() / 2));
-                QVERIFY(enable->isChecked());
-                QVERIFY(description->isEnabled() && index->isEnabled());
-                Type(index, QStringLiteral("3"));
-                Type(description, QStringLiteral("Plans"));
-            }));
+            using D = HiddenCargoDialog;
+            auto* enable = ControlOf<QCheckBox>(d, D::kEnable);
+            auto* index = ControlOf<QAbstractSpinBox>(d, D::kShipIndex);
+            auto* description = ControlOf<QLineEdit>(d, D::kDescription);
+            QVERIFY(enable && index && description);
+            QVERIFY(!enable->isChecked());
+            QVERIFY(!description->isEnabled());
+            QTest::mouseClick(enable, Qt::LeftButton, {}, QPoint(4, enable->height() / 2));
+            QVERIFY(enable->isChecked());
+            QVERIFY(description->isEnabled() && index->isEnabled());
+            Type(index, QStringLiteral("3"));
+            Type(description, QStringLiteral("Plans"));
+        }));
         QCOMPARE(cargo->text(), QStringLiteral("Arms"));
         for (int i = 0; i < 3; ++i) {
             QCOMPARE(Rec(i).Cargo(), std::string("Arms"));
@@ -168,16 +168,16 @@ private slots:
         // Ticking Enable and pressing OK puts the cargo on the first craft;
         // the index box is wide enough for "255".
         QVERIFY(ClickAndAnswer(hidden, [](CEditDialog& d) {
-                using D = HiddenCargoDialog;
-                auto* enable = ControlOf<QCheckBox>(d, D::kEnable);
-                auto* index = ControlOf<QAbstractSpinBox>(d, D::kShipIndex);
-                QVERIFY(enable && index);
-                QTest::mouseClick(enable, Qt::LeftButton, {}, QPoint(4, enable->height() / 2));
-                QCOMPARE(index->text(), QStringLiteral("1"));
-                auto* edit = index->findChild<QLineEdit*>();
-                QVERIFY(edit);
-                QVERIFY(edit->width() >= edit->fontMetrics().horizontalAdvance(QStringLiteral("255")));
-            }));
+            using D = HiddenCargoDialog;
+            auto* enable = ControlOf<QCheckBox>(d, D::kEnable);
+            auto* index = ControlOf<QAbstractSpinBox>(d, D::kShipIndex);
+            QVERIFY(enable && index);
+            QTest::mouseClick(enable, Qt::LeftButton, {}, QPoint(4, enable->height() / 2));
+            QCOMPARE(index->text(), QStringLiteral("1"));
+            auto* edit = index->findChild<QLineEdit*>();
+            QVERIFY(edit);
+            QVERIFY(edit->width() >= edit->fontMetrics().horizontalAdvance(QStringLiteral("255")));
+        }));
         for (int i = 0; i < 3; ++i) QCOMPARE(int(Rec(i).SpecialCargoCraft()), 0);
     }
 
@@ -187,7 +187,9 @@ private slots:
         auto* x = ControlOf<QWidget>(kPositionsTab, FgPositionsPage::XId(0));
         auto* enable = ControlOf<QWidget>(kPositionsTab, FgPositionsPage::EnableId(0));
         QVERIFY(view && x && enable);
-        const auto settle = [] { QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest); };
+        const auto settle = [] {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        };
         settle();
         const QPoint columns(x->x(), enable->x());
         view->setFocus();

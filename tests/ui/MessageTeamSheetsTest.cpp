@@ -46,8 +46,7 @@ private slots:
         QVERIFY(!frame->Action(kCmdDeleteMessage)->isEnabled());
         frame->RunCommand(kCmdNewMessage);
         CMessagePropertiesFrame* window = Bar().MessageFrame();
-        QVERIFY(window);
-        QVERIFY(window->isVisible());
+        QVERIFY(window && window->isVisible());
         QCOMPARE(window->windowTitle(), QStringLiteral("Message Properties"));
         CMessagePropertiesSheet& sheet = window->MessageSheet();
         QCOMPARE(Titles(sheet), QStringList({"General", "Condition", "Wave"}));
@@ -118,8 +117,7 @@ private slots:
         frame->RunCommand(kCmdTeamProperties);
         QCOMPARE(Bar().Sheet().currentIndex(), int(CLevelPropertiesSheet::kTeamsTab));
         CTeamPropertiesFrame* window = Bar().TeamFrame();
-        QVERIFY(window);
-        QVERIFY(window->isVisible());
+        QVERIFY(window && window->isVisible());
         QCOMPARE(window->windowTitle(), QStringLiteral("Team Properties"));
         CTeamPropertiesSheet& sheet = window->TeamSheet();
         QCOMPARE(Titles(sheet), QStringList({"General", "Goals", "Goal Strings", "Briefing"}));

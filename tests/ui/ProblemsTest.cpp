@@ -12,12 +12,12 @@
 #include "properties/ui/CEditPage.h"
 #include "properties/ui/CFGPropertiesFrame.h"
 #include "properties/ui/CFGPropertiesSheet.h"
+#include "properties/ui/CLevelPropertiesBar.h"
+#include "properties/ui/CLevelPropertiesSheet.h"
 #include "properties/ui/CMessagePropertiesFrame.h"
 #include "properties/ui/CMessagePropertiesSheet.h"
 #include "properties/ui/CTeamPropertiesFrame.h"
 #include "properties/ui/CTeamPropertiesSheet.h"
-#include "properties/ui/CLevelPropertiesBar.h"
-#include "properties/ui/CLevelPropertiesSheet.h"
 
 using namespace vantorel;
 using namespace vantorel::testing;
@@ -89,8 +89,8 @@ private slots:
         QCOMPARE(int(M().FlightGroups[1]->File.ArrivalTrigger(0).Variable), 255);
         QVERIFY(!frame->ProblemsDock()->isHidden());
         QCOMPARE(Problems().Document(), doc);
-        QVERIFY2(Lines().size() == 1 && Lines()[0].contains(QStringLiteral(
-                                            "arrival trigger 1 names no flight group")),
+        QVERIFY2(Lines().size() == 1 &&
+                     Lines()[0].contains(QStringLiteral("arrival trigger 1 names no flight group")),
                  qPrintable(Lines().join('\n')));
         // One Undo gives back the group and the number.
         frame->RunCommand(kCmdEditUndo);
@@ -124,12 +124,14 @@ private slots:
         auto* bar = frame->LevelBar();
         open(0);  // departure trigger 1 of flight group 0
         QVERIFY(M().FlightGroups[0]->Selected && !M().FlightGroups[1]->Selected);
-        QCOMPARE(bar->Sheet().ActivePage(), bar->Sheet().Page(CLevelPropertiesSheet::kFlightGroupTab));
+        QCOMPARE(bar->Sheet().ActivePage(),
+                 bar->Sheet().Page(CLevelPropertiesSheet::kFlightGroupTab));
         QVERIFY(bar->FlightGroupFrame() && bar->FlightGroupFrame()->isVisible());
         QCOMPARE(bar->FlightGroupFrame()->Sheet().currentIndex(),
                  int(CFGPropertiesSheet::kDepartureTab));
         open(1);  // order 3's target
-        QCOMPARE(bar->FlightGroupFrame()->Sheet().currentIndex(), int(CFGPropertiesSheet::kOrdersTab));
+        QCOMPARE(bar->FlightGroupFrame()->Sheet().currentIndex(),
+                 int(CFGPropertiesSheet::kOrdersTab));
         auto* orders = qobject_cast<QTabBar*>(bar->FlightGroupFrame()
                                                   ->Sheet()
                                                   .Page(CFGPropertiesSheet::kOrdersTab)

@@ -2,10 +2,10 @@
 // when its tab changes, the flight group window follows the selection, and
 // every change is taken back by Undo.
 #include <QComboBox>
+#include <QHash>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QHash>
 #include <QTabBar>
 
 #include "EditorFixture.h"
@@ -76,7 +76,8 @@ private slots:
         success->setFocus();
         QTest::keyClicks(success, QStringLiteral("Well done"));
         Sheet().SetActivePage(CLevelPropertiesSheet::kLevelTab);
-        auto* xvt = Sheet().Page(CLevelPropertiesSheet::kLevelTab)
+        auto* xvt = Sheet()
+                        .Page(CLevelPropertiesSheet::kLevelTab)
                         ->findChild<QRadioButton*>(QStringLiteral("control1035"));
         QVERIFY(xvt);
         QTest::mouseClick(xvt, Qt::LeftButton, {}, QPoint(4, xvt->height() / 2));
@@ -183,8 +184,7 @@ private slots:
         // The new mission's one flight group is selected: the window opens.
         frame->RunCommand(kCmdFlightGroupProperties);
         CFGPropertiesFrame* fg = Bar().FlightGroupFrame();
-        QVERIFY(fg);
-        QVERIFY(fg->isVisible());
+        QVERIFY(fg && fg->isVisible());
         QCOMPARE(fg->Sheet().count(), 8);
 
         // Choosing nothing in the list hides it; the commands follow.

@@ -2,9 +2,9 @@
 // ended without saving, and missions whose file another program changes.
 #include <QDir>
 #include <QLockFile>
+#include <QMessageBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QMessageBox>
 #include <QtTest>
 
 #include "UiFakes.h"

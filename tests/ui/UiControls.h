@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QAbstractSpinBox>
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -42,7 +42,9 @@ bool ClickAndAnswer(QAbstractButton* button, F answer) {
             // A failed check returns from `answer` only: the dialog still closes.
             answer(*dialog);
             if (dialog->isVisible())
-                dialog->template findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+                dialog->template findChild<QDialogButtonBox*>()
+                    ->button(QDialogButtonBox::Ok)
+                    ->click();
         },
         Qt::QueuedConnection);
     QTest::mouseClick(button, Qt::LeftButton);
