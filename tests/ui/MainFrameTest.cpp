@@ -49,11 +49,6 @@ class MainFrameTest : public QObject {
             }
         return nullptr;
     }
-    static QList<int> BarIds(QToolBar* bar) {
-        QList<int> ids;
-        for (QAction* a : bar->actions()) ids << (a->isSeparator() ? 0 : a->data().toInt());
-        return ids;
-    }
 
 private slots:
     void init() {
@@ -142,12 +137,8 @@ private slots:
         doc->SetModifiedFlag(false);
     }
 
-    void toolbarsHoldTheirButtonsInOrder() {
+    void barsStandWhereTheyBelongAndTheSnapListShowsTheStoredChoice() {
         auto frame = MakeFrame();
-        QCOMPARE(
-            BarIds(frame->StandardBar()),
-            QList<int>({kCmdFileNew, kCmdNewMissionWizard, kCmdFileOpen, kCmdFileSave, 0,
-                        kCmdEditCut, kCmdEditCopy, kCmdEditPaste, 0, kCmdEditUndo, kCmdEditRedo}));
         // The map bar: snap list first, slider last.
         const QList<QAction*> map = frame->MapBar()->actions();
         QCOMPARE(frame->MapBar()->widgetForAction(map.first()), frame->MapBar()->SnapList());
@@ -325,7 +316,6 @@ private slots:
         QVERIFY(listing.open(QIODevice::ReadOnly));
         QVERIFY(listing.readAll().startsWith("m1\\hello.wav"));
         QVERIFY(QFile::exists(QDir(game.path()).filePath(QStringLiteral("wave/m1/hello.wav"))));
-
     }
 
     void namesOutsideAsciiSurviveOpenSaveAndTheRecentList() {
