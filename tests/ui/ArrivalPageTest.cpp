@@ -1,30 +1,21 @@
 // The Arrival tab in real widgets: its "..." button opens the Condition
 // dialog for every selected flight group, OK writes them all as one edit,
 // and one Undo takes it back.
-#include <QApplication>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
-#include <QtTest>
 
 #include "EditorFixture.h"
-#include "UiFakes.h"
-#include "app/CMainFrame.h"
-#include "app/RecentFiles.h"
+#include "UiControls.h"
 #include "properties/logic/ArrivalPage.h"
 #include "properties/logic/ConditionDialog.h"
 #include "properties/logic/MothershipDialog.h"
 #include "properties/ui/CConditionDlg.h"
-#include "properties/ui/CEditPage.h"
 #include "properties/ui/CFGPropertiesFrame.h"
 #include "properties/ui/CFGPropertiesSheet.h"
 #include "properties/ui/CLevelPropertiesBar.h"
 #include "properties/ui/CLevelPropertiesSheet.h"
 #include "properties/ui/CMothershipDlg.h"
-#include "ui/CQVDoc.h"
-#include "ui/CommandIds.h"
 
 using namespace vantorel;
 using namespace vantorel::testing;
@@ -33,28 +24,9 @@ class ArrivalPageTest : public QObject, EditorFixture {
     Q_OBJECT
     CEditPage* page = nullptr;
 
-    FlightGroupRecord& Rec(int i) { return doc->GetMission().FlightGroups[size_t(i)]->File; }
     template <class W>
     static W* WidgetOf(CControlPanel& panel, int id) {
-        ControlWidget* w = panel.Control(id);
-        return w ? qobject_cast<W*>(w->Widget()) : nullptr;
-    }
-    // Runs `answer` on the modal dialog once it is open (from its own event
-    // loop), then presses the button.
-    template <class D, class F>
-    static bool ClickAndAnswer(QPushButton* button, F answer) {
-        bool answered = false;
-        QMetaObject::invokeMethod(
-            qApp,
-            [&] {
-                auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget());
-                if (!dialog) return;
-                answered = true;
-                answer(*dialog);
-            },
-            Qt::QueuedConnection);
-        QTest::mouseClick(button, Qt::LeftButton);
-        return answered;
+        return ControlOf<W>(panel, id);
     }
 
 private slots:
@@ -68,12 +40,8 @@ private slots:
         Rec(1).SetCraftType(1);
         Rec(1).SetName("Red");
         doc->Level().ForgetHistory(false);
-        auto* list = qobject_cast<QListWidget*>(frame->LevelBar()
-                                                    ->Sheet()
-                                                    .Page(CLevelPropertiesSheet::kFlightGroupTab)
-                                                    ->Panel()
-                                                    .Control(1002)
-                                                    ->Widget());
+        auto* list = ControlOf<QListWidget>(frame->LevelBar()->Sheet(),
+                                            CLevelPropertiesSheet::kFlightGroupTab, 1002);
         QVERIFY(list);
         list->selectAll();
         QCOMPARE(doc->Level().GetMission().CountSelectedFlightGroups(), 2);
@@ -107,7 +75,6 @@ private slots:
                 QTest::keyClick(condition, Qt::Key_Down);  // must be destroyed
                 QTest::keyClick(variable, Qt::Key_Down);   // the second flight group
                 shown = WidgetOf<QLabel>(d.Panel(), C::kSentence)->text();
-                d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
             });
         QVERIFY(answered);
         QCOMPARE(shown, QStringLiteral(
@@ -115,8 +82,7 @@ private slots:
         QCOMPARE(Rec(0).ArrivalTrigger(0), (Trigger{2, 1, 1, 0}));
         QCOMPARE(Rec(1).ArrivalTrigger(0), (Trigger{2, 1, 1, 2}));
         QCOMPARE(sentence1->text(), QString());
-        frame->UpdateCommandUI();
-        QCOMPARE(frame->Action(kCmdEditUndo)->text(), QStringLiteral("&Undo Condition"));
+        QCOMPARE(UndoText(), QStringLiteral("&Undo Condition"));
 
         frame->RunCommand(kCmdEditUndo);
         QVERIFY(!doc->IsModified());
@@ -142,8 +108,7 @@ private slots:
         QVERIFY(listClosed);
         QCOMPARE(Rec(0).ArrivalDelaySeconds(), 75);
         QCOMPARE(Rec(1).ArrivalDelaySeconds(), 75);
-        frame->UpdateCommandUI();
-        QCOMPARE(frame->Action(kCmdEditUndo)->text(), QStringLiteral("&Undo Arrival Properties"));
+        QCOMPARE(UndoText(), QStringLiteral("&Undo Arrival Properties"));
     }
 };
 

@@ -1,25 +1,28 @@
 #pragma once
 
+#include <QtTest>
 #include <memory>
 
 #include "UiFakes.h"
 #include "app/CMainFrame.h"
 #include "app/RecentFiles.h"
+#include "map/ui/CQVView.h"
 #include "ui/CQVDoc.h"
+#include "ui/CommandIds.h"
 
 namespace vantorel::testing {
 
 // The editor as most widget tests want it: fake services, the main window
-// shown at 1200x800 with one new mission, no zoom to each selection and no
-// question before a delete. A test class derives from it (after QObject)
-// and calls Start in init() and Stop in cleanup().
+// shown at 1200x800 with one new mission (or the file given), no zoom to
+// each selection and no question before a delete. A test class derives from
+// it (after QObject) and calls Start in init() and Stop in cleanup().
 struct EditorFixture {
     std::unique_ptr<FakeServices> f;
     std::unique_ptr<RecentFiles> recent;
     std::unique_ptr<CMainFrame> frame;
     CQVDoc* doc = nullptr;
 
-    void Start() {
+    void Start(const QString& open = {}) {
         f = std::make_unique<FakeServices>();
         f->settings.SetInt("Settings", "AutoSelZoom", 0);
         f->settings.SetInt("Settings", "ConfirmDelete", 0);
@@ -27,7 +30,21 @@ struct EditorFixture {
         frame = std::make_unique<CMainFrame>(f->services, *recent, nullptr);
         frame->resize(1200, 800);
         frame->show();
-        doc = frame->NewDocument();
+        doc = open.isEmpty() ? frame->NewDocument() : frame->OpenDocumentFile(open);
+    }
+    Mission& M() { return doc->GetMission(); }
+    FlightGroupRecord& Rec(int i) { return M().FlightGroups[size_t(i)]->File; }
+    // Gives the main window the keyboard and the active map the focus, as a
+    // user's click on the map would.
+    bool Activate() {
+        frame->activateWindow();
+        frame->ActiveView()->setFocus();
+        return QTest::qWaitForWindowActive(frame.get());
+    }
+    // What Edit > Undo offers now.
+    QString UndoText() {
+        frame->UpdateCommandUI();
+        return frame->Action(kCmdEditUndo)->text();
     }
     // Every mission is closed without its save question.
     void Stop() {

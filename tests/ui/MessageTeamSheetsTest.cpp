@@ -1,38 +1,27 @@
 // The message and team windows in real widgets, and the clipboard between
 // two missions: each change is one edit that Undo takes back, and the
 // windows show what Undo brought back.
-#include <QAbstractSpinBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMimeData>
-#include <QPushButton>
 #include <QTabBar>
-#include <QtTest>
 
 #include "EditorFixture.h"
-#include "UiFakes.h"
-#include "app/CMainFrame.h"
+#include "UiControls.h"
 #include "app/DocumentClipboard.h"
-#include "app/RecentFiles.h"
 #include "properties/logic/ConditionDialog.h"
 #include "properties/logic/GoalConditionDialog.h"
 #include "properties/logic/MessageGeneralPage.h"
 #include "properties/logic/MessageWavePage.h"
 #include "properties/logic/TeamGoalStringsPage.h"
 #include "properties/logic/TeamGoalsPage.h"
-#include "properties/ui/CEditDialog.h"
-#include "properties/ui/CEditPage.h"
 #include "properties/ui/CLevelPropertiesBar.h"
 #include "properties/ui/CLevelPropertiesSheet.h"
 #include "properties/ui/CMessagePropertiesFrame.h"
 #include "properties/ui/CMessagePropertiesSheet.h"
 #include "properties/ui/CTeamPropertiesFrame.h"
 #include "properties/ui/CTeamPropertiesSheet.h"
-#include "ui/CQVDoc.h"
-#include "ui/CommandIds.h"
 
 using namespace vantorel;
 using namespace vantorel::testing;
@@ -41,10 +30,6 @@ class MessageTeamSheetsTest : public QObject, EditorFixture {
     Q_OBJECT
 
     CLevelPropertiesBar& Bar() { return *frame->LevelBar(); }
-    template <class W>
-    static W* ControlOf(CPropertySheet& sheet, int tab, int id) {
-        return qobject_cast<W*>(sheet.Page(tab)->Panel().Control(id)->Widget());
-    }
     static QStringList Titles(const QTabWidget& sheet) {
         QStringList titles;
         for (int i = 0; i < sheet.count(); ++i) titles << sheet.tabText(i);
@@ -58,15 +43,16 @@ private slots:
     void aNewMessageOpensItsWindowAndItsTextIsUndone() {
         frame->UpdateCommandUI();
         QVERIFY(!frame->Action(kCmdMessageProperties)->isEnabled());
+        QVERIFY(!frame->Action(kCmdDeleteMessage)->isEnabled());
         frame->RunCommand(kCmdNewMessage);
         CMessagePropertiesFrame* window = Bar().MessageFrame();
-        QVERIFY(window);
-        QVERIFY(window->isVisible());
+        QVERIFY(window && window->isVisible());
         QCOMPARE(window->windowTitle(), QStringLiteral("Message Properties"));
         CMessagePropertiesSheet& sheet = window->MessageSheet();
         QCOMPARE(Titles(sheet), QStringList({"General", "Condition", "Wave"}));
         frame->UpdateCommandUI();
         QVERIFY(frame->Action(kCmdMessageProperties)->isEnabled());
+        QVERIFY(frame->Action(kCmdDeleteMessage)->isEnabled());
         doc->Level().ForgetHistory(false);
 
         using P = MessageGeneralPage;
@@ -84,9 +70,7 @@ private slots:
         sheet.SetActivePage(CMessagePropertiesSheet::kConditionTab);
         RadioMessage& message = *doc->GetMission().Messages[0];
         QCOMPARE(message.File.Text(), std::string("3Incoming"));
-        QVERIFY(doc->IsModified());
-        frame->UpdateCommandUI();
-        QCOMPARE(frame->Action(kCmdEditUndo)->text(), QStringLiteral("&Undo Message Properties"));
+        QCOMPARE(UndoText(), QStringLiteral("&Undo Message Properties"));
 
         frame->RunCommand(kCmdEditUndo);
         QCOMPARE(message.File.Text(), std::string());
@@ -115,6 +99,16 @@ private slots:
         window->close();
         QVERIFY(!window->isVisible());
         QCOMPARE(message.WaveFile, std::string());
+
+        // The Messages tab holds the current message; Delete takes it away.
+        frame->RunCommand(kCmdNewMessage);
+        QCOMPARE(Bar().Sheet().currentIndex(), int(CLevelPropertiesSheet::kMessagesTab));
+        QCOMPARE(Bar().CurrentMessage(), 1);
+        frame->RunCommand(kCmdDeleteMessage);
+        QCOMPARE(doc->GetMission().CountMessages(), 1);
+        QCOMPARE(Bar().CurrentMessage(), -1);  // the position holds nothing now
+        frame->UpdateCommandUI();
+        QVERIFY(!frame->Action(kCmdDeleteMessage)->isEnabled());
     }
 
     void theTeamWindowEditsPointsAndAGoalCondition() {
@@ -123,8 +117,7 @@ private slots:
         frame->RunCommand(kCmdTeamProperties);
         QCOMPARE(Bar().Sheet().currentIndex(), int(CLevelPropertiesSheet::kTeamsTab));
         CTeamPropertiesFrame* window = Bar().TeamFrame();
-        QVERIFY(window);
-        QVERIFY(window->isVisible());
+        QVERIFY(window && window->isVisible());
         QCOMPARE(window->windowTitle(), QStringLiteral("Team Properties"));
         CTeamPropertiesSheet& sheet = window->TeamSheet();
         QCOMPARE(Titles(sheet), QStringList({"General", "Goals", "Goal Strings", "Briefing"}));
@@ -150,35 +143,19 @@ private slots:
         QTest::mouseClick(sets, Qt::LeftButton, {}, sets->tabRect(0).center());
         GlobalGoalsRecord& record = doc->GetMission().GlobalGoals[size_t(team)];
         QCOMPARE(int(record.Set(1).Points()), -4);
-        frame->UpdateCommandUI();
-        QCOMPARE(frame->Action(kCmdEditUndo)->text(), QStringLiteral("&Undo Team Goals"));
+        QCOMPARE(UndoText(), QStringLiteral("&Undo Team Goals"));
         QTest::mouseClick(sets, Qt::LeftButton, {}, sets->tabRect(1).center());
 
         // The Goal Condition dialog of a Prevent condition: no Success box.
-        bool answered = false;
-        bool successShown = true;
-        QMetaObject::invokeMethod(
-            this,
-            [&] {
-                auto* dialog = qobject_cast<CEditDialog*>(QApplication::activeModalWidget());
-                if (!dialog) return;
-                answered = true;
-                successShown =
-                    dialog->Panel().Control(GoalConditionDialog::kSuccess)->Widget()->isVisible();
-                if (auto* no = qobject_cast<QPushButton*>(
-                        dialog->Panel().Control(ConditionDialog::kFalse)->Widget()))
-                    no->click();
-                if (auto* failure = qobject_cast<QLineEdit*>(
-                        dialog->Panel().Control(GoalConditionDialog::kFailure)->Widget())) {
-                    failure->setFocus();
-                    QTest::keyClicks(failure, QStringLiteral("Lost"));
-                }
-                dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-            },
-            Qt::QueuedConnection);
-        QTest::mouseClick(condition, Qt::LeftButton);
-        QVERIFY(answered);
-        QVERIFY(!successShown);
+        QVERIFY(ClickAndAnswer(condition, [](CEditDialog& d) {
+            auto* success = ControlOf<QWidget>(d.Panel(), GoalConditionDialog::kSuccess);
+            auto* no = ControlOf<QPushButton>(d.Panel(), ConditionDialog::kFalse);
+            auto* failure = ControlOf<QLineEdit>(d.Panel(), GoalConditionDialog::kFailure);
+            QVERIFY(success && no && failure);
+            QVERIFY(!success->isVisible());
+            no->click();
+            Type(failure, QStringLiteral("Lost"));
+        }));
         QCOMPARE(record.Set(1).GetTrigger(1).Condition, uint8_t(10));
         QCOMPARE(doc->GetMission().GoalStrings->Get(team, 4 + 1, GlobalGoalStrings::kFailure),
                  std::string("Lost"));
@@ -225,10 +202,8 @@ private slots:
         auto& target = other->GetMission();
         QCOMPARE(target.CountFlightGroups(), 2);
         QCOMPARE(target.FlightGroups[1]->File.Name(), std::string("Alpha"));
-        QVERIFY(!target.FlightGroups[0]->Selected);
-        QVERIFY(target.FlightGroups[1]->Selected);
-        frame->UpdateCommandUI();
-        QCOMPARE(frame->Action(kCmdEditUndo)->text(), QStringLiteral("&Undo Paste"));
+        QVERIFY(!target.FlightGroups[0]->Selected && target.FlightGroups[1]->Selected);
+        QCOMPARE(UndoText(), QStringLiteral("&Undo Paste"));
         frame->RunCommand(kCmdEditUndo);
         QCOMPARE(target.CountFlightGroups(), 1);
 
@@ -237,8 +212,7 @@ private slots:
         QCOMPARE(target.CountFlightGroups(), 2);
         frame->RunCommand(kCmdEditCut);
         QCOMPARE(target.CountFlightGroups(), 1);
-        frame->UpdateCommandUI();
-        QCOMPARE(frame->Action(kCmdEditUndo)->text(), QStringLiteral("&Undo Cut"));
+        QCOMPARE(UndoText(), QStringLiteral("&Undo Cut"));
         QVERIFY(!frame->Action(kCmdEditCopy)->isEnabled());
     }
 };

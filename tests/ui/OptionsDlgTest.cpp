@@ -19,13 +19,16 @@ private slots:
         QVERIFY(dlg.GotBop()->isChecked());
         QCOMPARE(dlg.MissionType()->currentText(), QStringLiteral("Melee"));
         QCOMPARE(dlg.MissionType()->count(), 11);
+        QCOMPARE(dlg.AutosaveMinutes()->value(), 3);
         dlg.ConfirmDelete()->setChecked(false);
         dlg.MissionType()->setCurrentIndex(5);
+        dlg.AutosaveMinutes()->setValue(10);
         dlg.accept();
         QCOMPARE(f.settings.GetInt("Settings", "ConfirmDelete", -1), 0);
         QCOMPARE(f.settings.GetInt("Settings", "InitialMission", -1), 5);
         QCOMPARE(f.settings.GetInt("Paths", "GotBOP", -1), 1);
         QCOMPARE(f.settings.GetInt("Settings", "InitialFG", -1), 1);
+        QCOMPARE(f.settings.GetInt("Settings", "AutosaveMinutes", -1), 10);
         // Save and Open were never shown: untouched.
         QCOMPARE(f.settings.GetString("Paths", "XVT", "?"), std::string("/games/xvt"));
         QVERIFY(!f.settings.Has("Paths", "DefaultOpen"));

@@ -7,22 +7,17 @@
 #include <QtTest>
 
 #include "EditorFixture.h"
-#include "UiFakes.h"
-#include "app/CMainFrame.h"
 #include "app/CProblemsBar.h"
-#include "app/RecentFiles.h"
 #include "properties/logic/FlightGroupOrdersPage.h"
 #include "properties/ui/CEditPage.h"
 #include "properties/ui/CFGPropertiesFrame.h"
 #include "properties/ui/CFGPropertiesSheet.h"
+#include "properties/ui/CLevelPropertiesBar.h"
+#include "properties/ui/CLevelPropertiesSheet.h"
 #include "properties/ui/CMessagePropertiesFrame.h"
 #include "properties/ui/CMessagePropertiesSheet.h"
 #include "properties/ui/CTeamPropertiesFrame.h"
 #include "properties/ui/CTeamPropertiesSheet.h"
-#include "properties/ui/CLevelPropertiesBar.h"
-#include "properties/ui/CLevelPropertiesSheet.h"
-#include "ui/CQVDoc.h"
-#include "ui/CommandIds.h"
 
 using namespace vantorel;
 using namespace vantorel::testing;
@@ -37,7 +32,6 @@ class ProblemsTest : public QObject, EditorFixture {
             lines << Problems().List()->item(i)->text();
         return lines;
     }
-    Mission& M() { return doc->GetMission(); }
     // Three flight groups; the last one's arrival waits for the second.
     void MakeThree() {
         // (A new mission starts with one.)
@@ -80,50 +74,10 @@ private slots:
                  qPrintable(Lines()[0]));
     }
 
-    void aDoubleClickSelectsWhatTheProblemIsAbout() {
-        MakeThree();
-        frame->RunCommand(kCmdNewMessage);
-        M().FlightGroups[1]->File.SetDepartureTrigger(0, {2, 1, 9, 0});
-        M().Messages[0]->File.SetTrigger(0, {2, 1, 9, 0});
-        M().GlobalGoalSet(2, 0)->SetTrigger(0, {2, 1, 9, 0});
-        frame->RunCommand(kCmdCheckMission);
-        const std::vector<Problem> problems = Problems().Problems();
-        QCOMPARE(int(problems.size()), 3);
-        QCOMPARE(problems[0].Subject, ProblemSubject::FlightGroup);
-        QCOMPARE(problems[1].Subject, ProblemSubject::Message);
-        QCOMPARE(problems[2].Subject, ProblemSubject::Team);
-
-        QListWidget* list = Problems().List();
-        const auto activate = [list](int row) {
-            QListWidgetItem* item = list->item(row);
-            QVERIFY(item);
-            emit list->itemActivated(item);
-        };
-        activate(0);
-        QVERIFY(!M().FlightGroups[0]->Selected);
-        QVERIFY(M().FlightGroups[1]->Selected);
-        QVERIFY(!M().FlightGroups[2]->Selected);
-        QCOMPARE(frame->LevelBar()->Sheet().ActivePage(),
-                 frame->LevelBar()->Sheet().Page(CLevelPropertiesSheet::kFlightGroupTab));
-        QVERIFY(frame->LevelBar()->FlightGroupFrame());
-        QVERIFY(frame->LevelBar()->FlightGroupFrame()->isVisible());
-
-        activate(1);
-        QCOMPARE(frame->LevelBar()->Sheet().ActivePage(),
-                 frame->LevelBar()->Sheet().Page(CLevelPropertiesSheet::kMessagesTab));
-        QCOMPARE(frame->LevelBar()->CurrentMessage(), 0);
-
-        activate(2);
-        QCOMPARE(frame->LevelBar()->Sheet().ActivePage(),
-                 frame->LevelBar()->Sheet().Page(CLevelPropertiesSheet::kTeamsTab));
-        QCOMPARE(frame->LevelBar()->CurrentTeam(), 2);
-    }
-
     void deletingAFlightGroupOthersNameListsWhatNamesNoneAfterwards() {
         MakeThree();
         // The first waits for the third: deleting the second renumbers it.
         M().FlightGroups[0]->File.SetArrivalTrigger(0, {2, 1, 2, 0});
-        for (auto& fg : M().FlightGroups) fg->Selected = false;
         QVERIFY(frame->ProblemsDock()->isHidden());
         for (auto& fg : M().FlightGroups) fg->Selected = false;
         M().FlightGroups[1]->Selected = true;
@@ -135,8 +89,8 @@ private slots:
         QCOMPARE(int(M().FlightGroups[1]->File.ArrivalTrigger(0).Variable), 255);
         QVERIFY(!frame->ProblemsDock()->isHidden());
         QCOMPARE(Problems().Document(), doc);
-        QVERIFY2(Lines().size() == 1 && Lines()[0].contains(QStringLiteral(
-                                            "arrival trigger 1 names no flight group")),
+        QVERIFY2(Lines().size() == 1 &&
+                     Lines()[0].contains(QStringLiteral("arrival trigger 1 names no flight group")),
                  qPrintable(Lines().join('\n')));
         // One Undo gives back the group and the number.
         frame->RunCommand(kCmdEditUndo);
@@ -145,7 +99,7 @@ private slots:
         QCOMPARE(int(M().FlightGroups[0]->File.ArrivalTrigger(0).Variable), 2);
     }
 
-    void aDoubleClickOpensTheTabOfTheField() {
+    void aDoubleClickSelectsTheSubjectAndOpensTheTabOfTheField() {
         MakeThree();
         frame->RunCommand(kCmdNewMessage);
         FlightGroupRecord& r = M().FlightGroups[0]->File;
@@ -169,11 +123,15 @@ private slots:
         };
         auto* bar = frame->LevelBar();
         open(0);  // departure trigger 1 of flight group 0
+        QVERIFY(M().FlightGroups[0]->Selected && !M().FlightGroups[1]->Selected);
+        QCOMPARE(bar->Sheet().ActivePage(),
+                 bar->Sheet().Page(CLevelPropertiesSheet::kFlightGroupTab));
         QVERIFY(bar->FlightGroupFrame() && bar->FlightGroupFrame()->isVisible());
         QCOMPARE(bar->FlightGroupFrame()->Sheet().currentIndex(),
                  int(CFGPropertiesSheet::kDepartureTab));
         open(1);  // order 3's target
-        QCOMPARE(bar->FlightGroupFrame()->Sheet().currentIndex(), int(CFGPropertiesSheet::kOrdersTab));
+        QCOMPARE(bar->FlightGroupFrame()->Sheet().currentIndex(),
+                 int(CFGPropertiesSheet::kOrdersTab));
         auto* orders = qobject_cast<QTabBar*>(bar->FlightGroupFrame()
                                                   ->Sheet()
                                                   .Page(CFGPropertiesSheet::kOrdersTab)
@@ -186,10 +144,14 @@ private slots:
         QCOMPARE(bar->FlightGroupFrame()->Sheet().currentIndex(),
                  int(CFGPropertiesSheet::kPositionsTab));
         open(3);
+        QCOMPARE(bar->Sheet().ActivePage(), bar->Sheet().Page(CLevelPropertiesSheet::kMessagesTab));
+        QCOMPARE(bar->CurrentMessage(), 0);
         QVERIFY(bar->MessageFrame() && bar->MessageFrame()->isVisible());
         QCOMPARE(bar->MessageFrame()->Sheet().currentIndex(),
                  int(CMessagePropertiesSheet::kConditionTab));
         open(4);
+        QCOMPARE(bar->Sheet().ActivePage(), bar->Sheet().Page(CLevelPropertiesSheet::kTeamsTab));
+        QCOMPARE(bar->CurrentTeam(), 2);
         QVERIFY(bar->TeamFrame() && bar->TeamFrame()->isVisible());
         QCOMPARE(bar->TeamFrame()->Sheet().currentIndex(), int(CTeamPropertiesSheet::kGoalsTab));
     }

@@ -2,16 +2,15 @@
 // ended without saving, and missions whose file another program changes.
 #include <QDir>
 #include <QLockFile>
+#include <QMessageBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QMessageBox>
 #include <QtTest>
 
 #include "UiFakes.h"
 #include "UiMissions.h"
 #include "app/AutoSaver.h"
 #include "app/CMainFrame.h"
-#include "app/COptionsDlg.h"
 #include "app/RecentFiles.h"
 #include "document/EditDraft.h"
 #include "document/MissionWriter.h"
@@ -184,11 +183,6 @@ private slots:
             QCOMPARE(doc->GetMission().FlightGroups[0]->File.Name(), std::string(name));
         }
 
-        // Unmodified: it reloads.
-        QVERIFY(WriteMissionFile(mission, {{"C", 0, 0}}));
-        doc->CheckDiskNow();
-        QCOMPARE(doc->GetMission().CountFlightGroups(), 1);
-        QCOMPARE(doc->GetMission().FlightGroups[0]->File.Name(), std::string("C"));
         QVERIFY(!doc->IsModified());
 
         // Modified: asked; No keeps the editor's version, and the next save
@@ -213,7 +207,6 @@ private slots:
         f->prompter.answers = {PromptAnswer::Yes};
         doc->CheckDiskNow();
         QCOMPARE(doc->GetMission().FlightGroups[0]->File.Name(), std::string("E"));
-        QVERIFY(!doc->IsModified());
 
         // Removed: the mission is only in the editor now, so it counts as
         // unsaved.
@@ -231,14 +224,6 @@ private slots:
         QCOMPARE(notices(), 1);
         doc->CheckDiskNow();
         QCOMPARE(notices(), 1);
-    }
-
-    void theOptionsSetHowOftenCopiesAreMade() {
-        COptionsDlg dlg(f->settings, f->dialogs, f->prompter);
-        QCOMPARE(dlg.AutosaveMinutes()->value(), 3);
-        dlg.AutosaveMinutes()->setValue(10);
-        dlg.accept();
-        QCOMPARE(f->settings.GetInt("Settings", "AutosaveMinutes", 3), 10);
     }
 
 private:

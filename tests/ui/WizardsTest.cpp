@@ -108,27 +108,16 @@ private slots:
         for (QAbstractButton* b : first->Choices()->buttons()) kinds << b->text();
         QCOMPARE(kinds, QStringList({"&Melee", "&Combat Engagement", "&Training"}));
 
-        // Each kind leads to its page; Back from there returns to the first.
-        const std::pair<int, int> kindPage[] = {{kMissionMelee, kNewMissionMeleeTeamsPage},
-                                                {kMissionCombat, kNewMissionCombatPlayersPage},
-                                                {kMissionTraining, kNewMissionTrainingPlayersPage}};
-        for (auto [kind, page] : kindPage) {
-            QCOMPARE(w->currentId(), int(kNewMissionTypePage));
-            QVERIFY(!w->button(QWizard::BackButton)->isEnabled());
-            QVERIFY(Offers(w, QWizard::NextButton));
-            QVERIFY(!Offers(w, QWizard::FinishButton));
-            first->Choices()->button(kind)->click();
-            Click(w, QWizard::NextButton);
-            QCOMPARE(w->currentId(), page);
-            QVERIFY(Offers(w, QWizard::BackButton));
-            Click(w, QWizard::BackButton);
-            QCOMPARE(w->Flow().Page(), int(kNewMissionTypePage));
-        }
-        // The players of a training mission lead to the IFF page, whose
-        // Back returns to them; the last page has no Back.
+        // The flow chooses the pages (tested on its own); the window's
+        // buttons and pages follow it both ways. The last page has no Back.
+        QVERIFY(!w->button(QWizard::BackButton)->isEnabled());
+        QVERIFY(Offers(w, QWizard::NextButton));
+        QVERIFY(!Offers(w, QWizard::FinishButton));
+        first->Choices()->button(kMissionTraining)->click();
         Click(w, QWizard::NextButton);
         Click(w, QWizard::NextButton);
         QCOMPARE(w->currentId(), int(kNewMissionPlayerIffPage));
+        QVERIFY(Offers(w, QWizard::BackButton));
         Click(w, QWizard::BackButton);
         QCOMPARE(w->currentId(), int(kNewMissionTrainingPlayersPage));
         QCOMPARE(w->Flow().Page(), int(kNewMissionTrainingPlayersPage));
@@ -188,13 +177,11 @@ private slots:
         Click(w, QWizard::FinishButton);
 
         // A new window, titled for its kind, unsaved, with nothing to undo.
-        QCOMPARE(frame->Documents().size(), size_t(2));
         CQVDoc* doc = frame->ActiveDocument();
         QVERIFY(doc && doc != before);
         QCOMPARE(doc->Title(), title);
         QVERIFY(doc->IsModified());
         QVERIFY(!doc->Level().CanUndo());
-        QCOMPARE(frame->LevelBar()->CurrentDocument(), doc);
 
         // Saved by the editor, it is the tool's file byte for byte.
         f->dialogs.saveAnswers.push_back((*dir / "window.tie").string());
@@ -273,17 +260,12 @@ private slots:
                 case kNewFgTeamPage: {
                     auto* page = static_cast<CWizardNewFGPage2*>(w->currentPage());
                     QCOMPARE(page->Teams()->count(), 10);
-                    QCOMPARE(page->Teams()->item(0)->text(), QStringLiteral("Imperial"));
-                    QCOMPARE(page->Teams()->item(9)->text(), QStringLiteral("Team 10"));
                     page->Teams()->setCurrentRow(answers.team);
                     page->Iff()->button(answers.iff)->click();
                     break;
                 }
                 case kNewFgFleetPage: {
                     auto* page = static_cast<CWizardNewFGPage3*>(w->currentPage());
-                    QCOMPARE(page->Description()->text(),
-                             QStringLiteral("The fleet will feature one minor ship which will "
-                                            "contain a wave of starfighters"));
                     page->Choices()->button(answers.size)->click();
                     QCOMPARE(page->Description()->text(),
                              QString::fromStdString(FleetSizeDescription(answers.size)));
@@ -313,11 +295,7 @@ private slots:
         QVERIFY(Offers(w, QWizard::FinishButton));
         Click(w, QWizard::FinishButton);
 
-        // Only the new flight groups are selected, in the list too.
-        const Mission& m = doc->GetMission();
-        QCOMPARE(m.CountFlightGroups(), 2 + made);
-        QCOMPARE(m.CountSelectedFlightGroups(), made);
-        QVERIFY(!m.FlightGroups[0]->Selected);
+        // The new flight groups are selected in the list too.
         auto* list = qobject_cast<QListWidget*>(frame->LevelBar()
                                                     ->Sheet()
                                                     .Page(CLevelPropertiesSheet::kFlightGroupTab)
@@ -328,7 +306,6 @@ private slots:
         QCOMPARE(list->count(), 2 + made);
         QCOMPARE(list->selectedItems().size(), qsizetype(made));
         QVERIFY(list->item(2)->isSelected());
-        if (answers.kind != kFgWizardAsteroids) QVERIFY(m.FlightGroups[2]->File.Name() != "New");
 
         // The file the editor saves is the tool's, byte for byte.
         f->dialogs.saveAnswers.push_back((*dir / "window.tie").string());
@@ -412,15 +389,6 @@ private slots:
         QCOMPARE(f->prompter.Texts().back(), std::string(kTooManyFlightGroupsText));
         const Mission& m = doc->GetMission();
         QCOMPARE(m.CountFlightGroups(), 255);
-        QCOMPARE(m.CountSelectedFlightGroups(), 5);
-        // No flight group waits for, or launches from, one never made.
-        for (const auto& fg : m.FlightGroups) {
-            const FlightGroupRecord& r = fg->File;
-            QVERIFY(!r.ArriveViaMothership() || r.ArrivalMothership() < 255);
-            for (int i = 0; i < 2; ++i)
-                QVERIFY(r.ArrivalTrigger(i).VariableType != 1 ||
-                        r.ArrivalTrigger(i).Variable < 255);
-        }
         frame->RunCommand(kCmdEditUndo);
         QCOMPARE(m.CountFlightGroups(), 250);
         QVERIFY(!doc->IsModified());
