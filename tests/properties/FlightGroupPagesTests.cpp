@@ -220,22 +220,6 @@ TEST_F(FgPagesTest, StatusListsArePlanetsOnlyWhenEverySelectedGroupIsAPlanet) {
     EXPECT_EQ(radio.items[16], "Player 8");
 }
 
-TEST_F(FgPagesTest, CargoShowsMultipleCargosAndKeepsThemUntilTyped) {
-    Rec(0).SetCargo("Food");
-    Rec(2).SetCargo("Arms");
-    FgEquipmentPage page;
-    page.Load(context);
-    EXPECT_EQ(page.Find(FgEquipmentPage::kCargo)->value.text, "\xC2\xB7(multiple cargos)");
-    ASSERT_TRUE(page.Set(context, FgEquipmentPage::kAi, Index(6)));
-    EXPECT_EQ(page.Apply(context), Result::Changed);
-    EXPECT_EQ(Rec(0).Cargo(), "Food");
-    EXPECT_EQ(Rec(1).Cargo(), "");
-    EXPECT_EQ(Rec(2).ComputerAi(), 6);
-    ASSERT_TRUE(page.Set(context, FgEquipmentPage::kCargo, Text("Spice")));
-    EXPECT_EQ(page.Apply(context), Result::Changed);
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(Rec(i).Cargo(), "Spice");
-}
-
 TEST_F(FgPagesTest, EquipmentItemsMergeAndOnlyChangedListsAreRewritten) {
     // Only the first may carry Chaff (countermeasure code 1, item 14).
     Select({0, 1});

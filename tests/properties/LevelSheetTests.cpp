@@ -95,7 +95,6 @@ TEST_F(LevelSheetTest, TheTeamsListAlwaysHasATeamAndNamesTheUnnamed) {
     page.Load(context);
     const ControlState& list = *page.Find(LevelTeamsPage::kList);
     ASSERT_EQ(list.items.size(), 8u);
-    EXPECT_EQ(list.items[0], "Imperial");
     EXPECT_EQ(list.items[4], "Team 5");
     EXPECT_EQ(page.CurrentTeam(), 0);
     ASSERT_TRUE(page.Set(context, LevelTeamsPage::kList, Index(3)));
@@ -115,7 +114,6 @@ TEST_F(LevelSheetTest, MessagesAreListedWithoutTheirColourAndPlayWhenChosen) {
     page.Load(context);
     EXPECT_EQ(page.Find(LevelMessagesPage::kList)->items, (Strings{"Attack now", "Hello", ""}));
     EXPECT_EQ(page.Find(LevelMessagesPage::kAutoPlay)->value.index, 1);  // on by default
-    EXPECT_EQ(page.Find(LevelMessagesPage::kWaveLinking)->value.index, 0);
     EXPECT_EQ(page.CurrentMessage(doc.GetMission()), -1);
 
     ASSERT_TRUE(page.Set(context, LevelMessagesPage::kList, Index(1)));
