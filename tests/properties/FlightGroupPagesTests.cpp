@@ -132,7 +132,7 @@ TEST_F(FgPagesTest, NumberBoxesRefuseWhatTheirFieldCannotHold) {
         {FgShipPage::kNumber, "256", "Please enter an integer between 1 and 255."},
         {FgShipPage::kNumber, "0", "Please enter an integer between 1 and 255."},
         {FgShipPage::kNumber, "-1", "Please enter an integer between 1 and 255."},
-        {FgShipPage::kWaves, "300", "Please enter an integer between 1 and 256."},
+        {FgShipPage::kWaves, "257", "Please enter an integer between 1 and 256."},
         {FgShipPage::kWaves, "0", "Please enter an integer between 1 and 256."},
         {FgShipPage::kPlayerShipIndex, "256", "Please enter an integer between 0 and 255."},
     };
@@ -453,7 +453,7 @@ TEST_F(FgPagesTest, HiddenCargoEnableAndRandomStates) {
     // the byte cannot hold is refused, not wrapped round.
     ASSERT_TRUE(d.Set(context, D::kEnable, Index(1)));
     EXPECT_EQ(index.value.text, "1");
-    ASSERT_TRUE(d.Set(context, D::kShipIndex, Text("260")));
+    ASSERT_TRUE(d.Set(context, D::kShipIndex, Text("257")));
     EXPECT_EQ(d.Apply(context), Result::Refused);
     EXPECT_EQ(prompter.Texts().back(), "Please enter an integer between 1 and 256.");
     EXPECT_EQ(Rec(0).SpecialCargoCraft(), 255);

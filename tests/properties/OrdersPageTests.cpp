@@ -253,6 +253,7 @@ TEST_F(OrdersPageTest, TheTargetDialogWritesOnlyWhatItWasGivenAsOneEdit) {
     using D = OrderTargetDialog;
     const ControlState& type = *dialog->Find(D::kType);
     const ControlState& value = *dialog->Find(D::kValue);
+    EXPECT_EQ(dialog->Title(), "Target");
     EXPECT_EQ(type.items.size(), 256u);
     EXPECT_EQ(type.value.index, 2);
     EXPECT_EQ(value.items.size(), 96u);
