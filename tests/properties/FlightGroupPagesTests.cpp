@@ -141,7 +141,7 @@ TEST_F(FgPagesTest, NumberBoxesRefuseWhatTheirFieldCannotHold) {
     for (const auto& [id, bad, text] : cases) {
         page.Load(context);
         ASSERT_TRUE(page.Set(context, id, Text(bad)));
-        EXPECT_EQ(page.Apply(context), Result::Refused) << bad;
+        ASSERT_EQ(page.Apply(context), Result::Refused) << bad;
         EXPECT_EQ(prompter.Texts().back(), text) << bad;
         EXPECT_EQ(Bytes(), before) << bad;
     }
@@ -454,7 +454,7 @@ TEST_F(FgPagesTest, HiddenCargoEnableAndRandomStates) {
     ASSERT_TRUE(d.Set(context, D::kEnable, Index(1)));
     EXPECT_EQ(index.value.text, "1");
     ASSERT_TRUE(d.Set(context, D::kShipIndex, Text("257")));
-    EXPECT_EQ(d.Apply(context), Result::Refused);
+    ASSERT_EQ(d.Apply(context), Result::Refused);
     EXPECT_EQ(prompter.Texts().back(), "Please enter an integer between 1 and 256.");
     EXPECT_EQ(Rec(0).SpecialCargoCraft(), 255);
     ASSERT_TRUE(d.Set(context, D::kShipIndex, Text("3")));

@@ -83,9 +83,11 @@ TEST_F(LevelSheetTest, ChoosingFlightGroupsInTheListMarksTheirFirstStartPointOnl
     bar.calls.clear();
     SetAutoSelZoom(true);
     ASSERT_TRUE(page.Set(context, LevelFlightGroupsPage::kList, States({1})));
+    ASSERT_GE(bar.calls.size(), 2u);
     EXPECT_EQ(bar.calls[1], "MoveViewsToSelection");
     SetAutoSelZoom(false);
     page.Activate(context, LevelFlightGroupsPage::kList);
+    ASSERT_FALSE(bar.calls.empty());
     EXPECT_EQ(bar.calls.back(), "ShowFlightGroupProperties");
 }
 
@@ -176,7 +178,7 @@ TEST_F(LevelSheetTest, SwitchingToXvtWarnsOfALongDescriptionWithoutCuttingIt) {
     page.Load(context);
     EXPECT_EQ(page.Find(LevelSettingsPage::kDescription)->maxLength, 4096);
     ASSERT_TRUE(page.Set(context, LevelSettingsPage::kFormat, Index(0)));
-    EXPECT_EQ(prompter.Texts(),
+    ASSERT_EQ(prompter.Texts(),
               Strings{"Warning: The mission description is too long for this version of the file "
                       "format.\nYou must either shorten the briefing or change back to saving the "
                       "level as a Balance of Power mission"});

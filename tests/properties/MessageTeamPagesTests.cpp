@@ -129,7 +129,7 @@ TEST_F(MessageTeamPagesTest, DelayAndTeamsAreCheckedAndWrittenAsOneEdit) {
     EXPECT_EQ(teams.value.states, (std::vector<int>{0, 0, 0, 1, 0, 0, 0, 0}));
 
     ASSERT_TRUE(page.Set(context, MessageGeneralPage::kDelay, Text("300")));
-    EXPECT_EQ(page.Apply(context), PageModel::ApplyResult::Refused);
+    ASSERT_EQ(page.Apply(context), PageModel::ApplyResult::Refused);
     EXPECT_EQ(prompter.Texts().back(), "Please enter an integer between 0 and 255.");
     EXPECT_FALSE(doc.IsModified());
 
@@ -188,7 +188,7 @@ TEST_F(MessageTeamPagesTest, BrowseTakesFilesInTheWaveFolderAndAsksAboutOthers) 
     // the wave folder.
     dialogs.openAnswers = {inSubfolder};
     page.Activate(context, P::kBrowse);
-    EXPECT_EQ(dialogs.openStarts.back(), wave);
+    EXPECT_EQ(dialogs.openStarts, std::vector<std::string>{wave});
     EXPECT_EQ(page.Find(P::kWaveFile)->value.text, inSubfolder);
     EXPECT_TRUE(prompter.shown.empty());
 
@@ -198,7 +198,7 @@ TEST_F(MessageTeamPagesTest, BrowseTakesFilesInTheWaveFolderAndAsksAboutOthers) 
     dialogs.openAnswers = {sibling};
     prompter.answers = {PromptAnswer::Cancel};
     page.Activate(context, P::kBrowse);
-    EXPECT_EQ(dialogs.openStarts.back(), inSubfolder);
+    EXPECT_EQ(dialogs.openStarts, (std::vector<std::string>{wave, inSubfolder}));
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(prompter.shown[0].text,
               "This file does not appear to be in the XVT wave folder!\nAll sounds must be "
@@ -301,7 +301,7 @@ TEST_F(MessageTeamPagesTest, TheGoalsTabKeepsItsGoalSetAndWritesSignedPoints) {
     EXPECT_EQ(page.Find(P::kPoints)->value.text, "0");
 
     ASSERT_TRUE(page.Set(context, P::kPoints, Text("128")));
-    EXPECT_EQ(page.Apply(context), PageModel::ApplyResult::Refused);
+    ASSERT_EQ(page.Apply(context), PageModel::ApplyResult::Refused);
     EXPECT_EQ(prompter.Texts().back(), "Please enter an integer between -128 and 127.");
     EXPECT_EQ(doc.GetMission().GlobalGoals[0].Set(1).Points(), 0);
 }
