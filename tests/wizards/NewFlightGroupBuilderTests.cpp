@@ -10,12 +10,7 @@
 namespace vantorel {
 namespace {
 
-using testing::FakePrompter;
-using testing::FakeSettings;
-using testing::RecordingPropertyBar;
-
-using testing::At;
-using testing::Point;
+using namespace testing;
 
 class NewFlightGroupBuilderTest : public ::testing::Test {
 protected:
@@ -271,15 +266,10 @@ TEST_F(NewFlightGroupBuilderTest, ABuilderStopsCleanlyAtTheFlightGroupLimit) {
 TEST_F(NewFlightGroupBuilderTest, AFleetIsOfferedAsSupportForOneSelectedPlayer) {
     AddPlain(2);
     auto& list = doc.GetMission().FlightGroups;
-    list[0]->File.SetCraftType(1);
-    list[0]->File.SetNumberOfCraft(2);
-    list[0]->File.SetName("Red");
     list[0]->Selected = 1;
     EXPECT_EQ(FleetSupportCandidate(doc.GetMission()), nullptr);  // not a player
     list[0]->File.SetPlayerNumber(1);
     EXPECT_EQ(FleetSupportCandidate(doc.GetMission()), list[0].get());
-    EXPECT_EQ(FleetSupportQuestion(*list[0]),
-              "Do you want this fleet to be the support for flight group \"X-wings Red\"?");
     list[1]->Selected = 1;
     EXPECT_EQ(FleetSupportCandidate(doc.GetMission()), nullptr);  // two selected
 

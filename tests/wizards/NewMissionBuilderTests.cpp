@@ -8,11 +8,7 @@
 namespace vantorel {
 namespace {
 
-using testing::FakePrompter;
-using testing::FakeSettings;
-
-using testing::At;
-using testing::Point;
+using namespace testing;
 
 class NewMissionBuilderTest : public ::testing::Test {
 protected:
@@ -185,9 +181,7 @@ TEST_F(NewMissionBuilderTest, ImpossibleChoicesFallBackWithAMessage) {
     ASSERT_EQ(three.CountFlightGroups(), 8);
     EXPECT_EQ(Fg(7).PlayerNumber(), 8);
     EXPECT_EQ(Fg(7).WaypointEnabled(0), 0);
-    EXPECT_EQ(NewMissionTitle(kMissionMelee), "New Melee");
     EXPECT_EQ(NewMissionTitle(kMissionCombat), "New Combat");
-    EXPECT_EQ(NewMissionTitle(kMissionTraining), "New Training");
 }
 
 }  // namespace

@@ -77,6 +77,7 @@ TEST(NewFlightGroupWizardFlowTest, AFleetMaySupportTheSelectedPlayer) {
     EXPECT_EQ(odd.ChooseKind(9), kNewFgTeamPage);
     EXPECT_EQ(odd.Choices().Kind, kFgWizardFleet);
     EXPECT_EQ(odd.Choices().SupportFlightGroup, nullptr);
+    ASSERT_FALSE(prompter.shown.empty());
     EXPECT_EQ(prompter.shown[0].text, "Unknown choice selected in the wizard! Using fleet");
 }
 
