@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "support/FakePrompter.h"
 #include "wizards/NewFlightGroupWizardFlow.h"
 #include "wizards/NewMissionWizardFlow.h"
@@ -70,6 +72,17 @@ TEST(NewFlightGroupWizardFlowTest, AFleetMaySupportTheSelectedPlayer) {
     NewFlightGroupWizardFlow rocks(mission, prompter);
     EXPECT_EQ(rocks.ChooseKind(kFgWizardAsteroids), kNewFgFieldSizePage);
     EXPECT_EQ(rocks.ChooseFieldSize(3), kNewFgFinishedPage);
+    NewFlightGroupWizardFlow station(mission, prompter);
+    EXPECT_EQ(station.ChooseKind(kFgWizardStation), kNewFgTeamPage);
+    EXPECT_EQ(station.ChooseTeam(1, 0), kNewFgStationPage);
+    EXPECT_EQ(station.ChooseStation(1, true), kNewFgFinishedPage);
+    EXPECT_EQ(station.Choices().StationType, 1);
+    // The window shows a page by its number: one number for two pages
+    // would show the wrong one.
+    const std::set<int> pages = {kNewFgKindPage,     kNewFgTeamPage,       kNewFgFleetPage,
+                                 kNewFgStationPage,  kNewFgFieldSizePage,  kNewFgMinefieldPage,
+                                 kNewFgFinishedPage};
+    EXPECT_EQ(pages.size(), 7u);
     EXPECT_TRUE(prompter.shown.empty());
 
     prompter.answers = {PromptAnswer::Ok, PromptAnswer::No};
