@@ -115,14 +115,10 @@ private slots:
         QVERIFY(!Offers(w, QWizard::FinishButton));
         first->Choices()->button(kMissionTraining)->click();
         Click(w, QWizard::NextButton);
-        Click(w, QWizard::NextButton);
-        QCOMPARE(w->currentId(), int(kNewMissionPlayerIffPage));
         QVERIFY(Offers(w, QWizard::BackButton));
         Click(w, QWizard::BackButton);
-        QCOMPARE(w->currentId(), int(kNewMissionTrainingPlayersPage));
-        QCOMPARE(w->Flow().Page(), int(kNewMissionTrainingPlayersPage));
-        Click(w, QWizard::NextButton);
-        Click(w, QWizard::NextButton);
+        QCOMPARE(w->Flow().Page(), int(kNewMissionTypePage));
+        for (int i = 0; i < 3; ++i) Click(w, QWizard::NextButton);
         QCOMPARE(w->currentId(), int(kNewMissionFinishedPage));
         QVERIFY(!w->button(QWizard::BackButton)->isEnabled());
         QVERIFY(!Offers(w, QWizard::NextButton));
@@ -139,14 +135,6 @@ private slots:
         QTest::addColumn<QList<int>>("values");
         QTest::addColumn<QString>("cli");
         QTest::addColumn<QString>("title");
-        QTest::newRow("melee of 8 teams")
-            << QList<int>{kNewMissionTypePage, kNewMissionMeleeTeamsPage}
-            << QList<int>{kMissionMelee, 8} << "melee --teams 8"
-            << "New Melee";
-        QTest::newRow("combat of 2 players")
-            << QList<int>{kNewMissionTypePage, kNewMissionCombatPlayersPage}
-            << QList<int>{kMissionCombat, 2} << "combat --players 2"
-            << "New Combat";
         QTest::newRow("Imperial training of 8")
             << QList<int>{kNewMissionTypePage, kNewMissionTrainingPlayersPage,
                           kNewMissionPlayerIffPage}
@@ -213,9 +201,6 @@ private slots:
             << mines
             << QList<int>{kNewFgKindPage, kNewFgTeamPage, kNewFgFieldSizePage, kNewFgMinefieldPage}
             << "minefield --team 0 --size 4 --mine 3 --seed 42" << 4;
-        QTest::newRow("asteroids") << FgAnswers{kFgWizardAsteroids, 0, 0, 3}
-                                   << QList<int>{kNewFgKindPage, kNewFgFieldSizePage}
-                                   << "asteroids --size 3 --seed 42" << 3;
     }
     void theFlightGroupWizardBuildsWhatTheToolBuilds() {
         QFETCH(FgAnswers, answers);
@@ -367,31 +352,6 @@ private slots:
         frame->UpdateCommandUI();
         QVERIFY(!frame->Action(kCmdFlightGroupWizard)->isEnabled());
         QVERIFY(frame->Action(kCmdNewMissionWizard)->isEnabled());
-    }
-
-    void theLimitOf255StopsAFleetOnceAndKeepsItWhole() {
-        CQVDoc* doc = frame->ActiveDocument();
-        QVERIFY(doc);
-        while (doc->GetMission().CountFlightGroups() < 250) doc->Level().AddFlightGroup();
-        doc->Level().ForgetHistory(false);
-
-        frame->RunCommand(kCmdFlightGroupWizard);
-        auto* w = ShownWizard<CWizardNewFGSheet>();
-        QVERIFY(w);
-        f->prompter.answers = {PromptAnswer::No};  // not in support of "New"
-        Click(w, QWizard::NextButton);
-        Click(w, QWizard::NextButton);
-        static_cast<CWizardNewFGPage3*>(w->currentPage())->Choices()->button(4)->click();
-        Click(w, QWizard::NextButton);
-        Click(w, QWizard::FinishButton);
-
-        QCOMPARE(f->prompter.Texts().size(), size_t(2));
-        QCOMPARE(f->prompter.Texts().back(), std::string(kTooManyFlightGroupsText));
-        const Mission& m = doc->GetMission();
-        QCOMPARE(m.CountFlightGroups(), 255);
-        frame->RunCommand(kCmdEditUndo);
-        QCOMPARE(m.CountFlightGroups(), 250);
-        QVERIFY(!doc->IsModified());
     }
 };
 
