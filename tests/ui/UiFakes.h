@@ -54,7 +54,6 @@ private:
 class FakeGameRegistry : public GameRegistry {
 public:
     bool HasKey(const std::string& key) override {
-        asked.push_back(key);
         return keys.count(key) != 0;
     }
     std::optional<std::string> ReadString(const std::string& key,
@@ -66,7 +65,6 @@ public:
 
     std::set<std::string> keys;
     std::map<std::pair<std::string, std::string>, std::string> values;
-    std::vector<std::string> asked;
 };
 
 class FakeSound : public Sound {
