@@ -84,19 +84,6 @@ TEST(Orders, NamesAcrossTheTableAndOutsideIt) {
     EXPECT_EQ(GetOrderInfo(-1), nullptr);
 }
 
-TEST(Orders, UnusedOrdersHaveNoneInEveryHelpField) {
-    for (int order = 40; order <= 50; ++order) {
-        const OrderInfo* info = GetOrderInfo(order);
-        ASSERT_NE(info, nullptr);
-        EXPECT_EQ(std::string(info->name), std::to_string(order));
-        for (const char* field :
-             {info->movement, info->selfDefence, info->targets, info->onCompletion, info->notes})
-            EXPECT_STREQ(field, "none") << order;
-        EXPECT_STREQ(info->parameter1Label, "Parameter 1");
-        EXPECT_STREQ(info->parameter2Label, "Parameter 2");
-    }
-}
-
 TEST(Orders, ParameterLabelsCarryTheirColon) {
     EXPECT_EQ(OrderParameterLabels(18), std::make_pair(std::string("Deploy time x5 seconds?:"),
                                                        std::string("FG to drop (see notes):")));
