@@ -41,7 +41,7 @@ TEST(TeamName, NamedUnnamedOutOfRangeAndMixed) {
     EXPECT_EQ(TeamName(1, nullptr), "Team 2");
 }
 
-TEST(TriggerText, SentencesWithFlightGroupsInAndOutOfRange) {
+TEST(TriggerText, SentencesWithFlightGroupsInAndOutOfRangeAndMixedFields) {
     const Mission mission = SmallMission();
     // The constant conditions ignore everything else.
     EXPECT_EQ(TriggerText(0, 1, 200, 3, &mission), "True");
@@ -58,10 +58,7 @@ TEST(TriggerText, SentencesWithFlightGroupsInAndOutOfRange) {
               "All player craft in flight group Shuttle Omega must finish docking");
     EXPECT_EQ(TriggerText(1, 1, 0, 0, nullptr),
               "100% of flight group (out of range ship index: 0) must arrive");
-}
-
-TEST(TriggerText, MixedFieldsReadAsBracketedPhrases) {
-    const Mission mission = SmallMission();
+    // Fields that differ among the selected records read as bracketed phrases.
     EXPECT_EQ(TriggerText(1, M, 3, 0, &mission), "100% of [multiple types] 3 must arrive");
     EXPECT_EQ(TriggerText(M, M, M, M, &mission),
               "[multiple percentages] [multiple] [multiple conditions]");
@@ -103,7 +100,7 @@ TEST(TriggerText, EveryVariableTypeHasItsPhrase) {
     EXPECT_EQ(TriggerVariableText(M, 12, &mission), "[multiple types] 12");
 }
 
-TEST(TargetText, ShipTypesCountFromXWingAndTeamsUseCode21) {
+TEST(TargetText, ShipTypesCountFromXWingTeamsUseCode21AndDescriptionsStartWithACapital) {
     const Mission mission = SmallMission();
     EXPECT_EQ(TriggerVariableText(2, 0, &mission), "(none)");  // triggers count from (none)
     EXPECT_EQ(TargetVariableText(2, 0, &mission), "X-wings");
@@ -114,10 +111,7 @@ TEST(TargetText, ShipTypesCountFromXWingAndTeamsUseCode21) {
     EXPECT_EQ(TargetVariableText(21, 3, &mission), "Team 4");
     EXPECT_EQ(TargetVariableText(21, M, &mission), "[multiple teams]");
     EXPECT_EQ(TargetVariableText(22, 3, &mission), "3");
-}
 
-TEST(TargetText, DescriptionsStartWithACapital) {
-    const Mission mission = SmallMission();
     EXPECT_EQ(TargetText(0, M, &mission), "None");
     EXPECT_EQ(TargetText(3, 0, &mission), "Starfighters");
     EXPECT_EQ(TargetText(6, 7, &mission), "Craft with orders to Attack Targets");
@@ -154,7 +148,7 @@ TEST(GoalText, SentencesSensesAndDoubleNegatives) {
     EXPECT_EQ(GoalText(M, M, "X-W Red", 9, 10, nullptr), "None");
 }
 
-TEST(ConditionChoices, ByteListsAndVariableListsByType) {
+TEST(ConditionChoices, ByteListsVariableListsByTypeAndClampingToThem) {
     const Mission mission = SmallMission();
     const auto conditions = ConditionChoices();
     ASSERT_EQ(conditions.size(), 256u);
@@ -175,9 +169,7 @@ TEST(ConditionChoices, ByteListsAndVariableListsByType) {
     EXPECT_EQ(teams[0], "Rebellion");
     EXPECT_EQ(teams[9], "Team 10");
     EXPECT_EQ(VariableChoices(3, &mission)[7], "(unknown: 7)");
-}
 
-TEST(ConditionChoices, VariableBeyondTheNewListNamesNoEntryOfIt) {
     // Never an entry the designer did not choose: one past the list at most.
     EXPECT_EQ(ClampVariableToChoices(200, 96), 96);
     EXPECT_EQ(ClampVariableToChoices(7, 3), 3);

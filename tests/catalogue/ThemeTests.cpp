@@ -105,7 +105,7 @@ TEST_F(ThemesTest, ShortAndOddFilesGiveShorterOrEmptyListsWithoutAMessage) {
     EXPECT_TRUE(prompter.shown.empty());
 }
 
-TEST_F(ThemesTest, LongNameAndPathAreCut) {
+TEST_F(ThemesTest, LongNameAndPathAreCutAndTeamsOutsideTheSlotsHaveNone) {
     const std::string longName(200, 'n');
     UseOnly(0, Write("long.xth", longName + "\n0\n0\n"));
     LoadThemes(settings, prompter);
@@ -118,9 +118,7 @@ TEST_F(ThemesTest, LongNameAndPathAreCut) {
     settings.SetString("Themes", "Team4", std::string(280, 'q'));
     LoadThemes(settings, prompter);
     EXPECT_EQ(ThemePath(4), std::string(259, 'q'));
-}
-
-TEST_F(ThemesTest, TeamsOutsideTheSlotsHaveNoTheme) {
+    // Teams outside the slots have no theme.
     SetThemePath(9, "b.xth");
     SetThemePath(-1, "c.xth");
     EXPECT_EQ(ThemePath(8), "");
@@ -158,7 +156,7 @@ TEST_F(ThemesTest, ReadErrorIsReportedWithThePath) {
     EXPECT_EQ(NameListCount(6, kNameListThemeFirst), 0);
 }
 
-TEST_F(ThemesTest, BareNamesFallBackToTheProgramFolderAndShippedThemesRead) {
+TEST_F(ThemesTest, TheShippedThemesReadBesideTheProgram) {
     const fs::path shipped = fs::path(VANTOREL_SOURCE_DIR) / "resources" / "themes";
     for (const char* name : {"imperial.xth", "rebel.xth", "default.xth"})
         fs::copy_file(shipped / name, dir / (std::string("vt-") + name));
@@ -166,9 +164,6 @@ TEST_F(ThemesTest, BareNamesFallBackToTheProgramFolderAndShippedThemesRead) {
     settings.SetString("Themes", "Team1", "vt-rebel.xth");
     for (int t = 2; t < 8; ++t)
         settings.SetString("Themes", "Team" + std::to_string(t), "vt-default.xth");
-
-    LoadThemes(settings, prompter);  // not in the current folder
-    EXPECT_EQ(NameListCount(0, kNameListThemeFirst), 0);
 
     LoadThemes(settings, prompter, dir);
     EXPECT_TRUE(prompter.shown.empty());
@@ -185,12 +180,6 @@ TEST_F(ThemesTest, BareNamesFallBackToTheProgramFolderAndShippedThemesRead) {
     }
     EXPECT_NE(ThemeName(0), ThemeName(1));
 }
-
-}  // namespace
-}  // namespace vantorel
-
-namespace vantorel {
-namespace {
 
 // Runs with the current directory set to a folder and puts it back after.
 class CurrentFolder {

@@ -1,5 +1,6 @@
 // What the safe writer writes to: long names, links, things that are not
-// files, and the temporary files a killed save leaves behind.
+// files, and the temporary files a killed save leaves behind; and saving a
+// mission never destroys the previous file.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -7,15 +8,20 @@
 #include <vector>
 
 #include "document/AtomicFile.h"
+#include "document/MissionReader.h"
 #include "document/MissionWriter.h"
 #include "platform/PathText.h"
+#include "platform/Utf8.h"
+#include "support/FakePrompter.h"
 #include "support/MissionGenerator.h"
 #include "support/RunCli.h"
 #include "support/TempFolder.h"
 
 #ifdef __unix__
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -34,22 +40,6 @@ std::vector<std::string> Names(const fs::path& folder) {
         names.push_back(e.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
-}
-
-bool ValidUtf8(const std::string& s) {
-    for (size_t i = 0; i < s.size();) {
-        const unsigned char c = static_cast<unsigned char>(s[i]);
-        const size_t n = c < 0x80         ? 1
-                         : (c >> 5) == 6  ? 2
-                         : (c >> 4) == 14 ? 3
-                         : (c >> 3) == 30 ? 4
-                                          : 0;
-        if (n == 0 || i + n > s.size()) return false;
-        for (size_t k = 1; k < n; ++k)
-            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
-        i += n;
-    }
-    return true;
 }
 
 }  // namespace
@@ -79,7 +69,7 @@ TEST(AtomicFile, EveryNameThatFitsCanBeSavedAndItsTemporaryNameFitsToo) {
     EXPECT_LE(tmp.native().size(), accented.native().size());
     std::string tmpText;
     EXPECT_NO_THROW(tmpText = PathToUtf8(tmp));
-    EXPECT_TRUE(ValidUtf8(tmpText)) << tmpText;
+    EXPECT_EQ(ValidUtf8(tmpText), tmpText);
     EXPECT_TRUE(IsTemporaryName(tmp));
 #ifndef _WIN32  // Wine keeps names as UTF-8, where this one is twice too long
     EXPECT_TRUE(WriteFileAtomically(dir / accented, kBytes, error)) << error;
@@ -151,32 +141,24 @@ TEST(AtomicFile, LinksAreFollowedToTheFileTheyLeadToAndCirclesAreRefused) {
 #endif
 }
 
-TEST(AtomicFile, WhatIsNotARegularFileIsLeftAsItIs) {
-#ifndef __unix__
-    GTEST_SKIP() << "Windows folders hold no named pipes (a folder in the way is in the next test)";
-#else
-    TempFolder dir;
-    std::string error;
-    ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);
-    EXPECT_FALSE(WriteFileAtomically(dir / "pipe", kBytes, error));
-    EXPECT_EQ(error, "It is not a regular file (it is a device, a pipe or a socket).");
-    EXPECT_TRUE(fs::is_fifo(dir / "pipe"));
-    // Through a link as well.
-    fs::create_symlink(dir / "pipe", dir / "to-pipe");
-    EXPECT_FALSE(WriteFileAtomically(dir / "to-pipe", kBytes, error));
-    EXPECT_TRUE(fs::is_fifo(dir / "pipe"));
-
-    EXPECT_EQ(Names(dir.Path()), (std::vector<std::string>{"pipe", "to-pipe"}));
-#endif
-}
-
-TEST(AtomicFile, AFolderInTheWayIsLeftAsItIs) {
+TEST(AtomicFile, AFolderOrWhatIsNotARegularFileIsLeftAsItIs) {
     TempFolder dir;
     std::string error;
     fs::create_directory(dir / "folder");
     EXPECT_FALSE(WriteFileAtomically(dir / "folder", kBytes, error));
     EXPECT_EQ(error, "A folder of that name is in the way.");
+#ifdef __unix__  // Windows folders hold no named pipes
+    ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);
+    EXPECT_FALSE(WriteFileAtomically(dir / "pipe", kBytes, error));
+    EXPECT_EQ(error, "It is not a regular file (it is a device, a pipe or a socket).");
+    // Through a link as well.
+    fs::create_symlink(dir / "pipe", dir / "to-pipe");
+    EXPECT_FALSE(WriteFileAtomically(dir / "to-pipe", kBytes, error));
+    EXPECT_TRUE(fs::is_fifo(dir / "pipe"));
+    EXPECT_EQ(Names(dir.Path()), (std::vector<std::string>{"folder", "pipe", "to-pipe"}));
+#else
     EXPECT_EQ(Names(dir.Path()), (std::vector<std::string>{"folder"}));
+#endif
 }
 
 TEST(AtomicFile, ATargetAnotherProgramHoldsOpenIsReplacedOrKeptWhole) {
@@ -236,5 +218,91 @@ TEST(AtomicFile, TheNextSaveRemovesWhatAKilledSaveLeftButNotASaveInProgress) {
                                         "notes.vantorel-0123abc.tmp",
                                         "other.tie.vantorel-0123abcd.tmp", "out.tie"}));
     ::close(fd);
+#endif
+}
+
+// A count or a length the file's 16-bit field cannot hold is refused, not
+// wrapped or cut: 65,536 messages would be written as none and the file
+// would read back as something else, or not at all.
+TEST(SaveMissionFile, ACountOrLengthTooLargeForItsFieldIsRefusedAndTheFileKept) {
+    TempFolder dir;
+    const fs::path target = dir / "m1.tie";
+    Mission m = MakeEmptyMission(14, 1, 1);
+    FakePrompter prompter;
+    ASSERT_TRUE(SaveMissionFile(target, m, prompter));
+    const std::vector<uint8_t> saved = TempFolder::ReadBytes(target);
+
+    auto refused = [&](Mission& bad, const std::string& why) {
+        EXPECT_EQ(WriteRefusal(bad), why);
+        EXPECT_TRUE(WriteMission(bad).empty());
+        EXPECT_FALSE(SaveMissionFile(target, bad, prompter));
+        ASSERT_FALSE(prompter.shown.empty());
+        EXPECT_EQ(prompter.shown.back().text, "Couldn't save " + PathToUtf8(target) + ".\n" + why +
+                                                  "\nThe file on disk has not been changed.");
+        EXPECT_EQ(TempFolder::ReadBytes(target), saved);
+    };
+    Mission messages = MakeEmptyMission(14, 1, 65536);
+    refused(messages, "The mission has 65,536 messages; a mission file holds at most 65,535.");
+    Mission groups = MakeEmptyMission(12, 65536, 0);
+    refused(groups, "The mission has 65,536 flight groups; a mission file holds at most 65,535.");
+    m.Briefings[7].Strings[3].assign(65536, 'x');
+    refused(m, "Briefing 8's string 4 is 65,536 bytes long; a mission file holds at most 65,535.");
+    m.Briefings[7].Strings[3].pop_back();
+    m.Briefings[0].Tags[0].assign(70000, 'x');
+    refused(m, "Briefing 1's tag 1 is 70,000 bytes long; a mission file holds at most 65,535.");
+
+    // What fits exactly is written and read back whole.
+    m.Briefings[0].Tags[0].clear();
+    Mission most = MakeEmptyMission(12, 1, 65535);
+    most.Briefings = m.Briefings;
+    ASSERT_TRUE(SaveMissionFile(target, most, prompter));
+    Mission back;
+    ASSERT_TRUE(LoadMissionFile(target, back, prompter));
+    EXPECT_EQ(back.CountMessages(), 65535);
+    EXPECT_EQ(back.Briefings[7].Strings[3].size(), 65535u);
+}
+
+TEST(SaveMissionFile, AReadOnlyFileIsRefusedAndKept) {
+    TempFolder dir;
+    const fs::path target = dir / "m1.tie";
+    TempFolder::WriteBytes(target, {'o', 'l', 'd'});
+    fs::permissions(target, fs::perms::owner_read | fs::perms::group_read);
+    Mission m = MakeEmptyMission(12);
+    FakePrompter prompter;
+    EXPECT_FALSE(SaveMissionFile(target, m, prompter));
+    EXPECT_EQ(prompter.Texts(), std::vector<std::string>{"Couldn't save " + target.string() +
+                                                         ".\nThe file is read-only.\nThe file on "
+                                                         "disk has not been changed."});
+    EXPECT_EQ(TempFolder::ReadText(target), "old");
+}
+
+TEST(SaveMissionFile, FullDiskKeepsThePreviousFile) {
+#ifndef __unix__
+    GTEST_SKIP() << "the full disk is a file size limit, which Windows lacks";
+#else
+    TempFolder dir;
+    fs::path target = dir / "m1.tie";
+    TempFolder::WriteBytes(target, {'o', 'l', 'd'});
+
+    // Simulate a disk that fills up after 4 KiB.
+    struct rlimit old {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = old;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+
+    Mission m = MakeEmptyMission(14, 3, 3);
+    FakePrompter prompter;
+    bool saved = SaveMissionFile(target, m, prompter);
+
+    setrlimit(RLIMIT_FSIZE, &old);
+    signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(saved);
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_NE(prompter.shown[0].text.find("m1.tie"), std::string::npos);
+    EXPECT_EQ(TempFolder::ReadText(target), "old");
+    EXPECT_EQ(Names(dir.Path()).size(), 1u);
 #endif
 }

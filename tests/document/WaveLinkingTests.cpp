@@ -7,7 +7,6 @@
 #include "document/WaveLinking.h"
 #include "document/WaveListingLines.h"
 #include "platform/PathText.h"
-#include "support/FakePrompter.h"
 #include "support/FakeSettings.h"
 #include "support/GameFolderTest.h"
 #include "support/TempFolder.h"
@@ -16,7 +15,6 @@ namespace vantorel {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::FakePrompter;
 using testing::FakeSettings;
 using testing::TempFolder;
 

@@ -1,5 +1,6 @@
-// The free-text blocks: what a block holds, and the writer's check that a
-// block as read still holds the text being saved.
+// The texts of a mission: the game's code page, what a free-text block
+// holds, and the writer's check that a block as read still holds the text
+// being saved.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "mission/MissionText.h"
+#include "mission/Win1252.h"
 
 using namespace vantorel;
 
@@ -59,4 +61,24 @@ TEST(MissionText, BlockHoldsTextAgreesWithTheTextTheBlockHolds) {
     // Both answers were asked for often.
     EXPECT_GE(held, 4000);
     EXPECT_GT(differ, 4000);
+}
+
+TEST(Win1252, EveryByteSurvivesUtf8AndUtf16) {
+    std::string all;
+    for (int b = 1; b < 256; ++b) all += char(b);
+    EXPECT_EQ(Utf8ToWin1252(Win1252ToUtf8(all)), all);
+    EXPECT_EQ(Utf16ToWin1252(Win1252ToUtf16(all)), all);
+}
+
+TEST(Win1252, KnownCharactersAndUndefinedBytes) {
+    EXPECT_EQ(Win1252ToUtf8("\x92"), "\xE2\x80\x99");  // right single quotation mark
+    EXPECT_EQ(Win1252ToUtf8("\x80"), "\xE2\x82\xAC");  // euro sign
+    EXPECT_EQ(Win1252ToUtf16("\xE9"), u"\u00E9");
+    for (unsigned char undefined : {0x81, 0x8D, 0x8F, 0x90, 0x9D}) {
+        EXPECT_EQ(Win1252ToCodePoint(undefined), char32_t(undefined));
+    }
+    // Characters the code page lacks, and broken UTF-8, become '?'.
+    EXPECT_EQ(Utf8ToWin1252("\xE2\x98\x83"), "?");
+    EXPECT_EQ(Utf8ToWin1252("a\xC3"), "a?");
+    EXPECT_EQ(Utf16ToWin1252(u"\U0001F680x"), "?x");
 }
