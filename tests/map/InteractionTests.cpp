@@ -173,21 +173,6 @@ TEST_F(InteractionTest, SnappedDragsLandTheGrabbedPointOnTheGrid) {
     EXPECT_EQ(a.File.WaypointX(0), 240);
     ia.LeftUp(mission, Px(100) + 26, 200, {});
     EXPECT_EQ(a.File.WaypointY(0), 0);
-
-    // A drag against the end of the coordinate range stops there and does
-    // not wrap to the other side.
-    SetMapPoint(a, 0, 32700, 0);
-    view.SnapIndex = 0;
-    ClearMapSelection(mission);
-    view.Zoom = 2;
-    SetScrollPosition(view, 0, 0);
-    // At zoom 2 the point is at pixel (204.4 + 250) * 2.
-    const int px = int((32700 / 160.0 + 250) * 2);
-    ia.LeftDown(mission, px, 500, {});
-    ASSERT_EQ(view.MouseMode, kMousePointDrag);
-    ia.MouseMove(mission, px + 40, 500);
-    ia.LeftUp(mission, px + 40, 500, {});
-    EXPECT_EQ(a.File.WaypointX(0), 32767);
 }
 
 TEST_F(InteractionTest, MovesShorterThanTheDragDistanceAreClicks) {
