@@ -14,19 +14,14 @@ TEST(CliRoundtrip, CopiesEveryByteAndDropsOnlyATrailingByte) {
     TempFolder dir;
     MissionGenerator gen(7);
     Mission m = gen.Make();
-    std::vector<uint8_t> bytes = WriteMission(m);
-    TempFolder::WriteBytes(dir / "in.tie", bytes);
-    CliResult r = RunCli("roundtrip " + Quoted(dir / "in.tie") + " " + Quoted(dir / "out.tie"));
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(TempFolder::ReadBytes(dir / "out.tie"), bytes);
-
+    const std::vector<uint8_t> bytes = WriteMission(m);
     std::vector<uint8_t> longer = bytes;
     longer.push_back(1);
     TempFolder::WriteBytes(dir / "long.tie", longer);
-    r = RunCli("roundtrip " + Quoted(dir / "long.tie") + " " + Quoted(dir / "out2.tie"));
+    CliResult r = RunCli("roundtrip " + Quoted(dir / "long.tie") + " " + Quoted(dir / "out.tie"));
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.err.find("Not all of the file was loaded"), std::string::npos);
-    EXPECT_EQ(TempFolder::ReadBytes(dir / "out2.tie"), bytes);
+    EXPECT_EQ(TempFolder::ReadBytes(dir / "out.tie"), bytes);
 }
 
 TEST(CliRoundtrip, ExitStatusesForUsageRefusalAndMissingFiles) {

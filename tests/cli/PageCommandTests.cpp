@@ -1,5 +1,6 @@
-// vantorel-cli page: a page shown as JSON for a selection, and --set applied
-// as leaving the tab does, with the file untouched when nothing changed.
+// vantorel-cli page: a page shown as JSON for a selection, --set applied as
+// leaving the tab does (the file untouched when nothing changed), and the
+// views, orders, goals and dialogs of a tab reached by name.
 #include <gtest/gtest.h>
 
 #include "document/MissionWriter.h"
@@ -123,11 +124,7 @@ TEST_F(CliPage, MessageAndTeamPagesEditTheNamedMessageOrTeam) {
     EXPECT_NE(r.out.find("\"text\": \"Incoming\""), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("\"text\": \"Gold\""), std::string::npos) << r.out;
 
-    // Red, and the second trigger False through the Condition dialog.
-    r = RunCli("page " + file + " message.general --message 1 --set 1026=0 -o " +
-               Quoted(dir / "red.tie"));
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(ReadBack("red.tie").Messages[1]->File.Text(), "Incoming");
+    // The second trigger False through the Condition dialog.
     r = RunCli("page " + file +
                " message.condition --message 1 --dialog condition=2 --set 1078=1 -o " +
                Quoted(dir / "cond.tie"));
@@ -155,6 +152,106 @@ TEST_F(CliPage, MessageAndTeamPagesEditTheNamedMessageOrTeam) {
          {file + " message.wave", file + " team.general", file + " message.general --message 2",
           file + " team.goals --team 0 --dialog goal-condition=5"})
         EXPECT_EQ(RunCli("page " + args).status, 1) << args;
+}
+
+class CliFgPage : public CliMissionTest {
+protected:
+    CliResult Page(const std::string& args) {
+        return RunCli("page " + File() + " " + args + " -o " + Quoted(dir / "out.tie"));
+    }
+    FlightGroupRecord Fg(int i) { return ReadBack("out.tie").FlightGroups.at(size_t(i))->File; }
+};
+
+TEST_F(CliFgPage, ViewsOrdersAndGoalsAreChosenByName) {
+    CliResult r = Page("fg.positions --select 0,1 --view waypoints --set 1099=1.005 --set 1105=-2");
+    ASSERT_EQ(r.status, 0) << r.err;
+    for (int i : {0, 1}) {
+        EXPECT_EQ(Fg(i).WaypointX(4), 161);
+        EXPECT_EQ(Fg(i).WaypointY(5), -320);
+    }
+    r = RunCli("page " + File() + " fg.positions --select 0 --view Briefing");
+    EXPECT_NE(r.out.find("\"text\": \"Team 1 Briefing\""), std::string::npos) << r.err;
+    ASSERT_EQ(Page("fg.positions --select 0 --view 0 --set 1099=3").status, 0);
+    EXPECT_EQ(Fg(0).WaypointX(0), 480);
+
+    r = RunCli("page " + File() + " fg.orders --select 0,1 --order 3");
+    const size_t tabs = r.out.find("\"id\": 1093");
+    ASSERT_NE(tabs, std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"text\": \"4th\"", tabs), std::string::npos);
+    // A tab set on the command line writes the order shown before it.
+    ASSERT_EQ(Page("fg.orders --select 0 --set 1051=4 --set 1093=2 --set 1051=7").status, 0);
+    EXPECT_EQ(Fg(0).Orders(0).Throttle(), 4);
+    EXPECT_EQ(Fg(0).Orders(2).Throttle(), 7);
+
+    ASSERT_EQ(Page("fg.goals --select 0 --goal 2 --dialog goal --set 1027=1 --set 1121=127").status,
+              0);
+    EXPECT_EQ(Fg(0).Goals(2).Points(), 127);
+    EXPECT_EQ(Fg(1).Goals(2).Argument(), 0);
+}
+
+TEST_F(CliFgPage, DialogsOpenByNameAndApplyToTheSelection) {
+    CliResult r = RunCli("page " + File() + " fg.arrival --select 0,1 --dialog condition=arrival2");
+    EXPECT_NE(r.out.find("\"dialog\": \"condition=arrival2\""), std::string::npos) << r.err;
+    r = Page(
+        "fg.arrival --select 0,1 --dialog condition=arrival2 --set 1027=2 --set 1046=1 "
+        "--set 1052=3");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "{\"modified\": true}\n");
+    for (int i : {0, 1}) EXPECT_EQ(Fg(i).ArrivalTrigger(1), (Trigger{2, 1, 3, 0}));
+    EXPECT_EQ(Fg(2).ArrivalTrigger(1), (Trigger{}));
+
+    ASSERT_EQ(
+        Page("fg.orders --select 0,1 --order 1 --dialog target=3 --set 1094=5 --set 1095=1").status,
+        0);
+    for (int i : {0, 1}) EXPECT_EQ(Fg(i).Orders(1).Target3(), 1);
+    EXPECT_EQ(Fg(0).Orders(0).Target3Type(), 0);
+
+    ASSERT_EQ(Page("fg.other --select 2 --dialog cmd --set 1044=1 --set 1109=5").status, 0);
+    EXPECT_EQ(Fg(2).CmdDescription(), "APRI");
+    ASSERT_EQ(Page("fg.departure --select 0 --dialog mothership --set 1056=1 --set 1044=1").status,
+              0);
+    EXPECT_EQ(Fg(0).DepartureMothership(), 1);
+    r = Page(
+        "fg.equipment --select 1 --dialog hidden-cargo --set 1067=1 --set 1069=2 --set "
+        "1068=Spice");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(Fg(1).SpecialCargo(), "Spice");
+
+    // A button is pressed by setting it; C&lear leaves the entry empty.
+    ASSERT_EQ(Page("fg.ship --select 0,1 --dialog optional-craft --set 1044=4 --set 1059=2 "
+                   "--set 1046=3 --set 1020=2 --set 1030=3")
+                  .status,
+              0);
+    EXPECT_EQ(Fg(1).OptionalCraftCount(2), 2);
+    // (Not std::filesystem::copy_file: MinGW's refuses to overwrite.)
+    TempFolder::WriteBytes(dir / "m.tie", TempFolder::ReadBytes(dir / "out.tie"));
+    ASSERT_EQ(Page("fg.ship --select 0 --dialog optional-craft --set 1059=2 --set 1060=1").status,
+              0);
+    EXPECT_EQ(Fg(0).OptionalCraftType(2), 0);
+    EXPECT_EQ(Fg(1).OptionalCraftType(2), 3);
+}
+
+TEST_F(CliFgPage, WhatATabDoesNotHaveIsAUsageErrorThatListsWhatItHas) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"fg.positions --view orbit", "views: Normal, Waypoints, Briefing"},
+        {"fg.ship --view normal", ""},
+        {"fg.positions --set 1129=1", ""},  // rows 7 and 8 of Normal hold nothing
+        {"fg.arrival --dialog condition=arrival5",
+         "condition=arrival1|arrival2|arrival3|arrival4, mothership"},
+        {"fg.departure --dialog nothing", "condition=departure1|departure2, mothership"},
+        {"fg.equipment --dialog optional-craft", "(dialogs: hidden-cargo)"},
+        {"fg.orders --dialog target=5", "(dialogs: target=1..4"},
+        {"fg.goals --dialog goal=8", ""},
+        {"fg.ship --dialog optional-craft --set 1060=2", ""},
+        // A mothership list is closed while the group departs by hyperspace.
+        {"fg.departure --select 0 --dialog mothership --set 1044=1", ""},
+    };
+    for (const auto& [args, listed] : cases) {
+        const CliResult r = Page(args);
+        EXPECT_EQ(r.status, 1) << args;
+        EXPECT_NE(r.err.find(listed), std::string::npos) << args << ": " << r.err;
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir / "out.tie"));
 }
 
 }  // namespace

@@ -5,35 +5,23 @@
 #include "map/InteractionHitTest.h"
 #include "map/InteractionSelection.h"
 #include "map/ScrollZoom.h"
-#include "mission/Mission.h"
 #include "support/FakeSettings.h"
+#include "support/MapScene.h"
 
 namespace vantorel {
 namespace {
+
+using testing::SetMapPoint;
 
 // A 600 x 400 window at zoom 60 centred on the map: world (x, y) km is at
 // pixel (300 + 60x, 200 + 60y) in Top, and a raw unit is 1/160 km.
 class InteractionTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        view.Width = 600;
-        view.Height = 400;
-        CentreOnMap(view);
-        ASSERT_EQ(view.ScrollX, 14700);
-        ASSERT_EQ(view.ScrollY, 14800);
-    }
-
-    // A flight group starting at S1 = (x, y, z) raw, with optional waypoints.
+    // A flight group starting at S1 = (x, y, z) raw.
     FlightGroup& AddFg(int x, int y, int z = 0) {
         FlightGroup& fg = mission.AppendFlightGroup();
-        SetPoint(fg, 0, x, y, z);
+        SetMapPoint(fg, 0, x, y, z);
         return fg;
-    }
-    static void SetPoint(FlightGroup& fg, int p, int x, int y, int z = 0) {
-        fg.File.SetWaypointX(p, int16_t(x));
-        fg.File.SetWaypointY(p, int16_t(y));
-        fg.File.SetWaypointZ(p, int16_t(z));
-        fg.File.SetWaypointEnabled(p, 1);
     }
     // Pixel of a raw point in Top view.
     static int Px(int raw) { return 300 + raw * 60 / 160; }
@@ -43,22 +31,23 @@ protected:
         ia.LeftDown(mission, x, y, keys);
         ia.LeftUp(mission, x, y, keys);
     }
-    void Drag(int x0, int y0, int x1, int y1, MouseKeys keys = {}) {
-        ia.LeftDown(mission, x0, y0, keys);
+    // The keys held may change between the press and the release.
+    void Drag(int x0, int y0, int x1, int y1, MouseKeys down = {}, MouseKeys up = {}) {
+        ia.LeftDown(mission, x0, y0, down);
         ia.MouseMove(mission, x1, y1);
-        ia.LeftUp(mission, x1, y1, keys);
+        ia.LeftUp(mission, x1, y1, up);
     }
     static bool Sel(const FlightGroup& fg) { return fg.Selected != 0; }
     static bool PtSel(const FlightGroup& fg, int p) { return fg.PointSelected[size_t(p)] != 0; }
 
-    ViewState view;
+    ViewState view = testing::MapWindow(600, 400);
     Mission mission;
     MapInteraction ia{view};
 };
 
 TEST_F(InteractionTest, HitTestUsesTheToleranceBoxAndTheShownPoints) {
     FlightGroup& fg = AddFg(0, 0);
-    SetPoint(fg, 4, 320, 0);  // WP1 at 2 km
+    SetMapPoint(fg, 4, 320, 0);  // WP1 at 2 km
     // 9 pixels across and 11 down at zoom 60 are 24 and 29 raw units.
     EXPECT_TRUE(HitTest(view, fg, 300 + 8, 200));
     EXPECT_FALSE(HitTest(view, fg, 300 + 10, 200));
@@ -84,7 +73,7 @@ TEST_F(InteractionTest, HitTestUsesTheToleranceBoxAndTheShownPoints) {
 
 TEST_F(InteractionTest, HitTestTiesGoToTheLaterPointAndTheEarlierFlightGroup) {
     FlightGroup& a = AddFg(0, 0);
-    SetPoint(a, 1, 0, 0);  // S2 on top of S1
+    SetMapPoint(a, 1, 0, 0);  // S2 on top of S1
     view.ShowWaypoints = true;
     EXPECT_EQ(HitTest(view, a, 300, 200)->point, 1);
     FlightGroup& b = AddFg(0, 0);
@@ -92,12 +81,12 @@ TEST_F(InteractionTest, HitTestTiesGoToTheLaterPointAndTheEarlierFlightGroup) {
     ASSERT_TRUE(hit);
     EXPECT_EQ(hit->flightGroup, &a);
     // A nearer marker of a later flight group wins.
-    SetPoint(b, 0, 8, 0);
+    SetMapPoint(b, 0, 8, 0);
     hit = HitTestMission(view, mission, 303, 200);
     EXPECT_EQ(hit->flightGroup, &b);
     // In Front view the vertical axis is z, growing upward.
     view.Angle = kAngleFront;
-    SetPoint(b, 0, 0, 0, 160);
+    SetMapPoint(b, 0, 0, 0, 160);
     hit = HitTestMission(view, mission, 300, 140);
     ASSERT_TRUE(hit);
     EXPECT_EQ(hit->flightGroup, &b);
@@ -131,7 +120,7 @@ TEST_F(InteractionTest, ClicksSelectAddAndClearWithoutToggling) {
 
 TEST_F(InteractionTest, DraggingASelectedPointMovesEverySelectedPoint) {
     FlightGroup& a = AddFg(0, 0);
-    SetPoint(a, 4, 160, 160);  // WP1, not selected: stays
+    SetMapPoint(a, 4, 160, 160);  // WP1, not selected: stays
     FlightGroup& b = AddFg(320, 0);
     FlightGroup& c = AddFg(-320, 0);  // never selected: stays
     Click(300, 200);
@@ -184,21 +173,6 @@ TEST_F(InteractionTest, SnappedDragsLandTheGrabbedPointOnTheGrid) {
     EXPECT_EQ(a.File.WaypointX(0), 240);
     ia.LeftUp(mission, Px(100) + 26, 200, {});
     EXPECT_EQ(a.File.WaypointY(0), 0);
-
-    // A drag against the end of the coordinate range stops there and does
-    // not wrap to the other side.
-    SetPoint(a, 0, 32700, 0);
-    view.SnapIndex = 0;
-    ClearMapSelection(mission);
-    view.Zoom = 2;
-    SetScrollPosition(view, 0, 0);
-    // At zoom 2 the point is at pixel (204.4 + 250) * 2.
-    const int px = int((32700 / 160.0 + 250) * 2);
-    ia.LeftDown(mission, px, 500, {});
-    ASSERT_EQ(view.MouseMode, kMousePointDrag);
-    ia.MouseMove(mission, px + 40, 500);
-    ia.LeftUp(mission, px + 40, 500, {});
-    EXPECT_EQ(a.File.WaypointX(0), 32767);
 }
 
 TEST_F(InteractionTest, MovesShorterThanTheDragDistanceAreClicks) {
@@ -234,9 +208,7 @@ TEST_F(InteractionTest, MovesShorterThanTheDragDistanceAreClicks) {
     // The map neither pans on a trembling click on empty space, which
     // still clears the selection; a right click with jitter still zooms.
     const int scrollX = view.ScrollX;
-    ia.LeftDown(mission, 100, 100, {});
-    ia.MouseMove(mission, 102, 101);
-    ia.LeftUp(mission, 102, 101, {});
+    Drag(100, 100, 102, 101);
     EXPECT_EQ(view.ScrollX, scrollX);
     EXPECT_FALSE(Sel(a));
     ia.RightDown(400, 200, {});
@@ -318,18 +290,14 @@ TEST_F(InteractionTest, BandSelectionReplacesTogglesOrAdds) {
     EXPECT_TRUE(Sel(c) && PtSel(c, 0));
 
     // Ctrl adds to the selection; a plain band replaces it.
-    Drag(280, Py(800) - 20, 320, Py(800) + 20, {.alt = true});  // plain: only `far`
+    Drag(280, Py(800) - 20, 320, Py(800) + 20, {.alt = true}, {.alt = true});  // plain: only `far`
     EXPECT_TRUE(Sel(far));
     EXPECT_FALSE(Sel(c) || PtSel(c, 0));
-    ia.LeftDown(mission, 280, 180, {.alt = true});
-    ia.MouseMove(mission, 320, 220);
-    ia.LeftUp(mission, 320, 220, {.ctrl = true});
+    Drag(280, 180, 320, 220, {.alt = true}, {.ctrl = true});
     EXPECT_TRUE(Sel(far) && Sel(a));
 
     // A band drawn from bottom-right to top-left works the same.
-    ia.LeftDown(mission, Px(160) + 20, 220, {.alt = true});
-    ia.MouseMove(mission, Px(160) - 20, 180);
-    ia.LeftUp(mission, Px(160) - 20, 180, {});
+    Drag(Px(160) + 20, 220, Px(160) - 20, 180, {.alt = true});
     EXPECT_TRUE(Sel(b));
     EXPECT_FALSE(Sel(a) || Sel(far));
 }
@@ -338,9 +306,7 @@ TEST_F(InteractionTest, BandInFrontViewSelectsByHeight) {
     FlightGroup& high = AddFg(0, 0, 160);  // 1 km up: 60 pixels above the centre line
     FlightGroup& low = AddFg(0, 0, -160);
     view.Angle = kAngleFront;
-    ia.LeftDown(mission, 280, 120, {.alt = true});
-    ia.MouseMove(mission, 320, 160);
-    ia.LeftUp(mission, 320, 160, {});
+    Drag(280, 120, 320, 160, {.alt = true});
     EXPECT_TRUE(Sel(high));
     EXPECT_FALSE(Sel(low));
 }

@@ -6,16 +6,21 @@
 #include "map/ScrollZoom.h"
 #include "map/SnapDrag.h"
 #include "mission/MapUnits.h"
+#include "support/MapScene.h"
 
 namespace vantorel {
 namespace {
 
-ViewState Window(int w, int h, int angle = kAngleTop) {
-    ViewState v;
-    v.Width = w;
-    v.Height = h;
-    v.Angle = angle;
-    return v;
+using testing::MapWindow;
+
+// The scroll position as one comparable pair.
+std::pair<int, int> Scroll(const ViewState& v) {
+    return {v.ScrollX, v.ScrollY};
+}
+
+void ExpectNear(WorldPair got, double x, double y, double within) {
+    EXPECT_NEAR(got.first, x, within);
+    EXPECT_NEAR(got.second, y, within);
 }
 
 TEST(MapUnits, RawConversionRoundsHalfAwayFromZeroAndClampsWhenStored) {
@@ -34,10 +39,8 @@ TEST(MapUnits, RawConversionRoundsHalfAwayFromZeroAndClampsWhenStored) {
 }
 
 TEST(MapProjection, InitialViewCentredOn600x400ReadsZeroAtTheMiddle) {
-    ViewState v = Window(600, 400);
-    CentreOnMap(v);
-    EXPECT_EQ(v.ScrollX, 14700);
-    EXPECT_EQ(v.ScrollY, 14800);
+    ViewState v = MapWindow(600, 400);
+    EXPECT_EQ(Scroll(v), std::pair(14700, 14800));
     EXPECT_EQ(StatusReadout(v, 300, 200), "0.00, 0.00");
     EXPECT_EQ(ScreenFromWorld(v, 0, 0, 0), (ScreenPoint{300, 200}));
     // One pixel to the left and up is a negative x and y in the top view.
@@ -48,8 +51,7 @@ TEST(MapProjection, InitialViewCentredOn600x400ReadsZeroAtTheMiddle) {
 }
 
 TEST(MapProjection, FrontViewTurnsZUpward) {
-    ViewState v = Window(600, 1000, kAngleFront);
-    CentreOnMap(v);
+    ViewState v = MapWindow(600, 1000, kAngleFront);
     ScreenPoint ground = ScreenFromWorld(v, 0, 0, 0);
     ScreenPoint raised = ScreenFromWorld(v, 0, 0, 10);
     EXPECT_EQ(ground.x, raised.x);
@@ -64,7 +66,7 @@ TEST(MapProjection, FrontViewTurnsZUpward) {
 }
 
 TEST(MapProjection, ReadoutIsEmptyOffTheMapAndAtItsFarEdge) {
-    ViewState v = Window(600, 400);
+    ViewState v = MapWindow(600, 400);
     SetScrollPosition(v, 0, 0);
     EXPECT_EQ(StatusReadout(v, 0, 0), "-250.00, -250.00");
     v.Zoom = 1;
@@ -76,8 +78,7 @@ TEST(MapProjection, ReadoutIsEmptyOffTheMapAndAtItsFarEdge) {
 }
 
 TEST(MapProjection3D, CentreProjectsToWindowCentreAndDepthZeroDoesNotFail) {
-    ViewState v = Window(600, 400, kAngle3D);
-    CentreOnMap(v);
+    ViewState v = MapWindow(600, 400, kAngle3D);
     EXPECT_EQ(ProjectPoint3D(v, 0, 0, 0), (ScreenPoint{300, 200}));
 
     // With no pitch, a point 500 km up has a rotated depth of exactly 0: it is
@@ -107,10 +108,9 @@ TEST(MapProjection3D, CentreProjectsToWindowCentreAndDepthZeroDoesNotFail) {
 }
 
 TEST(MapScroll, ClampsToThePixelPlane) {
-    ViewState v = Window(600, 400);
+    ViewState v = MapWindow(600, 400);
     SetScrollPosition(v, -5, 1000000);
-    EXPECT_EQ(v.ScrollX, 0);
-    EXPECT_EQ(v.ScrollY, 500 * 60 - 400);
+    EXPECT_EQ(Scroll(v), std::pair(0, 500 * 60 - 400));
 
     // A window wider than the plane always sits at 0.
     v.Zoom = 2;
@@ -128,7 +128,7 @@ TEST(MapZoom, StepsAroundTenAndTwenty) {
     EXPECT_EQ(ZoomInStep(10), 20);
     EXPECT_EQ(ZoomOutStep(10), 9);
 
-    ViewState v = Window(600, 400);
+    ViewState v = MapWindow(600, 400);
     v.Zoom = 1000;
     EXPECT_FALSE(ZoomInEnabled(v));
     v.Zoom = 2;
@@ -136,19 +136,15 @@ TEST(MapZoom, StepsAroundTenAndTwenty) {
 }
 
 TEST(MapZoom, CommandsKeepTheCentreAndStep3DWithinTheSliderRange) {
-    ViewState v = Window(600, 400);
-    CentreOnMap(v);
+    ViewState v = MapWindow(600, 400);
     SetScrollPosition(v, v.ScrollX + 600, v.ScrollY - 120);  // centre at (10, -2) km
     ZoomIn(v);
     EXPECT_EQ(v.Zoom, 70);
-    WorldPair c = WorldFromScreen(v, 300, 200);
-    EXPECT_NEAR(c.first, 10.0, 1.0 / 70);
-    EXPECT_NEAR(c.second, -2.0, 1.0 / 70);
+    ExpectNear(WorldFromScreen(v, 300, 200), 10.0, -2.0, 1.0 / 70);
     ZoomOut(v);
     ZoomOut(v);
     EXPECT_EQ(v.Zoom, 50);
-    c = WorldFromScreen(v, 300, 200);
-    EXPECT_NEAR(c.first, 10.0, 1.0 / 50);
+    ExpectNear(WorldFromScreen(v, 300, 200), 10.0, -2.0, 1.0 / 50);
 
     v.Angle = kAngle3D;
     const int scrollX = v.ScrollX;
@@ -172,20 +168,15 @@ TEST(MapZoom, CommandsKeepTheCentreAndStep3DWithinTheSliderRange) {
 }
 
 TEST(MapZoom, WheelKeepsWhatIsUnderTheMouseUnderIt) {
-    ViewState v = Window(600, 400);
-    CentreOnMap(v);
+    ViewState v = MapWindow(600, 400);
     const WorldPair before = WorldFromScreen(v, 100, 350);
     ZoomAboutCursor(v, 100, 350, 1);
     EXPECT_EQ(v.Zoom, 70);
-    WorldPair after = WorldFromScreen(v, 100, 350);
-    EXPECT_NEAR(after.first, before.first, 1.0 / 70);
-    EXPECT_NEAR(after.second, before.second, 1.0 / 70);
+    ExpectNear(WorldFromScreen(v, 100, 350), before.first, before.second, 1.0 / 70);
     // Three notches out in the steps of the commands: 70, 60, 50, 40.
     ZoomAboutCursor(v, 100, 350, -3);
     EXPECT_EQ(v.Zoom, 40);
-    after = WorldFromScreen(v, 100, 350);
-    EXPECT_NEAR(after.first, before.first, 1.0 / 40);
-    EXPECT_NEAR(after.second, before.second, 1.0 / 40);
+    ExpectNear(WorldFromScreen(v, 100, 350), before.first, before.second, 1.0 / 40);
     // Held at the ends as a right click is.
     ZoomAboutCursor(v, 0, 0, -20);
     EXPECT_EQ(v.Zoom, 2);
@@ -194,16 +185,14 @@ TEST(MapZoom, WheelKeepsWhatIsUnderTheMouseUnderIt) {
     EXPECT_EQ(v.Zoom, 1005);
 
     // Side view: the same, with z upward.
-    ViewState side = Window(600, 400, kAngleSide);
-    CentreOnMap(side);
+    ViewState side = MapWindow(600, 400, kAngleSide);
     const WorldPair s0 = WorldFromScreen(side, 580, 20);
     ZoomAboutCursor(side, 580, 20, 2);
     EXPECT_NEAR(WorldFromScreen(side, 580, 20).second, s0.second, 1.0 / 80);
 
     // 3D: the point of the zero plane under the mouse stays under it, and
     // Zoom3D takes the commands' steps within the slider's range.
-    ViewState v3 = Window(800, 600, kAngle3D);
-    CentreOnMap(v3);
+    ViewState v3 = MapWindow(800, 600, kAngle3D);
     const auto ground = ZeroPlaneUnder3D(v3, 650, 500);
     ASSERT_TRUE(ground);
     const ScreenPoint back = ProjectPoint3D(v3, ground->first, ground->second, 0);
@@ -228,46 +217,38 @@ TEST(MapZoom, WheelKeepsWhatIsUnderTheMouseUnderIt) {
 }
 
 TEST(MapScroll, ResizeKeepsTheCentreAndPanTurnsIn3D) {
-    ViewState v = Window(1200, 800);
-    CentreOnMap(v);
+    ViewState v = MapWindow(1200, 800);
     SetScrollPosition(v, v.ScrollX + 600, v.ScrollY);  // (10, 0) km at the centre
     ResizeKeepingCentre(v, 500, 300);
-    WorldPair c = WorldFromScreen(v, 250, 150);
-    EXPECT_NEAR(c.first, 10.0, 1.0 / 60);
-    EXPECT_NEAR(c.second, 0.0, 1.0 / 60);
+    ExpectNear(WorldFromScreen(v, 250, 150), 10.0, 0.0, 1.0 / 60);
     EXPECT_EQ(v.Width, 500);
     // Still clamped to the plane.
     v.Zoom = 2;
     ResizeKeepingCentre(v, 1200, 800);
     EXPECT_EQ(v.ScrollX, 0);
 
-    ViewState flat = Window(600, 400);
-    CentreOnMap(flat);
+    ViewState flat = MapWindow(600, 400);
     const int x = flat.ScrollX;
     PanBy(flat, 15, -5);
     EXPECT_EQ(flat.ScrollX, x + 15);
-    ViewState turned = Window(600, 400, kAngle3D);
-    CentreOnMap(turned);
+    ViewState turned = MapWindow(600, 400, kAngle3D);
     SetRotationDegrees(turned, 180, 45);
-    const int tx = turned.ScrollX, ty = turned.ScrollY;
+    const auto [tx, ty] = Scroll(turned);
     PanBy(turned, 15, -5);  // turned half round: the pan runs the other way
-    EXPECT_EQ(turned.ScrollX, tx + 15);
-    EXPECT_EQ(turned.ScrollY, ty - 5);
+    EXPECT_EQ(Scroll(turned), std::pair(tx + 15, ty - 5));
 }
 
 TEST(MapCentre, OnBoundsAndOnNothing) {
-    ViewState v = Window(600, 400);
+    ViewState v = MapWindow(600, 400);
+    SetScrollPosition(v, 0, 0);
     CentreOnRawBounds(v, RawBounds{});
-    EXPECT_EQ(v.ScrollX, 14700);
-    EXPECT_EQ(v.ScrollY, 14800);
+    EXPECT_EQ(Scroll(v), std::pair(14700, 14800));
 
     RawBounds b;
     b.Add(1600, 320);   // (10, 2) km
     b.Add(3200, -320);  // (20, -2) km
     CentreOnRawBounds(v, b);
-    WorldPair c = WorldFromScreen(v, 300, 200);
-    EXPECT_DOUBLE_EQ(c.first, 15.0);
-    EXPECT_DOUBLE_EQ(c.second, 0.0);
+    ExpectNear(WorldFromScreen(v, 300, 200), 15.0, 0.0, 1e-9);
 
     // Front: the pair is (x, z) and z runs up the screen.
     v.Angle = kAngleFront;
@@ -278,7 +259,7 @@ TEST(MapCentre, OnBoundsAndOnNothing) {
 }
 
 TEST(MapSnap, LandsTheAnchorOnTheGridRoundingFromItsOldSide) {
-    ViewState v = Window(600, 400);
+    ViewState v = MapWindow(600, 400);
     v.SnapIndex = 5;
     EXPECT_EQ(SnapStepRaw(5), 80);
     EXPECT_EQ(SnapStepRaw(3), 48);
@@ -324,7 +305,7 @@ TEST(MapSnap, LandsTheAnchorOnTheGridRoundingFromItsOldSide) {
 }
 
 TEST(MapSnap, DragPastTheStoredRangeStopsAtItsEnd) {
-    ViewState v = Window(600, 400);
+    ViewState v = MapWindow(600, 400);
     v.Zoom = 2;
     RawPoint p{32000, -32000, 0};
     // 1000 pixels at zoom 2 is 500 km: far more than a coordinate holds.

@@ -7,7 +7,7 @@
 #include "map/MapPaint.h"
 #include "map/Projection.h"
 #include "map/ScrollZoom.h"
-#include "mission/Mission.h"
+#include "support/MapScene.h"
 #include "support/RecordingCanvas.h"
 
 namespace vantorel {
@@ -25,46 +25,44 @@ FlightGroup& AddGroup(Mission& m, std::initializer_list<int> enabled, int iff = 
     fg.File.SetCraftType(1);
     fg.File.SetName("Red");
     fg.File.SetIff(uint8_t(iff));
-    for (int p : enabled) {
-        fg.File.SetWaypointEnabled(p, 1);
-        fg.File.SetWaypointX(p, int16_t(p * 80));
-    }
+    for (int p : enabled) testing::SetMapPoint(fg, p, p * 80, 0);
     return fg;
 }
 
 ViewState CentredView(int angle = kAngleTop) {
-    ViewState v;
-    v.Width = 800;
-    v.Height = 600;
-    v.Angle = angle;
-    CentreOnMap(v);
-    return v;
+    return testing::MapWindow(800, 600, angle);
 }
 
-// The calls a paint makes for the flight groups alone.
-std::vector<RecordingCanvas::Call> GroupCalls(const ViewState& v, const FlightGroup& fg) {
+// What drawing one flight group alone puts on a canvas.
+RecordingCanvas Drawn(const ViewState& v, const FlightGroup& fg) {
     RecordingCanvas canvas;
     DrawFlightGroup(canvas, v, fg);
-    return canvas.calls;
+    return canvas;
+}
+
+RecordingCanvas Grid(const ViewState& v) {
+    RecordingCanvas canvas;
+    DrawGrid(canvas, v);
+    return canvas;
+}
+
+RecordingCanvas Painted(const ViewState& v, const Mission& m) {
+    RecordingCanvas canvas;
+    PaintMap(canvas, v, m);
+    return canvas;
 }
 
 TEST(MapPaint, GroupWithoutEnabledStartPointDrawsNothing) {
     Mission m;
     AddGroup(m, {4, 5, 13});
     ViewState v = CentredView();
-    EXPECT_TRUE(GroupCalls(v, *m.FlightGroups[0]).empty());
+    EXPECT_TRUE(Drawn(v, *m.FlightGroups[0]).calls.empty());
 
-    RecordingCanvas withGroup, empty;
-    PaintMap(withGroup, v, m);
-    PaintMap(empty, v, Mission{});
-    EXPECT_EQ(withGroup.calls.size(), empty.calls.size());
+    EXPECT_EQ(Painted(v, m).calls.size(), Painted(v, Mission{}).calls.size());
 
     // Shown waypoints draw, and the first of them opens the path.
     v.ShowWaypoints = true;
-    auto calls = GroupCalls(v, *m.FlightGroups[0]);
-    auto lines =
-        std::count_if(calls.begin(), calls.end(), [](auto& c) { return c.kind == Kind::Line; });
-    EXPECT_EQ(lines, 2);
+    EXPECT_EQ(Drawn(v, *m.FlightGroups[0]).Of(Kind::Line).size(), 2u);
 }
 
 TEST(MapPaint, PathSkipsLaterStartPointsAndPicksPensByPreviousPoint) {
@@ -72,8 +70,7 @@ TEST(MapPaint, PathSkipsLaterStartPointsAndPicksPensByPreviousPoint) {
     FlightGroup& fg = AddGroup(m, {0, 1, 4, 13});
     ViewState v = CentredView();
     v.ShowWaypoints = true;
-    RecordingCanvas canvas;
-    DrawFlightGroup(canvas, v, fg);
+    RecordingCanvas canvas = Drawn(v, fg);
 
     auto at = [&](int p) { return ScreenFromWorld(v, p * 0.5, 0, 0); };
     auto lines = canvas.Of(Kind::Line);
@@ -99,18 +96,13 @@ TEST(MapPaint, PathSkipsLaterStartPointsAndPicksPensByPreviousPoint) {
     EXPECT_EQ(std::next(firstLine)->x1, at(4).x - 9);
 
     // Between two waypoints the line is dotted; no joining, no lines.
-    fg.File.SetWaypointEnabled(5, 1);
-    fg.File.SetWaypointX(5, 5 * 80);
-    canvas.calls.clear();
-    DrawFlightGroup(canvas, v, fg);
-    lines = canvas.Of(Kind::Line);
+    testing::SetMapPoint(fg, 5, 5 * 80, 0);
+    lines = Drawn(v, fg).Of(Kind::Line);
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[1].pen.style, PenStyle::Dot);
     EXPECT_EQ(lines[2].pen.style, PenStyle::Dash);
     v.JoinWaypoints = false;
-    canvas.calls.clear();
-    DrawFlightGroup(canvas, v, fg);
-    EXPECT_TRUE(canvas.Of(Kind::Line).empty());
+    EXPECT_TRUE(Drawn(v, fg).Of(Kind::Line).empty());
 }
 
 TEST(MapPaint, SelectedPointBrightensItsLineAndFadesItsIcon) {
@@ -120,8 +112,7 @@ TEST(MapPaint, SelectedPointBrightensItsLineAndFadesItsIcon) {
     fg.PointSelected[4] = 1;
     ViewState v = CentredView();
     v.ShowSelectionWaypoints = true;  // selected, so its waypoints show
-    RecordingCanvas canvas;
-    DrawFlightGroup(canvas, v, fg);
+    RecordingCanvas canvas = Drawn(v, fg);
     auto lines = canvas.Of(Kind::Line);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0].pen.colour, (RgbColour{63, 191, 63}));
@@ -135,23 +126,18 @@ TEST(MapPaint, SelectedPointBrightensItsLineAndFadesItsIcon) {
     EXPECT_EQ(boxes[0].y1, ScreenFromWorld(v, 2, 0, 0).y - 5);
 
     v.ShowSelBox = false;
-    canvas.calls.clear();
-    DrawFlightGroup(canvas, v, fg);
-    EXPECT_TRUE(canvas.Of(Kind::Image).empty());
+    EXPECT_TRUE(Drawn(v, fg).Of(Kind::Image).empty());
 
     // Imperial (IFF 1): dim (128, 0, 0) brightened to (191, 63, 63).
     fg.File.SetIff(1);
-    canvas.calls.clear();
-    DrawFlightGroup(canvas, v, fg);
-    EXPECT_EQ(canvas.Of(Kind::Line)[0].pen.colour, (RgbColour{191, 63, 63}));
+    EXPECT_EQ(Drawn(v, fg).Of(Kind::Line)[0].pen.colour, (RgbColour{191, 63, 63}));
 }
 
 TEST(MapPaint, MarkerNamesAndUnknownTypes) {
     Mission m;
     FlightGroup& fg = AddGroup(m, {2}, 3);
     ViewState v = CentredView();
-    RecordingCanvas canvas;
-    DrawFlightGroup(canvas, v, fg);
+    RecordingCanvas canvas = Drawn(v, fg);
     const ScreenPoint s3 = ScreenFromWorld(v, 1, 0, 0);
     auto texts = canvas.Of(Kind::Text);
     ASSERT_EQ(texts.size(), 2u);
@@ -165,8 +151,7 @@ TEST(MapPaint, MarkerNamesAndUnknownTypes) {
     fg.File.SetCraftType(200);
     fg.File.SetIff(12);
     v.ShowPointNames = false;
-    canvas.calls.clear();
-    DrawFlightGroup(canvas, v, fg);
+    canvas = Drawn(v, fg);
     ASSERT_EQ(canvas.Of(Kind::Icon).size(), 1u);
     EXPECT_EQ(canvas.Of(Kind::Icon)[0].picture, 0);
     EXPECT_EQ(canvas.Of(Kind::Icon)[0].ramp, 10);  // IFF 12 is grey
@@ -180,8 +165,7 @@ TEST(MapPaint, MarkersOutsideTheWindowAreCulledButTheirLinesStay) {
     fg.File.SetWaypointX(4, 100 * 160);  // 100 km: far right of an 800-pixel window
     ViewState v = CentredView();
     v.ShowWaypoints = true;
-    RecordingCanvas canvas;
-    DrawFlightGroup(canvas, v, fg);
+    RecordingCanvas canvas = Drawn(v, fg);
     EXPECT_EQ(canvas.Of(Kind::Icon).size(), 1u);
     ASSERT_EQ(canvas.Of(Kind::Line).size(), 1u);
     EXPECT_EQ(canvas.Of(Kind::Line)[0].x2, ScreenFromWorld(v, 100, 0, 0).x);
@@ -192,9 +176,7 @@ TEST(MapPaint, MarkersOutsideTheWindowAreCulledButTheirLinesStay) {
     EXPECT_DOUBLE_EQ(w.hMax, corner.first);
     EXPECT_DOUBLE_EQ(w.vMax, corner.second);
     fg.File.SetWaypointX(4, int16_t(w.hMax * 160));
-    canvas.calls.clear();
-    DrawFlightGroup(canvas, v, fg);
-    EXPECT_EQ(canvas.Of(Kind::Icon).size(), 2u);
+    EXPECT_EQ(Drawn(v, fg).Of(Kind::Icon).size(), 2u);
 }
 
 std::vector<RecordingCanvas::Call> GridLines(const RecordingCanvas& c, RgbColour colour) {
@@ -215,8 +197,7 @@ TEST(MapGrid, KilometreLinesAndTenKilometreLabelsAppearAboveZoomFive) {
     ViewState v = CentredView();
     v.Zoom = 5;
     CentreOnMap(v);  // 160 km across, 120 down
-    RecordingCanvas at5;
-    DrawGrid(at5, v);
+    RecordingCanvas at5 = Grid(v);
     EXPECT_TRUE(GridLines(at5, kGridDim).empty());
     EXPECT_FALSE(GridLines(at5, {128, 0, 0}).empty());
     auto labels = GridLabels(at5);
@@ -226,8 +207,7 @@ TEST(MapGrid, KilometreLinesAndTenKilometreLabelsAppearAboveZoomFive) {
 
     v.Zoom = 6;
     CentreOnMap(v);
-    RecordingCanvas at6;
-    DrawGrid(at6, v);
+    RecordingCanvas at6 = Grid(v);
     EXPECT_FALSE(GridLines(at6, kGridDim).empty());
     labels = GridLabels(at6);
     EXPECT_NE(std::find(labels.begin(), labels.end(), "-10"), labels.end());
@@ -242,8 +222,7 @@ TEST(MapGrid, KilometreLinesAndTenKilometreLabelsAppearAboveZoomFive) {
 TEST(MapGrid, MapEdgeBecomesTheMainLineWhenTheOriginIsOutOfView) {
     ViewState v = CentredView();
     SetScrollPosition(v, 0, 0);  // top left corner of the map at Zoom 60
-    RecordingCanvas canvas;
-    DrawGrid(canvas, v);
+    RecordingCanvas canvas = Grid(v);
     auto main = GridLines(canvas, {255, 0, 0});
     ASSERT_EQ(main.size(), 2u);
     EXPECT_EQ(main[0].x1, 0);
@@ -258,8 +237,7 @@ TEST(MapGrid, FrontViewLabelsRowsWithTheirHeight) {
     ViewState v = CentredView(kAngleFront);
     v.Zoom = 20;
     CentreOnMap(v);
-    RecordingCanvas canvas;
-    PaintMap(canvas, v, m);
+    RecordingCanvas canvas = Painted(v, m);
     const ScreenPoint p = ScreenFromWorld(v, 0, 0, 10);
     bool found = false;
     for (auto& t : canvas.Of(Kind::Text))
@@ -276,16 +254,13 @@ TEST(MapGrid, FrontViewLabelsRowsWithTheirHeight) {
     EXPECT_EQ(labels[labels.size() - 2], "X");
     EXPECT_EQ(labels.back(), "Z");
     v.Angle = kAngleSide;
-    canvas.calls.clear();
-    DrawGrid(canvas, v);
-    EXPECT_EQ(GridLabels(canvas).end()[-2], "Y");
+    EXPECT_EQ(GridLabels(Grid(v)).end()[-2], "Y");
 }
 
 TEST(MapGrid, NoLabelsOrLettersDuringADrag) {
     ViewState v = CentredView();
     v.MouseMode = kMousePointDrag;
-    RecordingCanvas canvas;
-    DrawGrid(canvas, v);
+    RecordingCanvas canvas = Grid(v);
     EXPECT_TRUE(canvas.Of(Kind::Text).empty());
     EXPECT_FALSE(canvas.Of(Kind::Line).empty());
 }
@@ -297,8 +272,7 @@ TEST(MapPaint3D, GridOnlyWithTheSwitchAndStalksBeforeLinesBeforeMarkers) {
     ViewState v = CentredView(kAngle3D);
     v.ShowWaypoints = true;
     v.ShowGrid3D = false;
-    RecordingCanvas canvas;
-    PaintMap(canvas, v, m);
+    RecordingCanvas canvas = Painted(v, m);
     ASSERT_EQ(canvas.calls[0].kind, Kind::Fill);
     std::vector<Kind> kinds;
     for (size_t i = 1; i < canvas.calls.size(); ++i)
@@ -313,21 +287,16 @@ TEST(MapPaint3D, GridOnlyWithTheSwitchAndStalksBeforeLinesBeforeMarkers) {
 
     v.ShowStalks = false;
     v.ShowGrid3D = true;
-    RecordingCanvas grid;
-    PaintMap(grid, v, m);
+    RecordingCanvas grid = Painted(v, m);
     EXPECT_GT(GridLines(grid, {32, 64, 128}).size(), 100u);
     EXPECT_TRUE(GridLabels(grid).empty());
 
     // Far out the grid thins to the 50 km lines: 11 per direction.
     v.Zoom3D = -600;
-    RecordingCanvas coarse;
-    DrawGrid(coarse, v);
-    EXPECT_EQ(GridLines(coarse, {32, 64, 128}).size(), 22u);
+    EXPECT_EQ(GridLines(Grid(v), {32, 64, 128}).size(), 22u);
     // Close in every 5 km: 101 per direction.
     v.Zoom3D = 600;
-    RecordingCanvas fine;
-    DrawGrid(fine, v);
-    EXPECT_EQ(GridLines(fine, {32, 64, 128}).size(), 202u);
+    EXPECT_EQ(GridLines(Grid(v), {32, 64, 128}).size(), 202u);
 }
 
 TEST(MapCentreOnSelection, UsesStartPointsAndShownSelectedWaypoints) {

@@ -3,41 +3,32 @@
 #include "map/Projection.h"
 #include "map/ScrollZoom.h"
 #include "map/ZoomToFit.h"
-#include "mission/Mission.h"
+#include "support/MapScene.h"
 
 namespace vantorel {
 namespace {
 
+using testing::SetMapPoint;
+
 // Every waypoint shown, unless a test turns them off.
 ViewState Window(int w, int h, int angle = kAngleTop) {
-    ViewState v;
-    v.Width = w;
-    v.Height = h;
-    v.Angle = angle;
+    ViewState v = testing::MapWindow(w, h, angle);
     v.ShowWaypoints = true;
-    CentreOnMap(v);
     return v;
-}
-
-void AddPoint(FlightGroup& fg, int p, int x, int y, int z) {
-    fg.File.SetWaypointEnabled(p, 1);
-    fg.File.SetWaypointX(p, int16_t(x));
-    fg.File.SetWaypointY(p, int16_t(y));
-    fg.File.SetWaypointZ(p, int16_t(z));
 }
 
 // Flight groups spread over most of the stored range, one with a waypoint
 // further out still and one with a disabled point beyond everything.
 Mission SpreadMission() {
     Mission m;
-    AddPoint(m.AppendFlightGroup(), 0, -24000, -8000, 3000);
-    AddPoint(m.AppendFlightGroup(), 1, 16000, 12000, -9000);
+    SetMapPoint(m.AppendFlightGroup(), 0, -24000, -8000, 3000);
+    SetMapPoint(m.AppendFlightGroup(), 1, 16000, 12000, -9000);
     FlightGroup& far = m.AppendFlightGroup();
-    AddPoint(far, 0, 0, 0, 0);
-    AddPoint(far, 13, 30000, -20000, 20000);    // HYP, drawn only with waypoints
-    far.File.SetWaypointX(5, int16_t(-32000));  // WP2, not enabled
+    SetMapPoint(far, 0, 0, 0, 0);
+    SetMapPoint(far, 13, 30000, -20000, 20000);  // HYP, drawn only with waypoints
+    far.File.SetWaypointX(5, int16_t(-32000));   // WP2, not enabled
     // Briefing points never show on the map.
-    AddPoint(far, 14, -32768, 32767, 0);
+    SetMapPoint(far, 14, -32768, 32767, 0);
     return m;
 }
 
@@ -53,13 +44,12 @@ std::vector<ScreenPoint> Screen(const ViewState& v, const Mission& m) {
     return out;
 }
 
-void ExpectInsideMargins(const ViewState& v, const Mission& m) {
-    for (ScreenPoint p : Screen(v, m)) {
-        EXPECT_GE(p.x, kFitMarginLeft - 1);
-        EXPECT_LE(p.x, v.Width - kFitMarginRight + 1);
-        EXPECT_GE(p.y, kFitMarginTop - 1);
-        EXPECT_LE(p.y, v.Height - kFitMarginBottom + 1);
-    }
+bool InsideMargins(const ViewState& v, const Mission& m) {
+    for (ScreenPoint p : Screen(v, m))
+        if (p.x < kFitMarginLeft - 1 || p.x > v.Width - kFitMarginRight + 1 ||
+            p.y < kFitMarginTop - 1 || p.y > v.Height - kFitMarginBottom + 1)
+            return false;
+    return true;
 }
 
 TEST(ZoomToFit, BringsEveryEnabledPointIntoViewAtTheLargestZoomThatFits) {
@@ -68,7 +58,7 @@ TEST(ZoomToFit, BringsEveryEnabledPointIntoViewAtTheLargestZoomThatFits) {
     ZoomToFit(v, m);
     // x runs from -150 to 187.5 km: 337.5 km into 1440 pixels.
     EXPECT_EQ(v.Zoom, 4);
-    ExpectInsideMargins(v, m);
+    EXPECT_TRUE(InsideMargins(v, m));
     // It is centred: as much room is left on one side as on the other.
     int left = v.Width, right = 0;
     for (ScreenPoint p : Screen(v, m)) left = std::min(left, p.x), right = std::max(right, p.x);
@@ -77,7 +67,7 @@ TEST(ZoomToFit, BringsEveryEnabledPointIntoViewAtTheLargestZoomThatFits) {
     // Front view fits x and z.
     ViewState front = Window(900, 700, kAngleFront);
     ZoomToFit(front, m);
-    ExpectInsideMargins(front, m);
+    EXPECT_TRUE(InsideMargins(front, m));
     EXPECT_EQ(front.Zoom, 2);  // x spans 337.5 km across 740 pixels
 
     // Without waypoints only the positions are drawn and fitted: the HYP
@@ -89,8 +79,8 @@ TEST(ZoomToFit, BringsEveryEnabledPointIntoViewAtTheLargestZoomThatFits) {
 
     // A melee 4 km across fills the window; the least span is not added.
     Mission melee;
-    AddPoint(melee.AppendFlightGroup(), 0, -320, 0, 0);
-    AddPoint(melee.AppendFlightGroup(), 0, 320, 80, 0);
+    SetMapPoint(melee.AppendFlightGroup(), 0, -320, 0, 0);
+    SetMapPoint(melee.AppendFlightGroup(), 0, 320, 80, 0);
     ViewState small = Window(800, 600);
     ZoomToFit(small, melee);
     EXPECT_EQ(small.Zoom, (800 - kFitMarginLeft - kFitMarginRight) / 4);
@@ -101,15 +91,15 @@ TEST(ZoomToFit, BringsEveryEnabledPointIntoViewAtTheLargestZoomThatFits) {
     EXPECT_EQ(line.Zoom, small.Zoom);
     // Spans under a kilometre fit as well: 1 km down is the tighter one here.
     Mission pair;
-    AddPoint(pair.AppendFlightGroup(), 0, 0, 0, 0);
-    AddPoint(pair.AppendFlightGroup(), 0, 80, 160, 0);
+    SetMapPoint(pair.AppendFlightGroup(), 0, 0, 0);
+    SetMapPoint(pair.AppendFlightGroup(), 0, 80, 160);
     ViewState near = Window(800, 600);
     ZoomToFit(near, pair);
     EXPECT_EQ(near.Zoom, 600 - kFitMarginTop - kFitMarginBottom);
 
     // A lone flight group is shown as if it were 10 km across, not blown up.
     Mission lone;
-    AddPoint(lone.AppendFlightGroup(), 0, 1600, 1600, 0);
+    SetMapPoint(lone.AppendFlightGroup(), 0, 1600, 1600, 0);
     ViewState close = Window(800, 600);
     ZoomToFit(close, lone);
     EXPECT_EQ(close.Zoom, (600 - kFitMarginTop - kFitMarginBottom) / 10);
@@ -141,31 +131,22 @@ TEST(ZoomToFit, In3DEveryPointProjectsIntoTheWindow) {
     ViewState v = Window(1000, 700, kAngle3D);
     ZoomToFit(v, m);
     EXPECT_LT(v.Zoom3D, 100);  // the default shows much less than this
-    for (ScreenPoint p : Screen(v, m)) {
-        EXPECT_GE(p.x, kFitMarginLeft - 1);
-        EXPECT_LE(p.x, v.Width - kFitMarginRight + 1);
-        EXPECT_GE(p.y, kFitMarginTop - 1);
-        EXPECT_LE(p.y, v.Height - kFitMarginBottom + 1);
-    }
+    EXPECT_TRUE(InsideMargins(v, m));
     // It is tight: a little closer and something is outside the margins.
     ViewState closer = v;
     closer.Zoom3D += 25;
-    bool outside = false;
-    for (ScreenPoint p : Screen(closer, m))
-        outside = outside || p.x < kFitMarginLeft - 1 || p.x > v.Width - kFitMarginRight + 1 ||
-                  p.y < kFitMarginTop - 1 || p.y > v.Height - kFitMarginBottom + 1;
-    EXPECT_TRUE(outside);
+    EXPECT_FALSE(InsideMargins(closer, m));
 }
 
 TEST(ZoomToFit, AMissionFarFromTheOriginStartsOutOfView) {
     Mission m;
-    AddPoint(m.AppendFlightGroup(), 0, 16000, 16000, 0);  // 100 km out
+    SetMapPoint(m.AppendFlightGroup(), 0, 16000, 16000, 0);  // 100 km out
     ViewState v = Window(1200, 800);
     EXPECT_TRUE(AllMarkersOutOfView(v, m));
     ZoomToFit(v, m);
     EXPECT_FALSE(AllMarkersOutOfView(v, m));
     // A drawn marker inside the window is enough, and 3D culls nothing.
-    AddPoint(m.AppendFlightGroup(), 0, 0, 0, 0);
+    SetMapPoint(m.AppendFlightGroup(), 0, 0, 0, 0);
     EXPECT_FALSE(AllMarkersOutOfView(Window(1200, 800), m));
     EXPECT_FALSE(AllMarkersOutOfView(Window(1200, 800, kAngle3D), m));
     EXPECT_FALSE(AllMarkersOutOfView(Window(1200, 800), Mission{}));
