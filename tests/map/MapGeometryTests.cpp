@@ -80,6 +80,10 @@ TEST(MapProjection, ReadoutIsEmptyOffTheMapAndAtItsFarEdge) {
 TEST(MapProjection3D, CentreProjectsToWindowCentreAndDepthZeroDoesNotFail) {
     ViewState v = MapWindow(600, 400, kAngle3D);
     EXPECT_EQ(ProjectPoint3D(v, 0, 0, 0), (ScreenPoint{300, 200}));
+    // A new window is turned as its angles say, before any drag turns it.
+    ViewState turned = v;
+    SetRotationDegrees(turned, v.YawDegrees, v.PitchDegrees);
+    EXPECT_EQ(ProjectPoint3D(v, 40, 30, 20), ProjectPoint3D(turned, 40, 30, 20));
 
     // With no pitch, a point 500 km up has a rotated depth of exactly 0: it is
     // projected with depth 1 and lands far away, and the grid variant skips it.
