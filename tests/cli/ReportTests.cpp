@@ -2,6 +2,8 @@
 // texts in UTF-8, the exit statuses shared with the other commands.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <sstream>
 #include <string>
 #include <vector>
@@ -122,6 +124,10 @@ TEST(CliReport, SentencesStandOnTheirOwnLines) {
           "    1: 100% of flight group (out of range ship index: 5) must be destroyed"})
         EXPECT_TRUE(HasLine(lines, line)) << line;
     EXPECT_FALSE(HasLine(lines, "    S2: 0.00, 0.00, 0.00"));
+    // One heading over a group's points, not one per point.
+    const auto s1 = std::find(lines.begin(), lines.end(), "    S1: 1.00, -0.05, 0.00");
+    ASSERT_NE(s1, lines.end());
+    EXPECT_EQ(*(s1 + 1), "    HYP: 0.00, 0.00, 204.79");
     // A pair of triggers stands one step below its heading too.
     const size_t departure = r.out.find("\n  Departure: ");
     ASSERT_NE(departure, std::string::npos);
