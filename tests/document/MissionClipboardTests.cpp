@@ -161,8 +161,11 @@ TEST_F(MissionClipboardTest, MessagesTravelWithTheirWaveFilesAndCutIsOneEdit) {
     const auto clip = DecodeClip(EncodeClip(copied));
     ASSERT_TRUE(clip);
     target.AddRadioMessage();
+    int selectionEvents = 0;
+    target.AddListener([&](DocumentEvent e) { selectionEvents += e == DocumentEvent::Selection; });
     const PasteResult result = PasteClip(target, *clip);
     EXPECT_EQ(result.messages, std::vector<int>{1});
+    EXPECT_EQ(selectionEvents, 0);  // messages alone leave the flight group selection be
     const RadioMessage& pasted = *target.GetMission().Messages[1];
     EXPECT_EQ(pasted.File.Bytes, m.File.Bytes);
     EXPECT_EQ(pasted.WaveFile, "hello.wav");  // no game folder: the name alone
