@@ -1,6 +1,5 @@
-// The level sheet's five pages without a window: what they list, how the
-// lists choose flight groups, the current team and message, and how the
-// settings page writes and warns.
+// The level sheet's five pages: what they list, how the lists choose flight
+// groups, the current team and message, and how the settings page writes and warns.
 #include <gtest/gtest.h>
 
 #include "document/LevelDocument.h"
@@ -158,8 +157,7 @@ TEST_F(LevelSheetTest, TheLevelPageKeepsUnknownTypesAndRefusesTimesOutOfRange) {
     EXPECT_EQ(doc.UndoName(), "Level Properties");
     EXPECT_EQ(page.Apply(context), PageModel::ApplyResult::Unchanged);
 
-    // A time out of range is said when the page applies, and holds back
-    // what changes after it until it is put right.
+    // A time out of range is said at apply, and holds back later changes until put right.
     ASSERT_TRUE(page.Set(context, LevelSettingsPage::kSeconds, Text("60")));
     EXPECT_TRUE(prompter.Texts().empty());
     ASSERT_TRUE(page.Set(context, LevelSettingsPage::kType, Index(0)));
