@@ -9,16 +9,14 @@
 #include "properties/logic/LevelMessagesPage.h"
 #include "properties/logic/LevelSettingsPage.h"
 #include "properties/logic/LevelTeamsPage.h"
-#include "support/FakePrompter.h"
-#include "support/FakeSettings.h"
+#include "support/PageFixture.h"
 #include "support/RecordingPropertyBar.h"
 #include "ui/UiFakes.h"
 
 namespace vantorel {
 namespace {
 
-using testing::FakePrompter;
-using testing::FakeSettings;
+using namespace testing;
 using Strings = std::vector<std::string>;
 
 class LevelSheetTest : public ::testing::Test {
@@ -35,9 +33,6 @@ protected:
         if (firstStart >= 0) fg->File.SetWaypointEnabled(firstStart, 1);
         return *fg;
     }
-    static ControlValue Index(int i) { return ControlValue{i, {}, {}}; }
-    static ControlValue Text(std::string t) { return ControlValue{-1, std::move(t), {}}; }
-    static ControlValue States(std::vector<int> s) { return ControlValue{-1, {}, std::move(s)}; }
 
     FakeSettings settings;
     FakePrompter prompter;
