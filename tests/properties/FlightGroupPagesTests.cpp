@@ -524,13 +524,16 @@ TEST_F(FgPagesTest, PositionsShowMergedPointsAndWriteOnlyWhatWasTyped) {
     EXPECT_EQ(page.Find(P::kView)->value.index, P::kNormalView);
     EXPECT_FALSE(page.HasPendingEdits());
     EXPECT_EQ(text(P::NameId(0)), "Start 1");
+    EXPECT_EQ(text(P::NameId(4)), "Rendezvous");
+    EXPECT_EQ(text(P::NameId(5)), "Hyperspace");
     EXPECT_EQ(text(P::XId(0)), "1.00");
     for (int row : {6, 7}) {
         EXPECT_FALSE(page.Find(P::XId(row))->visible);
         EXPECT_FALSE(page.Find(P::EnableId(row))->visible);
         EXPECT_FALSE(page.Set(context, P::XId(row), Text("1")));
     }
-    // Rendezvous enabled in one only: indeterminate, and clicking it is not read.
+    // Rendezvous enabled in one only: indeterminate, and clicking it is
+    // not read.
     const ControlState& rendezvous = *page.Find(P::EnableId(4));
     EXPECT_EQ(rendezvous.value.index, 2);
     EXPECT_TRUE(rendezvous.tristate && rendezvous.mixed);
@@ -544,6 +547,7 @@ TEST_F(FgPagesTest, PositionsShowMergedPointsAndWriteOnlyWhatWasTyped) {
     EXPECT_EQ(text(P::YId(0)), "");
     EXPECT_TRUE(page.Find(P::YId(0))->mixed);
     EXPECT_TRUE(page.Find(P::XId(7))->visible);
+    EXPECT_EQ(text(P::NameId(7)), "Waypoint 8");
     ASSERT_TRUE(page.Set(context, P::kView, Index(P::kBriefingView)));
     EXPECT_EQ(text(P::NameId(0)), "Team 1 Briefing");
     ASSERT_TRUE(page.Set(context, P::kView, Index(P::kNormalView)));
@@ -551,6 +555,7 @@ TEST_F(FgPagesTest, PositionsShowMergedPointsAndWriteOnlyWhatWasTyped) {
     EXPECT_EQ(rendezvous.value.index, 2);
 
     EXPECT_EQ(page.Apply(context), Result::Changed);
+    EXPECT_EQ(doc.UndoName(), "Positions Properties");
     for (int r : {0, 1}) {
         EXPECT_EQ(Rec(r).WaypointX(0), 161);
         EXPECT_EQ(Rec(r).WaypointX(4), 33);  // shown as 0.21, not read back as 34
@@ -564,7 +569,8 @@ TEST_F(FgPagesTest, PositionsShowMergedPointsAndWriteOnlyWhatWasTyped) {
     // Written once: applying again changes nothing.
     EXPECT_EQ(page.Apply(context), Result::Unchanged);
 
-    // A definite box is written; a kilometre beyond the map stops at its edge.
+    // A definite box is written; a typed kilometre beyond the map stops at
+    // its edge.
     ASSERT_TRUE(page.Set(context, P::EnableId(1), Index(1)));
     ASSERT_TRUE(page.Set(context, P::ZId(1), Text("-250")));
     EXPECT_EQ(page.Apply(context), Result::Changed);
