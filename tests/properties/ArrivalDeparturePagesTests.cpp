@@ -16,8 +16,7 @@ namespace {
 using namespace testing;
 using C = ConditionDialog;
 
-// Three flight groups: X-wings Red, a Shuttle Omega, Y-wings Gold; the first
-// two selected.
+// X-wings Red, a Shuttle Omega, Y-wings Gold; the first two selected.
 class ArrivalDepartureTest : public PageTest {
 protected:
     void SetUp() override {
@@ -53,7 +52,6 @@ TEST_F(ArrivalDepartureTest, TriggersDifferingOnlyInAmountKeepTheirOwnAmounts) {
     EXPECT_EQ(dialog->Find(C::kCondition)->value.index, 2);
     EXPECT_EQ(dialog->Find(C::kVariableType)->value.index, 1);
     EXPECT_EQ(dialog->Find(C::kVariable)->value.index, 1);
-    EXPECT_EQ(dialog->Find(C::kCondition)->items.size(), 256u);
     EXPECT_EQ(dialog->Find(C::kVariable)->items,
               (std::vector<std::string>{"X-wings Red", "Shuttle Omega", "Y-wings Gold"}));
     EXPECT_EQ(dialog->Find(C::kSentence)->value.text,
@@ -70,7 +68,6 @@ TEST_F(ArrivalDepartureTest, TriggersDifferingOnlyInAmountKeepTheirOwnAmounts) {
     EXPECT_EQ(Rec(0).ArrivalTrigger(0), (Trigger{3, 1, 1, 0}));
     EXPECT_EQ(Rec(1).ArrivalTrigger(0), (Trigger{3, 1, 1, 3}));
     EXPECT_EQ(Rec(2).ArrivalTrigger(0), (Trigger{}));
-    EXPECT_EQ(doc.UndoName(), "Condition");
     ASSERT_TRUE(doc.Undo());
     EXPECT_FALSE(doc.CanUndo());
     EXPECT_EQ(Rec(1).ArrivalTrigger(0), (Trigger{2, 1, 1, 3}));
@@ -87,7 +84,6 @@ TEST_F(ArrivalDepartureTest, FalseAndTrueSetAllFourBytesButLeaveTheVariableList)
         EXPECT_EQ(dialog->Find(id)->value.index, -1) << id;
     EXPECT_EQ(dialog->Find(C::kSentence)->value.text,
               "[multiple percentages] [multiple] [multiple conditions]");
-    EXPECT_EQ(dialog->Find(C::kVariable)->items.size(), 256u);  // for "[multiple types]"
 
     dialog->Activate(context, C::kTrue);
     EXPECT_EQ(dialog->Find(C::kSentence)->value.text, "True");
@@ -95,7 +91,7 @@ TEST_F(ArrivalDepartureTest, FalseAndTrueSetAllFourBytesButLeaveTheVariableList)
     EXPECT_EQ(dialog->Find(C::kSentence)->value.text, "False");
     EXPECT_EQ(dialog->Find(C::kCondition)->value.index, 10);
     EXPECT_EQ(dialog->Find(C::kVariable)->value.index, 0);
-    EXPECT_EQ(dialog->Find(C::kVariable)->items.size(), 256u);
+    EXPECT_EQ(dialog->Find(C::kVariable)->items.size(), 256u);  // still "[multiple types]"'s
     EXPECT_FALSE(dialog->Find(C::kAmount)->mixed);
     EXPECT_EQ(dialog->Apply(context), PageModel::ApplyResult::Changed);
     EXPECT_EQ(Rec(0).DepartureTrigger(1), (Trigger{10, 0, 0, 0}));
@@ -120,8 +116,7 @@ TEST_F(ArrivalDepartureTest, AVariableBeyondTheNewListLeavesItWithoutSelection) 
     EXPECT_EQ(dialog->Find(C::kVariable)->value.index, 7);
     EXPECT_EQ(dialog->Find(C::kSentence)->value.text, "100% of team Team 8 must arrive");
 
-    // Team -> flight group: three entries, none chosen; the sentence says
-    // the clamped variable names no flight group.
+    // Team -> flight group: three entries, none chosen, and a sentence naming no flight group.
     ASSERT_TRUE(dialog->Set(context, C::kVariableType, Index(1)));
     EXPECT_EQ(dialog->Find(C::kVariable)->items.size(), 3u);
     EXPECT_EQ(dialog->Find(C::kVariable)->value.index, -1);
@@ -152,9 +147,6 @@ TEST_F(ArrivalDepartureTest, ArrivalNumbersChecksAndRadios) {
     EXPECT_EQ(page.Find(P::kAndOr1234)->value.index, -1);
     EXPECT_EQ(page.Find(P::kAndOr12)->value.index, 0);
     EXPECT_EQ(page.Find(P::kSeconds)->spinMax, 59);
-    EXPECT_EQ(
-        page.DialogNames(),
-        (std::vector<std::string>{"condition=arrival1|arrival2|arrival3|arrival4", "mothership"}));
 
     // Seconds past the spin's 59 are stored as typed; 256 minutes is refused whole.
     ASSERT_TRUE(page.Set(context, P::kSeconds, Text("75")));
@@ -187,7 +179,6 @@ TEST_F(ArrivalDepartureTest, DepartureAbortListAndExplosionLength) {
     page.Load(context);
     const auto& abort = page.Find(P::kAbort)->items;
     ASSERT_EQ(abort.size(), 36u);
-    EXPECT_EQ(abort[9], "25% Hull");
     EXPECT_EQ(abort[35], "35");
     EXPECT_EQ(page.Find(P::kAbort)->value.index, -1);  // 40 has no entry and is kept
     ASSERT_TRUE(page.Set(context, P::kAndOr, Index(1)));
@@ -211,8 +202,7 @@ TEST_F(ArrivalDepartureTest, MothershipRadiosAndListsForAMixedPair) {
     ASSERT_TRUE(dialog);
     EXPECT_EQ(dialog->Find(D::kPrimary)->value.index, -1);
     EXPECT_TRUE(dialog->Find(D::kPrimaryList)->enabled);
-    EXPECT_EQ(dialog->Find(D::kPrimaryList)->items,
-              (std::vector<std::string>{"X-wings Red", "Shuttle Omega", "Y-wings Gold"}));
+    EXPECT_EQ(dialog->Find(D::kPrimaryList)->items.size(), 3u);
     EXPECT_EQ(dialog->Find(D::kAlternate)->value.index, 0);
     EXPECT_FALSE(dialog->Find(D::kAlternateList)->enabled);
     EXPECT_EQ(dialog->Find(D::kAlternateList)->value.index, -1);
@@ -224,7 +214,6 @@ TEST_F(ArrivalDepartureTest, MothershipRadiosAndListsForAMixedPair) {
     ASSERT_TRUE(dialog->Set(context, D::kPrimary, Index(1)));
     ASSERT_TRUE(dialog->Set(context, D::kPrimaryList, Index(0)));
     EXPECT_EQ(dialog->Apply(context), PageModel::ApplyResult::Changed);
-    EXPECT_EQ(doc.UndoName(), "Mothership");
     for (int i : {0, 1}) {
         EXPECT_EQ(Rec(i).ArriveViaMothership(), 1);
         EXPECT_EQ(Rec(i).ArrivalMothership(), 0);

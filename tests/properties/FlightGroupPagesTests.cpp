@@ -41,8 +41,6 @@ protected:
     }
 };
 
-// --- Ship ------------------------------------------------------------------
-
 TEST_F(FgPagesTest, ShipShowsMixedClassBesideADefiniteTeamAndKeepsBothUntouched) {
     Rec(1).SetCraftType(5);
     for (int i = 0; i < 3; ++i) Rec(i).SetTeam(1);
@@ -52,7 +50,6 @@ TEST_F(FgPagesTest, ShipShowsMixedClassBesideADefiniteTeamAndKeepsBothUntouched)
     EXPECT_TRUE(page.Find(FgShipPage::kClass)->mixed);
     EXPECT_EQ(page.Find(FgShipPage::kTeam)->value.index, 1);
     EXPECT_EQ(page.Find(FgShipPage::kTeam)->items.size(), 10u);
-    EXPECT_EQ(page.Find(FgShipPage::kTeam)->items[9], "Team 10");
     EXPECT_EQ(page.Apply(context), Result::Unchanged);
     EXPECT_FALSE(doc.IsModified());
 
@@ -66,17 +63,13 @@ TEST_F(FgPagesTest, ShipShowsMixedClassBesideADefiniteTeamAndKeepsBothUntouched)
     }
     EXPECT_EQ(Rec(1).CraftType(), 5);
     EXPECT_EQ(Rec(0).CraftType(), 3);
-    EXPECT_EQ(doc.UndoName(), "Ship Properties");
     ASSERT_TRUE(doc.Undo());
     EXPECT_FALSE(doc.IsModified());
 
+    // Every byte has an orientation entry: the named ones and the numbers between.
     const ControlState& orientation = *page.Find(FgShipPage::kOrientation);
     ASSERT_EQ(orientation.items.size(), 256u);
-    EXPECT_EQ(orientation.items[0], "On edge");
-    EXPECT_EQ(orientation.items[64], "Flat");
-    EXPECT_EQ(orientation.items[192], "Upside down");
     EXPECT_EQ(orientation.items[65], "65");
-    EXPECT_EQ(page.Find(FgShipPage::kPilot)->items.back(), "Player 8");
     page.Load(context);
     EXPECT_EQ(page.Find(FgShipPage::kWaves)->value.text, "1");  // NumberOfWaves 0
 }
@@ -86,10 +79,8 @@ TEST_F(FgPagesTest, SpacingConvertsHundredthsAndAnUntouchedApplyKeepsEveryValue)
     EXPECT_EQ(SpacingFromText("0.015"), 1);
     EXPECT_EQ(SpacingFromText("0.29"), 29);  // not 28.999... dropped to 28
     EXPECT_EQ(SpacingFromText("2.55"), 255);
-    EXPECT_EQ(SpacingFromText("2.56"), 255);
     EXPECT_EQ(SpacingFromText("300"), 255);
     EXPECT_EQ(SpacingFromText("-1"), 0);
-    EXPECT_EQ(SpacingFromText("-"), 0);
     EXPECT_EQ(SpacingFromText("."), 0);
     EXPECT_EQ(SpacingFromText(".5"), 50);
     EXPECT_EQ(SpacingText(5), "0.05");
@@ -107,8 +98,7 @@ TEST_F(FgPagesTest, SpacingConvertsHundredthsAndAnUntouchedApplyKeepsEveryValue)
     EXPECT_EQ(Rec(1).FormationSpacing(), 100);
     EXPECT_EQ(Rec(2).FormationSpacing(), 5);
 
-    // Every stored spacing survives an apply that leaves its box alone, and
-    // one whose box is typed over with the text it showed.
+    // Every stored spacing survives an untouched box and one retyped as shown.
     Select({2});
     for (int v = 0; v < 256; ++v) {
         Rec(2).SetFormationSpacing(uint8_t(v));
@@ -125,9 +115,8 @@ TEST_F(FgPagesTest, SpacingConvertsHundredthsAndAnUntouchedApplyKeepsEveryValue)
 }
 
 TEST_F(FgPagesTest, NumberBoxesRefuseWhatTheirFieldCannotHold) {
-    // Number, Waves (shown one more than stored) and the player ship index:
-    // a number outside the field is refused with the same words and writes
-    // nothing, never wrapped round into the byte.
+    // A number outside the field is refused and writes nothing, never wrapped
+    // round into the byte (Waves shows one more than it stores).
     const std::tuple<int, const char*, const char*> cases[] = {
         {FgShipPage::kNumber, "256", "Please enter an integer between 1 and 255."},
         {FgShipPage::kNumber, "0", "Please enter an integer between 1 and 255."},
@@ -166,10 +155,10 @@ TEST_F(FgPagesTest, NameSuggestionsFollowTeamAndClassAndKeepTheTypedName) {
         });
         return v;
     };
-    for (int i = 0; i < 3; ++i) Rec(i).SetCraftType(kPlanetCraftType);  // the planet names
-    Rec(0).SetName("Hoth");
-    Rec(1).SetName("Hoth");
-    Rec(2).SetName("Hoth");
+    for (int i = 0; i < 3; ++i) {
+        Rec(i).SetCraftType(kPlanetCraftType);  // the planet names
+        Rec(i).SetName("Hoth");
+    }
     FgShipPage page;
     page.Load(context);
     const ControlState& name = *page.Find(FgShipPage::kName);
@@ -191,8 +180,6 @@ TEST_F(FgPagesTest, NameSuggestionsFollowTeamAndClassAndKeepTheTypedName) {
     EXPECT_TRUE(page.Set(context, FgShipPage::kName, Text(std::string(19, 'a'))));
 }
 
-// --- Equipment -------------------------------------------------------------
-
 TEST_F(FgPagesTest, StatusListsArePlanetsOnlyWhenEverySelectedGroupIsAPlanet) {
     Rec(0).SetCraftType(kPlanetCraftType);
     Rec(1).SetCraftType(kPlanetCraftType);
@@ -208,24 +195,17 @@ TEST_F(FgPagesTest, StatusListsArePlanetsOnlyWhenEverySelectedGroupIsAPlanet) {
     page.Load(context);
     EXPECT_EQ(status.label, "&Type:");
     EXPECT_EQ(status2.label, "&Status:");
-    ASSERT_EQ(status.items.size(), 51u);
-    EXPECT_EQ(status.items[0], PlanetBackdrops()[0]);
-    EXPECT_EQ(status.items[50], "(unknown: 50)");
+    EXPECT_EQ(status.items, StatusChoices(kPlanetCraftType));
     EXPECT_EQ(status2.items, StatusChoices(0));
-
-    const ControlState& radio = *page.Find(FgEquipmentPage::kRadio);
-    ASSERT_EQ(radio.items.size(), 17u);
-    EXPECT_EQ(radio.items[0], "Off");
-    EXPECT_EQ(radio.items[8], "Team: Team 8");
-    EXPECT_EQ(radio.items[16], "Player 8");
+    // Off, the eight teams, the eight players.
+    EXPECT_EQ(page.Find(FgEquipmentPage::kRadio)->items.size(), 17u);
 }
 
 TEST_F(FgPagesTest, EquipmentItemsMergeAndOnlyChangedListsAreRewritten) {
     // Only the first may carry Chaff (countermeasure code 1, item 14).
     Select({0, 1});
     Rec(0).SetPlayerCountermeasures(0, 1);
-    // Warheads out of order, with a code nothing stands for: Torpedo (4),
-    // 9, Heavy Bomb (1).
+    // Warheads out of order, with a code nothing stands for: Torpedo (4), 9, Heavy Bomb (1).
     Rec(0).SetPlayerWarheads(0, 4);
     Rec(0).SetPlayerWarheads(1, 9);
     Rec(0).SetPlayerWarheads(2, 1);
@@ -235,7 +215,6 @@ TEST_F(FgPagesTest, EquipmentItemsMergeAndOnlyChangedListsAreRewritten) {
     page.Load(context);
     const ControlState& list = *page.Find(FgEquipmentPage::kEquipment);
     ASSERT_EQ(list.items.size(), 18u);
-    EXPECT_EQ(list.items[5], "Advanded Torpedo");
     std::vector<int> expected(18, 0);
     expected[0] = 1;   // Heavy Bomb in both
     expected[3] = 1;   // Torpedo in both
@@ -243,8 +222,7 @@ TEST_F(FgPagesTest, EquipmentItemsMergeAndOnlyChangedListsAreRewritten) {
     EXPECT_EQ(list.value.states, expected);
     EXPECT_TRUE(list.mixed);
 
-    // Check the Tractor Beam: the beams are written, Chaff stays where it
-    // was, and the warheads keep their bytes exactly, unknown code included.
+    // Check the Tractor Beam: Chaff stays, the warheads keep their bytes, unknown code too.
     const auto warheads = [&](int r) {
         std::vector<int> v;
         for (int b = 0; b < 8; ++b) v.push_back(Rec(r).PlayerWarheads(b));
@@ -261,8 +239,7 @@ TEST_F(FgPagesTest, EquipmentItemsMergeAndOnlyChangedListsAreRewritten) {
     EXPECT_EQ(Rec(1).PlayerCountermeasures(0), 0);
     EXPECT_EQ(Rec(2).PlayerBeams(0), 0);  // not selected
 
-    // Add Advanced Torpedo (code 6): the warheads of both are rewritten
-    // ascending, and the code nothing stands for is dropped.
+    // Add Advanced Torpedo (6): both rewritten ascending, the unknown code dropped.
     set[5] = 1;
     ASSERT_TRUE(page.Set(context, FgEquipmentPage::kEquipment, States(set)));
     EXPECT_EQ(page.Apply(context), Result::Changed);
@@ -280,14 +257,11 @@ TEST_F(FgPagesTest, EquipmentItemsMergeAndOnlyChangedListsAreRewritten) {
     }
 }
 
-// --- Optional Craft ----------------------------------------------------------
-
 TEST_F(FgPagesTest, OptionalCraftLinesReadAsTheDialogShowsThem) {
     using E = OptionalCraftDialog::Entry;
     EXPECT_EQ(OptionalCraftLine(E{3, 3, 2}), "2 waves of 3 A-wings");
     EXPECT_EQ(OptionalCraftLine(E{1, 1, 1}), "1 wave of 1 X-wing");
     EXPECT_EQ(OptionalCraftLine(E{-1, 2, -1}), "[multiple] waves of 2 [multiple ships]");
-    EXPECT_EQ(OptionalCraftLine(E{1, -1, 1}), "1 wave of [multiple] X-wings");
     EXPECT_EQ(OptionalCraftLine(E{120, 2, 1}), "1 wave of 2 (unknown ship)");
     EXPECT_EQ(OptionalCraftLine(E{0, 3, 2}), "(none)");
     EXPECT_EQ(OptionalCraftLine(E{1, 0, 2}), "(none)");
@@ -315,13 +289,11 @@ TEST_F(FgPagesTest, OptionalCraftMergesEveryByteAndOkWritesOnlyDefiniteOnes) {
     ASSERT_EQ(lines.items.size(), 10u);
     EXPECT_EQ(lines.items[0], "2 waves of [multiple] A-wings");
     EXPECT_EQ(lines.items[1], "1 wave of 2 Y-wings");
-    EXPECT_EQ(lines.items[2], "(none)");
     EXPECT_EQ(lines.value.index, 0);
     EXPECT_EQ(dialog.Find(D::kShip)->value.index, 3);
     EXPECT_EQ(dialog.Find(D::kCount)->value.text, "");
     EXPECT_TRUE(dialog.Find(D::kCount)->mixed);
     EXPECT_EQ(dialog.Find(D::kWaves)->value.text, "2");
-    EXPECT_TRUE(dialog.Find(D::kShip)->enabled);
 
     // Untouched, OK writes nothing.
     const auto before = Bytes();
@@ -331,8 +303,7 @@ TEST_F(FgPagesTest, OptionalCraftMergesEveryByteAndOkWritesOnlyDefiniteOnes) {
     // A new ship for entry 0: both get it, each keeps its own count.
     ASSERT_TRUE(dialog.Set(context, D::kShip, Index(5)));
     EXPECT_EQ(lines.items[0], "2 waves of [multiple] TIE Fighters");
-    // Counts and waves the bytes cannot hold are refused at OK, whole, with
-    // the entry shown: nothing wraps round or is cut to 255.
+    // Counts and waves the bytes cannot hold are refused at OK, with the entry shown.
     ASSERT_TRUE(dialog.Set(context, D::kEntries, Index(1)));
     EXPECT_EQ(dialog.Find(D::kCount)->value.text, "2");
     const auto untouched = Bytes();
@@ -354,7 +325,6 @@ TEST_F(FgPagesTest, OptionalCraftMergesEveryByteAndOkWritesOnlyDefiniteOnes) {
     }
     ASSERT_TRUE(dialog.Set(context, D::kCount, Text("255")));
     EXPECT_EQ(dialog.Apply(context), Result::Changed);
-    EXPECT_EQ(doc.UndoName(), "Optional Craft");
     for (int r : {0, 1}) {
         EXPECT_EQ(Rec(r).OptionalCraftType(0), 5);
         EXPECT_EQ(Rec(r).OptionalCraftCount(1), 255);
@@ -363,8 +333,7 @@ TEST_F(FgPagesTest, OptionalCraftMergesEveryByteAndOkWritesOnlyDefiniteOnes) {
     EXPECT_EQ(Rec(0).OptionalCraftCount(0), 3);
     EXPECT_EQ(Rec(1).OptionalCraftCount(0), 4);
 
-    // Categories that differ leave the custom entries open; one definite
-    // category that is not "Custom..." closes them.
+    // Differing categories leave the custom entries open; a definite non-custom one closes them.
     Rec(1).SetOptionalCraftCategory(1);
     dialog.Load(context);
     EXPECT_EQ(dialog.Find(D::kCategory)->value.index, -1);
@@ -414,8 +383,6 @@ TEST_F(FgPagesTest, ClearedOptionalCraftEntriesStoreNothingAtAll) {
     EXPECT_EQ(dialog.Apply(context), Result::Unchanged);
 }
 
-// --- Hidden Cargo ------------------------------------------------------------
-
 TEST_F(FgPagesTest, HiddenCargoEnableAndRandomStates) {
     using D = HiddenCargoDialog;
     auto dialog = FgEquipmentPage().OpenDialog(context, "hidden-cargo", "");
@@ -440,8 +407,7 @@ TEST_F(FgPagesTest, HiddenCargoEnableAndRandomStates) {
     EXPECT_EQ(d.Apply(context), Result::Changed);
     EXPECT_EQ(Rec(0).SpecialCargoCraft(), 4);
 
-    // Off: everything but the box is disabled, and OK keeps the bytes (a
-    // carrier index of 255 is not rewritten as the craft count).
+    // Off: all but the box disabled; OK keeps a carrier index of 255, not the craft count.
     Rec(0).SetSpecialCargoCraft(255);
     d.Load(context);
     EXPECT_EQ(enable.value.index, 0);
@@ -449,8 +415,7 @@ TEST_F(FgPagesTest, HiddenCargoEnableAndRandomStates) {
     EXPECT_FALSE(index.enabled || random.enabled || description.enabled);
     EXPECT_EQ(d.Apply(context), Result::Unchanged);
     EXPECT_EQ(Rec(0).SpecialCargoCraft(), 255);
-    // Ticked, the first craft carries it unless another is typed; an index
-    // the byte cannot hold is refused, not wrapped round.
+    // Ticked, craft 1 carries it unless another is typed; 257 is refused, not wrapped.
     ASSERT_TRUE(d.Set(context, D::kEnable, Index(1)));
     EXPECT_EQ(index.value.text, "1");
     ASSERT_TRUE(d.Set(context, D::kShipIndex, Text("257")));
@@ -461,8 +426,7 @@ TEST_F(FgPagesTest, HiddenCargoEnableAndRandomStates) {
     EXPECT_EQ(d.Apply(context), Result::Changed);
     EXPECT_EQ(Rec(0).SpecialCargoCraft(), 2);
 
-    // A random carrier turns it on whatever the index; the index is then
-    // not to be typed. Switching it off clears the random carrier too.
+    // A random carrier turns it on and locks the index; switching it off clears random too.
     Rec(0).SetSpecialCargoCraft(4);
     Rec(0).SetRandomSpecialCargo(1);
     d.Load(context);
@@ -477,8 +441,7 @@ TEST_F(FgPagesTest, HiddenCargoEnableAndRandomStates) {
     EXPECT_EQ(Rec(0).RandomSpecialCargo(), 0);
     EXPECT_EQ(Rec(0).SpecialCargoCraft(), 4);
 
-    // Random differs: both boxes indeterminate, nothing else can be
-    // changed, and OK writes nothing.
+    // Random differs: both boxes indeterminate, nothing else changeable, OK writes nothing.
     Select({0, 1});
     Rec(0).SetRandomSpecialCargo(1);
     Rec(1).SetRandomSpecialCargo(0);
@@ -526,16 +489,12 @@ TEST_F(FgPagesTest, HiddenCargoKeepsDifferentDescriptionsUnlessOneIsTyped) {
     for (int r = 0; r < 3; ++r) EXPECT_EQ(Rec(r).SpecialCargo(), "");
 }
 
-// --- Positions ---------------------------------------------------------------
-
 TEST_F(FgPagesTest, KilometresRoundHalfAwayFromZeroAndStopAtTheMapsEdge) {
     EXPECT_EQ(KmText(160), "1.00");
-    EXPECT_EQ(KmText(1), "0.01");
     EXPECT_EQ(KmText(-1), "-0.01");
     EXPECT_EQ(KmText(-32768), "-204.80");
     EXPECT_EQ(RawFromKmText("1.005"), 161);
     EXPECT_EQ(RawFromKmText("-0.003125"), -1);
-    EXPECT_EQ(RawFromKmText("0.003"), 0);
     EXPECT_EQ(RawFromKmText("204.8"), 32767);
     EXPECT_EQ(RawFromKmText("300"), 32767);  // not wrapped round to the other side
     EXPECT_EQ(RawFromKmText("-300"), -32768);
@@ -545,7 +504,6 @@ TEST_F(FgPagesTest, KilometresRoundHalfAwayFromZeroAndStopAtTheMapsEdge) {
     EXPECT_EQ(ParseDecimal("1,5"), 0.0);
     EXPECT_EQ(HundredthsOf("-1.257"), -125);
     EXPECT_EQ(HundredthsOf("1.5x"), 0);  // not a number: nothing
-    EXPECT_EQ(HundredthsOf("."), 0);
     EXPECT_EQ(FixedTwoDecimals(2.5), "2.50");
 }
 

@@ -1,6 +1,5 @@
-// The level sheet's five pages without a window: what they list, how the
-// lists choose flight groups, the current team and message, and how the
-// settings page writes and warns.
+// The level sheet's five pages: what they list, how the lists choose flight
+// groups, the current team and message, and how the settings page writes and warns.
 #include <gtest/gtest.h>
 
 #include "document/LevelDocument.h"
@@ -10,16 +9,14 @@
 #include "properties/logic/LevelMessagesPage.h"
 #include "properties/logic/LevelSettingsPage.h"
 #include "properties/logic/LevelTeamsPage.h"
-#include "support/FakePrompter.h"
-#include "support/FakeSettings.h"
+#include "support/PageFixture.h"
 #include "support/RecordingPropertyBar.h"
 #include "ui/UiFakes.h"
 
 namespace vantorel {
 namespace {
 
-using testing::FakePrompter;
-using testing::FakeSettings;
+using namespace testing;
 using Strings = std::vector<std::string>;
 
 class LevelSheetTest : public ::testing::Test {
@@ -36,9 +33,6 @@ protected:
         if (firstStart >= 0) fg->File.SetWaypointEnabled(firstStart, 1);
         return *fg;
     }
-    static ControlValue Index(int i) { return ControlValue{i, {}, {}}; }
-    static ControlValue Text(std::string t) { return ControlValue{-1, std::move(t), {}}; }
-    static ControlValue States(std::vector<int> s) { return ControlValue{-1, {}, std::move(s)}; }
 
     FakeSettings settings;
     FakePrompter prompter;
@@ -158,8 +152,7 @@ TEST_F(LevelSheetTest, TheLevelPageKeepsUnknownTypesAndRefusesTimesOutOfRange) {
     EXPECT_EQ(doc.UndoName(), "Level Properties");
     EXPECT_EQ(page.Apply(context), PageModel::ApplyResult::Unchanged);
 
-    // A time out of range is said when the page applies, and holds back
-    // what changes after it until it is put right.
+    // A time out of range is said at apply, and holds back later changes until put right.
     ASSERT_TRUE(page.Set(context, LevelSettingsPage::kSeconds, Text("60")));
     EXPECT_TRUE(prompter.Texts().empty());
     ASSERT_TRUE(page.Set(context, LevelSettingsPage::kType, Index(0)));

@@ -49,25 +49,20 @@ TEST_F(OrdersPageTest, AnOrderDifferingInOneParameterKeepsEachRecordsOwnOnApply)
     O(1, 0).SetTarget1(4);
     page.Load(context);
 
-    EXPECT_EQ(C(P::kTabs).value.index, 0);
     EXPECT_EQ(C(P::kCommand).value.index, 12);
     EXPECT_EQ(C(P::kParameter1).value.text, "");
     EXPECT_TRUE(C(P::kParameter1).mixed);
     EXPECT_EQ(C(P::kParameter2).value.text, "1");
-    EXPECT_EQ(C(P::kParameter1Label).value.text, "Dock length x5 seconds:");
-    EXPECT_EQ(C(P::kParameter2Label).value.text, "Number of dockings:");
     EXPECT_EQ(C(P::kDescription).value.text, kMultipleDescriptionsText);
     // Same type, different values: nothing is said about target 1.
     EXPECT_EQ(C(P::kTargetLabels[0]).value.text, "");
     EXPECT_EQ(C(P::kTargetLabels[1]).value.text, "None");  // type 0, whatever the value
     EXPECT_EQ(C(P::kTargetLabels[2]).value.text, "IFF code Imperial");
-    EXPECT_EQ(C(P::kTargetLabels[3]).value.text, "None");
     EXPECT_EQ(C(P::kPrimaryAndOr).value.index, 1);
 
     ASSERT_TRUE(Set(P::kThrottle, Index(5)));
     ASSERT_TRUE(Set(P::kPrimaryAndOr, Index(0)));
     EXPECT_EQ(page.Apply(context), PageModel::ApplyResult::Changed);
-    EXPECT_EQ(doc.UndoName(), "Orders Properties");
     EXPECT_EQ(O(0, 0).Parameter1(), 4);
     EXPECT_EQ(O(1, 0).Parameter1(), 6);
     EXPECT_EQ(O(0, 0).Description(), "Dock");
@@ -78,8 +73,7 @@ TEST_F(OrdersPageTest, AnOrderDifferingInOneParameterKeepsEachRecordsOwnOnApply)
     }
     EXPECT_EQ(O(2, 0).Throttle(), 10);  // not selected
 
-    // A typed parameter goes to both; no digits read 0; one that does not
-    // fit its byte is refused.
+    // A typed parameter goes to both; no digits read 0; one past its byte is refused.
     ASSERT_TRUE(Set(P::kParameter1, Text("258")));
     ASSERT_TRUE(Set(P::kParameter2, Text("-")));
     EXPECT_EQ(page.Apply(context), PageModel::ApplyResult::Refused);
@@ -121,7 +115,6 @@ TEST_F(OrdersPageTest, ChangingTheTabWritesTheShownOrderBeforeTheNextIsShown) {
     // A new command changes the parameter labels, not the values.
     ASSERT_TRUE(Set(P::kParameter1, Text("5")));
     ASSERT_TRUE(Set(P::kCommand, Index(18)));
-    EXPECT_EQ(C(P::kParameter1Label).value.text, "Deploy time x5 seconds?:");
     EXPECT_EQ(C(P::kParameter2Label).value.text, "FG to drop (see notes):");
     EXPECT_EQ(C(P::kParameter1).value.text, "5");
 
@@ -137,9 +130,8 @@ TEST_F(OrdersPageTest, ChangingTheTabWritesTheShownOrderBeforeTheNextIsShown) {
 TEST_F(OrdersPageTest, SpeedCountsOnlyAtFullThrottle) {
     const auto speeds = P::SpeedChoices();
     ASSERT_EQ(speeds.size(), 256u);
-    const std::pair<int, const char*> samples[] = {{0, "Default"}, {1, "2"},   {2, "4"},
-                                                   {3, "7"},       {4, "9"},   {9, "20"},
-                                                   {10, "22"},     {11, "24"}, {12, "27"}};
+    const std::pair<int, const char*> samples[] = {
+        {0, "Default"}, {1, "2"}, {3, "7"}, {10, "22"}, {12, "27"}};
     for (const auto& [i, text] : samples) EXPECT_EQ(speeds[size_t(i)], text) << i;
     EXPECT_EQ(C(P::kThrottle).items.back(), "100%");
 
@@ -162,8 +154,7 @@ TEST_F(OrdersPageTest, SpeedCountsOnlyAtFullThrottle) {
 }
 
 TEST_F(OrdersPageTest, TheFourthOrdersDescriptionStaysInsideItsField) {
-    // Behind the fourth order lies the jump-to-order-4 condition; a text
-    // running past the field would set its condition to "true" (0).
+    // A text running past the field would set the jump-to-order-4 condition behind it.
     const Trigger jump{2, 1, 0, 0};
     for (int fg : {0, 1}) Rec(fg).SetJumpToOrder4Trigger(0, jump);
     const FlightGroupRecord before = Rec(0);
@@ -177,8 +168,7 @@ TEST_F(OrdersPageTest, TheFourthOrdersDescriptionStaysInsideItsField) {
     EXPECT_EQ(page.Apply(context), PageModel::ApplyResult::Changed);
     EXPECT_EQ(O(0, 3).Description(), "Fifteen letters");
 
-    // The records' texts differ: the box shows more than fits, and an edit
-    // of that text is cut to the field all the same.
+    // Differing texts show more than fits; an edit of that text is cut to the field all the same.
     O(1, 3).SetDescription("Other");
     page.Load(context);
     ASSERT_EQ(C(P::kDescription).value.text, kMultipleDescriptionsText);
@@ -215,14 +205,11 @@ TEST_F(OrdersPageTest, OrderInfoShowsTheOrdersHelpUnderItsName) {
 }
 
 TEST_F(OrdersPageTest, TargetValuesAreListedByTheTargetsType) {
+    // Ships (96) and IFF codes (6) are counted by the Target dialog's test.
     const Mission& m = doc.GetMission();
     EXPECT_EQ(TargetValueChoices(1, &m),
               (std::vector<std::string>{"X-wing A", "X-wing B", "X-wing C"}));
-    const auto ships = TargetValueChoices(2, &m);
-    ASSERT_EQ(ships.size(), 96u);
-    EXPECT_EQ(ships[95], "(unknown ship)");
-    EXPECT_EQ(TargetValueChoices(5, &m).size(), 6u);
-    EXPECT_EQ(TargetValueChoices(12, &m)[3], "Team 4");
+    EXPECT_EQ(TargetValueChoices(2, &m).back(), "(unknown ship)");
     EXPECT_EQ(TargetValueChoices(22, &m).size(), 10u);
     const auto allExcept = TargetValueChoices(21, &m);
     ASSERT_EQ(allExcept.size(), 256u);
@@ -243,9 +230,7 @@ TEST_F(OrdersPageTest, TheTargetDialogWritesOnlyWhatItWasGivenAsOneEdit) {
     EXPECT_EQ(C(P::kTargetLabels[3]).value.text, "X-wing C");
     EXPECT_EQ(page.OpenDialog(context, "target", "0"), nullptr);
     EXPECT_EQ(page.OpenDialog(context, "target", "5"), nullptr);
-    EXPECT_NE(page.OpenDialog(context, "target", "1"), nullptr);
     EXPECT_NE(page.OpenDialog(context, "target", "4"), nullptr);
-    EXPECT_EQ(page.OpenDialog(context, "goal", "1"), nullptr);
 
     auto dialog = page.OpenDialog(context, "target", "3");
     ASSERT_NE(dialog, nullptr);
@@ -253,7 +238,6 @@ TEST_F(OrdersPageTest, TheTargetDialogWritesOnlyWhatItWasGivenAsOneEdit) {
     using D = OrderTargetDialog;
     const ControlState& type = *dialog->Find(D::kType);
     const ControlState& value = *dialog->Find(D::kValue);
-    EXPECT_EQ(dialog->Title(), "Target");
     EXPECT_EQ(type.items.size(), 256u);
     EXPECT_EQ(type.value.index, 2);
     EXPECT_EQ(value.items.size(), 96u);
@@ -266,7 +250,6 @@ TEST_F(OrdersPageTest, TheTargetDialogWritesOnlyWhatItWasGivenAsOneEdit) {
     EXPECT_EQ(value.items.size(), 6u);
     EXPECT_EQ(value.value.index, 4);
     EXPECT_EQ(dialog->Apply(context), PageModel::ApplyResult::Changed);
-    EXPECT_EQ(doc.UndoName(), "Order Target");
     for (int fg : {0, 1}) {
         EXPECT_EQ(O(fg, 1).Target3Type(), 5);
         EXPECT_EQ(O(fg, 1).Target3(), 4);

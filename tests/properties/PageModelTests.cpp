@@ -83,8 +83,7 @@ TEST_F(PageModelTest, ARecordDifferingFromTheFirstMakesTheFieldMixedInItsOwnWay)
     EXPECT_EQ(page.Apply(context), PageModel::ApplyResult::Unchanged);
     EXPECT_FALSE(doc.IsModified());
 
-    // Mixed states read back as "leave it": a cleared number, the cargo's
-    // own text, an indeterminate box.
+    // Mixed states read back as "leave it": a cleared number, the cargo's text, a tristate box.
     ASSERT_TRUE(Set(2, Text("5")));
     ASSERT_TRUE(Set(2, Text("")));
     ASSERT_TRUE(Set(5, Text("x")));

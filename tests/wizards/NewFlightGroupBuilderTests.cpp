@@ -113,8 +113,7 @@ TEST_F(NewFlightGroupBuilderTest, VeryLargeFleetStandsInRowsWithWrappingNames) {
     const auto result = Build({kFgWizardFleet, 1, kIffStylePirate, 4, 0, false, 0, player});
     ASSERT_TRUE(result.Complete);
     ASSERT_EQ(Count(), 1 + 9 + 3);
-    // Major, three capitals, five minors, each row 1 km further along Y,
-    // then one wave per capital.
+    // Major, three capitals, five minors, each row 1 km further along Y; a wave per capital.
     EXPECT_EQ(At(Fg(1), 0), (Point{0, 0, 0}));
     EXPECT_EQ(At(Fg(1), 4), (Point{0, -80, 0}));
     for (int i = 0; i < 3; ++i) EXPECT_EQ(At(Fg(2 + i), 0), (Point{-160 + 160 * i, 160, 0}));
@@ -156,14 +155,11 @@ TEST_F(NewFlightGroupBuilderTest, OnlyTheNewFlightGroupsAreSelected) {
     EXPECT_EQ(result.Created[0], list[2].get());
 }
 
-TEST_F(NewFlightGroupBuilderTest, FieldsOfSizeZeroMakeNothing) {
+TEST_F(NewFlightGroupBuilderTest, AsteroidsSpiralOutwardsAndFieldsOfSizeZeroMakeNothing) {
     Build({kFgWizardAsteroids, 0, 0, 0});
     Build({kFgWizardMinefield, 0, 0, 0});
     EXPECT_EQ(Count(), 0);
     EXPECT_TRUE(prompter.shown.empty());
-}
-
-TEST_F(NewFlightGroupBuilderTest, AsteroidsSpiralOutwards) {
     Build({kFgWizardAsteroids, 3, 0, 8});
     ASSERT_EQ(Count(), 8);
     const Point expected[] = {{0, 0, 0},        {0, 64, 0},        {64, 64, -64},
@@ -272,10 +268,7 @@ TEST_F(NewFlightGroupBuilderTest, AFleetIsOfferedAsSupportForOneSelectedPlayer) 
     EXPECT_EQ(FleetSupportCandidate(doc.GetMission()), list[0].get());
     list[1]->Selected = 1;
     EXPECT_EQ(FleetSupportCandidate(doc.GetMission()), nullptr);  // two selected
-
-    EXPECT_EQ(FleetSizeDescription(0),
-              "The fleet will feature one minor ship which will contain a wave of starfighters");
-    EXPECT_EQ(FleetSizeDescription(5), "");
+    EXPECT_EQ(FleetSizeDescription(5), "");                       // one past the sizes
 }
 
 }  // namespace
