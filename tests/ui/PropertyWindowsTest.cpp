@@ -261,16 +261,13 @@ private slots:
     }
 
     void aNewMessageOpensItsWindowAndItsTextIsUndone() {
-        frame->UpdateCommandUI();
-        QVERIFY(!frame->Action(kCmdMessageProperties)->isEnabled());
-        QVERIFY(!frame->Action(kCmdDeleteMessage)->isEnabled());
         frame->RunCommand(kCmdNewMessage);
         CMessagePropertiesFrame* window = Bar().MessageFrame();
         QVERIFY(window && window->isVisible());
         CMessagePropertiesSheet& sheet = window->MessageSheet();
         frame->UpdateCommandUI();
-        QVERIFY(frame->Action(kCmdMessageProperties)->isEnabled());
-        QVERIFY(frame->Action(kCmdDeleteMessage)->isEnabled());
+        QVERIFY(frame->Action(kCmdMessageProperties)->isEnabled() &&
+                frame->Action(kCmdDeleteMessage)->isEnabled());
         doc->Level().ForgetHistory(false);
 
         using P = MessageGeneralPage;
@@ -383,8 +380,7 @@ private slots:
         QVERIFY(frame->Action(kCmdEditCopy)->isEnabled());
         frame->RunCommand(kCmdEditCopy);
         const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
-        QVERIFY(mime);
-        QVERIFY(mime->hasFormat(QString::fromLatin1(kMissionItemsMimeType)));
+        QVERIFY(mime && mime->hasFormat(QString::fromLatin1(kMissionItemsMimeType)));
         QVERIFY(mime->text().contains(QStringLiteral("Alpha")));
 
         CQVDoc* other = frame->NewDocument();
@@ -410,8 +406,7 @@ private slots:
         QVERIFY(frame->Action(kCmdCheckMission)->isEnabled());
         MakeThree();
         frame->RunCommand(kCmdCheckMission);
-        QVERIFY(!frame->ProblemsDock()->isHidden());
-        QVERIFY(frame->Action(kCmdViewProblems)->isChecked());
+        QVERIFY(!frame->ProblemsDock()->isHidden() && frame->Action(kCmdViewProblems)->isChecked());
         QCOMPARE(Lines().size(), 1);
         QVERIFY2(Lines()[0].startsWith(QStringLiteral("No problems found")),
                  qPrintable(Lines()[0]));

@@ -132,8 +132,8 @@ private slots:
         staleLock(QStringLiteral("999-2"));  // a run that left no copy
         // A run that is still going keeps its copies to itself.
         AutoSaver alive(f->settings, RecoveryFolderPath());
-        QVERIFY(!QFile::exists(RecoveryFolderPath() + "/999-2.lock"));
-        QVERIFY(!QFile::exists(RecoveryFolderPath() + "/4242-1.lock"));
+        for (const char* run : {"999-2", "4242-1"})
+            QVERIFY(!QFile::exists(RecoveryFolderPath() + "/" + run + ".lock"));
         CQVDoc other(f->services, nullptr);
         other.OnNewDocument();
         alive.Track(&other);
@@ -146,8 +146,7 @@ private slots:
         const QByteArray onDisk = ReadAll(mission);
 
         CQVDoc* doc = frame->RestoreRecovery(orphans[0]);
-        QVERIFY(doc);
-        QVERIFY(doc->IsModified());
+        QVERIFY(doc && doc->IsModified());
         QCOMPARE(doc->PathName(), mission);
         QCOMPARE(doc->Title(), QStringLiteral("m.tie"));
         QCOMPARE(doc->GetMission().FlightGroups[0]->File.Name(), std::string("Lost work"));
