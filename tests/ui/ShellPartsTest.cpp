@@ -331,13 +331,9 @@ private slots:
             bool expansion;
             std::string prefix, folder;
         } cases[] = {
-            {"a key without a folder goes on", {"1.0", "1.1"}, false, "", "C:\\XvT"},
-            {"a missing 1.0 ends the search", {"1.1"}, true, "", "/games/xvt"},
-            {"a third version, translated",
-             {"1.0", "1.1", "2.0"},
-             false,
-             "/wine/",
-             "/wine/C:\\XvT"},
+            {"1.0 without a folder", {"1.0", "1.1"}, false, "", "C:\\XvT"},
+            {"no 1.0: asked", {"1.1"}, true, "", "/games/xvt"},
+            {"2.0, translated", {"1.0", "1.1", "2.0"}, false, "/wine/", "/wine/C:\\XvT"},
         };
         for (const auto& c : cases) {
             FakeServices f;
@@ -364,8 +360,7 @@ private slots:
         QCOMPARE(f.settings.GetString("Paths", "DefaultOpen", "?"), std::string());
         QVERIFY(f.prompter.shown.empty());
 
-        // The next start finds the (empty) value and asks nothing, nor
-        // touches the expansion flag.
+        // The next start finds the empty value: no question, the expansion flag kept.
         f.settings.SetInt("Paths", "GotBOP", 7);
         f.registry.keys = {kExpansionKey};
         Run(f);
