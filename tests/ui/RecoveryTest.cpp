@@ -7,14 +7,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "UiFakes.h"
+#include "EditorFixture.h"
 #include "UiMissions.h"
 #include "app/AutoSaver.h"
-#include "app/CMainFrame.h"
-#include "app/RecentFiles.h"
 #include "document/EditDraft.h"
 #include "platform/PathText.h"
-#include "ui/CQVDoc.h"
 
 using namespace vantorel;
 using namespace vantorel::testing;
@@ -34,12 +31,9 @@ void Rename(CQVDoc* doc, const char* name) {
 
 }  // namespace
 
-class RecoveryTest : public QObject {
+class RecoveryTest : public QObject, EditorFixture {
     Q_OBJECT
 
-    std::unique_ptr<FakeServices> f;
-    std::unique_ptr<RecentFiles> recent;
-    std::unique_ptr<CMainFrame> frame;
     QTemporaryDir dir;
     QString mission;
 
@@ -59,19 +53,14 @@ private slots:
 
     void init() {
         QDir(RecoveryFolderPath()).removeRecursively();
-        f = std::make_unique<FakeServices>();
-        recent = std::make_unique<RecentFiles>(f->settings, 8);
-        frame = std::make_unique<CMainFrame>(f->services, *recent, nullptr);
         mission = dir.filePath(QStringLiteral("m.tie"));
         QVERIFY(WriteMissionFile(mission, {{"A", 0, 0}, {"B", 160, 0}}));
+        Start();
     }
-    void cleanup() {
-        for (CQVDoc* doc : frame->Documents()) doc->SetModifiedFlag(false);
-        frame.reset();
-    }
+    void cleanup() { Stop(); }
 
     void unsavedChangesAreCopiedAwayFromTheMissionUntilSaved() {
-        CQVDoc* doc = frame->OpenDocumentFile(mission);
+        doc = frame->OpenDocumentFile(mission);
         QVERIFY(doc);
         const QByteArray onDisk = ReadAll(mission);
         QVERIFY(frame->Autosave().TimerActive());  // every 3 minutes by default
@@ -145,7 +134,7 @@ private slots:
         QCOMPARE(orphans[0].run, std::string("4242-1"));
         const QByteArray onDisk = ReadAll(mission);
 
-        CQVDoc* doc = frame->RestoreRecovery(orphans[0]);
+        doc = frame->RestoreRecovery(orphans[0]);
         QVERIFY(doc && doc->IsModified());
         QCOMPARE(doc->PathName(), mission);
         QCOMPARE(doc->Title(), QStringLiteral("m.tie"));
@@ -158,7 +147,7 @@ private slots:
     }
 
     void aFileChangedByAnotherProgramReloadsOrAsks() {
-        CQVDoc* doc = frame->OpenDocumentFile(mission);
+        doc = frame->OpenDocumentFile(mission);
         QVERIFY(doc);
         // Our own save is not a change from outside.
         QVERIFY(doc->DoFileSave());
