@@ -67,8 +67,7 @@ private slots:
                  QStringList({"&File", "&Edit", "&View", "&Tools", "&Window", "&Help"}));
         QCOMPARE(frame->LevelBar()->CurrentDocument(), doc);
         frame->UpdateCommandUI();
-        // Nothing to undo, paste or delete among messages; the selected flight
-        // group can be cut and shown; the Teams tab always has a team.
+        // Nothing to undo or paste, no message; the Teams tab always has a team.
         for (int id : {int(kCmdEditUndo), int(kCmdEditPaste), int(kCmdDeleteMessage),
                        int(kCmdMessageProperties)})
             QVERIFY2(!frame->Action(id)->isEnabled(), qPrintable(QString::number(id)));
@@ -296,8 +295,7 @@ private slots:
                  doc);
 #endif
 
-        // A save that cannot be written says so and keeps the changes; a
-        // second save elsewhere takes the new name.
+        // A save that cannot be written says so and keeps the changes.
         doc->SetModifiedFlag(true);
         f->dialogs.saveAnswers = {(path + "/inner.tie").toStdString()};
         QVERIFY(frame->RunCommand(kCmdFileSaveAs));

@@ -1,7 +1,5 @@
-// The map window and the editing of a mission through real keys and clicks:
-// selecting, dragging, zooming and fitting; Select All, None and Invert; the
-// Find boxes over the level sheet's lists; the History window; Duplicate;
-// and the arrow keys moving the selection.
+// The map window and editing through real keys and clicks: selecting, dragging,
+// zooming, Select All, Find, the History window, Duplicate and the arrow keys.
 #include <QDockWidget>
 #include <QLabel>
 #include <QListWidget>
@@ -301,8 +299,7 @@ private slots:
             QTest::keyClick(view, key.key(), key.keyboardModifiers());
             QCOMPARE(view->State().Zoom, zoom);
         }
-        // X11 may hand keypad keys over without the keypad flag: the plain key
-        // must be a shortcut of the same command.
+        // X11 may drop a keypad key's flag: the plain key must be a shortcut too.
         for (int id : {kCmdZoomIn, kCmdZoomOut}) {
             const QList<QKeySequence> keys = frame->Action(id)->shortcuts();
             for (const QKeySequence& k : keys) {
@@ -463,8 +460,7 @@ private slots:
         QCOMPARE(list->item(5)->text(), QString::fromStdString(doc->Level().UndoName()));
         QVERIFY(list->item(5)->font().bold());
         QCOMPARE(list->item(1)->toolTip(), QStringLiteral("Saved"));
-        // (A spy, not a connection to a counter on this stack: closing the
-        // mission in cleanup() signals again.)
+        // A spy: closing the mission in cleanup() signals again.
         QSignalSpy contentSignals(doc, &CQVDoc::changed);
 
         auto click = [&](int row) {
@@ -514,8 +510,7 @@ private slots:
         frame->RunCommand(kCmdEditUndo);
         QCOMPARE(Bytes(), start);
 
-        // A pause ends the run: the next press is a step of its own, and so
-        // is one after another kind of edit.
+        // A pause or another kind of edit ends the run.
         QTest::keyClick(view, Qt::Key_Left);
         view->EndMoveRun();
         QTest::keyClick(view, Qt::Key_Left);

@@ -1,8 +1,6 @@
-// The property windows in real widgets: the level sheet edits the mission
-// when its tab changes, the flight group window follows the selection, the
-// message and team windows edit theirs, the clipboard carries flight groups
-// between missions, and every change is taken back by Undo. The Problems
-// window lists what Check Mission finds and opens the tab of each field.
+// The property windows in real widgets: the level sheet, the flight group,
+// message and team windows, the clipboard between missions, Undo, and the
+// Problems window that opens the tab of each field.
 #include <QClipboard>
 #include <QComboBox>
 #include <QHash>
@@ -60,7 +58,6 @@ class PropertyWindowsTest : public QObject, EditorFixture {
     }
     // Three flight groups; the last one's arrival waits for the second.
     void MakeThree() {
-        // (A new mission starts with one.)
         while (M().CountFlightGroups() < 3) frame->RunCommand(kCmdNewFlightGroup);
         for (auto& fg : M().FlightGroups) fg->File.SetWaypointEnabled(0, 1);
         M().FlightGroups[2]->File.SetArrivalTrigger(0, {2, 1, 1, 0});
@@ -411,8 +408,7 @@ private slots:
         QVERIFY2(Lines()[0].startsWith(QStringLiteral("No problems found")),
                  qPrintable(Lines()[0]));
 
-        // A trigger naming a flight group past the end shows up after the
-        // next change of the mission, with no new check asked for.
+        // A trigger naming no flight group shows after the next change, unasked.
         M().FlightGroups[0]->File.SetArrivalTrigger(1, {2, 1, 7, 0});
         frame->RunCommand(kCmdNewMessage);
         QVERIFY2(Lines().size() == 1 && Lines()[0].contains(QStringLiteral(
@@ -436,8 +432,7 @@ private slots:
         for (auto& fg : M().FlightGroups) fg->Selected = false;
         Fg(1).Selected = true;
         frame->RunCommand(kCmdDeleteFlightGroup);
-        // The third's arrival named the deleted one: it names none now, and
-        // the Problems window shows it until it is aimed again.
+        // The third's arrival named the deleted one: the Problems window shows it.
         QVERIFY(!frame->ProblemsDock()->isHidden());
         QCOMPARE(Problems().Document(), doc);
         QVERIFY2(Lines().size() == 1 &&

@@ -104,10 +104,9 @@ private slots:
         std::string error;
         RecoveryFolder dead(PathFromUtf8(RecoveryFolderPath().toStdString()), "4242-1");
         QVERIFY(dead.Store(0, crashed, mission.toStdString(), "m.tie", 1700000000, error));
-        // Runs killed without a chance to clean up left their locks: the
-        // next start removes them, and the copies are still offered.
-        // The machine's name as QLockFile writes it (on Windows not the one
-        // QSysInfo gives).
+        // Runs killed without a chance to clean up left their locks: the next
+        // start removes them and still offers the copies. The machine's name is
+        // QLockFile's (on Windows not the one QSysInfo gives).
         QLockFile probe(dir.filePath(QStringLiteral("probe.lock")));
         QVERIFY(probe.tryLock(0));
         const QByteArray host = ReadAll(probe.fileName()).split('\n').value(2);
@@ -165,8 +164,7 @@ private slots:
 
         QVERIFY(!doc->IsModified());
 
-        // Modified: asked; No keeps the editor's version, and the next save
-        // asks before replacing the other one.
+        // Modified: asked; No keeps ours, and the next save asks before replacing.
         Rename(doc, "Mine");
         QVERIFY(WriteMissionFile(mission, {{"D", 0, 0}}));
         f->prompter.answers = {PromptAnswer::No};
@@ -188,8 +186,7 @@ private slots:
         doc->CheckDiskNow();
         QCOMPARE(doc->GetMission().FlightGroups[0]->File.Name(), std::string("E"));
 
-        // Removed: the mission is only in the editor now, so it counts as
-        // unsaved.
+        // Removed: the mission is only in the editor now, so it is unsaved.
         QFile::remove(mission);
         doc->CheckDiskNow();
         QVERIFY(doc->IsModified());

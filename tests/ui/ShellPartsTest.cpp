@@ -1,7 +1,5 @@
-// The editor's shell: the first start (the game folder from the registry or
-// the user, a new mission or the one on the command line), the Options sheet,
-// the splash, the level bar, the About box, recent files, settings, sound,
-// the icon and files sent by the desktop.
+// The editor's shell: the first start, the game folder, the Options sheet, the
+// splash, About, recent files, settings, sound, the icon and desktop requests.
 #include <QFileOpenEvent>
 #include <QIcon>
 #include <QLabel>
@@ -246,8 +244,7 @@ private slots:
         const QList<QSize> sizes = AppIcon().availableSizes();
         for (int s : {16, 24, 32, 48, 64, 128, 256})
             QVERIFY2(sizes.contains(QSize(s, s)), qPrintable(QString::number(s)));
-        // Read when first needed, each size gives what an icon of all the
-        // files gives: the same picture chosen, scaled and greyed alike.
+        // Read when first needed, each size is what an icon of all the files gives.
         QIcon eager;
         for (int s : {16, 24, 32, 48, 64, 128, 256})
             eager.addFile(QStringLiteral(":/icons/%1.png").arg(s), QSize(s, s));
@@ -322,9 +319,8 @@ private slots:
     }
 
     void theLastVersionKeyInARowGivesTheGameFolder() {
-        // The folder is read from the last key of 1.0, 1.1, 2.0 in a row: one
-        // missing ends the search, and then the user is asked. A registry whose
-        // folders need translating (a Wine prefix) gives the one this system opens.
+        // The last key of 1.0, 1.1, 2.0 in a row gives the folder (asked when
+        // 1.0 is missing), translated where the registry is a Wine prefix's.
         const struct {
             const char* name;
             std::vector<std::string> versions;

@@ -85,8 +85,7 @@ private slots:
         app = std::make_unique<CQVApp>(f->services);
         QVERIFY(app->InitInstance({QStringLiteral("-nologo")}));
         frame = app->MainFrame();
-        // The names of new ships come from the team themes, read from where
-        // vantorel-cli reads them: beside it.
+        // New ships are named from the team themes beside vantorel-cli.
         LoadThemes(f->settings, f->prompter, std::filesystem::path(VANTOREL_CLI).parent_path());
     }
     void cleanup() {
@@ -106,8 +105,7 @@ private slots:
         frame->RunCommand(kCmdNewMissionWizard);
         auto* w = ShownWizard<CWizardNewLevel>();
         QVERIFY(w && w->isModal());
-        // The flow chooses the pages (tested on its own); the window's
-        // buttons and pages follow it both ways.
+        // The flow (tested on its own) chooses the pages; the buttons follow it.
         QVERIFY(!w->button(QWizard::BackButton)->isEnabled());
         for (size_t i = 0; i < std::size(pages); ++i) {
             QCOMPARE(w->currentId(), pages[i]);
@@ -279,8 +277,7 @@ private slots:
         QVERIFY(frame->Action(kCmdFlightGroupWizard)->isEnabled());
         QVERIFY(frame->Action(kCmdNewMissionWizard)->isEnabled());
 
-        // An edit still open in the level sheet is made before the wizard
-        // starts, as an edit of its own.
+        // An edit open in the level sheet is made first, as an edit of its own.
         CLevelPropertiesSheet& sheet = frame->LevelBar()->Sheet();
         sheet.SetActivePage(CLevelPropertiesSheet::kLevelTab);
         auto* description = ControlOf<QPlainTextEdit>(sheet, CLevelPropertiesSheet::kLevelTab,
@@ -305,8 +302,7 @@ private slots:
         QCOMPARE(doc->GetMission().Description, std::string("New Mission"));
         QVERIFY(!doc->IsModified());
 
-        // With no mission open there is nothing to add to; a new one can
-        // still be made.
+        // With no mission open only a new one can be made.
         frame->CloseDocument(doc);
         QVERIFY(frame->Documents().empty());
         frame->UpdateCommandUI();
