@@ -1,6 +1,8 @@
-// The property windows in real widgets: the level sheet, the flight group,
-// message and team windows, the clipboard between missions, Undo, and the
-// Problems window that opens the tab of each field.
+// The property windows in real widgets: the level sheet, the flight group
+// window's tabs and dialogs over three selected flight groups, the message
+// and team windows, the clipboard between missions, Undo, and the Problems
+// window that opens the tab of each field.
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QHash>
@@ -15,26 +17,41 @@
 #include "UiControls.h"
 #include "app/CProblemsBar.h"
 #include "app/DocumentClipboard.h"
+#include "catalogue/Orders.h"
 #include "map/ui/CQVView.h"
+#include "properties/logic/ArrivalPage.h"
 #include "properties/logic/ConditionDialog.h"
+#include "properties/logic/FgEquipmentPage.h"
+#include "properties/logic/FgPositionsPage.h"
+#include "properties/logic/FgShipPage.h"
 #include "properties/logic/FlightGroupOrdersPage.h"
+#include "properties/logic/HiddenCargoDialog.h"
 #include "properties/logic/LevelSettingsPage.h"
 #include "properties/logic/MessageGeneralPage.h"
 #include "properties/logic/MessageWavePage.h"
+#include "properties/logic/MothershipDialog.h"
+#include "properties/logic/OrderTargetDialog.h"
 #include "properties/logic/TeamGoalStringsPage.h"
 #include "properties/logic/TeamGoalsPage.h"
+#include "properties/ui/CConditionDlg.h"
 #include "properties/ui/CFGPropertiesFrame.h"
 #include "properties/ui/CFGPropertiesSheet.h"
 #include "properties/ui/CLevelPropertiesBar.h"
 #include "properties/ui/CLevelPropertiesSheet.h"
 #include "properties/ui/CMessagePropertiesFrame.h"
 #include "properties/ui/CMessagePropertiesSheet.h"
+#include "properties/ui/CMothershipDlg.h"
 #include "properties/ui/CNumberEdit.h"
 #include "properties/ui/CTeamPropertiesFrame.h"
 #include "properties/ui/CTeamPropertiesSheet.h"
 
 using namespace vantorel;
 using namespace vantorel::testing;
+
+namespace {
+constexpr int kShipTab = 0, kEquipmentTab = 1, kArrivalTab = 2, kOrdersTab = 4, kPositionsTab = 6,
+              kOtherTab = 7;
+}
 
 class PropertyWindowsTest : public QObject, EditorFixture {
     Q_OBJECT
@@ -44,6 +61,31 @@ class PropertyWindowsTest : public QObject, EditorFixture {
     template <class W>
     W* ControlOf(int tab, int id) {
         return testing::ControlOf<W>(Sheet(), tab, id);
+    }
+    CFGPropertiesSheet& FgSheet() { return frame->LevelBar()->FlightGroupFrame()->Sheet(); }
+    template <class W>
+    W* FgControl(int tab, int id) {
+        return testing::ControlOf<W>(FgSheet(), tab, id);
+    }
+    template <class W>
+    static W* DialogControl(CEditDialog& dialog, int id) {
+        return testing::ControlOf<W>(dialog.Panel(), id);
+    }
+    // Three flight groups of four craft, all selected, in the flight group window.
+    bool SelectThree() {
+        LevelDocument& level = doc->Level();
+        while (level.CountFlightGroups() < 3) level.AddFlightGroup();
+        for (int i = 0; i < 3; ++i) {
+            Rec(i).SetCraftType(uint8_t(1 + i));
+            Rec(i).SetNumberOfCraft(4);
+            Rec(i).SetSpecialCargoCraft(4);
+            Fg(i).Selected = 1;
+        }
+        level.ForgetHistory(false);
+        level.NotifySelectionChanged();
+        frame->RunCommand(kCmdFlightGroupProperties);
+        return frame->LevelBar()->FlightGroupFrame() &&
+               frame->LevelBar()->FlightGroupFrame()->isVisible();
     }
     QListWidget* FgList() {
         return ControlOf<QListWidget>(CLevelPropertiesSheet::kFlightGroupTab, 1002);
@@ -492,6 +534,255 @@ private slots:
         QCOMPARE(bar->CurrentTeam(), 2);
         QVERIFY(bar->TeamFrame() && bar->TeamFrame()->isVisible());
         QCOMPARE(bar->TeamFrame()->Sheet().currentIndex(), int(CTeamPropertiesSheet::kGoalsTab));
+    }
+
+    void eachTabWritesAllThreeWhenLeftAndOneUndoTakesItBack() {
+        QVERIFY(SelectThree());
+        // Ship: a number and a formation, drawn with its picture.
+        FgSheet().SetActivePage(kShipTab);
+        auto* number = FgControl<QAbstractSpinBox>(kShipTab, FgShipPage::kNumber);
+        auto* formation = FgControl<QComboBox>(kShipTab, FgShipPage::kFormation);
+        QVERIFY(number && formation);
+        QVERIFY(!formation->itemIcon(20).isNull());
+        QCOMPARE(formation->itemData(20, Qt::SizeHintRole).toSize().height(), 36);
+        Type(number, QStringLiteral("6"));
+        formation->setFocus();
+        QTest::keyClick(formation, Qt::Key_Down);  // Vic -> Finger Four
+        QVERIFY(!doc->IsModified());
+        FgSheet().SetActivePage(kEquipmentTab);
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(int(Rec(i).NumberOfCraft()), 6);
+            QCOMPARE(int(Rec(i).Formation()), 1);
+        }
+
+        // Equipment: a cargo and a click on Chaff.
+        auto* cargo = FgControl<QLineEdit>(kEquipmentTab, FgEquipmentPage::kCargo);
+        auto* items = FgControl<QListWidget>(kEquipmentTab, FgEquipmentPage::kEquipment);
+        QVERIFY(cargo && items);
+        Type(cargo, QStringLiteral("Spice"));
+        QListWidgetItem* chaff = items->item(14);
+        QVERIFY(chaff);
+        QCOMPARE(chaff->text(), QStringLiteral("Chaff"));
+        QTest::mouseClick(items->viewport(), Qt::LeftButton, {},
+                          items->visualItemRect(chaff).center());
+        QCOMPARE(chaff->checkState(), Qt::Checked);
+        FgSheet().SetActivePage(kPositionsTab);
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(Rec(i).Cargo(), std::string("Spice"));
+            QCOMPARE(int(Rec(i).PlayerCountermeasures(0)), 1);
+        }
+
+        // Positions: a start X, then a waypoint Y in the other view.
+        using P = FgPositionsPage;
+        auto* view = FgControl<QComboBox>(kPositionsTab, P::kView);
+        auto* x = FgControl<QLineEdit>(kPositionsTab, P::XId(0));
+        auto* y = FgControl<QLineEdit>(kPositionsTab, P::YId(0));
+        auto* row7 = FgControl<QLineEdit>(kPositionsTab, P::XId(6));
+        QVERIFY(view && x && y && row7);
+        QVERIFY(row7->isHidden());
+        Type(x, QStringLiteral("1.005"));
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_Down);  // Waypoints
+        QVERIFY(!row7->isHidden());
+        QCOMPARE(x->text(), QStringLiteral("0.00"));
+        Type(y, QStringLiteral("-2"));
+        FgSheet().SetActivePage(kOtherTab);
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(int(Rec(i).WaypointX(0)), 161);
+            QCOMPARE(int(Rec(i).WaypointY(4)), -320);
+        }
+        QCOMPARE(UndoText(), QStringLiteral("&Undo Positions Properties"));
+
+        // One undo a tab; the tab shows what it brought back.
+        frame->RunCommand(kCmdEditUndo);
+        QCOMPARE(int(Rec(2).WaypointX(0)), 0);
+        QCOMPARE(Rec(2).Cargo(), std::string("Spice"));
+        FgSheet().SetActivePage(kPositionsTab);
+        QCOMPARE(y->text(), QStringLiteral("0.00"));
+    }
+
+    void theHiddenCargoDialogOpensFromItsButtonWithoutLosingTheTabsEdits() {
+        QVERIFY(SelectThree());
+        // The cargo typed on the tab is applied first, not lost to the dialog's reload.
+        FgSheet().SetActivePage(kEquipmentTab);
+        auto* cargo = FgControl<QLineEdit>(kEquipmentTab, FgEquipmentPage::kCargo);
+        auto* hidden = FgControl<QPushButton>(kEquipmentTab, FgEquipmentPage::kHiddenCargo);
+        QVERIFY(cargo && hidden);
+        Type(cargo, QStringLiteral("Arms"));
+        QVERIFY(ClickAndAnswer(hidden, [](CEditDialog& d) {
+            using D = HiddenCargoDialog;
+            auto* enable = DialogControl<QCheckBox>(d, D::kEnable);
+            auto* index = DialogControl<QAbstractSpinBox>(d, D::kShipIndex);
+            auto* description = DialogControl<QLineEdit>(d, D::kDescription);
+            QVERIFY(enable && index && description);
+            QVERIFY(!enable->isChecked() && !description->isEnabled());
+            QTest::mouseClick(enable, Qt::LeftButton, {}, QPoint(4, enable->height() / 2));
+            QVERIFY(description->isEnabled() && index->isEnabled());
+            // The index box is wide enough for "255".
+            auto* edit = index->findChild<QLineEdit*>();
+            QVERIFY(edit);
+            QVERIFY(edit->width() >= edit->fontMetrics().horizontalAdvance(QStringLiteral("255")));
+            Type(index, QStringLiteral("3"));
+            Type(description, QStringLiteral("Plans"));
+        }));
+        QCOMPARE(cargo->text(), QStringLiteral("Arms"));
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(Rec(i).Cargo(), std::string("Arms"));
+            QCOMPARE(int(Rec(i).SpecialCargoCraft()), 2);
+            QCOMPARE(Rec(i).SpecialCargo(), std::string("Plans"));
+        }
+        QCOMPARE(UndoText(), QStringLiteral("&Undo Hidden Cargo"));
+        frame->RunCommand(kCmdEditUndo);
+        QCOMPARE(UndoText(), QStringLiteral("&Undo Equipment Properties"));
+    }
+
+    void theConditionDialogWritesEverySelectedFlightGroupAsOneEdit() {
+        QVERIFY(SelectThree());
+        // The first arrival triggers differ in amount only.
+        for (int i = 0; i < 3; ++i) Rec(i).SetArrivalTrigger(0, {1, 1, 0, uint8_t(i == 1 ? 2 : 0)});
+        Rec(1).SetCraftType(1);
+        Rec(1).SetNumberOfCraft(1);
+        Rec(1).SetName("Red");
+        doc->RefreshAll();
+        FgSheet().SetActivePage(kArrivalTab);
+        using C = ConditionDialog;
+        auto* sentence1 = FgControl<QLabel>(kArrivalTab, ArrivalPage::kTrigger1);
+        auto* sentence2 = FgControl<QLabel>(kArrivalTab, ArrivalPage::kTrigger1 + 1);
+        auto* button = FgControl<QPushButton>(kArrivalTab, ArrivalPage::kButton1);
+        QVERIFY(sentence1 && sentence2 && button);
+        QCOMPARE(sentence1->text(), QString());  // the amounts differ
+        QCOMPARE(sentence2->text(), QStringLiteral("True"));
+
+        QString shown;
+        QVERIFY(ClickAndAnswer<CConditionDlg>(button, [&](CConditionDlg& d) {
+            auto* amount = DialogControl<QComboBox>(d, C::kAmount);
+            auto* condition = DialogControl<QComboBox>(d, C::kCondition);
+            auto* variable = DialogControl<QComboBox>(d, C::kVariable);
+            if (!amount || !condition || !variable) return d.reject();
+            if (amount->currentIndex() != -1 || condition->currentIndex() != 1) return d.reject();
+            QTest::keyClick(condition, Qt::Key_Down);  // must be destroyed
+            QTest::keyClick(variable, Qt::Key_Down);   // the second flight group
+            shown = DialogControl<QLabel>(d, C::kSentence)->text();
+        }));
+        QCOMPARE(shown, QStringLiteral(
+                            "[multiple percentages] flight group X-wing Red must be destroyed"));
+        QCOMPARE(Rec(0).ArrivalTrigger(0), (Trigger{2, 1, 1, 0}));
+        QCOMPARE(Rec(1).ArrivalTrigger(0), (Trigger{2, 1, 1, 2}));
+        QCOMPARE(UndoText(), QStringLiteral("&Undo Condition"));
+    }
+
+    void anUnappliedChangeOfThePageSurvivesTheDialog() {
+        QVERIFY(SelectThree());
+        // Typed, not applied, then the Mothership dialog cancelled: the seconds stay.
+        FgSheet().SetActivePage(kArrivalTab);
+        auto* seconds = FgControl<QWidget>(kArrivalTab, ArrivalPage::kSeconds);
+        QVERIFY(seconds);
+        seconds->setFocus();
+        QTest::keyClicks(seconds, QStringLiteral("75"));
+        bool listClosed = false;
+        QVERIFY(ClickAndAnswer<CMothershipDlg>(
+            FgControl<QPushButton>(kArrivalTab, ArrivalPage::kMothership), [&](CMothershipDlg& d) {
+                // All by hyperspace: the lists are closed.
+                listClosed =
+                    !DialogControl<QWidget>(d, MothershipDialog::kPrimaryList)->isEnabled();
+                d.reject();
+            }));
+        QVERIFY(listClosed);
+        for (int i = 0; i < 3; ++i) QCOMPARE(Rec(i).ArrivalDelaySeconds(), 75);
+        QCOMPARE(UndoText(), QStringLiteral("&Undo Arrival Properties"));
+    }
+
+    void anOrderAndItsTargetAreEditsOfTheirOwn() {
+        QVERIFY(SelectThree());
+        FgSheet().SetActivePage(kOrdersTab);
+        using P = FlightGroupOrdersPage;
+        auto* tabs = FgControl<QTabBar>(kOrdersTab, P::kTabs);
+        auto* command = FgControl<QComboBox>(kOrdersTab, P::kCommand);
+        auto* throttle = FgControl<QComboBox>(kOrdersTab, P::kThrottle);
+        auto* info = FgControl<QPushButton>(kOrdersTab, P::kInfo);
+        auto* target = FgControl<QPushButton>(kOrdersTab, P::kTargetButtons[0]);
+        auto* label = FgControl<QLabel>(kOrdersTab, P::kTargetLabels[0]);
+        QVERIFY(tabs && command && throttle && info && target && label);
+        QCOMPARE(label->text(), QStringLiteral("None"));
+        QVERIFY(info->text().isEmpty());  // it shows the information picture
+        QVERIFY(!info->icon().isNull());
+
+        // Another tab: what the first showed is written first.
+        Choose(throttle, 0);
+        QTest::keyClick(throttle, Qt::Key_Up);
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+        QCOMPARE(Rec(1).Orders(0).Throttle(), 9);
+        QCOMPARE(doc->Level().UndoName(), std::string("Orders Properties"));
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+
+        Choose(command, 7);  // Attack Targets
+        QTest::mouseClick(info, Qt::LeftButton);
+        QCOMPARE(f->prompter.Texts(), std::vector<std::string>{OrderInfoText(7)});
+
+        QVERIFY(ClickAndAnswer(target, [](CEditDialog& d) {
+            auto* type = DialogControl<QComboBox>(d, OrderTargetDialog::kType);
+            auto* value = DialogControl<QComboBox>(d, OrderTargetDialog::kValue);
+            QVERIFY(type && value);
+            Choose(type, 2);   // ship type
+            Choose(value, 3);  // X-wings, Y-wings, A-wings, B-wings
+        }));
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(Rec(i).Orders(0).Command(), 7);
+            QCOMPARE(Rec(i).Orders(0).Target1(), 3);
+        }
+        QCOMPARE(label->text(), QStringLiteral("B-wings"));
+        QCOMPARE(UndoText(), QStringLiteral("&Undo Order Target"));
+
+        // The dialog's edit, then the tab's (it applied before the dialog).
+        frame->RunCommand(kCmdEditUndo);
+        QCOMPARE(Rec(0).Orders(0).Target1Type(), 0);
+        QCOMPARE(Rec(1).Orders(0).Command(), 7);
+        QCOMPARE(label->text(), QStringLiteral("None"));
+    }
+
+    void positionColumnsKeepTheirPlaceWhenTheViewChanges() {
+        QVERIFY(SelectThree());
+        FgSheet().SetActivePage(kPositionsTab);
+        auto* view = FgControl<QComboBox>(kPositionsTab, FgPositionsPage::kView);
+        auto* x = FgControl<QWidget>(kPositionsTab, FgPositionsPage::XId(0));
+        auto* enable = FgControl<QWidget>(kPositionsTab, FgPositionsPage::EnableId(0));
+        QVERIFY(view && x && enable);
+        const auto settle = [] {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        };
+        settle();
+        const QPoint columns(x->x(), enable->x());
+        view->setFocus();
+        for (int shown = 1; shown <= 2; ++shown) {
+            QTest::keyClick(view, Qt::Key_Down);  // Waypoints, Briefing
+            QCOMPARE(view->currentIndex(), shown);
+            settle();
+            QCOMPARE(QPoint(x->x(), enable->x()), columns);
+        }
+    }
+
+    void editKeysInABoxDoWhatTheEditMenuSays() {
+        QVERIFY(SelectThree());
+        FgSheet().SetActivePage(kShipTab);
+        auto* name = FgControl<QComboBox>(kShipTab, FgShipPage::kName);
+        QVERIFY(name && name->lineEdit());
+        QWidget* window = frame->LevelBar()->FlightGroupFrame();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        const std::string before = Rec(0).Name();
+        Type(name->lineEdit(), QStringLiteral("Zed"));
+        // Not applied yet: the menu names the page Undo will take back.
+        QCOMPARE(UndoText(), QStringLiteral("&Undo Ship Properties"));
+        QTest::keyClick(name->lineEdit(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(Rec(0).Name(), before);
+        QVERIFY(name->currentText().isEmpty());  // the three names differ again
+        QVERIFY(!doc->IsModified());
+        QTest::keyClick(name->lineEdit(), Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(Rec(0).Name(), std::string("Zed"));
+        QTest::keyClick(name->lineEdit(), Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(name->lineEdit(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(Rec(0).Name(), std::string("Zed"));
+        QCOMPARE(name->currentText(), QStringLiteral("Zed"));
     }
 };
 
