@@ -26,6 +26,7 @@ class MainFrameTest : public QObject {
 
     std::unique_ptr<FakeServices> f;
     std::unique_ptr<RecentFiles> recent;
+    QTemporaryDir dir;  // each test's files have names of their own
 
     std::unique_ptr<CMainFrame> MakeFrame() {
         auto frame = std::make_unique<CMainFrame>(f->services, *recent, nullptr);
@@ -89,7 +90,6 @@ private slots:
     }
 
     void titleNamesTheDocumentOnceAndSettles() {
-        QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("one.tie"));
         QVERIFY(WriteMissionFile(path, {{"A", 0, 0}}));
         auto frame = MakeFrame();
@@ -173,7 +173,6 @@ private slots:
     }
 
     void unsavedChangesAreAskedAbout() {
-        QTemporaryDir dir;
         auto frame = MakeFrame();
         CQVDoc* doc = frame->NewDocument();
         doc->SetModifiedFlag(true);
@@ -247,7 +246,6 @@ private slots:
     }
 
     void savingOffersTheFolderOfTheMissionTypeAndKeepsTheTitle() {
-        QTemporaryDir dir;
         f->settings.SetString("Paths", "XVT", dir.path().toStdString());
         f->settings.SetInt("Paths", "GotBOP", 0);
         auto frame = MakeFrame();
@@ -275,7 +273,6 @@ private slots:
     }
 
     void namesOutsideAsciiSurviveOpenSaveAndTheRecentList() {
-        QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Übung ßé.tie"));
         QVERIFY(WriteMissionFile(path, {{"A", 0, 0}}));
         auto frame = MakeFrame();
@@ -312,7 +309,6 @@ private slots:
     }
 
     void menusShowAmpersandsInNamesAsWritten() {
-        QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("R&D.tie"));
         QVERIFY(WriteMissionFile(path, {{"A", 0, 0}}));
         auto frame = MakeFrame();
@@ -355,7 +351,6 @@ private slots:
     }
 
     void refusedFilesOpenNothing() {
-        QTemporaryDir dir;
         const QString bad = dir.filePath(QStringLiteral("bad.tie"));
         QFile file(bad);
         QVERIFY(file.open(QIODevice::WriteOnly));
