@@ -2,10 +2,12 @@
 
 #include <QtTest>
 #include <memory>
+#include <vector>
 
 #include "UiFakes.h"
 #include "app/CMainFrame.h"
 #include "app/RecentFiles.h"
+#include "map/Projection.h"
 #include "map/ui/CQVView.h"
 #include "ui/CQVDoc.h"
 #include "ui/CommandIds.h"
@@ -33,7 +35,25 @@ struct EditorFixture {
         doc = open.isEmpty() ? frame->NewDocument() : frame->OpenDocumentFile(open);
     }
     Mission& M() { return doc->GetMission(); }
-    FlightGroupRecord& Rec(int i) { return M().FlightGroups[size_t(i)]->File; }
+    FlightGroup& Fg(int i) { return *M().FlightGroups[size_t(i)]; }
+    FlightGroupRecord& Rec(int i) { return Fg(i).File; }
+    std::vector<int> SelectedFgs() {
+        std::vector<int> selected;
+        for (int i = 0; i < M().CountFlightGroups(); ++i)
+            if (Fg(i).Selected) selected.push_back(i);
+        return selected;
+    }
+    // The pixel of a raw point, and of a flight group's start, on the active map.
+    QPoint At(int x, int y, int z = 0) {
+        const ScreenPoint p =
+            ScreenFromWorld(frame->ActiveView()->State(), x / 160.0, y / 160.0, z / 160.0);
+        return {p.x, p.y};
+    }
+    QPoint AtFg(int i) { return At(Rec(i).WaypointX(0), Rec(i).WaypointY(0), Rec(i).WaypointZ(0)); }
+    void Click(QPoint p, Qt::KeyboardModifiers keys = {}) {
+        QTest::mousePress(frame->ActiveView(), Qt::LeftButton, keys, p);
+        QTest::mouseRelease(frame->ActiveView(), Qt::LeftButton, keys, p);
+    }
     // Gives the main window the keyboard and the active map the focus, as a
     // user's click on the map would.
     bool Activate() {

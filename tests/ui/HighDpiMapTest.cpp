@@ -1,20 +1,15 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "UiFakes.h"
+#include "EditorFixture.h"
 #include "UiMissions.h"
-#include "app/CMainFrame.h"
-#include "app/RecentFiles.h"
-#include "map/Projection.h"
-#include "map/ui/CQVView.h"
-#include "ui/CQVDoc.h"
 
 using namespace vantorel;
 using namespace vantorel::testing;
 
 // The map on a screen scaled to 200 %: the picture has the screen's pixels,
 // while the mouse and the map keep counting in logical pixels.
-class HighDpiMapTest : public QObject {
+class HighDpiMapTest : public QObject, EditorFixture {
     Q_OBJECT
 
 private slots:
@@ -22,15 +17,9 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("two.tie"));
         QVERIFY(WriteMissionFile(path, {{"Alpha Squadron", 0, 0}, {"Beta", 480, 160}}));
-        FakeServices f;
-        RecentFiles recent(f.settings, 8);
-        CMainFrame frame(f.services, recent, nullptr);
-        frame.resize(1000, 700);
-        frame.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&frame));
-        QVERIFY(frame.OpenDocumentFile(path));
-        CQVView* view = frame.ActiveView();
-        QVERIFY(view);
+        Start(path);
+        CQVView* view = frame->ActiveView();
+        QVERIFY(doc && view && QTest::qWaitForWindowExposed(frame.get()));
         QCOMPARE(view->devicePixelRatioF(), 2.0);
         view->repaint();
 
@@ -60,11 +49,9 @@ private slots:
         QVERIFY(lit);
 
         // Clicks are hit-tested in logical pixels.
-        const ScreenPoint b = ScreenFromWorld(view->State(), 3, 1, 0);
-        QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(b.x, b.y));
-        CQVDoc* doc = view->Document();
-        QVERIFY(doc->GetMission().FlightGroups[1]->Selected);
-        QVERIFY(!doc->GetMission().FlightGroups[0]->Selected);
+        Click(AtFg(1));
+        QCOMPARE(SelectedFgs(), std::vector<int>{1});
+        Stop();
     }
 };
 

@@ -1,4 +1,8 @@
+// The map window and editing through real keys and clicks: selecting, dragging,
+// zooming, Select All, Find, the History window, Duplicate and the arrow keys.
+#include <QDockWidget>
 #include <QLabel>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -7,50 +11,59 @@
 #include <QtTest>
 
 #include "EditorFixture.h"
+#include "UiControls.h"
 #include "UiMissions.h"
+#include "app/CHistoryBar.h"
 #include "app/CMapToolbar.h"
-#include "map/Projection.h"
+#include "app/HistoryController.h"
+#include "document/MissionWriter.h"
 #include "map/ui/CQVView.h"
+#include "properties/logic/LevelFlightGroupsPage.h"
+#include "properties/logic/LevelMessagesPage.h"
 #include "properties/ui/CLevelPropertiesBar.h"
+#include "properties/ui/CLevelPropertiesPages.h"
+#include "properties/ui/CLevelPropertiesSheet.h"
+#include "properties/ui/CListFindBox.h"
 
 using namespace vantorel;
 using namespace vantorel::testing;
 
-// A main frame with one mission open: flight groups A at the origin, B two
-// km to the right, C two km down, D far away. Everything is driven through
-// window events, as a user would; what the map does with them is the
-// interaction's, tested on its own.
+// One mission open: A at the origin, B two km right, C two km down, D far
+// away. Only window events drive the map; its rules are tested in the core.
 class MapViewTest : public QObject, EditorFixture {
     Q_OBJECT
 
     QTemporaryDir dir;
     CQVView* view = nullptr;
 
-    FlightGroup& Fg(int i) { return *doc->GetMission().FlightGroups[size_t(i)]; }
-    // The pixel of a raw point in the current flat view.
-    QPoint At(int x, int y, int z = 0) {
-        ScreenPoint p = ScreenFromWorld(view->State(), x / 160.0, y / 160.0, z / 160.0);
-        return {p.x, p.y};
-    }
-    QPoint AtFg(int i) {
-        return At(Fg(i).File.WaypointX(0), Fg(i).File.WaypointY(0), Fg(i).File.WaypointZ(0));
-    }
-    void Click(QPoint p, Qt::KeyboardModifiers m = {}) {
-        QTest::mousePress(view, Qt::LeftButton, m, p);
-        QTest::mouseRelease(view, Qt::LeftButton, m, p);
-    }
     void Drag(QPoint from, QPoint to, Qt::KeyboardModifiers m = {}) {
         QTest::mousePress(view, Qt::LeftButton, m, from);
         QTest::mouseMove(view, to);
         QTest::mouseRelease(view, Qt::LeftButton, m, to);
     }
-    bool Sel(int i) { return Fg(i).Selected != 0; }
     void Wheel(QPoint at, QPoint angle, Qt::KeyboardModifiers m = {}) {
         QWheelEvent e(at, view->mapToGlobal(at), QPoint(), angle, Qt::NoButton, m,
                       Qt::NoScrollPhase, false);
         QApplication::sendEvent(view, &e);
     }
     QSlider* Slider() { return frame->MapBar()->ZoomSlider(); }
+    QListWidget* List(int tab, int id) {
+        return ControlOf<QListWidget>(frame->LevelBar()->Sheet(), tab, id);
+    }
+    QListWidget* FgList() {
+        return List(CLevelPropertiesSheet::kFlightGroupTab, LevelFlightGroupsPage::kList);
+    }
+    CListFindBox* FindBox(int tab) {
+        return static_cast<CLevelPropertiesPage*>(frame->LevelBar()->Sheet().Page(tab))->FindBox();
+    }
+    // The rows of a list that show, or that are selected.
+    static std::vector<int> Rows(QListWidget* list, bool selected) {
+        std::vector<int> rows;
+        for (int r = 0; r < list->count(); ++r)
+            if (selected ? list->item(r)->isSelected() : !list->isRowHidden(r)) rows.push_back(r);
+        return rows;
+    }
+    std::vector<uint8_t> Bytes() { return WriteMission(M()); }
 
 private slots:
     void init() {
@@ -61,19 +74,16 @@ private slots:
         QVERIFY(doc);
         view = frame->ActiveView();
         QVERIFY(view);
-        QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
+        QVERIFY(Activate());
     }
     void cleanup() { Stop(); }
 
     void openingShowsTheMissionCentredAndTheReadoutFollowsTheMouse() {
         const ViewState& s = view->State();
-        QCOMPARE(s.Angle, int(kAngleTop));
         QCOMPARE(s.Zoom, 60);
-        QVERIFY(s.Width > 0 && s.Height > 0);
         QCOMPARE(s.ScrollX, 250 * 60 - s.Width / 2);
         QCOMPARE(s.ScrollY, 250 * 60 - s.Height / 2);
         QCOMPARE(frame->LevelBar()->CurrentDocument(), doc);
-        QCOMPARE(Slider()->minimum(), 2);
         QCOMPARE(Slider()->value(), 60);
         // The map was drawn: the frame holds the grid's main lines.
         view->repaint();
@@ -89,13 +99,12 @@ private slots:
     }
 
     void clicksSelectAndDragsMoveTheSelectionWithTheToolbarsSnap() {
-        // A click that trembles less than the platform's drag distance moves
-        // nothing and records nothing.
+        // A click trembling less than the drag distance moves nothing.
         QVERIFY(QApplication::startDragDistance() > 1);
         QTest::mousePress(view, Qt::LeftButton, {}, AtFg(0));
         QTest::mouseMove(view, AtFg(0) + QPoint(1, 1));
         QTest::mouseRelease(view, Qt::LeftButton, {}, AtFg(0) + QPoint(1, 1));
-        QVERIFY(Sel(0) && !Sel(1));
+        QCOMPARE(SelectedFgs(), std::vector<int>{0});
         QVERIFY(!doc->IsModified());
 
         // A drag moves the selection: 30 pixels right at zoom 60 are 0.5 km.
@@ -105,9 +114,8 @@ private slots:
         QCOMPARE(int(Fg(2).File.WaypointX(0)), 0);
         QVERIFY(frame->isWindowModified());
 
-        // Snap to 0.5 km, chosen in the toolbar's list and stored at once.
+        // Snap to 0.5 km, chosen in the toolbar's list.
         frame->MapBar()->SnapList()->setCurrentIndex(5);
-        QCOMPARE(f->settings.GetInt("Settings", "Snap", 0), 5);
         Click(AtFg(0));
         Drag(AtFg(0), AtFg(0) + QPoint(20, 0));  // asks for x = 80 + 53, snaps to 160
         QCOMPARE(int(Fg(0).File.WaypointX(0)), 160);
@@ -115,8 +123,7 @@ private slots:
     }
 
     void aReleaseTheWindowNeverSawEndsTheDrag() {
-        // The button came up while another window had the mouse (a window
-        // switch mid-drag): moving over the map afterwards moves nothing.
+        // The button came up in another window: moving over the map moves nothing.
         const QPoint a = AtFg(0);
         QTest::mousePress(view, Qt::LeftButton, {}, a);
         QCOMPARE(view->State().MouseMode, int(kMousePointDrag));
@@ -143,7 +150,7 @@ private slots:
         QTest::mouseMove(view, to);
         QCOMPARE(view->State().MouseMode, int(kMouseBand));
         QTest::mouseRelease(view, Qt::LeftButton, Qt::ShiftModifier, to);
-        QVERIFY(!Sel(0) && !Sel(1) && Sel(2) && !Sel(3));
+        QCOMPARE(SelectedFgs(), std::vector<int>{2});
         QCOMPARE(frame->MessagePane()->text(), QString());
     }
 
@@ -199,14 +206,11 @@ private slots:
         frame->Action(kCmdShowWaypoints)->trigger();
         QVERIFY(view->State().ShowWaypoints);
 
-        // A second window on the document reads the stored switches; the
-        // waypoint switch is the first window's own.
+        // A second window reads the stored switches; waypoints are per window.
         frame->RunCommand(kCmdWindowNew);
         CQVView* second = frame->ActiveView();
         QVERIFY(second != view);
-        QVERIFY(!second->State().ShowFGNames);
-        QVERIFY(!second->State().ShowGrid3D);
-        QVERIFY(second->State().ShowStalks);
+        QVERIFY(!second->State().ShowFGNames && !second->State().ShowGrid3D);
         QVERIFY(!second->State().ShowWaypoints);
     }
 
@@ -229,17 +233,13 @@ private slots:
         Drag(start, start + QPoint(0, 60));
         QVERIFY(doc->IsModified());
         QCOMPARE(changes.count(), 1);  // one drag, one edit
-        // The other window shows the new place too, not the frame it drew
-        // before the drag.
+        // The other window redraws the new place, and one Undo takes it back.
         QCoreApplication::processEvents();
         QVERIFY(first->Frame() != before);
-        // And one undo takes the whole drag back.
         const QImage dragged = first->Frame();
         frame->RunCommand(kCmdEditUndo);
         QVERIFY(!doc->IsModified());
-        // (The window's own size may settle meanwhile, so the place is the
-        // record's, not a pixel.)
-        QVERIFY(Fg(0).File.Bytes == record);
+        QVERIFY(Fg(0).File.Bytes == record);  // a record: the window's size may settle
         QCoreApplication::processEvents();
         QVERIFY(first->Frame() != dragged);
     }
@@ -251,9 +251,7 @@ private slots:
         for (int i = 0; i < 4; ++i) QVERIFY(view->rect().contains(AtFg(i)));
         QCOMPARE(Slider()->value(), view->State().Zoom);
 
-        // Home while the map has the keyboard; elsewhere Home is the key of
-        // the window that has it.
-        QVERIFY(Activate());
+        // Home fits while the map has the keyboard, and only then.
         frame->RunCommand(kCmdViewCenter);
         QTest::keyClick(view, Qt::Key_Home);
         QVERIFY(view->rect().contains(AtFg(3)));
@@ -289,7 +287,6 @@ private slots:
     }
 
     void zoomShortcutsFireOnTheKeypadAndTheMainKeys() {
-        QVERIFY(Activate());
         const std::pair<QKeyCombination, int> presses[] = {
             {Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Plus, 70},
             {Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Minus, 60},
@@ -300,9 +297,7 @@ private slots:
             QTest::keyClick(view, key.key(), key.keyboardModifiers());
             QCOMPARE(view->State().Zoom, zoom);
         }
-        // Where the desktop hands keypad keys to the shortcuts without the
-        // keypad flag (X11), Qt tries the key without it: that key must be
-        // a shortcut of the same command.
+        // X11 may drop a keypad key's flag: the plain key must be a shortcut too.
         for (int id : {kCmdZoomIn, kCmdZoomOut}) {
             const QList<QKeySequence> keys = frame->Action(id)->shortcuts();
             for (const QKeySequence& k : keys) {
@@ -328,8 +323,7 @@ private slots:
             for (QMdiSubWindow* w : frame->MdiArea()->subWindowList()) {
                 auto* map = qobject_cast<CQVView*>(w->widget());
                 QVERIFY(map);
-                QVERIFY(map->width() >= area.width() / 3);
-                QVERIFY(map->height() >= area.height() / 3);
+                QVERIFY(map->width() >= area.width() / 3 && map->height() >= area.height() / 3);
                 // The origin, at the centre when the windows opened, still is.
                 const ScreenPoint o = ScreenFromWorld(map->State(), 0, 0, 0);
                 QVERIFY(qAbs(o.x - map->width() / 2) <= 1);
@@ -352,6 +346,177 @@ private slots:
         const QPoint d = AtFg(3);
         QVERIFY(qAbs(d.x() - view->width() / 2) <= 1);
         QVERIFY(qAbs(d.y() - view->height() / 2) <= 1);
+    }
+
+    void selectAllNoneAndInvertReachEveryFlightGroup() {
+        // C and D have no point on the map: no band can reach them.
+        Rec(2).SetWaypointEnabled(0, 0);
+        Rec(3).SetWaypointEnabled(0, 0);
+        doc->RefreshAll();
+        QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(SelectedFgs(), std::vector<int>({0, 1, 2, 3}));
+        QCOMPARE(Rows(FgList(), true), std::vector<int>({0, 1, 2, 3}));
+
+        QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(SelectedFgs().empty() && Rows(FgList(), true).empty());
+
+        // Invert from the menu after a click on the map.
+        Click(AtFg(1));
+        QCOMPARE(SelectedFgs(), std::vector<int>({1}));
+        frame->UpdateCommandUI();
+        frame->Action(kCmdEditInvertSelection)->trigger();
+        QCOMPARE(SelectedFgs(), std::vector<int>({0, 2, 3}));
+
+        // Ctrl+A in the list selects them all as well.
+        FgList()->setFocus();
+        QTest::keyClick(FgList(), Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(SelectedFgs(), std::vector<int>({0, 1, 2, 3}));
+        frame->UpdateCommandUI();
+        QVERIFY(!frame->Action(kCmdEditSelectAll)->isEnabled());
+        QVERIFY(frame->Action(kCmdEditSelectNone)->isEnabled());
+    }
+
+    void findNarrowsTheListsAndEnterSelectsExactlyWhatIsShown() {
+        QVERIFY(doc->Level().AddFlightGroup());
+        const char* names[] = {"Thistle", "Red", "thistle two", "Gold", "Blue"};
+        for (int i = 0; i < 5; ++i) {
+            Rec(i).SetName(names[i]);
+            Rec(i).SetCraftType(i == 1 ? 2 : 1);  // a Y-wing among X-wings
+            Fg(i).Selected = i == 4;
+        }
+        Rec(3).SetTeam(1);  // Rebel
+        doc->RefreshAll();
+        QTest::keyClick(view, Qt::Key_E, Qt::ControlModifier);
+        CListFindBox* box = FindBox(CLevelPropertiesSheet::kFlightGroupTab);
+        QCOMPARE(QApplication::focusWidget(), box);
+        QVERIFY(box->placeholderText().contains(QStringLiteral("Ctrl+E")));
+
+        const std::pair<QString, std::vector<int>> cases[] = {
+            {"THIS", {0, 2}},  // by name, in any case
+            {"y-wing", {1}},   // by craft
+            {"rebel", {3}},    // by team
+            {"4", {4}},        // by number
+            {"", {0, 1, 2, 3, 4}},
+        };
+        for (const auto& [typed, shown] : cases) {
+            box->clear();
+            QTest::keyClicks(box, typed);
+            QCOMPARE(Rows(FgList(), false), shown);
+        }
+        // Typing selects nothing; Enter selects the shown and only those.
+        QTest::keyClicks(box, QStringLiteral("thistle"));
+        QCOMPARE(SelectedFgs(), std::vector<int>({4}));
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(SelectedFgs(), std::vector<int>({0, 2}));
+        QCOMPARE(Fg(0).PointSelected[0], 1u);
+        // The list narrows after an edit too; Escape shows everything again.
+        frame->RunCommand(kCmdNewFlightGroup);
+        QCOMPARE(Rows(FgList(), false), std::vector<int>({0, 2}));
+        QTest::keyClick(box, Qt::Key_Escape);
+        QVERIFY(box->text().isEmpty());
+        QCOMPARE(Rows(FgList(), false).size(), size_t(6));
+
+        // The Messages tab has its own box, for the message texts.
+        for (const char* text : {"1Hold position", "2Attack now", "Attack the carrier"}) {
+            const int m = doc->Level().AddRadioMessage();
+            M().Messages[size_t(m)]->File.SetText(text);
+        }
+        frame->LevelBar()->SwitchToTab(CLevelPropertiesSheet::kMessagesTab);
+        doc->RefreshAll();
+        QVERIFY(Activate());
+        QTest::keyClick(view, Qt::Key_E, Qt::ControlModifier);
+        CListFindBox* messages = FindBox(CLevelPropertiesSheet::kMessagesTab);
+        QCOMPARE(QApplication::focusWidget(), messages);
+        QTest::keyClicks(messages, QStringLiteral("ATTACK"));
+        QCOMPARE(Rows(List(CLevelPropertiesSheet::kMessagesTab, LevelMessagesPage::kList), false),
+                 std::vector<int>({1, 2}));
+        QTest::keyClick(messages, Qt::Key_Return);
+        QCOMPARE(frame->LevelBar()->CurrentMessage(), 1);
+    }
+
+    void aHistoryClickMovesAsManyStepsAtOnce() {
+        frame->RunCommand(kCmdNewFlightGroup);  // 1
+        doc->Level().SetModified(false);        // saved here
+        frame->RunCommand(kCmdNewMessage);      // 2
+        frame->RunCommand(kCmdEditSelectAll);
+        QTest::keyClick(view, Qt::Key_Right);      // 3
+        frame->RunCommand(kCmdEditDuplicate);      // 4
+        frame->RunCommand(kCmdDeleteFlightGroup);  // 5
+        QCOMPARE(doc->Level().History().Size(), size_t(5));
+
+        // What three Undos give.
+        const std::vector<uint8_t> now = Bytes();
+        for (int i = 0; i < 3; ++i) frame->RunCommand(kCmdEditUndo);
+        const std::vector<uint8_t> threeBack = Bytes();
+        for (int i = 0; i < 3; ++i) frame->RunCommand(kCmdEditRedo);
+        QCOMPARE(Bytes(), now);
+
+        frame->RunCommand(kCmdViewHistory);
+        QVERIFY(!frame->History().Dock()->isHidden());
+        QListWidget* list = frame->History().Bar()->List();
+        QCOMPARE(list->count(), 6);
+        QCOMPARE(list->item(5)->text(), QString::fromStdString(doc->Level().UndoName()));
+        QVERIFY(list->item(5)->font().bold());
+        QCOMPARE(list->item(1)->toolTip(), QStringLiteral("Saved"));
+        // A spy: closing the mission in cleanup() signals again.
+        QSignalSpy contentSignals(doc, &CQVDoc::changed);
+
+        auto click = [&](int row) {
+            const QRect r = list->visualItemRect(list->item(row));
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
+        };
+        click(2);
+        QCOMPARE(Bytes(), threeBack);
+        QCOMPARE(contentSignals.count(), 1);  // one move, heard of once
+        QVERIFY(list->item(2)->font().bold() && !list->item(5)->font().bold());
+        QVERIFY(doc->IsModified() && frame->isWindowModified());
+        // To the saved state and forward again, as Undo and Redo would.
+        click(1);
+        QVERIFY(!doc->IsModified() && !frame->isWindowModified());
+        click(5);
+        QCOMPARE(Bytes(), now);
+        QVERIFY(doc->IsModified());
+        // Every change shows: a new step ends the list.
+        frame->RunCommand(kCmdNewMessage);
+        QCOMPARE(list->count(), 7);
+        QVERIFY(list->item(6)->font().bold());
+    }
+
+    void ctrlDDuplicatesBesideTheSelectionAtTheToolbarsSnap() {
+        frame->MapBar()->SnapList()->setCurrentIndex(5);  // 0.5 km
+        Click(AtFg(0));
+        QTest::keyClick(view, Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(SelectedFgs(), std::vector<int>({4}));
+        QCOMPARE(int(Rec(4).WaypointX(0)), 80);
+        QCOMPARE(int(Rec(4).WaypointY(0)), 80);
+        QCOMPARE(FgList()->count(), 5);
+    }
+
+    void arrowKeysMoveTheSelectionAndARunIsOneUndo() {
+        const std::vector<uint8_t> start = Bytes();
+        frame->MapBar()->SnapList()->setCurrentIndex(5);  // 0.5 km = 80 raw
+        Click(AtFg(0));
+        Click(AtFg(1), Qt::ControlModifier);
+        QTest::keyClick(view, Qt::Key_Right);
+        QTest::keyClick(view, Qt::Key_Right);
+        QTest::keyClick(view, Qt::Key_Up, Qt::ShiftModifier);
+        QCOMPARE(int(Rec(0).WaypointX(0)), 160);
+        QCOMPARE(int(Rec(0).WaypointY(0)), -800);  // y grows downward in Top
+        QCOMPARE(int(Rec(1).WaypointX(0)), 480);
+        QCOMPARE(int(Rec(2).WaypointX(0)), 0);
+        QCOMPARE(doc->Level().History().Size(), size_t(1));
+        frame->RunCommand(kCmdEditUndo);
+        QCOMPARE(Bytes(), start);
+
+        // A pause or another kind of edit ends the run.
+        QTest::keyClick(view, Qt::Key_Left);
+        view->EndMoveRun();
+        QTest::keyClick(view, Qt::Key_Left);
+        frame->RunCommand(kCmdNewMessage);
+        Click(AtFg(0));
+        QTest::keyClick(view, Qt::Key_Left);
+        QCOMPARE(doc->Level().History().Size(), size_t(4));
+        QCOMPARE(int(Rec(0).WaypointX(0)), -240);
     }
 };
 

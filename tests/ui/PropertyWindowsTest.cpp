@@ -1,7 +1,8 @@
-// The property windows in real widgets: the level sheet edits the mission
-// when its tab changes, the flight group window follows the selection, the
-// message and team windows edit theirs, the clipboard carries flight groups
-// between missions, and every change is taken back by Undo.
+// The property windows in real widgets: the level sheet, the flight group
+// window's tabs and dialogs over three selected flight groups, the message
+// and team windows, the clipboard between missions, Undo, and the Problems
+// window that opens the tab of each field.
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QHash>
@@ -14,21 +15,32 @@
 
 #include "EditorFixture.h"
 #include "UiControls.h"
+#include "app/CProblemsBar.h"
 #include "app/DocumentClipboard.h"
+#include "catalogue/Orders.h"
 #include "map/ui/CQVView.h"
+#include "properties/logic/ArrivalPage.h"
 #include "properties/logic/ConditionDialog.h"
-#include "properties/logic/GoalConditionDialog.h"
+#include "properties/logic/FgEquipmentPage.h"
+#include "properties/logic/FgPositionsPage.h"
+#include "properties/logic/FgShipPage.h"
+#include "properties/logic/FlightGroupOrdersPage.h"
+#include "properties/logic/HiddenCargoDialog.h"
 #include "properties/logic/LevelSettingsPage.h"
 #include "properties/logic/MessageGeneralPage.h"
 #include "properties/logic/MessageWavePage.h"
+#include "properties/logic/MothershipDialog.h"
+#include "properties/logic/OrderTargetDialog.h"
 #include "properties/logic/TeamGoalStringsPage.h"
 #include "properties/logic/TeamGoalsPage.h"
+#include "properties/ui/CConditionDlg.h"
 #include "properties/ui/CFGPropertiesFrame.h"
 #include "properties/ui/CFGPropertiesSheet.h"
 #include "properties/ui/CLevelPropertiesBar.h"
 #include "properties/ui/CLevelPropertiesSheet.h"
 #include "properties/ui/CMessagePropertiesFrame.h"
 #include "properties/ui/CMessagePropertiesSheet.h"
+#include "properties/ui/CMothershipDlg.h"
 #include "properties/ui/CNumberEdit.h"
 #include "properties/ui/CTeamPropertiesFrame.h"
 #include "properties/ui/CTeamPropertiesSheet.h"
@@ -36,19 +48,61 @@
 using namespace vantorel;
 using namespace vantorel::testing;
 
+namespace {
+constexpr int kShipTab = 0, kEquipmentTab = 1, kArrivalTab = 2, kOrdersTab = 4, kPositionsTab = 6,
+              kOtherTab = 7;
+}
+
 class PropertyWindowsTest : public QObject, EditorFixture {
     Q_OBJECT
 
     CLevelPropertiesBar& Bar() { return *frame->LevelBar(); }
-    static QStringList Titles(const QTabWidget& sheet) {
-        QStringList titles;
-        for (int i = 0; i < sheet.count(); ++i) titles << sheet.tabText(i);
-        return titles;
-    }
     CLevelPropertiesSheet& Sheet() { return Bar().Sheet(); }
     template <class W>
     W* ControlOf(int tab, int id) {
         return testing::ControlOf<W>(Sheet(), tab, id);
+    }
+    CFGPropertiesSheet& FgSheet() { return frame->LevelBar()->FlightGroupFrame()->Sheet(); }
+    template <class W>
+    W* FgControl(int tab, int id) {
+        return testing::ControlOf<W>(FgSheet(), tab, id);
+    }
+    template <class W>
+    static W* DialogControl(CEditDialog& dialog, int id) {
+        return testing::ControlOf<W>(dialog.Panel(), id);
+    }
+    // Three flight groups of four craft, all selected, in the flight group window.
+    bool SelectThree() {
+        LevelDocument& level = doc->Level();
+        while (level.CountFlightGroups() < 3) level.AddFlightGroup();
+        for (int i = 0; i < 3; ++i) {
+            Rec(i).SetCraftType(uint8_t(1 + i));
+            Rec(i).SetNumberOfCraft(4);
+            Rec(i).SetSpecialCargoCraft(4);
+            Fg(i).Selected = 1;
+        }
+        level.ForgetHistory(false);
+        level.NotifySelectionChanged();
+        frame->RunCommand(kCmdFlightGroupProperties);
+        return frame->LevelBar()->FlightGroupFrame() &&
+               frame->LevelBar()->FlightGroupFrame()->isVisible();
+    }
+    QListWidget* FgList() {
+        return ControlOf<QListWidget>(CLevelPropertiesSheet::kFlightGroupTab, 1002);
+    }
+
+    CProblemsBar& Problems() { return *frame->ProblemsBar(); }
+    QStringList Lines() {
+        QStringList lines;
+        for (int i = 0; i < Problems().List()->count(); ++i)
+            lines << Problems().List()->item(i)->text();
+        return lines;
+    }
+    // Three flight groups; the last one's arrival waits for the second.
+    void MakeThree() {
+        while (M().CountFlightGroups() < 3) frame->RunCommand(kCmdNewFlightGroup);
+        for (auto& fg : M().FlightGroups) fg->File.SetWaypointEnabled(0, 1);
+        M().FlightGroups[2]->File.SetArrivalTrigger(0, {2, 1, 1, 0});
     }
 
 private slots:
@@ -62,11 +116,9 @@ private slots:
         auto* description =
             ControlOf<QPlainTextEdit>(CLevelPropertiesSheet::kLevelTab, P::kDescription);
         QVERIFY(type && description);
-        QCOMPARE(type->currentText(), QStringLiteral("Melee"));
         QCOMPARE(description->toPlainText(), QStringLiteral("New Mission"));
 
-        // Each change is in the mission as it is made; what is typed into
-        // one box in a row is one step of Undo.
+        // Each change is written as it is made; typing in one box is one Undo step.
         type->setFocus();
         QTest::keyClick(type, Qt::Key_Up);  // Melee -> (unknown) 1
         QVERIFY(doc->IsModified());
@@ -81,8 +133,7 @@ private slots:
         QCOMPARE(description->toPlainText(), QStringLiteral("New Mission"));
         QCOMPARE(doc->GetMission().Header.MissionType(), 1);
 
-        // XvT leaves the debriefings out of the file: the switch says so,
-        // and they stay for a switch back.
+        // XvT files hold no debriefings: the switch says so and keeps them.
         Sheet().SetActivePage(CLevelPropertiesSheet::kDebriefingTab);
         auto* success = ControlOf<QPlainTextEdit>(CLevelPropertiesSheet::kDebriefingTab, 1006);
         QVERIFY(success);
@@ -98,8 +149,7 @@ private slots:
         QCOMPARE(f->prompter.Texts().back(), std::string(kDebriefingsNotSavedText));
         QCOMPARE(doc->GetMission().SuccessfulDebriefing, std::string("Well done"));
 
-        // A number the box cannot hold is refused when the page is left;
-        // what it held before that is written as it was typed.
+        // A number the box cannot hold keeps the page open; 7 was written as typed.
         auto* spin = ControlOf<QAbstractSpinBox>(CLevelPropertiesSheet::kLevelTab, P::kSeconds);
         QVERIFY(spin);
         Type(spin, QStringLiteral("75"));
@@ -112,9 +162,8 @@ private slots:
     void shiftClickSelectsExactlyTheRangeFromTheAnchor() {
         while (doc->Level().CountFlightGroups() < 5) frame->RunCommand(kCmdNewFlightGroup);
         Sheet().SetActivePage(CLevelPropertiesSheet::kFlightGroupTab);
-        auto* list = ControlOf<QListWidget>(CLevelPropertiesSheet::kFlightGroupTab, 1002);
+        QListWidget* list = FgList();
         QVERIFY(list);
-        QCOMPARE(list->count(), 5);
         const auto click = [list](int row, Qt::KeyboardModifiers keys) {
             QTest::mouseClick(list->viewport(), Qt::LeftButton, keys,
                               list->visualItemRect(list->item(row)).center());
@@ -123,10 +172,7 @@ private slots:
         click(4, Qt::ShiftModifier);
         click(0, {});
         click(1, Qt::ShiftModifier);
-        QList<int> flagged;
-        for (int r = 0; r < list->count(); ++r)
-            if (doc->GetMission().FlightGroups[size_t(r)]->Selected) flagged << r;
-        QCOMPARE(flagged, QList<int>({0, 1}));
+        QCOMPARE(SelectedFgs(), std::vector<int>({0, 1}));
     }
 
     void everyLevelTabIsReadableWithoutScrolling() {
@@ -143,21 +189,21 @@ private slots:
 
     void selectedRowsAreReadableAndMessagesStart16PixelsIn() {
         Sheet().SetActivePage(CLevelPropertiesSheet::kFlightGroupTab);
-        auto* list = ControlOf<QListWidget>(CLevelPropertiesSheet::kFlightGroupTab, 1002);
+        QListWidget* list = FgList();
         QVERIFY(list && list->item(0)->isSelected());
-        // The selected row has the highlight's text colour, not its dim team
-        // colour. Inside the focus frame the commonest colour is the row's
-        // background; the leftmost other pixel is where the text starts.
+        // The selected row's text has the highlight's colour, not the dim team
+        // colour. The commonest colour in a row is its background; the
+        // leftmost other pixel is where the text starts.
         const auto colours = [](QListWidget* l, int row) {
             const QImage shot = l->grab().toImage();
             const QRect r = l->visualItemRect(l->item(row)).translated(l->viewport()->pos());
             QHash<QRgb, int> seen;
             for (int y = r.top() + 1; y < r.bottom(); ++y)
                 for (int x = r.left() + 1; x < r.right(); ++x) ++seen[shot.pixel(x, y)];
-            const QRgb background = std::max_element(seen.keyValueBegin(), seen.keyValueEnd(),
-                                                     [](auto a, auto b) {
-                                                         return a.second < b.second;
-                                                     })->first;
+            const QRgb background =
+                std::max_element(seen.keyValueBegin(), seen.keyValueEnd(), [](auto a, auto b) {
+                    return a.second < b.second;
+                })->first;
             int left = r.right();
             for (int y = r.top() + 1; y < r.bottom(); ++y)
                 for (int x = r.left() + 1; x < r.right(); ++x)
@@ -191,13 +237,10 @@ private slots:
         frame->RunCommand(kCmdFlightGroupProperties);
         CFGPropertiesFrame* fg = Bar().FlightGroupFrame();
         QVERIFY(fg && fg->isVisible());
-        QCOMPARE(fg->Sheet().count(), 8);
 
         // Choosing nothing in the list hides it; the commands follow.
-        auto* list = ControlOf<QListWidget>(CLevelPropertiesSheet::kFlightGroupTab, 1002);
+        QListWidget* list = FgList();
         QVERIFY(list);
-        QCOMPARE(list->count(), 1);
-        QVERIFY(list->item(0)->isSelected());
         list->clearSelection();
         QCOMPARE(doc->Level().CountSelectedFlightGroups(), 0);
         QVERIFY(!fg->isVisible());
@@ -227,11 +270,9 @@ private slots:
         auto* name = testing::ControlOf<QComboBox>(fg->Sheet(), 0, 1018);
         QVERIFY(name && name->lineEdit());
         Type(name->lineEdit(), QStringLiteral("Zed"));
-        // Whether or not the window system takes activation away first, the
-        // map's click writes the typed name before it changes the selection.
-        CQVView* view = frame->ActiveView();
-        QVERIFY(view);
-        QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(5, 5));
+        // The click writes the typed name before it changes the selection,
+        // whether or not the window system moves activation first.
+        QTest::mouseClick(frame->ActiveView(), Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(doc->GetMission().FlightGroups[0]->File.Name(), std::string("Zed"));
         QCOMPARE(doc->Level().CountSelectedFlightGroups(), 0);
     }
@@ -242,8 +283,7 @@ private slots:
         QVERIFY(Bar().FlightGroupFrame() && Bar().MessageFrame());
         QVERIFY(Bar().FlightGroupFrame()->isVisible() && Bar().MessageFrame()->isVisible());
         QVERIFY(Bar().FlightGroupFrame()->pos() != Bar().MessageFrame()->pos());
-        // Raising the level bar after the windows opened puts it after them
-        // among the main window's children: closing must still not crash.
+        // The level bar raised after the windows: closing must still not crash.
         frame->LevelDock()->raise();
         Stop();
     }
@@ -260,18 +300,13 @@ private slots:
     }
 
     void aNewMessageOpensItsWindowAndItsTextIsUndone() {
-        frame->UpdateCommandUI();
-        QVERIFY(!frame->Action(kCmdMessageProperties)->isEnabled());
-        QVERIFY(!frame->Action(kCmdDeleteMessage)->isEnabled());
         frame->RunCommand(kCmdNewMessage);
         CMessagePropertiesFrame* window = Bar().MessageFrame();
         QVERIFY(window && window->isVisible());
-        QCOMPARE(window->windowTitle(), QStringLiteral("Message Properties"));
         CMessagePropertiesSheet& sheet = window->MessageSheet();
-        QCOMPARE(Titles(sheet), QStringList({"General", "Condition", "Wave"}));
         frame->UpdateCommandUI();
-        QVERIFY(frame->Action(kCmdMessageProperties)->isEnabled());
-        QVERIFY(frame->Action(kCmdDeleteMessage)->isEnabled());
+        QVERIFY(frame->Action(kCmdMessageProperties)->isEnabled() &&
+                frame->Action(kCmdDeleteMessage)->isEnabled());
         doc->Level().ForgetHistory(false);
 
         using P = MessageGeneralPage;
@@ -289,15 +324,13 @@ private slots:
         sheet.SetActivePage(CMessagePropertiesSheet::kConditionTab);
         RadioMessage& message = *doc->GetMission().Messages[0];
         QCOMPARE(message.File.Text(), std::string("3Incoming"));
-        QCOMPARE(UndoText(), QStringLiteral("&Undo Message Properties"));
 
         frame->RunCommand(kCmdEditUndo);
         sheet.SetActivePage(general);
         QCOMPARE(text->text(), QString());
         QCOMPARE(colour->currentText(), QStringLiteral("Red"));
 
-        // The Wave tab plays through the program's sound and stops it once
-        // the box is cleared.
+        // Wave plays through the program's sound, and stops once cleared.
         const int wave = CMessagePropertiesSheet::kWaveTab;
         sheet.SetActivePage(wave);
         message.WaveFile = "hello.wav";
@@ -314,7 +347,6 @@ private slots:
 
         // Closing the window keeps what it holds.
         window->close();
-        QVERIFY(!window->isVisible());
         QCOMPARE(message.WaveFile, std::string());
 
         // The Messages tab holds the current message; Delete takes it away.
@@ -329,15 +361,11 @@ private slots:
     }
 
     void theTeamWindowEditsPointsAndAGoalCondition() {
-        frame->UpdateCommandUI();
-        QVERIFY(frame->Action(kCmdTeamProperties)->isEnabled());
         frame->RunCommand(kCmdTeamProperties);
         QCOMPARE(Bar().Sheet().currentIndex(), int(CLevelPropertiesSheet::kTeamsTab));
         CTeamPropertiesFrame* window = Bar().TeamFrame();
         QVERIFY(window && window->isVisible());
-        QCOMPARE(window->windowTitle(), QStringLiteral("Team Properties"));
         CTeamPropertiesSheet& sheet = window->TeamSheet();
-        QCOMPARE(Titles(sheet), QStringList({"General", "Goals", "Goal Strings", "Briefing"}));
         const int team = Bar().CurrentTeam();
         QVERIFY(team >= 0);
 
@@ -349,8 +377,6 @@ private slots:
         auto* condition = testing::ControlOf<QPushButton>(sheet, goals, P::kButton1 + 1);
         auto* sentence = testing::ControlOf<QLabel>(sheet, goals, P::kTrigger1 + 1);
         QVERIFY(sets && points && condition && sentence);
-        QCOMPARE(sets->count(), 3);
-        QCOMPARE(sets->tabText(1), QStringLiteral("Prevent"));
 
         // The Prevent set: points typed, written when the set changes.
         QTest::mouseClick(sets, Qt::LeftButton, {}, sets->tabRect(1).center());
@@ -363,19 +389,12 @@ private slots:
         QCOMPARE(UndoText(), QStringLiteral("&Undo Team Goals"));
         QTest::mouseClick(sets, Qt::LeftButton, {}, sets->tabRect(1).center());
 
-        // The Goal Condition dialog of a Prevent condition: no Success box.
         QVERIFY(ClickAndAnswer(condition, [](CEditDialog& d) {
-            auto* success = testing::ControlOf<QWidget>(d.Panel(), GoalConditionDialog::kSuccess);
             auto* no = testing::ControlOf<QPushButton>(d.Panel(), ConditionDialog::kFalse);
-            auto* failure = testing::ControlOf<QLineEdit>(d.Panel(), GoalConditionDialog::kFailure);
-            QVERIFY(success && no && failure);
-            QVERIFY(!success->isVisible());
+            QVERIFY(no);
             no->click();
-            Type(failure, QStringLiteral("Lost"));
         }));
         QCOMPARE(record.Set(1).GetTrigger(1).Condition, uint8_t(10));
-        QCOMPARE(doc->GetMission().GoalStrings->Get(team, 4 + 1, GlobalGoalStrings::kFailure),
-                 std::string("Lost"));
         QCOMPARE(sentence->text(), QStringLiteral("False"));
 
         // Undo takes the dialog's edit back, and the set shown stays.
@@ -393,15 +412,12 @@ private slots:
 
     void flightGroupsAndMessagesArePastedIntoAnotherMission() {
         // The new mission's flight group is selected: Copy takes it.
-        auto& source = doc->GetMission();
-        QCOMPARE(source.CountFlightGroups(), 1);
-        source.FlightGroups[0]->File.SetName("Alpha");
+        Rec(0).SetName("Alpha");
         frame->UpdateCommandUI();
         QVERIFY(frame->Action(kCmdEditCopy)->isEnabled());
         frame->RunCommand(kCmdEditCopy);
         const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
-        QVERIFY(mime);
-        QVERIFY(mime->hasFormat(QString::fromLatin1(kMissionItemsMimeType)));
+        QVERIFY(mime && mime->hasFormat(QString::fromLatin1(kMissionItemsMimeType)));
         QVERIFY(mime->text().contains(QStringLiteral("Alpha")));
 
         CQVDoc* other = frame->NewDocument();
@@ -420,6 +436,349 @@ private slots:
         QCOMPARE(target.CountFlightGroups(), 1);
         QCOMPARE(UndoText(), QStringLiteral("&Undo Cut"));
         QVERIFY(!frame->Action(kCmdEditCopy)->isEnabled());
+    }
+
+    void checkMissionListsTheProblemsAndFollowsTheEdits() {
+        QVERIFY(frame->ProblemsDock()->isHidden());
+        QVERIFY(frame->Action(kCmdCheckMission)->isEnabled());
+        MakeThree();
+        frame->RunCommand(kCmdCheckMission);
+        QVERIFY(!frame->ProblemsDock()->isHidden() && frame->Action(kCmdViewProblems)->isChecked());
+        QCOMPARE(Lines().size(), 1);
+        QVERIFY2(Lines()[0].startsWith(QStringLiteral("No problems found")),
+                 qPrintable(Lines()[0]));
+
+        // A trigger naming no flight group shows after the next change, unasked.
+        M().FlightGroups[0]->File.SetArrivalTrigger(1, {2, 1, 7, 0});
+        frame->RunCommand(kCmdNewMessage);
+        QVERIFY2(Lines().size() == 1 && Lines()[0].contains(QStringLiteral("flight group 7")),
+                 qPrintable(Lines().join('\n')));
+        QCOMPARE(Problems().Problems().at(0).Index, 0);
+
+        // Hidden, the window no longer follows; shown again, it checks anew.
+        frame->RunCommand(kCmdViewProblems);
+        QVERIFY(frame->ProblemsDock()->isHidden());
+        M().FlightGroups[0]->File.SetArrivalTrigger(1, {0, 0, 0, 0});
+        frame->RunCommand(kCmdViewProblems);
+        QVERIFY2(Lines()[0].startsWith(QStringLiteral("No problems found")),
+                 qPrintable(Lines()[0]));
+    }
+
+    void deletingAFlightGroupOthersNameListsWhatNamesNoneAfterwards() {
+        MakeThree();
+        QVERIFY(frame->ProblemsDock()->isHidden());
+        for (auto& fg : M().FlightGroups) fg->Selected = false;
+        Fg(1).Selected = true;
+        frame->RunCommand(kCmdDeleteFlightGroup);
+        // The third's arrival named the deleted one: the Problems window shows it.
+        QVERIFY(!frame->ProblemsDock()->isHidden());
+        QCOMPARE(Problems().Document(), doc);
+        QVERIFY2(Lines().size() == 1 &&
+                     Lines()[0].contains(QStringLiteral("arrival trigger 1 names no flight group")),
+                 qPrintable(Lines().join('\n')));
+    }
+
+    void aDoubleClickSelectsTheSubjectAndOpensTheTabOfTheField() {
+        MakeThree();
+        frame->RunCommand(kCmdNewMessage);
+        FlightGroupRecord& r = M().FlightGroups[0]->File;
+        r.SetDepartureTrigger(0, {2, 1, 9, 0});
+        r.Orders(2).SetCommand(7);  // Attack Targets: what the targets name counts
+        r.Orders(2).SetTarget1Type(1);
+        r.Orders(2).SetTarget1(9);
+        M().FlightGroups[1]->File.SetWaypointEnabled(0, 0);
+        M().Messages[0]->File.SetTrigger(0, {2, 1, 9, 0});
+        M().GlobalGoalSet(2, 0)->SetTrigger(0, {2, 1, 9, 0});
+        frame->RunCommand(kCmdCheckMission);
+        QListWidget* list = Problems().List();
+        QCOMPARE(list->count(), 5);
+        // At least five lines show while the window is docked.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QVERIFY(list->viewport()->height() >= 5 * list->visualItemRect(list->item(0)).height());
+        // A double click or Enter on the line.
+        const auto open = [&](int row) {
+            list->setCurrentRow(row);
+            QTest::keyClick(list, Qt::Key_Return);
+        };
+        auto* bar = frame->LevelBar();
+        open(0);  // departure trigger 1 of flight group 0
+        QCOMPARE(SelectedFgs(), std::vector<int>{0});
+        QCOMPARE(bar->Sheet().ActivePage(),
+                 bar->Sheet().Page(CLevelPropertiesSheet::kFlightGroupTab));
+        QVERIFY(bar->FlightGroupFrame() && bar->FlightGroupFrame()->isVisible());
+        QCOMPARE(bar->FlightGroupFrame()->Sheet().currentIndex(),
+                 int(CFGPropertiesSheet::kDepartureTab));
+        open(1);  // order 3's target
+        QCOMPARE(bar->FlightGroupFrame()->Sheet().currentIndex(),
+                 int(CFGPropertiesSheet::kOrdersTab));
+        auto* orders = testing::ControlOf<QTabBar>(bar->FlightGroupFrame()->Sheet(),
+                                                   CFGPropertiesSheet::kOrdersTab,
+                                                   FlightGroupOrdersPage::kTabs);
+        QVERIFY(orders);
+        QCOMPARE(orders->currentIndex(), 2);
+        open(2);  // flight group 1 has no start point
+        QCOMPARE(bar->FlightGroupFrame()->Sheet().currentIndex(),
+                 int(CFGPropertiesSheet::kPositionsTab));
+        open(3);
+        QCOMPARE(bar->Sheet().ActivePage(), bar->Sheet().Page(CLevelPropertiesSheet::kMessagesTab));
+        QCOMPARE(bar->CurrentMessage(), 0);
+        QVERIFY(bar->MessageFrame() && bar->MessageFrame()->isVisible());
+        QCOMPARE(bar->MessageFrame()->Sheet().currentIndex(),
+                 int(CMessagePropertiesSheet::kConditionTab));
+        open(4);
+        QCOMPARE(bar->Sheet().ActivePage(), bar->Sheet().Page(CLevelPropertiesSheet::kTeamsTab));
+        QCOMPARE(bar->CurrentTeam(), 2);
+        QVERIFY(bar->TeamFrame() && bar->TeamFrame()->isVisible());
+        QCOMPARE(bar->TeamFrame()->Sheet().currentIndex(), int(CTeamPropertiesSheet::kGoalsTab));
+    }
+
+    void eachTabWritesAllThreeWhenLeftAndOneUndoTakesItBack() {
+        QVERIFY(SelectThree());
+        // Ship: a number and a formation, drawn with its picture.
+        FgSheet().SetActivePage(kShipTab);
+        auto* number = FgControl<QAbstractSpinBox>(kShipTab, FgShipPage::kNumber);
+        auto* formation = FgControl<QComboBox>(kShipTab, FgShipPage::kFormation);
+        QVERIFY(number && formation);
+        QVERIFY(!formation->itemIcon(20).isNull());
+        QCOMPARE(formation->itemData(20, Qt::SizeHintRole).toSize().height(), 36);
+        Type(number, QStringLiteral("6"));
+        formation->setFocus();
+        QTest::keyClick(formation, Qt::Key_Down);  // Vic -> Finger Four
+        QVERIFY(!doc->IsModified());
+        FgSheet().SetActivePage(kEquipmentTab);
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(int(Rec(i).NumberOfCraft()), 6);
+            QCOMPARE(int(Rec(i).Formation()), 1);
+        }
+
+        // Equipment: a cargo and a click on Chaff.
+        auto* cargo = FgControl<QLineEdit>(kEquipmentTab, FgEquipmentPage::kCargo);
+        auto* items = FgControl<QListWidget>(kEquipmentTab, FgEquipmentPage::kEquipment);
+        QVERIFY(cargo && items);
+        Type(cargo, QStringLiteral("Spice"));
+        QListWidgetItem* chaff = items->item(14);
+        QVERIFY(chaff);
+        QCOMPARE(chaff->text(), QStringLiteral("Chaff"));
+        QTest::mouseClick(items->viewport(), Qt::LeftButton, {},
+                          items->visualItemRect(chaff).center());
+        QCOMPARE(chaff->checkState(), Qt::Checked);
+        FgSheet().SetActivePage(kPositionsTab);
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(Rec(i).Cargo(), std::string("Spice"));
+            QCOMPARE(int(Rec(i).PlayerCountermeasures(0)), 1);
+        }
+
+        // Positions: a start X, then a waypoint Y in the other view.
+        using P = FgPositionsPage;
+        auto* view = FgControl<QComboBox>(kPositionsTab, P::kView);
+        auto* x = FgControl<QLineEdit>(kPositionsTab, P::XId(0));
+        auto* y = FgControl<QLineEdit>(kPositionsTab, P::YId(0));
+        auto* row7 = FgControl<QLineEdit>(kPositionsTab, P::XId(6));
+        QVERIFY(view && x && y && row7);
+        QVERIFY(row7->isHidden());
+        Type(x, QStringLiteral("1.005"));
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_Down);  // Waypoints
+        QVERIFY(!row7->isHidden());
+        QCOMPARE(x->text(), QStringLiteral("0.00"));
+        Type(y, QStringLiteral("-2"));
+        FgSheet().SetActivePage(kOtherTab);
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(int(Rec(i).WaypointX(0)), 161);
+            QCOMPARE(int(Rec(i).WaypointY(4)), -320);
+        }
+        QCOMPARE(UndoText(), QStringLiteral("&Undo Positions Properties"));
+
+        // One undo a tab; the tab shows what it brought back.
+        frame->RunCommand(kCmdEditUndo);
+        QCOMPARE(int(Rec(2).WaypointX(0)), 0);
+        QCOMPARE(Rec(2).Cargo(), std::string("Spice"));
+        FgSheet().SetActivePage(kPositionsTab);
+        QCOMPARE(y->text(), QStringLiteral("0.00"));
+    }
+
+    void theHiddenCargoDialogOpensFromItsButtonWithoutLosingTheTabsEdits() {
+        QVERIFY(SelectThree());
+        // The cargo typed on the tab is applied first, not lost to the dialog's reload.
+        FgSheet().SetActivePage(kEquipmentTab);
+        auto* cargo = FgControl<QLineEdit>(kEquipmentTab, FgEquipmentPage::kCargo);
+        auto* hidden = FgControl<QPushButton>(kEquipmentTab, FgEquipmentPage::kHiddenCargo);
+        QVERIFY(cargo && hidden);
+        Type(cargo, QStringLiteral("Arms"));
+        QVERIFY(ClickAndAnswer(hidden, [](CEditDialog& d) {
+            using D = HiddenCargoDialog;
+            auto* enable = DialogControl<QCheckBox>(d, D::kEnable);
+            auto* index = DialogControl<QAbstractSpinBox>(d, D::kShipIndex);
+            auto* description = DialogControl<QLineEdit>(d, D::kDescription);
+            QVERIFY(enable && index && description);
+            QVERIFY(!enable->isChecked() && !description->isEnabled());
+            QTest::mouseClick(enable, Qt::LeftButton, {}, QPoint(4, enable->height() / 2));
+            QVERIFY(description->isEnabled() && index->isEnabled());
+            // The index box is wide enough for "255".
+            auto* edit = index->findChild<QLineEdit*>();
+            QVERIFY(edit);
+            QVERIFY(edit->width() >= edit->fontMetrics().horizontalAdvance(QStringLiteral("255")));
+            Type(index, QStringLiteral("3"));
+            Type(description, QStringLiteral("Plans"));
+        }));
+        QCOMPARE(cargo->text(), QStringLiteral("Arms"));
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(Rec(i).Cargo(), std::string("Arms"));
+            QCOMPARE(int(Rec(i).SpecialCargoCraft()), 2);
+            QCOMPARE(Rec(i).SpecialCargo(), std::string("Plans"));
+        }
+        QCOMPARE(UndoText(), QStringLiteral("&Undo Hidden Cargo"));
+        frame->RunCommand(kCmdEditUndo);
+        QCOMPARE(UndoText(), QStringLiteral("&Undo Equipment Properties"));
+    }
+
+    void theConditionDialogWritesEverySelectedFlightGroupAsOneEdit() {
+        QVERIFY(SelectThree());
+        // The first arrival triggers differ in amount only.
+        for (int i = 0; i < 3; ++i) Rec(i).SetArrivalTrigger(0, {1, 1, 0, uint8_t(i == 1 ? 2 : 0)});
+        Rec(1).SetCraftType(1);
+        Rec(1).SetNumberOfCraft(1);
+        Rec(1).SetName("Red");
+        doc->RefreshAll();
+        FgSheet().SetActivePage(kArrivalTab);
+        using C = ConditionDialog;
+        auto* sentence1 = FgControl<QLabel>(kArrivalTab, ArrivalPage::kTrigger1);
+        auto* sentence2 = FgControl<QLabel>(kArrivalTab, ArrivalPage::kTrigger1 + 1);
+        auto* button = FgControl<QPushButton>(kArrivalTab, ArrivalPage::kButton1);
+        QVERIFY(sentence1 && sentence2 && button);
+        QCOMPARE(sentence1->text(), QString());  // the amounts differ
+        QCOMPARE(sentence2->text(), QStringLiteral("True"));
+
+        QString shown;
+        QVERIFY(ClickAndAnswer<CConditionDlg>(button, [&](CConditionDlg& d) {
+            auto* amount = DialogControl<QComboBox>(d, C::kAmount);
+            auto* condition = DialogControl<QComboBox>(d, C::kCondition);
+            auto* variable = DialogControl<QComboBox>(d, C::kVariable);
+            if (!amount || !condition || !variable) return d.reject();
+            if (amount->currentIndex() != -1 || condition->currentIndex() != 1) return d.reject();
+            QTest::keyClick(condition, Qt::Key_Down);  // must be destroyed
+            QTest::keyClick(variable, Qt::Key_Down);   // the second flight group
+            shown = DialogControl<QLabel>(d, C::kSentence)->text();
+        }));
+        QCOMPARE(shown, QStringLiteral(
+                            "[multiple percentages] flight group X-wing Red must be destroyed"));
+        QCOMPARE(Rec(0).ArrivalTrigger(0), (Trigger{2, 1, 1, 0}));
+        QCOMPARE(Rec(1).ArrivalTrigger(0), (Trigger{2, 1, 1, 2}));
+        QCOMPARE(UndoText(), QStringLiteral("&Undo Condition"));
+    }
+
+    void anUnappliedChangeOfThePageSurvivesTheDialog() {
+        QVERIFY(SelectThree());
+        // Typed, not applied, then the Mothership dialog cancelled: the seconds stay.
+        FgSheet().SetActivePage(kArrivalTab);
+        auto* seconds = FgControl<QWidget>(kArrivalTab, ArrivalPage::kSeconds);
+        QVERIFY(seconds);
+        seconds->setFocus();
+        QTest::keyClicks(seconds, QStringLiteral("75"));
+        bool listClosed = false;
+        QVERIFY(ClickAndAnswer<CMothershipDlg>(
+            FgControl<QPushButton>(kArrivalTab, ArrivalPage::kMothership), [&](CMothershipDlg& d) {
+                // All by hyperspace: the lists are closed.
+                listClosed =
+                    !DialogControl<QWidget>(d, MothershipDialog::kPrimaryList)->isEnabled();
+                d.reject();
+            }));
+        QVERIFY(listClosed);
+        for (int i = 0; i < 3; ++i) QCOMPARE(Rec(i).ArrivalDelaySeconds(), 75);
+        QCOMPARE(UndoText(), QStringLiteral("&Undo Arrival Properties"));
+    }
+
+    void anOrderAndItsTargetAreEditsOfTheirOwn() {
+        QVERIFY(SelectThree());
+        FgSheet().SetActivePage(kOrdersTab);
+        using P = FlightGroupOrdersPage;
+        auto* tabs = FgControl<QTabBar>(kOrdersTab, P::kTabs);
+        auto* command = FgControl<QComboBox>(kOrdersTab, P::kCommand);
+        auto* throttle = FgControl<QComboBox>(kOrdersTab, P::kThrottle);
+        auto* info = FgControl<QPushButton>(kOrdersTab, P::kInfo);
+        auto* target = FgControl<QPushButton>(kOrdersTab, P::kTargetButtons[0]);
+        auto* label = FgControl<QLabel>(kOrdersTab, P::kTargetLabels[0]);
+        QVERIFY(tabs && command && throttle && info && target && label);
+        QCOMPARE(label->text(), QStringLiteral("None"));
+        QVERIFY(info->text().isEmpty());  // it shows the information picture
+        QVERIFY(!info->icon().isNull());
+
+        // Another tab: what the first showed is written first.
+        Choose(throttle, 0);
+        QTest::keyClick(throttle, Qt::Key_Up);
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+        QCOMPARE(Rec(1).Orders(0).Throttle(), 9);
+        QCOMPARE(doc->Level().UndoName(), std::string("Orders Properties"));
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+
+        Choose(command, 7);  // Attack Targets
+        QTest::mouseClick(info, Qt::LeftButton);
+        QCOMPARE(f->prompter.Texts(), std::vector<std::string>{OrderInfoText(7)});
+
+        QVERIFY(ClickAndAnswer(target, [](CEditDialog& d) {
+            auto* type = DialogControl<QComboBox>(d, OrderTargetDialog::kType);
+            auto* value = DialogControl<QComboBox>(d, OrderTargetDialog::kValue);
+            QVERIFY(type && value);
+            Choose(type, 2);   // ship type
+            Choose(value, 3);  // X-wings, Y-wings, A-wings, B-wings
+        }));
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(Rec(i).Orders(0).Command(), 7);
+            QCOMPARE(Rec(i).Orders(0).Target1(), 3);
+        }
+        QCOMPARE(label->text(), QStringLiteral("B-wings"));
+        QCOMPARE(UndoText(), QStringLiteral("&Undo Order Target"));
+
+        // The dialog's edit, then the tab's (it applied before the dialog).
+        frame->RunCommand(kCmdEditUndo);
+        QCOMPARE(Rec(0).Orders(0).Target1Type(), 0);
+        QCOMPARE(Rec(1).Orders(0).Command(), 7);
+        QCOMPARE(label->text(), QStringLiteral("None"));
+    }
+
+    void positionColumnsKeepTheirPlaceWhenTheViewChanges() {
+        QVERIFY(SelectThree());
+        FgSheet().SetActivePage(kPositionsTab);
+        auto* view = FgControl<QComboBox>(kPositionsTab, FgPositionsPage::kView);
+        auto* x = FgControl<QWidget>(kPositionsTab, FgPositionsPage::XId(0));
+        auto* enable = FgControl<QWidget>(kPositionsTab, FgPositionsPage::EnableId(0));
+        QVERIFY(view && x && enable);
+        const auto settle = [] {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        };
+        settle();
+        const QPoint columns(x->x(), enable->x());
+        view->setFocus();
+        for (int shown = 1; shown <= 2; ++shown) {
+            QTest::keyClick(view, Qt::Key_Down);  // Waypoints, Briefing
+            QCOMPARE(view->currentIndex(), shown);
+            settle();
+            QCOMPARE(QPoint(x->x(), enable->x()), columns);
+        }
+    }
+
+    void editKeysInABoxDoWhatTheEditMenuSays() {
+        QVERIFY(SelectThree());
+        FgSheet().SetActivePage(kShipTab);
+        auto* name = FgControl<QComboBox>(kShipTab, FgShipPage::kName);
+        QVERIFY(name && name->lineEdit());
+        QWidget* window = frame->LevelBar()->FlightGroupFrame();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        const std::string before = Rec(0).Name();
+        Type(name->lineEdit(), QStringLiteral("Zed"));
+        // Not applied yet: the menu names the page Undo will take back.
+        QCOMPARE(UndoText(), QStringLiteral("&Undo Ship Properties"));
+        QTest::keyClick(name->lineEdit(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(Rec(0).Name(), before);
+        QVERIFY(name->currentText().isEmpty());  // the three names differ again
+        QVERIFY(!doc->IsModified());
+        QTest::keyClick(name->lineEdit(), Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(Rec(0).Name(), std::string("Zed"));
+        QTest::keyClick(name->lineEdit(), Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(name->lineEdit(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(Rec(0).Name(), std::string("Zed"));
+        QCOMPARE(name->currentText(), QStringLiteral("Zed"));
     }
 };
 

@@ -7,14 +7,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "UiFakes.h"
+#include "EditorFixture.h"
 #include "UiMissions.h"
 #include "app/AutoSaver.h"
-#include "app/CMainFrame.h"
-#include "app/RecentFiles.h"
 #include "document/EditDraft.h"
 #include "platform/PathText.h"
-#include "ui/CQVDoc.h"
 
 using namespace vantorel;
 using namespace vantorel::testing;
@@ -34,12 +31,9 @@ void Rename(CQVDoc* doc, const char* name) {
 
 }  // namespace
 
-class RecoveryTest : public QObject {
+class RecoveryTest : public QObject, EditorFixture {
     Q_OBJECT
 
-    std::unique_ptr<FakeServices> f;
-    std::unique_ptr<RecentFiles> recent;
-    std::unique_ptr<CMainFrame> frame;
     QTemporaryDir dir;
     QString mission;
 
@@ -59,19 +53,14 @@ private slots:
 
     void init() {
         QDir(RecoveryFolderPath()).removeRecursively();
-        f = std::make_unique<FakeServices>();
-        recent = std::make_unique<RecentFiles>(f->settings, 8);
-        frame = std::make_unique<CMainFrame>(f->services, *recent, nullptr);
         mission = dir.filePath(QStringLiteral("m.tie"));
         QVERIFY(WriteMissionFile(mission, {{"A", 0, 0}, {"B", 160, 0}}));
+        Start();
     }
-    void cleanup() {
-        for (CQVDoc* doc : frame->Documents()) doc->SetModifiedFlag(false);
-        frame.reset();
-    }
+    void cleanup() { Stop(); }
 
     void unsavedChangesAreCopiedAwayFromTheMissionUntilSaved() {
-        CQVDoc* doc = frame->OpenDocumentFile(mission);
+        doc = frame->OpenDocumentFile(mission);
         QVERIFY(doc);
         const QByteArray onDisk = ReadAll(mission);
         QVERIFY(frame->Autosave().TimerActive());  // every 3 minutes by default
@@ -115,10 +104,9 @@ private slots:
         std::string error;
         RecoveryFolder dead(PathFromUtf8(RecoveryFolderPath().toStdString()), "4242-1");
         QVERIFY(dead.Store(0, crashed, mission.toStdString(), "m.tie", 1700000000, error));
-        // Runs killed without a chance to clean up left their locks: the
-        // next start removes them, and the copies are still offered.
-        // The machine's name as QLockFile writes it (on Windows not the one
-        // QSysInfo gives).
+        // Runs killed without a chance to clean up left their locks: the next
+        // start removes them and still offers the copies. The machine's name is
+        // QLockFile's (on Windows not the one QSysInfo gives).
         QLockFile probe(dir.filePath(QStringLiteral("probe.lock")));
         QVERIFY(probe.tryLock(0));
         const QByteArray host = ReadAll(probe.fileName()).split('\n').value(2);
@@ -132,8 +120,8 @@ private slots:
         staleLock(QStringLiteral("999-2"));  // a run that left no copy
         // A run that is still going keeps its copies to itself.
         AutoSaver alive(f->settings, RecoveryFolderPath());
-        QVERIFY(!QFile::exists(RecoveryFolderPath() + "/999-2.lock"));
-        QVERIFY(!QFile::exists(RecoveryFolderPath() + "/4242-1.lock"));
+        for (const char* run : {"999-2", "4242-1"})
+            QVERIFY(!QFile::exists(RecoveryFolderPath() + "/" + run + ".lock"));
         CQVDoc other(f->services, nullptr);
         other.OnNewDocument();
         alive.Track(&other);
@@ -145,9 +133,8 @@ private slots:
         QCOMPARE(orphans[0].run, std::string("4242-1"));
         const QByteArray onDisk = ReadAll(mission);
 
-        CQVDoc* doc = frame->RestoreRecovery(orphans[0]);
-        QVERIFY(doc);
-        QVERIFY(doc->IsModified());
+        doc = frame->RestoreRecovery(orphans[0]);
+        QVERIFY(doc && doc->IsModified());
         QCOMPARE(doc->PathName(), mission);
         QCOMPARE(doc->Title(), QStringLiteral("m.tie"));
         QCOMPARE(doc->GetMission().FlightGroups[0]->File.Name(), std::string("Lost work"));
@@ -159,7 +146,7 @@ private slots:
     }
 
     void aFileChangedByAnotherProgramReloadsOrAsks() {
-        CQVDoc* doc = frame->OpenDocumentFile(mission);
+        doc = frame->OpenDocumentFile(mission);
         QVERIFY(doc);
         // Our own save is not a change from outside.
         QVERIFY(doc->DoFileSave());
@@ -177,8 +164,7 @@ private slots:
 
         QVERIFY(!doc->IsModified());
 
-        // Modified: asked; No keeps the editor's version, and the next save
-        // asks before replacing the other one.
+        // Modified: asked; No keeps ours, and the next save asks before replacing.
         Rename(doc, "Mine");
         QVERIFY(WriteMissionFile(mission, {{"D", 0, 0}}));
         f->prompter.answers = {PromptAnswer::No};
@@ -200,8 +186,7 @@ private slots:
         doc->CheckDiskNow();
         QCOMPARE(doc->GetMission().FlightGroups[0]->File.Name(), std::string("E"));
 
-        // Removed: the mission is only in the editor now, so it counts as
-        // unsaved.
+        // Removed: the mission is only in the editor now, so it is unsaved.
         QFile::remove(mission);
         doc->CheckDiskNow();
         QVERIFY(doc->IsModified());

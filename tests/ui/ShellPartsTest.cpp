@@ -1,3 +1,5 @@
+// The editor's shell: the first start, the game folder, the Options sheet, the
+// splash, About, recent files, settings, sound, the icon and desktop requests.
 #include <QFileOpenEvent>
 #include <QIcon>
 #include <QLabel>
@@ -9,18 +11,26 @@
 #include <QtTest>
 
 #include "UiFakes.h"
+#include "UiMissions.h"
 #include "app/AppPictures.h"
 #include "app/CAboutDlg.h"
 #include "app/CHyperlink.h"
+#include "app/CMainFrame.h"
+#include "app/COptionsDlg.h"
+#include "app/CQVApp.h"
 #include "app/CSplashWnd.h"
+#include "app/ConfigurePaths.h"
 #include "app/RecentFiles.h"
 #include "app/ShellOpenFilter.h"
+#include "platform/GameRegistry.h"
 #include "platform/qt/QtPrompter.h"
 #include "platform/qt/QtSettings.h"
+#include "platform/qt/SystemGameRegistry.h"
 #include "platform/qt/SystemSound.h"
 #include "properties/ui/CLevelPropertiesBar.h"
 #include "properties/ui/CLevelPropertiesSheet.h"
 #include "ui/CQVDoc.h"
+#include "ui/CommandIds.h"
 
 using namespace vantorel;
 using namespace vantorel::testing;
@@ -42,6 +52,10 @@ public:
 
 class ShellPartsTest : public QObject {
     Q_OBJECT
+    const std::string game = kGameKey;
+
+    void Run(FakeServices& f) { ConfigurePaths(f.settings, f.registry, f.dialogs, f.prompter); }
+
 private slots:
     void splashGoesAfterItsTimeOrAtAnyPress() {
         CSplashWnd::ShowSplash(false);
@@ -133,10 +147,6 @@ private slots:
         FakePrompter prompter;
         CAboutDlg dlg(prompter);
         QCOMPARE(dlg.windowTitle(), QStringLiteral("Aboout..."));
-        bool hasVersion = false;
-        for (QLabel* label : dlg.findChildren<QLabel*>())
-            hasVersion |= label->text() == QStringLiteral("Version 1.3\u00DF");
-        QVERIFY(hasVersion);
         QVERIFY(!dlg.ProjectLink()->Link().isEmpty());
         QVERIFY(!dlg.IconLink()->pixmap().isNull());
 
@@ -173,8 +183,12 @@ private slots:
         QCOMPARE(third.Files().size(), size_t(7));
 #ifdef Q_OS_WIN
         // Windows names a file in any letter case, letters outside ASCII too.
-        recent.Add("C:\\Fl\xc3\xbcge\\\xc3\x9c" "bung.tie");      // C:\Flüge\Übung.tie
-        recent.Add("c:\\FL\xc3\x9cGE\\\xc3\xbc" "BUNG.TIE");      // c:\FLÜGE\üBUNG.TIE
+        recent.Add(
+            "C:\\Fl\xc3\xbcge\\\xc3\x9c"
+            "bung.tie");  // C:\Flüge\Übung.tie
+        recent.Add(
+            "c:\\FL\xc3\x9cGE\\\xc3\xbc"
+            "BUNG.TIE");  // c:\FLÜGE\üBUNG.TIE
         QCOMPARE(recent.Files().at(1), std::string("/m/5.tie"));
 #endif
     }
@@ -230,8 +244,7 @@ private slots:
         const QList<QSize> sizes = AppIcon().availableSizes();
         for (int s : {16, 24, 32, 48, 64, 128, 256})
             QVERIFY2(sizes.contains(QSize(s, s)), qPrintable(QString::number(s)));
-        // Read when first needed, each size gives what an icon of all the
-        // files gives: the same picture chosen, scaled and greyed alike.
+        // Read when first needed, each size is what an icon of all the files gives.
         QIcon eager;
         for (int s : {16, 24, 32, 48, 64, 128, 256})
             eager.addFile(QStringLiteral(":/icons/%1.png").arg(s), QSize(s, s));
@@ -261,6 +274,219 @@ private slots:
         QCOMPARE(opened.size(), 1);
         qApp->removeEventFilter(&filter);
     }
+
+    void firstStartAsksForTheGameAndOpensANewMission() {
+        FakeServices f;
+        {
+            CQVApp app(f.services);
+            QVERIFY(app.InitInstance({}));
+            QVERIFY(app.MainFrame() && app.MainFrame()->isVisible());
+            // No game keys: the folder browser was shown.
+            QCOMPARE(f.dialogs.browseTitles, std::vector<std::string>{kGameFolderBrowseTitle});
+            QCOMPARE(app.MainFrame()->Documents().size(), size_t(1));
+            QVERIFY(app.MainFrame()->ShowsDocumentMenu());
+
+            // File Open starts in the configured folder.
+            f.settings.SetString("Paths", "DefaultOpen", "/missions");
+            app.MainFrame()->RunCommand(kCmdFileOpen);
+            QCOMPARE(f.dialogs.openStarts, std::vector<std::string>{"/missions"});
+            QCOMPARE(f.dialogs.lastFilter, std::string("XvT Levels (*.tie)"));
+            app.MainFrame()->close();
+            app.ExitInstance();
+        }
+        // Exit writes the theme paths back.
+        QVERIFY(f.settings.Has("Themes", "Team0"));
+        QVERIFY(f.settings.Has("BarSettings10", "State"));
+    }
+
+    void theCommandLineOpensItsMission() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("given.tie"));
+        QVERIFY(WriteMissionFile(path, {{"A", 0, 0}}));
+        FakeServices f;
+        f.settings.SetString("Paths", "XVT", "");
+        CQVApp app(f.services);
+        QVERIFY(app.InitInstance({QStringLiteral("-nologo"), path}));
+        QCOMPARE(app.MainFrame()->Documents().size(), size_t(1));
+        QCOMPARE(app.MainFrame()->ActiveDocument()->Title(), QStringLiteral("given.tie"));
+        QCOMPARE(app.Recent().Files().size(), size_t(1));
+        app.MainFrame()->close();
+
+        // A file that cannot be opened ends the start.
+        CQVApp failing(f.services);
+        QVERIFY(!failing.InitInstance({dir.filePath(QStringLiteral("missing.tie"))}));
+        QCOMPARE(f.prompter.shown.size(), size_t(1));
+    }
+
+    void theLastVersionKeyInARowGivesTheGameFolder() {
+        // The last key of 1.0, 1.1, 2.0 in a row gives the folder (asked when
+        // 1.0 is missing), translated where the registry is a Wine prefix's.
+        const struct {
+            const char* name;
+            std::vector<std::string> versions;
+            bool expansion;
+            std::string prefix, folder;
+        } cases[] = {
+            {"1.0 without a folder", {"1.0", "1.1"}, false, "", "C:\\XvT"},
+            {"no 1.0: asked", {"1.1"}, true, "", "/games/xvt"},
+            {"2.0, translated", {"1.0", "1.1", "2.0"}, false, "/wine/", "/wine/C:\\XvT"},
+        };
+        for (const auto& c : cases) {
+            FakeServices f;
+            for (const std::string& v : c.versions) f.registry.keys.insert(game + "\\" + v);
+            if (c.expansion) f.registry.keys.insert(kExpansionKey);
+            f.registry.values[{game + "\\" + c.versions.back(), "Install Path"}] = "C:\\XvT";
+            f.registry.prefix = c.prefix;
+            f.dialogs.folderAnswers.push_back({FileDialogs::FolderStatus::Chosen, "/games/xvt"});
+            Run(f);
+            QVERIFY2(f.settings.GetString("Paths", "XVT", "?") == c.folder, c.name);
+            QVERIFY2(f.settings.GetString("Paths", "DefaultOpen", "?") == c.folder, c.name);
+            const bool asked = c.folder == "/games/xvt";
+            QVERIFY2(f.dialogs.browseTitles.size() == size_t(asked), c.name);
+            QVERIFY2(f.settings.GetInt("Paths", "GotBOP", -1) == int(c.expansion), c.name);
+        }
+    }
+
+    void cancellingStoresEmptyFoldersAndIsNotAskedAgain() {
+        FakeServices f;
+        Run(f);
+        QCOMPARE(f.dialogs.browseTitles.size(), size_t(1));
+        QVERIFY(f.settings.Has("Paths", "XVT"));
+        QCOMPARE(f.settings.GetString("Paths", "XVT", "?"), std::string());
+        QCOMPARE(f.settings.GetString("Paths", "DefaultOpen", "?"), std::string());
+        QVERIFY(f.prompter.shown.empty());
+
+        // The next start finds the empty value: no question, the expansion flag kept.
+        f.settings.SetInt("Paths", "GotBOP", 7);
+        f.registry.keys = {kExpansionKey};
+        Run(f);
+        QCOMPARE(f.dialogs.browseTitles.size(), size_t(1));
+        QCOMPARE(f.settings.GetInt("Paths", "GotBOP", -1), 7);
+    }
+
+    void browserFailuresSayWhatWentWrong() {
+        FakeServices f;
+        f.dialogs.folderAnswers.push_back({FileDialogs::FolderStatus::NoDesktopRoot, {}});
+        Run(f);
+        QCOMPARE(f.prompter.Texts(), std::vector<std::string>{kNoDesktopRootText});
+        QCOMPARE(f.prompter.shown[0].icon, PromptIcon::Warning);
+        // Nothing stored, so the next start asks again.
+        QVERIFY(!f.settings.Has("Paths", "XVT"));
+        QVERIFY(f.settings.Has("Paths", "GotBOP"));
+
+        f.dialogs.folderAnswers.push_back({FileDialogs::FolderStatus::NotAFileSystemPath, {}});
+        Run(f);
+        QCOMPARE(f.prompter.shown.size(), size_t(2));
+        QCOMPARE(f.prompter.shown[1].text, std::string(kNotAFileSystemPathText));
+        QVERIFY(f.settings.Has("Paths", "XVT"));
+        QCOMPARE(f.settings.GetString("Paths", "XVT", "?"), std::string());
+    }
+
+    void optionsOkWritesOnlyThePagesThatWereShown() {
+        FakeServices f;
+        f.settings.SetString("Paths", "XVT", "/games/xvt");
+        COptionsDlg dlg(f.settings, f.dialogs, f.prompter);
+        // The General page shows the defaults.
+        QVERIFY(dlg.ConfirmDelete()->isChecked());
+        QVERIFY(dlg.GotBop()->isChecked());
+        QCOMPARE(dlg.MissionType()->currentText(), QStringLiteral("Melee"));
+        QCOMPARE(dlg.AutosaveMinutes()->value(), 3);
+        dlg.ConfirmDelete()->setChecked(false);
+        dlg.MissionType()->setCurrentIndex(5);
+        dlg.AutosaveMinutes()->setValue(10);
+        dlg.accept();
+        QCOMPARE(f.settings.GetInt("Settings", "ConfirmDelete", -1), 0);
+        QCOMPARE(f.settings.GetInt("Settings", "InitialMission", -1), 5);
+        QCOMPARE(f.settings.GetInt("Paths", "GotBOP", -1), 1);
+        QCOMPARE(f.settings.GetInt("Settings", "InitialFG", -1), 1);
+        QCOMPARE(f.settings.GetInt("Settings", "AutosaveMinutes", -1), 10);
+        // Save and Open were never shown: untouched.
+        QCOMPARE(f.settings.GetString("Paths", "XVT", "?"), std::string("/games/xvt"));
+        QVERIFY(!f.settings.Has("Paths", "DefaultOpen"));
+        QVERIFY(!f.settings.Has("Settings", "SaveToFolder"));
+    }
+
+    void optionsCancelWritesNothingAndOkKeepsAStoredValueOutsideTheList() {
+        FakeServices f;
+        f.settings.SetInt("Settings", "InitialMission", 42);
+        {
+            COptionsDlg dlg(f.settings, f.dialogs, f.prompter);
+            dlg.Tabs()->setCurrentIndex(1);
+            dlg.Tabs()->setCurrentIndex(2);
+            dlg.GameFolder()->setText(QStringLiteral("/elsewhere"));
+            dlg.reject();
+            QCOMPARE(f.settings.values.size(), size_t(1));
+        }
+        COptionsDlg dlg(f.settings, f.dialogs, f.prompter);
+        QCOMPARE(dlg.MissionType()->currentIndex(), -1);
+        dlg.accept();
+        QCOMPARE(f.settings.GetInt("Settings", "InitialMission", -1), 42);
+    }
+
+    void optionsClearedFolderIsStoredEmpty() {
+        FakeServices f;
+        f.settings.SetString("Paths", "XVT", "/games/xvt");
+        f.settings.SetString("Paths", "DefaultOpen", "/missions");
+        COptionsDlg dlg(f.settings, f.dialogs, f.prompter);
+        dlg.Tabs()->setCurrentIndex(2);
+        QCOMPARE(dlg.GameFolder()->text(), QStringLiteral("/games/xvt"));
+        QVERIFY(dlg.SaveToFolder()->isChecked());
+        dlg.GameFolder()->clear();
+        dlg.SaveToFolder()->setChecked(false);
+        dlg.Tabs()->setCurrentIndex(1);
+        QCOMPARE(dlg.DefaultOpen()->text(), QStringLiteral("/missions"));
+        dlg.accept();
+        QVERIFY(f.settings.Has("Paths", "XVT"));
+        QCOMPARE(f.settings.GetString("Paths", "XVT", "?"), std::string());
+        QCOMPARE(f.settings.GetInt("Settings", "SaveToFolder", -1), 0);
+        QCOMPARE(f.settings.GetString("Paths", "DefaultOpen", "?"), std::string("/missions"));
+    }
+
+    void optionsBrowseKeepsTheTextUnlessAFolderIsChosen() {
+        FakeServices f;
+        COptionsDlg dlg(f.settings, f.dialogs, f.prompter);
+        dlg.Tabs()->setCurrentIndex(1);
+        dlg.DefaultOpen()->setText(QStringLiteral("/typed"));
+        dlg.BrowseDefaultOpen();  // cancelled
+        QCOMPARE(dlg.DefaultOpen()->text(), QStringLiteral("/typed"));
+        QCOMPARE(f.dialogs.browseTitles.back(), std::string(kOpenFolderBrowseTitle));
+
+        f.dialogs.folderAnswers.push_back({FileDialogs::FolderStatus::NotAFileSystemPath, {}});
+        dlg.BrowseDefaultOpen();
+        QCOMPARE(dlg.DefaultOpen()->text(), QStringLiteral("/typed"));
+        QCOMPARE(f.prompter.Texts(), std::vector<std::string>{kNotAFileSystemPathText});
+
+        f.dialogs.folderAnswers.push_back({FileDialogs::FolderStatus::NoDesktopRoot, {}});
+        dlg.BrowseGameFolder();
+        QCOMPARE(f.prompter.shown.back().text, std::string(kNoDesktopRootText));
+        QCOMPARE(f.prompter.shown.back().icon, PromptIcon::Warning);
+        QCOMPARE(f.dialogs.browseTitles.back(), std::string(kGameFolderBrowseTitle));
+
+        f.dialogs.folderAnswers.push_back({FileDialogs::FolderStatus::Chosen, "/chosen"});
+        dlg.BrowseGameFolder();
+        QCOMPARE(dlg.GameFolder()->text(), QStringLiteral("/chosen"));
+    }
+
+#ifdef Q_OS_WIN
+    // The game's installer writes its keys in the 32-bit view of the machine's
+    // registry; the editor reads them from there, not from a Wine prefix.
+    void theSystemsOwnRegistryGivesTheFolder() {
+        const QString key = QStringLiteral("HKEY_LOCAL_MACHINE\\") + QString::fromLatin1(kGameKey) +
+                            QStringLiteral("\\1.0");
+        {
+            QSettings written(key, QSettings::Registry32Format);
+            written.setValue(QStringLiteral("Install Path"),
+                             QStringLiteral("C:\\Spiele\\XvT \u00c4"));
+            written.sync();
+            if (written.status() != QSettings::NoError)
+                QSKIP("writing the machine's keys needs an administrator");
+        }
+        auto registry = CreateSystemGameRegistry();
+        const auto folder = registry->ReadString(game + "\\1.0", "Install Path");
+        QSettings(key, QSettings::Registry32Format).remove(QString());
+        QCOMPARE(folder.value_or("none"), std::string("C:\\Spiele\\XvT \xc3\x84"));
+    }
+#endif
 };
 
 QTEST_MAIN(ShellPartsTest)

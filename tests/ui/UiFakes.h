@@ -53,18 +53,18 @@ private:
 // Game keys held in memory: which keys exist and their string values.
 class FakeGameRegistry : public GameRegistry {
 public:
-    bool HasKey(const std::string& key) override {
-        return keys.count(key) != 0;
-    }
+    bool HasKey(const std::string& key) override { return keys.count(key) != 0; }
     std::optional<std::string> ReadString(const std::string& key,
                                           const std::string& value) override {
         auto it = values.find({key, value});
         if (!keys.count(key) || it == values.end()) return std::nullopt;
         return it->second;
     }
+    std::string NativeFolder(const std::string& path) override { return prefix + path; }
 
     std::set<std::string> keys;
     std::map<std::pair<std::string, std::string>, std::string> values;
+    std::string prefix;  // the folder a translated registry path lies in
 };
 
 class FakeSound : public Sound {

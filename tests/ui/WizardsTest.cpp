@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include "UiControls.h"
 #include "UiFakes.h"
 #include "app/CMainFrame.h"
 #include "app/CQVApp.h"
@@ -84,8 +85,7 @@ private slots:
         app = std::make_unique<CQVApp>(f->services);
         QVERIFY(app->InitInstance({QStringLiteral("-nologo")}));
         frame = app->MainFrame();
-        // The names of new ships come from the team themes, read from where
-        // vantorel-cli reads them: beside it.
+        // New ships are named from the team themes beside vantorel-cli.
         LoadThemes(f->settings, f->prompter, std::filesystem::path(VANTOREL_CLI).parent_path());
     }
     void cleanup() {
@@ -95,42 +95,7 @@ private slots:
         dir.reset();
     }
 
-    void theMissionWizardGoesBackAsItsTableSays() {
-        frame->RunCommand(kCmdNewMissionWizard);
-        auto* w = ShownWizard<CWizardNewLevel>();
-        QVERIFY(w);
-        QVERIFY(w->isModal());
-        QCOMPARE(w->windowTitle(), QStringLiteral("New Mission Wizard"));
-        auto* first = qobject_cast<CWizardChoicePage*>(w->currentPage());
-        QVERIFY(first);
-        QCOMPARE(first->Caption(), QStringLiteral("New Mission Wizard"));
-        QStringList kinds;
-        for (QAbstractButton* b : first->Choices()->buttons()) kinds << b->text();
-        QCOMPARE(kinds, QStringList({"&Melee", "&Combat Engagement", "&Training"}));
-
-        // The flow chooses the pages (tested on its own); the window's
-        // buttons and pages follow it both ways. The last page has no Back.
-        QVERIFY(!w->button(QWizard::BackButton)->isEnabled());
-        QVERIFY(Offers(w, QWizard::NextButton));
-        QVERIFY(!Offers(w, QWizard::FinishButton));
-        first->Choices()->button(kMissionTraining)->click();
-        Click(w, QWizard::NextButton);
-        QVERIFY(Offers(w, QWizard::BackButton));
-        Click(w, QWizard::BackButton);
-        QCOMPARE(w->Flow().Page(), int(kNewMissionTypePage));
-        for (int i = 0; i < 3; ++i) Click(w, QWizard::NextButton);
-        QCOMPARE(w->currentId(), int(kNewMissionFinishedPage));
-        QVERIFY(!w->button(QWizard::BackButton)->isEnabled());
-        QVERIFY(!Offers(w, QWizard::NextButton));
-        QVERIFY(Offers(w, QWizard::FinishButton));
-
-        // Cancel makes nothing.
-        Click(w, QWizard::CancelButton);
-        QCOMPARE(frame->Documents().size(), size_t(1));
-        QVERIFY(f->prompter.shown.empty());
-    }
-
-    void theMissionWizardBuildsWhatTheToolBuilds() {
+    void theMissionWizardFollowsItsFlowBothWaysAndBuildsWhatTheToolBuilds() {
         // An Imperial training of 8: every kind of choice page on the way.
         const int pages[] = {kNewMissionTypePage, kNewMissionTrainingPlayersPage,
                              kNewMissionPlayerIffPage};
@@ -139,27 +104,37 @@ private slots:
 
         frame->RunCommand(kCmdNewMissionWizard);
         auto* w = ShownWizard<CWizardNewLevel>();
-        QVERIFY(w);
+        QVERIFY(w && w->isModal());
+        // The flow (tested on its own) chooses the pages; the buttons follow it.
+        QVERIFY(!w->button(QWizard::BackButton)->isEnabled());
         for (size_t i = 0; i < std::size(pages); ++i) {
             QCOMPARE(w->currentId(), pages[i]);
+            QVERIFY(Offers(w, QWizard::NextButton) && !Offers(w, QWizard::FinishButton));
             auto* page = qobject_cast<CWizardChoicePage*>(w->currentPage());
             QVERIFY(page);
             QAbstractButton* radio = page->Choices()->button(values[i]);
             QVERIFY(radio);
             radio->click();
             Click(w, QWizard::NextButton);
+            if (i == 0) {
+                QVERIFY(Offers(w, QWizard::BackButton));
+                Click(w, QWizard::BackButton);
+                QCOMPARE(w->Flow().Page(), int(kNewMissionTypePage));
+                Click(w, QWizard::NextButton);
+            }
         }
+        // The last page has no Back.
         QCOMPARE(w->currentId(), int(kNewMissionFinishedPage));
+        QVERIFY(!w->button(QWizard::BackButton)->isEnabled());
+        QVERIFY(!Offers(w, QWizard::NextButton) && Offers(w, QWizard::FinishButton));
         Click(w, QWizard::FinishButton);
 
-        // A new window, titled for its kind, unsaved, with nothing to undo.
+        // A new window, titled for its kind, unsaved, with nothing to undo;
+        // saved by the editor, it is the tool's file byte for byte.
         CQVDoc* doc = frame->ActiveDocument();
         QVERIFY(doc && doc != before);
         QCOMPARE(doc->Title(), QStringLiteral("New Training"));
-        QVERIFY(doc->IsModified());
-        QVERIFY(!doc->Level().CanUndo());
-
-        // Saved by the editor, it is the tool's file byte for byte.
+        QVERIFY(doc->IsModified() && !doc->Level().CanUndo());
         f->dialogs.saveAnswers.push_back((*dir / "window.tie").string());
         frame->RunCommand(kCmdFileSaveAs);
         QVERIFY(!doc->IsModified());
@@ -167,6 +142,13 @@ private slots:
         QVERIFY(!expected.empty());
         QVERIFY(TempFolder::ReadBytes(*dir / "window.tie") == expected);
         QVERIFY(f->prompter.shown.empty());
+
+        // Cancel makes nothing.
+        frame->RunCommand(kCmdNewMissionWizard);
+        w = ShownWizard<CWizardNewLevel>();
+        QVERIFY(w);
+        Click(w, QWizard::CancelButton);
+        QCOMPARE(frame->Documents().size(), size_t(2));
     }
 
     void theFlightGroupWizardBuildsWhatTheToolBuilds_data() {
@@ -207,9 +189,7 @@ private slots:
 
         frame->RunCommand(kCmdFlightGroupWizard);
         auto* w = ShownWizard<CWizardNewFGSheet>();
-        QVERIFY(w);
-        QVERIFY(w->isModal());
-        QCOMPARE(w->windowTitle(), QStringLiteral("Quarrow"));
+        QVERIFY(w && w->isModal());
         for (qsizetype i = 0; i < pages.size(); ++i) {
             QCOMPARE(w->currentId(), pages[i]);
             // There is no way back, and Finish waits for the last page.
@@ -220,19 +200,15 @@ private slots:
                     auto* page = static_cast<CWizardNewFGPage1*>(w->currentPage());
                     page->Choices()->button(answers.kind)->click();
                     if (fleet) {
-                        // Cancel keeps the wizard on this page.
+                        // Cancel to the support question keeps the wizard on this page.
                         Click(w, QWizard::NextButton);
                         QCOMPARE(w->currentId(), int(kNewFgKindPage));
-                        QCOMPARE(f->prompter.Texts(),
-                                 std::vector<std::string>{
-                                     "Do you want this fleet to be the support for flight group "
-                                     "\"TIE Interceptor New\"?"});
+                        QCOMPARE(f->prompter.shown.size(), size_t(1));
                     }
                     break;
                 }
                 case kNewFgTeamPage: {
                     auto* page = static_cast<CWizardNewFGPage2*>(w->currentPage());
-                    QCOMPARE(page->Teams()->count(), 10);
                     page->Teams()->setCurrentRow(answers.team);
                     page->Iff()->button(answers.iff)->click();
                     break;
@@ -264,17 +240,13 @@ private slots:
             Click(w, QWizard::NextButton);
         }
         QCOMPARE(w->currentId(), int(kNewFgFinishedPage));
-        QVERIFY(!Offers(w, QWizard::NextButton));
-        QVERIFY(Offers(w, QWizard::FinishButton));
+        QVERIFY(!Offers(w, QWizard::NextButton) && Offers(w, QWizard::FinishButton));
         Click(w, QWizard::FinishButton);
 
         // The new flight groups are selected in the list too.
-        auto* list = qobject_cast<QListWidget*>(frame->LevelBar()
-                                                    ->Sheet()
-                                                    .Page(CLevelPropertiesSheet::kFlightGroupTab)
-                                                    ->Panel()
-                                                    .Control(LevelFlightGroupsPage::kList)
-                                                    ->Widget());
+        auto* list = ControlOf<QListWidget>(frame->LevelBar()->Sheet(),
+                                            CLevelPropertiesSheet::kFlightGroupTab,
+                                            LevelFlightGroupsPage::kList);
         QVERIFY(list);
         QCOMPARE(list->count(), 2 + made);
         QCOMPARE(list->selectedItems().size(), qsizetype(made));
@@ -289,9 +261,6 @@ private slots:
         QVERIFY(TempFolder::ReadBytes(*dir / "window.tie") == expected);
 
         // One Undo takes the whole run back.
-        frame->UpdateCommandUI();
-        QCOMPARE(frame->Action(kCmdEditUndo)->text(),
-                 QStringLiteral("&Undo New Flight Group Wizard"));
         frame->RunCommand(kCmdEditUndo);
         QVERIFY(BytesOf(doc) == base);
         QCOMPARE(list->count(), 2);
@@ -301,18 +270,14 @@ private slots:
     void theFlightGroupWizardStartsFromWhatTheWindowsHold() {
         CQVDoc* doc = frame->ActiveDocument();
         QVERIFY(doc);
-        QVERIFY(frame->Action(kCmdFlightGroupWizard)->isEnabled());
-        QVERIFY(frame->Action(kCmdNewMissionWizard)->isEnabled());
+        QVERIFY(frame->Action(kCmdFlightGroupWizard)->isEnabled() &&
+                frame->Action(kCmdNewMissionWizard)->isEnabled());
 
-        // An edit still open in the level sheet is made before the wizard
-        // starts, as an edit of its own.
+        // An edit open in the level sheet is made first, as an edit of its own.
         CLevelPropertiesSheet& sheet = frame->LevelBar()->Sheet();
         sheet.SetActivePage(CLevelPropertiesSheet::kLevelTab);
-        auto* description =
-            qobject_cast<QPlainTextEdit*>(sheet.Page(CLevelPropertiesSheet::kLevelTab)
-                                              ->Panel()
-                                              .Control(LevelSettingsPage::kDescription)
-                                              ->Widget());
+        auto* description = ControlOf<QPlainTextEdit>(sheet, CLevelPropertiesSheet::kLevelTab,
+                                                      LevelSettingsPage::kDescription);
         QVERIFY(description);
         description->setPlainText(QStringLiteral("Before"));
         frame->RunCommand(kCmdFlightGroupWizard);
@@ -333,8 +298,7 @@ private slots:
         QCOMPARE(doc->GetMission().Description, std::string("New Mission"));
         QVERIFY(!doc->IsModified());
 
-        // With no mission open there is nothing to add to; a new one can
-        // still be made.
+        // With no mission open only a new one can be made.
         frame->CloseDocument(doc);
         QVERIFY(frame->Documents().empty());
         frame->UpdateCommandUI();
