@@ -1,5 +1,4 @@
-// The command-line contract of check: one problem a line, its exit statuses,
-// the JSON form, and no problems in what the wizards build.
+// check: one problem a line, exit statuses, the JSON form, nothing wrong in what wizards build.
 #include <gtest/gtest.h>
 
 #include <fstream>

@@ -1,5 +1,4 @@
-// The mission JSON of dump and write: the same bytes back for any mission,
-// every field of the record layout shown by name, errors by JSON path.
+// The JSON of dump and write: the same bytes back, every field by name, errors by JSON path.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -89,8 +88,7 @@ TEST(MissionJson, DumpThenWriteGivesTheSameBytesForRandomMissions) {
 }
 
 TEST(MissionJson, EveryFieldOfTheLayoutIsInDumpOrReport) {
-    // A mission whose records are all 'A' (texts fill their fields), so
-    // that changing any one byte changes what a named field holds.
+    // Records all 'A' (texts fill their fields): any one byte changed changes a named field.
     Mission base = MakeEmptyMission(14, 2, 1);
     auto fill = [](auto& record) { record.Bytes.fill('A'); };
     fill(base.Header);
@@ -168,8 +166,7 @@ TEST(MissionJson, EveryFieldOfTheLayoutIsInDumpOrReport) {
         return MissionReportText(changed) != report || NamedFields(MissionToJson(changed)) != json;
     };
     for (const Record& record : records) {
-        // Each named byte on its own shows; the carried bytes, all changed
-        // at once, show nothing.
+        // Each named byte on its own shows; the carried bytes, all changed at once, do not.
         Mission carried = base;
         for (size_t offset = 0; offset < record.size; offset += record.step) {
             if (record.carried.count(offset)) {

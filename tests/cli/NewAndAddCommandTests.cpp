@@ -1,5 +1,4 @@
-// The command-line contract of new and add: what they write, their usage
-// errors and exit statuses, and repeatable builds with a seed.
+// new and add: what they write, usage errors, exit statuses, repeatable builds with a seed.
 #include <gtest/gtest.h>
 
 #include "document/MissionReader.h"

@@ -1,6 +1,4 @@
-// The record's accessors and the JSON's field table each say where a field
-// sits in the flight group record; every page reads through the one and
-// dump/write through the other, so they must agree byte for byte.
+// Pages read through the record's accessors, dump/write through the JSON table: they agree.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -42,8 +40,7 @@ struct ByteOffsets {
 TEST(RecordLayout, TheAccessorsAndTheJsonTableAgreeOnEveryOneByteFlightGroupField) {
     using R = FlightGroupRecord;
     R r;
-    // Bytes that differ from their neighbours: a field read one byte off
-    // reads another value.
+    // Bytes that differ from their neighbours: a field read one byte off reads another value.
     for (size_t i = 0; i < r.Bytes.size(); ++i) r.Bytes[i] = uint8_t(i * 37 + 11);
     std::vector<uint8_t> goalStrings(1536);
     ByteOffsets table{r.Data(), {}};

@@ -1,5 +1,4 @@
-// The contracts of `report` and `catalogue`: sentences on lines of their own,
-// texts in UTF-8, the exit statuses shared with the other commands.
+// report and catalogue: sentences on lines of their own, texts in UTF-8, the exit statuses.
 #include <gtest/gtest.h>
 
 #include <algorithm>

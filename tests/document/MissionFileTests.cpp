@@ -1,6 +1,4 @@
-// Reading and writing whole mission files: random round trips, hand-made
-// files, the text blocks, the variant switch, and every block refusing a
-// short read with its own message, keeping nothing of a refused file.
+// Whole mission files: round trips, a hand-made file, text blocks, variants, short reads.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -241,8 +239,7 @@ TEST(MissionFile, BytesBeyondATerminatorSurviveUntilTheTextIsEdited) {
     m.Briefings[2].Tags[5] = "tag";
     m.Description = "desc";
     std::vector<uint8_t> bytes = WriteMission(m);
-    // Stale bytes after the description's terminator, a literal CR LF inside
-    // the debriefing, and a tag whose counted bytes run on past a zero byte.
+    // Stale bytes after a terminator, a literal CR LF, a tag running on past a zero byte.
     const size_t description = bytes.size() - 4096;
     const size_t success = description - 2 * 4096;
     bytes[description + 10] = 'Z';

@@ -29,8 +29,7 @@ TEST(MapUnits, RawConversionRoundsHalfAwayFromZeroAndClampsWhenStored) {
     EXPECT_EQ(RawFromKm(0.003), 0);
     EXPECT_DOUBLE_EQ(KmFromRaw(-32768), -204.8);
 
-    // Beyond +-204.8 km a stored value stops at the end of the range; it
-    // must never wrap to the opposite side of the map.
+    // Beyond +-204.8 km a stored value stops at the end, never wrapping to the other side.
     EXPECT_EQ(RawFromKm(250.0), 40000);
     EXPECT_EQ(StoredRawFromKm(250.0), 32767);
     EXPECT_EQ(StoredRawFromKm(-250.0), -32768);
@@ -85,8 +84,7 @@ TEST(MapProjection3D, CentreProjectsToWindowCentreAndDepthZeroDoesNotFail) {
     SetRotationDegrees(turned, v.YawDegrees, v.PitchDegrees);
     EXPECT_EQ(ProjectPoint3D(v, 40, 30, 20), ProjectPoint3D(turned, 40, 30, 20));
 
-    // With no pitch, a point 500 km up has a rotated depth of exactly 0: it is
-    // projected with depth 1 and lands far away, and the grid variant skips it.
+    // No pitch, 500 km up: depth exactly 0, projected with depth 1; the grid variant skips it.
     SetRotationDegrees(v, 0, 0);
     ScreenPoint far = ProjectPoint3D(v, 1, 0, 500);
     EXPECT_EQ(far.x, 300 + 22000);
@@ -194,8 +192,7 @@ TEST(MapZoom, WheelKeepsWhatIsUnderTheMouseUnderIt) {
     ZoomAboutCursor(side, 580, 20, 2);
     EXPECT_NEAR(WorldFromScreen(side, 580, 20).second, s0.second, 1.0 / 80);
 
-    // 3D: the point of the zero plane under the mouse stays under it, and
-    // Zoom3D takes the commands' steps within the slider's range.
+    // 3D: the zero plane's point stays under the mouse; Zoom3D steps within the slider's range.
     ViewState v3 = MapWindow(800, 600, kAngle3D);
     const auto ground = ZeroPlaneUnder3D(v3, 650, 500);
     ASSERT_TRUE(ground);
@@ -343,8 +340,7 @@ TEST(MapSnap, AGroupOfPointsStopsTogetherAtTheEdge) {
     s = FitStepToRange(kAngleSide, {5000, 0, true, false}, box, nullptr, 0);
     EXPECT_EQ(s.dH, 5000);
 
-    // With snap the anchor stops on the last grid line short of the edge:
-    // at 32000 + 80k <= 32000 + 67 that is where it already is.
+    // With snap the anchor stops on the last grid line short of the edge: here, where it is.
     RawPoint anchor{32000, 100, -32700};
     s = FitStepToRange(kAngleTop, {-80, 0, true, false}, box, &anchor, 80);
     EXPECT_FALSE(s.Moves());

@@ -106,8 +106,7 @@ TEST_F(RenderCommand, AFailedRenderKeepsThePreviousPicture) {
 #ifndef __unix__
     GTEST_SKIP() << "the write is stopped by the shell's file size limit, which Windows lacks";
 #else
-    // The file size limit stops the write part way; the picture that was
-    // there stays whole and no piece of the new one is left.
+    // The file size limit stops the write part way: the old picture stays, no piece is left.
     TempFolder::WriteBytes(dir / "map.png", {'o', 'l', 'd'});
     const std::string limited = "trap '' XFSZ; ulimit -f 2; exec '" + std::string(VANTOREL_CLI) +
                                 "' render " + mission + " --size 2000x2000 --waypoints -o " +

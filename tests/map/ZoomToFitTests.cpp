@@ -17,8 +17,7 @@ ViewState Window(int w, int h, int angle = kAngleTop) {
     return v;
 }
 
-// Flight groups spread over most of the stored range, one with a waypoint
-// further out still and one with a disabled point beyond everything.
+// Flight groups over most of the range, a waypoint further out, a disabled one beyond all.
 Mission SpreadMission() {
     Mission m;
     SetMapPoint(m.AppendFlightGroup(), 0, -24000, -8000, 3000);
@@ -70,8 +69,7 @@ TEST(ZoomToFit, BringsEveryEnabledPointIntoViewAtTheLargestZoomThatFits) {
     EXPECT_TRUE(InsideMargins(front, m));
     EXPECT_EQ(front.Zoom, 2);  // x spans 337.5 km across 740 pixels
 
-    // Without waypoints only the positions are drawn and fitted: the HYP
-    // 187.5 km out no longer squeezes them into a corner.
+    // Without waypoints only positions are fitted: the HYP 187.5 km out no longer counts.
     ViewState positions = Window(1600, 1000);
     positions.ShowWaypoints = false;
     ZoomToFit(positions, m);

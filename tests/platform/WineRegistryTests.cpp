@@ -9,8 +9,7 @@
 namespace vantorel {
 namespace {
 
-// What Wine writes for a game installed by a 32-bit installer, with the
-// escapes it uses for backslashes, quotes and non-ASCII characters.
+// What Wine writes for a game of a 32-bit installer, escapes and non-ASCII included.
 constexpr const char* kSystemReg =
     "WINE REGISTRY Version 2\r\n"
     ";; All keys relative to \\\\Machine\r\n"
@@ -100,8 +99,7 @@ TEST(WineRegistryTest, EscapesAlwaysGiveValidUtf8AndKeyNamesStayAsWritten) {
     EXPECT_EQ(read("HighThenEscape"), fffd + "\n");
     EXPECT_EQ(read("Pair"), "\xF0\x9F\x98\x80");
     EXPECT_EQ(read("TwoHighsThenLow"), fffd + "\xF0\x9F\x98\x80");
-    // Raw bytes: a stray byte and an encoded surrogate are replaced, real
-    // UTF-8 kept.
+    // Raw bytes: a stray byte and an encoded surrogate are replaced, real UTF-8 kept.
     EXPECT_EQ(read("RawBytes"), fffd + "\xC3\xA9" + fffd + fffd + fffd);
 
     // '/' is part of a key's name; only '\' separates keys.
@@ -119,8 +117,7 @@ class WinePrefixTest : public ::testing::Test {
 protected:
     void SetUp() override {
 #ifdef _WIN32
-        // A prefix is a Unix folder tree with case-sensitive names and links;
-        // on Windows the game's keys come from the registry itself.
+        // On Windows the game's keys come from the registry itself.
         GTEST_SKIP() << "Wine prefixes exist only off Windows";
 #endif
         std::filesystem::create_directories(prefix / "drive_c/Games/XvT");
