@@ -40,7 +40,8 @@ struct ByteOffsets {
 TEST(RecordLayout, TheAccessorsAndTheJsonTableAgreeOnEveryOneByteFlightGroupField) {
     using R = FlightGroupRecord;
     R r;
-    // Bytes that differ from their neighbours: a field read one byte off reads another value.
+    // Bytes that differ from their neighbours: a field read one byte off
+    // reads another value.
     for (size_t i = 0; i < r.Bytes.size(); ++i) r.Bytes[i] = uint8_t(i * 37 + 11);
     std::vector<uint8_t> goalStrings(1536);
     ByteOffsets table{r.Data(), {}};

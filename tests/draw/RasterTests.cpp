@@ -135,7 +135,8 @@ TEST(PixelSprite, KeepsTheRunsThatAreNotTransparent) {
     ASSERT_EQ(s.runs.size(), 1u);
     EXPECT_EQ(s.runs[0].length, 16);
     EXPECT_EQ(s.pixels[15], 0u);
-    // The padding is the sprite's own: blended unclipped, it must not run past a row's end.
+    // The padding counts as the sprite's own: a sprite is blended unclipped
+    // when its width fits, and the padding must not run past a row's end.
     EXPECT_EQ(s.width, 16);
 }
 

@@ -84,7 +84,8 @@ TEST(MapProjection3D, CentreProjectsToWindowCentreAndDepthZeroDoesNotFail) {
     SetRotationDegrees(turned, v.YawDegrees, v.PitchDegrees);
     EXPECT_EQ(ProjectPoint3D(v, 40, 30, 20), ProjectPoint3D(turned, 40, 30, 20));
 
-    // No pitch, 500 km up: depth exactly 0, projected with depth 1; the grid variant skips it.
+    // With no pitch, a point 500 km up has a rotated depth of exactly 0: it is
+    // projected with depth 1 and lands far away, and the grid variant skips it.
     SetRotationDegrees(v, 0, 0);
     ScreenPoint far = ProjectPoint3D(v, 1, 0, 500);
     EXPECT_EQ(far.x, 300 + 22000);
@@ -340,7 +341,8 @@ TEST(MapSnap, AGroupOfPointsStopsTogetherAtTheEdge) {
     s = FitStepToRange(kAngleSide, {5000, 0, true, false}, box, nullptr, 0);
     EXPECT_EQ(s.dH, 5000);
 
-    // With snap the anchor stops on the last grid line short of the edge: here, where it is.
+    // With snap the anchor stops on the last grid line short of the edge:
+    // at 32000 + 80k <= 32000 + 67 that is where it already is.
     RawPoint anchor{32000, 100, -32700};
     s = FitStepToRange(kAngleTop, {-80, 0, true, false}, box, &anchor, 80);
     EXPECT_FALSE(s.Moves());

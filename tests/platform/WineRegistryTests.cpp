@@ -99,7 +99,8 @@ TEST(WineRegistryTest, EscapesAlwaysGiveValidUtf8AndKeyNamesStayAsWritten) {
     EXPECT_EQ(read("HighThenEscape"), fffd + "\n");
     EXPECT_EQ(read("Pair"), "\xF0\x9F\x98\x80");
     EXPECT_EQ(read("TwoHighsThenLow"), fffd + "\xF0\x9F\x98\x80");
-    // Raw bytes: a stray byte and an encoded surrogate are replaced, real UTF-8 kept.
+    // Raw bytes: a stray byte and an encoded surrogate are replaced, real
+    // UTF-8 kept.
     EXPECT_EQ(read("RawBytes"), fffd + "\xC3\xA9" + fffd + fffd + fffd);
 
     // '/' is part of a key's name; only '\' separates keys.
