@@ -70,10 +70,6 @@ TEST(CliCheck, ErrorsAndWarningsOneALineWithTheirExitStatus) {
     EXPECT_EQ(RunCli("check " + Quoted(dir / "err.tie") + " --frobnicate").status, 1);
     EXPECT_EQ(RunCli("check " + Quoted(dir / "err.tie") + " --game").status, 1);
     EXPECT_EQ(RunCli("check " + Quoted(dir / "absent.tie")).status, 3);
-    TempFolder::WriteBytes(dir / "junk.tie", {'n', 'o'});
-    CliResult refused = RunCli("check " + Quoted(dir / "junk.tie"));
-    EXPECT_EQ(refused.status, 2);
-    EXPECT_EQ(refused.err, "Invalid File Format: Header\n");
 }
 
 TEST(CliCheck, WithTheGameFolderTheWaveListingIsChecked) {

@@ -14,14 +14,6 @@
 using namespace vantorel;
 using namespace vantorel::testing;
 
-namespace {
-
-std::vector<uint8_t> Bytes(const std::string& s) {
-    return {s.begin(), s.end()};
-}
-
-}  // namespace
-
 TEST(CliCommandLine, VersionAndOptionValuesAfterAnEqualsSign) {
     CliResult version = RunCli("--version");
     EXPECT_EQ(version.status, 0);
@@ -46,7 +38,7 @@ TEST(CliCommandLine, DashReadsStandardInputAndWritesStandardOutput) {
     // The mission on standard output is the file byte for byte, and nothing else is there.
     CliResult made = RunCli("new melee --teams 4 -o -");
     ASSERT_EQ(made.status, 0) << made.err;
-    EXPECT_EQ(Bytes(made.out), file);
+    EXPECT_EQ(made.out, std::string(file.begin(), file.end()));
 
     MissionGenerator gen(11);
     Mission generated = gen.Make();
@@ -54,7 +46,7 @@ TEST(CliCommandLine, DashReadsStandardInputAndWritesStandardOutput) {
     const std::string input(random.begin(), random.end());
     CliResult copied = RunCli("roundtrip - -", input);
     ASSERT_EQ(copied.status, 0) << copied.err;
-    EXPECT_EQ(Bytes(copied.out), random);
+    EXPECT_EQ(copied.out, input);
     TempFolder::WriteBytes(dir / "r.tie", random);
     CliResult dumped = RunCli("dump -", input);
     EXPECT_NE(dumped.out.find("\"formatVersion\""), std::string::npos);
@@ -65,7 +57,7 @@ TEST(CliCommandLine, DashReadsStandardInputAndWritesStandardOutput) {
         RunCli("add - fleet --team 1 --seed 4 -o -", std::string(file.begin(), file.end()));
     ASSERT_EQ(added.status, 0) << added.err;
     Mission m;
-    ASSERT_TRUE(ReadMission(Bytes(added.out), m).ok);
+    ASSERT_TRUE(ReadMission(std::vector<uint8_t>(added.out.begin(), added.out.end()), m).ok);
     EXPECT_GT(m.CountFlightGroups(), 8);
     EXPECT_EQ(added.err.substr(0, 2), "8 ") << added.err;
 

@@ -241,13 +241,9 @@ TEST(MissionJson, WhatTheJsonLeavesOutIsNewAndEveryErrorNamesItsPath) {
 
 TEST(CliWrite, DumpThenWriteGivesTheBytesOfEveryNewMission) {
     TempFolder dir;
-    const std::vector<std::string> kinds = {
-        "melee --teams 2",          "melee --teams 4",         "melee --teams 8",
-        "combat --players 1",       "combat --players 2",      "combat --players 8",
-        "training --players 1 --iff rebel", "training --players 2 --iff imperial",
-        "training --players 8 --iff rebel", "melee --teams 4 --format xvt"};
     const std::string cli = Quoted(std::string(VANTOREL_CLI));
-    for (const std::string& kind : kinds) {
+    for (const std::string kind : {"melee --teams 8", "combat --players 2",
+                                   "training --players 8 --iff rebel", "melee --format xvt"}) {
         ASSERT_EQ(RunCli("new " + kind + " -o " + Quoted(dir / "new.tie")).status, 0) << kind;
         EXPECT_EQ(RunShell(cli + " new " + kind + " -o - | " + cli + " dump - | " + cli +
                            " write - -o " + Quoted(dir / "written.tie")),

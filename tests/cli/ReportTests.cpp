@@ -152,13 +152,6 @@ TEST(CliReport, SameMissionSameReportAndSharedExitStatuses) {
     EXPECT_EQ(RunCli("report").status, 1);
     EXPECT_EQ(RunCli("report a b").status, 1);
     EXPECT_EQ(RunCli("report " + Quoted(dir / "absent.tie")).status, 3);
-    Mission small = MakeEmptyMission(12, 1, 0);
-    std::vector<uint8_t> cut = WriteMission(small);
-    cut.resize(200);
-    TempFolder::WriteBytes(dir / "cut.tie", cut);
-    CliResult refused = RunCli("report " + Quoted(dir / "cut.tie"));
-    EXPECT_EQ(refused.status, 2);
-    EXPECT_TRUE(refused.out.empty());
 }
 
 TEST(CliCatalogue, TablesAsUtf8Json) {

@@ -148,26 +148,21 @@ TEST(MissionFile, HandMadeFileReadsIntoTheNamedFields) {
     EXPECT_EQ(m.Description, "A\r\nB");
 }
 
-TEST(MissionFile, MessageIndexesAndCountsAreRewrittenOnSave) {
+TEST(MissionFile, MessageIndexesCountsAndColoursAreWrittenAsTheGameReadsThem) {
     Mission m = MakeEmptyMission(14, 2, 3);
     m.Header.SetFlightGroupCount(40);
     m.Messages[0]->File.SetIndex(7);
     m.Messages[1]->File.SetIndex(3);
     m.Messages[2]->File.SetIndex(9);
+    m.Messages[0]->File.SetText("2Gold leader");
+    m.Messages[1]->File.SetText(std::string(80, 'x'));  // cut to leave room for the terminator
     Mission read = ReadOk(WriteMission(m));
     EXPECT_EQ(read.Header.FlightGroupCount(), 2);
     EXPECT_EQ(read.Header.MessageCount(), 3);
     for (int i = 0; i < 3; ++i) EXPECT_EQ(read.Messages[size_t(i)]->File.Index(), i);
-}
-
-TEST(MissionFile, ColourPrefixAndTheCutOfWrittenTexts) {
-    MessageRecord r;
-    r.SetText("2Gold leader");
-    EXPECT_EQ(r.Colour(), 2);
-    EXPECT_EQ(r.TextWithoutColour(), "Gold leader");
-    // Written texts are cut to leave room for the terminator.
-    r.SetText(std::string(80, 'x'));
-    EXPECT_EQ(r.Text().size(), 63u);
+    EXPECT_EQ(read.Messages[0]->File.Colour(), 2);
+    EXPECT_EQ(read.Messages[0]->File.TextWithoutColour(), "Gold leader");
+    EXPECT_EQ(read.Messages[1]->File.Text(), std::string(63, 'x'));
 }
 
 TEST(MissionFile, VariantDecidesTheTextBlocksAndSwitchingToXvtCutsThem) {

@@ -279,13 +279,6 @@ TEST(MapSnap, LandsTheAnchorOnTheGridRoundingFromItsOldSide) {
     s = SnapDrag(v, -130, 0, &atZero);
     EXPECT_EQ(ApplySnapStep(kAngleTop, atZero, s).x, 80);
 
-    // A small move that does not reach the next grid line moves nothing and
-    // keeps the reference so it adds up with the next one.
-    RawPoint onGrid{160, 80, 0};
-    s = SnapDrag(v, -10, 0, &onGrid);
-    EXPECT_FALSE(s.Moves());
-    EXPECT_FALSE(s.renewRefX);
-
     // Front: dragging down lowers z.
     v.Angle = kAngleFront;
     RawPoint high{0, 7, 160};
