@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <random>
 
 #include "platform/WineRegistry.h"
 #include "support/TempFolder.h"
@@ -68,15 +67,7 @@ TEST(WineRegistryTest, DamagedTextGivesWhatCouldBeRead) {
     EXPECT_FALSE(reg.HasKey("Software\\Unclosed"));
     // A value after a broken key line does not land in the previous key.
     EXPECT_FALSE(reg.ReadString("Software\\A", "Orphan"));
-    EXPECT_FALSE(WineRegistry::Parse("").HasKey("Software"));
-
-    // Random bytes never crash the reader.
-    std::mt19937 rng(7);
-    for (int round = 0; round < 200; ++round) {
-        std::string junk(size_t(rng() % 300), '\0');
-        for (char& c : junk) c = "[]\"\\@=x\n\r0"[rng() % 11];
-        WineRegistry::Parse(junk).HasKey("x");
-    }
+    EXPECT_FALSE(WineRegistry::Parse("").HasKey("Software"));  // random bytes: the fuzzer's
 }
 
 TEST(WineRegistryTest, EscapesAlwaysGiveValidUtf8AndKeyNamesStayAsWritten) {
