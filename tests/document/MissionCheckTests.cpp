@@ -45,7 +45,8 @@ TEST(MissionCheck, ACleanMissionHasNoProblems) {
     r.Orders(0).SetTarget1(9);
     r.Goals(0).SetCondition(10);
     r.Goals(0).SetTeam(50);
-    // The bytes after the four orders are no fifth order, though they read as a drop-off of 5.
+    // The bytes after the four orders are no fifth order, though they read
+    // as a drop-off of flight group 5.
     r.SetJumpToOrder4Trigger(0, {18, 0, 0, 5});
     m.FlightGroups[1]->File.SetWaypointEnabled(0, 0);
     m.FlightGroups[1]->File.SetWaypointEnabled(3, 1);  // S4 is a start point too

@@ -193,7 +193,8 @@ TEST(MapZoom, WheelKeepsWhatIsUnderTheMouseUnderIt) {
     ZoomAboutCursor(side, 580, 20, 2);
     EXPECT_NEAR(WorldFromScreen(side, 580, 20).second, s0.second, 1.0 / 80);
 
-    // 3D: the zero plane's point stays under the mouse; Zoom3D steps within the slider's range.
+    // 3D: the point of the zero plane under the mouse stays under it, and
+    // Zoom3D takes the commands' steps within the slider's range.
     ViewState v3 = MapWindow(800, 600, kAngle3D);
     const auto ground = ZeroPlaneUnder3D(v3, 650, 500);
     ASSERT_TRUE(ground);

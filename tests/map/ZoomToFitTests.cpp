@@ -69,7 +69,8 @@ TEST(ZoomToFit, BringsEveryEnabledPointIntoViewAtTheLargestZoomThatFits) {
     EXPECT_TRUE(InsideMargins(front, m));
     EXPECT_EQ(front.Zoom, 2);  // x spans 337.5 km across 740 pixels
 
-    // Without waypoints only positions are fitted: the HYP 187.5 km out no longer counts.
+    // Without waypoints only the positions are drawn and fitted: the HYP
+    // 187.5 km out no longer squeezes them into a corner.
     ViewState positions = Window(1600, 1000);
     positions.ShowWaypoints = false;
     ZoomToFit(positions, m);
