@@ -1,5 +1,4 @@
-// What every command shares: --version, "--opt=value", "-" for standard
-// input and output, and file names outside ASCII.
+// What every command shares: --version, "--opt=value", "-" and file names outside ASCII.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,14 +13,6 @@
 
 using namespace vantorel;
 using namespace vantorel::testing;
-
-namespace {
-
-std::vector<uint8_t> Bytes(const std::string& s) {
-    return {s.begin(), s.end()};
-}
-
-}  // namespace
 
 TEST(CliCommandLine, VersionAndOptionValuesAfterAnEqualsSign) {
     CliResult version = RunCli("--version");
@@ -44,11 +35,10 @@ TEST(CliCommandLine, DashReadsStandardInputAndWritesStandardOutput) {
     ASSERT_EQ(RunCli("new melee --teams 4 -o " + Quoted(dir / "m.tie")).status, 0);
     const std::vector<uint8_t> file = TempFolder::ReadBytes(dir / "m.tie");
 
-    // The mission on standard output is the file, byte for byte (no line
-    // ending translation), and nothing else is there.
+    // The mission on standard output is the file byte for byte, and nothing else is there.
     CliResult made = RunCli("new melee --teams 4 -o -");
     ASSERT_EQ(made.status, 0) << made.err;
-    EXPECT_EQ(Bytes(made.out), file);
+    EXPECT_EQ(made.out, std::string(file.begin(), file.end()));
 
     MissionGenerator gen(11);
     Mission generated = gen.Make();
@@ -56,19 +46,18 @@ TEST(CliCommandLine, DashReadsStandardInputAndWritesStandardOutput) {
     const std::string input(random.begin(), random.end());
     CliResult copied = RunCli("roundtrip - -", input);
     ASSERT_EQ(copied.status, 0) << copied.err;
-    EXPECT_EQ(Bytes(copied.out), random);
+    EXPECT_EQ(copied.out, input);
     TempFolder::WriteBytes(dir / "r.tie", random);
     CliResult dumped = RunCli("dump -", input);
     EXPECT_NE(dumped.out.find("\"formatVersion\""), std::string::npos);
     EXPECT_EQ(dumped.out, RunCli("dump " + Quoted(dir / "r.tie")).out);
 
-    // With the mission on standard output, the list of new flight groups
-    // goes to standard error.
+    // With the mission on standard output, the new flight groups are listed on standard error.
     CliResult added =
         RunCli("add - fleet --team 1 --seed 4 -o -", std::string(file.begin(), file.end()));
     ASSERT_EQ(added.status, 0) << added.err;
     Mission m;
-    ASSERT_TRUE(ReadMission(Bytes(added.out), m).ok);
+    ASSERT_TRUE(ReadMission(std::vector<uint8_t>(added.out.begin(), added.out.end()), m).ok);
     EXPECT_GT(m.CountFlightGroups(), 8);
     EXPECT_EQ(added.err.substr(0, 2), "8 ") << added.err;
 
@@ -98,8 +87,7 @@ TEST(CliCommandLine, FileNamesOutsideAsciiOnBothSides) {
 }
 
 #if defined(VANTOREL_CLI_MAN) && defined(VANTOREL_CLI_COMPLETION)
-// The manual page and the completion are made from --help's list at build
-// time; the README's exit status table is written by hand from it.
+// The manual page and completion are built from --help; the README's status table by hand.
 TEST(CliCommandLine, ManualPageCompletionAndReadmeHoldWhatHelpLists) {
     const CliResult help = RunCli("--help");
     ASSERT_EQ(help.status, 0);

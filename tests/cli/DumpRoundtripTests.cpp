@@ -1,5 +1,4 @@
-// The command-line contract of dump and roundtrip: exit statuses, the
-// refusal text on stderr, fixed JSON keys, unchanged bytes.
+// dump and roundtrip: exit statuses, the refusal on stderr, fixed JSON keys, unchanged bytes.
 #include <gtest/gtest.h>
 
 #include "document/MissionReader.h"
@@ -92,8 +91,7 @@ TEST(CliInput, DevicesAreRefusedAtOnceAndNothingIsReadPastTheLargestMission) {
     GTEST_SKIP() << "the devices and pipes here are POSIX's (/dev/zero, /dev/stdin, the shell's |)";
 #else
     TempFolder dir;
-    // A device is refused before a byte is read (reading /dev/zero until the
-    // size runs out took seconds and half a gigabyte).
+    // A device is refused before a byte is read (/dev/zero took seconds and half a gigabyte).
     for (const char* device : {"/dev/zero", "/dev/null"}) {
         CliResult r = RunCli(std::string("dump ") + device);
         EXPECT_EQ(r.status, 3) << device;
@@ -101,8 +99,7 @@ TEST(CliInput, DevicesAreRefusedAtOnceAndNothingIsReadPastTheLargestMission) {
                              ": it is a device, not a mission file\n");
     }
 
-    // A file one byte larger than the largest mission is refused by its size
-    // (a sparse file: nothing is written or read).
+    // A (sparse) file one byte larger than the largest mission is refused by its size.
     const auto huge = dir / "huge.tie";
     TempFolder::WriteBytes(huge, {});
     std::filesystem::resize_file(huge, kLargestMissionFileSize + 1);
@@ -110,8 +107,7 @@ TEST(CliInput, DevicesAreRefusedAtOnceAndNothingIsReadPastTheLargestMission) {
     EXPECT_EQ(big.status, 3);
     EXPECT_NE(big.err.find("larger than any mission file can be"), std::string::npos) << big.err;
 
-    // Standard input works as a file and as a pipe; an endless pipe is read
-    // only up to the first byte past the largest mission.
+    // Standard input as a file and a pipe; an endless pipe is read to one byte past the largest.
     Mission m = MakeEmptyMission(12, 1, 0);
     TempFolder::WriteBytes(dir / "m.tie", WriteMission(m));
     const std::string cli = std::string("'") + VANTOREL_CLI + "' dump /dev/stdin >/dev/null";

@@ -1,6 +1,4 @@
-// vantorel-cli page: a page shown as JSON for a selection, --set applied as
-// leaving the tab does (the file untouched when nothing changed), and the
-// views, orders, goals and dialogs of a tab reached by name.
+// page: a page as JSON, --set applied as leaving the tab does, views and dialogs by name.
 #include <gtest/gtest.h>
 
 #include "document/MissionWriter.h"
@@ -65,9 +63,7 @@ TEST_F(CliPage, SetAppliesAsTheTabDoesAndAnUnchangedFileStaysByteForByte) {
     EXPECT_EQ(ReadBack("xvt.tie").Header.FormatVersion(), 12);
 }
 
-// Piped, the mission alone goes to standard output, changed or not, and an
-// unchanged one is the bytes read from standard input: never a second read,
-// of a file that happens to be named "-".
+// Piped, the mission alone goes out, an unchanged one as read: never a second read of a "-".
 TEST_F(CliPage, OnStandardOutputTheMissionIsAllThereIs) {
     CliResult changed =
         RunCli("page - level.level --set 1006=25 -o -", TempFolder::ReadText(dir / "m.tie"));

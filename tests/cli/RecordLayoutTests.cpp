@@ -1,6 +1,4 @@
-// The record's accessors and the JSON's field table each say where a field
-// sits in the flight group record; every page reads through the one and
-// dump/write through the other, so they must agree byte for byte.
+// Pages read through the record's accessors, dump/write through the JSON table: they agree.
 #include <gtest/gtest.h>
 
 #include <map>

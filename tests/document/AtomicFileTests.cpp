@@ -1,6 +1,4 @@
-// What the safe writer writes to: long names, links, things that are not
-// files, and the temporary files a killed save leaves behind; and saving a
-// mission never destroys the previous file.
+// The safe writer: long names, links, non-files, a killed save's leftovers, the old file kept.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -54,9 +52,7 @@ TEST(AtomicFile, EveryNameThatFitsCanBeSavedAndItsTemporaryNameFitsToo) {
     }
     EXPECT_EQ(Names(dir.Path()).size(), 6u);  // no temporary file left behind
 
-    // A name as long as the file system allows, in its own units, of
-    // characters that take two of them (UTF-8 bytes; UTF-16 units on
-    // Windows) is not cut inside a character.
+    // The longest name the file system allows, of two-unit characters, is not cut inside one.
 #ifdef _WIN32
     const char* wide = "\xF0\x9F\x9B\xB8";  // outside the BMP: a surrogate pair
 #else
@@ -85,8 +81,7 @@ TEST(AtomicFile, EveryNameThatFitsCanBeSavedAndItsTemporaryNameFitsToo) {
         EXPECT_FALSE(IsTemporaryName(other)) << other;
 }
 
-// Windows writes a "file" named NUL, COM1 or aux.txt to a device, in any
-// folder: such a target is refused as one there, not reported as a full disk.
+// Windows writes NUL, COM1 or aux.txt in any folder to a device: refused, not a full disk.
 TEST(AtomicFile, WindowsDeviceNamesAreToldFromFileNames) {
     for (const char* device :
          {"NUL", "nul", "C:\\work\\NUL", "/tmp/con.tie", "Aux.txt.tie", "prn  ", "COM1", "lpt9.x",
@@ -202,8 +197,7 @@ TEST(AtomicFile, TheNextSaveRemovesWhatAKilledSaveLeftButNotASaveInProgress) {
     ASSERT_EQ(left.size(), 1u) << "the killed save left no temporary file";
     EXPECT_EQ(TempFolder::ReadText(dir / "out.tie"), "old");
 
-    // Another save's temporary file, held open and locked as a writer holds
-    // it, and files that only look similar.
+    // Another save's temporary file, locked as a writer holds it, and files that look similar.
     const fs::path live = dir / "other.tie.vantorel-0123abcd.tmp";
     const int fd = ::open(live.c_str(), O_RDWR | O_CREAT, 0644);
     ASSERT_GE(fd, 0);
@@ -221,9 +215,7 @@ TEST(AtomicFile, TheNextSaveRemovesWhatAKilledSaveLeftButNotASaveInProgress) {
 #endif
 }
 
-// A count or a length the file's 16-bit field cannot hold is refused, not
-// wrapped or cut: 65,536 messages would be written as none and the file
-// would read back as something else, or not at all.
+// A count or length its 16-bit field cannot hold is refused, never wrapped (65,536 -> none).
 TEST(SaveMissionFile, ACountOrLengthTooLargeForItsFieldIsRefusedAndTheFileKept) {
     TempFolder dir;
     const fs::path target = dir / "m1.tie";

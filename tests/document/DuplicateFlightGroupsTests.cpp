@@ -1,5 +1,4 @@
-// Edit > Duplicate: copies beside their originals, as one edit, references
-// among the copies following them, nothing at all past the limit.
+// Duplicate: copies beside their originals as one edit, references follow, none past the limit.
 #include "document/DuplicateFlightGroups.h"
 #include "support/PageFixture.h"
 
@@ -9,8 +8,7 @@ namespace {
 class DuplicateFlightGroupsTest : public testing::PageTest {};
 
 TEST_F(DuplicateFlightGroupsTest, CopiesStandBesideTheOriginalsAndBecomeTheSelection) {
-    // The fighters launch from the carrier; the carrier guards the escort,
-    // which is not copied.
+    // The fighters launch from the carrier; the carrier guards the escort, not copied.
     NewMission(3, [](FlightGroup& fg, int) { fg.File.SetCraftType(1); });
     Rec(1).SetArrivalMothership(0);
     Rec(0).Orders(0).SetTarget1Type(1);

@@ -5,8 +5,7 @@
 
 using namespace vantorel;
 
-// Each command says whether it changed anything: a command that changes
-// nothing must not make the windows reload or the map move.
+// Each command says whether it changed anything, so that nothing reloads for nothing.
 TEST(FlightGroupSelection, CommandsChangeOnlyWhatDiffersAndMarkTheFirstEnabledStart) {
     Mission m;
     for (int i = 0; i < 3; ++i) m.AppendFlightGroup();

@@ -156,8 +156,7 @@ TEST(MissionCheck, LimitsTextLengthsAndStartPoints) {
     EXPECT_EQ(problems[1].Severity, ProblemSeverity::Warning);
     EXPECT_EQ(problems[1].Kind, ProblemKind::NoStartPoint);
 
-    // The same text fits a Balance of Power mission; its debriefings are
-    // checked too.
+    // The same text fits a Balance of Power mission; its debriefings are checked too.
     xvt.Header.SetFormatVersion(14);
     xvt.FlightGroups[1]->File.SetWaypointEnabled(1, 1);
     xvt.FailedDebriefing = std::string(4097, 'b');
@@ -221,8 +220,7 @@ TEST(MissionCheck, NumbersPastTheGamesTablesAreErrorsOneATestMissionEach) {
                                         : ProblemKind::OddValue);
     }
 
-    // Messages and team goals go through the same rules; an order whose
-    // targets have no effect (Hold Station) says nothing of what they name.
+    // Messages and team goals too; targets without effect (Hold Station) are not checked.
     Mission m = CleanMission(14, 1, 1);
     m.Messages[0]->File.SetTrigger(3, {kDestroyed, 4, 3, 0});
     m.GlobalGoals[2].Set(1).SetTrigger(0, {kDestroyed, 7, 13, 0});

@@ -1,6 +1,4 @@
-// Reading and writing whole mission files: random round trips, hand-made
-// files, the text blocks, the variant switch, and every block refusing a
-// short read with its own message, keeping nothing of a refused file.
+// Whole mission files: round trips, a hand-made file, text blocks, variants, short reads.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -150,26 +148,21 @@ TEST(MissionFile, HandMadeFileReadsIntoTheNamedFields) {
     EXPECT_EQ(m.Description, "A\r\nB");
 }
 
-TEST(MissionFile, MessageIndexesAndCountsAreRewrittenOnSave) {
+TEST(MissionFile, MessageIndexesCountsAndColoursAreWrittenAsTheGameReadsThem) {
     Mission m = MakeEmptyMission(14, 2, 3);
     m.Header.SetFlightGroupCount(40);
     m.Messages[0]->File.SetIndex(7);
     m.Messages[1]->File.SetIndex(3);
     m.Messages[2]->File.SetIndex(9);
+    m.Messages[0]->File.SetText("2Gold leader");
+    m.Messages[1]->File.SetText(std::string(80, 'x'));  // cut to leave room for the terminator
     Mission read = ReadOk(WriteMission(m));
     EXPECT_EQ(read.Header.FlightGroupCount(), 2);
     EXPECT_EQ(read.Header.MessageCount(), 3);
     for (int i = 0; i < 3; ++i) EXPECT_EQ(read.Messages[size_t(i)]->File.Index(), i);
-}
-
-TEST(MissionFile, ColourPrefixAndTheCutOfWrittenTexts) {
-    MessageRecord r;
-    r.SetText("2Gold leader");
-    EXPECT_EQ(r.Colour(), 2);
-    EXPECT_EQ(r.TextWithoutColour(), "Gold leader");
-    // Written texts are cut to leave room for the terminator.
-    r.SetText(std::string(80, 'x'));
-    EXPECT_EQ(r.Text().size(), 63u);
+    EXPECT_EQ(read.Messages[0]->File.Colour(), 2);
+    EXPECT_EQ(read.Messages[0]->File.TextWithoutColour(), "Gold leader");
+    EXPECT_EQ(read.Messages[1]->File.Text(), std::string(63, 'x'));
 }
 
 TEST(MissionFile, VariantDecidesTheTextBlocksAndSwitchingToXvtCutsThem) {
@@ -241,8 +234,7 @@ TEST(MissionFile, BytesBeyondATerminatorSurviveUntilTheTextIsEdited) {
     m.Briefings[2].Tags[5] = "tag";
     m.Description = "desc";
     std::vector<uint8_t> bytes = WriteMission(m);
-    // Stale bytes after the description's terminator, a literal CR LF inside
-    // the debriefing, and a tag whose counted bytes run on past a zero byte.
+    // Stale bytes after a terminator, a literal CR LF, a tag running on past a zero byte.
     const size_t description = bytes.size() - 4096;
     const size_t success = description - 2 * 4096;
     bytes[description + 10] = 'Z';

@@ -1,5 +1,4 @@
-// Copies of unsaved missions for crash recovery, and telling whether the
-// file on disk is still the one the document read or wrote.
+// Copies of unsaved missions for crash recovery; whether the file on disk is still ours.
 #include <gtest/gtest.h>
 
 #ifndef _WIN32
@@ -83,9 +82,8 @@ TEST(RecoveryFolder, AnAutosaveChangesNeitherTheMissionNorItsFile) {
     EXPECT_TRUE(doc.IsModified());
 }
 
-// The folder is the user's, but anything may have been put there: what is
-// not a copy this editor wrote is skipped at once, never waited on or read
-// whole, and a note's words are believed only as far as they are sound.
+// Anything may be put in the folder: what is not our copy is skipped unread and unwaited for,
+// and a note is believed only as far as it is sound.
 TEST(RecoveryFolder, WhatIsNotACopyOfOursIsSkippedWithoutWaitingOrReadingItWhole) {
     namespace fs = std::filesystem;
     TempFolder tmp;

@@ -97,16 +97,13 @@ TEST_F(WaveLinkingTest, LinesLeavingTheWaveFolderAreKeptAsTheyAreAndSeparatorsNa
     EXPECT_EQ(Wave(2), "");
     EXPECT_EQ(Wave(3), PathToUtf8(root / "m1" / "ok.wav"));
 
-    // Saved again, the line that leaves is listed as it was and nothing is
-    // copied from or written through it.
+    // Saved again, the line that leaves is listed as it was; nothing goes through it.
     WriteWaveListing(mission, missionPath, settings, prompter);
     EXPECT_TRUE(prompter.shown.empty());
     EXPECT_EQ(Listing("m1"), "..\\..\\outside\\a.wav\r\n\r\n\r\nm1\\ok.wav\r\n");
     EXPECT_EQ(TempFolder::ReadText(tmp / "outside" / "a.wav"), "outside sound");
     EXPECT_FALSE(fs::exists(tmp / "game" / "wave" / "m1" / "a.wav"));
-    size_t entries = 0;
-    for ([[maybe_unused]] const auto& e : fs::directory_iterator(tmp.Path())) ++entries;
-    EXPECT_EQ(entries, 2u);  // game and outside
+    EXPECT_EQ(std::distance(fs::directory_iterator(tmp.Path()), {}), 2);  // game and outside
 
     for (const char* leaves :
          {"..\\..\\outside\\a.wav", "m1\\..\\..\\x.wav", ".\\..\\x.wav", "C:\\x.wav", "../x.wav"})
@@ -138,14 +135,12 @@ TEST_F(WaveLinkingTest, SavingListsFilesInTheWaveFolderAndCopiesTheOthers) {
 
 TEST_F(WaveLinkingTest, ANameWithoutAFolderOrWithALineBreakIsNeverCopied) {
     AddMessages(3);
-    // A bare name (as a paste leaves one) names a file in the wave folder,
-    // never the file of that name where the editor runs.
+    // A bare name (as a paste leaves) names a file in the wave folder, not where the editor runs.
     Write("work/private.wav", "private");
     const fs::path before = fs::current_path();
     fs::current_path(tmp / "work");
     Wave(0) = "private.wav";
-    // A line break would give the listing a line of its own (Windows keeps
-    // line breaks out of file names, so there the name is all there is).
+    // A line break would make a listing line of its own (Windows names hold none).
 #ifdef _WIN32
     Wave(1) = PathToUtf8(tmp / "sounds" / "a\nm1\\b.wav");
 #else
@@ -200,8 +195,7 @@ TEST_F(WaveLinkingTest, SavingIsRefusedWithoutAGameFolderOrAWritableWaveFolder) 
               "It is not possible to save wave file messages without an XvT path configured");
     EXPECT_EQ(prompter.shown[0].icon, PromptIcon::Warning);
 
-    // A game folder whose "wave" is a plain file: the listing cannot be made
-    // (this holds even for a user who may write anywhere).
+    // A game folder whose "wave" is a plain file: no listing, even for root.
     prompter.shown.clear();
     Write("broken/wave", "not a folder");
     settings.SetString("Paths", "XVT", PathToUtf8(tmp / "broken"));
@@ -211,8 +205,7 @@ TEST_F(WaveLinkingTest, SavingIsRefusedWithoutAGameFolderOrAWritableWaveFolder) 
     EXPECT_EQ(prompter.shown[0].icon, PromptIcon::Error);
     EXPECT_EQ(Wave(0), PathToUtf8(tmp / "sounds" / "hello.wav"));
 
-    // A mission whose title is empty, "." or ".." has no folder of its own:
-    // its copies would land among (or above) the game's own sounds.
+    // A title "", "." or ".." has no folder of its own: copies would land among the game's.
     settings.SetString("Paths", "XVT", PathToUtf8(tmp / "game"));
     for (const char* name : {".tie", "..tie", "...tie"}) {
         prompter.shown.clear();
@@ -225,8 +218,7 @@ TEST_F(WaveLinkingTest, SavingIsRefusedWithoutAGameFolderOrAWritableWaveFolder) 
 
 TEST_F(WaveLinkingTest, SavingAgainReplacesTheCopyWithNamesOutsideAscii) {
     AddMessages(1);
-    // The sound's folder is outside every single-byte code page; the names
-    // that go into the listing are within the game's.
+    // The sound's folder is outside every code page; the listed names are within the game's.
     const fs::path source = Write(
         "\xE5\xA3\xB0/Gr\xC3\xBC\xC3\x9F"
         "e.wav",

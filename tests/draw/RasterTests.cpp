@@ -1,5 +1,4 @@
-// The map's own pixel work: lines stepped and clipped, and sprites blended
-// as Qt would blend them.
+// The map's own pixel work: lines stepped and clipped, sprites blended as Qt blends them.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -30,8 +29,7 @@ struct Buffer {
     std::vector<std::uint32_t> pixels;
 };
 
-// Straightforward stepping over the whole line with a bounds test per pixel:
-// what the clipped version must reproduce exactly.
+// Every pixel of the whole line, each tested for bounds: what clipping must reproduce.
 void Reference(Buffer& b, int x1, int y1, int x2, int y2, PenStyle style) {
     const long long dx = x2 - x1, dy = y2 - y1;
     const bool xMajor = std::llabs(dx) >= std::llabs(dy);
@@ -108,8 +106,7 @@ std::uint32_t QtOver(std::uint32_t s, std::uint32_t d) {
     return out;
 }
 
-// A premultiplied picture with transparent holes, opaque stretches and
-// partly covered pixels, like a name or an icon.
+// A premultiplied picture with holes, opaque stretches and partly covered pixels.
 std::vector<std::uint32_t> Picture(std::mt19937& rng, int w, int h) {
     std::vector<std::uint32_t> p(std::size_t(w * h));
     std::uniform_int_distribution<int> kind(0, 3), byte(0, 255);

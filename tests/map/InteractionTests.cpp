@@ -143,8 +143,7 @@ TEST_F(InteractionTest, DraggingASelectedPointMovesEverySelectedPoint) {
     EXPECT_EQ(a.MapState + b.MapState, 0u);
     EXPECT_EQ(ia.AnchorFlightGroup(), nullptr);
 
-    // Pressing on a point of the multi-selection without moving keeps only
-    // that flight group selected.
+    // A press on a point of the multi-selection without moving keeps only its flight group.
     Click(Px(400), Py(40));
     EXPECT_TRUE(Sel(b));
     EXPECT_FALSE(Sel(a) || PtSel(a, 0));
@@ -164,8 +163,7 @@ TEST_F(InteractionTest, SnappedDragsLandTheGrabbedPointOnTheGrid) {
     EXPECT_EQ(a.File.WaypointX(0), 160);
     // The other selected flight group moves by the same step.
     EXPECT_EQ(b.File.WaypointX(0), -240);
-    // A tiny move does not reach the next grid line: nothing moves, and the
-    // moves add up until it does.
+    // A tiny move does not reach the next grid line: nothing moves, and moves add up.
     fx = ia.MouseMove(mission, Px(100) + 13, 200);
     EXPECT_FALSE(fx.modified);
     EXPECT_EQ(a.File.WaypointX(0), 160);
@@ -182,8 +180,7 @@ TEST_F(InteractionTest, MovesShorterThanTheDragDistanceAreClicks) {
     Click(300, 200);
     Click(Px(320), 200, {.ctrl = true});
 
-    // A press on A with a pixel of jitter: nothing moves, and it counts as a
-    // click (only A stays selected).
+    // A press on A with a pixel of jitter: nothing moves, and it is a click (only A selected).
     auto fx = ia.LeftDown(mission, 300, 200, {});
     EXPECT_TRUE(fx.beginChange);
     fx = ia.MouseMove(mission, 301, 200);
@@ -195,8 +192,7 @@ TEST_F(InteractionTest, MovesShorterThanTheDragDistanceAreClicks) {
     EXPECT_EQ(a.File.WaypointY(0), 0);
     EXPECT_TRUE(Sel(a) && !Sel(b));
 
-    // Past the distance the whole way counts: the grabbed point is still
-    // under the mouse (3 then 6 pixels right is 0.1 km = 16 raw).
+    // Past the distance the whole way counts (3 then 6 pixels right is 0.1 km = 16 raw).
     ia.LeftDown(mission, 300, 200, {});
     EXPECT_FALSE(ia.MouseMove(mission, 303, 200).modified);
     EXPECT_FALSE(ia.Dragging());
@@ -205,8 +201,7 @@ TEST_F(InteractionTest, MovesShorterThanTheDragDistanceAreClicks) {
     ia.LeftUp(mission, 306, 200, {});
     EXPECT_EQ(a.File.WaypointX(0), 16);
 
-    // The map neither pans on a trembling click on empty space, which
-    // still clears the selection; a right click with jitter still zooms.
+    // A trembling click on empty space clears but does not pan; a right one still zooms.
     const int scrollX = view.ScrollX;
     Drag(100, 100, 102, 101);
     EXPECT_EQ(view.ScrollX, scrollX);
@@ -223,8 +218,7 @@ TEST_F(InteractionTest, MovesShorterThanTheDragDistanceAreClicks) {
 }
 
 TEST_F(InteractionTest, AFormationDraggedPastTheEdgeKeepsItsShape) {
-    // Three flight groups in a line 300 and 500 raw apart near the right
-    // end of x, all selected; dragged far to the right at zoom 2.
+    // Three selected flight groups near the right end of x dragged far right at zoom 2.
     FlightGroup& a = AddFg(32000, 100);
     FlightGroup& b = AddFg(32300, 200);
     FlightGroup& c = AddFg(32500, -100);
@@ -263,8 +257,7 @@ TEST_F(InteractionTest, DeletingTheGrabbedFlightGroupMidDragLeavesTheRestMovable
     ia.LeftDown(mission, Px(100), 200, {.ctrl = true});
     // The Delete key works while the button is held.
     mission.FlightGroups.erase(mission.FlightGroups.begin());
-    // Without the grabbed point there is nothing to snap to: b moves by the
-    // plain 29 raw units of 11 pixels.
+    // Without the grabbed point nothing snaps: b moves the plain 29 raw units of 11 pixels.
     EXPECT_TRUE(ia.MouseMove(mission, Px(100) + 11, 200).modified);
     EXPECT_EQ(b.File.WaypointX(0), -271);
     ia.LeftUp(mission, Px(100) + 11, 200, {});
@@ -278,8 +271,7 @@ TEST_F(InteractionTest, BandSelectionReplacesTogglesOrAdds) {
     Click(300, 200);
     Click(Px(160), 200, {.ctrl = true});
 
-    // Alt-drag with Shift over two selected points and one unselected: only
-    // the third is selected afterwards.
+    // Alt-drag with Shift over two selected points and one unselected toggles each.
     auto fx = ia.LeftDown(mission, 280, 180, {.alt = true});
     EXPECT_EQ(fx.message, kBandSelectionHint);
     EXPECT_TRUE(ia.MouseMove(mission, Px(320) + 20, 220).drawBand);
@@ -317,8 +309,7 @@ TEST_F(InteractionTest, PanFollowsTheMouseAndRightClicksZoomAboutThePoint) {
     EXPECT_EQ(view.ScrollX, 14750);
     EXPECT_EQ(view.ScrollY, 14830);
 
-    // Right click: one step in about the clicked point, which moves to the
-    // centre; Ctrl (as held at the press) zooms out.
+    // Right click: a step in, the clicked point to the centre; Ctrl (at the press) zooms out.
     CentreOnMap(view);
     ia.RightDown(400, 200, {});
     auto fx = ia.RightUp(400, 200);

@@ -18,8 +18,7 @@ using Kind = RecordingCanvas::Kind;
 
 constexpr RgbColour kGridDim{64, 0, 0};
 
-// A flight group of craft type 1 (X-wing) named "Red" with the given points
-// enabled at (index / 2, 0, 0) km.
+// An X-wing group "Red" with the given points enabled at (index / 2, 0, 0) km.
 FlightGroup& AddGroup(Mission& m, std::initializer_list<int> enabled, int iff = 0) {
     FlightGroup& fg = m.AppendFlightGroup();
     fg.File.SetCraftType(1);

@@ -1,5 +1,4 @@
-// The arrow keys' step, the move it makes of the selection, and where
-// Duplicate sets its copies.
+// The arrow keys' step and move of the selection, and where Duplicate sets its copies.
 #include <gtest/gtest.h>
 
 #include "document/MissionEdit.h"

@@ -17,8 +17,7 @@ ViewState Window(int w, int h, int angle = kAngleTop) {
     return v;
 }
 
-// Flight groups spread over most of the stored range, one with a waypoint
-// further out still and one with a disabled point beyond everything.
+// Flight groups over most of the range, a waypoint further out, a disabled one beyond all.
 Mission SpreadMission() {
     Mission m;
     SetMapPoint(m.AppendFlightGroup(), 0, -24000, -8000, 3000);

@@ -1,6 +1,4 @@
-// The texts of a mission: the game's code page, what a free-text block
-// holds, and the writer's check that a block as read still holds the text
-// being saved.
+// The game's code page, what a free-text block holds, and whether it holds a given text.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -29,10 +27,8 @@ TEST(MissionText, BlockTextEndsAtTheFirstZeroAndEachDollarIsALineBreak) {
     EXPECT_EQ(TextFromBlock(Block("a\r\nb").data(), 4), "a\r\nb");
 }
 
-// The writer keeps a block as read while it holds the same text: the check
-// must agree with building the text and comparing, for every block, the
-// awkward ones included ('$' at either end, CR and LF of their own, bytes
-// after the terminator).
+// The writer keeps a block as read while it holds the same text: the check must agree
+// with reading the text and comparing, for any block ('$', CR, LF, bytes after the end).
 TEST(MissionText, BlockHoldsTextAgreesWithTheTextTheBlockHolds) {
     std::mt19937 rng(77);
     const char alphabet[] = {'a', 'b', '$', '\r', '\n', '\0'};
@@ -42,8 +38,7 @@ TEST(MissionText, BlockHoldsTextAgreesWithTheTextTheBlockHolds) {
         std::vector<uint8_t> block(size_t(length(rng)));
         for (auto& b : block) b = uint8_t(alphabet[pick(rng)]);
         const std::string text = TextFromBlock(block.data(), block.size());
-        // The text itself, and texts near it: one character changed, added
-        // or dropped, or a line break cut in half.
+        // The text, and texts one character or half a line break away from it.
         std::vector<std::string> candidates = {text, text + "a", text + "\r", "\r\n" + text};
         if (!text.empty()) {
             candidates.push_back(text.substr(0, text.size() - 1));

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <random>
 
 #include "platform/WineRegistry.h"
 #include "support/TempFolder.h"
@@ -9,8 +8,7 @@
 namespace vantorel {
 namespace {
 
-// What Wine writes for a game installed by a 32-bit installer, with the
-// escapes it uses for backslashes, quotes and non-ASCII characters.
+// What Wine writes for a game of a 32-bit installer, escapes and non-ASCII included.
 constexpr const char* kSystemReg =
     "WINE REGISTRY Version 2\r\n"
     ";; All keys relative to \\\\Machine\r\n"
@@ -69,15 +67,7 @@ TEST(WineRegistryTest, DamagedTextGivesWhatCouldBeRead) {
     EXPECT_FALSE(reg.HasKey("Software\\Unclosed"));
     // A value after a broken key line does not land in the previous key.
     EXPECT_FALSE(reg.ReadString("Software\\A", "Orphan"));
-    EXPECT_FALSE(WineRegistry::Parse("").HasKey("Software"));
-
-    // Random bytes never crash the reader.
-    std::mt19937 rng(7);
-    for (int round = 0; round < 200; ++round) {
-        std::string junk(size_t(rng() % 300), '\0');
-        for (char& c : junk) c = "[]\"\\@=x\n\r0"[rng() % 11];
-        WineRegistry::Parse(junk).HasKey("x");
-    }
+    EXPECT_FALSE(WineRegistry::Parse("").HasKey("Software"));  // random bytes: the fuzzer's
 }
 
 TEST(WineRegistryTest, EscapesAlwaysGiveValidUtf8AndKeyNamesStayAsWritten) {
@@ -119,8 +109,7 @@ class WinePrefixTest : public ::testing::Test {
 protected:
     void SetUp() override {
 #ifdef _WIN32
-        // A prefix is a Unix folder tree with case-sensitive names and links;
-        // on Windows the game's keys come from the registry itself.
+        // On Windows the game's keys come from the registry itself.
         GTEST_SKIP() << "Wine prefixes exist only off Windows";
 #endif
         std::filesystem::create_directories(prefix / "drive_c/Games/XvT");
