@@ -3,12 +3,15 @@
 // changed, only definite values, as one edit) and what a control refuses.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <set>
+#include <sstream>
 
 #include "document/LevelDocument.h"
 #include "properties/logic/FlightGroupPage.h"
 #include "properties/logic/PageCatalog.h"
 #include "support/PageFixture.h"
+#include "support/TempFolder.h"
 
 namespace vantorel {
 namespace {
@@ -181,25 +184,61 @@ TEST_F(PageModelTest, ControlsRefuseWhatAUserCouldNotDo) {
     EXPECT_EQ(page.Apply(context), PageModel::ApplyResult::Unchanged);
 }
 
-// The windows find controls and radio buttons by number: two with one
-// number on a page (or a dialog it opens) would be one box for two fields.
-TEST_F(PageModelTest, EveryPageAndDialogNumbersEachControlAndButtonOnce) {
-    const auto distinct = [](const PageModel& page, const std::string& what) {
+// The windows find controls and radio buttons by number, and scripts set
+// them by number (`vantorel-cli page --set ID=...`): two with one number on a
+// page would be one box for two fields, and a number that moves breaks every
+// script written for it. PageControls.txt beside this file lists them all; a
+// deliberate change copies the listing the failure prints into it.
+TEST_F(PageModelTest, EveryPageAndDialogNumbersEachControlAndButtonOnceAndKeepsTheNumbers) {
+    std::string listing;
+    const auto distinct = [&listing](const PageModel& page, const std::string& what, bool list) {
         std::set<int> seen;
         for (const ControlState& c : page.Controls()) {
             EXPECT_TRUE(seen.insert(c.id).second) << what << ": " << c.id;
-            for (int b : c.buttonIds)
+            std::string line = what + " " + std::to_string(c.id);
+            for (int b : c.buttonIds) {
                 EXPECT_TRUE(b == c.id || seen.insert(b).second) << what << ": " << b;
+                line += " " + std::to_string(b);
+            }
+            if (list && c.id >= 0) listing += line + (c.label.empty() ? "" : " " + c.label) + "\n";
         }
     };
+    // Every dialog a page names opens, for each of the choices its name
+    // gives ("name", "name=a|b", "name=1..4 (...)").
+    const auto choices = [](const std::string& named) {
+        const size_t eq = named.find('=');
+        std::vector<std::pair<std::string, std::string>> all;
+        if (eq == std::string::npos) return decltype(all){{named, ""}};
+        const std::string name = named.substr(0, eq);
+        const std::string which = named.substr(eq + 1, named.find(' ') - eq - 1);
+        if (const size_t dots = which.find(".."); dots != std::string::npos) {
+            for (int i = std::stoi(which); i <= std::stoi(which.substr(dots + 2)); ++i)
+                all.emplace_back(name, std::to_string(i));
+        } else {
+            std::stringstream list(which);
+            for (std::string one; std::getline(list, one, '|');) all.emplace_back(name, one);
+        }
+        return all;
+    };
+    context.message = doc.AddRadioMessage();
+    context.team = 0;
     for (const PageInfo& info : PageCatalog()) {
         auto page = info.make();
         page->Load(context);
-        distinct(*page, info.name);
-        for (const std::string& name : page->DialogNames())
-            if (auto dialog = page->OpenDialog(context, name, "1"))
-                distinct(*dialog, info.name + " " + name);
+        distinct(*page, info.name, true);
+        for (const std::string& named : page->DialogNames()) {
+            const auto all = choices(named);
+            for (const auto& [name, which] : all) {
+                auto dialog = page->OpenDialog(context, name, which);
+                ASSERT_TRUE(dialog) << info.name << " " << name << "=" << which;
+                dialog->Load(context);
+                distinct(*dialog, info.name + " " + name, which == all.front().second);
+            }
+        }
     }
+    const auto known = std::filesystem::path(VANTOREL_SOURCE_DIR) / "tests" / "properties" /
+                       "PageControls.txt";
+    EXPECT_EQ(TempFolder::ReadText(known), listing) << "the numbers now:\n" << listing;
 }
 
 }  // namespace
