@@ -138,6 +138,11 @@ TEST(PixelSprite, KeepsTheRunsThatAreNotTransparent) {
     // The padding counts as the sprite's own: a sprite is blended unclipped
     // when its width fits, and the padding must not run past a row's end.
     EXPECT_EQ(s.width, 16);
+    // A run already a multiple of 8 long takes no padding.
+    const std::vector<std::uint32_t> eight(8, h);
+    const PixelSprite whole = MakeSprite(eight.data(), 8, 1, 8, 100, 8);
+    ASSERT_EQ(whole.runs.size(), 1u);
+    EXPECT_EQ(whole.runs[0].length, 8);
 }
 
 TEST(PixelSprite, BlendsAsQtDoesAtEveryWidthAndEveryEdge) {
