@@ -9,6 +9,10 @@ programs, so a machine that slows down meanwhile slows both; the medians and
 their ratio are printed.
 
     bench/startup.py BUILD_DIR [--runs N] [--platform xvfb|offscreen] [--no-mission]
+                               [--hello-text]
+
+--hello-text gives the hello-world a menu bar, a status line and a list of
+43 rows, so it loads fonts and draws text as the editor's first window does.
 
 BUILD_DIR is a build configured with -DVANTOREL_BENCH=ON (Release) in which
 vantorel, StartupHello and WriteMaximalMission were built. Settings, the
@@ -56,6 +60,8 @@ def main():
     parser.add_argument("--runs", type=int, default=21)
     parser.add_argument("--platform", choices=["xvfb", "offscreen"], default="xvfb")
     parser.add_argument("--no-mission", action="store_true", help="the editor opens no file")
+    parser.add_argument("--hello-text", action="store_true",
+                        help="the hello-world shows menus and a list of text")
     opts = parser.parse_args()
 
     build = os.path.abspath(opts.build)
@@ -87,13 +93,14 @@ def main():
         else:
             env["QT_QPA_PLATFORM"] = "offscreen"
 
+        hello_args = ["--text"] if opts.hello_text else []
         editor_args = ["-nologo"] + ([] if opts.no_mission else [mission])
         # One of each first, untimed: the files are then in the page cache.
-        run_once(hello, [], env)
+        run_once(hello, hello_args, env)
         run_once(editor, editor_args, env)
         hello_ms, editor_ms = [], []
         for _ in range(opts.runs):
-            hello_ms.append(run_once(hello, [], env))
+            hello_ms.append(run_once(hello, hello_args, env))
             editor_ms.append(run_once(editor, editor_args, env))
     finally:
         if xvfb:
@@ -104,7 +111,8 @@ def main():
     h, e = statistics.median(hello_ms), statistics.median(editor_ms)
     what = "no mission" if opts.no_mission else "the maximal mission"
     print(f"platform {opts.platform}, {opts.runs} runs each, alternating, medians:")
-    print(f"  hello-world      {h:7.1f} ms  (min {min(hello_ms):.1f}, max {max(hello_ms):.1f})")
+    hello_name = "hello-world+text" if opts.hello_text else "hello-world     "
+    print(f"  {hello_name} {h:7.1f} ms  (min {min(hello_ms):.1f}, max {max(hello_ms):.1f})")
     print(f"  editor ({what}) {e:7.1f} ms  (min {min(editor_ms):.1f}, max {max(editor_ms):.1f})")
     print(f"  ratio            {e / h:7.2f}x")
 

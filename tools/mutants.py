@@ -11,7 +11,13 @@ back. The same seed on the same code tries the same mutants.
     tools/mutants.py --rerun FILE      (the mutants named in FILE, e.g. --missed's)
     tools/mutants.py ... --killers FILE (every test runs; FILE gets the tests each caught
                                         mutant fails, to see which mutants a test alone catches)
+
+A mutant whose every rebuilt object file is byte for byte the unmutated one
+(an unused constant, a hint the compiler folds away) is `equivalent`: no test
+could tell it apart, so like one that does not compile it is not counted, and
+the sample draws on.
 """
+import hashlib
 import argparse
 import bisect
 import fcntl
@@ -382,6 +388,23 @@ def test(binary, timeout, fail_fast=True):
                cwd=binary.parent, timeout=timeout, env=env)
 
 
+def objects(build_dir, since=None):
+    """The object files of the build (those written at or after `since`), by their digest."""
+    found = {}
+    for root, _, names in os.walk(build_dir):
+        for name in names:
+            if name.endswith((".o", ".obj")):
+                path = os.path.join(root, name)
+                if since is None or os.stat(path).st_mtime >= since:
+                    found[path] = hashlib.sha1(Path(path).read_bytes()).hexdigest()
+    return found
+
+
+def same_code(unmutated, rebuilt):
+    """True when the build rebuilt objects and every one is the unmutated object."""
+    return bool(rebuilt) and all(unmutated.get(p) == d for p, d in rebuilt.items())
+
+
 def failed_tests(out):
     """The tests GoogleTest's summary names as failed."""
     return sorted(set(re.findall(r"^\[  FAILED  \] (\w+\.\w+)", out, re.M)))
@@ -463,7 +486,7 @@ def main():
     order = list(range(len(cands)))
     random.Random(args.seed).shuffle(order)
     if args.rerun:
-        wanted = {re.sub(r": (caught|missed|does not compile|timeout)$", "", l.strip())
+        wanted = {re.sub(r": (caught|missed|does not compile|equivalent|timeout)$", "", l.strip())
                   for l in Path(args.rerun).read_text().splitlines() if " → " in l}
         order = [i for i in order if cands[i]["name"] in wanted]
         args.count = len(order)
@@ -485,10 +508,11 @@ def main():
     baseline = time.monotonic() - t0
     if status != 0:
         sys.exit("the core tests fail on the unmutated code:\n" + out[-4000:])
+    unmutated = objects(build_dir)
     timeout = args.timeout or max(60.0, 10 * baseline)
     print("core tests take %.1f s unmutated; timeout %.0f s" % (baseline, timeout), file=sys.stderr)
 
-    caught = tried = broken = 0
+    caught = tried = broken = equivalent = 0
     missed, building, testing, per_kind = [], 0.0, 0.0, {".cpp": [], ".h": []}
     started, cpu = time.monotonic(), children_cpu()
     try:
@@ -502,6 +526,8 @@ def main():
             t0 = time.monotonic()
             try:
                 shutil.copy2(path, str(path) + BACKUP)
+                # Whole seconds: some file systems keep no finer time stamps.
+                since = int(time.time())
                 path.write_bytes((text[: c["start"]] + c["after"] + text[c["end"]:])
                                  .encode("utf-8", "surrogateescape"))
                 status, _ = build(build_dir)
@@ -509,6 +535,8 @@ def main():
                 building += t1 - t0
                 if status != 0:
                     verdict = "does not compile"
+                elif same_code(unmutated, objects(build_dir, since)):
+                    verdict = "equivalent"
                 else:
                     status, out = test(binary, timeout, fail_fast=not args.killers)
                     testing += time.monotonic() - t1
@@ -522,6 +550,8 @@ def main():
             per_kind[path.suffix].append(time.monotonic() - t0)
             if verdict == "does not compile":
                 broken += 1
+            elif verdict == "equivalent":
+                equivalent += 1
             else:
                 tried += 1
                 caught += verdict != "missed"
@@ -542,8 +572,9 @@ def main():
               file=sys.stderr)
     kinds = "; ".join("%d in %s files, %.0f s each" % (len(t), k, sum(t) / len(t))
                       for k, t in per_kind.items() if t)
-    print("%d mutants did not compile; %d tried in %.0f s (%.0f s building, %.0f s testing, %.0f s "
-          "of processor time); %s" % (broken, tried + broken, spent, building, testing, cpu, kinds))
+    print("%d mutants did not compile, %d were equivalent (the same object code); %d tried in "
+          "%.0f s (%.0f s building, %.0f s testing, %.0f s of processor time); %s"
+          % (broken, equivalent, tried + broken + equivalent, spent, building, testing, cpu, kinds))
     print("caught %d of %d" % (caught, tried))
     return 0
 
