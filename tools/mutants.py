@@ -453,7 +453,8 @@ def main():
     ap.add_argument("--files", help="only files whose path (as src/...) matches this regex")
     ap.add_argument("--tables", action="store_true", help="mutate the entries of data tables too")
     ap.add_argument("--list", action="store_true", help="list the first COUNT mutants drawn, "
-                    "run nothing (mutants that do not compile are replaced by later ones)")
+                    "run nothing (in a run, mutants that do not compile or are equivalent are "
+                    "replaced by later ones)")
     ap.add_argument("--missed", help="write the missed mutants to this file")
     ap.add_argument("--rerun", help="try the mutants named in this file (lines as printed)")
     ap.add_argument("--killers", help="run every test, and write to this file the tests that "
