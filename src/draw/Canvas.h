@@ -49,6 +49,11 @@ public:
     virtual void CraftIcon(int x, int y, int ramp, int picture, bool faded) = 0;
 
     virtual void Image(int x, int y, CanvasImage image) = 0;
+
+    // Everything drawn so far is in the target after this. A canvas may
+    // hold drawing back to do it all at once; PaintMap flushes at the end
+    // of each frame.
+    virtual void Flush() {}
 };
 
 }  // namespace vantorel

@@ -159,12 +159,14 @@ void RasterLine(const PixelBuffer& target, int x1, int y1, int x2, int y2, std::
     if (n == 0) return;
     const long long sa = da >= 0 ? 1 : -1, sb = db >= 0 ? 1 : -1;
     const long long adb = std::llabs(db), ada = std::max<long long>(std::llabs(da), 1);
-    const long long aSize = xMajor ? target.width : target.height;
-    const long long bSize = xMajor ? target.height : target.width;
+    // The rows and columns that may be drawn, along each axis.
+    const long long top = target.Top(), bottom = target.Bottom() - 1;
+    if (top > bottom) return;
+    const long long aMin = xMajor ? 0 : top, aMax = xMajor ? target.width - 1 : bottom;
+    const long long bMin = xMajor ? top : 0, bMax = xMajor ? bottom : target.width - 1;
 
-    const bool inside = !endClipped && ax >= 0 && bx >= 0 && ay >= 0 && by >= 0 &&
-                        ax < target.width && bx < target.width && ay < target.height &&
-                        by < target.height;
+    const bool inside = !endClipped && ax >= 0 && bx >= 0 && ay >= top && by >= top &&
+                        ax < target.width && bx < target.width && ay <= bottom && by <= bottom;
     if (inside) {
         // Nearly every line of a map: no step is cut, so none of the
         // divisions that find the first and last visible step are needed.
@@ -180,16 +182,16 @@ void RasterLine(const PixelBuffer& target, int x1, int y1, int x2, int y2, std::
         return;
     }
 
-    // Steps k whose major coordinate a0 + sa k lies inside the buffer.
-    long long kLo = sa > 0 ? -a0 : a0 - (aSize - 1);
-    long long kHi = sa > 0 ? aSize - 1 - a0 : a0;
+    // Steps k whose major coordinate a0 + sa k lies inside.
+    long long kLo = sa > 0 ? aMin - a0 : a0 - aMax;
+    long long kHi = sa > 0 ? aMax - a0 : a0 - aMin;
     kLo = std::max<long long>(kLo, 0);
     kHi = std::min<long long>(kHi, n - 1);
     // And exactly those whose minor coordinate does: the minor offset at
     // step k is off(k) = floor((2 k |db| + |da|) / (2 |da|)), which never
     // falls as k grows, so the steps with off(k) in [lo, hi] are a range.
-    const long long lo = sb > 0 ? -b0 : b0 - (bSize - 1);
-    const long long hi = sb > 0 ? bSize - 1 - b0 : b0;
+    const long long lo = sb > 0 ? bMin - b0 : b0 - bMax;
+    const long long hi = sb > 0 ? bMax - b0 : b0 - bMin;
     if (adb == 0) {
         if (lo > 0 || hi < 0) return;
     } else {

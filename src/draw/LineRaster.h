@@ -1,5 +1,6 @@
 #pragma once
 
+#include <climits>
 #include <cstdint>
 
 #include "draw/Canvas.h"
@@ -7,11 +8,18 @@
 namespace vantorel {
 
 // A 32-bit pixel buffer to draw into: `stride` is counted in pixels.
+// Drawing touches only rows `clipTop` to `clipBottom` (not included) of it,
+// so a frame can be drawn band by band, each band while it is in the cache.
 struct PixelBuffer {
     std::uint32_t* pixels = nullptr;
     int width = 0;
     int height = 0;
     int stride = 0;
+    int clipTop = 0;
+    int clipBottom = INT_MAX;
+
+    int Top() const { return clipTop > 0 ? clipTop : 0; }
+    int Bottom() const { return clipBottom < height ? clipBottom : height; }
 };
 
 // Draws a one-pixel line from (x1, y1) toward (x2, y2), the last pixel left

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <span>
 
 #if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
@@ -78,8 +79,8 @@ __attribute__((target("avx2"))) inline __m256i Over8(__m256i source, __m256i des
 
 // The eight-pixel steps of a row; returns how many pixels it did. Steps
 // with nothing to draw (the gaps between letters) are passed over.
-__attribute__((target("avx2"))) inline int BlendRowAvx2(std::uint32_t* out, const std::uint32_t* source,
-                                                 int count) {
+__attribute__((target("avx2"))) inline int BlendRowAvx2(std::uint32_t* out,
+                                                        const std::uint32_t* source, int count) {
     int i = 0;
     for (; i + 8 <= count; i += 8) {
         const __m256i s8 = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(source + i));
@@ -111,7 +112,8 @@ VANTOREL_AVX512 inline __mmask16 Lanes(int left) {
     return left >= 16 ? __mmask16(0xFFFF) : __mmask16((1u << left) - 1);
 }
 
-VANTOREL_AVX512 inline void BlendRowAvx512(std::uint32_t* out, const std::uint32_t* source, int count) {
+VANTOREL_AVX512 inline void BlendRowAvx512(std::uint32_t* out, const std::uint32_t* source,
+                                           int count) {
     for (int i = 0; i < count; i += 16) {
         const __m512i s = _mm512_maskz_loadu_epi32(Lanes(count - i), source + i);
         const __mmask16 ink = _mm512_test_epi32_mask(s, s);
@@ -121,7 +123,8 @@ VANTOREL_AVX512 inline void BlendRowAvx512(std::uint32_t* out, const std::uint32
     }
 }
 
-VANTOREL_AVX512 inline void CopyRowAvx512(std::uint32_t* out, const std::uint32_t* source, int count) {
+VANTOREL_AVX512 inline void CopyRowAvx512(std::uint32_t* out, const std::uint32_t* source,
+                                          int count) {
     for (int i = 0; i < count; i += 16) {
         const __mmask16 lanes = Lanes(count - i);
         _mm512_mask_storeu_epi32(out + i, lanes, _mm512_maskz_loadu_epi32(lanes, source + i));
@@ -131,11 +134,11 @@ VANTOREL_AVX512 inline void CopyRowAvx512(std::uint32_t* out, const std::uint32_
 // A sprite wholly inside the buffer, every run in one loop: a frame draws
 // thousands of sprites of a run or two a row, and a call and a choice of
 // kernel for each run cost as much as blending it.
-VANTOREL_AVX512 void BlendInsideAvx512(std::uint32_t* origin, std::ptrdiff_t stride,
-                                       const PixelSprite& sprite) {
-    const std::uint32_t* pixels = sprite.pixels.data();
-    for (const PixelSprite::Run& run : sprite.runs) {
-        std::uint32_t* out = origin + std::ptrdiff_t(run.y) * stride + run.x;
+VANTOREL_AVX512 void BlendInsideAvx512(std::uint32_t* target, std::ptrdiff_t stride, int x, int y,
+                                       const std::uint32_t* pixels, const PixelSprite::Run* begin,
+                                       const PixelSprite::Run* end) {
+    for (const PixelSprite::Run& run : std::span(begin, end)) {
+        std::uint32_t* out = target + std::ptrdiff_t(y + run.y) * stride + (x + run.x);
         if (run.opaque)
             CopyRowAvx512(out, pixels + run.first, run.length);
         else
@@ -143,12 +146,12 @@ VANTOREL_AVX512 void BlendInsideAvx512(std::uint32_t* origin, std::ptrdiff_t str
     }
 }
 
-__attribute__((target("avx2"))) void BlendInsideAvx2(std::uint32_t* origin,
-                                                     std::ptrdiff_t stride,
-                                                     const PixelSprite& sprite) {
-    const std::uint32_t* pixels = sprite.pixels.data();
-    for (const PixelSprite::Run& run : sprite.runs) {
-        std::uint32_t* out = origin + std::ptrdiff_t(run.y) * stride + run.x;
+__attribute__((target("avx2"))) void BlendInsideAvx2(std::uint32_t* target, std::ptrdiff_t stride,
+                                                     int x, int y, const std::uint32_t* pixels,
+                                                     const PixelSprite::Run* begin,
+                                                     const PixelSprite::Run* end) {
+    for (const PixelSprite::Run& run : std::span(begin, end)) {
+        std::uint32_t* out = target + std::ptrdiff_t(y + run.y) * stride + (x + run.x);
         const std::uint32_t* source = pixels + run.first;
         if (run.opaque) {
             int i = 0;
@@ -263,21 +266,32 @@ PixelSprite MakeSprite(const std::uint32_t* argb, int width, int height, int str
 
 void BlendSprite(const PixelBuffer& target, int x, int y, const PixelSprite& sprite) {
     if (!target.pixels) return;
+    const int top = target.Top(), bottom = target.Bottom();
     // Nothing of it inside: the common case for a name far off screen.
-    if (x >= target.width || y >= target.height || x + sprite.width <= 0 || y + sprite.height <= 0)
+    if (x >= target.width || y >= bottom || x + sprite.width <= 0 || y + sprite.height <= top)
         return;
     const int kernel = BlendKernel();
     const std::uint32_t* pixels = sprite.pixels.data();
-    if (x >= 0 && y >= 0 && x + sprite.width <= target.width &&
-        y + sprite.height <= target.height) {
-        // All of it inside, as nearly every sprite of a map is: no run is cut.
-        std::uint32_t* origin = target.pixels + std::ptrdiff_t(y) * target.stride + x;
+    if (x >= 0 && x + sprite.width <= target.width) {
+        // No run is cut short, as for nearly every sprite of a map: only the
+        // rows outside are left out, and the runs are in the order of their rows.
+        const PixelSprite::Run* begin = sprite.runs.data();
+        const PixelSprite::Run* end = begin + sprite.runs.size();
+        if (y < top)
+            begin = std::partition_point(begin, end,
+                                         [&](const PixelSprite::Run& r) { return y + r.y < top; });
+        if (y + sprite.height > bottom)
+            end = std::partition_point(begin, end,
+                                       [&](const PixelSprite::Run& r) { return y + r.y < bottom; });
 #ifdef VANTOREL_BLEND_AVX2
-        if (kernel >= 3) return BlendInsideAvx512(origin, target.stride, sprite);
-        if (kernel == 2) return BlendInsideAvx2(origin, target.stride, sprite);
+        if (kernel >= 3)
+            return BlendInsideAvx512(target.pixels, target.stride, x, y, pixels, begin, end);
+        if (kernel == 2)
+            return BlendInsideAvx2(target.pixels, target.stride, x, y, pixels, begin, end);
 #endif
-        for (const PixelSprite::Run& run : sprite.runs) {
-            std::uint32_t* out = origin + std::ptrdiff_t(run.y) * target.stride + run.x;
+        for (const PixelSprite::Run& run : std::span(begin, end)) {
+            std::uint32_t* out =
+                target.pixels + std::ptrdiff_t(y + run.y) * target.stride + (x + run.x);
             if (run.opaque)
                 CopyRow(kernel, out, pixels + run.first, run.length);
             else
@@ -287,7 +301,7 @@ void BlendSprite(const PixelBuffer& target, int x, int y, const PixelSprite& spr
     }
     for (const PixelSprite::Run& run : sprite.runs) {
         const int ty = y + run.y;
-        if (ty < 0 || ty >= target.height) continue;
+        if (ty < top || ty >= bottom) continue;
         int from = x + run.x, to = from + run.length;  // target columns
         const std::uint32_t* source = pixels + run.first;
         if (from < 0) {

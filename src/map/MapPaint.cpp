@@ -219,6 +219,7 @@ void PaintMap(Canvas& canvas, const ViewState& view, const Mission& mission) {
     canvas.FillRect(0, 0, view.Width, view.Height, kBlack);
     if (view.Angle != kAngle3D || view.ShowGrid3D) DrawGrid(canvas, view);
     for (const auto& fg : mission.FlightGroups) DrawFlightGroup(canvas, view, *fg);
+    canvas.Flush();
 }
 
 }  // namespace vantorel

@@ -1,11 +1,13 @@
 // The map's own pixel work: lines stepped and clipped, sprites blended as Qt blends them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "draw/DrawList.h"
 #include "draw/LineRaster.h"
 #include "draw/PixelSprite.h"
 
@@ -29,8 +31,10 @@ struct Buffer {
     std::vector<std::uint32_t> pixels;
 };
 
-// Every pixel of the whole line, each tested for bounds: what clipping must reproduce.
-void Reference(Buffer& b, int x1, int y1, int x2, int y2, PenStyle style) {
+// Every pixel of the whole line, each tested for bounds (rows top..bottom):
+// what clipping must reproduce.
+void Reference(Buffer& b, int x1, int y1, int x2, int y2, PenStyle style, int top = 0,
+               int bottom = INT_MAX) {
     const long long dx = x2 - x1, dy = y2 - y1;
     const bool xMajor = std::llabs(dx) >= std::llabs(dy);
     const long long da = xMajor ? dx : dy, db = xMajor ? dy : dx;
@@ -42,7 +46,7 @@ void Reference(Buffer& b, int x1, int y1, int x2, int y2, PenStyle style) {
         const long long x = xMajor ? a : c, y = xMajor ? c : a;
         const bool on =
             style == PenStyle::Solid || (style == PenStyle::Dash ? k % 6 < 4 : k % 3 == 0);
-        if (on && x >= 0 && x < b.width && y >= 0 && y < b.height)
+        if (on && x >= 0 && x < b.width && y >= std::max(top, 0) && y < std::min(bottom, b.height))
             b.pixels[std::size_t(y * b.width + x)] = 1;
     }
 }
@@ -67,10 +71,16 @@ TEST(LineRaster, ClippingDrawsExactlyTheVisiblePixels) {
     for (int i = 0; i < 3000; ++i) {
         const int x1 = coord(rng), y1 = coord(rng), x2 = coord(rng), y2 = coord(rng);
         const PenStyle s = styles[i % 3];
+        // Every other line within a window of rows, as a band of a frame is drawn.
+        const int top = i % 2 ? coord(rng) / 4 : 0, bottom = i % 2 ? top + 1 + i % 13 : INT_MAX;
         Buffer got(32, 24), want(32, 24);
-        RasterLine(got.View(), x1, y1, x2, y2, 1, s);
-        Reference(want, x1, y1, x2, y2, s);
-        ASSERT_EQ(got.Rows(), want.Rows()) << x1 << "," << y1 << " -> " << x2 << "," << y2;
+        PixelBuffer view = got.View();
+        view.clipTop = top;
+        view.clipBottom = bottom;
+        RasterLine(view, x1, y1, x2, y2, 1, s);
+        Reference(want, x1, y1, x2, y2, s, top, bottom);
+        ASSERT_EQ(got.Rows(), want.Rows())
+            << x1 << "," << y1 << " -> " << x2 << "," << y2 << " rows " << top << ".." << bottom;
     }
 }
 
@@ -159,11 +169,13 @@ TEST(PixelSprite, BlendsAsQtDoesAtEveryWidthAndEveryEdge) {
             for (auto& d : got) d |= 0xff000000u;  // an opaque frame, as the map's
             want = got;
             const int x = pos(rng), y = pos(rng) / 3;
-            BlendSprite({got.data(), 40, 12, 40}, x, y, sprite);
+            // Every third within a window of rows, as a band of a frame is drawn.
+            const int top = i % 3 ? 0 : 1 + i % 7, bottom = i % 3 ? 12 : top + 1 + i % 4;
+            BlendSprite({got.data(), 40, 12, 40, top, bottom}, x, y, sprite);
             for (int sy = 0; sy < h; ++sy)
                 for (int sx = 0; sx < w; ++sx) {
                     const int tx = x + sx, ty = y + sy;
-                    if (tx < 0 || tx >= 40 || ty < 0 || ty >= 12) continue;
+                    if (tx < 0 || tx >= 40 || ty < top || ty >= bottom) continue;
                     auto& d = want[std::size_t(ty * 40 + tx)];
                     d = QtOver(picture[std::size_t(sy * w + sx)], d);
                 }
@@ -171,6 +183,55 @@ TEST(PixelSprite, BlendsAsQtDoesAtEveryWidthAndEveryEdge) {
         }
     }
     UseBlendKernel(widest);
+}
+
+// A frame's worth of fills, lines (some reaching far outside) and sprites,
+// overlapping one another: drawn through a DrawList, band by band and by
+// two threads, they give the same pixels as drawn one by one in order,
+// also into a window of rows.
+TEST(DrawList, DrawsTheSamePixelsAsDrawingEachInTurn) {
+    std::mt19937 rng(5);
+    std::vector<PixelSprite> sprites;
+    for (int i = 0; i < 24; ++i) {
+        const int w = 1 + i * 3, h = 1 + i % 23;
+        const auto picture = Picture(rng, w, h);
+        sprites.push_back(MakeSprite(picture.data(), w, h, w, i % 2 ? w : 4, i % 2 ? 8 : 1));
+    }
+    std::uniform_int_distribution<int> x(-80, 380), y(-80, 980), kind(0, 9), pick(0, 23);
+    const int far[] = {INT_MIN, -3000000, 0, 5000000, INT_MAX};
+    const PenStyle styles[] = {PenStyle::Solid, PenStyle::Dash, PenStyle::Dot};
+    for (const auto& [top, bottom] : {std::pair{0, INT_MAX}, std::pair{130, 777}}) {
+        std::vector<std::uint32_t> got(300 * 900, 0xff000000u), want = got;
+        PixelBuffer gotView{got.data(), 300, 900, 300, top, bottom};
+        PixelBuffer wantView{want.data(), 300, 900, 300, top, bottom};
+        DrawList list;
+        for (int i = 0; i < 3000; ++i) {
+            const std::uint32_t colour = 0xff000000u | std::uint32_t(rng());
+            const int k = kind(rng);
+            if (k == 0) {
+                const int fx = x(rng), fy = y(rng), fw = x(rng) / 4, fh = y(rng) / 8;
+                list.Fill(fx, fy, fw, fh, colour);
+                for (int ry = std::max({fy, top, 0}); ry < std::min({fy + fh, bottom, 900}); ++ry)
+                    for (int rx = std::max(fx, 0); rx < std::min(fx + fw, 300); ++rx)
+                        want[std::size_t(ry * 300 + rx)] = colour;
+            } else if (k < 5) {
+                int x1 = x(rng), y1 = y(rng), x2 = x(rng), y2 = y(rng);
+                if (k == 1) x2 = far[i % 5], y2 = far[(i / 5) % 5];
+                const PenStyle style = styles[i % 3];
+                list.Line(x1, y1, x2, y2, colour, style);
+                RasterLine(wantView, x1, y1, x2, y2, colour, style);
+            } else {
+                const PixelSprite& sprite = sprites[std::size_t(pick(rng))];
+                const int sx = x(rng), sy = y(rng);
+                list.Sprite(sx, sy, sprite);
+                BlendSprite(wantView, sx, sy, sprite);
+            }
+        }
+        ASSERT_FALSE(list.Empty());
+        list.Draw(gotView);
+        EXPECT_TRUE(list.Empty());
+        ASSERT_EQ(got, want) << "rows " << top << ".." << bottom;
+    }
 }
 
 }  // namespace

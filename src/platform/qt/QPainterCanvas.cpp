@@ -25,6 +25,10 @@ QColor ToQColor(RgbColour c) {
     return QColor(c.red, c.green, c.blue);
 }
 
+std::uint32_t Opaque(RgbColour c) {
+    return 0xFF000000u | (std::uint32_t(c.red) << 16) | (std::uint32_t(c.green) << 8) | c.blue;
+}
+
 Qt::PenStyle ToQtStyle(PenStyle s) {
     switch (s) {
         case PenStyle::Dash:
@@ -86,9 +90,16 @@ QPainterCanvas::QPainterCanvas(QPainter* painter)
     SetPainter(painter);
 }
 
-QPainterCanvas::~QPainterCanvas() = default;
+QPainterCanvas::~QPainterCanvas() {
+    Flush();
+}
+
+void QPainterCanvas::Flush() {
+    if (!pending_.Empty()) pending_.Draw(direct_);
+}
 
 void QPainterCanvas::SetPainter(QPainter* painter) {
+    Flush();
     painter_ = painter;
     direct_ = PixelBuffer{};
     if (!painter_) return;
@@ -117,18 +128,14 @@ void QPainterCanvas::SetPainter(QPainter* painter) {
 }
 
 void QPainterCanvas::FillRect(int x, int y, int width, int height, RgbColour colour) {
+    if (direct_.pixels) return pending_.Fill(x, y, width, height, Opaque(colour));
     painter_->fillRect(x, y, width, height, ToQColor(colour));
 }
 
 void QPainterCanvas::Line(int x1, int y1, int x2, int y2, const Pen& pen) {
-    if (direct_.pixels && pen.width <= 1) {
-        const RgbColour c = pen.colour;
-        RasterLine(
-            direct_, x1, y1, x2, y2,
-            0xFF000000u | (std::uint32_t(c.red) << 16) | (std::uint32_t(c.green) << 8) | c.blue,
-            pen.style);
-        return;
-    }
+    if (direct_.pixels && pen.width <= 1)
+        return pending_.Line(x1, y1, x2, y2, Opaque(pen.colour), pen.style);
+    Flush();
     QPen qpen(ToQColor(pen.colour));
     qpen.setWidth(pen.width);
     qpen.setStyle(ToQtStyle(pen.style));
@@ -176,6 +183,7 @@ QPainterCanvas::TextPicture& QPainterCanvas::TextImage(std::string_view text, Rg
     auto it = texts_.find(key);
     if (it == texts_.end()) {
         if (texts_.size() >= kTextCacheLimit) {
+            Flush();  // what waits to be drawn may be among them
             texts_.clear();
             for (RecentText& r : recent_) r.picture = nullptr;
         }
@@ -222,9 +230,9 @@ void QPainterCanvas::Text(int x, int y, std::string_view text, RgbColour colour,
     const TextPicture& picture = TextImage(text, colour, font);
     if (picture.image.isNull()) return;
     if (direct_.pixels && picture.sprite.width > 0)
-        BlendSprite(direct_, x + picture.offset.x(), y + picture.offset.y(), picture.sprite);
-    else
-        painter_->drawImage(x + picture.offset.x(), y + picture.offset.y(), picture.image);
+        return pending_.Sprite(x + picture.offset.x(), y + picture.offset.y(), picture.sprite);
+    Flush();
+    painter_->drawImage(x + picture.offset.x(), y + picture.offset.y(), picture.image);
 }
 
 const PixelSprite& QPainterCanvas::IconSprite(int ramp, int picture, bool faded) {
@@ -242,10 +250,7 @@ const PixelSprite& QPainterCanvas::IconSprite(int ramp, int picture, bool faded)
 }
 
 void QPainterCanvas::CraftIcon(int x, int y, int ramp, int picture, bool faded) {
-    if (direct_.pixels) {
-        BlendSprite(direct_, x, y, IconSprite(ramp, picture, faded));
-        return;
-    }
+    if (direct_.pixels) return pending_.Sprite(x, y, IconSprite(ramp, picture, faded));
     const CraftIconImage& icon = GetCraftIconImage(ramp, picture, faded);
     painter_->drawImage(x, y, WrapArgb(icon.argb.data(), kCraftIconWidth, kCraftIconHeight));
 }
@@ -257,7 +262,7 @@ void QPainterCanvas::Image(int x, int y, CanvasImage image) {
                 if (selectionBox_.width == 0)
                     selectionBox_ = MakeSprite(SelectionBoxPixels().data(), kSelectionBoxSize,
                                                kSelectionBoxSize, kSelectionBoxSize);
-                BlendSprite(direct_, x, y, selectionBox_);
+                pending_.Sprite(x, y, selectionBox_);
                 break;
             }
             painter_->drawImage(

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "draw/Canvas.h"
+#include "draw/DrawList.h"
 #include "draw/LineRaster.h"
 #include "draw/PixelSprite.h"
 
@@ -27,7 +28,9 @@ namespace vantorel {
 // device pixel ratio 1, no transform or clip) and the thousands of thin
 // path lines, icons and names of a full mission are written straight into
 // its pixels, the same pixels QPainter would give; on any other device they
-// go through QPainter, which is correct but several times slower.
+// go through QPainter, which is correct but several times slower. Those are
+// drawn all at once, band by band, when the frame is flushed (PaintMap does
+// it at its end): flush before painting into the image by other means.
 class QPainterCanvas : public Canvas {
 public:
     explicit QPainterCanvas(QPainter* painter = nullptr);
@@ -40,6 +43,7 @@ public:
     void Text(int x, int y, std::string_view text, RgbColour colour, CanvasFont font) override;
     void CraftIcon(int x, int y, int ramp, int picture, bool faded) override;
     void Image(int x, int y, CanvasImage image) override;
+    void Flush() override;
 
     static QFont FontFor(CanvasFont font);
 
@@ -83,6 +87,9 @@ private:
     // Set while painting straight into a 32-bit image with no transform or
     // clip: thin lines, icons and names are then written to its pixels.
     PixelBuffer direct_;
+    // What is drawn into `direct_` waits here until Flush, SetPainter or
+    // anything drawn through the painter.
+    DrawList pending_;
     std::unordered_map<StoredTextKey, TextPicture, StoredTextKeyHash, TextKeyEqual> texts_;
     // The last text looked up in each of a few styles: a flight group's name
     // is drawn at each of its points, one after the other.
