@@ -4,7 +4,9 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "app/CommandIcons.h"
 #include "ui/CQVDoc.h"
+#include "ui/CommandIds.h"
 
 namespace vantorel {
 
@@ -19,7 +21,9 @@ CHistoryBar::CHistoryBar(QWidget* parent) : QWidget(parent), list_(new QListWidg
     };
     connect(list_, &QListWidget::itemClicked, this, request);
     connect(list_, &QListWidget::itemActivated, this, request);
-    savedIcon_ = style()->standardIcon(QStyle::SP_DialogSaveButton);
+    // The Save command's own picture (the style's would first be looked for
+    // in the desktop's icon theme, at every start).
+    savedIcon_ = CommandIcon(kCmdFileSave);
     // Every line keeps the picture's room, so the names line up.
     const int side = style()->pixelMetric(QStyle::PM_SmallIconSize);
     QPixmap blank(side, side);

@@ -415,6 +415,16 @@ private slots:
         QTest::keyClick(box, Qt::Key_Escape);
         QVERIFY(box->text().isEmpty());
         QCOMPARE(Rows(FgList(), false).size(), size_t(6));
+        // The button at the box's end is there while it holds text, and empties it.
+        const auto buttons = box->actions();
+        QCOMPARE(buttons.size(), qsizetype(1));
+        QVERIFY(!buttons[0]->isVisible());
+        QTest::keyClicks(box, QStringLiteral("gold"));
+        QVERIFY(buttons[0]->isVisible());
+        buttons[0]->trigger();
+        QVERIFY(box->text().isEmpty());
+        QVERIFY(!buttons[0]->isVisible());
+        QCOMPARE(Rows(FgList(), false).size(), size_t(6));
 
         // The Messages tab has its own box, for the message texts.
         for (const char* text : {"1Hold position", "2Attack now", "Attack the carrier"}) {

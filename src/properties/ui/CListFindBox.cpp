@@ -1,16 +1,43 @@
 #include "properties/ui/CListFindBox.h"
 
+#include <QAction>
 #include <QItemSelection>
 #include <QKeyEvent>
 #include <QListWidget>
 
+#include "ui/PictureStyle.h"
+
 namespace vantorel {
+
+namespace {
+
+// A cross in a grey disc. The program's own picture: Qt's own clear button
+// looks for the desktop's icon theme first, some thousand file lookups at
+// start-up for two boxes.
+QIcon ClearPicture() {
+    return pictures::Picture([](QPainter& p) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(150, 150, 150));
+        p.drawEllipse(QPointF(8, 7.5), 6, 6);
+        p.setPen(QPen(Qt::white, 1.6, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(5.75, 5.25), QPointF(10.25, 9.75));
+        p.drawLine(QPointF(10.25, 5.25), QPointF(5.75, 9.75));
+    });
+}
+
+}  // namespace
 
 CListFindBox::CListFindBox(QListWidget* list, RowText rowText, const QString& placeholder,
                            QWidget* parent)
     : QLineEdit(parent), list_(list), rowText_(std::move(rowText)) {
     setPlaceholderText(placeholder);
-    setClearButtonEnabled(true);
+    // A button that empties the box, shown while there is something to empty.
+    clear_ = addAction(ClearPicture(), QLineEdit::TrailingPosition);
+    clear_->setToolTip(QStringLiteral("Clear"));
+    clear_->setVisible(false);
+    connect(clear_, &QAction::triggered, this, &QLineEdit::clear);
+    connect(this, &QLineEdit::textChanged, clear_,
+            [this](const QString& text) { clear_->setVisible(!text.isEmpty()); });
     connect(this, &QLineEdit::textChanged, this, &CListFindBox::Refilter);
     connect(this, &QLineEdit::returnPressed, this, &CListFindBox::SelectShown);
 }

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <functional>
 
+class QAction;
 class QListWidget;
 
 namespace vantorel {
@@ -10,8 +11,9 @@ namespace vantorel {
 // The Find box above a list of the level sheet. Typing narrows the list to
 // the rows whose text (what `rowText` gives for the row) holds what was
 // typed, in any case; Enter selects every row shown (in a list of one
-// choice, the first row shown); Escape empties the box. Typing only hides
-// rows: it changes neither the selection nor the mission.
+// choice, the first row shown); Escape, or the button at its end, empties
+// the box. Typing only hides rows: it changes neither the selection nor the
+// mission.
 class CListFindBox : public QLineEdit {
     Q_OBJECT
 public:
@@ -30,6 +32,7 @@ private:
 
     QListWidget* list_;
     RowText rowText_;
+    QAction* clear_;
 };
 
 }  // namespace vantorel
