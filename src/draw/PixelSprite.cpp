@@ -1,6 +1,7 @@
 #include "draw/PixelSprite.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstddef>
 #include <span>
 
@@ -173,22 +174,29 @@ __attribute__((target("avx2"))) void BlendInsideAvx2(std::uint32_t* target, std:
 }
 #endif
 
-int g_blendKernel = -1;  // -1 not chosen yet, else the widest kernel to use
-
-int BlendKernel() {
-    if (g_blendKernel < 0) {
-        g_blendKernel = 0;
+// The widest kernel the processor has, found once (and safely so when two
+// threads draw their first frame at once).
+int AvailableKernel() {
+    static const int available = [] {
+        int kernel = 0;
 #ifdef VANTOREL_BLEND_SSE2
-        g_blendKernel = 1;
+        kernel = 1;
 #endif
 #ifdef VANTOREL_BLEND_AVX2
-        if (__builtin_cpu_supports("avx2")) g_blendKernel = 2;
-        if (g_blendKernel == 2 && __builtin_cpu_supports("avx512f") &&
-            __builtin_cpu_supports("avx512bw"))
-            g_blendKernel = 3;
+        if (__builtin_cpu_supports("avx2")) kernel = 2;
+        if (kernel == 2 && __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw"))
+            kernel = 3;
 #endif
-    }
-    return g_blendKernel;
+        return kernel;
+    }();
+    return available;
+}
+
+std::atomic<int> g_blendKernel{-1};  // the widest kernel to use; -1 for the widest there is
+
+int BlendKernel() {
+    const int chosen = g_blendKernel.load(std::memory_order_relaxed);
+    return chosen < 0 ? AvailableKernel() : chosen;
 }
 
 // Blends `count` pixels of a row: as many as the kernel takes at a time,
@@ -224,9 +232,9 @@ inline void CopyRow(int kernel, std::uint32_t* out, const std::uint32_t* source,
 }  // namespace
 
 int UseBlendKernel(int widest) {
-    const int available = (g_blendKernel = -1, BlendKernel());
-    g_blendKernel = std::clamp(widest, 0, available);
-    return g_blendKernel;
+    const int kernel = std::clamp(widest, 0, AvailableKernel());
+    g_blendKernel.store(kernel, std::memory_order_relaxed);
+    return kernel;
 }
 
 PixelSprite MakeSprite(const std::uint32_t* argb, int width, int height, int stride, int largestGap,
