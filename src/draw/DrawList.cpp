@@ -86,6 +86,8 @@ DrawList::DrawList() = default;
 DrawList::~DrawList() = default;
 
 DrawList::Helper* DrawList::TheHelper() {
+    // On a single core the helper would only take turns with this thread.
+    if (!helper_ && !noHelper_ && std::thread::hardware_concurrency() < 2) noHelper_ = true;
     if (!helper_ && !noHelper_) {
         try {
             helper_ = std::make_unique<Helper>();
