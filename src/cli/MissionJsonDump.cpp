@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "catalogue/CodedFields.h"
 #include "catalogue/CraftTypes.h"
 #include "cli/Json.h"
 #include "cli/MissionFields.h"
@@ -47,7 +48,13 @@ using CB = const uint8_t;
 class DumpVisitor {
 public:
     explicit DumpVisitor(JsonWriter& j) : j_(j) {}
-    void U8(const char* key, CB* p) { j_.Int(key, *p); }
+    // A number the game looks up in a table has its word beside it, for
+    // reading; write ignores it.
+    void U8(const char* key, CB* p) {
+        j_.Int(key, *p);
+        if (const auto naming = NamingOfField(key))
+            j_.String(naming->nameKey, Win1252ToUtf8(naming->table->Word(*p)));
+    }
     void I8(const char* key, CB* p) { j_.Int(key, int8_t(*p)); }
     void U16(const char* key, CB* p) { j_.Int(key, ReadU16(p)); }
     void I16(const char* key, CB* p) { j_.Int(key, int16_t(ReadU16(p))); }

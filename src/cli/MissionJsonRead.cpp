@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstring>
 
+#include "catalogue/CodedFields.h"
 #include "cli/JsonValue.h"
 #include "cli/MissionFields.h"
 #include "cli/MissionJson.h"
@@ -74,6 +75,8 @@ public:
     }
 
     void Number(const char* key, uint8_t* p, int width, bool sign) {
+        // The word dump puts beside a coded number is for reading only.
+        if (const auto naming = NamingOfField(key)) Take(naming->nameKey);
         const JsonValue* v = Take(key);
         if (!v) return;
         long long n = 0;

@@ -4,6 +4,7 @@
 #include <functional>
 #include <set>
 
+#include "catalogue/CodedFields.h"
 #include "catalogue/MissionReport.h"
 #include "cli/MissionJson.h"
 #include "document/MissionCheck.h"

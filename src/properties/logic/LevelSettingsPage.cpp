@@ -1,12 +1,12 @@
 #include "properties/logic/LevelSettingsPage.h"
 
+#include "catalogue/CodedFields.h"
+
 namespace vantorel {
 
 LevelSettingsPage::LevelSettingsPage() : BoundPage("Level", "Level Properties") {
     ControlState& type = AddControl(kType, ControlKind::List, "T&ype:");
-    type.items = {"Training",           "(unknown) 1", "Melee",       "Multiplayer Training",
-                  "Multiplayer Combat", "(unknown) 5", "(unknown) 6", "(unknown) 7",
-                  "(unknown) 8",        "(unknown) 9", "(unknown) 10"};
+    type.items = {MissionTypes().begin(), MissionTypes().end()};
     ControlState& minutes = AddControl(kMinutes, ControlKind::Number, "&Time:");
     minutes.suffix = "Min";
     minutes.spinMin = 0;
