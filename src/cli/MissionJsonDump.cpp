@@ -260,12 +260,18 @@ void PutBriefing(JsonWriter& j, const Briefing& b) {
     j.EndObject();
 }
 
-// A free text, and its whole block when the file holds more than the text.
+// A free text, and the block the writer stores for it when write would not
+// make that block from the text alone: characters behind the text's end, or a
+// bare LF byte, which write takes for a line break.
 void PutFreeText(JsonWriter& j, const char* key, const char* blockKey, const std::string& text,
                  const std::vector<uint8_t>& asRead, size_t size) {
     j.String(key, Win1252ToUtf8(text));
-    if (asRead.size() == size && asRead != BlockFromText(text, size))
-        j.String(blockKey, HexFromBytes(asRead.data(), asRead.size()));
+    const std::vector<uint8_t> stored =
+        asRead.size() == size && BlockHoldsText(asRead.data(), size, text)
+            ? asRead
+            : BlockFromText(text, size);
+    if (stored != BlockFromText(WithCrLfLineBreaks(text), size))
+        j.String(blockKey, HexFromBytes(stored.data(), stored.size()));
 }
 
 }  // namespace

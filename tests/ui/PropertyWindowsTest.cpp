@@ -149,6 +149,16 @@ private slots:
         QCOMPARE(f->prompter.Texts().back(), std::string(kDebriefingsNotSavedText));
         QCOMPARE(doc->GetMission().SuccessfulDebriefing, std::string("Well done"));
 
+        // A '$' typed into the description would show as a line break in the
+        // game: it never reaches the mission, and leaving the tab says why.
+        description->setFocus();
+        QTest::keyClicks(description, QStringLiteral(" $5"));
+        QVERIFY(doc->GetMission().Description.find('$') == std::string::npos);
+        Sheet().SetActivePage(CLevelPropertiesSheet::kTeamsTab);
+        QCOMPARE(f->prompter.Texts().back(), DollarInFreeTextText("description"));
+        QVERIFY(doc->GetMission().Description.find('$') == std::string::npos);
+        description->setPlainText(QStringLiteral("New Mission"));
+
         // A number the box cannot hold keeps the page open; 7 was written as typed.
         auto* spin = ControlOf<QAbstractSpinBox>(CLevelPropertiesSheet::kLevelTab, P::kSeconds);
         QVERIFY(spin);

@@ -47,9 +47,10 @@ LevelSettingsPage::LevelSettingsPage() : BoundPage("Level", "Level Properties") 
         },
         {0, 1});
     Bind(std::move(format14));
-    Bind(bind::TextField<Mission>(
+    Bind(bind::FreeTextField<Mission>(
         kDescription, [](const Mission& m) { return m.Description; },
-        [](EditDraft& d, Mission& m, const std::string& v) { d.Edit(m.Description) = v; }, false));
+        [](EditDraft& d, Mission& m, const std::string& v) { d.Edit(m.Description) = v; },
+        "description"));
 }
 
 std::vector<Mission*> LevelSettingsPage::Subjects(PageContext& context) {
