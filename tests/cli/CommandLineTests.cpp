@@ -22,7 +22,7 @@ TEST(CliCommandLine, VersionAndOptionValuesAfterAnEqualsSign) {
     // The value is split from its option before any command reads it.
     TempFolder dir;
     ASSERT_EQ(RunCli("new combat --players 2 --format xvt -o " + Quoted(dir / "a.tie")).status, 0);
-    ASSERT_EQ(RunCli("new combat --players=2 --format=xvt -o " + Quoted(dir / "b.tie")).status, 0);
+    ASSERT_EQ(RunCli("new combat --players=2 --format=xvt -o=" + Quoted(dir / "b.tie")).status, 0);
     EXPECT_EQ(TempFolder::ReadBytes(dir / "a.tie"), TempFolder::ReadBytes(dir / "b.tie"));
 
     // An empty value is still a value, and a wrong one.
