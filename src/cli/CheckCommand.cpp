@@ -1,9 +1,11 @@
 // `vantorel-cli check FILE`: the mission's problems, one a line, for people
 // who check their missions in scripts before handing them to the game.
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "cli/CheckKinds.h"
 #include "cli/CliCommand.h"
 #include "cli/CliPlatform.h"
 #include "cli/Json.h"
@@ -35,30 +37,32 @@ const char* SubjectName(ProblemSubject s) {
     return "mission";
 }
 
+constexpr CheckKind kKinds[] = {
+    {ProblemKind::MissingFlightGroup, "missing-flight-group",
+     "a trigger, order target, mothership or goal names a flight group that is not there"},
+    {ProblemKind::MissingTeam, "missing-team", "a field names a team past the ten teams"},
+    {ProblemKind::TooManyFlightGroups, "too-many-flight-groups",
+     "more flight groups than the game takes"},
+    {ProblemKind::TooManyMessages, "too-many-messages", "more messages than the game takes"},
+    {ProblemKind::TextTooLong, "text-too-long",
+     "the description or a debriefing is cut when it is saved"},
+    {ProblemKind::NoStartPoint, "no-start-point", "a flight group has no enabled start point"},
+    {ProblemKind::WaveFileMissing, "wave-file-missing",
+     "a message's wave file is not there, or is a folder"},
+    {ProblemKind::WaveFileOutside, "wave-file-outside",
+     "a message's listing line leads out of the wave folder"},
+    {ProblemKind::InvalidValue, "invalid-value",
+     "a number past the table the game looks it up in, a flight group of 0 craft, a player "
+     "past 8"},
+    {ProblemKind::OddValue, "odd-value",
+     "legal but seldom meant: a flight group that never appears, a name that fills its field, "
+     "hidden cargo on a craft the group does not have"},
+};
+
 const char* KindName(ProblemKind k) {
-    switch (k) {
-        case ProblemKind::MissingFlightGroup:
-            return "missing-flight-group";
-        case ProblemKind::MissingTeam:
-            return "missing-team";
-        case ProblemKind::TooManyFlightGroups:
-            return "too-many-flight-groups";
-        case ProblemKind::TooManyMessages:
-            return "too-many-messages";
-        case ProblemKind::TextTooLong:
-            return "text-too-long";
-        case ProblemKind::NoStartPoint:
-            return "no-start-point";
-        case ProblemKind::WaveFileMissing:
-            return "wave-file-missing";
-        case ProblemKind::WaveFileOutside:
-            return "wave-file-outside";
-        case ProblemKind::InvalidValue:
-            return "invalid-value";
-        case ProblemKind::OddValue:
-            break;
-    }
-    return "odd-value";
+    for (const CheckKind& info : kKinds)
+        if (info.kind == k) return info.name;
+    return "";
 }
 
 int Usage(const std::string& problem) {
@@ -133,6 +137,14 @@ int Run(const std::vector<std::string>& args) {
     }
     return HasErrors(problems) ? kExitProblems : kExitOk;
 }
+
+}  // namespace
+
+std::span<const CheckKind> CheckKinds() {
+    return kKinds;
+}
+
+namespace {
 
 CommandRegistration registration(
     {"check", kUsage,

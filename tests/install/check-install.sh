@@ -117,6 +117,10 @@ touch "$work/complete/one.tie" "$work/complete/TWO.TIE" "$work/complete/notes.tx
   check "- TWO.TIE folder one.tie " vantorel-cli check ""
   check "--game --help --json " vantorel-cli check one.tie --
   check "- folder " vantorel-cli write ""
+  check "fg.ship " vantorel-cli page one.tie fg.s
+  check "normal " vantorel-cli page one.tie fg.positions --view n
+  check "hidden-cargo " vantorel-cli page one.tie fg.equipment --dialog h
+  check "1 2 4 8 " vantorel-cli new combat --players ""
 ) || fail "bash completion"
 
 # The Debian package: built by CPack, with its dependencies worked out from
