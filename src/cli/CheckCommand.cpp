@@ -120,7 +120,29 @@ int Run(const std::vector<std::string>& args) {
     Mission mission;
     if (int rc = LoadMissionArg(file, mission); rc != kExitOk) return rc;
     // Wave files are linked through the game's listing, as the editor does
-    // when it opens the mission.
+    // when it opens the mission. The listing is named after the mission's
+    // file, so one from standard input has none.
+    if (!gameFolder.empty() && IsStandardStream(file)) {
+        std::fprintf(stderr,
+                     "vantorel-cli check: a mission from standard input has no wave listing; "
+                     "wave files are not checked\n");
+        gameFolder.clear();
+    } else if (!gameFolder.empty()) {
+        // Linked wave files are whole paths: a relative folder would be
+        // looked for again below itself.
+        std::error_code ec;
+        const std::filesystem::path folder =
+            std::filesystem::absolute(PathFromUtf8(gameFolder), ec);
+        if (ec || !std::filesystem::is_directory(folder, ec)) {
+            std::fprintf(stderr,
+                         "vantorel-cli check: the game folder %s does not exist; wave files are "
+                         "not checked\n",
+                         gameFolder.c_str());
+            gameFolder.clear();
+        } else {
+            gameFolder = PathToUtf8(folder.lexically_normal());
+        }
+    }
     if (!gameFolder.empty()) {
         RunSettings settings;
         settings.SetString("Paths", "XVT", gameFolder);
