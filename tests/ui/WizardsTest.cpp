@@ -210,7 +210,10 @@ private slots:
                 case kNewFgTeamPage: {
                     auto* page = static_cast<CWizardNewFGPage2*>(w->currentPage());
                     page->Teams()->setCurrentRow(answers.team);
-                    page->Iff()->button(answers.iff)->click();
+                    // A minefield's craft are the same for every IFF style.
+                    const bool asked = answers.kind != kFgWizardMinefield;
+                    QCOMPARE(page->Iff()->button(answers.iff)->isVisible(), asked);
+                    if (asked) page->Iff()->button(answers.iff)->click();
                     break;
                 }
                 case kNewFgFleetPage: {
@@ -265,6 +268,36 @@ private slots:
         QVERIFY(BytesOf(doc) == base);
         QCOMPARE(list->count(), 2);
         QVERIFY(!doc->Level().CanUndo());
+    }
+
+    void aFieldOfSizeZeroIsRefusedWithWhy() {
+        CQVDoc* doc = frame->ActiveDocument();
+        QVERIFY(doc);
+        frame->RunCommand(kCmdFlightGroupWizard);
+        auto* w = ShownWizard<CWizardNewFGSheet>();
+        QVERIFY(w);
+        static_cast<CWizardNewFGPage1*>(w->currentPage())
+            ->Choices()
+            ->button(kFgWizardAsteroids)
+            ->click();
+        Click(w, QWizard::NextButton);
+        QCOMPARE(w->currentId(), int(kNewFgFieldSizePage));
+
+        // The slider starts at 0, which would make nothing: the wizard says so and stays.
+        auto* slider = static_cast<CWizardNewFGPage5*>(w->currentPage())->Slider();
+        QCOMPARE(slider->value(), 0);
+        Click(w, QWizard::NextButton);
+        QCOMPARE(w->currentId(), int(kNewFgFieldSizePage));
+        QCOMPARE(f->prompter.shown.size(), size_t(1));
+        QCOMPARE(f->prompter.shown.back().text, std::string(kFieldSizeZeroText));
+
+        slider->setFocus();
+        QTest::keyClick(slider, Qt::Key_Right);
+        Click(w, QWizard::NextButton);
+        QCOMPARE(w->currentId(), int(kNewFgFinishedPage));
+        Click(w, QWizard::FinishButton);
+        QCOMPARE(doc->GetMission().CountFlightGroups(), 1 + 1);
+        QCOMPARE(f->prompter.shown.size(), size_t(1));
     }
 
     void theFlightGroupWizardStartsFromWhatTheWindowsHold() {
