@@ -44,6 +44,10 @@ done
 [ "$("$prefix/bin/vantorel-cli" --version)" = "vantorel-cli $version" ] || fail "vantorel-cli --version"
 if [ $gui = 1 ]; then
   [ "$("$prefix/bin/vantorel" --version)" = "vantorel $version" ] || fail "vantorel --version"
+  # --help needs no display, whatever platform the environment names.
+  help="$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$prefix/bin/vantorel" --help 2>&1)" ||
+    fail "vantorel --help without a display: $help"
+  [[ "$help" == *"-nologo"*FILE* ]] || fail "vantorel --help does not list its options: $help"
 fi
 
 # Started from a folder without themes, the installed tool names new ships

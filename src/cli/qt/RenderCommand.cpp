@@ -157,11 +157,16 @@ int Run(const std::vector<std::string>& args) {
         if (auto start = fg.FirstEnabledStartPoint()) fg.PointSelected[std::size_t(*start)] = 1;
     }
 
-    // Fonts need a GUI application; without a display, draw offscreen. Windows
-    // and macOS always have their platform plugin (the one the installer
-    // ships), with or without a window.
-#if !defined(_WIN32) && !defined(__APPLE__)
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Fonts need a GUI application, but the picture needs no display: draw
+    // offscreen whatever platform the environment names (one that needs a
+    // display aborts without it). Windows and macOS draw with their own
+    // platform, the one the installer ships, which needs no window.
+#if defined(_WIN32)
+    qputenv("QT_QPA_PLATFORM", "windows");
+#elif defined(__APPLE__)
+    qputenv("QT_QPA_PLATFORM", "cocoa");
+#else
+    qputenv("QT_QPA_PLATFORM", "offscreen");
 #endif
     qInstallMessageHandler(QuietMessages);
     static int argc = 1;
