@@ -84,6 +84,9 @@ if [ $gui = 1 ]; then
   desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop-file-validate"
   appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" >"$work/appstream.txt" 2>&1 ||
     { cat "$work/appstream.txt" >&2; fail "appstreamcli validate"; }
+  # The software centre's newest release is this one.
+  grep -q "<release version=\"$version\"" "$prefix/share/metainfo/$id.metainfo.xml" ||
+    fail "the AppStream file has no release $version"
   # The MIME database built from our file maps both spellings to the type,
   # and the menu entry offers to open that type.
   XDG_DATA_DIRS="$prefix/share" update-mime-database "$prefix/share/mime" 2>"$work/mime.txt" || fail "update-mime-database: $(cat "$work/mime.txt")"
@@ -135,10 +138,10 @@ if command -v dpkg-deb >/dev/null && command -v dpkg-shlibdeps >/dev/null; then
   ! grep -A3 "CMake Warning" "$work/cpack.txt" >&2 || fail "cpack warns"
   deb="$(ls "$work"/package/*.deb 2>/dev/null | head -1)"
   if [ -n "$deb" ]; then
-    # lintian, where it is installed: no errors (its warnings are listed).
+    # lintian, where it is installed: no errors and no warnings.
     if command -v lintian >/dev/null; then
-      lintian --fail-on error "$deb" >"$work/lintian.txt" 2>&1 ||
-        { cat "$work/lintian.txt" >&2; fail "lintian found errors"; }
+      lintian --fail-on error,warning "$deb" >"$work/lintian.txt" 2>&1 ||
+        { cat "$work/lintian.txt" >&2; fail "lintian found errors or warnings"; }
     fi
     depends="$(dpkg-deb -f "$deb" Depends)"
     [[ "$depends" == *libstdc++6* ]] || fail "the package does not depend on libstdc++6: $depends"
