@@ -151,6 +151,25 @@ private slots:
         QCOMPARE(frame->Documents().size(), size_t(2));
     }
 
+    void withoutBalanceOfPowerTheWizardMakesWhatNewMakesForXvt() {
+        // new writes Balance of Power unless told otherwise; the wizard as the game is installed.
+        f->settings.SetInt("Paths", "GotBOP", 0);
+        frame->RunCommand(kCmdNewMissionWizard);
+        auto* w = ShownWizard<CWizardNewLevel>();
+        QVERIFY(w);
+        for (int i = 0; i < 5 && !Offers(w, QWizard::FinishButton); ++i)
+            Click(w, QWizard::NextButton);
+        Click(w, QWizard::FinishButton);
+        CQVDoc* doc = frame->ActiveDocument();
+        QVERIFY(doc);
+        QCOMPARE(int(doc->GetMission().Header.FormatVersion()), 12);
+        f->dialogs.saveAnswers.push_back((*dir / "window.tie").string());
+        frame->RunCommand(kCmdFileSaveAs);
+        const auto expected = CliBuilds("new melee --teams 2 --format xvt", "tool.tie");
+        QVERIFY(!expected.empty());
+        QVERIFY(TempFolder::ReadBytes(*dir / "window.tie") == expected);
+    }
+
     void theFlightGroupWizardBuildsWhatTheToolBuilds_data() {
         QTest::addColumn<FgAnswers>("answers");
         QTest::addColumn<QList<int>>("pages");
