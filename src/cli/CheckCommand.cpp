@@ -151,7 +151,8 @@ CommandRegistration registration(
     {"check", kUsage,
      "the mission's problems, one a line, each an error or a warning: references to flight "
      "groups or teams that do not exist, numbers past the game's tables, limits, texts too long, "
-     "missing start points and (with --game) wave files; exit 4 when there are errors",
+     "missing start points, briefings and (with --game) wave files; exit 4 when there are "
+     "errors",
      &Run});
 
 }  // namespace
