@@ -38,14 +38,21 @@ public:
     }
 
     // `latest`: the latest time of the events listed before this one.
-    void Timing(const BriefingEvent& e, int latest, int runningTime) {
+    void Order(const BriefingEvent& e, int latest) {
         if (e.Time < latest)
             Add(ProblemSeverity::Warning, ProblemKind::BriefingTiming,
                 "is listed after one at " + BriefingTimeText(latest) +
                     "; the list is not in the order of the times");
-        if (e.Type != kBriefingEnd && e.Time > runningTime)
-            Add(ProblemSeverity::Warning, ProblemKind::BriefingTiming,
-                "comes after the running time, " + BriefingTimeText(runningTime));
+    }
+
+    // The first event past the running time, with the number of others: a
+    // running time left at 0 would otherwise flood the list.
+    void PastRunningTime(int runningTime, int others) {
+        std::string what = "comes after the running time, " + BriefingTimeText(runningTime);
+        if (others > 0)
+            what += ", and so do " + std::to_string(others) +
+                    (others == 1 ? " event after it" : " events after it");
+        Add(ProblemSeverity::Warning, ProblemKind::BriefingTiming, what);
     }
 
 private:
@@ -89,10 +96,19 @@ void CheckBriefing(const Mission& mission, int b, ProblemSink& sink) {
     }
     BriefingRules rules(mission, briefing, sink);
     const std::vector<BriefingEvent>& events = d.Script->Events;
+    const int runningTime = d.Script->RunningTime;
+    const auto past = [&](const BriefingEvent& e) {
+        return e.Type != kBriefingEnd && e.Time > runningTime;
+    };
+    int pastCount = int(std::count_if(events.begin(), events.end(), past));
     int latest = 0;
     for (size_t i = 0; i < events.size(); ++i) {
         rules.Event(int(i), events[i]);
-        rules.Timing(events[i], latest, d.Script->RunningTime);
+        rules.Order(events[i], latest);
+        if (pastCount > 0 && past(events[i])) {
+            rules.PastRunningTime(runningTime, pastCount - 1);
+            pastCount = 0;
+        }
         latest = std::max(latest, int(events[i].Time));
     }
 }

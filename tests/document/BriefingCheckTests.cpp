@@ -96,6 +96,11 @@ TEST(BriefingCheck, EventsOutOfOrderOrPastTheRunningTime) {
                       "at 0:03.00; the list is not in the order of the times",
                       "warning: Briefing 1: the event at 0:02.50 (stop point) is listed after one "
                       "at 0:03.00; the list is not in the order of the times"}));
+    // A running time of 0: one line for all the events past it.
+    w.RunningTime(0);
+    EXPECT_EQ(Lines(Briefed(w)).front(),
+              "warning: Briefing 1: the event at 0:03.00 (stop point) comes after the running "
+              "time, 0:00.00, and so do 2 events after it");
 }
 
 TEST(BriefingCheck, ATeamWithPlayersShownNoBriefingAndABlockThatCannotBeRead) {
