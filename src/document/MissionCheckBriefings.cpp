@@ -90,8 +90,8 @@ void CheckBriefing(const Mission& mission, int b, ProblemSink& sink) {
     const BriefingDecode d = DecodeBriefing(briefing.Commands);
     if (!d.Script) {
         sink.Add(ProblemSeverity::Warning, ProblemKind::BriefingUnreadable,
-                 "its command block cannot be read (" + d.Reason +
-                     "); it is kept as it is and cannot be edited");
+                 "its command block cannot be read: " + d.Reason +
+                     "; it is kept as it is and cannot be edited");
         return;
     }
     BriefingRules rules(mission, briefing, sink);

@@ -114,8 +114,8 @@ TEST(BriefingCheck, ATeamWithPlayersShownNoBriefingAndABlockThatCannotBeRead) {
     BlockWriter odd = Good();
     odd.Counts(4, 19);
     m.Briefings[3].Commands = odd.block;
-    EXPECT_EQ(Lines(m), Lines_{"warning: Briefing 4: its command block cannot be read (the block "
-                               "counts 19 words of events, but the list takes 18); it is kept as "
+    EXPECT_EQ(Lines(m), Lines_{"warning: Briefing 4: its command block cannot be read: the block "
+                               "counts 19 words of events, but the list takes 18; it is kept as "
                                "it is and cannot be edited"});
 }
 
