@@ -2,6 +2,7 @@
 #include "cli/BriefingJson.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <vector>
 
 #include "cli/Json.h"
