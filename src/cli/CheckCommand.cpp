@@ -31,6 +31,8 @@ const char* SubjectName(ProblemSubject s) {
             return "message";
         case ProblemSubject::Team:
             return "team";
+        case ProblemSubject::Briefing:
+            return "briefing";
         case ProblemSubject::Mission:
             break;
     }
@@ -57,6 +59,16 @@ constexpr CheckKind kKinds[] = {
     {ProblemKind::OddValue, "odd-value",
      "legal but seldom meant: a flight group that never appears, a name that fills its field, "
      "hidden cargo on a craft the group does not have"},
+    {ProblemKind::TextTagTooLong, "text-tag-too-long",
+     "a briefing event shows a text tag of 40 or more characters, which crashes the game"},
+    {ProblemKind::EmptyBriefingText, "empty-briefing-text",
+     "a briefing event shows an empty string or tag"},
+    {ProblemKind::BriefingTiming, "briefing-timing",
+     "briefing events out of time order, or after the briefing's running time"},
+    {ProblemKind::TeamWithoutBriefing, "team-without-briefing",
+     "a team with players is shown no briefing"},
+    {ProblemKind::BriefingUnreadable, "briefing-unreadable",
+     "a briefing's command block does not decode"},
 };
 
 const char* KindName(ProblemKind k) {
@@ -86,6 +98,7 @@ void PrintJson(const std::string& file, const std::vector<Problem>& problems) {
         j.String("kind", KindName(p.Kind));
         j.String("subject", SubjectName(p.Subject));
         j.Int("index", p.Index);
+        if (p.Event >= 0) j.Int("event", p.Event);
         j.String("where", p.Where);
         j.String("what", p.What);
         j.EndObject();
@@ -172,7 +185,8 @@ CommandRegistration registration(
     {"check", kUsage,
      "the mission's problems, one a line, each an error or a warning: references to flight "
      "groups or teams that do not exist, numbers past the game's tables, limits, texts too long, "
-     "missing start points and (with --game) wave files; exit 4 when there are errors",
+     "missing start points, briefings and (with --game) wave files; exit 4 when there are "
+     "errors",
      &Run});
 
 }  // namespace
