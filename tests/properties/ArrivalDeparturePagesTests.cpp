@@ -153,7 +153,8 @@ TEST_F(ArrivalDepartureTest, ArrivalNumbersChecksAndRadios) {
     ASSERT_TRUE(page.Set(context, P::kMinutes, Text("256")));
     ASSERT_TRUE(page.Set(context, P::kOnlyIfPlayer, Index(0)));
     ASSERT_EQ(page.Apply(context), PageModel::ApplyResult::Refused);
-    EXPECT_EQ(prompter.Texts().back(), "Please enter an integer between 0 and 255.");
+    EXPECT_EQ(prompter.Texts().back(),
+              "Please enter an integer between 0 and 255 for Arrival Time (min).");
     EXPECT_EQ(Rec(0).ArriveOnlyIfPlayer(), 1);
     ASSERT_TRUE(page.Set(context, P::kMinutes, Text("255")));
     EXPECT_EQ(page.Apply(context), PageModel::ApplyResult::Changed);

@@ -8,10 +8,15 @@
 #include <QHash>
 #include <QLabel>
 #include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionSpinBox>
 #include <QTabBar>
+#include <QTemporaryDir>
 
 #include "EditorFixture.h"
 #include "UiControls.h"
@@ -42,6 +47,7 @@
 #include "properties/ui/CMessagePropertiesSheet.h"
 #include "properties/ui/CMothershipDlg.h"
 #include "properties/ui/CNumberEdit.h"
+#include "properties/ui/CNumberSpin.h"
 #include "properties/ui/CTeamPropertiesFrame.h"
 #include "properties/ui/CTeamPropertiesSheet.h"
 
@@ -148,15 +154,114 @@ private slots:
         QCOMPARE(doc->GetMission().Header.FormatVersion(), 12);
         QCOMPARE(f->prompter.Texts().back(), std::string(kDebriefingsNotSavedText));
         QCOMPARE(doc->GetMission().SuccessfulDebriefing, std::string("Well done"));
+    }
 
-        // A number the box cannot hold keeps the page open; 7 was written as typed.
-        auto* spin = ControlOf<QAbstractSpinBox>(CLevelPropertiesSheet::kLevelTab, P::kSeconds);
-        QVERIFY(spin);
-        Type(spin, QStringLiteral("75"));
-        QCOMPARE(doc->GetMission().Header.TimeLimitSeconds(), 7);
+    // The rule of every number box: a value its field cannot hold is refused
+    // as the box is left, naming the field; the box shows what is stored, and
+    // nothing else (a save, Undo, another tab) is held up by it.
+    void aNumberTheLevelTabCannotHoldIsRefusedAsItsBoxIsLeft() {
+        using P = LevelSettingsPage;
+        QVERIFY(Activate());
+        Sheet().SetActivePage(CLevelPropertiesSheet::kLevelTab);
+        auto* minutes = ControlOf<CNumberSpin>(CLevelPropertiesSheet::kLevelTab, P::kMinutes);
+        QVERIFY(minutes);
+        const auto stored = [this] { return int(M().Header.TimeLimitMinutes()); };
+        const auto said = [this] {
+            QCoreApplication::processEvents();  // said once the focus has moved
+            return f->prompter.Texts();
+        };
+        const std::string refusal = "Please enter an integer between 0 and 255 for Time (Min).";
+
+        // 3 and 30 are written as typed; 300 is refused as Tab leaves the box.
+        Type(minutes, QStringLiteral("300"));
+        QTest::keyClick(minutes, Qt::Key_Tab);
+        QVERIFY(!minutes->hasFocus());
+        QCOMPARE(stored(), 30);
+        QCOMPARE(minutes->Text(), QStringLiteral("30"));
+        QCOMPARE(said(), std::vector<std::string>{refusal});
+
+        // Saved with the box still holding 256: what is saved is what it shows.
+        const QTemporaryDir dir;
+        f->dialogs.saveAnswers = {dir.filePath(QStringLiteral("time.tie")).toStdString()};
+        Type(minutes, QStringLiteral("256"));
+        QTest::keyClick(minutes, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(!doc->IsModified());
+        QCOMPARE(stored(), 25);
+        QCOMPARE(minutes->Text(), QStringLiteral("25"));
+        QCOMPARE(said().size(), size_t(2));
+
+        // Undo is not held up either: it takes back what was written.
+        Type(minutes, QStringLiteral("999"));
+        QTest::keyClick(minutes, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(doc->Level().CanRedo());
+        QCOMPARE(minutes->Text(), QString::number(stored()));
+        QCOMPARE(said().size(), size_t(3));
+        QCOMPARE(said().back(), refusal);
+
+        // Nor another tab: the seconds box names its own field.
+        auto* seconds = ControlOf<CNumberSpin>(CLevelPropertiesSheet::kLevelTab, P::kSeconds);
+        Type(seconds, QStringLiteral("75"));
         Sheet().SetActivePage(CLevelPropertiesSheet::kTeamsTab);
-        QCOMPARE(Sheet().currentIndex(), int(CLevelPropertiesSheet::kLevelTab));
-        QCOMPARE(doc->GetMission().Header.TimeLimitSeconds(), 7);
+        QCOMPARE(Sheet().currentIndex(), int(CLevelPropertiesSheet::kTeamsTab));
+        QCOMPARE(int(M().Header.TimeLimitSeconds()), 7);
+        QCOMPARE(said().back(),
+                 std::string("Please enter an integer between 0 and 59 for Time (Sec)."));
+    }
+
+    void switchingMissionsWithARefusedNumberSwitchesOnceAndSaysItOnce() {
+        using P = LevelSettingsPage;
+        CQVDoc* first = doc;
+        CQVDoc* second = frame->NewDocument();
+        QVERIFY(second && second != first);
+        first->GetMission().Header.SetTimeLimitMinutes(9);
+        frame->RunCommand(kCmdWindowTile);
+        QVERIFY(Activate());
+        QCOMPARE(Bar().CurrentDocument(), second);
+        Sheet().SetActivePage(CLevelPropertiesSheet::kLevelTab);
+        Bar().RefreshAll();
+        auto* minutes = ControlOf<CNumberSpin>(CLevelPropertiesSheet::kLevelTab, P::kMinutes);
+        QVERIFY(minutes);
+        Type(minutes, QStringLiteral("300"));
+
+        // A click on the first mission's map.
+        CQVView* view = nullptr;
+        for (QMdiSubWindow* w : frame->MdiArea()->subWindowList())
+            if (auto* v = w->findChild<CQVView*>(); v && v->Document() == first) view = v;
+        QVERIFY(view);
+        QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(frame->ActiveDocument(), first);
+        QCOMPARE(Bar().CurrentDocument(), first);
+        QCOMPARE(minutes->Text(), QStringLiteral("9"));
+        QCOMPARE(int(second->GetMission().Header.TimeLimitMinutes()), 30);
+        QCoreApplication::processEvents();
+        QCOMPARE(
+            f->prompter.Texts(),
+            std::vector<std::string>{"Please enter an integer between 0 and 255 for Time (Min)."});
+        QCOMPARE(Bar().CurrentDocument(), first);
+    }
+
+    void aSpacingTheShipPageCannotHoldIsRefusedAsItsBoxIsLeft() {
+        QVERIFY(SelectThree());
+        FgSheet().SetActivePage(kShipTab);
+        QWidget* window = frame->LevelBar()->FlightGroupFrame();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        auto* spacing = FgControl<CNumberEdit>(kShipTab, FgShipPage::kSpacing);
+        QVERIFY(spacing);
+        QCOMPARE(spacing->text(), QStringLiteral("0.05"));
+        Type(spacing, QStringLiteral("-5000.5"));
+        QCOMPARE(spacing->text(), QStringLiteral("-5000.5"));
+        QTest::keyClick(spacing, Qt::Key_Tab);
+        QCOMPARE(spacing->text(), QStringLiteral("0.05"));
+        QCoreApplication::processEvents();
+        QCOMPARE(
+            f->prompter.Texts(),
+            std::vector<std::string>{"Please enter a number between 0.00 and 2.55 for Spacing."});
+        // Nothing is left to write: the tab is left as it was.
+        FgSheet().SetActivePage(kEquipmentTab);
+        QCOMPARE(FgSheet().currentIndex(), kEquipmentTab);
+        for (int i = 0; i < 3; ++i) QCOMPARE(int(Rec(i).FormationSpacing()), 5);
+        QVERIFY(!doc->IsModified());
     }
 
     void shiftClickSelectsExactlyTheRangeFromTheAnchor() {

@@ -4,9 +4,11 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -154,6 +156,8 @@ void ControlWidget::Build(const ControlState& s, QWidget* parent) {
                 spin_->SetRange(s.spinMin, s.spinMax);
                 connect(spin_, &CNumberSpin::textEdited, this, &ControlWidget::ReportText);
                 widget_ = spin_;
+                // The spin's own edit has the keyboard.
+                spin_->findChild<QLineEdit*>()->installEventFilter(this);
             } else {
                 auto* edit = new CNumberEdit(parent);
                 edit->SetDecimal(s.decimal);
@@ -161,6 +165,7 @@ void ControlWidget::Build(const ControlState& s, QWidget* parent) {
                 connect(line_, &QLineEdit::textEdited, this, &ControlWidget::ReportText);
                 widget_ = line_;
             }
+            widget_->installEventFilter(this);
             break;
         case ControlKind::Check:
             check_ = new CycleCheckBox(Qs(s.label), parent);
@@ -224,6 +229,19 @@ void ControlWidget::Build(const ControlState& s, QWidget* parent) {
     if (label_) label_->setBuddy(widget_);
     // A word after the box may carry the mnemonic ("&min").
     if (suffix_) suffix_->setBuddy(widget_);
+}
+
+bool ControlWidget::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut) {
+        // A menu or another program taking the keyboard is no leaving: the
+        // user comes back to the box as it was.
+        const Qt::FocusReason why = static_cast<QFocusEvent*>(event)->reason();
+        if (why != Qt::PopupFocusReason && why != Qt::ActiveWindowFocusReason) emit left(id_);
+    } else if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) emit left(id_);
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void ControlWidget::ReportText(const QString& text) {
