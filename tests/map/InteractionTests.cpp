@@ -292,6 +292,17 @@ TEST_F(InteractionTest, BandSelectionReplacesTogglesOrAdds) {
     Drag(Px(160) + 20, 220, Px(160) - 20, 180, {.alt = true});
     EXPECT_TRUE(Sel(b));
     EXPECT_FALSE(Sel(a) || Sel(far));
+
+    // With Band Select on, a plain drag on empty space draws the band too;
+    // on a flight group it still drags it.
+    view.BandSelect = true;
+    Drag(280, 180, 320, 220);
+    EXPECT_TRUE(Sel(a));
+    EXPECT_FALSE(Sel(b));
+    const int scrollX = view.ScrollX;
+    Drag(300, 200, 300, 240);
+    EXPECT_EQ(view.ScrollX, scrollX);
+    EXPECT_NE(a.File.WaypointY(0), 0);
 }
 
 TEST_F(InteractionTest, BandInFrontViewSelectsByHeight) {
@@ -378,7 +389,8 @@ TEST(InteractionCommandsTest, SwitchesAreStoredAtOnceAndWaypointSwitchesExcludeE
     LoadMapSettings(view, settings);
     EXPECT_FALSE(view.ShowGrid3D);
     EXPECT_TRUE(view.ShowStalks);
-    EXPECT_EQ(view.SnapIndex, 0);  // out of range: no snap
+    EXPECT_FALSE(view.BandSelect);  // off until chosen
+    EXPECT_EQ(view.SnapIndex, 0);   // out of range: no snap
 
     InteractionEffects fx;
     CommandState st;
@@ -391,6 +403,11 @@ TEST(InteractionCommandsTest, SwitchesAreStoredAtOnceAndWaypointSwitchesExcludeE
     RunMapCommand(view, settings, kCmdStalks, fx);
     EXPECT_FALSE(view.ShowStalks);
     EXPECT_EQ(settings.GetInt("3D View", "Stalks", 1), 0);
+
+    RunMapCommand(view, settings, kCmdBandSelect, fx);
+    EXPECT_EQ(settings.GetInt("Settings", "BandSelect", 0), 1);
+    LoadMapSettings(view, settings);
+    EXPECT_TRUE(view.BandSelect);
 
     RunMapCommand(view, settings, kCmdShowWaypoints, fx);
     EXPECT_TRUE(view.ShowWaypoints);
@@ -406,7 +423,7 @@ TEST(InteractionCommandsTest, SwitchesAreStoredAtOnceAndWaypointSwitchesExcludeE
     for (int id : {kCmdStalks, kCmdGrid3D, kCmdSelectionBox, kCmdJoinWaypoints, kCmdShowFGNames,
                    kCmdShowPointNames, kCmdViewTop, kCmdViewFront, kCmdViewSide, kCmdView3D,
                    kCmdZoomIn, kCmdZoomOut, kCmdViewCenter, kCmdAutoSelZoom, kCmdShowWaypoints,
-                   kCmdShowSelectionWaypoints})
+                   kCmdShowSelectionWaypoints, kCmdBandSelect})
         EXPECT_TRUE(MapCommandState(view, id, st)) << id;
     EXPECT_FALSE(MapCommandState(view, kCmdViewCenter + 10000, st));
 }

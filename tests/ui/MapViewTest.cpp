@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QtTest>
 
 #include "EditorFixture.h"
@@ -152,6 +153,24 @@ private slots:
         QTest::mouseRelease(view, Qt::LeftButton, Qt::ShiftModifier, to);
         QCOMPARE(SelectedFgs(), std::vector<int>{2});
         QCOMPARE(frame->MessagePane()->text(), QString());
+    }
+
+    void bandSelectLetsAPlainDragDrawTheBandAndIsRemembered() {
+        QAction* band = frame->Action(kCmdBandSelect);
+        QVERIFY(band->statusTip().contains(QStringLiteral("Alt+drag")));
+        auto* button = qobject_cast<QToolButton*>(frame->MapBar()->widgetForAction(band));
+        QVERIFY(button);
+        QTest::mouseClick(button, Qt::LeftButton);
+        frame->UpdateCommandUI();
+        QVERIFY(band->isChecked());
+        // A plain drag round A, B and C selects them; the map stays put.
+        const int scrollX = view->State().ScrollX;
+        Drag(At(-160, -160), At(480, 480));
+        QCOMPARE(SelectedFgs(), std::vector<int>({0, 1, 2}));
+        QCOMPARE(view->State().ScrollX, scrollX);
+        // The next window reads the switch.
+        frame->RunCommand(kCmdWindowNew);
+        QVERIFY(frame->ActiveView() != view && frame->ActiveView()->State().BandSelect);
     }
 
     void panRightClickWheelAndSliderZoomKeepTheSliderInStep() {
