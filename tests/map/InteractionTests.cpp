@@ -71,7 +71,7 @@ TEST_F(InteractionTest, HitTestUsesTheToleranceBoxAndTheShownPoints) {
     EXPECT_FALSE(HitTest(view, fg, 300, 200));
 }
 
-TEST_F(InteractionTest, HitTestTiesGoToTheLaterPointAndTheEarlierFlightGroup) {
+TEST_F(InteractionTest, HitTestTiesGoToTheLaterPointAndTheSelectedOrEarlierFlightGroup) {
     FlightGroup& a = AddFg(0, 0);
     SetMapPoint(a, 1, 0, 0);  // S2 on top of S1
     view.ShowWaypoints = true;
@@ -80,6 +80,12 @@ TEST_F(InteractionTest, HitTestTiesGoToTheLaterPointAndTheEarlierFlightGroup) {
     auto hit = HitTestMission(view, mission, 300, 200);
     ASSERT_TRUE(hit);
     EXPECT_EQ(hit->flightGroup, &a);
+    // Stacked, the selected one is taken (a press then drags what shows selected).
+    b.Selected = 1;
+    EXPECT_EQ(HitTestMission(view, mission, 300, 200)->flightGroup, &b);
+    a.Selected = 1;
+    EXPECT_EQ(HitTestMission(view, mission, 300, 200)->flightGroup, &a);
+    a.Selected = b.Selected = 0;
     // A nearer marker of a later flight group wins.
     SetMapPoint(b, 0, 8, 0);
     hit = HitTestMission(view, mission, 303, 200);

@@ -123,6 +123,18 @@ private slots:
         QCOMPARE(int(Fg(1).File.WaypointX(0)), 400);  // no longer selected
     }
 
+    void aDragOnStackedIconsMovesTheSelectedOne() {
+        // B put on top of A, as a wizard puts new groups, and selected.
+        Click(AtFg(1));
+        Drag(AtFg(1), AtFg(0));
+        QCOMPARE(int(Fg(1).File.WaypointX(0)), 0);
+        QCOMPARE(SelectedFgs(), std::vector<int>{1});
+        Drag(AtFg(0), AtFg(0) + QPoint(0, 30));
+        QCOMPARE(int(Fg(1).File.WaypointY(0)), 80);
+        QCOMPARE(int(Fg(0).File.WaypointY(0)), 0);
+        QCOMPARE(SelectedFgs(), std::vector<int>{1});
+    }
+
     void aReleaseTheWindowNeverSawEndsTheDrag() {
         // The button came up in another window: moving over the map moves nothing.
         const QPoint a = AtFg(0);
