@@ -31,6 +31,7 @@ int VariableChoiceCount(int variableType, const Mission* mission) {
         case kVariableIffCode:
             return static_cast<int>(IffCodes().size());
         case kVariableTeam:
+        case kVariableAllTeamsExcept:
         case kVariableTeam22:
             return kTeamCount;
         default:

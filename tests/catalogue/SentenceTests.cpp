@@ -89,7 +89,7 @@ TEST(TriggerText, EveryVariableTypeHasItsPhrase) {
         {7, 6, "shields are out", "[multiple cases]"},
         {12, 1, "Imperial", "[multiple teams]"},
         {22, 3, "Team 4", "[multiple teams]"},
-        {21, 3, "3", "[multiple indices]"},
+        {21, 3, "Team 4", "[multiple teams]"},  // as the "team" type and order targets
     };
     for (const Case& c : cases) {
         EXPECT_EQ(TriggerVariableText(c.type, c.value, &mission), c.text) << c.type;
@@ -155,7 +155,7 @@ TEST(ConditionChoices, ByteListsVariableListsByTypeAndClampingToThem) {
     EXPECT_EQ(VariableChoiceCount(1, nullptr), 0);
     EXPECT_EQ(VariableChoiceCount(2, &mission), 96);
     EXPECT_EQ(VariableChoiceCount(22, &mission), 10);
-    EXPECT_EQ(VariableChoiceCount(21, &mission), 256);
+    EXPECT_EQ(VariableChoiceCount(21, &mission), 10);
 
     const auto flightGroups = VariableChoices(1, &mission);
     ASSERT_EQ(flightGroups.size(), 3u);
