@@ -48,9 +48,4 @@ std::vector<std::string> VariableChoices(int variableType, const Mission* missio
     return entries;
 }
 
-int ClampVariableToChoices(int variable, int choiceCount) {
-    if (variable == kMixed) return variable;
-    return variable > choiceCount ? choiceCount : variable;
-}
-
 }  // namespace vantorel

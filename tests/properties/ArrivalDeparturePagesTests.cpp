@@ -116,12 +116,17 @@ TEST_F(ArrivalDepartureTest, AVariableBeyondTheNewListLeavesItWithoutSelection) 
     EXPECT_EQ(dialog->Find(C::kVariable)->value.index, 7);
     EXPECT_EQ(dialog->Find(C::kSentence)->value.text, "100% of team Team 8 must arrive");
 
-    // Team -> flight group: three entries, none chosen, and a sentence naming no flight group.
+    // Team -> flight group: three entries, none chosen, and the sentence of
+    // what OK would write, as the page words it, also after another change.
     ASSERT_TRUE(dialog->Set(context, C::kVariableType, Index(1)));
     EXPECT_EQ(dialog->Find(C::kVariable)->items.size(), 3u);
     EXPECT_EQ(dialog->Find(C::kVariable)->value.index, -1);
+    const std::string noSuchGroup = "flight group (out of range ship index: 7)";
+    EXPECT_EQ(dialog->Find(C::kSentence)->value.text, "100% of " + noSuchGroup + " must arrive");
+    ASSERT_TRUE(dialog->Set(context, C::kCondition, Index(2)));
     EXPECT_EQ(dialog->Find(C::kSentence)->value.text,
-              "100% of flight group (out of range ship index: 3) must arrive");
+              "100% of " + noSuchGroup + " must be destroyed");
+    ASSERT_TRUE(dialog->Set(context, C::kCondition, Index(1)));
     // An entry that fits survives the next change of type.
     ASSERT_TRUE(dialog->Set(context, C::kVariable, Index(2)));
     ASSERT_TRUE(dialog->Set(context, C::kVariableType, Index(5)));
