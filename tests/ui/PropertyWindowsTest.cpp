@@ -553,34 +553,70 @@ private slots:
         QVERIFY2(Lines()[0].startsWith(QStringLiteral("No problems found")),
                  qPrintable(Lines()[0]));
 
-        // A trigger naming no flight group shows after the next change, unasked.
+        QCOMPARE(frame->MessagePane()->text(), QStringLiteral("No problems found."));
+
+        // A trigger naming no flight group shows after the next change,
+        // unasked, and the count in the status bar follows it both ways.
         M().FlightGroups[0]->File.SetArrivalTrigger(1, {2, 1, 7, 0});
         frame->RunCommand(kCmdNewMessage);
         QVERIFY2(Lines().size() == 1 && Lines()[0].contains(QStringLiteral("flight group 7")),
                  qPrintable(Lines().join('\n')));
         QCOMPARE(Problems().Problems().at(0).Index, 0);
+        QCOMPARE(frame->MessagePane()->text(), QStringLiteral("1 error, 0 warnings"));
+        M().FlightGroups[0]->File.SetArrivalTrigger(1, {0, 0, 0, 0});
+        frame->RunCommand(kCmdEditUndo);
+        QCOMPARE(frame->MessagePane()->text(), QStringLiteral("No problems found."));
+        M().FlightGroups[0]->File.SetArrivalTrigger(1, {2, 1, 7, 0});
+        frame->RunCommand(kCmdEditRedo);
+        QCOMPARE(frame->MessagePane()->text(), QStringLiteral("1 error, 0 warnings"));
 
-        // Hidden, the window no longer follows; shown again, it checks anew.
+        // Hidden, the window no longer follows, nor does a count stay; shown
+        // again, it checks anew.
         frame->RunCommand(kCmdViewProblems);
         QVERIFY(frame->ProblemsDock()->isHidden());
+        frame->RunCommand(kCmdNewMessage);
+        QCOMPARE(frame->MessagePane()->text(), QString());
         M().FlightGroups[0]->File.SetArrivalTrigger(1, {0, 0, 0, 0});
         frame->RunCommand(kCmdViewProblems);
         QVERIFY2(Lines()[0].startsWith(QStringLiteral("No problems found")),
                  qPrintable(Lines()[0]));
     }
 
-    void deletingAFlightGroupOthersNameListsWhatNamesNoneAfterwards() {
+    void cuttingOrDeletingAFlightGroupOthersNameListsWhatNamesNoneAfterwards() {
         MakeThree();
+        f->settings.SetInt("Settings", "ConfirmDelete", 1);
+        doc->Level().ForgetHistory(false);
         QVERIFY(frame->ProblemsDock()->isHidden());
         for (auto& fg : M().FlightGroups) fg->Selected = false;
         Fg(1).Selected = true;
-        frame->RunCommand(kCmdDeleteFlightGroup);
-        // The third's arrival named the deleted one: the Problems window shows it.
-        QVERIFY(!frame->ProblemsDock()->isHidden());
-        QCOMPARE(Problems().Document(), doc);
-        QVERIFY2(Lines().size() == 1 &&
-                     Lines()[0].contains(QStringLiteral("arrival trigger 1 names no flight group")),
-                 qPrintable(Lines().join('\n')));
+        QVERIFY(Activate());
+        // Ctrl+X asks as Delete does, naming the third's arrival; No keeps all.
+        f->prompter.answers = {PromptAnswer::No};
+        QTest::keyClick(frame->ActiveView(), Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(f->prompter.shown.size(), size_t(1));
+        QVERIFY(f->prompter.Texts()[0].find("Arrival of New: ") != std::string::npos);
+        QCOMPARE(M().CountFlightGroups(), 3);
+        QVERIFY(!doc->IsModified());
+
+        for (const int command : {kCmdEditCut, kCmdDeleteFlightGroup}) {
+            Fg(1).Selected = true;
+            if (command == kCmdEditCut)
+                QTest::keyClick(frame->ActiveView(), Qt::Key_X, Qt::ControlModifier);
+            else
+                frame->RunCommand(command);
+            QCOMPARE(M().CountFlightGroups(), 2);
+            QCOMPARE(Rec(1).ArrivalTrigger(0).Variable, 255);
+            // The third's arrival named the one gone: the Problems window shows it.
+            QVERIFY(!frame->ProblemsDock()->isHidden());
+            QCOMPARE(Problems().Document(), doc);
+            QVERIFY2(Lines().size() == 1 && Lines()[0].contains(QStringLiteral(
+                                                "arrival trigger 1 names no flight group")),
+                     qPrintable(Lines().join('\n')));
+            frame->RunCommand(kCmdEditUndo);
+            QCOMPARE(M().CountFlightGroups(), 3);
+            QCOMPARE(Rec(2).ArrivalTrigger(0).Variable, 1);
+            QVERIFY(!doc->IsModified());
+        }
     }
 
     void aDoubleClickSelectsTheSubjectAndOpensTheTabOfTheField() {
