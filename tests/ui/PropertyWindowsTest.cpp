@@ -443,6 +443,12 @@ private slots:
         auto* play = testing::ControlOf<QPushButton>(sheet, wave, MessageWavePage::kPlay);
         auto* clear = testing::ControlOf<QPushButton>(sheet, wave, MessageWavePage::kClear);
         QVERIFY(play && clear);
+        // The file box takes no typing, and looks it: only Browse and Clear change it.
+        auto* file = testing::ControlOf<QLineEdit>(sheet, wave, MessageWavePage::kWaveFile);
+        QVERIFY(file && file->isReadOnly());
+        QCOMPARE(file->palette().color(QPalette::Base), file->palette().color(QPalette::Window));
+        QTest::keyClicks(file, QStringLiteral("x"));
+        QCOMPARE(file->text(), QStringLiteral("hello.wav"));
         QVERIFY(!play->icon().isNull());
         QTest::mouseClick(play, Qt::LeftButton);
         QCOMPARE(f->sound.played, std::vector<std::string>{"hello.wav"});

@@ -51,6 +51,16 @@ protected:
     }
 };
 
+// A box that takes no typing does not look like one that does: it has the
+// window's background, as a label has.
+void ShowReadOnly(QWidget* box, bool readOnly) {
+    if (box->property("shownReadOnly").toBool() == readOnly) return;
+    box->setProperty("shownReadOnly", readOnly);
+    QPalette p = box->parentWidget() ? box->parentWidget()->palette() : QApplication::palette(box);
+    if (readOnly) p.setColor(QPalette::Base, p.color(QPalette::Window));
+    box->setPalette(p);
+}
+
 int CheckIndex(Qt::CheckState s) {
     return s == Qt::Checked ? 1 : s == Qt::PartiallyChecked ? 2 : 0;
 }
@@ -335,6 +345,7 @@ void ControlWidget::Push(const ControlState& s) {
                 if (plain_->toPlainText() != t) plain_->setPlainText(t);
                 lastText_ = t;
                 plain_->setReadOnly(s.readOnly);
+                ShowReadOnly(plain_, s.readOnly);
             } else {
                 const QString t = Qs(s.value.text);
                 if (line_->text() != t) line_->setText(t);
@@ -342,6 +353,7 @@ void ControlWidget::Push(const ControlState& s) {
                 line_->setMaxLength(s.maxLength > 0 && t.size() <= s.maxLength ? s.maxLength
                                                                                : 32767);
                 line_->setReadOnly(s.readOnly);
+                ShowReadOnly(line_, s.readOnly);
             }
             break;
         case ControlKind::Number:
