@@ -29,6 +29,8 @@
 #include "properties/logic/FgEquipmentPage.h"
 #include "properties/logic/FgPositionsPage.h"
 #include "properties/logic/FgShipPage.h"
+#include "properties/logic/FlightGroupGoalDialog.h"
+#include "properties/logic/FlightGroupGoalsPage.h"
 #include "properties/logic/FlightGroupOrdersPage.h"
 #include "properties/logic/HiddenCargoDialog.h"
 #include "properties/logic/LevelSettingsPage.h"
@@ -55,8 +57,8 @@ using namespace vantorel;
 using namespace vantorel::testing;
 
 namespace {
-constexpr int kShipTab = 0, kEquipmentTab = 1, kArrivalTab = 2, kOrdersTab = 4, kPositionsTab = 6,
-              kOtherTab = 7;
+constexpr int kShipTab = 0, kEquipmentTab = 1, kArrivalTab = 2, kOrdersTab = 4, kGoalsTab = 5,
+              kPositionsTab = 6, kOtherTab = 7;
 }
 
 class PropertyWindowsTest : public QObject, EditorFixture {
@@ -881,6 +883,56 @@ private slots:
         QCOMPARE(Rec(0).Orders(0).Target1Type(), 0);
         QCOMPARE(Rec(1).Orders(0).Command(), 7);
         QCOMPARE(label->text(), QStringLiteral("None"));
+    }
+
+    // What a box or list shows is not cut: the points a goal is worth, a time
+    // typed past its range, a flight group named as an order's target.
+    void longNumbersAndNamesShowWholeInTheGoalAndTargetDialogs() {
+        QVERIFY(SelectThree());
+        Rec(2).SetName("Commander Vanguard");
+        // The room the style gives the text of a spin or combo box.
+        const auto whole = [](QWidget* w, const QString& text, QStyle::ComplexControl kind,
+                              QStyle::SubControl field) {
+            QStyleOptionSpinBox spin;
+            QStyleOptionComboBox combo;
+            QStyleOptionComplex& o = kind == QStyle::CC_SpinBox
+                                         ? static_cast<QStyleOptionComplex&>(spin)
+                                         : static_cast<QStyleOptionComplex&>(combo);
+            o.initFrom(w);
+            const QRect r = w->style()->subControlRect(kind, &o, field, w);
+            return r.width() >= w->fontMetrics().horizontalAdvance(text);
+        };
+        FgSheet().SetActivePage(kGoalsTab);
+        auto* goal = FgControl<QPushButton>(kGoalsTab, FlightGroupGoalsPage::kButtons[0]);
+        QVERIFY(goal);
+        QVERIFY(ClickAndAnswer(goal, [&](CEditDialog& d) {
+            using D = FlightGroupGoalDialog;
+            auto* points = DialogControl<QAbstractSpinBox>(d, D::kPoints);
+            auto* sum = DialogControl<QLabel>(d, D::kPointsLabel);
+            auto* time = DialogControl<QAbstractSpinBox>(d, D::kTimeLimit);
+            QVERIFY(points && sum && time);
+            Type(points, QStringLiteral("-128"));
+            QCOMPARE(sum->text(), QStringLiteral("x 250 = -32000 pts"));
+            QVERIFY(!sum->wordWrap() &&
+                    sum->width() >= sum->fontMetrics().horizontalAdvance(sum->text()));
+            Type(time, QStringLiteral("70000"));
+            QVERIFY(whole(time, QStringLiteral("70000"), QStyle::CC_SpinBox,
+                          QStyle::SC_SpinBoxEditField));
+            d.reject();
+        }));
+        FgSheet().SetActivePage(kOrdersTab);
+        auto* target = FgControl<QPushButton>(kOrdersTab, FlightGroupOrdersPage::kTargetButtons[0]);
+        QVERIFY(ClickAndAnswer(target, [&](CEditDialog& d) {
+            auto* type = DialogControl<QComboBox>(d, OrderTargetDialog::kType);
+            auto* value = DialogControl<QComboBox>(d, OrderTargetDialog::kValue);
+            QVERIFY(type && value);
+            Choose(type, 1);  // flight group
+            Choose(value, 2);
+            QVERIFY(value->currentText().endsWith(QStringLiteral("Commander Vanguard")));
+            QVERIFY(whole(value, value->currentText(), QStyle::CC_ComboBox,
+                          QStyle::SC_ComboBoxEditField));
+            d.reject();
+        }));
     }
 
     void positionColumnsKeepTheirPlaceWhenTheViewChanges() {
