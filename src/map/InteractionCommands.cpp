@@ -21,16 +21,16 @@ struct StoredSwitch {
     const char* key;
     bool ViewState::*field;
     bool only3D;
-    bool fallback = true;  // without a stored value
+    bool fallback;  // without a stored value
 };
 
 constexpr StoredSwitch kStoredSwitches[] = {
-    {kCmdStalks, k3DView, "Stalks", &ViewState::ShowStalks, true},
-    {kCmdGrid3D, k3DView, "Grid", &ViewState::ShowGrid3D, true},
-    {kCmdSelectionBox, kSettings, "ShowSelBox", &ViewState::ShowSelBox, false},
-    {kCmdJoinWaypoints, kSettings, "JoinWaypoints", &ViewState::JoinWaypoints, false},
-    {kCmdShowFGNames, kSettings, "ShowFGNames", &ViewState::ShowFGNames, false},
-    {kCmdShowPointNames, kSettings, "ShowPointNames", &ViewState::ShowPointNames, false},
+    {kCmdStalks, k3DView, "Stalks", &ViewState::ShowStalks, true, true},
+    {kCmdGrid3D, k3DView, "Grid", &ViewState::ShowGrid3D, true, true},
+    {kCmdSelectionBox, kSettings, "ShowSelBox", &ViewState::ShowSelBox, false, true},
+    {kCmdJoinWaypoints, kSettings, "JoinWaypoints", &ViewState::JoinWaypoints, false, true},
+    {kCmdShowFGNames, kSettings, "ShowFGNames", &ViewState::ShowFGNames, false, true},
+    {kCmdShowPointNames, kSettings, "ShowPointNames", &ViewState::ShowPointNames, false, true},
     {kCmdBandSelect, kSettings, "BandSelect", &ViewState::BandSelect, false, false},
 };
 
