@@ -6,6 +6,7 @@
 #include "document/LevelDocument.h"
 #include "document/MissionClipboard.h"
 #include "platform/PathText.h"
+#include "support/BriefingBlocks.h"
 #include "support/FakePrompter.h"
 #include "support/FakeSettings.h"
 #include "support/MissionGenerator.h"
@@ -184,6 +185,14 @@ TEST_F(MissionClipboardTest, CutRemovesAsDeleteDoesAndAPasteBackReaimsNothing) {
     list[0]->File.Orders(0).SetTarget1Type(1);
     list[0]->File.Orders(0).SetTarget1(2);  // A attacks C
     b.Selected = 1;
+    // A briefing's tag of D: whatever else names flight groups follows too.
+    testing::BlockWriter briefing;
+    briefing.Event(0, kBriefingFgTag1, {3}).Event(9999, kBriefingEnd).Counts(3, 5);
+    source.GetMission().Briefings[0].Commands = briefing.block;
+    const auto tagged = [&] {
+        const BriefingDecode d = DecodeBriefing(source.GetMission().Briefings[0].Commands);
+        return d.Script ? int(d.Script->Events[0].Params[0]) : -1;
+    };
     source.ForgetHistory(false);
     const auto bBefore = b.File.Bytes;
 
@@ -204,6 +213,7 @@ TEST_F(MissionClipboardTest, CutRemovesAsDeleteDoesAndAPasteBackReaimsNothing) {
     ASSERT_EQ(source.CountFlightGroups(), 3);
     EXPECT_EQ(Rec(source, 1).ArrivalTrigger(0).Variable, 255);  // C's names none
     EXPECT_EQ(Rec(source, 0).Orders(0).Target1(), 1);           // A still attacks C
+    EXPECT_EQ(tagged(), 2);
     EXPECT_EQ(source.UndoName(), "Cut");
 
     // Pasted back, B names D and itself where they now are; C's stays none.
@@ -219,6 +229,7 @@ TEST_F(MissionClipboardTest, CutRemovesAsDeleteDoesAndAPasteBackReaimsNothing) {
     ASSERT_EQ(source.CountFlightGroups(), 4);
     EXPECT_EQ(Rec(source, 1).Bytes, bBefore);
     EXPECT_EQ(Rec(source, 2).ArrivalTrigger(0).Variable, 1);
+    EXPECT_EQ(source.GetMission().Briefings[0].Commands, briefing.block);
     EXPECT_FALSE(source.IsModified());
 
     // A group nobody names goes without a question: the clipboard holds it.
