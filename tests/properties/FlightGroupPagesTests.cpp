@@ -157,12 +157,12 @@ TEST_F(FgPagesTest, NumberBoxesRefuseWhatTheirFieldCannotHold) {
     page.Load(context);
     ASSERT_TRUE(page.Set(context, FgShipPage::kSpacing, Text("-5000.5")));
     ASSERT_TRUE(page.Set(context, FgShipPage::kNumber, Text("3")));
-    EXPECT_TRUE(page.Leave(FgShipPage::kNumber).empty());
-    EXPECT_EQ(page.Leave(),
+    EXPECT_TRUE(page.Leave(context, FgShipPage::kNumber).empty());
+    EXPECT_EQ(page.Leave(context),
               std::vector<std::string>{"Please enter a number between 0.00 and 2.55 for Spacing."});
     const ControlState& spacing = *page.Find(FgShipPage::kSpacing);
     EXPECT_TRUE(spacing.value.text.empty() && spacing.mixed);
-    EXPECT_TRUE(page.Leave().empty());
+    EXPECT_TRUE(page.Leave(context).empty());
     EXPECT_EQ(page.Apply(context), Result::Changed);
     EXPECT_EQ(Rec(0).FormationSpacing(), 50);
     EXPECT_EQ(Rec(1).NumberOfCraft(), 3);

@@ -164,14 +164,19 @@ TEST_F(LevelSheetTest, TheLevelPageKeepsUnknownTypesAndRefusesTimesOutOfRange) {
     EXPECT_EQ(doc.GetHeader().MissionType(), 0);
     EXPECT_EQ(doc.GetHeader().TimeLimitSeconds(), 59);
 
-    // Leaving the box takes back what was typed into it, to what was written
-    // as it was typed (6 of 60): what the box shows is what is stored.
+    // Leaving the box refuses what was typed into it and takes back the 6
+    // written on the way to 60: the box and the mission hold what they held
+    // before the typing, and the refused run leaves no step of Undo.
+    EXPECT_EQ(page.Leave(context, LevelSettingsPage::kSeconds), Strings{});
+    const size_t steps = doc.History().Position();
     ASSERT_TRUE(page.Set(context, LevelSettingsPage::kSeconds, Text("6")));
-    ASSERT_TRUE(page.Set(context, LevelSettingsPage::kSeconds, Text("60")));
-    EXPECT_EQ(page.Leave(LevelSettingsPage::kMinutes), Strings{});
-    EXPECT_EQ(page.Leave(LevelSettingsPage::kSeconds), Strings{refusal});
-    EXPECT_EQ(page.Find(LevelSettingsPage::kSeconds)->value.text, "6");
     EXPECT_EQ(doc.GetHeader().TimeLimitSeconds(), 6);
+    ASSERT_TRUE(page.Set(context, LevelSettingsPage::kSeconds, Text("60")));
+    EXPECT_EQ(page.Leave(context, LevelSettingsPage::kMinutes), Strings{});
+    EXPECT_EQ(page.Leave(context, LevelSettingsPage::kSeconds), Strings{refusal});
+    EXPECT_EQ(page.Find(LevelSettingsPage::kSeconds)->value.text, "59");
+    EXPECT_EQ(doc.GetHeader().TimeLimitSeconds(), 59);
+    EXPECT_EQ(doc.History().Position(), steps);
     EXPECT_FALSE(page.HasPendingEdits());
 }
 

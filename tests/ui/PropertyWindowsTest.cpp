@@ -175,29 +175,36 @@ private slots:
         };
         const std::string refusal = "Please enter an integer between 0 and 255 for Time (Min).";
 
-        // 3 and 30 are written as typed; 300 is refused as Tab leaves the box.
+        // 3 and 30 are written as typed; 300 is refused as Tab leaves the
+        // box, which takes them back: the mission is as it was.
+        const int before = stored();
         Type(minutes, QStringLiteral("300"));
         QTest::keyClick(minutes, Qt::Key_Tab);
         QVERIFY(!minutes->hasFocus());
-        QCOMPARE(stored(), 30);
-        QCOMPARE(minutes->Text(), QStringLiteral("30"));
+        QCOMPARE(stored(), before);
+        QCOMPARE(minutes->Text(), QString::number(before));
+        QVERIFY(!doc->IsModified());
         QCOMPARE(said(), std::vector<std::string>{refusal});
 
         // Saved with the box still holding 256: what is saved is what it shows.
+        Type(minutes, QStringLiteral("45"));
+        QTest::keyClick(minutes, Qt::Key_Tab);
+        QCOMPARE(stored(), 45);
         const QTemporaryDir dir;
         f->dialogs.saveAnswers = {dir.filePath(QStringLiteral("time.tie")).toStdString()};
         Type(minutes, QStringLiteral("256"));
         QTest::keyClick(minutes, Qt::Key_S, Qt::ControlModifier);
         QVERIFY(!doc->IsModified());
-        QCOMPARE(stored(), 25);
-        QCOMPARE(minutes->Text(), QStringLiteral("25"));
+        QCOMPARE(stored(), 45);
+        QCOMPARE(minutes->Text(), QStringLiteral("45"));
         QCOMPARE(said().size(), size_t(2));
 
-        // Undo is not held up either: it takes back what was written.
+        // Undo is not held up either: it takes back the 45.
         Type(minutes, QStringLiteral("999"));
         QTest::keyClick(minutes, Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(doc->Level().CanRedo());
-        QCOMPARE(minutes->Text(), QString::number(stored()));
+        QCOMPARE(stored(), before);
+        QCOMPARE(minutes->Text(), QString::number(before));
         QCOMPARE(said().size(), size_t(3));
         QCOMPARE(said().back(), refusal);
 
@@ -206,7 +213,7 @@ private slots:
         Type(seconds, QStringLiteral("75"));
         Sheet().SetActivePage(CLevelPropertiesSheet::kTeamsTab);
         QCOMPARE(Sheet().currentIndex(), int(CLevelPropertiesSheet::kTeamsTab));
-        QCOMPARE(int(M().Header.TimeLimitSeconds()), 7);
+        QCOMPARE(int(M().Header.TimeLimitSeconds()), 0);
         QCOMPARE(said().back(),
                  std::string("Please enter an integer between 0 and 59 for Time (Sec)."));
     }
@@ -235,7 +242,8 @@ private slots:
         QCOMPARE(frame->ActiveDocument(), first);
         QCOMPARE(Bar().CurrentDocument(), first);
         QCOMPARE(minutes->Text(), QStringLiteral("9"));
-        QCOMPARE(int(second->GetMission().Header.TimeLimitMinutes()), 30);
+        QCOMPARE(int(second->GetMission().Header.TimeLimitMinutes()), 0);
+        QVERIFY(!second->IsModified());
         QCoreApplication::processEvents();
         QCOMPARE(
             f->prompter.Texts(),

@@ -32,17 +32,32 @@ void PageModel::Load(PageContext& context) {
     }
 }
 
-std::vector<std::string> PageModel::Leave(int id) {
+std::vector<std::string> PageModel::Leave(PageContext& context, int id) {
     std::vector<std::string> refused;
+    const int run = runId_;
+    bool undoRun = false;
     for (auto& c : controls_) {
         if ((id != 0 && c.id != id) || !c.Touched()) continue;
         std::string why = Refusal(c);
         if (why.empty()) continue;
-        // The box shows what is stored, so what is seen is what is saved.
-        c.value = c.loaded;
-        c.mixed = c.loadedMixed;
+        // The box shows what is stored, so what is seen is what is saved. A
+        // box that writes as it is typed into goes back to what it held
+        // before the typing began: 3 and 30 on the way to a refused 300 are
+        // not what the user asked for.
+        if (c.id == run) {
+            c.value = runStart_;
+            c.mixed = runStartMixed_;
+            undoRun = true;
+        } else {
+            c.value = c.loaded;
+            c.mixed = c.loadedMixed;
+        }
         refused.push_back(std::move(why));
     }
+    // Written with the run's own key, the way back cancels the run in the
+    // history: no step of Undo is left for what was refused.
+    if (undoRun) ApplyAtOnce(context, run);
+    if (id == 0 || id == run) runId_ = 0;
     return refused;
 }
 
@@ -68,6 +83,14 @@ PageModel::ApplyResult PageModel::ApplyAtOnce(PageContext& context, int id) {
     const ControlState* c = Find(id);
     const bool typed = c && (c->kind == ControlKind::Text || c->kind == ControlKind::Number);
     mergeKey_ = typed ? title_ + "/" + std::to_string(id) : std::string();
+    // A run of typing into one box starts from what was stored before it.
+    if (!typed) {
+        runId_ = 0;
+    } else if (runId_ != id) {
+        runId_ = id;
+        runStart_ = c->loaded;
+        runStartMixed_ = c->loadedMixed;
+    }
     quiet_ = true;
     const ApplyResult result = Apply(context);
     quiet_ = false;

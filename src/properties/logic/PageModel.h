@@ -63,9 +63,12 @@ public:
     bool Set(PageContext& context, int id, const ControlValue& value, std::string* why = nullptr);
     // The user leaves control `id`, or every control for 0 (before anything
     // reads the mission): a value its field cannot hold goes back to what is
-    // stored. Returns what to tell the user, naming each field and its range;
-    // nothing is said here, so a window can say it once the focus has moved.
-    std::vector<std::string> Leave(int id = 0);
+    // stored, and in a box that writes as it is typed into, to what it held
+    // before the typing began (that way back is written, merged with the
+    // typing, so the refused run leaves no step of Undo). Returns what to
+    // tell the user, naming each field and its range; nothing is said here,
+    // so a window can say it once the focus has moved.
+    std::vector<std::string> Leave(PageContext& context, int id = 0);
     // A button pressed or a list entry double-clicked.
     virtual void Activate(PageContext& context, int id) {
         (void)context;
@@ -134,6 +137,11 @@ private:
     std::optional<FocusRequest> focus_;
     std::string mergeKey_;
     bool quiet_ = false;
+    // The box being typed into by ApplyAtOnce (0: none) and what it held
+    // before the typing began.
+    int runId_ = 0;
+    ControlValue runStart_;
+    bool runStartMixed_ = false;
 };
 
 // The messages of a number box whose text is refused, naming the field

@@ -29,7 +29,7 @@ CEditPage::CEditPage(std::unique_ptr<PageModel> model, PageHost& host, QWidget* 
 void CEditPage::Leave(int id) {
     auto context = host_.Context();
     if (!context) return;
-    const std::vector<std::string> refused = model_->Leave(id);
+    const std::vector<std::string> refused = model_->Leave(*context, id);
     if (refused.empty()) return;
     panel_->PushAll();
     Decorate();
