@@ -20,15 +20,17 @@ LAYERS = [
     ["platform", "mission", "draw"],
     ["catalogue"],
     ["document"],
-    ["map"],
+    ["map", "flow"],
     ["properties", "wizards"],
     ["platform/qt"],
     ["ui"],
-    ["map/ui", "properties/ui", "wizards/ui"],
+    ["map/ui", "properties/ui", "wizards/ui", "flow/ui"],
     ["app", "cli"],
     ["cli/qt"],
 ]
-CORE = {"platform", "mission", "draw", "catalogue", "document", "map", "properties", "wizards"}
+CORE = {
+    "platform", "mission", "draw", "catalogue", "document", "map", "flow", "properties", "wizards",
+}
 MAX_LINES = 500
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')

@@ -34,6 +34,7 @@ enum class ProblemKind {
     WaveFileOutside,  // its listing line leads out of the wave folder
     InvalidValue,     // a number past the table or list the game looks it up in
     OddValue,         // legal, but seldom what was meant
+    NeverHappens,     // the mission's flow makes it impossible (flow/FlowCheck.h)
 };
 
 struct Problem {
