@@ -1,11 +1,15 @@
 #include "app/FlowWindows.h"
 
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <algorithm>
 
+#include "app/CChildFrame.h"
 #include "app/CMainFrame.h"
 #include "document/FlightGroupSelection.h"
 #include "flow/ui/CFlowView.h"
 #include "flow/ui/CFlowWindow.h"
+#include "map/ui/CQVView.h"
 #include "properties/ui/CFGPropertiesFrame.h"
 #include "properties/ui/CFGPropertiesSheet.h"
 #include "properties/ui/CLevelPropertiesBar.h"
@@ -83,6 +87,15 @@ void FlowWindows::Select(CQVDoc* doc, int node, bool open) {
     const MissionFlow& flow = window->View()->Flow();
     if (node < 0 || node >= int(flow.nodes.size())) return;
     const FlowNode& n = flow.nodes[size_t(node)];
+    // The mission's map comes to the front first: the level bar follows the
+    // active window.
+    for (QMdiSubWindow* w : frame_.MdiArea()->subWindowList()) {
+        auto* child = qobject_cast<CChildFrame*>(w);
+        if (child && child->View()->Document() == doc) {
+            frame_.MdiArea()->setActiveSubWindow(w);
+            break;
+        }
+    }
     CLevelPropertiesBar* bar = frame_.LevelBar();
     bar->SetCurrentDocument(doc);
     Mission& mission = doc->GetMission();

@@ -447,6 +447,9 @@ private slots:
         frame->CloseDocument(doc);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!gone);
+        // And with the program, open.
+        frame->NewDocument();
+        QVERIFY(frame->RunCommand(kCmdViewMissionFlow));
     }
 
     void refusedFilesOpenNothing() {
