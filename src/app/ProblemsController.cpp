@@ -58,7 +58,9 @@ Place PlaceOf(const Problem& p) {
                 return {CMessagePropertiesSheet::kWaveTab};
             return {CMessagePropertiesSheet::kConditionTab};
         case ProblemSubject::Team:
+            if (p.Kind == ProblemKind::TeamWithoutBriefing) return {};
             return {CTeamPropertiesSheet::kGoalsTab};
+        case ProblemSubject::Briefing:
         case ProblemSubject::Mission:
             return {};
     }
@@ -161,6 +163,10 @@ void ProblemsController::ShowProblem(CQVDoc* doc, const Problem& problem) {
             return;
         case ProblemSubject::Mission:
             levelBar->SwitchToTab(CLevelPropertiesSheet::kLevelTab);
+            return;
+        case ProblemSubject::Briefing:
+            // Briefings have no window yet; the problem carries the briefing
+            // and the event for the one that opens it.
             return;
     }
 }

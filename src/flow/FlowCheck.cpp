@@ -15,8 +15,14 @@ constexpr int kPrimary = 0, kPrevent = 1;
 
 void Add(std::vector<Problem>& out, ProblemSeverity severity, ProblemSubject subject, int index,
          NeverReason why) {
-    out.push_back({severity, ProblemKind::NeverHappens, subject, index, std::move(why.subject),
-                   std::move(why.chain)});
+    Problem p;
+    p.Severity = severity;
+    p.Kind = ProblemKind::NeverHappens;
+    p.Subject = subject;
+    p.Index = index;
+    p.Where = std::move(why.subject);
+    p.What = std::move(why.chain);
+    out.push_back(std::move(p));
 }
 
 }  // namespace
