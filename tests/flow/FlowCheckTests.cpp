@@ -140,5 +140,22 @@ TEST(FlowCheck, AChainTellsAGroupOnceAndNamesTheDropperThatDoesNotCome) {
                   "Alpha never appears (difficulty level Never Appears)"}));
 }
 
+TEST(FlowCheck, ALongChainTellsTwelveGroupsAndPointsAtTheRest) {
+    Mission m = FlowMission(16);
+    Fg(m, 0).SetDifficultyLevel(6);
+    for (int i = 1; i < 16; ++i) Fg(m, i).SetArrivalTrigger(0, Destroyed(i - 1));
+    const MissionFlow flow = MakeMissionFlow(m);
+    const std::string why = WhyNever(m, flow, flow.arrivalNode[15]).Text();
+    EXPECT_EQ(why.rfind("FG15 never arrives: it arrives when FG14 is destroyed, and FG14 never "
+                        "arrives: it arrives when FG13 is destroyed, ",
+                        0),
+              0u)
+        << why;
+    const std::string end =
+        "Delta never arrives: it arrives when Charlie is destroyed, and Charlie never arrives "
+        "(explained on its own)";
+    EXPECT_EQ(why.substr(why.size() - end.size()), end) << why;
+}
+
 }  // namespace
 }  // namespace vantorel
