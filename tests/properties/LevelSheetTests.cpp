@@ -153,15 +153,26 @@ TEST_F(LevelSheetTest, TheLevelPageKeepsUnknownTypesAndRefusesTimesOutOfRange) {
     EXPECT_EQ(page.Apply(context), PageModel::ApplyResult::Unchanged);
 
     // A time out of range is said at apply, and holds back later changes until put right.
+    const std::string refusal = "Please enter an integer between 0 and 59 for Time (Sec).";
     ASSERT_TRUE(page.Set(context, LevelSettingsPage::kSeconds, Text("60")));
     EXPECT_TRUE(prompter.Texts().empty());
     ASSERT_TRUE(page.Set(context, LevelSettingsPage::kType, Index(0)));
     EXPECT_EQ(doc.GetHeader().MissionType(), 11);
     EXPECT_EQ(page.Apply(context), PageModel::ApplyResult::Refused);
-    EXPECT_EQ(prompter.Texts(), Strings{"Please enter an integer between 0 and 59."});
+    EXPECT_EQ(prompter.Texts(), Strings{refusal});
     ASSERT_TRUE(page.Set(context, LevelSettingsPage::kSeconds, Text("59")));
     EXPECT_EQ(doc.GetHeader().MissionType(), 0);
     EXPECT_EQ(doc.GetHeader().TimeLimitSeconds(), 59);
+
+    // Leaving the box takes back what was typed into it, to what was written
+    // as it was typed (6 of 60): what the box shows is what is stored.
+    ASSERT_TRUE(page.Set(context, LevelSettingsPage::kSeconds, Text("6")));
+    ASSERT_TRUE(page.Set(context, LevelSettingsPage::kSeconds, Text("60")));
+    EXPECT_EQ(page.Leave(LevelSettingsPage::kMinutes), Strings{});
+    EXPECT_EQ(page.Leave(LevelSettingsPage::kSeconds), Strings{refusal});
+    EXPECT_EQ(page.Find(LevelSettingsPage::kSeconds)->value.text, "6");
+    EXPECT_EQ(doc.GetHeader().TimeLimitSeconds(), 6);
+    EXPECT_FALSE(page.HasPendingEdits());
 }
 
 TEST_F(LevelSheetTest, SwitchingToXvtWarnsOfALongDescriptionWithoutCuttingIt) {

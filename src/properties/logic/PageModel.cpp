@@ -26,7 +26,24 @@ ControlState& PageModel::AddControl(int id, ControlKind kind, std::string label)
 void PageModel::Load(PageContext& context) {
     for (auto& c : controls_) c.mixed = false;
     OnLoad(context);
-    for (auto& c : controls_) c.loaded = c.value;
+    for (auto& c : controls_) {
+        c.loaded = c.value;
+        c.loadedMixed = c.mixed;
+    }
+}
+
+std::vector<std::string> PageModel::Leave(int id) {
+    std::vector<std::string> refused;
+    for (auto& c : controls_) {
+        if ((id != 0 && c.id != id) || !c.Touched()) continue;
+        std::string why = Refusal(c);
+        if (why.empty()) continue;
+        // The box shows what is stored, so what is seen is what is saved.
+        c.value = c.loaded;
+        c.mixed = c.loadedMixed;
+        refused.push_back(std::move(why));
+    }
+    return refused;
 }
 
 bool PageModel::HasPendingEdits() const {
@@ -40,7 +57,10 @@ PageModel::ApplyResult PageModel::Apply(PageContext& context) {
     // What is written is what the page now shows as loaded, so a second
     // apply writes nothing again.
     if (result != ApplyResult::Refused)
-        for (auto& c : controls_) c.loaded = c.value;
+        for (auto& c : controls_) {
+            c.loaded = c.value;
+            c.loadedMixed = c.mixed;
+        }
     return result;
 }
 
@@ -182,9 +202,15 @@ bool PageModel::Set(PageContext& context, int id, const ControlValue& value, std
     return true;
 }
 
-std::string EnterIntegerBetweenText(int low, int high) {
+std::string EnterNumberBetweenText(const std::string& low, const std::string& high,
+                                   const std::string& field) {
+    return "Please enter a number between " + low + " and " + high +
+           (field.empty() ? std::string() : " for " + field) + ".";
+}
+
+std::string EnterIntegerBetweenText(int low, int high, const std::string& field) {
     return "Please enter an integer between " + std::to_string(low) + " and " +
-           std::to_string(high) + ".";
+           std::to_string(high) + (field.empty() ? std::string() : " for " + field) + ".";
 }
 
 int Utf8Length(const std::string& text) {
