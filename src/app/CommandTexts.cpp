@@ -22,6 +22,8 @@ constexpr Entry kTexts[] = {
      {"Looks for what the game would reject or play wrongly and lists it in the Problems window.",
       "Check Mission"}},
     {kCmdViewHistory, {"Toggles the window that lists the steps of Undo and Redo.", "History"}},
+    {kCmdViewMissionFlow,
+     {"Shows what waits for what in the mission, and what can never happen.", "Mission Flow"}},
     {kCmdViewCenter, {"Moves the map to the center of the level.", "View Center"}},
     {kCmdZoomToFit, {"Zooms and moves the map so every flight group is in view.", "Zoom to Fit"}},
     {kCmdNewFlightGroup, {"Create a new flight group.", "New Flight Group"}},
