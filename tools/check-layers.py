@@ -20,15 +20,15 @@ LAYERS = [
     ["platform", "mission", "draw"],
     ["catalogue"],
     ["document"],
-    ["map", "briefing"],
+    ["map", "briefing", "flow"],
     ["properties", "wizards"],
     ["platform/qt"],
     ["ui"],
-    ["map/ui", "properties/ui", "wizards/ui"],
+    ["map/ui", "properties/ui", "wizards/ui", "flow/ui"],
     ["app", "cli"],
     ["cli/qt"],
 ]
-CORE = {"platform", "mission", "draw", "catalogue", "document", "map", "briefing", "properties", "wizards"}
+CORE = {"platform", "mission", "draw", "catalogue", "document", "map", "briefing", "flow", "properties", "wizards"}
 MAX_LINES = 500
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')

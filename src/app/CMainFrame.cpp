@@ -24,6 +24,7 @@
 #include "app/CommandTexts.h"
 #include "app/DocumentClipboard.h"
 #include "app/DocumentCommands.h"
+#include "app/FlowWindows.h"
 #include "app/HistoryController.h"
 #include "app/ProblemsController.h"
 #include "app/RecentFiles.h"
@@ -63,6 +64,7 @@ CMainFrame::CMainFrame(AppServices& services, RecentFiles& recent, CommandTarget
     CreateLevelBar();
     problems_ = new ProblemsController(*this, services_);
     history_ = new HistoryController(*this);
+    flows_ = new FlowWindows(*this);
     setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks);
     ShowMenuFor(false);
 
@@ -148,6 +150,7 @@ CChildFrame* CMainFrame::CreateChildFrame(CQVDoc* doc) {
         autosave_->Untrack(d);
         problems_->Forget(d);
         history_->Forget(d);
+        flows_->Forget(d);
         if (documents_.empty()) {
             levelBar_->SetCurrentDocument(nullptr);
             ShowMenuFor(false);

@@ -23,6 +23,7 @@ class CMapToolbar;
 class CProblemsBar;
 class CQVDoc;
 class CQVView;
+class FlowWindows;
 class HistoryController;
 class LevelDocument;
 class ProblemsController;
@@ -88,6 +89,8 @@ public:
     QDockWidget* ProblemsDock() const;
     // The History window: the steps of Undo and Redo of the active mission.
     HistoryController& History() const { return *history_; }
+    // View > Mission Flow: a window per mission.
+    FlowWindows& Flows() const { return *flows_; }
     QToolBar* StandardBar() const { return standardBar_; }
     QToolBar* FlightGroupBar() const { return flightGroupBar_; }
     QToolBar* MessageBar() const { return messageBar_; }
@@ -140,6 +143,7 @@ private:
     CLevelPropertiesBar* levelBar_ = nullptr;
     ProblemsController* problems_ = nullptr;
     HistoryController* history_ = nullptr;
+    FlowWindows* flows_ = nullptr;
     std::vector<CQVDoc*> documents_;
     CQVView* lastActiveView_ = nullptr;
     QString baseTitle_;

@@ -5,6 +5,7 @@
 #include "app/CChildFrame.h"
 #include "app/CMainFrame.h"
 #include "app/DocumentCommands.h"
+#include "app/FlowWindows.h"
 #include "app/HistoryController.h"
 #include "app/ProblemsController.h"
 #include "app/RecentFiles.h"
@@ -100,6 +101,9 @@ bool CMainFrame::OnCommand(int id) {
         case kCmdCheckMission:
             if (CQVDoc* doc = ActiveDocument()) problems_->RunCheck(doc);
             return true;
+        case kCmdViewMissionFlow:
+            flows_->Show(ActiveDocument());
+            return true;
         case kCmdFileClose:
             if (CQVDoc* doc = ActiveDocument()) CloseDocument(doc);
             return true;
@@ -167,6 +171,7 @@ bool CMainFrame::OnUpdateCommand(int id, CommandState& state) {
             return true;
         case kCmdEditFind:
         case kCmdCheckMission:
+        case kCmdViewMissionFlow:
             state.enabled = ActiveDocument() != nullptr;
             return true;
         case kCmdFileClose:

@@ -12,6 +12,7 @@
 #include "cli/MissionFileArg.h"
 #include "document/MissionCheck.h"
 #include "document/WaveLinking.h"
+#include "flow/FlowCheck.h"
 #include "platform/PathText.h"
 
 namespace vantorel::cli {
@@ -39,42 +40,61 @@ const char* SubjectName(ProblemSubject s) {
     return "mission";
 }
 
-constexpr CheckKind kKinds[] = {
-    {ProblemKind::MissingFlightGroup, "missing-flight-group",
-     "a trigger, order target, mothership or goal names a flight group that is not there"},
-    {ProblemKind::MissingTeam, "missing-team", "a field names a team past the ten teams"},
-    {ProblemKind::TooManyFlightGroups, "too-many-flight-groups",
-     "more flight groups than the game takes"},
-    {ProblemKind::TooManyMessages, "too-many-messages", "more messages than the game takes"},
-    {ProblemKind::TextTooLong, "text-too-long",
-     "the description or a debriefing is cut when it is saved"},
-    {ProblemKind::NoStartPoint, "no-start-point", "a flight group has no enabled start point"},
-    {ProblemKind::WaveFileMissing, "wave-file-missing",
-     "a message's wave file is not there, or is a folder"},
-    {ProblemKind::WaveFileOutside, "wave-file-outside",
-     "a message's listing line leads out of the wave folder"},
-    {ProblemKind::InvalidValue, "invalid-value",
-     "a number past the table the game looks it up in, a flight group of 0 craft, a player "
-     "past 8"},
-    {ProblemKind::OddValue, "odd-value",
-     "legal but seldom meant: a flight group that never appears, a name that fills its field, "
-     "hidden cargo on a craft the group does not have"},
-    {ProblemKind::TextTagTooLong, "text-tag-too-long",
-     "a briefing event shows a text tag of 40 or more characters, which crashes the game"},
-    {ProblemKind::EmptyBriefingText, "empty-briefing-text",
-     "a briefing event shows an empty string or tag"},
-    {ProblemKind::BriefingTiming, "briefing-timing",
-     "briefing events out of time order, or after the briefing's running time"},
-    {ProblemKind::TeamWithoutBriefing, "team-without-briefing",
-     "a team with players is shown no briefing"},
-    {ProblemKind::BriefingUnreadable, "briefing-unreadable",
-     "a briefing's command block does not decode"},
-};
+// Every kind with its name and meaning; a kind added without a case here
+// does not compile (-Wswitch).
+CheckKind Describe(ProblemKind k) {
+    switch (k) {
+        case ProblemKind::MissingFlightGroup:
+            return {k, "missing-flight-group",
+                    "a trigger, order target, mothership or goal names a flight group that is "
+                    "not there"};
+        case ProblemKind::MissingTeam:
+            return {k, "missing-team", "a field names a team past the ten teams"};
+        case ProblemKind::TooManyFlightGroups:
+            return {k, "too-many-flight-groups", "more flight groups than the game takes"};
+        case ProblemKind::TooManyMessages:
+            return {k, "too-many-messages", "more messages than the game takes"};
+        case ProblemKind::TextTooLong:
+            return {k, "text-too-long", "the description or a debriefing is cut when it is saved"};
+        case ProblemKind::NoStartPoint:
+            return {k, "no-start-point", "a flight group has no enabled start point"};
+        case ProblemKind::WaveFileMissing:
+            return {k, "wave-file-missing", "a message's wave file is not there, or is a folder"};
+        case ProblemKind::WaveFileOutside:
+            return {k, "wave-file-outside",
+                    "a message's listing line leads out of the wave folder"};
+        case ProblemKind::InvalidValue:
+            return {k, "invalid-value",
+                    "a number past the table the game looks it up in, a flight group of 0 craft, "
+                    "a player past 8"};
+        case ProblemKind::OddValue:
+            return {k, "odd-value",
+                    "legal but seldom meant: a flight group that never appears, a name that fills "
+                    "its field, hidden cargo on a craft the group does not have"};
+        case ProblemKind::TextTagTooLong:
+            return {k, "text-tag-too-long",
+                    "a briefing event shows a text tag of 40 or more characters, which crashes "
+                    "the game"};
+        case ProblemKind::EmptyBriefingText:
+            return {k, "empty-briefing-text", "a briefing event shows an empty string or tag"};
+        case ProblemKind::BriefingTiming:
+            return {k, "briefing-timing",
+                    "briefing events out of time order, or after the briefing's running time"};
+        case ProblemKind::TeamWithoutBriefing:
+            return {k, "team-without-briefing", "a team with players is shown no briefing"};
+        case ProblemKind::BriefingUnreadable:
+            return {k, "briefing-unreadable", "a briefing's command block does not decode"};
+        case ProblemKind::NeverHappens:
+            return {k, "never-happens",
+                    "by the mission's flow it can never happen: a team that can never win, a "
+                    "flight group that never arrives, a message never sent, a goal never "
+                    "completed"};
+    }
+    return {k, nullptr, nullptr};  // past the last kind
+}
 
 const char* KindName(ProblemKind k) {
-    for (const CheckKind& info : kKinds)
-        if (info.kind == k) return info.name;
-    return "";
+    return Describe(k).name;
 }
 
 int Usage(const std::string& problem) {
@@ -163,7 +183,8 @@ int Run(const std::vector<std::string>& args) {
         ReadWaveListing(mission, PathFromUtf8(file), settings, prompter);
     }
 
-    const std::vector<Problem> problems = CheckMission(mission, {gameFolder});
+    std::vector<Problem> problems = CheckMission(mission, {gameFolder});
+    for (Problem& p : CheckMissionFlow(mission)) problems.push_back(std::move(p));
     if (json) {
         PrintJson(file, problems);
     } else {
@@ -175,8 +196,10 @@ int Run(const std::vector<std::string>& args) {
 
 }  // namespace
 
-std::span<const CheckKind> CheckKinds() {
-    return kKinds;
+std::vector<CheckKind> CheckKinds() {
+    std::vector<CheckKind> kinds;
+    for (int k = 0; Describe(ProblemKind(k)).name; ++k) kinds.push_back(Describe(ProblemKind(k)));
+    return kinds;
 }
 
 namespace {
@@ -185,8 +208,8 @@ CommandRegistration registration(
     {"check", kUsage,
      "the mission's problems, one a line, each an error or a warning: references to flight "
      "groups or teams that do not exist, numbers past the game's tables, limits, texts too long, "
-     "missing start points, briefings and (with --game) wave files; exit 4 when there are "
-     "errors",
+     "missing start points, briefings, what can never happen (a team that can never win is an "
+     "error) and (with --game) wave files; exit 4 when there are errors",
      &Run});
 
 }  // namespace

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <span>
+#include <vector>
 
 #include "document/MissionCheck.h"
 
@@ -13,6 +13,6 @@ struct CheckKind {
     const char* name;     // "missing-flight-group"
     const char* meaning;  // one line
 };
-std::span<const CheckKind> CheckKinds();
+std::vector<CheckKind> CheckKinds();
 
 }  // namespace vantorel::cli

@@ -29,6 +29,7 @@ enum CommandId : int {
     kCmdEditInvertSelection = 32891,
     kCmdEditDuplicate = 32892,
     kCmdViewHistory = 32893,
+    kCmdViewMissionFlow = 32936,
 
     kCmdFileNew = 57600,
     kCmdFileOpen = 57601,
