@@ -101,9 +101,10 @@ TEST(CliCheck, WithTheGameFolderTheWaveListingIsChecked) {
     // A folder named from where the command runs finds the same files (when
     // there is such a name: not across Windows drives).
     const auto relative = std::filesystem::relative(dir / "game", std::filesystem::current_path());
-    if (!relative.empty())
+    if (!relative.empty()) {
         EXPECT_EQ(RunCli("check " + Quoted(dir / "m1.tie") + " --game " + Quoted(relative)).out,
                   r.out);
+    }
 
     // Where the wave files cannot be checked, it is said.
     CliResult nowhere =
