@@ -161,6 +161,7 @@ private slots:
         // A '$' typed into the description would show as a line break in the
         // game: it never reaches the mission, and leaving the box says why.
         const std::string before = doc->GetMission().Description;
+        QVERIFY(Activate());  // the focus moves only in the active window
         description->setFocus();
         description->moveCursor(QTextCursor::End);
         QTest::keyClicks(description, QStringLiteral(" $5"));
