@@ -17,6 +17,7 @@
 namespace vantorel {
 
 class AutoSaver;
+class BriefingWindows;
 class CChildFrame;
 class CLevelPropertiesBar;
 class CMapToolbar;
@@ -88,6 +89,8 @@ public:
     QDockWidget* ProblemsDock() const;
     // The History window: the steps of Undo and Redo of the active mission.
     HistoryController& History() const { return *history_; }
+    // Tools > Briefing: a window per mission.
+    BriefingWindows& Briefings() const { return *briefings_; }
     QToolBar* StandardBar() const { return standardBar_; }
     QToolBar* FlightGroupBar() const { return flightGroupBar_; }
     QToolBar* MessageBar() const { return messageBar_; }
@@ -140,6 +143,7 @@ private:
     CLevelPropertiesBar* levelBar_ = nullptr;
     ProblemsController* problems_ = nullptr;
     HistoryController* history_ = nullptr;
+    BriefingWindows* briefings_ = nullptr;
     std::vector<CQVDoc*> documents_;
     CQVView* lastActiveView_ = nullptr;
     QString baseTitle_;

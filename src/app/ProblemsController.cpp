@@ -7,20 +7,22 @@
 #include <QTabBar>
 #include <algorithm>
 
+#include "app/BriefingWindows.h"
 #include "app/CChildFrame.h"
 #include "app/CMainFrame.h"
 #include "app/CProblemsBar.h"
+#include "briefing/ui/CBriefingWindow.h"
 #include "map/ui/CQVView.h"
 #include "properties/logic/FlightGroupOrdersPage.h"
 #include "properties/ui/CEditPage.h"
 #include "properties/ui/CFGPropertiesFrame.h"
 #include "properties/ui/CFGPropertiesSheet.h"
 #include "properties/ui/CLevelPropertiesBar.h"
+#include "properties/ui/CLevelPropertiesSheet.h"
 #include "properties/ui/CMessagePropertiesFrame.h"
 #include "properties/ui/CMessagePropertiesSheet.h"
 #include "properties/ui/CTeamPropertiesFrame.h"
 #include "properties/ui/CTeamPropertiesSheet.h"
-#include "properties/ui/CLevelPropertiesSheet.h"
 #include "ui/CQVDoc.h"
 
 namespace vantorel {
@@ -39,10 +41,13 @@ Place PlaceOf(const Problem& p) {
     switch (p.Subject) {
         case ProblemSubject::FlightGroup:
             if (p.Kind == ProblemKind::NoStartPoint) return {CFGPropertiesSheet::kPositionsTab};
-            if (starts("arrival") || starts("alternate arrival")) return {CFGPropertiesSheet::kArrivalTab};
-            if (starts("departure") || starts("alternate departure")) return {CFGPropertiesSheet::kDepartureTab};
+            if (starts("arrival") || starts("alternate arrival"))
+                return {CFGPropertiesSheet::kArrivalTab};
+            if (starts("departure") || starts("alternate departure"))
+                return {CFGPropertiesSheet::kDepartureTab};
             if (starts("jump to order 4")) return {CFGPropertiesSheet::kOtherTab};
-            if (starts("order ") && p.What.size() > 6) return {CFGPropertiesSheet::kOrdersTab, p.What[6] - '1'};
+            if (starts("order ") && p.What.size() > 6)
+                return {CFGPropertiesSheet::kOrdersTab, p.What[6] - '1'};
             if (starts("goal ")) return {CFGPropertiesSheet::kGoalsTab};
             if (starts("belongs to")) return {CFGPropertiesSheet::kShipTab};
             return {};
@@ -135,8 +140,10 @@ void ProblemsController::ShowProblem(CQVDoc* doc, const Problem& problem) {
             doc->CentreViewsOnSelection();
             if (CFGPropertiesFrame* fg = levelBar->FlightGroupFrame(); fg && place.tab >= 0) {
                 fg->Sheet().SetActivePage(place.tab);
-                auto* orders = fg->Sheet().Page(CFGPropertiesSheet::kOrdersTab)->Panel().Control(
-                    FlightGroupOrdersPage::kTabs);
+                auto* orders = fg->Sheet()
+                                   .Page(CFGPropertiesSheet::kOrdersTab)
+                                   ->Panel()
+                                   .Control(FlightGroupOrdersPage::kTabs);
                 if (auto* tabs = orders ? qobject_cast<QTabBar*>(orders->Widget()) : nullptr;
                     tabs && place.order >= 0 && place.order < tabs->count())
                     tabs->setCurrentIndex(place.order);
@@ -147,7 +154,8 @@ void ProblemsController::ShowProblem(CQVDoc* doc, const Problem& problem) {
             if (problem.Index < 0 || problem.Index >= mission.CountMessages()) return;
             levelBar->SwitchToTab(CLevelPropertiesSheet::kMessagesTab);
             levelBar->SelectMessage(problem.Index);
-            if (levelBar->MessageFrame()) levelBar->MessageFrame()->Sheet().SetActivePage(place.tab);
+            if (levelBar->MessageFrame())
+                levelBar->MessageFrame()->Sheet().SetActivePage(place.tab);
             return;
         case ProblemSubject::Team:
             levelBar->SelectTeam(problem.Index);
@@ -157,8 +165,10 @@ void ProblemsController::ShowProblem(CQVDoc* doc, const Problem& problem) {
             levelBar->SwitchToTab(CLevelPropertiesSheet::kLevelTab);
             return;
         case ProblemSubject::Briefing:
-            // Briefings have no window yet; the problem carries the briefing
-            // and the event for the one that opens it.
+            // The Briefing window, on the event the problem is about.
+            if (problem.Index < 0 || problem.Index >= kBriefingCount) return;
+            if (CBriefingWindow* w = frame_.Briefings().Show(doc))
+                w->ShowEvent(problem.Index, problem.Event);
             return;
     }
 }
