@@ -108,6 +108,22 @@ TEST(BriefingViewport, TheGamesMapKeepsItsProportionsAndUnitsRoundTrip) {
     EXPECT_GT(BriefingViewport(640, 400, {0, 0, 0, -5}).PixelsPerKmY(), 0);
 }
 
+TEST(BriefingViewport, TheWheelKeepsThePointUnderTheMouseAndADragTakesTheMapAlong) {
+    const BriefingViewport vp(640, 400, {0, 0, 16, 16});
+    double x = 0, y = 0;
+    vp.UnitsFromScreen(480, 100, x, y);
+    const BriefingView zoomed = ZoomBriefingView(vp, 480, 100, 1);
+    EXPECT_EQ(zoomed.zoomX, 20);
+    const ScreenPoint still = BriefingViewport(640, 400, zoomed).ScreenFromUnits(int(x), int(y));
+    EXPECT_NEAR(still.x, 480, 1);
+    EXPECT_NEAR(still.y, 100, 1);
+    // Out from a zoom of 1 stays at 1, and the map stays where it was.
+    EXPECT_EQ(ZoomBriefingView(BriefingViewport(640, 400, {5, 5, 1, 1}), 0, 0, -3),
+              (BriefingView{5, 5, 1, 1}));
+    // 32 pixels right at 16 a km: the centre is 2 km further left.
+    EXPECT_EQ(PanBriefingView(vp, 32, -16), (BriefingView{-320, 160, 16, 16}));
+}
+
 TEST(BriefingViewport, FramesItsPointsAsZoomToFitFramesTheMap) {
     Mission m = testing::MakeEmptyMission(12, 3);
     const int points[3][2] = {{-1600, 800}, {3200, 480}, {400, -2400}};

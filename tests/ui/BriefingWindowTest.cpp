@@ -311,6 +311,44 @@ private slots:
         QCOMPARE(window->Time(), 40);
     }
 
+    void renderDrawsTheWindowsFrameAndAnEventChangesWhereItDraws() {
+        const QString path = dir.filePath(QStringLiteral("briefed.tie"));
+        QVERIFY(WriteBriefedMission(path));
+        Start(path);
+        QVERIFY(Open());
+        CBriefingMap* map = window->Map();
+        const QString size = QStringLiteral("%1x%2").arg(map->width()).arg(map->height());
+        const auto render = [&](const QString& seconds, const QString& name) {
+            const QString out = dir.filePath(name);
+            const bool ok = RunCli({QStringLiteral("render"), path, QStringLiteral("--briefing"),
+                                    QStringLiteral("1"), QStringLiteral("--time"), seconds,
+                                    QStringLiteral("--size"), size, QStringLiteral("-o"), out});
+            return ok ? QImage(out).convertToFormat(QImage::Format_RGB32) : QImage();
+        };
+        // B is tagged at 2 s: the frames just before and at it differ round B only.
+        const QImage before = render(QStringLiteral("1.95"), QStringLiteral("before.png"));
+        const QImage after = render(QStringLiteral("2"), QStringLiteral("after.png"));
+        QVERIFY(!before.isNull() && before.size() == after.size());
+        QRect changed;
+        for (int y = 0; y < after.height(); ++y)
+            for (int x = 0; x < after.width(); ++x)
+                if (before.pixel(x, y) != after.pixel(x, y)) changed |= QRect(x, y, 1, 1);
+        const QPoint b = map->WidgetFromUnits(1600, 0);
+        QVERIFY(changed.contains(b + QPoint(14, 14)) && changed.contains(b - QPoint(14, 14)));
+        QVERIFY2(changed.left() >= b.x() - 14 && changed.top() >= b.y() - 14 &&
+                     changed.bottom() <= b.y() + 14 && changed.right() < map->width(),
+                 qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                .arg(changed.x())
+                                .arg(changed.y())
+                                .arg(changed.width())
+                                .arg(changed.height())));
+
+        // The window draws the same picture at the same moment.
+        window->SetTime(40);
+        map->repaint();
+        QCOMPARE(map->Frame(), after);
+    }
+
     void makeBriefingOnACombatMissionTagsAndCaptionsTheGoals() {
         const QString path = dir.filePath(QStringLiteral("combat.tie"));
         QVERIFY(

@@ -161,6 +161,13 @@ QWidget* CBriefingWindow::MakeListSide() {
     events_ = MakeTable(page, eventModel_);
     events_->setItemDelegate(new BriefingEventDelegate(events_));
     events_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // The kind and what it shows are read; the numbers are short.
+    QHeaderView* header = events_->horizontalHeader();
+    header->setStretchLastSection(false);
+    for (int c = 0; c < BriefingEventModel::kColumnCount; ++c)
+        header->setSectionResizeMode(c, c == BriefingEventModel::kShows
+                                            ? QHeaderView::Stretch
+                                            : QHeaderView::ResizeToContents);
     auto* buttons = new QHBoxLayout;
     insert_ = new QToolButton(page);
     insert_->setText(tr("&Insert"));
