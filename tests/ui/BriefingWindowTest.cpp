@@ -74,6 +74,10 @@ bool WriteBriefedMission(const QString& path) {
 
 bool RunCli(const QStringList& args) {
     QProcess cli;
+    // render draws with the fonts the window has (under Wine too).
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    cli.setProcessEnvironment(env);
     cli.start(QStringLiteral(VANTOREL_CLI), args);
     return cli.waitForFinished(30000) && cli.exitStatus() == QProcess::NormalExit &&
            cli.exitCode() == 0;

@@ -60,10 +60,13 @@ void CBriefingWindow::SelectRow(int row) {
 
 int CBriefingWindow::InsertPosition() const {
     const auto& script = eventModel_->Script();
+    if (!script) return 0;
     const QModelIndex current = events_->selectionModel()->currentIndex();
+    // Never after the end, which stays last.
+    const int end = std::max(int(script->Events.size()) - 1, 0);
     if (current.isValid() && events_->selectionModel()->isRowSelected(current.row(), {}))
-        return current.row() + 1;
-    return script ? BriefingInsertPosition(*script, Time()) : 0;
+        return std::min(current.row() + 1, end);
+    return BriefingInsertPosition(*script, Time());
 }
 
 void CBriefingWindow::InsertEvent(int type) {
@@ -93,7 +96,7 @@ void CBriefingWindow::InsertEvent(int type) {
         e.Type = uint16_t(kBriefingTextTag1 + std::max(slot, 0));
         e.Params = {FirstEmpty(b.Tags), int16_t(view.x), int16_t(view.y), 0};
     }
-    const int at = std::min(InsertPosition(), std::max(eventModel_->rowCount() - 1, 0));
+    const int at = InsertPosition();
     if (InsertBriefingEvent(document_->Level(), briefing_, at, e)) SelectRow(at);
 }
 
