@@ -103,6 +103,7 @@ void CMainFrame::CreateActions() {
     MakeAction(kCmdShowFGNames, tr("Show Flightgroup Names"));
     MakeAction(kCmdShowPointNames, tr("Show Point Names"));
     MakeAction(kCmdJoinWaypoints, tr("Join Waypoints"));
+    MakeAction(kCmdBandSelect, tr("&Band Select"));
 
     MakeAction(kCmdFlightGroupWizard, tr("&New Flightgroup Wizard"));
     MakeAction(kCmdNewFlightGroup, tr("&New Flight Group"), {K(Qt::CTRL | Qt::Key_F)});

@@ -67,6 +67,10 @@ constexpr Entry kTexts[] = {
       "Show Selection Waypoints"}},
     {kCmdToolbarMap, {"Toggles the map toolbar.", "Map Toollbar"}},
     {kCmdJoinWaypoints, {"Draws a line between start points and waypoints.", "Join Waypoints"}},
+    {kCmdBandSelect,
+     {"While on, a drag on empty map space draws a band that selects the flight groups in it; "
+      "Alt+drag always does.",
+      "Band Select (or Alt+drag)"}},
     {kCmdShowFGNames,
      {"Draws the name of each flightgroup next to it's icon.", "Show Flightgroup Names"}},
     {kCmdShowPointNames,

@@ -84,10 +84,33 @@ ProblemsController::ProblemsController(CMainFrame& frame, AppServices& services)
 }
 
 void ProblemsController::Refresh(CQVDoc* doc) {
-    if (dock_->isHidden() || !doc) return;
+    // The count in the status bar is of the mission as it was checked: it
+    // follows the list, and goes when the list no longer follows.
+    const bool counting = !counted_.isEmpty() && frame_.MessagePane()->text() == counted_;
+    if (dock_->isHidden() || !doc) {
+        if (counting) frame_.MessagePane()->clear();
+        counted_.clear();
+        return;
+    }
     bar_->SetProblems(doc,
                       CheckMission(doc->GetMission(),
                                    CheckOptions{services_.settings.GetString("Paths", "XVT", "")}));
+    if (counting) ShowCount();
+}
+
+void ProblemsController::ShowCount() {
+    const auto& problems = bar_->Problems();
+    const auto errors = std::count_if(problems.begin(), problems.end(), [](const Problem& p) {
+        return p.Severity == ProblemSeverity::Error;
+    });
+    const auto counted = [](qsizetype n, const char* one, const char* many) {
+        return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
+    };
+    counted_ = problems.empty()
+                   ? tr("No problems found.")
+                   : counted(errors, "error", "errors") + QStringLiteral(", ") +
+                         counted(qsizetype(problems.size()) - errors, "warning", "warnings");
+    frame_.MessagePane()->setText(counted_);
 }
 
 void ProblemsController::RunCheck(CQVDoc* doc) {
@@ -96,17 +119,7 @@ void ProblemsController::RunCheck(CQVDoc* doc) {
     dock_->show();
     dock_->raise();
     Refresh(doc);
-    const auto& problems = bar_->Problems();
-    const auto errors = std::count_if(problems.begin(), problems.end(), [](const Problem& p) {
-        return p.Severity == ProblemSeverity::Error;
-    });
-    const auto counted = [](qsizetype n, const char* one, const char* many) {
-        return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
-    };
-    frame_.MessagePane()->setText(
-        problems.empty() ? tr("No problems found.")
-                         : counted(errors, "error", "errors") + QStringLiteral(", ") +
-                               counted(qsizetype(problems.size()) - errors, "warning", "warnings"));
+    ShowCount();
 }
 
 void ProblemsController::ShowProblem(CQVDoc* doc, const Problem& problem) {

@@ -270,6 +270,15 @@ private slots:
         QVERIFY(frame->RunCommand(kCmdFileSave));
         QCOMPARE(f->dialogs.saveSuggestions.size(), size_t(1));
         QVERIFY(!doc->IsModified());
+
+        // Not saving into the game's folders, a new mission starts where Open starts.
+        f->settings.SetInt("Settings", "SaveToFolder", 0);
+        f->settings.SetString("Paths", "DefaultOpen", dir.filePath("mine").toStdString());
+        CQVDoc* second = frame->NewDocument();
+        f->dialogs.saveAnswers = {std::nullopt};  // cancelled
+        frame->RunCommand(kCmdFileSaveAs);
+        QCOMPARE(QString::fromStdString(f->dialogs.saveSuggestions.at(1)),
+                 QDir::toNativeSeparators(dir.filePath("mine/" + second->Title() + ".tie")));
     }
 
     void namesOutsideAsciiSurviveOpenSaveAndTheRecentList() {
