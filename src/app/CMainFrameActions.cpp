@@ -115,7 +115,7 @@ void CMainFrame::CreateActions() {
     MakeAction(kCmdMessageProperties, tr("&Properties"));
     MakeAction(kCmdTeamProperties, tr("&Team Properties"));
     MakeAction(kCmdBriefing, tr("&Briefing"), {K(Qt::CTRL | Qt::Key_B)});
-    MakeAction(kCmdMakeBriefing, tr("&Make Briefing..."));
+    MakeAction(kCmdMakeBriefing, tr("Ma&ke Briefing..."));
     MakeAction(kCmdOptions, tr("&Options"));
 
     MakeAction(kCmdWindowNew, tr("&New Window"));
