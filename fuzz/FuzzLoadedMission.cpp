@@ -1,8 +1,9 @@
 // libFuzzer target: a mission that loads is then read by everything that
 // consumes one: every sentence composer on every trigger, target and goal,
 // the condition dialogs' choice lists, the map paint (from any angle) on a
-// recording canvas, each briefing played and drawn, the mission check, and
-// the load of every property page and dialog.
+// recording canvas, each briefing played and drawn, the mission check, the
+// mission's flow (its graph, the sentences and reasons of every node, its
+// layout and DOT), and the load of every property page and dialog.
 //
 // The input is the start of a mission file, followed by zeros (MissionPrefix.h).
 #include <algorithm>
@@ -25,6 +26,10 @@
 #include "document/LevelDocument.h"
 #include "document/MissionCheck.h"
 #include "document/MissionReader.h"
+#include "flow/FlowCheck.h"
+#include "flow/FlowLayout.h"
+#include "flow/FlowText.h"
+#include "flow/MissionFlow.h"
 #include "map/CentreOnSelection.h"
 #include "map/MapPaint.h"
 #include "map/ScrollZoom.h"
@@ -137,7 +142,9 @@ void PlayBriefings(const Mission& m, const uint8_t* data, size_t size) {
 }
 
 void Check(const Mission& m) {
-    for (const Problem& p : CheckMission(m)) {
+    std::vector<Problem> problems = CheckMission(m);
+    for (Problem& p : CheckMissionFlow(m)) problems.push_back(std::move(p));
+    for (const Problem& p : problems) {
         const int count = p.Subject == ProblemSubject::FlightGroup ? m.CountFlightGroups()
                           : p.Subject == ProblemSubject::Message   ? m.CountMessages()
                           : p.Subject == ProblemSubject::Team      ? kTeamCount
@@ -148,6 +155,26 @@ void Check(const Mission& m) {
         const std::string text = p.Text();
         if (p.Where.empty() || p.What.empty() || ValidUtf8(text) != text) std::abort();
     }
+}
+
+// Every box lies inside the picture, and every text is UTF-8.
+void Flow(const Mission& m) {
+    const MissionFlow flow = MakeMissionFlow(m);
+    std::vector<LayoutSize> sizes;
+    for (size_t v = 0; v < flow.nodes.size(); ++v) {
+        for (const std::string& line : FlowNodeSentences(m, flow, int(v)))
+            if (ValidUtf8(line) != line) std::abort();
+        sizes.push_back({30 + int(v % 7) * 11, 18 + int(v % 3) * 13});
+    }
+    const FlowPicture picture = LayOutMissionFlow(flow, sizes);
+    for (size_t v = 0; v < sizes.size(); ++v) {
+        const LayoutPoint at = picture.topLeft[v];
+        if (at.x < 0 || at.y < 0 || at.x + sizes[v].width > picture.width ||
+            at.y + sizes[v].height > picture.height)
+            std::abort();
+    }
+    const std::string dot = FlowDot(m, flow);
+    if (ValidUtf8(dot) != dot) std::abort();
 }
 
 // Every property page and every dialog it opens loads whatever the mission
@@ -185,6 +212,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Paint(mission, data, size);
     PlayBriefings(mission, data, size);
     Check(mission);
+    Flow(mission);
     LoadEveryPage(mission);
     return 0;
 }

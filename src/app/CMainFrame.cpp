@@ -25,6 +25,7 @@
 #include "app/CommandTexts.h"
 #include "app/DocumentClipboard.h"
 #include "app/DocumentCommands.h"
+#include "app/FlowWindows.h"
 #include "app/HistoryController.h"
 #include "app/ProblemsController.h"
 #include "app/RecentFiles.h"
@@ -65,6 +66,7 @@ CMainFrame::CMainFrame(AppServices& services, RecentFiles& recent, CommandTarget
     problems_ = new ProblemsController(*this, services_);
     history_ = new HistoryController(*this);
     briefings_ = new BriefingWindows(*this);
+    flows_ = new FlowWindows(*this);
     setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks);
     ShowMenuFor(false);
 
@@ -151,6 +153,7 @@ CChildFrame* CMainFrame::CreateChildFrame(CQVDoc* doc) {
         problems_->Forget(d);
         history_->Forget(d);
         briefings_->Forget(d);
+        flows_->Forget(d);
         if (documents_.empty()) {
             levelBar_->SetCurrentDocument(nullptr);
             ShowMenuFor(false);

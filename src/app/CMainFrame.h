@@ -24,6 +24,7 @@ class CMapToolbar;
 class CProblemsBar;
 class CQVDoc;
 class CQVView;
+class FlowWindows;
 class HistoryController;
 class LevelDocument;
 class ProblemsController;
@@ -91,6 +92,8 @@ public:
     HistoryController& History() const { return *history_; }
     // Tools > Briefing: a window per mission.
     BriefingWindows& Briefings() const { return *briefings_; }
+    // View > Mission Flow: a window per mission.
+    FlowWindows& Flows() const { return *flows_; }
     QToolBar* StandardBar() const { return standardBar_; }
     QToolBar* FlightGroupBar() const { return flightGroupBar_; }
     QToolBar* MessageBar() const { return messageBar_; }
@@ -144,6 +147,7 @@ private:
     ProblemsController* problems_ = nullptr;
     HistoryController* history_ = nullptr;
     BriefingWindows* briefings_ = nullptr;
+    FlowWindows* flows_ = nullptr;
     std::vector<CQVDoc*> documents_;
     CQVView* lastActiveView_ = nullptr;
     QString baseTitle_;

@@ -71,6 +71,7 @@ void CMainFrame::CreateActions() {
     MakeAction(kCmdLevelProperties, tr("&Level Properties"));
     MakeAction(kCmdViewProblems, tr("&Problems"));
     MakeAction(kCmdViewHistory, tr("&History"));
+    MakeAction(kCmdViewMissionFlow, tr("&Mission Flow"), {K(Qt::CTRL | Qt::SHIFT | Qt::Key_F)});
     MakeAction(kCmdCheckMission, tr("&Check Mission"));
     MakeAction(kCmdViewCenter, tr("Map &Center"), {K(Qt::CTRL | Qt::Key_Home)});
     // Taken by its character code in eventFilter; the text shows the keys.

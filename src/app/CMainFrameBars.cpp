@@ -94,7 +94,7 @@ void CMainFrame::CreateMenus() {
         add(angle, {kCmdViewTop, kCmdViewFront, kCmdViewSide, kCmdView3D});
         QMenu* view3d = view->addMenu(tr("&3D View"));
         add(view3d, {kCmdStalks, kCmdGrid3D});
-        add(view, {0, kCmdSelectionBox, kCmdAutoSelZoom, kCmdBandSelect});
+        add(view, {0, kCmdSelectionBox, kCmdAutoSelZoom, kCmdBandSelect, 0, kCmdViewMissionFlow});
         auto* tools = new QMenu(tr("&Tools"), this);
         add(tools, {kCmdFlightGroupWizard, kCmdCheckMission});
         QMenu* fg = tools->addMenu(tr("&Flight Group"));

@@ -6,6 +6,7 @@
 #include "app/CChildFrame.h"
 #include "app/CMainFrame.h"
 #include "app/DocumentCommands.h"
+#include "app/FlowWindows.h"
 #include "app/HistoryController.h"
 #include "app/ProblemsController.h"
 #include "app/RecentFiles.h"
@@ -107,6 +108,9 @@ bool CMainFrame::OnCommand(int id) {
         case kCmdMakeBriefing:
             briefings_->MakeBriefing(ActiveDocument());
             return true;
+        case kCmdViewMissionFlow:
+            flows_->Show(ActiveDocument());
+            return true;
         case kCmdFileClose:
             if (CQVDoc* doc = ActiveDocument()) CloseDocument(doc);
             return true;
@@ -176,6 +180,7 @@ bool CMainFrame::OnUpdateCommand(int id, CommandState& state) {
         case kCmdCheckMission:
         case kCmdBriefing:
         case kCmdMakeBriefing:
+        case kCmdViewMissionFlow:
             state.enabled = ActiveDocument() != nullptr;
             return true;
         case kCmdFileClose:

@@ -28,6 +28,8 @@ constexpr Entry kTexts[] = {
      {"Makes a first briefing from the mission's goals: the players' groups and each goal's "
       "target tagged, each goal as a caption.",
       "Make Briefing"}},
+    {kCmdViewMissionFlow,
+     {"Shows what waits for what in the mission, and what can never happen.", "Mission Flow"}},
     {kCmdViewCenter, {"Moves the map to the center of the level.", "View Center"}},
     {kCmdZoomToFit, {"Zooms and moves the map so every flight group is in view.", "Zoom to Fit"}},
     {kCmdNewFlightGroup, {"Create a new flight group.", "New Flight Group"}},

@@ -12,6 +12,7 @@
 #include "app/CMainFrame.h"
 #include "app/CProblemsBar.h"
 #include "briefing/ui/CBriefingWindow.h"
+#include "flow/FlowCheck.h"
 #include "map/ui/CQVView.h"
 #include "properties/logic/FlightGroupOrdersPage.h"
 #include "properties/ui/CEditPage.h"
@@ -41,10 +42,14 @@ Place PlaceOf(const Problem& p) {
     switch (p.Subject) {
         case ProblemSubject::FlightGroup:
             if (p.Kind == ProblemKind::NoStartPoint) return {CFGPropertiesSheet::kPositionsTab};
-            if (starts("arrival") || starts("alternate arrival"))
+            if (p.Kind == ProblemKind::NeverHappens) {
+                if (p.Where.rfind("Goal ", 0) == 0) return {CFGPropertiesSheet::kGoalsTab};
+                if (p.Where.find("never departs") != std::string::npos)
+                    return {CFGPropertiesSheet::kDepartureTab};
                 return {CFGPropertiesSheet::kArrivalTab};
-            if (starts("departure") || starts("alternate departure"))
-                return {CFGPropertiesSheet::kDepartureTab};
+            }
+            if (starts("arrival") || starts("alternate arrival")) return {CFGPropertiesSheet::kArrivalTab};
+            if (starts("departure") || starts("alternate departure")) return {CFGPropertiesSheet::kDepartureTab};
             if (starts("jump to order 4")) return {CFGPropertiesSheet::kOtherTab};
             if (starts("order ") && p.What.size() > 6)
                 return {CFGPropertiesSheet::kOrdersTab, p.What[6] - '1'};
@@ -92,9 +97,10 @@ void ProblemsController::Refresh(CQVDoc* doc) {
         counted_.clear();
         return;
     }
-    bar_->SetProblems(doc,
-                      CheckMission(doc->GetMission(),
-                                   CheckOptions{services_.settings.GetString("Paths", "XVT", "")}));
+    std::vector<Problem> problems = CheckMission(
+        doc->GetMission(), CheckOptions{services_.settings.GetString("Paths", "XVT", "")});
+    for (Problem& p : CheckMissionFlow(doc->GetMission())) problems.push_back(std::move(p));
+    bar_->SetProblems(doc, std::move(problems));
     if (counting) ShowCount();
 }
 

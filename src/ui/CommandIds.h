@@ -31,6 +31,7 @@ enum CommandId : int {
     kCmdViewHistory = 32893,
     kCmdBriefing = 32940,
     kCmdMakeBriefing = 32941,
+    kCmdViewMissionFlow = 32936,
 
     kCmdFileNew = 57600,
     kCmdFileOpen = 57601,
