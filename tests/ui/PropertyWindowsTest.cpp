@@ -539,11 +539,16 @@ private slots:
         QCOMPARE(sentence->text(), QStringLiteral("True"));
         QCOMPARE(sets->currentIndex(), 1);
 
-        // The Briefing tab only tells why it edits nothing.
+        // The Briefing tab edits nothing: it says where briefings are edited.
         sheet.SetActivePage(CTeamPropertiesSheet::kBriefingTab);
         auto* note = sheet.Page(CTeamPropertiesSheet::kBriefingTab)->findChild<QLabel*>();
         QVERIFY(note);
         QCOMPARE(note->text(), QString::fromLatin1(kBriefingNoteText));
+        const auto labels = sheet.Page(CTeamPropertiesSheet::kBriefingTab)->findChildren<QLabel*>();
+        QVERIFY(labels.size() >= 2);
+        QVERIFY2(labels[1]->text().contains(QStringLiteral("Tools > Briefing")) &&
+                     labels[1]->text().endsWith(QStringLiteral("shown no briefing.")),
+                 qPrintable(labels[1]->text()));
     }
 
     void flightGroupsAndMessagesArePastedIntoAnotherMission() {
