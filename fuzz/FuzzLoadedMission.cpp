@@ -148,6 +148,7 @@ void Check(const Mission& m) {
         const int count = p.Subject == ProblemSubject::FlightGroup ? m.CountFlightGroups()
                           : p.Subject == ProblemSubject::Message   ? m.CountMessages()
                           : p.Subject == ProblemSubject::Team      ? kTeamCount
+                          : p.Subject == ProblemSubject::Briefing  ? kBriefingCount
                                                                    : 0;
         if (p.Subject == ProblemSubject::Mission ? p.Index != -1
                                                  : (p.Index < 0 || p.Index >= count))
