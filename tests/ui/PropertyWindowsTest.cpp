@@ -157,6 +157,20 @@ private slots:
         QCOMPARE(doc->GetMission().Header.FormatVersion(), 12);
         QCOMPARE(f->prompter.Texts().back(), std::string(kDebriefingsNotSavedText));
         QCOMPARE(doc->GetMission().SuccessfulDebriefing, std::string("Well done"));
+
+        // A '$' typed into the description would show as a line break in the
+        // game: it never reaches the mission, and leaving the box says why.
+        const std::string before = doc->GetMission().Description;
+        QVERIFY(Activate());  // the focus moves only in the active window
+        description->setFocus();
+        description->moveCursor(QTextCursor::End);
+        QTest::keyClicks(description, QStringLiteral(" $5"));
+        QVERIFY(doc->GetMission().Description.find('$') == std::string::npos);
+        QTest::keyClick(description, Qt::Key_Tab);
+        QCoreApplication::processEvents();  // said once the focus has moved
+        QCOMPARE(f->prompter.Texts().back(), DollarInFreeTextText("description"));
+        QCOMPARE(doc->GetMission().Description, before);
+        QCOMPARE(description->toPlainText(), QString::fromStdString(before));
     }
 
     // The rule of every number box: a value its field cannot hold is refused

@@ -189,12 +189,22 @@ int Run(const std::vector<std::string>& args) {
         if (auto start = fg.FirstEnabledStartPoint()) fg.PointSelected[std::size_t(*start)] = 1;
     }
 
-    // Fonts need a GUI application; without a display, draw offscreen. Windows
-    // and macOS always have their platform plugin (the one the installer
-    // ships), with or without a window.
-#if !defined(_WIN32) && !defined(__APPLE__)
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Fonts need a GUI application, but the picture needs no display: draw
+    // offscreen whatever platform the environment names (one that needs a
+    // display aborts without it). Windows and macOS draw with their own
+    // platform, the one the installer ships, which needs no window.
+#if defined(_WIN32)
+    constexpr const char* kPlatform = "windows";
+#elif defined(__APPLE__)
+    constexpr const char* kPlatform = "cocoa";
+#else
+    constexpr const char* kPlatform = "offscreen";
 #endif
+    // Offscreen asked for by name is kept everywhere (tests compare with
+    // windows drawn offscreen, under Wine too).
+    const QByteArray asked = qgetenv("QT_QPA_PLATFORM");
+    if (!asked.startsWith("offscreen") && asked != kPlatform)
+        qputenv("QT_QPA_PLATFORM", kPlatform);
     qInstallMessageHandler(QuietMessages);
     static int argc = 1;
     static char name[] = "vantorel-cli";
