@@ -43,10 +43,11 @@ std::vector<std::string> PageModel::Leave(PageContext& context, int id) {
         std::string why = Refusal(c);
         if (why.empty()) continue;
         // The box shows what is stored, so what is seen is what is saved. A
-        // box that writes as it is typed into goes back to what it held
-        // before the typing began: 3 and 30 on the way to a refused 300 are
-        // not what the user asked for.
-        if (c.id == run) {
+        // number box that writes as it is typed into goes back to what it
+        // held before the typing began: 3 and 30 on the way to a refused 300
+        // are not what the user asked for. A text keeps what was written of
+        // it, the words typed before the refused character.
+        if (c.id == run && c.kind == ControlKind::Number) {
             c.value = runStart_;
             c.mixed = runStartMixed_;
             undoRun = true;

@@ -63,9 +63,9 @@ public:
     bool Set(PageContext& context, int id, const ControlValue& value, std::string* why = nullptr);
     // The user leaves control `id`, or every control for 0 (before anything
     // reads the mission): a value its field cannot hold goes back to what is
-    // stored, and in a box that writes as it is typed into, to what it held
-    // before the typing began (that way back is written, merged with the
-    // typing, so the refused run leaves no step of Undo). Returns what to
+    // stored, and in a number box that writes as it is typed into, to what
+    // it held before the typing began (that way back is written, merged with
+    // the typing, so the refused run leaves no step of Undo). Returns what to
     // tell the user, naming each field and its range; nothing is said here,
     // so a window can say it once the focus has moved.
     std::vector<std::string> Leave(PageContext& context, int id = 0);
