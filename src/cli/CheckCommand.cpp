@@ -6,6 +6,7 @@
 
 #include "cli/CliCommand.h"
 #include "cli/CliPlatform.h"
+#include "cli/ConsoleText.h"
 #include "cli/Json.h"
 #include "cli/MissionFileArg.h"
 #include "document/MissionCheck.h"
@@ -88,7 +89,7 @@ void PrintJson(const std::string& file, const std::vector<Problem>& problems) {
     }
     j.EndArray();
     j.EndObject();
-    std::printf("%s\n", j.Text().c_str());
+    PrintText(stdout, "%s\n", j.Text().c_str());
 }
 
 int Run(const std::vector<std::string>& args) {
@@ -129,7 +130,7 @@ int Run(const std::vector<std::string>& args) {
         PrintJson(file, problems);
     } else {
         for (const Problem& p : problems)
-            std::printf("%s: %s\n", SeverityName(p.Severity), p.Text().c_str());
+            PrintText(stdout, "%s: %s\n", SeverityName(p.Severity), p.Text().c_str());
     }
     return HasErrors(problems) ? kExitProblems : kExitOk;
 }

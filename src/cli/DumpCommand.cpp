@@ -1,6 +1,7 @@
 #include <cstdio>
 
 #include "cli/CliCommand.h"
+#include "cli/ConsoleText.h"
 #include "cli/MissionFileArg.h"
 #include "cli/MissionJson.h"
 
@@ -15,7 +16,7 @@ int Run(const std::vector<std::string>& args) {
     Mission m;
     if (int rc = LoadMissionArg(args[0], m); rc != kExitOk) return rc;
     const std::string json = MissionToJson(m);
-    std::fwrite(json.data(), 1, json.size(), stdout);
+    WriteText(stdout, json);
     return kExitOk;
 }
 

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "cli/CliCommand.h"
+#include "cli/ConsoleText.h"
 #include "cli/MissionFileArg.h"
 #include "cli/OutputFile.h"
 #include "map/CentreOnSelection.h"
@@ -34,7 +35,7 @@ constexpr int kMaxSide = 16384;
 void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
     if (text.startsWith(QStringLiteral("QStandardPaths:"))) return;
     if (type == QtDebugMsg || type == QtInfoMsg) return;
-    std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+    PrintText(stderr, "%s\n", text.toUtf8().constData());
 }
 
 int Usage(const std::string& problem) {
