@@ -20,7 +20,7 @@ LAYERS = [
     ["platform", "mission", "draw"],
     ["catalogue"],
     ["document"],
-    ["map"],
+    ["map", "briefing"],
     ["properties", "wizards"],
     ["platform/qt"],
     ["ui"],
@@ -28,7 +28,7 @@ LAYERS = [
     ["app", "cli"],
     ["cli/qt"],
 ]
-CORE = {"platform", "mission", "draw", "catalogue", "document", "map", "properties", "wizards"}
+CORE = {"platform", "mission", "draw", "catalogue", "document", "map", "briefing", "properties", "wizards"}
 MAX_LINES = 500
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')

@@ -14,7 +14,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${VANTOREL_FUZZ_BUILD:-$root/build-fuzz}"
 seeds="$root/fuzz/seeds"
 targets=(FuzzMissionReader FuzzLoadedMission FuzzEditedMission FuzzClipboard FuzzRecoveryNote
-  FuzzThemeReader FuzzWaveListing FuzzWineRegistry)
+  FuzzThemeReader FuzzWaveListing FuzzWineRegistry FuzzBriefingCommands)
 
 if [ $# -lt 2 ]; then
   echo "usage: tools/fuzz.sh TARGET|all SECONDS [libFuzzer options...]" >&2
@@ -37,6 +37,8 @@ describe() {
     FuzzRecoveryNote) flags=(-max_len=4096) dirs=("$seeds/recovery-notes") ;;
     FuzzThemeReader) flags=(-max_len=4096) dirs=("$seeds/themes" "$root/resources/themes") ;;
     FuzzWaveListing) flags=(-max_len=4096) dirs=("$seeds/wave-listings") ;;
+    # One briefing's command block.
+    FuzzBriefingCommands) flags=(-max_len=820) dirs=("$seeds/briefings") ;;
     FuzzWineRegistry)
       flags=(-max_len=8192 "-dict=$root/fuzz/wine-registry.dict") dirs=("$seeds/wine-registry") ;;
     *) return 1 ;;

@@ -51,7 +51,9 @@ Place PlaceOf(const Problem& p) {
                 return {CMessagePropertiesSheet::kWaveTab};
             return {CMessagePropertiesSheet::kConditionTab};
         case ProblemSubject::Team:
+            if (p.Kind == ProblemKind::TeamWithoutBriefing) return {};
             return {CTeamPropertiesSheet::kGoalsTab};
+        case ProblemSubject::Briefing:
         case ProblemSubject::Mission:
             return {};
     }
@@ -153,6 +155,10 @@ void ProblemsController::ShowProblem(CQVDoc* doc, const Problem& problem) {
             return;
         case ProblemSubject::Mission:
             levelBar->SwitchToTab(CLevelPropertiesSheet::kLevelTab);
+            return;
+        case ProblemSubject::Briefing:
+            // Briefings have no window yet; the problem carries the briefing
+            // and the event for the one that opens it.
             return;
     }
 }

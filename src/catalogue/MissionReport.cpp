@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdio>
 
+#include "catalogue/BriefingText.h"
 #include "catalogue/ConditionWordLists.h"
 #include "catalogue/CraftTypes.h"
 #include "catalogue/CraftWordLists.h"
@@ -235,7 +236,11 @@ std::string MissionReportText(const Mission& mission) {
         report.FlightGroup(i, *mission.FlightGroups[static_cast<std::size_t>(i)]);
     for (int i = 0; i < mission.CountMessages(); ++i)
         report.Message(i, *mission.Messages[static_cast<std::size_t>(i)]);
-    return report.Text();
+    std::string text = report.Text();
+    for (int b = 0; b < kBriefingCount; ++b)
+        if (!BriefingIsEmpty(mission.Briefings[static_cast<std::size_t>(b)].Commands))
+            text += "\n" + BriefingReportText(mission, b);
+    return text;
 }
 
 std::string FlightGroupReportText(int index, const FlightGroup& fg, const Mission& mission) {

@@ -30,6 +30,8 @@ const char* SubjectName(ProblemSubject s) {
             return "message";
         case ProblemSubject::Team:
             return "team";
+        case ProblemSubject::Briefing:
+            return "briefing";
         case ProblemSubject::Mission:
             break;
     }
@@ -56,6 +58,16 @@ const char* KindName(ProblemKind k) {
             return "wave-file-outside";
         case ProblemKind::InvalidValue:
             return "invalid-value";
+        case ProblemKind::TextTagTooLong:
+            return "text-tag-too-long";
+        case ProblemKind::EmptyBriefingText:
+            return "empty-briefing-text";
+        case ProblemKind::BriefingTiming:
+            return "briefing-timing";
+        case ProblemKind::TeamWithoutBriefing:
+            return "team-without-briefing";
+        case ProblemKind::BriefingUnreadable:
+            return "briefing-unreadable";
         case ProblemKind::OddValue:
             break;
     }
@@ -83,6 +95,7 @@ void PrintJson(const std::string& file, const std::vector<Problem>& problems) {
         j.String("kind", KindName(p.Kind));
         j.String("subject", SubjectName(p.Subject));
         j.Int("index", p.Index);
+        if (p.Event >= 0) j.Int("event", p.Event);
         j.String("where", p.Where);
         j.String("what", p.What);
         j.EndObject();
@@ -139,7 +152,8 @@ CommandRegistration registration(
     {"check", kUsage,
      "the mission's problems, one a line, each an error or a warning: references to flight "
      "groups or teams that do not exist, numbers past the game's tables, limits, texts too long, "
-     "missing start points and (with --game) wave files; exit 4 when there are errors",
+     "missing start points, briefings and (with --game) wave files; exit 4 when there are "
+     "errors",
      &Run});
 
 }  // namespace

@@ -13,6 +13,10 @@ namespace vantorel::cli {
 // end) as "otherBytes", so that MissionFromJson makes the same file again.
 std::string MissionToJson(const Mission& mission);
 
+// One briefing object of that JSON, for `briefing --json`.
+class JsonWriter;
+void PutBriefingJson(JsonWriter& j, const Briefing& briefing);
+
 // The mission that JSON describes. What it leaves out has the values of a new
 // mission, flight group or message. False with one "path: what is wrong"
 // line per problem when it does not describe one; `out` is then unchanged.

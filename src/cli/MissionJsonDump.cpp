@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "catalogue/CraftTypes.h"
+#include "cli/BriefingJson.h"
 #include "cli/Json.h"
 #include "cli/MissionFields.h"
 #include "cli/MissionJson.h"
@@ -240,7 +241,7 @@ void PutTextsAsRead(JsonWriter& j, const char* key, const std::string* texts,
 
 void PutBriefing(JsonWriter& j, const Briefing& b) {
     j.BeginObject();
-    j.String("commands", HexFromBytes(b.Commands.data(), b.Commands.size()));
+    PutBriefingCommands(j, b.Commands);
     j.BeginArray("tags");
     for (const auto& t : b.Tags) j.String(Win1252ToUtf8(t));
     j.EndArray();
@@ -262,6 +263,10 @@ void PutFreeText(JsonWriter& j, const char* key, const char* blockKey, const std
 }
 
 }  // namespace
+
+void PutBriefingJson(JsonWriter& j, const Briefing& b) {
+    PutBriefing(j, b);
+}
 
 std::string MissionToJson(const Mission& m) {
     JsonWriter j;

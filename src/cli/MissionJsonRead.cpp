@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstring>
 
+#include "cli/BriefingJson.h"
 #include "cli/JsonValue.h"
 #include "cli/MissionFields.h"
 #include "cli/MissionJson.h"
@@ -375,14 +376,11 @@ void ReadMissionJson(ReadVisitor& v, Mission& m) {
     if (const JsonValue* list = v.Take("briefings")) {
         v.List(*list, "briefings", kBriefingCount, "briefings", [&](int i) {
             Briefing& b = m.Briefings[size_t(i)];
-            if (const JsonValue* commands = v.Take("commands")) {
-                std::vector<uint8_t> bytes;
-                if (commands->kind != JsonValue::Kind::String ||
-                    !BytesFromHex(commands->text, bytes) || bytes.size() > b.Commands.size())
-                    v.Error(v.PathOf("commands"), "not at most 820 bytes in hex");
-                else
-                    std::copy(bytes.begin(), bytes.end(), b.Commands.begin());
-            }
+            ReadBriefingCommands([&](std::string_view key) { return v.Take(key); },
+                                 v.CurrentPath(), b.Commands,
+                                 [&](const std::string& path, const std::string& what) {
+                                     v.Error(path, what);
+                                 });
             ReadCountedTexts(v, "tags", "tagBytes", b.Tags, b.TagsAsRead);
             ReadCountedTexts(v, "strings", "stringBytes", b.Strings, b.StringsAsRead);
         });

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 
+#include "catalogue/BriefingText.h"
 #include "catalogue/ConditionWordLists.h"
 #include "catalogue/Orders.h"
 #include "catalogue/TargetText.h"
@@ -10,6 +11,7 @@
 #include "catalogue/TriggerText.h"
 #include "document/MissionClipboard.h"
 #include "document/RecordSwapEdit.h"
+#include "mission/BriefingCommands.h"
 #include "mission/Win1252.h"
 
 namespace vantorel {
@@ -41,6 +43,12 @@ public:
     void Mothership(const std::string& where, bool used, int value) {
         if (used && Named(value))
             lines.push_back(where + ": " + TargetText(kVariableFlightGroup, value, &mission_));
+    }
+    void BriefingTag(int b, const BriefingEvent& e) {
+        if (e.IsFgTag() && Named(e.Params[0]))
+            lines.push_back(
+                "Briefing " + std::to_string(b + 1) + " at " + BriefingTimeText(e.Time) + ": " +
+                Win1252ToUtf8(BriefingEventText(e, mission_.Briefings[size_t(b)], mission_)));
     }
 
     std::vector<std::string> lines;
@@ -78,6 +86,19 @@ void ListFlightGroup(const FlightGroupRecord& r, Lister& out) {
 
 const char* const kGoalSets[3] = {"Primary goal", "Prevent goal", "Secondary goal"};
 
+// The flight group tags of a briefing follow their flight groups too; a block
+// that does not decode is carried as it is.
+void RenumberBriefing(Briefing& b, const std::map<int, int>& moves) {
+    BriefingDecode d = DecodeBriefing(b.Commands);
+    if (!d.Script) return;
+    for (BriefingEvent& e : d.Script->Events) {
+        if (!e.IsFgTag()) continue;
+        auto it = moves.find(e.Params[0]);
+        if (it != moves.end()) e.Params[0] = int16_t(it->second);
+    }
+    b.Commands = EncodeBriefing(*d.Script);
+}
+
 Trigger Renumbered(Trigger t, const std::map<int, int>& moves) {
     if (t.VariableType != kVariableFlightGroup) return t;
     auto it = moves.find(t.Variable);
@@ -104,6 +125,10 @@ std::vector<std::string> ReferencesToFlightGroups(const Mission& mission,
             for (int i = 0; i < 4; ++i)
                 out.Trigger(kGoalSets[k] + std::string(" of ") + TeamName(team, &mission),
                             mission.GlobalGoalSet(team, k)->GetTrigger(i));
+    for (int b = 0; b < kBriefingCount; ++b)
+        if (const BriefingDecode d = DecodeBriefing(mission.Briefings[size_t(b)].Commands);
+            d.Script)
+            for (const BriefingEvent& e : d.Script->Events) out.BriefingTag(b, e);
     return out.lines;
 }
 
@@ -141,6 +166,11 @@ std::unique_ptr<MissionEdit> KeepReferencesAcrossDeletion(Mission& mission,
             for (int i = 0; i < 4; ++i)
                 renumbered.Set(k).SetTrigger(i, Renumbered(renumbered.Set(k).GetTrigger(i), moves));
         edit->Add(goals, std::move(renumbered));
+    }
+    for (Briefing& briefing : mission.Briefings) {
+        Briefing renumbered = briefing;
+        RenumberBriefing(renumbered, moves);
+        edit->Add(briefing, std::move(renumbered));
     }
     return edit;
 }

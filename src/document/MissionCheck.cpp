@@ -92,6 +92,12 @@ std::vector<Problem> CheckMission(const Mission& mission, const CheckOptions& op
                          Where("Team", t + 1, mission.Teams[size_t(t)].Name()));
         CheckTeamReferences(mission, t, sink);
         CheckTeamValues(mission, t, sink);
+        CheckTeamBriefing(mission, t, sink);
+    }
+    for (int b = 0; b < kBriefingCount; ++b) {
+        ProblemSink sink(problems, ProblemSubject::Briefing, b,
+                         "Briefing " + std::to_string(b + 1));
+        CheckBriefing(mission, b, sink);
     }
     return problems;
 }

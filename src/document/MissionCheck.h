@@ -21,7 +21,7 @@ enum class ProblemSeverity {
 
 // What a problem is about, so that a list of problems can select it and open
 // its property window.
-enum class ProblemSubject { Mission, FlightGroup, Message, Team };
+enum class ProblemSubject { Mission, FlightGroup, Message, Team, Briefing };
 
 enum class ProblemKind {
     MissingFlightGroup,  // a field names a flight group past the end of the list
@@ -34,14 +34,21 @@ enum class ProblemKind {
     WaveFileOutside,  // its listing line leads out of the wave folder
     InvalidValue,     // a number past the table or list the game looks it up in
     OddValue,         // legal, but seldom what was meant
+
+    // Briefings.
+    TextTagTooLong,       // an event shows a text tag of 40 or more characters: the game crashes
+    EmptyBriefingText,    // an event shows an empty string or tag
+    BriefingTiming,       // events out of time order, or after the running time
+    TeamWithoutBriefing,  // a team with players is shown no briefing
+    BriefingUnreadable,   // a command block does not decode
 };
 
 struct Problem {
     ProblemSeverity Severity = ProblemSeverity::Error;
     ProblemKind Kind = ProblemKind::MissingFlightGroup;
     ProblemSubject Subject = ProblemSubject::Mission;
-    // Position of the flight group or message in its list, or the team index,
-    // all from 0; -1 for the mission as a whole.
+    // Position of the flight group or message in its list, or the team or
+    // briefing index, all from 0; -1 for the mission as a whole.
     int Index = -1;
     // Plain words in UTF-8, as every message of the program. Flight groups
     // and messages are counted from 0 as the file stores them, teams from 1
@@ -49,6 +56,9 @@ struct Problem {
     // "arrival trigger 1 names flight group 40, which does not exist".
     std::string Where;
     std::string What;
+    // For a briefing: the position of the event in its list, from 0; -1 for
+    // the briefing as a whole.
+    int Event = -1;
 
     std::string Text() const { return Where + ": " + What; }
     bool operator==(const Problem&) const = default;
@@ -61,7 +71,7 @@ struct CheckOptions {
 };
 
 // Every problem of the mission: the mission's own first, then each flight
-// group, message and team in order. Nothing is reported twice.
+// group, message, team and briefing in order. Nothing is reported twice.
 std::vector<Problem> CheckMission(const Mission& mission, const CheckOptions& options = {});
 
 bool HasErrors(const std::vector<Problem>& problems);

@@ -17,8 +17,8 @@ public:
     ProblemSink(std::vector<Problem>& out, ProblemSubject subject, int index, std::string where)
         : out_(out), subject_(subject), index_(index), where_(std::move(where)) {}
 
-    void Add(ProblemSeverity severity, ProblemKind kind, std::string what) {
-        out_.push_back({severity, kind, subject_, index_, where_, std::move(what)});
+    void Add(ProblemSeverity severity, ProblemKind kind, std::string what, int event = -1) {
+        out_.push_back({severity, kind, subject_, index_, where_, std::move(what), event});
     }
 
 private:
@@ -38,6 +38,12 @@ void CheckTeamReferences(const Mission& mission, int team, ProblemSink& sink);
 void CheckFlightGroupValues(const FlightGroup& fg, ProblemSink& sink);
 void CheckMessageValues(const RadioMessage& message, ProblemSink& sink);
 void CheckTeamValues(const Mission& mission, int team, ProblemSink& sink);
+
+// A briefing's events: the flight groups, tags and strings they show, their
+// times; a block that cannot be read. And a team with players that is shown
+// no briefing.
+void CheckBriefing(const Mission& mission, int briefing, ProblemSink& sink);
+void CheckTeamBriefing(const Mission& mission, int team, ProblemSink& sink);
 
 // A message's wave file: there, a file, inside the wave folder.
 void CheckWaveFile(const RadioMessage& message, const std::string& gameFolder, ProblemSink& sink);

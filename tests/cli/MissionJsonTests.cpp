@@ -189,7 +189,7 @@ TEST(MissionJson, WhatTheJsonLeavesOutIsNewAndEveryErrorNamesItsPath) {
     ASSERT_TRUE(MissionFromJson(
         R"({"flightGroups": [{"name": "Red", "craftType": 1, "playerNumber": 1,
             "points": [{"enabled": 1}]}],
-            "messages": [{"text": "Go", "colour": 2}]})",
+            "messages": [{"text": "Go", "colour": 2}], "briefings": [{"viewedBy": [1]}]})",
         m, errors));
     ASSERT_EQ(m.CountFlightGroups(), 1);
     EXPECT_EQ(m.FlightGroups[0]->File.Name(), "Red");

@@ -28,6 +28,7 @@ Mission CleanMission(uint16_t version, int flightGroups, int messages) {
         fg->File.SetWaypointEnabled(0, 1);
         fg->File.SetNumberOfCraft(1);
     }
+    m.Briefings[0].Commands[810] = 1;  // shown to team 1, which a player may fly for
     return m;
 }
 

@@ -103,6 +103,7 @@ class PropertyWindowsTest : public QObject, EditorFixture {
         while (M().CountFlightGroups() < 3) frame->RunCommand(kCmdNewFlightGroup);
         for (auto& fg : M().FlightGroups) fg->File.SetWaypointEnabled(0, 1);
         M().FlightGroups[2]->File.SetArrivalTrigger(0, {2, 1, 1, 0});
+        M().Briefings[0].Commands[810] = 1;  // the players' team 1 is shown briefing 1
     }
 
 private slots:
