@@ -7,6 +7,7 @@
 
 #include "catalogue/BriefingText.h"
 #include "cli/CliCommand.h"
+#include "cli/ConsoleText.h"
 #include "cli/Json.h"
 #include "cli/MissionFileArg.h"
 #include "cli/MissionJson.h"
@@ -63,7 +64,7 @@ int Run(const std::vector<std::string>& args) {
             j.EndArray();
             j.EndObject();
         }
-        std::fwrite(j.Text().data(), 1, j.Text().size(), stdout);
+        WriteText(stdout, j.Text());
         return kExitOk;
     }
     // The one asked for is shown even when it holds nothing.
@@ -75,7 +76,7 @@ int Run(const std::vector<std::string>& args) {
         text += BriefingReportText(mission, b);
     }
     const std::string utf8 = Win1252ToUtf8(text);
-    std::fwrite(utf8.data(), 1, utf8.size(), stdout);
+    WriteText(stdout, utf8);
     return kExitOk;
 }
 
