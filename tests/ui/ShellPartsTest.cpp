@@ -500,6 +500,18 @@ private slots:
     // The game's installer writes its keys in the 32-bit view of the machine's
     // registry; the editor reads them from there, not from a Wine prefix.
     void theSystemsOwnRegistryGivesTheFolder() {
+        // Looking makes nothing: a missing key stays missing, and so does its
+        // parent. An empty key of the game's reads as an installed game to
+        // whatever looks for one.
+        auto registry = CreateSystemGameRegistry();
+        const std::string missing = "SOFTWARE\\Vantorel Test Vendor\\Nothing\\1.0";
+        QVERIFY(!registry->HasKey(missing));
+        QVERIFY(!registry->ReadString(missing, "Install Path"));
+        QVERIFY(
+            !QSettings(QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE"), QSettings::Registry32Format)
+                 .childGroups()
+                 .contains(QStringLiteral("Vantorel Test Vendor"), Qt::CaseInsensitive));
+
         const QString key = QStringLiteral("HKEY_LOCAL_MACHINE\\") + QString::fromLatin1(kGameKey) +
                             QStringLiteral("\\1.0");
         {
@@ -510,7 +522,6 @@ private slots:
             if (written.status() != QSettings::NoError)
                 QSKIP("writing the machine's keys needs an administrator");
         }
-        auto registry = CreateSystemGameRegistry();
         const auto folder = registry->ReadString(game + "\\1.0", "Install Path");
         QSettings(key, QSettings::Registry32Format).remove(QString());
         QCOMPARE(folder.value_or("none"), std::string("C:\\Spiele\\XvT \xc3\x84"));
