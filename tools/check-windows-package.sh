@@ -67,15 +67,25 @@ reg_value() { # key value [reg options...]
     awk -v label="$label" 'index($0, "    " label "    ") == 1 {
       sub(/^    [^ ].*    REG_[A-Z_]+    /, ""); print }'
 }
-# The prefix's files and machine keys, to compare before and after.
+# The prefix's files and machine keys, to compare before and after: a line
+# a file, and a line a key and a line a value, each with its key's name.
+# What Wine itself adds as programs run (the fonts of the 32-bit view, made
+# when the first 32-bit program draws) is left out.
 snapshot() { # file
   (cd "$WINEPREFIX/drive_c" && find . | grep -v '^\./users/[^/]*/Temp/' | sort) >"$1.files"
   # The 64-bit view holds the 32-bit one (Wow6432Node).
   for keys in 'HKLM\Software' HKCR; do
-    wine reg export "$keys" "Z:$1.${keys%%\\*}" /reg:64 /y >/dev/null 2>&1 ||
-      fail "cannot export $keys"
-    iconv -f UTF-16 -t UTF-8 "$1.${keys%%\\*}" | tr -d '\r' >"$1.${keys%%\\*}.txt"
+    wine reg export "$keys" "Z:$1.reg" /reg:64 /y >/dev/null 2>&1 || fail "cannot export $keys"
+    iconv -f UTF-16 -t UTF-8 "$1.reg" | tr -d '\r' |
+      awk '/^\[/ { key = $0; print; next } NF { print key " " $0 }' |
+      grep -v 'CurrentVersion\\Fonts\]' | sort >"$1.${keys%%\\*}.keys"
   done
+}
+# Closes the editor as a user does (Alt+F4 on its main window) and waits
+# for the prefix's programs to end.
+close_editor() { # window
+  xdotool windowfocus --sync "$1" key alt+F4
+  timeout 60 wineserver -w || fail "the editor did not close"
 }
 # A fresh prefix, its start-up services settled.
 new_prefix() { # folder
@@ -182,13 +192,13 @@ echo "$changes"
 if echo "$changes" | grep -qvE '^[<>] +"[xy]": -?[0-9]+,?$'; then
   fail "the save changed more than the position"
 fi
-wine taskkill /im vantorel.exe >/dev/null 2>&1 || true
-timeout 60 wineserver -w || true
+close_editor "$window"
 
 # --- The installer ---------------------------------------------------------
 
 # Started like any program of the user: the prefix's desktop on the display.
 new_prefix "$work/wine-installer"
+mkdir -p "$WINEPREFIX/drive_c/Games/XvT" # the game, for the folder question
 snapshot "$work/clean"
 wine "$installer" /S || fail "the installer failed"
 folder='C:\Program Files\Vantorel'
@@ -233,27 +243,26 @@ echo "uninstall entry: EstimatedSize $size KiB (the folder: $kib KiB)"
 # after some 4 s) and wait for its answer.
 export DISPLAY="$display"
 wine start "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\Vantorel\\Vantorel.lnk"
-question='Please select the folder where X-Wing vs. TIE Figher is installed.'
+# Wine's folder browser keeps its own title.
+question='^(Please select the folder where X-Wing vs\. TIE Figher is installed\.|Select Folder)$'
 dialog="$(timeout 120 xdotool search --sync --onlyvisible --name "$question" | head -n1)" ||
   fail "no folder question within 2 minutes of the first start"
 sleep 10
 xdotool search --onlyvisible --name "$question" | grep -qx "$dialog" ||
   fail "the folder question went away unanswered"
-mkdir -p "$WINEPREFIX/drive_c/Games/XvT"
 xdotool windowfocus --sync "$dialog" 2>/dev/null || true
 xdotool type --delay 40 'C:\Games\XvT'
 for _ in 1 2 3; do
   xdotool key Return
   sleep 2
-  xdotool search --onlyvisible --name "$question" >/dev/null || break
+  xdotool search --onlyvisible --name "$question" >/dev/null 2>&1 || break
 done
 main="$(timeout 60 xdotool search --sync --onlyvisible --name '^Vantorel( |$)' | head -n1)" ||
   fail "no main window after the folder question"
 stored="$(reg_value 'HKCU\Software\Orvane\Quarrow\Paths' XVT)"
 [ "$stored" = 'C:\Games\XvT' ] || fail "the answer to the folder question was stored as '$stored'"
 echo "first start: the folder question waited, and stored $stored"
-wine taskkill /im vantorel.exe >/dev/null 2>&1 || true
-timeout 60 wineserver -w || fail "the editor did not close"
+close_editor "$main"
 
 # A double-click on a mission: the shell's open command of its file type.
 wine start /unix "$mission"
@@ -263,8 +272,7 @@ sleep 3
 import -window root "$out/package-install-check.png"
 echo "opened through the file type: $(xdotool getwindowname "$window")"
 echo "screenshot: $out/package-install-check.png"
-wine taskkill /im vantorel.exe >/dev/null 2>&1 || true
-timeout 60 wineserver -w || fail "the editor did not close"
+close_editor "$window"
 
 # Uninstalled: the uninstaller runs from a copy of itself and returns at once.
 wine "$folder\\Uninstall.exe" /S
@@ -278,7 +286,7 @@ left="$(diff "$work/clean.files" "$work/left.files" | grep '^>' || true)"
 $left"
 [ ! -e "$menu" ] || fail "the Start Menu folder is left"
 for part in HKLM HKCR; do
-  left="$(diff "$work/clean.$part.txt" "$work/uninstalled.$part.txt" | grep '^>' || true)"
+  left="$(diff "$work/clean.$part.keys" "$work/uninstalled.$part.keys" | grep '^>' || true)"
   [ -z "$left" ] || fail "keys left after uninstalling ($part):
 $left"
 done
