@@ -2,7 +2,7 @@
 # NSIS text it receives (CPACK_VERBATIM_VARIABLES: nothing in between takes
 # a backslash or a quote away). NSIS strings are quoted with ', so a " in
 # them is a plain character; $INSTDIR is the folder installed into.
-# tests/install/check-nsis-commands.cmake reads the file type commands back
+# tests/install/check-nsis-installer.cmake reads the file type commands back
 # from CPackConfig.cmake the way CPack does.
 
 # The shell command that opens a double-clicked mission in the editor.
