@@ -1,8 +1,9 @@
 // libFuzzer target: a mission that loads is then read by everything that
 // consumes one: every sentence composer on every trigger, target and goal,
 // the condition dialogs' choice lists, the map paint (from any angle) on a
-// recording canvas, the mission check, and the load of every property page
-// and dialog.
+// recording canvas, each briefing played and drawn, the mission check, the
+// mission's flow (its graph, the sentences and reasons of every node, its
+// layout and DOT), and the load of every property page and dialog.
 //
 // The input is the start of a mission file, followed by zeros (MissionPrefix.h).
 #include <algorithm>
@@ -12,6 +13,7 @@
 
 #include "DialogChoices.h"
 #include "MissionPrefix.h"
+#include "briefing/BriefingPaint.h"
 #include "catalogue/ConditionChoices.h"
 #include "catalogue/CraftTypes.h"
 #include "catalogue/DisplayColours.h"
@@ -24,6 +26,10 @@
 #include "document/LevelDocument.h"
 #include "document/MissionCheck.h"
 #include "document/MissionReader.h"
+#include "flow/FlowCheck.h"
+#include "flow/FlowLayout.h"
+#include "flow/FlowText.h"
+#include "flow/MissionFlow.h"
 #include "map/CentreOnSelection.h"
 #include "map/MapPaint.h"
 #include "map/ScrollZoom.h"
@@ -83,9 +89,8 @@ void ComposeEverySentence(const Mission& m) {
     // flight group's first arrival condition.
     if (m.CountFlightGroups() > 0) {
         const Trigger t = m.FlightGroups[0]->File.ArrivalTrigger(0);
-        const int count = VariableChoiceCount(t.VariableType, &m);
+        VariableChoiceCount(t.VariableType, &m);
         VariableChoices(t.VariableType, &m);
-        ClampVariableToChoices(t.Variable, count);
     }
 }
 
@@ -120,8 +125,26 @@ void Paint(Mission& m, const uint8_t* data, size_t size) {
     PaintMap(canvas, view, m);
 }
 
+// Each briefing that can be read, played at its start, at a moment the
+// input picks and at its end, drawn and hit.
+void PlayBriefings(const Mission& m, const uint8_t* data, size_t size) {
+    const int tick = size >= 2 ? data[size - 1] | data[size - 2] << 8 : 0;
+    for (int b = 0; b < kBriefingCount; ++b) {
+        const BriefingDecode d = DecodeBriefing(m.Briefings[size_t(b)].Commands);
+        if (!d.Script) continue;
+        for (int t : {0, tick, BriefingPlaybackEnd(*d.Script)}) {
+            const BriefingShown shown = BriefingShownAt(*d.Script, t);
+            testing::RecordingCanvas canvas;
+            PaintBriefing(canvas, 320, 240, m, b, shown);
+            HitTestBriefing(canvas, 320, 240, m, b, shown, 160, 100);
+        }
+    }
+}
+
 void Check(const Mission& m) {
-    for (const Problem& p : CheckMission(m)) {
+    std::vector<Problem> problems = CheckMission(m);
+    for (Problem& p : CheckMissionFlow(m)) problems.push_back(std::move(p));
+    for (const Problem& p : problems) {
         const int count = p.Subject == ProblemSubject::FlightGroup ? m.CountFlightGroups()
                           : p.Subject == ProblemSubject::Message   ? m.CountMessages()
                           : p.Subject == ProblemSubject::Team      ? kTeamCount
@@ -132,6 +155,26 @@ void Check(const Mission& m) {
         const std::string text = p.Text();
         if (p.Where.empty() || p.What.empty() || ValidUtf8(text) != text) std::abort();
     }
+}
+
+// Every box lies inside the picture, and every text is UTF-8.
+void Flow(const Mission& m) {
+    const MissionFlow flow = MakeMissionFlow(m);
+    std::vector<LayoutSize> sizes;
+    for (size_t v = 0; v < flow.nodes.size(); ++v) {
+        for (const std::string& line : FlowNodeSentences(m, flow, int(v)))
+            if (ValidUtf8(line) != line) std::abort();
+        sizes.push_back({30 + int(v % 7) * 11, 18 + int(v % 3) * 13});
+    }
+    const FlowPicture picture = LayOutMissionFlow(flow, sizes);
+    for (size_t v = 0; v < sizes.size(); ++v) {
+        const LayoutPoint at = picture.topLeft[v];
+        if (at.x < 0 || at.y < 0 || at.x + sizes[v].width > picture.width ||
+            at.y + sizes[v].height > picture.height)
+            std::abort();
+    }
+    const std::string dot = FlowDot(m, flow);
+    if (ValidUtf8(dot) != dot) std::abort();
 }
 
 // Every property page and every dialog it opens loads whatever the mission
@@ -167,7 +210,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!ReadMissionPrefix(data, size, mission)) return 0;
     ComposeEverySentence(mission);
     Paint(mission, data, size);
+    PlayBriefings(mission, data, size);
     Check(mission);
+    Flow(mission);
     LoadEveryPage(mission);
     return 0;
 }

@@ -20,15 +20,16 @@ LAYERS = [
     ["platform", "mission", "draw"],
     ["catalogue"],
     ["document"],
-    ["map", "briefing"],
+    ["map", "flow"],
+    ["briefing"],  # the playback map reuses the map's projection and Zoom to Fit
     ["properties", "wizards"],
     ["platform/qt"],
     ["ui"],
-    ["map/ui", "properties/ui", "wizards/ui"],
+    ["map/ui", "briefing/ui", "properties/ui", "wizards/ui", "flow/ui"],
     ["app", "cli"],
     ["cli/qt"],
 ]
-CORE = {"platform", "mission", "draw", "catalogue", "document", "map", "briefing", "properties", "wizards"}
+CORE = {"platform", "mission", "draw", "catalogue", "document", "map", "briefing", "flow", "properties", "wizards"}
 MAX_LINES = 500
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')

@@ -20,6 +20,8 @@ linux=(
   desktop-file-utils appstream shared-mime-info groff-base dpkg-dev lintian
   # the second compiler, and libFuzzer with the sanitizers for the fuzz targets
   clang
+  # Graphviz, which reads what `vantorel-cli flow --dot` writes
+  graphviz
 )
 # The posix threading flavour of the compilers is the one whose standard
 # library has std::thread; GoogleTest is built from libgtest-dev's sources.

@@ -43,7 +43,9 @@ CAboutDlg::CAboutDlg(Prompter& prompter, QWidget* parent)
     auto* line = new QFrame(this);
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
-    auto* version = new QLabel(QStringLiteral("Version 1.3\u00DF"), this);
+    // The program's own version, as --version prints it: one number, set by the build.
+    auto* version = new QLabel(QStringLiteral("Version ") + QStringLiteral(VANTOREL_VERSION), this);
+    version->setObjectName(QStringLiteral("version"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 

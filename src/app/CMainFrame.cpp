@@ -16,6 +16,7 @@
 
 #include "app/AppPictures.h"
 #include "app/AutoSaver.h"
+#include "app/BriefingWindows.h"
 #include "app/CChildFrame.h"
 #include "app/CMapToolbar.h"
 #include "app/CProblemsBar.h"
@@ -24,6 +25,7 @@
 #include "app/CommandTexts.h"
 #include "app/DocumentClipboard.h"
 #include "app/DocumentCommands.h"
+#include "app/FlowWindows.h"
 #include "app/HistoryController.h"
 #include "app/ProblemsController.h"
 #include "app/RecentFiles.h"
@@ -63,6 +65,8 @@ CMainFrame::CMainFrame(AppServices& services, RecentFiles& recent, CommandTarget
     CreateLevelBar();
     problems_ = new ProblemsController(*this, services_);
     history_ = new HistoryController(*this);
+    briefings_ = new BriefingWindows(*this);
+    flows_ = new FlowWindows(*this);
     setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks);
     ShowMenuFor(false);
 
@@ -148,6 +152,8 @@ CChildFrame* CMainFrame::CreateChildFrame(CQVDoc* doc) {
         autosave_->Untrack(d);
         problems_->Forget(d);
         history_->Forget(d);
+        briefings_->Forget(d);
+        flows_->Forget(d);
         if (documents_.empty()) {
             levelBar_->SetCurrentDocument(nullptr);
             ShowMenuFor(false);

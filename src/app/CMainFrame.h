@@ -17,12 +17,14 @@
 namespace vantorel {
 
 class AutoSaver;
+class BriefingWindows;
 class CChildFrame;
 class CLevelPropertiesBar;
 class CMapToolbar;
 class CProblemsBar;
 class CQVDoc;
 class CQVView;
+class FlowWindows;
 class HistoryController;
 class LevelDocument;
 class ProblemsController;
@@ -88,6 +90,10 @@ public:
     QDockWidget* ProblemsDock() const;
     // The History window: the steps of Undo and Redo of the active mission.
     HistoryController& History() const { return *history_; }
+    // Tools > Briefing: a window per mission.
+    BriefingWindows& Briefings() const { return *briefings_; }
+    // View > Mission Flow: a window per mission.
+    FlowWindows& Flows() const { return *flows_; }
     QToolBar* StandardBar() const { return standardBar_; }
     QToolBar* FlightGroupBar() const { return flightGroupBar_; }
     QToolBar* MessageBar() const { return messageBar_; }
@@ -140,6 +146,8 @@ private:
     CLevelPropertiesBar* levelBar_ = nullptr;
     ProblemsController* problems_ = nullptr;
     HistoryController* history_ = nullptr;
+    BriefingWindows* briefings_ = nullptr;
+    FlowWindows* flows_ = nullptr;
     std::vector<CQVDoc*> documents_;
     CQVView* lastActiveView_ = nullptr;
     QString baseTitle_;

@@ -71,6 +71,7 @@ void CMainFrame::CreateActions() {
     MakeAction(kCmdLevelProperties, tr("&Level Properties"));
     MakeAction(kCmdViewProblems, tr("&Problems"));
     MakeAction(kCmdViewHistory, tr("&History"));
+    MakeAction(kCmdViewMissionFlow, tr("&Mission Flow"), {K(Qt::CTRL | Qt::SHIFT | Qt::Key_F)});
     MakeAction(kCmdCheckMission, tr("&Check Mission"));
     MakeAction(kCmdViewCenter, tr("Map &Center"), {K(Qt::CTRL | Qt::Key_Home)});
     // Taken by its character code in eventFilter; the text shows the keys.
@@ -103,6 +104,7 @@ void CMainFrame::CreateActions() {
     MakeAction(kCmdShowFGNames, tr("Show Flightgroup Names"));
     MakeAction(kCmdShowPointNames, tr("Show Point Names"));
     MakeAction(kCmdJoinWaypoints, tr("Join Waypoints"));
+    MakeAction(kCmdBandSelect, tr("&Band Select"));
 
     MakeAction(kCmdFlightGroupWizard, tr("&New Flightgroup Wizard"));
     MakeAction(kCmdNewFlightGroup, tr("&New Flight Group"), {K(Qt::CTRL | Qt::Key_F)});
@@ -113,6 +115,8 @@ void CMainFrame::CreateActions() {
     MakeAction(kCmdDeleteMessage, tr("&Delete"));
     MakeAction(kCmdMessageProperties, tr("&Properties"));
     MakeAction(kCmdTeamProperties, tr("&Team Properties"));
+    MakeAction(kCmdBriefing, tr("&Briefing"), {K(Qt::CTRL | Qt::Key_B)});
+    MakeAction(kCmdMakeBriefing, tr("Ma&ke Briefing..."));
     MakeAction(kCmdOptions, tr("&Options"));
 
     MakeAction(kCmdWindowNew, tr("&New Window"));

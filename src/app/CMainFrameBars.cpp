@@ -94,14 +94,14 @@ void CMainFrame::CreateMenus() {
         add(angle, {kCmdViewTop, kCmdViewFront, kCmdViewSide, kCmdView3D});
         QMenu* view3d = view->addMenu(tr("&3D View"));
         add(view3d, {kCmdStalks, kCmdGrid3D});
-        add(view, {0, kCmdSelectionBox, kCmdAutoSelZoom});
+        add(view, {0, kCmdSelectionBox, kCmdAutoSelZoom, kCmdBandSelect, 0, kCmdViewMissionFlow});
         auto* tools = new QMenu(tr("&Tools"), this);
         add(tools, {kCmdFlightGroupWizard, kCmdCheckMission});
         QMenu* fg = tools->addMenu(tr("&Flight Group"));
         add(fg, {kCmdNewFlightGroup, kCmdDeleteFlightGroup, 0, kCmdFlightGroupProperties});
         QMenu* msg = tools->addMenu(tr("&Message"));
         add(msg, {kCmdNewMessage, kCmdDeleteMessage, 0, kCmdMessageProperties});
-        add(tools, {0, kCmdTeamProperties, 0, kCmdOptions});
+        add(tools, {0, kCmdTeamProperties, 0, kCmdBriefing, kCmdMakeBriefing, 0, kCmdOptions});
         auto* window = new QMenu(tr("&Window"), this);
         add(window, {kCmdWindowNew, kCmdWindowCascade, kCmdWindowTile, kCmdWindowArrange});
         // The open windows follow, the active one checked.
@@ -184,12 +184,12 @@ void CMainFrame::CreateToolBars() {
                           {kCmdNewMessage, kCmdDeleteMessage, kCmdMessageProperties});
 
     mapBar_ = new CMapToolbar(this);
-    mapBar_->SetUp(
-        services_.settings.GetInt("Settings", "Snap", 0),
-        {Action(kCmdShowWaypoints), Action(kCmdShowSelectionWaypoints), Action(kCmdShowFGNames),
-         Action(kCmdShowPointNames), Action(kCmdJoinWaypoints), nullptr, Action(kCmdViewTop),
-         Action(kCmdViewFront), Action(kCmdViewSide), Action(kCmdView3D), nullptr,
-         Action(kCmdViewCenter), Action(kCmdViewSelection), Action(kCmdZoomToFit)});
+    mapBar_->SetUp(services_.settings.GetInt("Settings", "Snap", 0),
+                   {Action(kCmdShowWaypoints), Action(kCmdShowSelectionWaypoints),
+                    Action(kCmdShowFGNames), Action(kCmdShowPointNames), Action(kCmdJoinWaypoints),
+                    nullptr, Action(kCmdViewTop), Action(kCmdViewFront), Action(kCmdViewSide),
+                    Action(kCmdView3D), nullptr, Action(kCmdViewCenter), Action(kCmdViewSelection),
+                    Action(kCmdZoomToFit), nullptr, Action(kCmdBandSelect)});
     addToolBar(Qt::BottomToolBarArea, mapBar_);
     connect(mapBar_, &CMapToolbar::snapChanged, this, [this](int index) {
         // The choice is kept even with no map open; the next map reads it.

@@ -2,9 +2,11 @@
 #include <QStatusBar>
 #include <optional>
 
+#include "app/BriefingWindows.h"
 #include "app/CChildFrame.h"
 #include "app/CMainFrame.h"
 #include "app/DocumentCommands.h"
+#include "app/FlowWindows.h"
 #include "app/HistoryController.h"
 #include "app/ProblemsController.h"
 #include "app/RecentFiles.h"
@@ -100,6 +102,15 @@ bool CMainFrame::OnCommand(int id) {
         case kCmdCheckMission:
             if (CQVDoc* doc = ActiveDocument()) problems_->RunCheck(doc);
             return true;
+        case kCmdBriefing:
+            briefings_->Show(ActiveDocument());
+            return true;
+        case kCmdMakeBriefing:
+            briefings_->MakeBriefing(ActiveDocument());
+            return true;
+        case kCmdViewMissionFlow:
+            flows_->Show(ActiveDocument());
+            return true;
         case kCmdFileClose:
             if (CQVDoc* doc = ActiveDocument()) CloseDocument(doc);
             return true;
@@ -167,6 +178,9 @@ bool CMainFrame::OnUpdateCommand(int id, CommandState& state) {
             return true;
         case kCmdEditFind:
         case kCmdCheckMission:
+        case kCmdBriefing:
+        case kCmdMakeBriefing:
+        case kCmdViewMissionFlow:
             state.enabled = ActiveDocument() != nullptr;
             return true;
         case kCmdFileClose:

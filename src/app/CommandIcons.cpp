@@ -287,6 +287,27 @@ QIcon CommandIcon(int id) {
                 Dot(p, QPointF(10.5, 6.5), kRed);
                 Dot(p, QPointF(7.5, 10), kGreen);
             });
+        case kCmdBandSelect:
+            // A dashed band drawn from a pointer's corner round two craft.
+            return Picture([](QPainter& p) {
+                p.setPen(QPen(kInk, 1.0, Qt::DashLine));
+                p.setBrush(Qt::NoBrush);
+                p.drawRect(QRectF(1.5, 1.5, 11, 10));
+                Dot(p, QPointF(5, 5), kBlue);
+                Dot(p, QPointF(9, 8), kBlue);
+                QPainterPath arrow;
+                arrow.moveTo(11, 10);
+                arrow.lineTo(11, 15.5);
+                arrow.lineTo(12.6, 14);
+                arrow.lineTo(14.2, 15.8);
+                arrow.lineTo(15, 15);
+                arrow.lineTo(13.4, 13.3);
+                arrow.lineTo(15.5, 12.8);
+                arrow.closeSubpath();
+                p.setPen(QPen(kInk, 0.8));
+                p.setBrush(kPaper);
+                p.drawPath(arrow);
+            });
         default:
             return QIcon();
     }

@@ -57,20 +57,24 @@ bool CopyToClipboard(CQVDoc& doc, CLevelPropertiesBar* bar, bool cut) {
     bar = BarOf(doc, bar);
     // What the windows hold but have not written yet is copied too.
     if (bar) bar->ApplyAll();
-    const MissionClip clip = Copy(doc, bar);
+    MissionClip clip = Copy(doc, bar);
     if (clip.Empty()) return false;
+    // The report names what the copied groups name while they are all there.
+    const QString text = ReportOf(clip, doc.GetMission());
+    if (cut) {
+        // Removed as Delete removes them; a No leaves the clipboard be.
+        const RemovalResult removed = RemoveCopied(doc.Level(), clip);
+        if (!removed.removed) return false;
+        // The fields that now name no flight group stay in the Problems
+        // window until they are aimed again.
+        if (removed.brokeReferences) emit doc.checkRequested();
+    }
     const std::string bytes = EncodeClip(clip);
     auto* mime = new QMimeData;
     mime->setData(QString::fromLatin1(kMissionItemsMimeType),
                   QByteArray(bytes.data(), qsizetype(bytes.size())));
-    mime->setText(ReportOf(clip, doc.GetMission()));
+    mime->setText(text);
     QGuiApplication::clipboard()->setMimeData(mime);
-    if (!cut) return true;
-    RemoveCopied(doc.Level(), clip);
-    if (bar) {
-        bar->RefreshAll();
-        bar->UpdateViews();
-    }
     return true;
 }
 

@@ -1,7 +1,6 @@
 #include "app/DocumentCommands.h"
 
 #include "app/DocumentClipboard.h"
-#include "document/FlightGroupReferences.h"
 #include "document/FlightGroupSelection.h"
 #include "properties/ui/CLevelPropertiesBar.h"
 #include "properties/ui/CLevelPropertiesSheet.h"
@@ -49,14 +48,11 @@ void DocumentCommands::ChangeSelection(int id) {
 void DocumentCommands::DeleteFlightGroups() {
     // The windows write back first, so the list sees what the delete sees.
     doc_.ApplyAll();
-    const Mission& mission = doc_.GetMission();
-    std::vector<int> selected;
-    for (int i = 0; i < mission.CountFlightGroups(); ++i)
-        if (mission.FlightGroups[size_t(i)]->Selected) selected.push_back(i);
-    const bool breaks = !ReferencesToFlightGroups(mission, selected).empty();
+    bool broke = false;
+    doc_.Level().DeleteSelectedFlightGroups(&broke);
     // The fields that now name no flight group stay in the Problems window
     // until they are aimed again.
-    if (doc_.Level().DeleteSelectedFlightGroups() > 0 && breaks) emit doc_.checkRequested();
+    if (broke) emit doc_.checkRequested();
 }
 
 bool DocumentCommands::OnCommand(int id) {

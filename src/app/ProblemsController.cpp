@@ -7,20 +7,23 @@
 #include <QTabBar>
 #include <algorithm>
 
+#include "app/BriefingWindows.h"
 #include "app/CChildFrame.h"
 #include "app/CMainFrame.h"
 #include "app/CProblemsBar.h"
+#include "briefing/ui/CBriefingWindow.h"
+#include "flow/FlowCheck.h"
 #include "map/ui/CQVView.h"
 #include "properties/logic/FlightGroupOrdersPage.h"
 #include "properties/ui/CEditPage.h"
 #include "properties/ui/CFGPropertiesFrame.h"
 #include "properties/ui/CFGPropertiesSheet.h"
 #include "properties/ui/CLevelPropertiesBar.h"
+#include "properties/ui/CLevelPropertiesSheet.h"
 #include "properties/ui/CMessagePropertiesFrame.h"
 #include "properties/ui/CMessagePropertiesSheet.h"
 #include "properties/ui/CTeamPropertiesFrame.h"
 #include "properties/ui/CTeamPropertiesSheet.h"
-#include "properties/ui/CLevelPropertiesSheet.h"
 #include "ui/CQVDoc.h"
 
 namespace vantorel {
@@ -39,10 +42,17 @@ Place PlaceOf(const Problem& p) {
     switch (p.Subject) {
         case ProblemSubject::FlightGroup:
             if (p.Kind == ProblemKind::NoStartPoint) return {CFGPropertiesSheet::kPositionsTab};
+            if (p.Kind == ProblemKind::NeverHappens) {
+                if (p.Where.rfind("Goal ", 0) == 0) return {CFGPropertiesSheet::kGoalsTab};
+                if (p.Where.find("never departs") != std::string::npos)
+                    return {CFGPropertiesSheet::kDepartureTab};
+                return {CFGPropertiesSheet::kArrivalTab};
+            }
             if (starts("arrival") || starts("alternate arrival")) return {CFGPropertiesSheet::kArrivalTab};
             if (starts("departure") || starts("alternate departure")) return {CFGPropertiesSheet::kDepartureTab};
             if (starts("jump to order 4")) return {CFGPropertiesSheet::kOtherTab};
-            if (starts("order ") && p.What.size() > 6) return {CFGPropertiesSheet::kOrdersTab, p.What[6] - '1'};
+            if (starts("order ") && p.What.size() > 6)
+                return {CFGPropertiesSheet::kOrdersTab, p.What[6] - '1'};
             if (starts("goal ")) return {CFGPropertiesSheet::kGoalsTab};
             if (starts("belongs to")) return {CFGPropertiesSheet::kShipTab};
             return {};
@@ -79,10 +89,34 @@ ProblemsController::ProblemsController(CMainFrame& frame, AppServices& services)
 }
 
 void ProblemsController::Refresh(CQVDoc* doc) {
-    if (dock_->isHidden() || !doc) return;
-    bar_->SetProblems(doc,
-                      CheckMission(doc->GetMission(),
-                                   CheckOptions{services_.settings.GetString("Paths", "XVT", "")}));
+    // The count in the status bar is of the mission as it was checked: it
+    // follows the list, and goes when the list no longer follows.
+    const bool counting = !counted_.isEmpty() && frame_.MessagePane()->text() == counted_;
+    if (dock_->isHidden() || !doc) {
+        if (counting) frame_.MessagePane()->clear();
+        counted_.clear();
+        return;
+    }
+    std::vector<Problem> problems = CheckMission(
+        doc->GetMission(), CheckOptions{services_.settings.GetString("Paths", "XVT", "")});
+    for (Problem& p : CheckMissionFlow(doc->GetMission())) problems.push_back(std::move(p));
+    bar_->SetProblems(doc, std::move(problems));
+    if (counting) ShowCount();
+}
+
+void ProblemsController::ShowCount() {
+    const auto& problems = bar_->Problems();
+    const auto errors = std::count_if(problems.begin(), problems.end(), [](const Problem& p) {
+        return p.Severity == ProblemSeverity::Error;
+    });
+    const auto counted = [](qsizetype n, const char* one, const char* many) {
+        return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
+    };
+    counted_ = problems.empty()
+                   ? tr("No problems found.")
+                   : counted(errors, "error", "errors") + QStringLiteral(", ") +
+                         counted(qsizetype(problems.size()) - errors, "warning", "warnings");
+    frame_.MessagePane()->setText(counted_);
 }
 
 void ProblemsController::RunCheck(CQVDoc* doc) {
@@ -91,17 +125,7 @@ void ProblemsController::RunCheck(CQVDoc* doc) {
     dock_->show();
     dock_->raise();
     Refresh(doc);
-    const auto& problems = bar_->Problems();
-    const auto errors = std::count_if(problems.begin(), problems.end(), [](const Problem& p) {
-        return p.Severity == ProblemSeverity::Error;
-    });
-    const auto counted = [](qsizetype n, const char* one, const char* many) {
-        return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
-    };
-    frame_.MessagePane()->setText(
-        problems.empty() ? tr("No problems found.")
-                         : counted(errors, "error", "errors") + QStringLiteral(", ") +
-                               counted(qsizetype(problems.size()) - errors, "warning", "warnings"));
+    ShowCount();
 }
 
 void ProblemsController::ShowProblem(CQVDoc* doc, const Problem& problem) {
@@ -135,8 +159,10 @@ void ProblemsController::ShowProblem(CQVDoc* doc, const Problem& problem) {
             doc->CentreViewsOnSelection();
             if (CFGPropertiesFrame* fg = levelBar->FlightGroupFrame(); fg && place.tab >= 0) {
                 fg->Sheet().SetActivePage(place.tab);
-                auto* orders = fg->Sheet().Page(CFGPropertiesSheet::kOrdersTab)->Panel().Control(
-                    FlightGroupOrdersPage::kTabs);
+                auto* orders = fg->Sheet()
+                                   .Page(CFGPropertiesSheet::kOrdersTab)
+                                   ->Panel()
+                                   .Control(FlightGroupOrdersPage::kTabs);
                 if (auto* tabs = orders ? qobject_cast<QTabBar*>(orders->Widget()) : nullptr;
                     tabs && place.order >= 0 && place.order < tabs->count())
                     tabs->setCurrentIndex(place.order);
@@ -147,7 +173,8 @@ void ProblemsController::ShowProblem(CQVDoc* doc, const Problem& problem) {
             if (problem.Index < 0 || problem.Index >= mission.CountMessages()) return;
             levelBar->SwitchToTab(CLevelPropertiesSheet::kMessagesTab);
             levelBar->SelectMessage(problem.Index);
-            if (levelBar->MessageFrame()) levelBar->MessageFrame()->Sheet().SetActivePage(place.tab);
+            if (levelBar->MessageFrame())
+                levelBar->MessageFrame()->Sheet().SetActivePage(place.tab);
             return;
         case ProblemSubject::Team:
             levelBar->SelectTeam(problem.Index);
@@ -157,8 +184,10 @@ void ProblemsController::ShowProblem(CQVDoc* doc, const Problem& problem) {
             levelBar->SwitchToTab(CLevelPropertiesSheet::kLevelTab);
             return;
         case ProblemSubject::Briefing:
-            // Briefings have no window yet; the problem carries the briefing
-            // and the event for the one that opens it.
+            // The Briefing window, on the event the problem is about.
+            if (problem.Index < 0 || problem.Index >= kBriefingCount) return;
+            if (CBriefingWindow* w = frame_.Briefings().Show(doc))
+                w->ShowEvent(problem.Index, problem.Event);
             return;
     }
 }

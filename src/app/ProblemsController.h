@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 #include "document/MissionCheck.h"
 #include "ui/AppServices.h"
@@ -25,7 +26,8 @@ public:
     QDockWidget* Dock() const { return dock_; }
     CProblemsBar* Bar() const { return bar_; }
 
-    // Checks the document again, when the window is open.
+    // Checks the document again, when the window is open; the count in the
+    // status bar follows, or goes while the window is closed.
     void Refresh(CQVDoc* doc);
     // Check Mission: what the windows hold is applied, the mission checked
     // and the window shown with what was found; the status bar counts it.
@@ -37,10 +39,13 @@ public:
     void Forget(CQVDoc* doc);
 
 private:
+    void ShowCount();
+
     CMainFrame& frame_;
     AppServices& services_;
     QDockWidget* dock_;
     CProblemsBar* bar_;
+    QString counted_;  // the count the status bar shows, while it shows it
 };
 
 }  // namespace vantorel

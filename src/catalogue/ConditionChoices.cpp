@@ -31,6 +31,7 @@ int VariableChoiceCount(int variableType, const Mission* mission) {
         case kVariableIffCode:
             return static_cast<int>(IffCodes().size());
         case kVariableTeam:
+        case kVariableAllTeamsExcept:
         case kVariableTeam22:
             return kTeamCount;
         default:
@@ -45,11 +46,6 @@ std::vector<std::string> VariableChoices(int variableType, const Mission* missio
     for (int i = 0; i < count; ++i)
         entries.push_back(TriggerVariableText(variableType, i, mission));
     return entries;
-}
-
-int ClampVariableToChoices(int variable, int choiceCount) {
-    if (variable == kMixed) return variable;
-    return variable > choiceCount ? choiceCount : variable;
 }
 
 }  // namespace vantorel

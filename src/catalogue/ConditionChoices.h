@@ -27,11 +27,4 @@ int VariableChoiceCount(int variableType, const Mission* mission);
 // The variable list for a type; entry i is TriggerVariableText(type, i).
 std::vector<std::string> VariableChoices(int variableType, const Mission* mission);
 
-// The variable after the list was rebuilt for a new type: a value greater
-// than the list's length becomes that length, which names no entry, so the
-// list shows no selection and the designer has to choose one (picking the
-// last entry would retarget the trigger to something nobody chose). A mixed
-// value (-1) stays mixed.
-int ClampVariableToChoices(int variable, int choiceCount);
-
 }  // namespace vantorel

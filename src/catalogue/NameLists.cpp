@@ -1,11 +1,13 @@
 #include "catalogue/NameLists.h"
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
 #include "catalogue/ConditionWordLists.h"
 #include "catalogue/CraftTypes.h"
 #include "catalogue/ThemeSlots.h"
+#include "mission/Mission.h"
 
 namespace vantorel {
 
@@ -261,6 +263,20 @@ std::string NameListEntry(int team, int index, int kind) {
         default:
             return kPlanetNames[i];
     }
+}
+
+int NextFreeName(const std::vector<std::string>& names, int from, const Mission& mission,
+                 const std::vector<std::string>& alsoTaken) {
+    const int count = int(names.size());
+    for (int tried = 0; tried < count; ++tried) {
+        const int at = ((from % count) + count + tried) % count;
+        const std::string& name = names[size_t(at)];
+        const bool taken = std::any_of(mission.FlightGroups.begin(), mission.FlightGroups.end(),
+                                       [&](const auto& fg) { return fg->File.Name() == name; }) ||
+                           std::find(alsoTaken.begin(), alsoTaken.end(), name) != alsoTaken.end();
+        if (!name.empty() && !taken) return at;
+    }
+    return -1;
 }
 
 std::vector<std::string> OfferedNames(int team, int craftType) {

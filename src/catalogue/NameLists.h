@@ -7,6 +7,8 @@
 
 namespace vantorel {
 
+struct Mission;
+
 // Kinds of stock name list, selected by a craft type's naming class.
 enum NameListKind : int {
     kNameListNone = 0,
@@ -33,5 +35,11 @@ std::string NameListEntry(int team, int index, int kind);
 // either is mixed (-1, several flight groups differ) the general list is
 // offered.
 std::vector<std::string> OfferedNames(int team, int craftType);
+
+// The position of the first of `names`, from `from` on and going round, that
+// no flight group of the mission has, nor `alsoTaken`: flight groups added
+// one run after another are told apart. -1 when every one is taken.
+int NextFreeName(const std::vector<std::string>& names, int from, const Mission& mission,
+                 const std::vector<std::string>& alsoTaken = {});
 
 }  // namespace vantorel

@@ -6,7 +6,7 @@
 namespace vantorel {
 
 std::string TargetVariableText(int variableType, int variable, const Mission* mission) {
-    return VariableText(variableType, variable, mission, {true, kVariableAllTeamsExcept});
+    return VariableText(variableType, variable, mission, {true, false});
 }
 
 std::string TargetText(int variableType, int variable, const Mission* mission) {

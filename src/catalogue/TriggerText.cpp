@@ -7,7 +7,7 @@
 namespace vantorel {
 
 std::string TriggerVariableText(int variableType, int variable, const Mission* mission) {
-    return VariableText(variableType, variable, mission, {false, kVariableTeam22});
+    return VariableText(variableType, variable, mission, {false, true});
 }
 
 std::string TriggerText(int condition, int variableType, int variable, int amount,

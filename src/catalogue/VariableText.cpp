@@ -31,7 +31,8 @@ std::string ShipTypePhrase(int value, bool fromXWing) {
 std::string VariableText(int t, int v, const Mission* mission, const VariableWording& wording) {
     const bool mixed = v == kMixed;
     if (t == kMixed) return mixed ? "[multiple]" : "[multiple types] " + std::to_string(v);
-    if (t == kVariableTeam || t == wording.secondTeamType)
+    if (t == kVariableTeam || t == kVariableAllTeamsExcept ||
+        (wording.team22 && t == kVariableTeam22))
         return mixed ? "[multiple teams]" : TeamName(v, mission);
     switch (t) {
         case kVariableFlightGroup:

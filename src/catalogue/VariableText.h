@@ -7,9 +7,11 @@ namespace vantorel {
 struct Mission;
 
 // What differs between the trigger and the target wording of a variable.
+// Types 12 "team" and 21 "all teams except" name a team in both, by its name
+// as every other place shows teams.
 struct VariableWording {
     bool shipTypeFromXWing;  // targets: value v names craft type v + 1, in the plural
-    int secondTeamType;      // the second variable type that designates a team
+    bool team22;             // triggers: type 22 designates a team as well
 };
 
 // The shared body of TriggerVariableText and TargetVariableText.

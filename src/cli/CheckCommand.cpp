@@ -11,6 +11,7 @@
 #include "cli/MissionFileArg.h"
 #include "document/MissionCheck.h"
 #include "document/WaveLinking.h"
+#include "flow/FlowCheck.h"
 #include "platform/PathText.h"
 
 namespace vantorel::cli {
@@ -68,6 +69,8 @@ const char* KindName(ProblemKind k) {
             return "team-without-briefing";
         case ProblemKind::BriefingUnreadable:
             return "briefing-unreadable";
+        case ProblemKind::NeverHappens:
+            return "never-happens";
         case ProblemKind::OddValue:
             break;
     }
@@ -138,7 +141,8 @@ int Run(const std::vector<std::string>& args) {
         ReadWaveListing(mission, PathFromUtf8(file), settings, prompter);
     }
 
-    const std::vector<Problem> problems = CheckMission(mission, {gameFolder});
+    std::vector<Problem> problems = CheckMission(mission, {gameFolder});
+    for (Problem& p : CheckMissionFlow(mission)) problems.push_back(std::move(p));
     if (json) {
         PrintJson(file, problems);
     } else {
@@ -152,8 +156,8 @@ CommandRegistration registration(
     {"check", kUsage,
      "the mission's problems, one a line, each an error or a warning: references to flight "
      "groups or teams that do not exist, numbers past the game's tables, limits, texts too long, "
-     "missing start points, briefings and (with --game) wave files; exit 4 when there are "
-     "errors",
+     "missing start points, briefings, what can never happen (a team that can never win is an "
+     "error) and (with --game) wave files; exit 4 when there are errors",
      &Run});
 
 }  // namespace

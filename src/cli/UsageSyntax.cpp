@@ -48,15 +48,22 @@ UsageSyntax ParseUsage(const std::string& usage) {
             syntax.command = w;
         } else if (w.front() == '[') {
             // "[--opt VALUE]": the option and what follows it inside.
+            // "[--a | --b VALUE]": options that exclude each other, each its own.
             const std::vector<std::string> inside = Split(w.substr(1, w.size() - 2));
-            if (inside.empty()) continue;
-            UsageOption option{inside[0], ""};
-            for (size_t k = 1; k < inside.size(); ++k)
-                option.value += (option.value.empty() ? "" : " ") + inside[k];
-            syntax.options.push_back(option);
+            UsageOption option;
+            for (size_t k = 0; k <= inside.size(); ++k) {
+                if (k == inside.size() || inside[k] == "|") {
+                    if (!option.name.empty()) syntax.options.push_back(option);
+                    option = {};
+                } else if (option.name.empty()) {
+                    option.name = inside[k];
+                } else {
+                    option.value += (option.value.empty() ? "" : " ") + inside[k];
+                }
+            }
         } else if (w.front() == '-') {
-            const bool valued = i + 1 < words.size() && words[i + 1].front() != '-' &&
-                                words[i + 1].front() != '[';
+            const bool valued =
+                i + 1 < words.size() && words[i + 1].front() != '-' && words[i + 1].front() != '[';
             syntax.options.push_back({w, valued ? words[++i] : ""});
         } else {
             syntax.positionals.push_back(w);

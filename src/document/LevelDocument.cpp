@@ -3,14 +3,12 @@
 #include <algorithm>
 #include <string>
 
-#include "catalogue/CraftTypes.h"
 #include "document/FileFingerprint.h"
-#include "document/FlightGroupReferences.h"
+#include "document/ItemRemoval.h"
 #include "document/ListChange.h"
 #include "document/MissionReader.h"
 #include "document/MissionWriter.h"
 #include "document/WaveLinking.h"
-#include "mission/Win1252.h"
 
 namespace vantorel {
 
@@ -185,45 +183,16 @@ FlightGroup* LevelDocument::NewFlightGroup() {
     return made;
 }
 
-int LevelDocument::DeleteSelectedFlightGroups() {
+int LevelDocument::DeleteSelectedFlightGroups(bool* brokeReferences) {
     bar_->ApplyAll();
-    auto& list = mission_.FlightGroups;
     std::vector<int> positions;
-    for (size_t i = 0; i < list.size(); ++i)
-        if (list[i]->Selected) positions.push_back(int(i));
-    // Asking to delete nothing would be a question without a subject.
-    if (positions.empty()) return 0;
-
-    // Fields that name the groups going away cannot follow them: the question
-    // says which, before anything happens.
-    const std::vector<std::string> broken = ReferencesToFlightGroups(mission_, positions);
-    if (settings_.GetInt("Settings", "ConfirmDelete", 1) == 1) {
-        std::string text = "Are you sure you want to delete these flightgroups?\n";
-        for (int p : positions) {
-            const FlightGroup& fg = *list[size_t(p)];
-            const int count = fg.File.NumberOfCraft();
-            text += std::to_string(count) + " " + CraftNameForCount(fg.File.CraftType(), count) +
-                    " " + Win1252ToUtf8(fg.File.Name()) + "\n";
-        }
-        if (!broken.empty()) {
-            text += "\nThese fields name them and will then name no flight group:\n";
-            for (const std::string& line : broken) text += line + "\n";
-        }
-        if (!prompter_.AskYesNo(text)) return 0;
-    }
-
-    // Every other reference keeps naming its flight group: one edit with
-    // the delete, so Undo restores the numbers too.
-    const int removed = int(positions.size());
-    const char* name = removed == 1 ? "Delete Flight Group" : "Delete Flight Groups";
-    auto edit = std::make_unique<CompositeEdit>(name);
-    edit->Add(KeepReferencesAcrossDeletion(mission_, positions));
-    edit->Add(FlightGroupListChange::Removing(name, &Mission::FlightGroups, std::move(positions)));
-    Commit(std::move(edit));
-    NotifySelectionChanged();
-    bar_->RefreshAll();
-    bar_->UpdateViews();
-    return removed;
+    for (int i = 0; i < mission_.CountFlightGroups(); ++i)
+        if (mission_.FlightGroups[size_t(i)]->Selected) positions.push_back(i);
+    const int count = int(positions.size());
+    const char* name = count == 1 ? "Delete Flight Group" : "Delete Flight Groups";
+    const RemovalResult result = RemoveItems(*this, {std::move(positions), {}}, name);
+    if (brokeReferences) *brokeReferences = result.brokeReferences;
+    return result.removed ? count : 0;
 }
 
 int LevelDocument::AddRadioMessage() {
@@ -241,9 +210,7 @@ int LevelDocument::AddRadioMessage() {
 }
 
 void LevelDocument::DeleteRadioMessage(int position) {
-    if (position < 0 || position >= mission_.CountMessages()) return;
-    Commit(MessageListChange::Removing("Delete Radio Message", &Mission::Messages, {position}));
-    bar_->RefreshAll();
+    RemoveItems(*this, {{}, {position}}, "Delete Radio Message");
 }
 
 void LevelDocument::SetModified(bool modified) {

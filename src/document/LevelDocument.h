@@ -170,19 +170,19 @@ public:
     int CountFlightGroups() const { return mission_.CountFlightGroups(); }
     int CountSelectedFlightGroups() const { return mission_.CountSelectedFlightGroups(); }
 
-    // Removes every selected flight group, after asking when the setting
-    // "Settings"/"ConfirmDelete" is 1, as one edit that keeps every other
-    // reference on the flight group it names; fields that named a deleted
-    // one name none (the question lists them). Returns the number removed
-    // (0 when the user said No or nothing was selected).
-    int DeleteSelectedFlightGroups();
+    // Removes every selected flight group through RemoveItems (ItemRemoval.h):
+    // asked about when "Settings"/"ConfirmDelete" is 1, one edit that keeps
+    // every other reference on the flight group it names. Returns the number
+    // removed (0 when the user said No or nothing was selected), and whether
+    // some fields now name no flight group.
+    int DeleteSelectedFlightGroups(bool* brokeReferences = nullptr);
 
     // Appends an empty message and returns its position. Past the game's
     // limit it warns but still adds, so nothing the user asked for is lost.
     int AddRadioMessage();
 
-    // Removes the message at the position; does nothing for a position that
-    // holds no message.
+    // Removes the message at the position through RemoveItems; does nothing
+    // for a position that holds no message.
     void DeleteRadioMessage(int position);
 
 private:

@@ -41,6 +41,9 @@ enum class ProblemKind {
     BriefingTiming,       // events out of time order, or after the running time
     TeamWithoutBriefing,  // a team with players is shown no briefing
     BriefingUnreadable,   // a command block does not decode
+
+    // The mission's flow.
+    NeverHappens,  // it can never happen (flow/FlowCheck.h)
 };
 
 struct Problem {

@@ -1,9 +1,11 @@
 #include "document/MissionClipboard.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "catalogue/ConditionWordLists.h"
 #include "catalogue/Orders.h"
+#include "document/ItemRemoval.h"
 #include "document/LevelDocument.h"
 #include "document/ListChange.h"
 #include "document/MissionWriter.h"
@@ -227,16 +229,35 @@ PasteResult PasteClip(LevelDocument& document, const MissionClip& clip, const st
     return result;
 }
 
-bool RemoveCopied(LevelDocument& document, const MissionClip& clip) {
-    std::vector<int> flightGroups, messages;
-    for (const auto& fg : clip.flightGroups) flightGroups.push_back(fg.sourcePosition);
-    for (const auto& m : clip.messages) messages.push_back(m.sourcePosition);
-    auto edit = std::make_unique<CompositeEdit>("Cut");
-    edit->Add(FlightGroupListChange::Removing("Cut", &Mission::FlightGroups, flightGroups));
-    edit->Add(MessageListChange::Removing("Cut", &Mission::Messages, messages));
-    const bool cut = document.Commit(std::move(edit));
-    if (cut && !flightGroups.empty()) document.NotifySelectionChanged();
-    return cut;
+RemovalResult RemoveCopied(LevelDocument& document, MissionClip& clip) {
+    const int count = document.CountFlightGroups();
+    ItemsToRemove items;
+    for (const auto& fg : clip.flightGroups) items.flightGroups.push_back(fg.sourcePosition);
+    for (const auto& m : clip.messages) items.messages.push_back(m.sourcePosition);
+    const RemovalResult result =
+        RemoveItems(document, items, "Cut", RemovalQuestion::WhenReferencesBreak);
+    if (!result.removed || clip.flightGroups.empty()) return result;
+
+    // The clip now speaks of the mission as the cut left it: later flight
+    // groups moved up, and its own ones stand at the end, where a paste puts
+    // them. Cut and Paste then leave every reference where it was.
+    const int remaining = count - int(clip.flightGroups.size());
+    std::map<int, int> moves;
+    for (int i = 0, gone = 0; i < count; ++i) {
+        const auto cut = std::find_if(clip.flightGroups.begin(), clip.flightGroups.end(),
+                                      [i](const auto& fg) { return fg.sourcePosition == i; });
+        if (cut == clip.flightGroups.end()) {
+            moves[i] = i - gone;
+        } else {
+            moves[i] = remaining + int(cut - clip.flightGroups.begin());
+            ++gone;
+        }
+    }
+    for (auto& fg : clip.flightGroups) {
+        RenumberFlightGroupReferences(fg.file, moves);
+        fg.sourcePosition = moves[fg.sourcePosition];
+    }
+    return result;
 }
 
 }  // namespace vantorel

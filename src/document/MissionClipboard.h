@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "document/ItemRemoval.h"
 #include "mission/Mission.h"
 
 namespace vantorel {
@@ -71,8 +72,12 @@ struct PasteResult {
 PasteResult PasteClip(LevelDocument& document, const MissionClip& clip,
                       const std::string& name = "Paste");
 
-// Takes out what the clip was copied from, as one edit ("Cut"); the clip
-// must have been copied from the document as it is now.
-bool RemoveCopied(LevelDocument& document, const MissionClip& clip);
+// Takes out what the clip was copied from, as Delete takes it out (one edit
+// "Cut", every other reference kept on its flight group), asking first when
+// fields would lose their flight group. The clip must have been copied from
+// the document as it is now. Once the groups are out, the clip names flight
+// groups as the mission now numbers them, its own at the end where a paste
+// puts them, so a Cut and a Paste into the same mission re-aim nothing.
+RemovalResult RemoveCopied(LevelDocument& document, MissionClip& clip);
 
 }  // namespace vantorel

@@ -68,7 +68,7 @@ InteractionEffects MapInteraction::LeftDown(Mission& mission, int mx, int my, Mo
         return fx;
     }
 
-    if (keys.alt) {
+    if (keys.alt || view_.BandSelect) {
         view_.MouseMode = kMouseBand;
         band_ = {mx, my, mx, my};
         fx.message = kBandSelectionHint;

@@ -21,15 +21,17 @@ struct StoredSwitch {
     const char* key;
     bool ViewState::*field;
     bool only3D;
+    bool fallback;  // without a stored value
 };
 
 constexpr StoredSwitch kStoredSwitches[] = {
-    {kCmdStalks, k3DView, "Stalks", &ViewState::ShowStalks, true},
-    {kCmdGrid3D, k3DView, "Grid", &ViewState::ShowGrid3D, true},
-    {kCmdSelectionBox, kSettings, "ShowSelBox", &ViewState::ShowSelBox, false},
-    {kCmdJoinWaypoints, kSettings, "JoinWaypoints", &ViewState::JoinWaypoints, false},
-    {kCmdShowFGNames, kSettings, "ShowFGNames", &ViewState::ShowFGNames, false},
-    {kCmdShowPointNames, kSettings, "ShowPointNames", &ViewState::ShowPointNames, false},
+    {kCmdStalks, k3DView, "Stalks", &ViewState::ShowStalks, true, true},
+    {kCmdGrid3D, k3DView, "Grid", &ViewState::ShowGrid3D, true, true},
+    {kCmdSelectionBox, kSettings, "ShowSelBox", &ViewState::ShowSelBox, false, true},
+    {kCmdJoinWaypoints, kSettings, "JoinWaypoints", &ViewState::JoinWaypoints, false, true},
+    {kCmdShowFGNames, kSettings, "ShowFGNames", &ViewState::ShowFGNames, false, true},
+    {kCmdShowPointNames, kSettings, "ShowPointNames", &ViewState::ShowPointNames, false, true},
+    {kCmdBandSelect, kSettings, "BandSelect", &ViewState::BandSelect, false, false},
 };
 
 const StoredSwitch* FindSwitch(int id) {
@@ -63,7 +65,8 @@ void SetAutoSelZoom(bool on) {
 }
 
 void LoadMapSettings(ViewState& view, Settings& settings) {
-    for (const auto& s : kStoredSwitches) view.*s.field = settings.GetInt(s.section, s.key, 1) != 0;
+    for (const auto& s : kStoredSwitches)
+        view.*s.field = settings.GetInt(s.section, s.key, s.fallback ? 1 : 0) != 0;
     g_autoSelZoom = settings.GetInt(kSettings, "AutoSelZoom", 1) != 0;
     // A stored position outside the list would leave the list blank and the
     // drag snapping to a step nobody chose.

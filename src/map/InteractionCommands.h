@@ -28,6 +28,7 @@ enum MapCommandId : int {
     kCmdShowFGNames = 32868,
     kCmdShowPointNames = 32869,
     kCmdZoomToFit = 32870,
+    kCmdBandSelect = 32871,
 };
 
 // Enabled state and check mark of a command, as a menu item or button shows it.

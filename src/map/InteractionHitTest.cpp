@@ -77,7 +77,13 @@ std::optional<MissionHit> HitTestMission(const ViewState& view, Mission& mission
     for (size_t i = 0; i < mission.FlightGroups.size(); ++i) {
         FlightGroup& fg = *mission.FlightGroups[i];
         auto hit = HitTest(view, fg, mx, my);
-        if (hit && (!best || hit->distance < bestDistance)) {
+        // Stacked icons (a wizard puts new groups on top of others): the one
+        // the user selected is the one a press takes, to drag what is shown
+        // selected rather than what lies under it.
+        const bool nearer = best && (hit && hit->distance < bestDistance);
+        const bool asNearAndSelected = best && hit && hit->distance == bestDistance &&
+                                       fg.Selected && !best->flightGroup->Selected;
+        if (hit && (!best || nearer || asNearAndSelected)) {
             best = MissionHit{&fg, int(i), hit->point};
             bestDistance = hit->distance;
         }

@@ -38,8 +38,8 @@ void RawFromMouse(const ViewState& view, int mx, int my, int& h, int& v);
 // only: nothing is ever hit in 3D.
 std::optional<MapHit> HitTest(const ViewState& view, const FlightGroup& fg, int mx, int my);
 
-// The hit nearest to the mouse over the whole list; an earlier flight group
-// wins a tie.
+// The hit nearest to the mouse over the whole list. Of hits as near, a
+// selected flight group wins, else the earlier one.
 std::optional<MissionHit> HitTestMission(const ViewState& view, Mission& mission, int mx, int my);
 
 }  // namespace vantorel

@@ -53,7 +53,9 @@ struct ViewState {
     int Height = 0;
 
     // Display switches (the first six persist in the settings, the two
-    // waypoint switches live only as long as the window).
+    // waypoint switches live only as long as the window). BandSelect, also
+    // kept in the settings, makes a drag on empty space draw a band, as an
+    // Alt+drag always does: many desktops keep Alt+drag for moving windows.
     bool JoinWaypoints = true;
     bool ShowFGNames = true;
     bool ShowPointNames = true;
@@ -62,6 +64,7 @@ struct ViewState {
     bool ShowStalks = true;
     bool ShowWaypoints = false;
     bool ShowSelectionWaypoints = false;
+    bool BandSelect = false;
 
     // The current mouse mode (MouseModeValue); non-zero while a button is held.
     int MouseMode = kMouseNone;

@@ -174,9 +174,14 @@ bool CQVDoc::DoSaveAs() {
     QString suggested;
     if (doc_.GetPath().empty()) {
         const QString name = title_ + QStringLiteral(".tie");
+        // Without the game's folder for its kind, a new mission starts where
+        // Open starts, not wherever the program happens to run.
+        const std::string open = services_.settings.GetString("Paths", "DefaultOpen", "");
         if (auto folder =
                 SaveFolderForNewMission(services_.settings, doc_.GetHeader().MissionType()))
             suggested = QDir(QString::fromStdString(PathToUtf8(*folder))).filePath(name);
+        else if (!open.empty())
+            suggested = QDir(QString::fromStdString(open)).filePath(name);
         else
             suggested = name;
     } else {

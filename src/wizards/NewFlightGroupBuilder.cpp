@@ -33,24 +33,31 @@ constexpr uint8_t kVarAllTeamsExcept = 21;
 constexpr uint8_t kAmountAll = 0;
 constexpr uint8_t kAmountAtLeastOne = 4;
 
-// Takes names from one name list of a team: from a random place on, one
-// after the other, starting over at the end. An empty list names everything
-// "New".
+// Takes names from one name list of a team: from a random place on, the
+// next one no flight group of the mission has yet; once all are taken, one
+// after the other again, starting over at the end. An empty list names
+// everything "New".
 class NameCursor {
 public:
-    NameCursor(int team, int kind, const RandomSource& random)
-        : team_(team), kind_(kind), count_(NameListCount(team, kind)) {
-        if (count_ > 0) next_ = int(random() % unsigned(count_));
+    NameCursor(int team, int kind, const RandomSource& random, const Mission& mission)
+        : mission_(mission) {
+        for (int i = 0; i < NameListCount(team, kind); ++i)
+            names_.push_back(NameListEntry(team, i, kind));
+        if (!names_.empty()) next_ = int(random() % unsigned(names_.size()));
     }
     std::string Take() {
-        if (count_ <= 0) return "New";
-        std::string name = NameListEntry(team_, next_, kind_);
-        next_ = (next_ + 1) % count_;
+        if (names_.empty()) return "New";
+        const int free = NextFreeName(names_, next_, mission_);
+        if (free >= 0) next_ = free;
+        std::string name = names_[size_t(next_)];
+        next_ = (next_ + 1) % int(names_.size());
         return name.empty() ? "New" : name;
     }
 
 private:
-    int team_, kind_, count_, next_ = 0;
+    const Mission& mission_;
+    std::vector<std::string> names_;
+    int next_ = 0;
 };
 
 class Builder {
@@ -179,7 +186,7 @@ void Builder::Fleet() {
         return std::vector<int>(size_t(count), 0);
     };
 
-    NameCursor names(c_.Team, kNameListThemeSecond, random_);
+    NameCursor names(c_.Team, kNameListThemeSecond, random_, document_.GetMission());
     std::vector<FlightGroup*> capitals, minors;
 
     auto makeShip = [&](uint8_t type, int x) -> FlightGroup* {
@@ -225,7 +232,7 @@ void Builder::Fleet() {
         carriers = {minors[1]};
     if (carriers.size() > 3) carriers.resize(3);
 
-    NameCursor fighterNames(c_.Team, kNameListThemeFirst, random_);
+    NameCursor fighterNames(c_.Team, kNameListThemeFirst, random_, document_.GetMission());
     for (size_t c = 0; c < carriers.size(); ++c) {
         FlightGroup* fg = NewFg();
         if (!fg) return;  // the carrier keeps its plain orders: it has nothing to launch
@@ -283,7 +290,8 @@ void Builder::Station() {
         {{0, 80}, {56, 56}, {80, 0}, {56, -56}, {0, -80}, {-56, -56}, {-80, 0}, {-56, 56}}};
 
     const uint8_t type = kStations[random_() % kStations.size()];
-    const std::string name = NameCursor(c_.Team, kNameListGeneral, random_).Take();
+    const std::string name =
+        NameCursor(c_.Team, kNameListGeneral, random_, document_.GetMission()).Take();
 
     FlightGroup* station = NewFg();
     if (!station) return;
@@ -385,7 +393,8 @@ void Builder::Asteroids() {
 void Builder::Minefield() {
     static constexpr std::array<uint8_t, 6> kMines = {75, 76, 77, 67, 68, 78};
     const uint8_t type = kMines[size_t(std::clamp(c_.MineType, 0, int(kMines.size()) - 1))];
-    const std::string name = NameCursor(c_.Team, kNameListGeneral, random_).Take();
+    const std::string name =
+        NameCursor(c_.Team, kNameListGeneral, random_, document_.GetMission()).Take();
     for (int i = 0; i < c_.GroupSize; ++i) {
         FlightGroup* fg = NewFg();
         if (!fg) return;

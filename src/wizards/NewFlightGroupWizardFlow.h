@@ -17,9 +17,10 @@ enum NewFlightGroupPage : int {
     kNewFgFinishedPage = 9,
 };
 
-// Which page follows which, and what each page records. There is no way
-// back: every page only goes on. The window layer shows Page() and calls the
-// Choose... of the page the user leaves with Next.
+// Which page follows which, and what each page records. The window layer
+// shows Page() and calls the Choose... of the page the user leaves with Next.
+// Back needs nothing here: a page left again is chosen again, and every
+// choice sets all that follows from it.
 class NewFlightGroupWizardFlow {
 public:
     NewFlightGroupWizardFlow(const Mission& mission, Prompter& prompter)

@@ -103,6 +103,17 @@ TEST_F(CliPage, UnknownPagesControlsAndValuesAreUsageErrors) {
         EXPECT_FALSE(std::filesystem::exists(dir / "bad.tie")) << args;
     }
     EXPECT_EQ(RunCli("page " + Quoted(dir / "none.tie") + " level.level").status, 3);
+    // A number its field cannot hold is refused as the window refuses it, by name.
+    for (const auto& [args, said] :
+         {std::pair{" level.level --set 1006=300",
+                    "Please enter an integer between 0 and 255 for Time (Min)."},
+          {" fg.ship --select 0 --set 1028=-5000.5",
+           "Please enter a number between 0.00 and 2.55 for Spacing."}}) {
+        CliResult r = RunCli("page " + file + args);
+        EXPECT_EQ(r.status, 1) << args;
+        EXPECT_NE(r.err.find(said), std::string::npos) << r.err;
+        EXPECT_EQ(r.out, "") << args;
+    }
     // An XvT mission keeps no debriefing: its boxes are read-only.
     ASSERT_EQ(RunCli("new melee --format xvt -o " + Quoted(dir / "x.tie")).status, 0);
     EXPECT_EQ(RunCli("page " + Quoted(dir / "x.tie") + " level.debriefing --set 1006=x").status, 1);

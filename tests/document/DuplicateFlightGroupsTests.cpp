@@ -1,4 +1,5 @@
 // Duplicate: copies beside their originals as one edit, references follow, none past the limit.
+#include "catalogue/ThemeSlots.h"
 #include "document/DuplicateFlightGroups.h"
 #include "support/PageFixture.h"
 
@@ -32,6 +33,25 @@ TEST_F(DuplicateFlightGroupsTest, CopiesStandBesideTheOriginalsAndBecomeTheSelec
     EXPECT_EQ(Rec(3).WaypointY(0), 16);
     EXPECT_EQ(Rec(3).WaypointZ(0), -32768);
     EXPECT_EQ(Rec(0).WaypointX(0), 0);
+}
+
+TEST_F(DuplicateFlightGroupsTest, CopiesTakeTheNextFreeNamesOfTheirTeamsList) {
+    const auto saved = ThemeSlots();
+    ThemeSlots()[1].FirstNames = {"Red", "Gold", "Blue", "Green"};
+    NewMission(3, [](FlightGroup& fg, int i) {
+        fg.File.SetCraftType(1);
+        fg.File.SetTeam(1);
+        fg.File.SetName(i == 0 ? "Red" : i == 1 ? "Gold" : "Odd");
+    });
+    Select({0, 2});
+    ASSERT_EQ(DuplicateSelectedFlightGroups(doc, 80, 0, 0).size(), 2u);
+    EXPECT_EQ(Rec(3).Name(), "Blue");   // after Red, Gold is taken
+    EXPECT_EQ(Rec(4).Name(), "Green");  // not in the list: the first free one
+    // Every name taken: a copy keeps its own.
+    Select({1});
+    ASSERT_EQ(DuplicateSelectedFlightGroups(doc, 80, 0, 0).size(), 1u);
+    EXPECT_EQ(Rec(5).Name(), "Gold");
+    ThemeSlots() = saved;
 }
 
 TEST_F(DuplicateFlightGroupsTest, NothingSelectedOrTooManyAddsNothing) {

@@ -6,6 +6,7 @@
 #include "document/LevelDocument.h"
 #include "document/MissionClipboard.h"
 #include "platform/PathText.h"
+#include "support/BriefingBlocks.h"
 #include "support/FakePrompter.h"
 #include "support/FakeSettings.h"
 #include "support/MissionGenerator.h"
@@ -147,9 +148,9 @@ TEST_F(MissionClipboardTest, MessagesTravelWithTheirWaveFilesAndCutIsOneEdit) {
     m.WaveFile = "/wave/m1/hello.wav";
     source.ForgetHistory(false);
 
-    const MissionClip copied = CopyMessage(source.GetMission(), 1);
+    MissionClip copied = CopyMessage(source.GetMission(), 1);
     EXPECT_TRUE(CopyMessage(source.GetMission(), 2).Empty());
-    ASSERT_TRUE(RemoveCopied(source, copied));
+    ASSERT_TRUE(RemoveCopied(source, copied).removed);
     EXPECT_EQ(source.GetMission().CountMessages(), 1);
     EXPECT_EQ(source.UndoName(), "Cut");
     ASSERT_TRUE(source.Undo());
@@ -167,15 +168,79 @@ TEST_F(MissionClipboardTest, MessagesTravelWithTheirWaveFilesAndCutIsOneEdit) {
     const RadioMessage& pasted = *target.GetMission().Messages[1];
     EXPECT_EQ(pasted.File.Bytes, m.File.Bytes);
     EXPECT_EQ(pasted.WaveFile, "hello.wav");  // no game folder: the name alone
+}
 
-    // Flight groups cut away come back where they were.
+// Cut takes flight groups out as Delete does: the same question when fields
+// would lose their group, the same renumbering, "none" afterwards, one step.
+TEST_F(MissionClipboardTest, CutRemovesAsDeleteDoesAndAPasteBackReaimsNothing) {
     Add(source, "A");
-    Add(source, "B").Selected = 1;
+    FlightGroup& b = Add(source, "B");
     Add(source, "C");
-    ASSERT_TRUE(RemoveCopied(source, CopySelectedFlightGroups(source.GetMission())));
-    EXPECT_EQ(Rec(source, 1).Name(), "C");
+    Add(source, "D");
+    auto& list = source.GetMission().FlightGroups;
+    b.File.SetCraftType(1);
+    b.File.SetArrivalTrigger(0, {2, 1, 3, 0});         // names D, which moves up
+    b.File.SetDepartureTrigger(0, {2, 1, 1, 0});       // names B itself
+    list[2]->File.SetArrivalTrigger(0, {2, 1, 1, 0});  // C waits for B
+    list[0]->File.Orders(0).SetTarget1Type(1);
+    list[0]->File.Orders(0).SetTarget1(2);  // A attacks C
+    b.Selected = 1;
+    // A briefing's tag of D: whatever else names flight groups follows too.
+    testing::BlockWriter briefing;
+    briefing.Event(0, kBriefingFgTag1, {3}).Event(9999, kBriefingEnd).Counts(3, 5);
+    source.GetMission().Briefings[0].Commands = briefing.block;
+    const auto tagged = [&] {
+        const BriefingDecode d = DecodeBriefing(source.GetMission().Briefings[0].Commands);
+        return d.Script ? int(d.Script->Events[0].Params[0]) : -1;
+    };
+    source.ForgetHistory(false);
+    const auto bBefore = b.File.Bytes;
+
+    MissionClip clip = CopySelectedFlightGroups(source.GetMission());
+    prompter.answers = {PromptAnswer::No};
+    EXPECT_FALSE(RemoveCopied(source, clip).removed);
+    ASSERT_EQ(prompter.Texts().size(), 1u);
+    EXPECT_EQ(prompter.Texts()[0],
+              "Are you sure you want to delete these flightgroups?\n1 X-wing B\n\n"
+              "These fields name them and will then name no flight group:\n"
+              "Arrival of C: 100% of flight group X-wing B must be destroyed\n");
+    EXPECT_EQ(source.CountFlightGroups(), 4);
+    EXPECT_FALSE(source.IsModified());
+    EXPECT_EQ(clip.flightGroups[0].file.Bytes, bBefore);  // a No changes nothing
+
+    const RemovalResult cut = RemoveCopied(source, clip);
+    EXPECT_TRUE(cut.removed && cut.brokeReferences);
+    ASSERT_EQ(source.CountFlightGroups(), 3);
+    EXPECT_EQ(Rec(source, 1).ArrivalTrigger(0).Variable, 255);  // C's names none
+    EXPECT_EQ(Rec(source, 0).Orders(0).Target1(), 1);           // A still attacks C
+    EXPECT_EQ(tagged(), 2);
+    EXPECT_EQ(source.UndoName(), "Cut");
+
+    // Pasted back, B names D and itself where they now are; C's stays none.
+    ASSERT_TRUE(PasteClip(source, *DecodeClip(EncodeClip(clip))).pasted);
+    EXPECT_EQ(Rec(source, 3).ArrivalTrigger(0).Variable, 2);
+    EXPECT_EQ(Rec(source, 3).DepartureTrigger(0).Variable, 3);
+    EXPECT_EQ(Rec(source, 1).ArrivalTrigger(0).Variable, 255);
+    EXPECT_EQ(Rec(source, 0).Orders(0).Target1(), 1);
+
+    // Each is one step of Undo, which brings back every byte.
     ASSERT_TRUE(source.Undo());
-    EXPECT_EQ(Rec(source, 1).Name(), "B");
+    ASSERT_TRUE(source.Undo());
+    ASSERT_EQ(source.CountFlightGroups(), 4);
+    EXPECT_EQ(Rec(source, 1).Bytes, bBefore);
+    EXPECT_EQ(Rec(source, 2).ArrivalTrigger(0).Variable, 1);
+    EXPECT_EQ(source.GetMission().Briefings[0].Commands, briefing.block);
+    EXPECT_FALSE(source.IsModified());
+
+    // A group nobody names goes without a question: the clipboard holds it.
+    for (auto& fg : list) fg->Selected = 0;
+    list[0]->Selected = 1;
+    MissionClip a = CopySelectedFlightGroups(source.GetMission());
+    prompter.shown.clear();
+    ASSERT_TRUE(RemoveCopied(source, a).removed);
+    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_EQ(Rec(source, 0).Name(), "B");
+    EXPECT_EQ(Rec(source, 0).ArrivalTrigger(0).Variable, 2);  // D moved up
 }
 
 // A clip may come from any program: its wave files are held to the rules of Browse.

@@ -71,7 +71,7 @@ TEST_F(InteractionTest, HitTestUsesTheToleranceBoxAndTheShownPoints) {
     EXPECT_FALSE(HitTest(view, fg, 300, 200));
 }
 
-TEST_F(InteractionTest, HitTestTiesGoToTheLaterPointAndTheEarlierFlightGroup) {
+TEST_F(InteractionTest, HitTestTiesGoToTheLaterPointAndTheSelectedOrEarlierFlightGroup) {
     FlightGroup& a = AddFg(0, 0);
     SetMapPoint(a, 1, 0, 0);  // S2 on top of S1
     view.ShowWaypoints = true;
@@ -80,6 +80,12 @@ TEST_F(InteractionTest, HitTestTiesGoToTheLaterPointAndTheEarlierFlightGroup) {
     auto hit = HitTestMission(view, mission, 300, 200);
     ASSERT_TRUE(hit);
     EXPECT_EQ(hit->flightGroup, &a);
+    // Stacked, the selected one is taken (a press then drags what shows selected).
+    b.Selected = 1;
+    EXPECT_EQ(HitTestMission(view, mission, 300, 200)->flightGroup, &b);
+    a.Selected = 1;
+    EXPECT_EQ(HitTestMission(view, mission, 300, 200)->flightGroup, &a);
+    a.Selected = b.Selected = 0;
     // A nearer marker of a later flight group wins.
     SetMapPoint(b, 0, 8, 0);
     hit = HitTestMission(view, mission, 303, 200);
@@ -292,6 +298,17 @@ TEST_F(InteractionTest, BandSelectionReplacesTogglesOrAdds) {
     Drag(Px(160) + 20, 220, Px(160) - 20, 180, {.alt = true});
     EXPECT_TRUE(Sel(b));
     EXPECT_FALSE(Sel(a) || Sel(far));
+
+    // With Band Select on, a plain drag on empty space draws the band too;
+    // on a flight group it still drags it.
+    view.BandSelect = true;
+    Drag(280, 180, 320, 220);
+    EXPECT_TRUE(Sel(a));
+    EXPECT_FALSE(Sel(b));
+    const int scrollX = view.ScrollX;
+    Drag(300, 200, 300, 240);
+    EXPECT_EQ(view.ScrollX, scrollX);
+    EXPECT_NE(a.File.WaypointY(0), 0);
 }
 
 TEST_F(InteractionTest, BandInFrontViewSelectsByHeight) {
@@ -378,7 +395,8 @@ TEST(InteractionCommandsTest, SwitchesAreStoredAtOnceAndWaypointSwitchesExcludeE
     LoadMapSettings(view, settings);
     EXPECT_FALSE(view.ShowGrid3D);
     EXPECT_TRUE(view.ShowStalks);
-    EXPECT_EQ(view.SnapIndex, 0);  // out of range: no snap
+    EXPECT_FALSE(view.BandSelect);  // off until chosen
+    EXPECT_EQ(view.SnapIndex, 0);   // out of range: no snap
 
     InteractionEffects fx;
     CommandState st;
@@ -391,6 +409,11 @@ TEST(InteractionCommandsTest, SwitchesAreStoredAtOnceAndWaypointSwitchesExcludeE
     RunMapCommand(view, settings, kCmdStalks, fx);
     EXPECT_FALSE(view.ShowStalks);
     EXPECT_EQ(settings.GetInt("3D View", "Stalks", 1), 0);
+
+    RunMapCommand(view, settings, kCmdBandSelect, fx);
+    EXPECT_EQ(settings.GetInt("Settings", "BandSelect", 0), 1);
+    LoadMapSettings(view, settings);
+    EXPECT_TRUE(view.BandSelect);
 
     RunMapCommand(view, settings, kCmdShowWaypoints, fx);
     EXPECT_TRUE(view.ShowWaypoints);
@@ -406,7 +429,7 @@ TEST(InteractionCommandsTest, SwitchesAreStoredAtOnceAndWaypointSwitchesExcludeE
     for (int id : {kCmdStalks, kCmdGrid3D, kCmdSelectionBox, kCmdJoinWaypoints, kCmdShowFGNames,
                    kCmdShowPointNames, kCmdViewTop, kCmdViewFront, kCmdViewSide, kCmdView3D,
                    kCmdZoomIn, kCmdZoomOut, kCmdViewCenter, kCmdAutoSelZoom, kCmdShowWaypoints,
-                   kCmdShowSelectionWaypoints})
+                   kCmdShowSelectionWaypoints, kCmdBandSelect})
         EXPECT_TRUE(MapCommandState(view, id, st)) << id;
     EXPECT_FALSE(MapCommandState(view, kCmdViewCenter + 10000, st));
 }

@@ -116,12 +116,17 @@ TEST_F(ArrivalDepartureTest, AVariableBeyondTheNewListLeavesItWithoutSelection) 
     EXPECT_EQ(dialog->Find(C::kVariable)->value.index, 7);
     EXPECT_EQ(dialog->Find(C::kSentence)->value.text, "100% of team Team 8 must arrive");
 
-    // Team -> flight group: three entries, none chosen, and a sentence naming no flight group.
+    // Team -> flight group: three entries, none chosen, and the sentence of
+    // what OK would write, as the page words it, also after another change.
     ASSERT_TRUE(dialog->Set(context, C::kVariableType, Index(1)));
     EXPECT_EQ(dialog->Find(C::kVariable)->items.size(), 3u);
     EXPECT_EQ(dialog->Find(C::kVariable)->value.index, -1);
+    const std::string noSuchGroup = "flight group (out of range ship index: 7)";
+    EXPECT_EQ(dialog->Find(C::kSentence)->value.text, "100% of " + noSuchGroup + " must arrive");
+    ASSERT_TRUE(dialog->Set(context, C::kCondition, Index(2)));
     EXPECT_EQ(dialog->Find(C::kSentence)->value.text,
-              "100% of flight group (out of range ship index: 3) must arrive");
+              "100% of " + noSuchGroup + " must be destroyed");
+    ASSERT_TRUE(dialog->Set(context, C::kCondition, Index(1)));
     // An entry that fits survives the next change of type.
     ASSERT_TRUE(dialog->Set(context, C::kVariable, Index(2)));
     ASSERT_TRUE(dialog->Set(context, C::kVariableType, Index(5)));
@@ -153,7 +158,8 @@ TEST_F(ArrivalDepartureTest, ArrivalNumbersChecksAndRadios) {
     ASSERT_TRUE(page.Set(context, P::kMinutes, Text("256")));
     ASSERT_TRUE(page.Set(context, P::kOnlyIfPlayer, Index(0)));
     ASSERT_EQ(page.Apply(context), PageModel::ApplyResult::Refused);
-    EXPECT_EQ(prompter.Texts().back(), "Please enter an integer between 0 and 255.");
+    EXPECT_EQ(prompter.Texts().back(),
+              "Please enter an integer between 0 and 255 for Arrival Time (min).");
     EXPECT_EQ(Rec(0).ArriveOnlyIfPlayer(), 1);
     ASSERT_TRUE(page.Set(context, P::kMinutes, Text("255")));
     EXPECT_EQ(page.Apply(context), PageModel::ApplyResult::Changed);

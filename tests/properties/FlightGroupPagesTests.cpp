@@ -75,15 +75,21 @@ TEST_F(FgPagesTest, ShipShowsMixedClassBesideADefiniteTeamAndKeepsBothUntouched)
 }
 
 TEST_F(FgPagesTest, SpacingConvertsHundredthsAndAnUntouchedApplyKeepsEveryValue) {
-    EXPECT_EQ(SpacingFromText("2.5"), 250);
-    EXPECT_EQ(SpacingFromText("0.015"), 1);
-    EXPECT_EQ(SpacingFromText("0.29"), 29);  // not 28.999... dropped to 28
-    EXPECT_EQ(SpacingFromText("2.55"), 255);
-    EXPECT_EQ(SpacingFromText("300"), 255);
-    EXPECT_EQ(SpacingFromText("-1"), 0);
-    EXPECT_EQ(SpacingFromText("."), 0);
-    EXPECT_EQ(SpacingFromText(".5"), 50);
     EXPECT_EQ(SpacingText(5), "0.05");
+    Select({0});
+    for (const auto& [typed, stored] : {std::pair{"2.5", 250},
+                                        {"0.015", 1},
+                                        {"0.29", 29},  // not 28.999... dropped to 28
+                                        {"2.55", 255},
+                                        {"2.559", 255},
+                                        {".", 0},
+                                        {".5", 50}}) {
+        FgShipPage page;
+        page.Load(context);
+        ASSERT_TRUE(page.Set(context, FgShipPage::kSpacing, Text(typed)));
+        ASSERT_NE(page.Apply(context), Result::Refused) << typed;
+        EXPECT_EQ(Rec(0).FormationSpacing(), stored) << typed;
+    }
 
     // Two spacings differ: the box is empty; typing 1 writes 100 to both.
     Select({0, 1});
@@ -118,12 +124,16 @@ TEST_F(FgPagesTest, NumberBoxesRefuseWhatTheirFieldCannotHold) {
     // A number outside the field is refused and writes nothing, never wrapped
     // round into the byte (Waves shows one more than it stores).
     const std::tuple<int, const char*, const char*> cases[] = {
-        {FgShipPage::kNumber, "256", "Please enter an integer between 1 and 255."},
-        {FgShipPage::kNumber, "0", "Please enter an integer between 1 and 255."},
-        {FgShipPage::kNumber, "-1", "Please enter an integer between 1 and 255."},
-        {FgShipPage::kWaves, "257", "Please enter an integer between 1 and 256."},
-        {FgShipPage::kWaves, "0", "Please enter an integer between 1 and 256."},
-        {FgShipPage::kPlayerShipIndex, "256", "Please enter an integer between 0 and 255."},
+        {FgShipPage::kNumber, "256", "Please enter an integer between 1 and 255 for Number."},
+        {FgShipPage::kNumber, "0", "Please enter an integer between 1 and 255 for Number."},
+        {FgShipPage::kNumber, "-1", "Please enter an integer between 1 and 255 for Number."},
+        {FgShipPage::kWaves, "257", "Please enter an integer between 1 and 256 for Waves."},
+        {FgShipPage::kWaves, "0", "Please enter an integer between 1 and 256 for Waves."},
+        {FgShipPage::kPlayerShipIndex, "256",
+         "Please enter an integer between 0 and 255 for Player Ship Index."},
+        {FgShipPage::kSpacing, "-5000.5",
+         "Please enter a number between 0.00 and 2.55 for Spacing."},
+        {FgShipPage::kSpacing, "2.56", "Please enter a number between 0.00 and 2.55 for Spacing."},
     };
     FgShipPage page;
     const auto before = Bytes();
@@ -140,6 +150,22 @@ TEST_F(FgPagesTest, NumberBoxesRefuseWhatTheirFieldCannotHold) {
     EXPECT_EQ(page.Apply(context), Result::Changed);
     EXPECT_EQ(Rec(2).NumberOfCraft(), 255);
     EXPECT_EQ(Rec(2).NumberOfWaves(), 255);
+
+    // Leaving a box refuses the same: it shows what is stored again (here
+    // records that differ), and the rest of the page is written.
+    Rec(0).SetFormationSpacing(50);
+    page.Load(context);
+    ASSERT_TRUE(page.Set(context, FgShipPage::kSpacing, Text("-5000.5")));
+    ASSERT_TRUE(page.Set(context, FgShipPage::kNumber, Text("3")));
+    EXPECT_TRUE(page.Leave(context, FgShipPage::kNumber).empty());
+    EXPECT_EQ(page.Leave(context),
+              std::vector<std::string>{"Please enter a number between 0.00 and 2.55 for Spacing."});
+    const ControlState& spacing = *page.Find(FgShipPage::kSpacing);
+    EXPECT_TRUE(spacing.value.text.empty() && spacing.mixed);
+    EXPECT_TRUE(page.Leave(context).empty());
+    EXPECT_EQ(page.Apply(context), Result::Changed);
+    EXPECT_EQ(Rec(0).FormationSpacing(), 50);
+    EXPECT_EQ(Rec(1).NumberOfCraft(), 3);
 }
 
 TEST_F(FgPagesTest, NameSuggestionsFollowTeamAndClassAndKeepTheTypedName) {
@@ -308,10 +334,10 @@ TEST_F(FgPagesTest, OptionalCraftMergesEveryByteAndOkWritesOnlyDefiniteOnes) {
     EXPECT_EQ(dialog.Find(D::kCount)->value.text, "2");
     const auto untouched = Bytes();
     for (auto [id, text, message] :
-         {std::tuple{D::kCount, "300", "Please enter an integer between 0 and 255."},
-          std::tuple{D::kCount, "-3", "Please enter an integer between 0 and 255."},
-          std::tuple{D::kWaves, "257", "Please enter an integer between 1 and 256."},
-          std::tuple{D::kWaves, "-1", "Please enter an integer between 1 and 256."}}) {
+         {std::tuple{D::kCount, "300", "Please enter an integer between 0 and 255 for Count."},
+          std::tuple{D::kCount, "-3", "Please enter an integer between 0 and 255 for Count."},
+          std::tuple{D::kWaves, "257", "Please enter an integer between 1 and 256 for Waves."},
+          std::tuple{D::kWaves, "-1", "Please enter an integer between 1 and 256 for Waves."}}) {
         ASSERT_TRUE(dialog.Set(context, D::kEntries, Index(1)));
         ASSERT_TRUE(dialog.Set(context, id, Text(text)));
         ASSERT_TRUE(dialog.Set(context, D::kEntries, Index(2)));
@@ -420,7 +446,7 @@ TEST_F(FgPagesTest, HiddenCargoEnableAndRandomStates) {
     EXPECT_EQ(index.value.text, "1");
     ASSERT_TRUE(d.Set(context, D::kShipIndex, Text("257")));
     ASSERT_EQ(d.Apply(context), Result::Refused);
-    EXPECT_EQ(prompter.Texts().back(), "Please enter an integer between 1 and 256.");
+    EXPECT_EQ(prompter.Texts().back(), "Please enter an integer between 1 and 256 for Ship Index.");
     EXPECT_EQ(Rec(0).SpecialCargoCraft(), 255);
     ASSERT_TRUE(d.Set(context, D::kShipIndex, Text("3")));
     EXPECT_EQ(d.Apply(context), Result::Changed);

@@ -127,7 +127,8 @@ TEST_F(GoalsPageTest, TypedPointsAndTimesOutsideTheSpinsRangesAreRefused) {
         ASSERT_TRUE(Set(*dialog, D::kPoints, Text(typed)));
         EXPECT_EQ(C(*dialog, D::kPointsLabel).value.text, label) << typed;
         ASSERT_EQ(dialog->Apply(context), PageModel::ApplyResult::Refused) << typed;
-        EXPECT_EQ(prompter.Texts().back(), "Please enter an integer between -128 and 127.");
+        EXPECT_EQ(prompter.Texts().back(),
+                  "Please enter an integer between -128 and 127 for Points.");
         for (int f = 0; f < 3; ++f) EXPECT_EQ(Rec(f).Goals(1).Points(), -2) << typed;
     }
     dialog = Dialog(1);

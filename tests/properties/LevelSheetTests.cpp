@@ -153,15 +153,31 @@ TEST_F(LevelSheetTest, TheLevelPageKeepsUnknownTypesAndRefusesTimesOutOfRange) {
     EXPECT_EQ(page.Apply(context), PageModel::ApplyResult::Unchanged);
 
     // A time out of range is said at apply, and holds back later changes until put right.
+    const std::string refusal = "Please enter an integer between 0 and 59 for Time (Sec).";
     ASSERT_TRUE(page.Set(context, LevelSettingsPage::kSeconds, Text("60")));
     EXPECT_TRUE(prompter.Texts().empty());
     ASSERT_TRUE(page.Set(context, LevelSettingsPage::kType, Index(0)));
     EXPECT_EQ(doc.GetHeader().MissionType(), 11);
     EXPECT_EQ(page.Apply(context), PageModel::ApplyResult::Refused);
-    EXPECT_EQ(prompter.Texts(), Strings{"Please enter an integer between 0 and 59."});
+    EXPECT_EQ(prompter.Texts(), Strings{refusal});
     ASSERT_TRUE(page.Set(context, LevelSettingsPage::kSeconds, Text("59")));
     EXPECT_EQ(doc.GetHeader().MissionType(), 0);
     EXPECT_EQ(doc.GetHeader().TimeLimitSeconds(), 59);
+
+    // Leaving the box refuses what was typed into it and takes back the 6
+    // written on the way to 60: the box and the mission hold what they held
+    // before the typing, and the refused run leaves no step of Undo.
+    EXPECT_EQ(page.Leave(context, LevelSettingsPage::kSeconds), Strings{});
+    const size_t steps = doc.History().Position();
+    ASSERT_TRUE(page.Set(context, LevelSettingsPage::kSeconds, Text("6")));
+    EXPECT_EQ(doc.GetHeader().TimeLimitSeconds(), 6);
+    ASSERT_TRUE(page.Set(context, LevelSettingsPage::kSeconds, Text("60")));
+    EXPECT_EQ(page.Leave(context, LevelSettingsPage::kMinutes), Strings{});
+    EXPECT_EQ(page.Leave(context, LevelSettingsPage::kSeconds), Strings{refusal});
+    EXPECT_EQ(page.Find(LevelSettingsPage::kSeconds)->value.text, "59");
+    EXPECT_EQ(doc.GetHeader().TimeLimitSeconds(), 59);
+    EXPECT_EQ(doc.History().Position(), steps);
+    EXPECT_FALSE(page.HasPendingEdits());
 }
 
 TEST_F(LevelSheetTest, SwitchingToXvtWarnsOfALongDescriptionWithoutCuttingIt) {

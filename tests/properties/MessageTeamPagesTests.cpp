@@ -129,7 +129,8 @@ TEST_F(MessageTeamPagesTest, DelayAndTeamsAreCheckedAndWrittenAsOneEdit) {
 
     ASSERT_TRUE(page.Set(context, MessageGeneralPage::kDelay, Text("300")));
     ASSERT_EQ(page.Apply(context), PageModel::ApplyResult::Refused);
-    EXPECT_EQ(prompter.Texts().back(), "Please enter an integer between 0 and 255.");
+    EXPECT_EQ(prompter.Texts().back(),
+              "Please enter an integer between 0 and 255 for Delay (seconds).");
     EXPECT_FALSE(doc.IsModified());
 
     ASSERT_TRUE(page.Set(context, MessageGeneralPage::kDelay, Text("30")));
@@ -302,7 +303,8 @@ TEST_F(MessageTeamPagesTest, TheGoalsTabKeepsItsGoalSetAndWritesSignedPoints) {
 
     ASSERT_TRUE(page.Set(context, P::kPoints, Text("128")));
     ASSERT_EQ(page.Apply(context), PageModel::ApplyResult::Refused);
-    EXPECT_EQ(prompter.Texts().back(), "Please enter an integer between -128 and 127.");
+    EXPECT_EQ(prompter.Texts().back(),
+              "Please enter an integer between -128 and 127 for Points (x 250).");
     EXPECT_EQ(doc.GetMission().GlobalGoals[0].Set(1).Points(), 0);
 }
 

@@ -143,7 +143,7 @@ TEST_F(PageModelTest, ARefusedValueWritesNothingAtAllAndSaysWhy) {
     ASSERT_TRUE(Set(7, Text("101")));
     EXPECT_EQ(page.Apply(context), PageModel::ApplyResult::Refused);
     EXPECT_EQ(prompter.Texts(),
-              std::vector<std::string>{"Please enter an integer between 0 and 100."});
+              std::vector<std::string>{"Please enter an integer between 0 and 100 for Percent."});
     EXPECT_EQ(Rec(0).CraftType(), 2);
     EXPECT_FALSE(doc.IsModified());
     auto focus = page.TakeFocusRequest();

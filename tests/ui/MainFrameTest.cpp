@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -10,10 +11,16 @@
 #include "UiMissions.h"
 #include "app/CMainFrame.h"
 #include "app/CMapToolbar.h"
+#include "app/FlowWindows.h"
 #include "app/RecentFiles.h"
 #include "document/MissionReader.h"
+#include "document/RecordSwapEdit.h"
+#include "flow/ui/CFlowView.h"
+#include "flow/ui/CFlowWindow.h"
 #include "map/ui/CQVView.h"
 #include "platform/PathText.h"
+#include "properties/ui/CFGPropertiesFrame.h"
+#include "properties/ui/CFGPropertiesSheet.h"
 #include "properties/ui/CLevelPropertiesBar.h"
 #include "ui/CQVDoc.h"
 #include "ui/CommandIds.h"
@@ -270,6 +277,15 @@ private slots:
         QVERIFY(frame->RunCommand(kCmdFileSave));
         QCOMPARE(f->dialogs.saveSuggestions.size(), size_t(1));
         QVERIFY(!doc->IsModified());
+
+        // Not saving into the game's folders, a new mission starts where Open starts.
+        f->settings.SetInt("Settings", "SaveToFolder", 0);
+        f->settings.SetString("Paths", "DefaultOpen", dir.filePath("mine").toStdString());
+        CQVDoc* second = frame->NewDocument();
+        f->dialogs.saveAnswers = {std::nullopt};  // cancelled
+        frame->RunCommand(kCmdFileSaveAs);
+        QCOMPARE(QString::fromStdString(f->dialogs.saveSuggestions.at(1)),
+                 QDir::toNativeSeparators(dir.filePath("mine/" + second->Title() + ".tie")));
     }
 
     void namesOutsideAsciiSurviveOpenSaveAndTheRecentList() {
@@ -348,6 +364,101 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(frame->Documents().empty());
         QVERIFY(coordinates->text().trimmed().isEmpty());
+    }
+
+    // View > Mission Flow on Alpha (never appears), Bravo (arrives when
+    // Alpha is destroyed) and Charlie, and a message sent when Bravo arrives.
+    void missionFlowFollowsEditsAndSelectsWhatIsClicked() {
+        const QString path = dir.filePath(QStringLiteral("flow.tie"));
+        QVERIFY(WriteMissionFile(path, {{"Alpha", 0, 0}, {"Bravo", 160, 0}, {"Charlie", 320, 0}}));
+        auto frame = MakeFrame();
+        CQVDoc* doc = frame->OpenDocumentFile(path);
+        QVERIFY(doc);
+        Mission& m = doc->GetMission();
+        m.FlightGroups[0]->File.SetDifficultyLevel(6);
+        m.FlightGroups[1]->File.SetArrivalTrigger(0, {2, 1, 0, 0});
+        doc->Level().AddRadioMessage();
+        m.Messages[0]->File.SetTrigger(0, {1, 1, 1, 0});
+
+        // Its keys are its own.
+        QAction* show = frame->Action(kCmdViewMissionFlow);
+        QCOMPARE(show->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+F")));
+        for (QAction* other : frame->actions())
+            if (other != show) QVERIFY(!other->shortcuts().contains(show->shortcut()));
+        QVERIFY(frame->RunCommand(kCmdViewMissionFlow));
+        CFlowWindow* window = frame->Flows().WindowOf(doc);
+        QVERIFY(window && window->isVisible());
+        QCOMPARE(window->windowTitle(), QStringLiteral("Mission Flow - flow.tie"));
+        frame->RunCommand(kCmdViewMissionFlow);  // one window a mission
+        QCOMPARE(frame->findChildren<CFlowWindow*>().size(), 1);
+
+        CFlowView* view = window->View();
+        const auto nodeOf = [&](const char* id) {
+            const auto& nodes = view->Flow().nodes;
+            for (size_t i = 0; i < nodes.size(); ++i)
+                if (nodes[i].id == id) return int(i);
+            return -1;
+        };
+        const auto centre = [&](const char* id) { return view->NodeRect(nodeOf(id)).center(); };
+        QVERIFY(view->Flow().nodes[size_t(nodeOf("fg1.arrival"))].never);
+        QCOMPARE(
+            window->Summary()->text(),
+            QStringLiteral("Never happens (red): 2 arrivals, 2 departures, 1 message. Rest the "
+                           "pointer on a box for why."));
+        // Long lines are broken for the screen, between words.
+        const QString tip = view->ToolTipAt(centre("fg1.arrival"));
+        QVERIFY(!tip.split(QLatin1Char('\n')).filter(QRegularExpression(".{91}")).size());
+        QVERIFY2(QString(tip)
+                     .replace(QStringLiteral("\n    "), QStringLiteral(" "))
+                     .endsWith(QStringLiteral("Bravo never arrives: it arrives when Alpha is "
+                                              "destroyed, and Alpha never appears (difficulty "
+                                              "level Never Appears)")),
+                 qPrintable(tip));
+        QVERIFY(view->ToolTipAt(QPoint(1, 1)).isEmpty());
+
+        // An edit, its Undo and Redo show at once; a move of points makes nothing again.
+        const int made = window->Rebuilds();
+        FlightGroupRecord& alpha = m.FlightGroups[0]->File;
+        FlightGroupRecord changed = alpha;
+        changed.SetDifficultyLevel(0);
+        auto edit = std::make_unique<RecordSwapEdit>("Difficulty");
+        edit->Add(alpha, changed);
+        QVERIFY(doc->Level().Commit(std::move(edit)));
+        QVERIFY(!view->Flow().nodes[size_t(nodeOf("fg1.arrival"))].never);
+        QCOMPARE(window->Summary()->text(),
+                 QStringLiteral("Everything in this mission can happen."));
+        QVERIFY(doc->Level().Undo());
+        QVERIFY(view->Flow().nodes[size_t(nodeOf("fg1.arrival"))].never);
+        QVERIFY(doc->Level().Redo());
+        QCOMPARE(window->Rebuilds(), made + 3);
+        changed = alpha;
+        changed.SetWaypointX(0, 800);
+        edit = std::make_unique<RecordSwapEdit>("Move");
+        edit->Add(alpha, changed);
+        QVERIFY(doc->Level().Commit(std::move(edit)));
+        QCOMPARE(window->Rebuilds(), made + 3);
+
+        // A click selects the flight group; a double click opens its window
+        // at the page of the box.
+        QTest::mouseClick(view, Qt::LeftButton, {}, centre("fg2.arrival"));
+        QVERIFY(!m.FlightGroups[0]->Selected && m.FlightGroups[2]->Selected);
+        QTest::mouseDClick(view, Qt::LeftButton, {}, centre("fg1.arrival"));
+        QVERIFY(m.FlightGroups[1]->Selected && !m.FlightGroups[2]->Selected);
+        CFGPropertiesFrame* fgWindow = frame->LevelBar()->FlightGroupFrame();
+        QVERIFY(fgWindow && fgWindow->isVisible());
+        QCOMPARE(fgWindow->Sheet().currentIndex(), int(CFGPropertiesSheet::kArrivalTab));
+        QTest::mouseClick(view, Qt::LeftButton, {}, centre("message0"));
+        QCOMPARE(frame->LevelBar()->CurrentMessage(), 0);
+
+        // The window goes with its mission.
+        QPointer<CFlowWindow> gone = window;
+        doc->SetModifiedFlag(false);
+        frame->CloseDocument(doc);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!gone);
+        // And with the program, open.
+        frame->NewDocument();
+        QVERIFY(frame->RunCommand(kCmdViewMissionFlow));
     }
 
     void refusedFilesOpenNothing() {

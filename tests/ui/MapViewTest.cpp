@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QtTest>
 
 #include "EditorFixture.h"
@@ -122,6 +123,18 @@ private slots:
         QCOMPARE(int(Fg(1).File.WaypointX(0)), 400);  // no longer selected
     }
 
+    void aDragOnStackedIconsMovesTheSelectedOne() {
+        // B put on top of A, as a wizard puts new groups, and selected.
+        Click(AtFg(1));
+        Drag(AtFg(1), AtFg(0));
+        QCOMPARE(int(Fg(1).File.WaypointX(0)), 0);
+        QCOMPARE(SelectedFgs(), std::vector<int>{1});
+        Drag(AtFg(0), AtFg(0) + QPoint(0, 30));
+        QCOMPARE(int(Fg(1).File.WaypointY(0)), 80);
+        QCOMPARE(int(Fg(0).File.WaypointY(0)), 0);
+        QCOMPARE(SelectedFgs(), std::vector<int>{1});
+    }
+
     void aReleaseTheWindowNeverSawEndsTheDrag() {
         // The button came up in another window: moving over the map moves nothing.
         const QPoint a = AtFg(0);
@@ -152,6 +165,24 @@ private slots:
         QTest::mouseRelease(view, Qt::LeftButton, Qt::ShiftModifier, to);
         QCOMPARE(SelectedFgs(), std::vector<int>{2});
         QCOMPARE(frame->MessagePane()->text(), QString());
+    }
+
+    void bandSelectLetsAPlainDragDrawTheBandAndIsRemembered() {
+        QAction* band = frame->Action(kCmdBandSelect);
+        QVERIFY(band->statusTip().contains(QStringLiteral("Alt+drag")));
+        auto* button = qobject_cast<QToolButton*>(frame->MapBar()->widgetForAction(band));
+        QVERIFY(button);
+        QTest::mouseClick(button, Qt::LeftButton);
+        frame->UpdateCommandUI();
+        QVERIFY(band->isChecked());
+        // A plain drag round A, B and C selects them; the map stays put.
+        const int scrollX = view->State().ScrollX;
+        Drag(At(-160, -160), At(480, 480));
+        QCOMPARE(SelectedFgs(), std::vector<int>({0, 1, 2}));
+        QCOMPARE(view->State().ScrollX, scrollX);
+        // The next window reads the switch.
+        frame->RunCommand(kCmdWindowNew);
+        QVERIFY(frame->ActiveView() != view && frame->ActiveView()->State().BandSelect);
     }
 
     void panRightClickWheelAndSliderZoomKeepTheSliderInStep() {

@@ -8,10 +8,15 @@
 #include <QHash>
 #include <QLabel>
 #include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionSpinBox>
 #include <QTabBar>
+#include <QTemporaryDir>
 
 #include "EditorFixture.h"
 #include "UiControls.h"
@@ -24,6 +29,8 @@
 #include "properties/logic/FgEquipmentPage.h"
 #include "properties/logic/FgPositionsPage.h"
 #include "properties/logic/FgShipPage.h"
+#include "properties/logic/FlightGroupGoalDialog.h"
+#include "properties/logic/FlightGroupGoalsPage.h"
 #include "properties/logic/FlightGroupOrdersPage.h"
 #include "properties/logic/HiddenCargoDialog.h"
 #include "properties/logic/LevelSettingsPage.h"
@@ -42,6 +49,7 @@
 #include "properties/ui/CMessagePropertiesSheet.h"
 #include "properties/ui/CMothershipDlg.h"
 #include "properties/ui/CNumberEdit.h"
+#include "properties/ui/CNumberSpin.h"
 #include "properties/ui/CTeamPropertiesFrame.h"
 #include "properties/ui/CTeamPropertiesSheet.h"
 
@@ -49,8 +57,8 @@ using namespace vantorel;
 using namespace vantorel::testing;
 
 namespace {
-constexpr int kShipTab = 0, kEquipmentTab = 1, kArrivalTab = 2, kOrdersTab = 4, kPositionsTab = 6,
-              kOtherTab = 7;
+constexpr int kShipTab = 0, kEquipmentTab = 1, kArrivalTab = 2, kOrdersTab = 4, kGoalsTab = 5,
+              kPositionsTab = 6, kOtherTab = 7;
 }
 
 class PropertyWindowsTest : public QObject, EditorFixture {
@@ -149,15 +157,122 @@ private slots:
         QCOMPARE(doc->GetMission().Header.FormatVersion(), 12);
         QCOMPARE(f->prompter.Texts().back(), std::string(kDebriefingsNotSavedText));
         QCOMPARE(doc->GetMission().SuccessfulDebriefing, std::string("Well done"));
+    }
 
-        // A number the box cannot hold keeps the page open; 7 was written as typed.
-        auto* spin = ControlOf<QAbstractSpinBox>(CLevelPropertiesSheet::kLevelTab, P::kSeconds);
-        QVERIFY(spin);
-        Type(spin, QStringLiteral("75"));
-        QCOMPARE(doc->GetMission().Header.TimeLimitSeconds(), 7);
+    // The rule of every number box: a value its field cannot hold is refused
+    // as the box is left, naming the field; the box shows what is stored, and
+    // nothing else (a save, Undo, another tab) is held up by it.
+    void aNumberTheLevelTabCannotHoldIsRefusedAsItsBoxIsLeft() {
+        using P = LevelSettingsPage;
+        QVERIFY(Activate());
+        Sheet().SetActivePage(CLevelPropertiesSheet::kLevelTab);
+        auto* minutes = ControlOf<CNumberSpin>(CLevelPropertiesSheet::kLevelTab, P::kMinutes);
+        QVERIFY(minutes);
+        const auto stored = [this] { return int(M().Header.TimeLimitMinutes()); };
+        const auto said = [this] {
+            QCoreApplication::processEvents();  // said once the focus has moved
+            return f->prompter.Texts();
+        };
+        const std::string refusal = "Please enter an integer between 0 and 255 for Time (Min).";
+
+        // 3 and 30 are written as typed; 300 is refused as Tab leaves the
+        // box, which takes them back: the mission is as it was.
+        const int before = stored();
+        Type(minutes, QStringLiteral("300"));
+        QTest::keyClick(minutes, Qt::Key_Tab);
+        QVERIFY(!minutes->hasFocus());
+        QCOMPARE(stored(), before);
+        QCOMPARE(minutes->Text(), QString::number(before));
+        QVERIFY(!doc->IsModified());
+        QCOMPARE(said(), std::vector<std::string>{refusal});
+
+        // Saved with the box still holding 256: what is saved is what it shows.
+        Type(minutes, QStringLiteral("45"));
+        QTest::keyClick(minutes, Qt::Key_Tab);
+        QCOMPARE(stored(), 45);
+        const QTemporaryDir dir;
+        f->dialogs.saveAnswers = {dir.filePath(QStringLiteral("time.tie")).toStdString()};
+        Type(minutes, QStringLiteral("256"));
+        QTest::keyClick(minutes, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(!doc->IsModified());
+        QCOMPARE(stored(), 45);
+        QCOMPARE(minutes->Text(), QStringLiteral("45"));
+        QCOMPARE(said().size(), size_t(2));
+
+        // Undo is not held up either: it takes back the 45.
+        Type(minutes, QStringLiteral("999"));
+        QTest::keyClick(minutes, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(doc->Level().CanRedo());
+        QCOMPARE(stored(), before);
+        QCOMPARE(minutes->Text(), QString::number(before));
+        QCOMPARE(said().size(), size_t(3));
+        QCOMPARE(said().back(), refusal);
+
+        // Nor another tab: the seconds box names its own field.
+        auto* seconds = ControlOf<CNumberSpin>(CLevelPropertiesSheet::kLevelTab, P::kSeconds);
+        Type(seconds, QStringLiteral("75"));
         Sheet().SetActivePage(CLevelPropertiesSheet::kTeamsTab);
-        QCOMPARE(Sheet().currentIndex(), int(CLevelPropertiesSheet::kLevelTab));
-        QCOMPARE(doc->GetMission().Header.TimeLimitSeconds(), 7);
+        QCOMPARE(Sheet().currentIndex(), int(CLevelPropertiesSheet::kTeamsTab));
+        QCOMPARE(int(M().Header.TimeLimitSeconds()), 0);
+        QCOMPARE(said().back(),
+                 std::string("Please enter an integer between 0 and 59 for Time (Sec)."));
+    }
+
+    void switchingMissionsWithARefusedNumberSwitchesOnceAndSaysItOnce() {
+        using P = LevelSettingsPage;
+        CQVDoc* first = doc;
+        CQVDoc* second = frame->NewDocument();
+        QVERIFY(second && second != first);
+        first->GetMission().Header.SetTimeLimitMinutes(9);
+        frame->RunCommand(kCmdWindowTile);
+        QVERIFY(Activate());
+        QCOMPARE(Bar().CurrentDocument(), second);
+        Sheet().SetActivePage(CLevelPropertiesSheet::kLevelTab);
+        Bar().RefreshAll();
+        auto* minutes = ControlOf<CNumberSpin>(CLevelPropertiesSheet::kLevelTab, P::kMinutes);
+        QVERIFY(minutes);
+        Type(minutes, QStringLiteral("300"));
+
+        // A click on the first mission's map.
+        CQVView* view = nullptr;
+        for (QMdiSubWindow* w : frame->MdiArea()->subWindowList())
+            if (auto* v = w->findChild<CQVView*>(); v && v->Document() == first) view = v;
+        QVERIFY(view);
+        QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(frame->ActiveDocument(), first);
+        QCOMPARE(Bar().CurrentDocument(), first);
+        QCOMPARE(minutes->Text(), QStringLiteral("9"));
+        QCOMPARE(int(second->GetMission().Header.TimeLimitMinutes()), 0);
+        QVERIFY(!second->IsModified());
+        QCoreApplication::processEvents();
+        QCOMPARE(
+            f->prompter.Texts(),
+            std::vector<std::string>{"Please enter an integer between 0 and 255 for Time (Min)."});
+        QCOMPARE(Bar().CurrentDocument(), first);
+    }
+
+    void aSpacingTheShipPageCannotHoldIsRefusedAsItsBoxIsLeft() {
+        QVERIFY(SelectThree());
+        FgSheet().SetActivePage(kShipTab);
+        QWidget* window = frame->LevelBar()->FlightGroupFrame();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        auto* spacing = FgControl<CNumberEdit>(kShipTab, FgShipPage::kSpacing);
+        QVERIFY(spacing);
+        QCOMPARE(spacing->text(), QStringLiteral("0.05"));
+        Type(spacing, QStringLiteral("-5000.5"));
+        QCOMPARE(spacing->text(), QStringLiteral("-5000.5"));
+        QTest::keyClick(spacing, Qt::Key_Tab);
+        QCOMPARE(spacing->text(), QStringLiteral("0.05"));
+        QCoreApplication::processEvents();
+        QCOMPARE(
+            f->prompter.Texts(),
+            std::vector<std::string>{"Please enter a number between 0.00 and 2.55 for Spacing."});
+        // Nothing is left to write: the tab is left as it was.
+        FgSheet().SetActivePage(kEquipmentTab);
+        QCOMPARE(FgSheet().currentIndex(), kEquipmentTab);
+        for (int i = 0; i < 3; ++i) QCOMPARE(int(Rec(i).FormationSpacing()), 5);
+        QVERIFY(!doc->IsModified());
     }
 
     void shiftClickSelectsExactlyTheRangeFromTheAnchor() {
@@ -339,6 +454,12 @@ private slots:
         auto* play = testing::ControlOf<QPushButton>(sheet, wave, MessageWavePage::kPlay);
         auto* clear = testing::ControlOf<QPushButton>(sheet, wave, MessageWavePage::kClear);
         QVERIFY(play && clear);
+        // The file box takes no typing, and looks it: only Browse and Clear change it.
+        auto* file = testing::ControlOf<QLineEdit>(sheet, wave, MessageWavePage::kWaveFile);
+        QVERIFY(file && file->isReadOnly());
+        QCOMPARE(file->palette().color(QPalette::Base), file->palette().color(QPalette::Window));
+        QTest::keyClicks(file, QStringLiteral("x"));
+        QCOMPARE(file->text(), QStringLiteral("hello.wav"));
         QVERIFY(!play->icon().isNull());
         QTest::mouseClick(play, Qt::LeftButton);
         QCOMPARE(f->sound.played, std::vector<std::string>{"hello.wav"});
@@ -404,11 +525,16 @@ private slots:
         QCOMPARE(sentence->text(), QStringLiteral("True"));
         QCOMPARE(sets->currentIndex(), 1);
 
-        // The Briefing tab only tells why it edits nothing.
+        // The Briefing tab edits nothing: it says where briefings are edited.
         sheet.SetActivePage(CTeamPropertiesSheet::kBriefingTab);
         auto* note = sheet.Page(CTeamPropertiesSheet::kBriefingTab)->findChild<QLabel*>();
         QVERIFY(note);
         QCOMPARE(note->text(), QString::fromLatin1(kBriefingNoteText));
+        const auto labels = sheet.Page(CTeamPropertiesSheet::kBriefingTab)->findChildren<QLabel*>();
+        QVERIFY(labels.size() >= 2);
+        QVERIFY2(labels[1]->text().contains(QStringLiteral("Tools > Briefing")) &&
+                     labels[1]->text().endsWith(QStringLiteral("shown no briefing.")),
+                 qPrintable(labels[1]->text()));
     }
 
     void flightGroupsAndMessagesArePastedIntoAnotherMission() {
@@ -449,34 +575,70 @@ private slots:
         QVERIFY2(Lines()[0].startsWith(QStringLiteral("No problems found")),
                  qPrintable(Lines()[0]));
 
-        // A trigger naming no flight group shows after the next change, unasked.
+        QCOMPARE(frame->MessagePane()->text(), QStringLiteral("No problems found."));
+
+        // A trigger naming no flight group shows after the next change,
+        // unasked, and the count in the status bar follows it both ways.
         M().FlightGroups[0]->File.SetArrivalTrigger(1, {2, 1, 7, 0});
         frame->RunCommand(kCmdNewMessage);
         QVERIFY2(Lines().size() == 1 && Lines()[0].contains(QStringLiteral("flight group 7")),
                  qPrintable(Lines().join('\n')));
         QCOMPARE(Problems().Problems().at(0).Index, 0);
+        QCOMPARE(frame->MessagePane()->text(), QStringLiteral("1 error, 0 warnings"));
+        M().FlightGroups[0]->File.SetArrivalTrigger(1, {0, 0, 0, 0});
+        frame->RunCommand(kCmdEditUndo);
+        QCOMPARE(frame->MessagePane()->text(), QStringLiteral("No problems found."));
+        M().FlightGroups[0]->File.SetArrivalTrigger(1, {2, 1, 7, 0});
+        frame->RunCommand(kCmdEditRedo);
+        QCOMPARE(frame->MessagePane()->text(), QStringLiteral("1 error, 0 warnings"));
 
-        // Hidden, the window no longer follows; shown again, it checks anew.
+        // Hidden, the window no longer follows, nor does a count stay; shown
+        // again, it checks anew.
         frame->RunCommand(kCmdViewProblems);
         QVERIFY(frame->ProblemsDock()->isHidden());
+        frame->RunCommand(kCmdNewMessage);
+        QCOMPARE(frame->MessagePane()->text(), QString());
         M().FlightGroups[0]->File.SetArrivalTrigger(1, {0, 0, 0, 0});
         frame->RunCommand(kCmdViewProblems);
         QVERIFY2(Lines()[0].startsWith(QStringLiteral("No problems found")),
                  qPrintable(Lines()[0]));
     }
 
-    void deletingAFlightGroupOthersNameListsWhatNamesNoneAfterwards() {
+    void cuttingOrDeletingAFlightGroupOthersNameListsWhatNamesNoneAfterwards() {
         MakeThree();
+        f->settings.SetInt("Settings", "ConfirmDelete", 1);
+        doc->Level().ForgetHistory(false);
         QVERIFY(frame->ProblemsDock()->isHidden());
         for (auto& fg : M().FlightGroups) fg->Selected = false;
         Fg(1).Selected = true;
-        frame->RunCommand(kCmdDeleteFlightGroup);
-        // The third's arrival named the deleted one: the Problems window shows it.
-        QVERIFY(!frame->ProblemsDock()->isHidden());
-        QCOMPARE(Problems().Document(), doc);
-        QVERIFY2(Lines().size() == 1 &&
-                     Lines()[0].contains(QStringLiteral("arrival trigger 1 names no flight group")),
-                 qPrintable(Lines().join('\n')));
+        QVERIFY(Activate());
+        // Ctrl+X asks as Delete does, naming the third's arrival; No keeps all.
+        f->prompter.answers = {PromptAnswer::No};
+        QTest::keyClick(frame->ActiveView(), Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(f->prompter.shown.size(), size_t(1));
+        QVERIFY(f->prompter.Texts()[0].find("Arrival of New: ") != std::string::npos);
+        QCOMPARE(M().CountFlightGroups(), 3);
+        QVERIFY(!doc->IsModified());
+
+        for (const int command : {kCmdEditCut, kCmdDeleteFlightGroup}) {
+            Fg(1).Selected = true;
+            if (command == kCmdEditCut)
+                QTest::keyClick(frame->ActiveView(), Qt::Key_X, Qt::ControlModifier);
+            else
+                frame->RunCommand(command);
+            QCOMPARE(M().CountFlightGroups(), 2);
+            QCOMPARE(Rec(1).ArrivalTrigger(0).Variable, 255);
+            // The third's arrival named the one gone: the Problems window shows it.
+            QVERIFY(!frame->ProblemsDock()->isHidden());
+            QCOMPARE(Problems().Document(), doc);
+            QVERIFY2(Lines().size() == 1 && Lines()[0].contains(QStringLiteral(
+                                                "arrival trigger 1 names no flight group")),
+                     qPrintable(Lines().join('\n')));
+            frame->RunCommand(kCmdEditUndo);
+            QCOMPARE(M().CountFlightGroups(), 3);
+            QCOMPARE(Rec(2).ArrivalTrigger(0).Variable, 1);
+            QVERIFY(!doc->IsModified());
+        }
     }
 
     void aDoubleClickSelectsTheSubjectAndOpensTheTabOfTheField() {
@@ -735,6 +897,56 @@ private slots:
         QCOMPARE(Rec(0).Orders(0).Target1Type(), 0);
         QCOMPARE(Rec(1).Orders(0).Command(), 7);
         QCOMPARE(label->text(), QStringLiteral("None"));
+    }
+
+    // What a box or list shows is not cut: the points a goal is worth, a time
+    // typed past its range, a flight group named as an order's target.
+    void longNumbersAndNamesShowWholeInTheGoalAndTargetDialogs() {
+        QVERIFY(SelectThree());
+        Rec(2).SetName("Commander Vanguard");
+        // The room the style gives the text of a spin or combo box.
+        const auto whole = [](QWidget* w, const QString& text, QStyle::ComplexControl kind,
+                              QStyle::SubControl field) {
+            QStyleOptionSpinBox spin;
+            QStyleOptionComboBox combo;
+            QStyleOptionComplex& o = kind == QStyle::CC_SpinBox
+                                         ? static_cast<QStyleOptionComplex&>(spin)
+                                         : static_cast<QStyleOptionComplex&>(combo);
+            o.initFrom(w);
+            const QRect r = w->style()->subControlRect(kind, &o, field, w);
+            return r.width() >= w->fontMetrics().horizontalAdvance(text);
+        };
+        FgSheet().SetActivePage(kGoalsTab);
+        auto* goal = FgControl<QPushButton>(kGoalsTab, FlightGroupGoalsPage::kButtons[0]);
+        QVERIFY(goal);
+        QVERIFY(ClickAndAnswer(goal, [&](CEditDialog& d) {
+            using D = FlightGroupGoalDialog;
+            auto* points = DialogControl<QAbstractSpinBox>(d, D::kPoints);
+            auto* sum = DialogControl<QLabel>(d, D::kPointsLabel);
+            auto* time = DialogControl<QAbstractSpinBox>(d, D::kTimeLimit);
+            QVERIFY(points && sum && time);
+            Type(points, QStringLiteral("-128"));
+            QCOMPARE(sum->text(), QStringLiteral("x 250 = -32000 pts"));
+            QVERIFY(!sum->wordWrap() &&
+                    sum->width() >= sum->fontMetrics().horizontalAdvance(sum->text()));
+            Type(time, QStringLiteral("70000"));
+            QVERIFY(whole(time, QStringLiteral("70000"), QStyle::CC_SpinBox,
+                          QStyle::SC_SpinBoxEditField));
+            d.reject();
+        }));
+        FgSheet().SetActivePage(kOrdersTab);
+        auto* target = FgControl<QPushButton>(kOrdersTab, FlightGroupOrdersPage::kTargetButtons[0]);
+        QVERIFY(ClickAndAnswer(target, [&](CEditDialog& d) {
+            auto* type = DialogControl<QComboBox>(d, OrderTargetDialog::kType);
+            auto* value = DialogControl<QComboBox>(d, OrderTargetDialog::kValue);
+            QVERIFY(type && value);
+            Choose(type, 1);  // flight group
+            Choose(value, 2);
+            QVERIFY(value->currentText().endsWith(QStringLiteral("Commander Vanguard")));
+            QVERIFY(whole(value, value->currentText(), QStyle::CC_ComboBox,
+                          QStyle::SC_ComboBoxEditField));
+            d.reject();
+        }));
     }
 
     void positionColumnsKeepTheirPlaceWhenTheViewChanges() {

@@ -29,6 +29,7 @@
 #include "platform/qt/SystemSound.h"
 #include "properties/ui/CLevelPropertiesBar.h"
 #include "properties/ui/CLevelPropertiesSheet.h"
+#include "support/RunCli.h"
 #include "ui/CQVDoc.h"
 #include "ui/CommandIds.h"
 
@@ -147,6 +148,14 @@ private slots:
         FakePrompter prompter;
         CAboutDlg dlg(prompter);
         QCOMPARE(dlg.windowTitle(), QStringLiteral("Aboout..."));
+        // The version every other part of the program gives.
+        const CliResult cli = RunCli("--version");
+        QCOMPARE(cli.status, 0);
+        auto* version = dlg.findChild<QLabel*>(QStringLiteral("version"));
+        QVERIFY(version);
+        QCOMPARE(QStringLiteral("vantorel-cli ") + version->text().mid(8) + QLatin1Char('\n'),
+                 QString::fromStdString(cli.out));
+        QVERIFY(version->text().startsWith(QStringLiteral("Version ")));
         QVERIFY(!dlg.ProjectLink()->Link().isEmpty());
         QVERIFY(!dlg.IconLink()->pixmap().isNull());
 

@@ -192,8 +192,8 @@ private slots:
         QVERIFY(w && w->isModal());
         for (qsizetype i = 0; i < pages.size(); ++i) {
             QCOMPARE(w->currentId(), pages[i]);
-            // There is no way back, and Finish waits for the last page.
-            QVERIFY(!w->button(QWizard::BackButton)->isVisible());
+            // Back from the second page on, and Finish waits for the last page.
+            QCOMPARE(Offers(w, QWizard::BackButton), i > 0);
             QVERIFY(!Offers(w, QWizard::FinishButton));
             switch (pages[i]) {
                 case kNewFgKindPage: {
@@ -290,6 +290,20 @@ private slots:
         Click(w, QWizard::NextButton);
         QCOMPARE(static_cast<CWizardNewFGPage2*>(w->currentPage())->Teams()->item(2)->text(),
                  QStringLiteral("Team 3"));
+
+        // Back leads the way it came, and another choice another way.
+        QTest::mouseClick(w->button(QWizard::BackButton), Qt::LeftButton);
+        QCOMPARE(w->currentId(), int(kNewFgKindPage));
+        first->Choices()->button(kFgWizardAsteroids)->click();
+        Click(w, QWizard::NextButton);
+        QCOMPARE(w->currentId(), int(kNewFgFieldSizePage));
+        QTest::mouseClick(w->button(QWizard::BackButton), Qt::LeftButton);
+        first->Choices()->button(kFgWizardStation)->click();
+        Click(w, QWizard::NextButton);
+        QCOMPARE(w->currentId(), int(kNewFgTeamPage));
+        Click(w, QWizard::NextButton);
+        QCOMPARE(w->currentId(), int(kNewFgStationPage));
+        QCOMPARE(w->Choices().Kind, int(kFgWizardStation));
 
         // Cancel changes nothing.
         Click(w, QWizard::CancelButton);

@@ -91,6 +91,17 @@ TEST_F(NewFlightGroupBuilderTest, MediumImperialFleetIsADestroyerLaunchingOneWav
     EXPECT_EQ(bar.calls, (std::vector<std::string>{"RefreshAll", "UpdateViews"}));
 }
 
+TEST_F(NewFlightGroupBuilderTest, ASecondFleetTakesTheNamesTheFirstLeftFree) {
+    randoms = {1, 0};
+    Build({kFgWizardFleet, 1, kIffStyleImperial, 2});
+    Build({kFgWizardFleet, 1, kIffStyleImperial, 2});
+    ASSERT_EQ(Count(), 4);
+    EXPECT_EQ(Fg(0).Name(), "Defiant");
+    EXPECT_EQ(Fg(1).Name(), "Alpha");
+    EXPECT_EQ(Fg(2).Name(), "Reliant");  // the same draw, Defiant being taken
+    EXPECT_EQ(Fg(3).Name(), "Beta");
+}
+
 TEST_F(NewFlightGroupBuilderTest, SmallRebelFleetLaunchesFromTheMiddleCorvetteOnly) {
     const auto result = Build({kFgWizardFleet, 0, kIffStyleRebel, 1});
     ASSERT_EQ(Count(), 4);

@@ -29,6 +29,7 @@ ArrivalPage::ArrivalPage() : FlightGroupTriggerPage("Arrival", "Arrival Properti
     SetSpin(minutes, 0, 255);
     ControlState& seconds = AddControl(kSeconds, ControlKind::Number);
     seconds.suffix = "&sec";
+    seconds.name = "Arrival Time (sec)";
     SetSpin(seconds, 0, 59);
     AddControl(kOnlyIfPlayer, ControlKind::Check, "&Only if player");
     AddControl(kMothership, ControlKind::Button, "Mothershi&p...");

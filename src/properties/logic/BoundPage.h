@@ -64,6 +64,15 @@ protected:
         Finish(context, subjects);
     }
 
+    std::string Refusal(const ControlState& control) const override {
+        for (const auto& b : bindings_)
+            if (b.id == control.id) {
+                const Taken t = b.take(control);
+                return t.kind == Taken::Refuse ? t.message : std::string();
+            }
+        return {};
+    }
+
     ApplyResult OnApply(PageContext& context) override {
         const std::vector<S*> subjects = Subjects(context);
         if (subjects.empty()) return ApplyResult::Unchanged;

@@ -43,6 +43,13 @@ void ConditionDialog::FillVariables(const Mission& mission, int variableType) {
     Find(kVariable)->items = Utf8(VariableChoices(variableType, &mission));
 }
 
+int ConditionDialog::SentenceVariable() const {
+    // Unchosen, OK leaves the variable the records have: the sentence names
+    // that one, a flight group that is not there the same way as the page.
+    const int chosen = Shown(kVariable);
+    return chosen >= 0 ? chosen : storedVariable_;
+}
+
 void ConditionDialog::Compose(const Mission& mission, int condition, int variableType, int variable,
                               int amount) {
     Find(kSentence)->value.text =
@@ -66,7 +73,7 @@ void ConditionDialog::OnLoad(PageContext& context) {
         Find(ids[i])->mixed = merged[size_t(i)].Mixed();
     }
     FillVariables(mission, v[1]);
-    v[2] = ClampVariableToChoices(v[2], int(Find(kVariable)->items.size()));
+    storedVariable_ = v[2];
     for (int i = 0; i < 4; ++i) Show(ids[i], v[i]);
     Compose(mission, v[0], v[1], v[2], v[3]);
     LoadMore(context);
@@ -74,15 +81,13 @@ void ConditionDialog::OnLoad(PageContext& context) {
 
 void ConditionDialog::OnChanged(PageContext& context, int id) {
     const Mission& mission = context.document.GetMission();
-    // The lists are what counts: a variable the list cannot show reads as
-    // not chosen.
-    int variable = Shown(kVariable);
     if (id == kVariableType) {
+        // An entry that fits the new list stays chosen.
+        const int chosen = Shown(kVariable);
         FillVariables(mission, Shown(kVariableType));
-        variable = ClampVariableToChoices(variable, int(Find(kVariable)->items.size()));
-        Show(kVariable, variable);
+        Show(kVariable, chosen);
     }
-    Compose(mission, Shown(kCondition), Shown(kVariableType), variable, Shown(kAmount));
+    Compose(mission, Shown(kCondition), Shown(kVariableType), SentenceVariable(), Shown(kAmount));
 }
 
 void ConditionDialog::Activate(PageContext& context, int id) {
@@ -93,6 +98,7 @@ void ConditionDialog::Activate(PageContext& context, int id) {
         Show(list, list == kCondition ? condition : 0);
         Find(list)->mixed = false;
     }
+    storedVariable_ = 0;
     Compose(context.document.GetMission(), condition, 0, 0, 0);
 }
 

@@ -63,8 +63,10 @@ private:
     void Compose(const Mission& mission, int condition, int variableType, int variable, int amount);
     int Shown(int id) const { return Find(id)->value.index; }
     void Show(int id, int index);
+    int SentenceVariable() const;
 
     TriggerSlots slots_;
+    int storedVariable_ = -1;  // what the records hold; -1 when they differ
 };
 
 // The sentence of a trigger label on a page: the triggers' shared sentence,

@@ -24,4 +24,20 @@ std::string ControlState::ShownText() const {
     }
 }
 
+namespace {
+std::string WithoutMnemonic(std::string text) {
+    std::erase(text, '&');
+    while (!text.empty() && (text.back() == ':' || text.back() == ' ')) text.pop_back();
+    return text;
+}
+}  // namespace
+
+std::string ControlState::FieldName() const {
+    if (!name.empty()) return name;
+    std::string field = WithoutMnemonic(label);
+    const std::string after = WithoutMnemonic(suffix);
+    if (!after.empty()) field += (field.empty() ? "(" : " (") + after + ")";
+    return field;
+}
+
 }  // namespace vantorel

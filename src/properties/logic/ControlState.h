@@ -40,6 +40,9 @@ struct ControlState {
     // and a word after it ("Min").
     std::string label;
     std::string suffix;
+    // What messages call the field, when the caption does not say it ("Time
+    // (Sec)" for a box whose caption stands before another box).
+    std::string name;
     // List, Radio and CheckList entries; the suggestions of an editable list.
     std::vector<std::string> items;
     // Radio: the id of each button (the group is known by the first).
@@ -64,6 +67,7 @@ struct ControlState {
     // Shows the state for records that differ (no selection, empty text,
     // indeterminate, ...). A user's change ends it.
     bool mixed = false;
+    bool loadedMixed = false;
 
     // The user changed the control since the page loaded.
     bool Touched() const { return !(value == loaded); }
@@ -71,6 +75,9 @@ struct ControlState {
     // The text the control shows: the selected entry of a list, the checked
     // button of a radio group, else its text or caption.
     std::string ShownText() const;
+    // The field's name in messages: `name`, else the caption without its
+    // mnemonic and colon, with the word after the box ("Time (Min)").
+    std::string FieldName() const;
 };
 
 }  // namespace vantorel

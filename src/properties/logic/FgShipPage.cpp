@@ -44,10 +44,6 @@ std::string SpacingText(int stored) {
     return FixedTwoDecimals(stored * 0.01);
 }
 
-int SpacingFromText(const std::string& text) {
-    return int(std::clamp<long long>(HundredthsOf(text), 0, 255));
-}
-
 FgShipPage::FgShipPage() : FlightGroupPage("Ship", "Ship Properties") {
     using R = FlightGroupRecord;
     ControlState& name = AddControl(kName, ControlKind::List, "&Name:");
@@ -92,7 +88,13 @@ FgShipPage::FgShipPage() : FlightGroupPage("Ship", "Ship Properties") {
         },
         [](const ControlState& c) {
             if (c.value.text.empty()) return Taken::Nothing();
-            return Taken::Value(int64_t(SpacingFromText(c.value.text)));
+            // A spacing its byte cannot hold is refused like every other
+            // number, not made the nearest one.
+            const long long hundredths = HundredthsOf(c.value.text);
+            if (hundredths < 0 || hundredths > 255)
+                return Taken::Refused(
+                    EnterNumberBetweenText(SpacingText(0), SpacingText(255), c.FieldName()));
+            return Taken::Value(int64_t(hundredths));
         }));
     // Waves show one more than stored; a typed number beyond the byte wraps.
     Bind(fgbind::Number(kWaves, &R::NumberOfWaves, &R::SetNumberOfWaves, 1));

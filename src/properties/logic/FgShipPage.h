@@ -42,8 +42,7 @@ private:
 };
 
 // Spacing is kept in hundredths: 50 shows "0.50". A typed 2.5 stores 250 and
-// 0.015 stores 1; anything below 0 or above 2.55 stops at the byte's ends.
+// 0.015 stores 1; anything below 0 or above 2.55 is refused.
 std::string SpacingText(int stored);
-int SpacingFromText(const std::string& text);
 
 }  // namespace vantorel

@@ -76,7 +76,8 @@ std::function<Taken(const ControlState&)> TakeNumber(int offset,
         if (c.value.text.empty()) return Taken::Nothing();
         const long long n = LeadingInteger(c.value.text);
         if (n < limits.first || n > limits.second)
-            return Taken::Refused(EnterIntegerBetweenText(limits.first, limits.second));
+            return Taken::Refused(
+                EnterIntegerBetweenText(limits.first, limits.second, c.FieldName()));
         return Taken::Value(int64_t(n - offset));
     };
 }

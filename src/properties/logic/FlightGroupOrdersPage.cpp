@@ -132,6 +132,13 @@ void FlightGroupOrdersPage::ShowCommandDependents() {
     const auto [label1, label2] = OrderParameterLabels(command);
     Find(kParameter1Label)->value.text = label1;
     Find(kParameter2Label)->value.text = label2;
+    // Messages name a parameter as its label does, and by its place without one.
+    const auto named = [](std::string name, const char* fallback) {
+        while (!name.empty() && (name.back() == ':' || name.back() == ' ')) name.pop_back();
+        return name.empty() ? std::string(fallback) : name;
+    };
+    Find(kParameter1)->name = named(label1, "Parameter 1");
+    Find(kParameter2)->name = named(label2, "Parameter 2");
     // The help is offered only for a chosen order.
     Find(kInfo)->enabled = command >= 0;
 }

@@ -102,7 +102,8 @@ PageModel::ApplyResult HiddenCargoDialog::OnApply(PageContext& context) {
     if (enable == 1 && !index.empty() && Find(kShipIndex)->Touched()) {
         const long long n = bind::LeadingInteger(index);
         if (n < 1 || n > 256) {
-            context.document.GetPrompter().Warning(EnterIntegerBetweenText(1, 256));
+            context.document.GetPrompter().Warning(
+                EnterIntegerBetweenText(1, 256, Find(kShipIndex)->FieldName()));
             RequestFocus(kShipIndex, 0, -1);
             return ApplyResult::Refused;
         }

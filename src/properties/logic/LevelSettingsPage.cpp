@@ -13,6 +13,7 @@ LevelSettingsPage::LevelSettingsPage() : BoundPage("Level", "Level Properties") 
     minutes.spinMax = 255;
     ControlState& seconds = AddControl(kSeconds, ControlKind::Number);
     seconds.suffix = "Sec";
+    seconds.name = "Time (Sec)";
     seconds.spinMin = 0;
     seconds.spinMax = 59;
     ControlState& format = AddControl(kFormat, ControlKind::Radio, "&Format:");

@@ -156,8 +156,9 @@ bool OptionalCraftDialog::RefuseNumbersOutOfRange(PageContext& context) {
         ShowSelected();
         if (badCount) Find(kCount)->value.text.clear();
         if (badWaves) Find(kWaves)->value.text.clear();
-        context.document.GetPrompter().Warning(badCount ? EnterIntegerBetweenText(0, 255)
-                                                        : EnterIntegerBetweenText(1, 256));
+        context.document.GetPrompter().Warning(
+            badCount ? EnterIntegerBetweenText(0, 255, Find(kCount)->FieldName())
+                     : EnterIntegerBetweenText(1, 256, Find(kWaves)->FieldName()));
         RequestFocus(badCount ? kCount : kWaves, 0, -1);
         return true;
     }

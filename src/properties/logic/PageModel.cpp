@@ -26,7 +26,39 @@ ControlState& PageModel::AddControl(int id, ControlKind kind, std::string label)
 void PageModel::Load(PageContext& context) {
     for (auto& c : controls_) c.mixed = false;
     OnLoad(context);
-    for (auto& c : controls_) c.loaded = c.value;
+    for (auto& c : controls_) {
+        c.loaded = c.value;
+        c.loadedMixed = c.mixed;
+    }
+}
+
+std::vector<std::string> PageModel::Leave(PageContext& context, int id) {
+    std::vector<std::string> refused;
+    const int run = runId_;
+    bool undoRun = false;
+    for (auto& c : controls_) {
+        if ((id != 0 && c.id != id) || !c.Touched()) continue;
+        std::string why = Refusal(c);
+        if (why.empty()) continue;
+        // The box shows what is stored, so what is seen is what is saved. A
+        // box that writes as it is typed into goes back to what it held
+        // before the typing began: 3 and 30 on the way to a refused 300 are
+        // not what the user asked for.
+        if (c.id == run) {
+            c.value = runStart_;
+            c.mixed = runStartMixed_;
+            undoRun = true;
+        } else {
+            c.value = c.loaded;
+            c.mixed = c.loadedMixed;
+        }
+        refused.push_back(std::move(why));
+    }
+    // Written with the run's own key, the way back cancels the run in the
+    // history: no step of Undo is left for what was refused.
+    if (undoRun) ApplyAtOnce(context, run);
+    if (id == 0 || id == run) runId_ = 0;
+    return refused;
 }
 
 bool PageModel::HasPendingEdits() const {
@@ -40,7 +72,10 @@ PageModel::ApplyResult PageModel::Apply(PageContext& context) {
     // What is written is what the page now shows as loaded, so a second
     // apply writes nothing again.
     if (result != ApplyResult::Refused)
-        for (auto& c : controls_) c.loaded = c.value;
+        for (auto& c : controls_) {
+            c.loaded = c.value;
+            c.loadedMixed = c.mixed;
+        }
     return result;
 }
 
@@ -48,6 +83,14 @@ PageModel::ApplyResult PageModel::ApplyAtOnce(PageContext& context, int id) {
     const ControlState* c = Find(id);
     const bool typed = c && (c->kind == ControlKind::Text || c->kind == ControlKind::Number);
     mergeKey_ = typed ? title_ + "/" + std::to_string(id) : std::string();
+    // A run of typing into one box starts from what was stored before it.
+    if (!typed) {
+        runId_ = 0;
+    } else if (runId_ != id) {
+        runId_ = id;
+        runStart_ = c->loaded;
+        runStartMixed_ = c->loadedMixed;
+    }
     quiet_ = true;
     const ApplyResult result = Apply(context);
     quiet_ = false;
@@ -182,9 +225,15 @@ bool PageModel::Set(PageContext& context, int id, const ControlValue& value, std
     return true;
 }
 
-std::string EnterIntegerBetweenText(int low, int high) {
+std::string EnterNumberBetweenText(const std::string& low, const std::string& high,
+                                   const std::string& field) {
+    return "Please enter a number between " + low + " and " + high +
+           (field.empty() ? std::string() : " for " + field) + ".";
+}
+
+std::string EnterIntegerBetweenText(int low, int high, const std::string& field) {
     return "Please enter an integer between " + std::to_string(low) + " and " +
-           std::to_string(high) + ".";
+           std::to_string(high) + (field.empty() ? std::string() : " for " + field) + ".";
 }
 
 int Utf8Length(const std::string& text) {

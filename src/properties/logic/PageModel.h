@@ -61,6 +61,14 @@ public:
     // The user changes one control. False, with the reason, when the control
     // cannot take the value (disabled, out of its range, read-only, ...).
     bool Set(PageContext& context, int id, const ControlValue& value, std::string* why = nullptr);
+    // The user leaves control `id`, or every control for 0 (before anything
+    // reads the mission): a value its field cannot hold goes back to what is
+    // stored, and in a box that writes as it is typed into, to what it held
+    // before the typing began (that way back is written, merged with the
+    // typing, so the refused run leaves no step of Undo). Returns what to
+    // tell the user, naming each field and its range; nothing is said here,
+    // so a window can say it once the focus has moved.
+    std::vector<std::string> Leave(PageContext& context, int id = 0);
     // A button pressed or a list entry double-clicked.
     virtual void Activate(PageContext& context, int id) {
         (void)context;
@@ -106,6 +114,12 @@ protected:
         (void)context;
         (void)id;
     }
+    // Why the control's value cannot be written (empty when it can): pages
+    // whose apply refuses values say so here too, for Leave.
+    virtual std::string Refusal(const ControlState& control) const {
+        (void)control;
+        return {};
+    }
 
     ControlState& AddControl(int id, ControlKind kind, std::string label = {});
     // While ApplyAtOnce runs: the key that merges the edit with the one
@@ -123,11 +137,19 @@ private:
     std::optional<FocusRequest> focus_;
     std::string mergeKey_;
     bool quiet_ = false;
+    // The box being typed into by ApplyAtOnce (0: none) and what it held
+    // before the typing began.
+    int runId_ = 0;
+    ControlValue runStart_;
+    bool runStartMixed_ = false;
 };
 
-// The messages of a number box whose text is refused.
+// The messages of a number box whose text is refused, naming the field
+// when it has a name: "Please enter an integer between 0 and 255 for Time (Min)."
 inline constexpr const char* kEnterIntegerText = "Please enter an integer.";
-std::string EnterIntegerBetweenText(int low, int high);
+std::string EnterIntegerBetweenText(int low, int high, const std::string& field = {});
+std::string EnterNumberBetweenText(const std::string& low, const std::string& high,
+                                   const std::string& field = {});
 
 // Counts characters, not bytes, of a UTF-8 text.
 int Utf8Length(const std::string& text);

@@ -12,6 +12,7 @@ CControlPanel::CControlPanel(PageModel& model, PageHost& host, QWidget* parent, 
         auto* w = new ControlWidget(c, this);
         connect(w, &ControlWidget::changed, this, &CControlPanel::OnChanged);
         connect(w, &ControlWidget::activated, this, &CControlPanel::OnActivated);
+        connect(w, &ControlWidget::left, this, &CControlPanel::left);
         controls_.push_back(w);
     }
     if (layout)

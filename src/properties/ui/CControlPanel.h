@@ -35,6 +35,8 @@ signals:
     void activated(int id);
     // The user changed a control and the model took it.
     void userChanged(int id);
+    // The user left a number box (ControlWidget::left).
+    void left(int id);
 
 private:
     void OnChanged(int id, const ControlValue& value);

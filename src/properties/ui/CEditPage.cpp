@@ -23,6 +23,26 @@ CEditPage::CEditPage(std::unique_ptr<PageModel> model, PageHost& host, QWidget* 
     box->addWidget(panel_);
     connect(panel_, &CControlPanel::activated, this, [this](int id) { OnButton(id); });
     connect(panel_, &CControlPanel::userChanged, this, [this] { Decorate(); });
+    connect(panel_, &CControlPanel::left, this, &CEditPage::Leave);
+}
+
+void CEditPage::Leave(int id) {
+    auto context = host_.Context();
+    if (!context) return;
+    const std::vector<std::string> refused = model_->Leave(*context, id);
+    if (refused.empty()) return;
+    panel_->PushAll();
+    Decorate();
+    // Said once what moved the focus (a click on another window, a key that
+    // saves or undoes) is done: a message box in the middle of it would take
+    // the focus back and stop the move half-way.
+    Prompter* prompter = &context->document.GetPrompter();
+    QMetaObject::invokeMethod(
+        this,
+        [prompter, refused] {
+            for (const std::string& text : refused) prompter->Warning(text);
+        },
+        Qt::QueuedConnection);
 }
 
 bool CEditPage::ApplyInProgress() {
@@ -46,6 +66,10 @@ bool CEditPage::ApplyPage() {
     auto context = host_.Context();
     if (!context) return true;
     ++g_applying;
+    // Whatever reads the mission next (a save, Undo, another window) sees
+    // what the boxes show: a value that cannot be stored is refused here
+    // as on leaving its box, and stops nothing.
+    Leave(0);
     const auto result = model_->Apply(*context);
     --g_applying;
     panel_->PushAll();

@@ -49,6 +49,11 @@ public:
 
     PageHost& Host() { return host_; }
 
+    // The user leaves a box, or every box for 0: a number its field cannot
+    // hold is refused as the property pages refuse one. The box shows what
+    // is stored again, and the message names the field and its range.
+    void Leave(int id);
+
 protected:
     // A button of the page; pages whose buttons open dialogs say which.
     virtual void OnButton(int id) { (void)id; }

@@ -67,6 +67,13 @@ void CFGPropertiesPageGoals::GoalDialogLayout(CControlPanel& panel) {
     auto* points = new QHBoxLayout;
     points->addWidget(W(panel, D::kPoints));
     points->addWidget(W(panel, D::kPointsLabel), 1);
+    // The sum stays on one line, whatever it comes to.
+    if (auto* sum = qobject_cast<QLabel*>(W(panel, D::kPointsLabel))) {
+        sum->setWordWrap(false);
+        const QString longest = QStringLiteral("x 250 = -32000 pts");
+        sum->setMinimumWidth(sum->fontMetrics().boundingRect(longest).width() +
+                             sum->fontMetrics().averageCharWidth());
+    }
     grid->addLayout(points, 3, 1);
     grid->addWidget(panel.Control(D::kTimeLimit)->Label(), 3, 2, Qt::AlignRight);
     grid->addWidget(W(panel, D::kTimeLimit), 3, 3);

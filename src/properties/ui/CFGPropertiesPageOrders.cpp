@@ -1,5 +1,6 @@
 #include "properties/ui/CFGPropertiesPageOrders.h"
 
+#include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -123,8 +124,12 @@ void CFGPropertiesPageOrders::TargetDialogLayout(CControlPanel& panel) {
     grid->addWidget(W(panel, OrderTargetDialog::kValue), 1, 1);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
+    // Long enough for a flight group's craft and name.
     for (int id : {OrderTargetDialog::kType, OrderTargetDialog::kValue})
-        W(panel, id)->setMinimumWidth(180);
+        if (auto* combo = qobject_cast<QComboBox*>(W(panel, id))) {
+            combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+            combo->setMinimumContentsLength(id == OrderTargetDialog::kValue ? 36 : 20);
+        }
 }
 
 void CFGPropertiesPageOrders::OnButton(int id) {

@@ -45,11 +45,12 @@ void CNumberSpin::stepBy(int steps) {
 QSize CNumberSpin::sizeHint() const {
     ensurePolished();
     const QFontMetrics fm(font());
-    // Any byte fits, whatever the range: a box whose range follows the
-    // records (a ship index of 1 to 4) must not be narrower than its text.
+    // Five digits fit, whatever the range: a box whose range follows the
+    // records (a ship index of 1 to 4) must not be narrower than its text,
+    // and a number typed past the range shows whole until it is refused.
     const int digits = std::max({fm.horizontalAdvance(QString::number(minimum_)),
                                  fm.horizontalAdvance(QString::number(maximum_)),
-                                 fm.horizontalAdvance(QStringLiteral("255"))});
+                                 fm.horizontalAdvance(QStringLiteral("00000"))});
     QStyleOptionSpinBox option;
     initStyleOption(&option);
     QSize content(digits + fm.horizontalAdvance(QLatin1Char('0')) + 4,

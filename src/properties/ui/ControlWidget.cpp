@@ -4,9 +4,11 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -48,6 +50,16 @@ protected:
         }
     }
 };
+
+// A box that takes no typing does not look like one that does: it has the
+// window's background, as a label has.
+void ShowReadOnly(QWidget* box, bool readOnly) {
+    if (box->property("shownReadOnly").toBool() == readOnly) return;
+    box->setProperty("shownReadOnly", readOnly);
+    QPalette p = box->parentWidget() ? box->parentWidget()->palette() : QApplication::palette(box);
+    if (readOnly) p.setColor(QPalette::Base, p.color(QPalette::Window));
+    box->setPalette(p);
+}
 
 int CheckIndex(Qt::CheckState s) {
     return s == Qt::Checked ? 1 : s == Qt::PartiallyChecked ? 2 : 0;
@@ -154,6 +166,8 @@ void ControlWidget::Build(const ControlState& s, QWidget* parent) {
                 spin_->SetRange(s.spinMin, s.spinMax);
                 connect(spin_, &CNumberSpin::textEdited, this, &ControlWidget::ReportText);
                 widget_ = spin_;
+                // The spin's own edit has the keyboard.
+                spin_->findChild<QLineEdit*>()->installEventFilter(this);
             } else {
                 auto* edit = new CNumberEdit(parent);
                 edit->SetDecimal(s.decimal);
@@ -161,6 +175,7 @@ void ControlWidget::Build(const ControlState& s, QWidget* parent) {
                 connect(line_, &QLineEdit::textEdited, this, &ControlWidget::ReportText);
                 widget_ = line_;
             }
+            widget_->installEventFilter(this);
             break;
         case ControlKind::Check:
             check_ = new CycleCheckBox(Qs(s.label), parent);
@@ -224,6 +239,19 @@ void ControlWidget::Build(const ControlState& s, QWidget* parent) {
     if (label_) label_->setBuddy(widget_);
     // A word after the box may carry the mnemonic ("&min").
     if (suffix_) suffix_->setBuddy(widget_);
+}
+
+bool ControlWidget::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut) {
+        // A menu or another program taking the keyboard is no leaving: the
+        // user comes back to the box as it was.
+        const Qt::FocusReason why = static_cast<QFocusEvent*>(event)->reason();
+        if (why != Qt::PopupFocusReason && why != Qt::ActiveWindowFocusReason) emit left(id_);
+    } else if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) emit left(id_);
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void ControlWidget::ReportText(const QString& text) {
@@ -317,6 +345,7 @@ void ControlWidget::Push(const ControlState& s) {
                 if (plain_->toPlainText() != t) plain_->setPlainText(t);
                 lastText_ = t;
                 plain_->setReadOnly(s.readOnly);
+                ShowReadOnly(plain_, s.readOnly);
             } else {
                 const QString t = Qs(s.value.text);
                 if (line_->text() != t) line_->setText(t);
@@ -324,6 +353,7 @@ void ControlWidget::Push(const ControlState& s) {
                 line_->setMaxLength(s.maxLength > 0 && t.size() <= s.maxLength ? s.maxLength
                                                                                : 32767);
                 line_->setReadOnly(s.readOnly);
+                ShowReadOnly(line_, s.readOnly);
             }
             break;
         case ControlKind::Number:

@@ -55,6 +55,12 @@ signals:
     void changed(int id, const vantorel::ControlValue& value);
     // A button was pressed or a list entry double-clicked.
     void activated(int id);
+    // The user left a number box: the focus went elsewhere in the program,
+    // or Enter was pressed in it.
+    void left(int id);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Build(const ControlState& s, QWidget* parent);

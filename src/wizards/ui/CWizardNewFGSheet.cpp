@@ -138,9 +138,8 @@ CWizardNewFGSheet::CWizardNewFGSheet(const Mission& mission, Prompter& prompter,
     setObjectName(QStringLiteral("CWizardNewFGSheet"));
     setWindowTitle(QString::fromLatin1(kPromptCaption));
     setWizardStyle(QWizard::ClassicStyle);
-    // Every page only goes on: there is no Back button to offer.
-    setButtonLayout(
-        {QWizard::Stretch, QWizard::NextButton, QWizard::FinishButton, QWizard::CancelButton});
+    setButtonLayout({QWizard::Stretch, QWizard::BackButton, QWizard::NextButton,
+                     QWizard::FinishButton, QWizard::CancelButton});
     setPage(kNewFgKindPage, new CWizardNewFGPage1);
     setPage(kNewFgTeamPage, new CWizardNewFGPage2(TeamNames(mission)));
     setPage(kNewFgFleetPage, new CWizardNewFGPage3);

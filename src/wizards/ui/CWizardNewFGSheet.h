@@ -79,8 +79,8 @@ public:
 };
 
 // The new flight group wizard: asks what to add to the mission on the
-// pages the flow leads to; there is no way back. Accepted on Finish; the
-// caller then builds Choices() into the mission.
+// pages the flow leads to, and goes back the way it came. Accepted on
+// Finish; the caller then builds Choices() into the mission.
 class CWizardNewFGSheet : public QWizard {
     Q_OBJECT
 public:
