@@ -157,7 +157,7 @@ int Run(const std::vector<std::string>& args) {
     size_t first = list.size() - result.Created.size();
     for (size_t i = first; i < list.size(); ++i) {
         const FlightGroupRecord& r = list[i]->File;
-        PrintText(summary, "%zu %d %s %s\n", i, r.NumberOfCraft(),
+        PrintUtf8(summary, "%zu %d %s %s\n", i, r.NumberOfCraft(),
                   CraftNameForCount(r.CraftType(), r.NumberOfCraft()).c_str(),
                   Win1252ToUtf8(r.Name()).c_str());
     }

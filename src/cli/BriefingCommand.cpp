@@ -113,7 +113,7 @@ int Run(const std::vector<std::string>& args) {
             j.EndArray();
             j.EndObject();
         }
-        WriteText(stdout, j.Text());
+        WriteUtf8(stdout, j.Text());
         return kExitOk;
     }
     // The one asked for is shown even when it holds nothing.
@@ -125,7 +125,7 @@ int Run(const std::vector<std::string>& args) {
         text += BriefingReportText(mission, b);
     }
     const std::string utf8 = Win1252ToUtf8(text);
-    WriteText(stdout, utf8);
+    WriteUtf8(stdout, utf8);
     return kExitOk;
 }
 

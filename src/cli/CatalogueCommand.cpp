@@ -132,7 +132,7 @@ int RunCatalogue(const std::vector<std::string>& args) {
     j.EndObject();
 
     j.EndObject();
-    WriteText(stdout, j.Text());
+    WriteUtf8(stdout, j.Text());
     return kExitOk;
 }
 

@@ -105,7 +105,7 @@ void PrintJson(const std::string& file, const std::vector<Problem>& problems) {
     }
     j.EndArray();
     j.EndObject();
-    PrintText(stdout, "%s\n", j.Text().c_str());
+    PrintUtf8(stdout, "%s\n", j.Text().c_str());
 }
 
 int Run(const std::vector<std::string>& args) {
@@ -147,7 +147,7 @@ int Run(const std::vector<std::string>& args) {
         PrintJson(file, problems);
     } else {
         for (const Problem& p : problems)
-            PrintText(stdout, "%s: %s\n", SeverityName(p.Severity), p.Text().c_str());
+            PrintUtf8(stdout, "%s: %s\n", SeverityName(p.Severity), p.Text().c_str());
     }
     return HasErrors(problems) ? kExitProblems : kExitOk;
 }

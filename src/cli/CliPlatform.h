@@ -45,8 +45,8 @@ public:
     using Prompter::Show;
     PromptAnswer Show(const std::string& text, PromptIcon, PromptButtons buttons,
                       const std::string& caption) override {
-        if (caption != kPromptCaption) PrintText(stderr, "%s: ", caption.c_str());
-        PrintText(stderr, "%s\n", text.c_str());
+        if (caption != kPromptCaption) PrintUtf8(stderr, "%s: ", caption.c_str());
+        PrintUtf8(stderr, "%s\n", text.c_str());
         ++shown;
         return buttons == PromptButtons::YesNo || buttons == PromptButtons::YesNoCancel
                    ? PromptAnswer::Yes

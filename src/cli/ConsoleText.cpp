@@ -36,7 +36,7 @@ std::wstring WideFromUtf8(std::string_view text) {
 
 }  // namespace
 
-void WriteText(std::FILE* stream, std::string_view utf8) {
+void WriteUtf8(std::FILE* stream, std::string_view utf8) {
     const HANDLE console = ConsoleOf(stream);
     if (console == nullptr) {
         std::fwrite(utf8.data(), 1, utf8.size(), stream);
@@ -61,13 +61,13 @@ void WriteText(std::FILE* stream, std::string_view utf8) {
 
 #else
 
-void WriteText(std::FILE* stream, std::string_view utf8) {
+void WriteUtf8(std::FILE* stream, std::string_view utf8) {
     std::fwrite(utf8.data(), 1, utf8.size(), stream);
 }
 
 #endif
 
-void PrintText(std::FILE* stream, const char* format, ...) {
+void PrintUtf8(std::FILE* stream, const char* format, ...) {
     std::va_list args;
     va_start(args, format);
     std::va_list again;
@@ -78,7 +78,7 @@ void PrintText(std::FILE* stream, const char* format, ...) {
         std::string text(size_t(size) + 1, '\0');
         std::vsnprintf(text.data(), text.size(), format, again);
         text.pop_back();
-        WriteText(stream, text);
+        WriteUtf8(stream, text);
     }
     va_end(again);
 }

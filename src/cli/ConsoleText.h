@@ -17,9 +17,9 @@ namespace vantorel::cli {
 // A Windows console is handed it as UTF-16 (WriteConsoleW), so it shows
 // whole whatever the console's code page; a pipe or a file gets the UTF-8
 // bytes, as does every stream elsewhere.
-void WriteText(std::FILE* stream, std::string_view utf8);
+void WriteUtf8(std::FILE* stream, std::string_view utf8);
 
-// printf, then WriteText.
-void PrintText(std::FILE* stream, const char* format, ...) VANTOREL_PRINTF_LIKE;
+// printf, then WriteUtf8.
+void PrintUtf8(std::FILE* stream, const char* format, ...) VANTOREL_PRINTF_LIKE;
 
 }  // namespace vantorel::cli

@@ -16,7 +16,7 @@ int Run(const std::vector<std::string>& args) {
     Mission m;
     if (int rc = LoadMissionArg(args[0], m); rc != kExitOk) return rc;
     const std::string json = MissionToJson(m);
-    WriteText(stdout, json);
+    WriteUtf8(stdout, json);
     return kExitOk;
 }
 

@@ -328,7 +328,7 @@ int Run(const std::vector<std::string>& args) {
         for (const auto& c : page->Controls()) PutControl(j, c);
         j.EndArray();
         j.EndObject();
-        PrintText(stdout, "%s\n", j.Text().c_str());
+        PrintUtf8(stdout, "%s\n", j.Text().c_str());
         return kExitOk;
     }
 
@@ -348,7 +348,7 @@ int Run(const std::vector<std::string>& args) {
         std::string why;
         if (!value) why = "control " + idText + " cannot take '" + valueText + "'";
         if (!value || !page->Set(context, c->id, *value, &why)) {
-            PrintText(stderr, "vantorel-cli page: %s\n", why.c_str());
+            PrintUtf8(stderr, "vantorel-cli page: %s\n", why.c_str());
             return kExitUsage;
         }
     }

@@ -26,7 +26,7 @@ int RunReport(const std::vector<std::string>& args) {
     // same lines wherever it lies (git diff runs this on temporary files).
     std::printf("Mission\n");
     const std::string utf8 = Win1252ToUtf8(MissionReportText(mission));
-    WriteText(stdout, utf8);
+    WriteUtf8(stdout, utf8);
     return kExitOk;
 }
 

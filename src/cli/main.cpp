@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
     }
     if (args[0] == "--man-page" && args.size() == 2) {
         if (PrintManPage(args[1], stdout)) return kExitOk;
-        PrintText(stderr, "vantorel-cli: cannot read %s\n", args[1].c_str());
+        PrintUtf8(stderr, "vantorel-cli: cannot read %s\n", args[1].c_str());
         return kExitIo;
     }
     if (args[0] == "--version") {
@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
         }
         return status;
     }
-    PrintText(stderr, "vantorel-cli: unknown command '%s'\n\n", args[0].c_str());
+    PrintUtf8(stderr, "vantorel-cli: unknown command '%s'\n\n", args[0].c_str());
     PrintHelp(stderr);
     return kExitUsage;
 }

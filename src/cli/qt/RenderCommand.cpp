@@ -40,7 +40,7 @@ constexpr int kMaxSide = 16384;
 void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
     if (text.startsWith(QStringLiteral("QStandardPaths:"))) return;
     if (type == QtDebugMsg || type == QtInfoMsg) return;
-    PrintText(stderr, "%s\n", text.toUtf8().constData());
+    PrintUtf8(stderr, "%s\n", text.toUtf8().constData());
 }
 
 int Usage(const std::string& problem) {
