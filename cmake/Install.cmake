@@ -6,6 +6,9 @@ set(VANTOREL_APP_ID org.example.Vantorel)
 set(VANTOREL_DESKTOP_DIR ${PROJECT_SOURCE_DIR}/resources/desktop)
 
 # Windows: the icon, the version and the UTF-8 manifest in each program.
+# The copyright is the one the Debian package states.
+file(STRINGS ${VANTOREL_DESKTOP_DIR}/copyright VANTOREL_COPYRIGHT REGEX "^Copyright: " LIMIT_COUNT 1)
+string(REGEX REPLACE "^Copyright: " "Copyright (C) " VANTOREL_COPYRIGHT "${VANTOREL_COPYRIGHT}")
 function(vantorel_windows_resources target description)
   set(VANTOREL_RC_NAME ${target})
   set(VANTOREL_RC_FILENAME ${target}.exe)
@@ -168,35 +171,26 @@ if(TARGET vantorel)
   set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 endif()
 
+# The values reach CPack as they are written here (no second round of CMake
+# escapes), so NSIS gets exactly this text.
+set(CPACK_VERBATIM_VARIABLES ON)
 set(CPACK_NSIS_DISPLAY_NAME Vantorel)
 set(CPACK_NSIS_PACKAGE_NAME Vantorel)
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Vantorel)
 set(CPACK_NSIS_URL_INFO_ABOUT ${CPACK_PACKAGE_HOMEPAGE_URL})
 set(CPACK_NSIS_MUI_ICON ${VANTOREL_DESKTOP_DIR}/icons/vantorel.ico)
-set(CPACK_NSIS_INSTALLED_ICON_NAME bin\\\\vantorel-cli.exe)
-if(TARGET vantorel)
-  set(CPACK_NSIS_INSTALLED_ICON_NAME bin\\\\vantorel.exe)
-  set(CPACK_PACKAGE_EXECUTABLES vantorel Vantorel)
-  # Double-clicking a mission opens it in the editor: *.tie is the file type
-  # "XvT.Level". Uninstalling removes the type, and the extension only while
-  # it still points at it.
-  # (NSIS quotes with ' and writes " as $\", so no bare double quote has to
-  # survive CPack, which mangles them; CPack reads the lines as CMake text
-  # again, so each backslash is written twice.)
-  set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS [=[
-  WriteRegStr HKCR '.tie' '' 'XvT.Level'
-  WriteRegStr HKCR 'XvT.Level' '' 'XvT Level'
-  WriteRegStr HKCR 'XvT.Level\\DefaultIcon' '' '$INSTDIR\\bin\\vantorel.exe,0'
-  WriteRegStr HKCR 'XvT.Level\\shell\\open\\command' '' '$\"$INSTDIR\\bin\\vantorel.exe$\" $\"%1$\"'
-  System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
-]=])
-  set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS [=[
-  ReadRegStr $0 HKCR '.tie' ''
-  StrCmp $0 'XvT.Level' 0 +3
-  DeleteRegValue HKCR '.tie' ''
-  DeleteRegKey /ifempty HKCR '.tie'
-  DeleteRegKey HKCR 'XvT.Level'
-  System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
-]=])
+set(CPACK_NSIS_INSTALLED_ICON_NAME "bin\\vantorel-cli.exe")
+# The installer's own texts name the program as its menus do (CPack takes
+# the package name, which is the file names' "vantorel").
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/CPackGenerators.cmake)
+# The licence, on the installer's licence page and, on Windows, beside the
+# programs, as text Notepad opens.
+set(VANTOREL_LICENCE_TEXT ${CMAKE_BINARY_DIR}/generated/COPYING.txt)
+configure_file(${PROJECT_SOURCE_DIR}/COPYING ${VANTOREL_LICENCE_TEXT} @ONLY NEWLINE_STYLE CRLF)
+set(CPACK_RESOURCE_FILE_LICENSE ${VANTOREL_LICENCE_TEXT})
+if(WIN32)
+  install(FILES ${VANTOREL_LICENCE_TEXT} DESTINATION .)
 endif()
+include(${CMAKE_CURRENT_LIST_DIR}/NsisInstaller.cmake)
 
 include(CPack)

@@ -28,9 +28,10 @@ linux=(
 windows=(cmake g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
   libgtest-dev wine wine64)
 # Qt for Windows is built with the host's moc, rcc and uic (same version);
-# the installer is made with NSIS; the package check drives the editor on Xvfb.
+# the installer is made with NSIS; the package check drives the editor on Xvfb,
+# and runs the installer, a 32-bit program, on 32-bit Wine.
 windows_editor=(qt6-base-dev qt6-base-dev-tools ninja-build perl xz-utils nsis unzip
-  xvfb xauth xdotool imagemagick)
+  xvfb xauth xdotool imagemagick wine32:i386)
 
 case "${1:-}" in
   "") packages=("${linux[@]}" "${windows[@]}") ;;
@@ -44,15 +45,30 @@ esac
 
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
 
+as_root() {
+  if [ "$(id -u)" -ne 0 ]; then sudo "$@"; else "$@"; fi
+}
+
 install_missing() {
-  local missing=()
+  local missing=() arch
   for p in "$@"; do installed "$p" || missing+=("$p"); done
   [ ${#missing[@]} -eq 0 ] && return 0
   echo "Installing: ${missing[*]}"
-  local sudo_cmd=()
-  if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
-  "${sudo_cmd[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends \
+  # A package of another architecture (wine32:i386) needs that architecture
+  # known before the package lists are fetched.
+  for p in "${missing[@]}"; do
+    case "$p" in
+      *:*)
+        arch="${p##*:}"
+        if [ "$arch" != "$(dpkg --print-architecture)" ] &&
+          ! dpkg --print-foreign-architectures | grep -qx "$arch"; then
+          as_root dpkg --add-architecture "$arch"
+        fi
+        ;;
+    esac
+  done
+  as_root apt-get update -qq
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
     "${missing[@]}"
 }
 

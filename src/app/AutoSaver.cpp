@@ -16,16 +16,6 @@ QString LockPath(const QString& folder, const std::string& run) {
     return QDir(folder).filePath(QString::fromStdString(run) + QStringLiteral(".lock"));
 }
 
-// Whether the run that holds this lock is gone; its lock file goes then
-// (QLockFile takes over a lock whose process has ended, and lets it go).
-bool RunIsGone(const QString& lockPath) {
-    QLockFile other(lockPath);
-    other.setStaleLockTime(0);  // stale only when its process is gone
-    const bool gone = other.tryLock(0);
-    if (gone) other.unlock();
-    return gone;
-}
-
 std::string NewRunName() {
     return std::to_string(QCoreApplication::applicationPid()) + "-" +
            std::to_string(QDateTime::currentMSecsSinceEpoch());
@@ -38,21 +28,19 @@ AutoSaver::AutoSaver(Settings& settings, const QString& folder, QObject* parent)
       settings_(settings),
       folder_(PathFromUtf8(folder.toStdString()), NewRunName()) {
     QDir().mkpath(folder);
-    lock_ = std::make_unique<QLockFile>(LockPath(folder, folder_.Run()));
-    lock_->setStaleLockTime(0);  // a lock is stale only when its run is gone
-    lock_->tryLock(0);
+    lock_ = std::make_unique<RunLock>(LockPath(folder, folder_.Run()));
     // Runs that were killed (at logout, say) left their locks behind. Those
     // go now; their copies stay and are offered (a run with no lock is gone).
     const QStringList locks = QDir(folder).entryList({QStringLiteral("*.lock")}, QDir::Files);
     for (const QString& name : locks)
-        if (QDir(folder).filePath(name) != lock_->fileName()) RunIsGone(QDir(folder).filePath(name));
+        if (QDir(folder).filePath(name) != lock_->Path())
+            RunLock::RunHasEnded(QDir(folder).filePath(name));
     connect(&timer_, &QTimer::timeout, this, &AutoSaver::SaveNow);
     ApplySettings();
 }
 
 AutoSaver::~AutoSaver() {
     for (auto& [doc, t] : docs_) folder_.Remove(t.slot);
-    lock_->unlock();
 }
 
 void AutoSaver::ApplySettings() {
@@ -113,7 +101,7 @@ std::vector<RecoveryEntry> AutoSaver::Orphans() {
         auto it = gone.find(e.run);
         if (it == gone.end()) {
             // A run that still holds its lock is another editor open now.
-            it = gone.emplace(e.run, RunIsGone(LockPath(folder, e.run))).first;
+            it = gone.emplace(e.run, RunLock::RunHasEnded(LockPath(folder, e.run))).first;
         }
         if (it->second) orphans.push_back(std::move(e));
     }

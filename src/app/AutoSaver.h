@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QLockFile>
 #include <QObject>
 #include <QTimer>
 #include <map>
 #include <memory>
 #include <vector>
 
+#include "app/RunLock.h"
 #include "document/RecoveryFolder.h"
 
 namespace vantorel {
@@ -19,8 +19,8 @@ inline constexpr int kDefaultAutosaveMinutes = 3;
 // Writes a copy of every mission with unsaved changes into the recovery
 // folder every few minutes ("Settings"/"AutosaveMinutes", 0 = never). A copy
 // goes when its mission is saved, closed, or back to what is on disk. The
-// run holds a lock in the folder while it lives, so the copies of a run
-// that ended without removing them (a crash) can be told apart.
+// run holds a lock in the folder while it lives (RunLock), so the copies of
+// a run that ended without removing them (a crash) can be told apart.
 class AutoSaver : public QObject {
     Q_OBJECT
 public:
@@ -53,7 +53,7 @@ private:
 
     Settings& settings_;
     RecoveryFolder folder_;
-    std::unique_ptr<QLockFile> lock_;
+    std::unique_ptr<RunLock> lock_;
     QTimer timer_;
     std::map<CQVDoc*, Tracked> docs_;
     int nextSlot_ = 0;

@@ -10,6 +10,7 @@
 #include "app/COptionsDlg.h"
 #include "app/CSplashWnd.h"
 #include "app/ConfigurePaths.h"
+#include "app/SplashFreeQuestions.h"
 #include "catalogue/CraftIcons.h"
 #include "catalogue/TeamThemes.h"
 #include "platform/PathText.h"
@@ -49,7 +50,8 @@ bool CQVApp::InitInstance(const QStringList& arguments) {
     // The craft icons are rendered as the map first draws each of them.
     CSplashWnd::SetSplashStatus(QStringLiteral("Building icons..."));
     CSplashWnd::SetSplashStatus(QStringLiteral("Loading themes..."));
-    LoadThemes(services_.settings, services_.prompter,
+    SplashFreeQuestions questions(services_.fileDialogs, services_.prompter);
+    LoadThemes(services_.settings, questions,
                PathFromUtf8(QCoreApplication::applicationDirPath().toStdString()));
     CSplashWnd::SetSplashStatus(QStringLiteral("Initialising..."));
     services_.random =
@@ -59,7 +61,7 @@ bool CQVApp::InitInstance(const QStringList& arguments) {
     frame_->LoadBarState();
 
     ConfigurePaths(
-        services_.settings, services_.gameRegistry, services_.fileDialogs, services_.prompter,
+        services_.settings, services_.gameRegistry, questions, questions,
         [](const char* text) { CSplashWnd::SetSplashStatus(QString::fromLatin1(text)); });
 
     if (file.isEmpty()) {

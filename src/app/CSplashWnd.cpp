@@ -48,6 +48,12 @@ void CSplashWnd::SetSplashStatus(const QString& text) {
     if (g_splash) g_splash->SetStatus(text);
 }
 
+void CSplashWnd::CloseSplash() {
+    if (!g_splash) return;
+    g_splash->Dismiss();
+    delete g_splash.data();
+}
+
 void CSplashWnd::SetStatus(const QString& text) {
     status_ = text;
     if (isVisible()) repaint();

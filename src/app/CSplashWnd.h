@@ -23,6 +23,9 @@ public:
     static void ShowSplash(bool enabled);
     static CSplashWnd* Instance();
     static void SetSplashStatus(const QString& text);
+    // Dismisses the splash and destroys its window now, not later: a
+    // question about to be shown must not find it still there.
+    static void CloseSplash();
 
 signals:
     void dismissed();

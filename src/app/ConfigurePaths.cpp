@@ -43,21 +43,22 @@ void ConfigurePaths(Settings& settings, GameRegistry& registry, FileDialogs& dia
     if (auto folder = FolderFromRegistry(registry)) {
         StorePaths(settings, *folder);
     } else {
+        // Only a folder is an answer. Without one nothing is stored, so the
+        // next start asks again: an empty value would mean "configured" and
+        // the question would never come back (a browser that closed by
+        // itself looks just like a cancel).
         const FileDialogs::FolderChoice choice = dialogs.BrowseForFolder(kGameFolderBrowseTitle);
         switch (choice.status) {
             case FileDialogs::FolderStatus::NoDesktopRoot:
-                // Nothing stored: the next start asks again.
                 prompter.Show(kNoDesktopRootText, PromptIcon::Warning, PromptButtons::Ok);
                 break;
             case FileDialogs::FolderStatus::Chosen:
-                StorePaths(settings, choice.path);
+                if (!choice.path.empty()) StorePaths(settings, choice.path);
                 break;
             case FileDialogs::FolderStatus::NotAFileSystemPath:
                 prompter.Show(kNotAFileSystemPathText, PromptIcon::Warning, PromptButtons::Ok);
-                StorePaths(settings, "");
                 break;
             case FileDialogs::FolderStatus::Cancelled:
-                StorePaths(settings, "");
                 break;
         }
     }

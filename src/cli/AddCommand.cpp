@@ -10,6 +10,7 @@
 #include "cli/CliCommand.h"
 #include "cli/CliPlatform.h"
 #include "cli/CommandLine.h"
+#include "cli/ConsoleText.h"
 #include "cli/MissionFileArg.h"
 #include "mission/Win1252.h"
 #include "wizards/NewFlightGroupBuilder.h"
@@ -160,9 +161,9 @@ int Run(const std::vector<std::string>& args) {
     size_t first = list.size() - result.Created.size();
     for (size_t i = first; i < list.size(); ++i) {
         const FlightGroupRecord& r = list[i]->File;
-        std::fprintf(summary, "%zu %d %s %s\n", i, r.NumberOfCraft(),
-                     CraftNameForCount(r.CraftType(), r.NumberOfCraft()).c_str(),
-                     Win1252ToUtf8(r.Name()).c_str());
+        PrintUtf8(summary, "%zu %d %s %s\n", i, r.NumberOfCraft(),
+                  CraftNameForCount(r.CraftType(), r.NumberOfCraft()).c_str(),
+                  Win1252ToUtf8(r.Name()).c_str());
     }
     const int saved = SaveMissionArg(output, document.GetMission());
     return saved == kExitOk && !result.Complete ? kExitPartial : saved;

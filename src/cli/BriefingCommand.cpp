@@ -9,6 +9,7 @@
 #include "briefing/MakeBriefing.h"
 #include "catalogue/BriefingText.h"
 #include "cli/CliCommand.h"
+#include "cli/ConsoleText.h"
 #include "cli/Json.h"
 #include "cli/MissionFileArg.h"
 #include "cli/MissionJson.h"
@@ -112,7 +113,7 @@ int Run(const std::vector<std::string>& args) {
             j.EndArray();
             j.EndObject();
         }
-        std::fwrite(j.Text().data(), 1, j.Text().size(), stdout);
+        WriteUtf8(stdout, j.Text());
         return kExitOk;
     }
     // The one asked for is shown even when it holds nothing.
@@ -124,7 +125,7 @@ int Run(const std::vector<std::string>& args) {
         text += BriefingReportText(mission, b);
     }
     const std::string utf8 = Win1252ToUtf8(text);
-    std::fwrite(utf8.data(), 1, utf8.size(), stdout);
+    WriteUtf8(stdout, utf8);
     return kExitOk;
 }
 

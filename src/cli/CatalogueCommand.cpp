@@ -9,6 +9,7 @@
 #include "catalogue/NameLists.h"
 #include "catalogue/Orders.h"
 #include "cli/CliCommand.h"
+#include "cli/ConsoleText.h"
 #include "cli/Json.h"
 #include "mission/Win1252.h"
 
@@ -141,7 +142,7 @@ int RunCatalogue(const std::vector<std::string>& args) {
     j.EndObject();
 
     j.EndObject();
-    std::fwrite(j.Text().data(), 1, j.Text().size(), stdout);
+    WriteUtf8(stdout, j.Text());
     return kExitOk;
 }
 

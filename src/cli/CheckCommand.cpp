@@ -8,6 +8,7 @@
 #include "cli/CheckKinds.h"
 #include "cli/CliCommand.h"
 #include "cli/CliPlatform.h"
+#include "cli/ConsoleText.h"
 #include "cli/Json.h"
 #include "cli/MissionFileArg.h"
 #include "document/MissionCheck.h"
@@ -125,7 +126,7 @@ void PrintJson(const std::string& file, const std::vector<Problem>& problems) {
     }
     j.EndArray();
     j.EndObject();
-    std::printf("%s\n", j.Text().c_str());
+    PrintUtf8(stdout, "%s\n", j.Text().c_str());
 }
 
 int Run(const std::vector<std::string>& args) {
@@ -189,7 +190,7 @@ int Run(const std::vector<std::string>& args) {
         PrintJson(file, problems);
     } else {
         for (const Problem& p : problems)
-            std::printf("%s: %s\n", SeverityName(p.Severity), p.Text().c_str());
+            PrintUtf8(stdout, "%s: %s\n", SeverityName(p.Severity), p.Text().c_str());
     }
     return HasErrors(problems) ? kExitProblems : kExitOk;
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "cli/ConsoleText.h"
 #include "platform/Prompter.h"
 #include "platform/Settings.h"
 
@@ -44,8 +45,8 @@ public:
     using Prompter::Show;
     PromptAnswer Show(const std::string& text, PromptIcon, PromptButtons buttons,
                       const std::string& caption) override {
-        if (caption != kPromptCaption) std::fprintf(stderr, "%s: ", caption.c_str());
-        std::fprintf(stderr, "%s\n", text.c_str());
+        if (caption != kPromptCaption) PrintUtf8(stderr, "%s: ", caption.c_str());
+        PrintUtf8(stderr, "%s\n", text.c_str());
         ++shown;
         return buttons == PromptButtons::YesNo || buttons == PromptButtons::YesNoCancel
                    ? PromptAnswer::Yes

@@ -14,6 +14,7 @@
 #include <shellapi.h>
 
 #include <cstdio>
+#include <cstdlib>
 #elif defined(__APPLE__)
 #include <mach-o/dyld.h>
 
@@ -47,11 +48,37 @@ std::vector<std::string> Utf8Arguments(int argc, char** argv) {
     return args;
 }
 
+namespace {
+
+UINT gConsoleCodePage = 0;  // the console's own, while the run has set UTF-8
+
+void RestoreConsoleCodePage() {
+    std::fflush(stdout);
+    std::fflush(stderr);
+    if (gConsoleCodePage != 0) SetConsoleOutputCP(gConsoleCodePage);
+}
+
+BOOL WINAPI OnConsoleBreak(DWORD) {
+    RestoreConsoleCodePage();
+    return FALSE;  // and the run ends as it would have
+}
+
+}  // namespace
+
 void PrepareStandardStreams() {
     _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
-    SetConsoleOutputCP(CP_UTF8);
+    // Names reach a console through WriteConsoleW (ConsoleText.h); for any
+    // other text the console reads UTF-8 during the run. Its own code page
+    // comes back at the end, also after Ctrl+C: the console belongs to the
+    // user, who goes on using it.
+    const UINT own = GetConsoleOutputCP();  // 0: no console
+    if (own != 0 && own != CP_UTF8 && SetConsoleOutputCP(CP_UTF8)) {
+        gConsoleCodePage = own;
+        std::atexit(RestoreConsoleCodePage);
+        SetConsoleCtrlHandler(OnConsoleBreak, TRUE);
+    }
 }
 
 std::filesystem::path ProgramFolder() {

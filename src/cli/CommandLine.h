@@ -21,7 +21,8 @@ bool RefusedOption(const char* command, const char* usage, const std::vector<std
 
 // Standard input and output carry bytes (a mission, a picture) and text in
 // UTF-8; on Windows this turns off the CR LF translation and tells the
-// console the output is UTF-8. Elsewhere it does nothing.
+// console the output is UTF-8 until the program ends, when the console gets
+// its code page back. Elsewhere it does nothing.
 void PrepareStandardStreams();
 
 // The folder holding this program, or empty when the platform cannot say.

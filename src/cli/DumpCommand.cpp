@@ -2,6 +2,7 @@
 
 #include "cli/CliCommand.h"
 #include "cli/CommandLine.h"
+#include "cli/ConsoleText.h"
 #include "cli/MissionFileArg.h"
 #include "cli/MissionJson.h"
 
@@ -19,7 +20,7 @@ int Run(const std::vector<std::string>& args) {
     Mission m;
     if (int rc = LoadMissionArg(args[0], m); rc != kExitOk) return rc;
     const std::string json = MissionToJson(m);
-    std::fwrite(json.data(), 1, json.size(), stdout);
+    WriteUtf8(stdout, json);
     return kExitOk;
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/CliCommand.h"
+#include "cli/ConsoleText.h"
 #include "cli/Json.h"
 #include "cli/MissionFileArg.h"
 #include "flow/FlowExplain.h"
@@ -61,28 +62,29 @@ void PrintText(const Mission& mission, const MissionFlow& flow) {
     for (const FlowEdge& e : flow.edges) incoming[size_t(e.to)].push_back(&e);
     for (size_t v = 0; v < flow.nodes.size(); ++v) {
         const FlowNode& node = flow.nodes[v];
-        std::printf("%s: %s%s\n", node.id.c_str(), node.label.c_str(),
-                    node.never ? " (never)" : "");
+        PrintUtf8(stdout, "%s: %s%s\n", node.id.c_str(), node.label.c_str(),
+                  node.never ? " (never)" : "");
         for (const FlowEdge* e : incoming[v]) {
             const std::string& from = flow.nodes[size_t(e->from)].id;
             switch (e->kind) {
                 case FlowEdgeKind::Condition:
-                    std::printf("  after %s: %s\n", from.c_str(), e->label.c_str());
+                    PrintUtf8(stdout, "  after %s: %s\n", from.c_str(), e->label.c_str());
                     break;
                 case FlowEdgeKind::Own:
-                    std::printf("  after %s\n", from.c_str());
+                    PrintUtf8(stdout, "  after %s\n", from.c_str());
                     break;
                 case FlowEdgeKind::DropOff:
-                    std::printf("  dropped off by %s\n", from.c_str());
+                    PrintUtf8(stdout, "  dropped off by %s\n", from.c_str());
                     break;
                 case FlowEdgeKind::OrderTarget:
-                    std::printf("  aimed at by %s: %s\n", from.c_str(), e->label.c_str());
+                    PrintUtf8(stdout, "  aimed at by %s: %s\n", from.c_str(), e->label.c_str());
                     break;
             }
         }
-        for (const std::string& input : node.inputs) std::printf("  input: %s\n", input.c_str());
+        for (const std::string& input : node.inputs)
+            PrintUtf8(stdout, "  input: %s\n", input.c_str());
         if (node.never)
-            std::printf("  never: %s\n", WhyNever(mission, flow, int(v)).Text().c_str());
+            PrintUtf8(stdout, "  never: %s\n", WhyNever(mission, flow, int(v)).Text().c_str());
     }
 }
 
@@ -127,7 +129,7 @@ void PrintJson(const Mission& mission, const MissionFlow& flow) {
     for (const std::vector<int>& circle : flow.circles) j.IntArray({}, circle);
     j.EndArray();
     j.EndObject();
-    std::printf("%s\n", j.Text().c_str());
+    PrintUtf8(stdout, "%s\n", j.Text().c_str());
 }
 
 int Run(const std::vector<std::string>& args) {
@@ -153,7 +155,7 @@ int Run(const std::vector<std::string>& args) {
     if (int rc = LoadMissionArg(file, mission); rc != kExitOk) return rc;
     const MissionFlow flow = MakeMissionFlow(mission);
     if (dot)
-        std::fputs(FlowDot(mission, flow).c_str(), stdout);
+        WriteUtf8(stdout, FlowDot(mission, flow));
     else if (json)
         PrintJson(mission, flow);
     else

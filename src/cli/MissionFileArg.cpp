@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/CliCommand.h"
+#include "cli/ConsoleText.h"
 #include "cli/OutputFile.h"
 #include "document/MissionReader.h"
 #include "document/MissionWriter.h"
@@ -55,7 +56,7 @@ int LoadMissionArg(const std::string& path, Mission& mission, std::vector<uint8_
     std::vector<uint8_t>& bytes = bytesRead ? *bytesRead : local;
     std::string error;
     if (!ReadInputArg(path, bytes, error)) {
-        std::fprintf(stderr, "vantorel-cli: cannot open %s: %s\n", path.c_str(), error.c_str());
+        PrintUtf8(stderr, "vantorel-cli: cannot open %s: %s\n", path.c_str(), error.c_str());
         return kExitIo;
     }
     ReadResult r = ReadMission(bytes, mission);
@@ -70,7 +71,7 @@ int LoadMissionArg(const std::string& path, Mission& mission, std::vector<uint8_
 int SaveMissionArg(const std::string& path, Mission& mission) {
     if (path.empty()) return EmptyFileName();
     if (const std::string why = WriteRefusal(mission); !why.empty()) {
-        std::fprintf(stderr, "vantorel-cli: cannot write %s: %s\n", path.c_str(), why.c_str());
+        PrintUtf8(stderr, "vantorel-cli: cannot write %s: %s\n", path.c_str(), why.c_str());
         return kExitIo;
     }
     return WriteOutputFile(path, WriteMission(mission));

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "cli/CliCommand.h"
+#include "cli/ConsoleText.h"
 #include "cli/MissionFileArg.h"
 #include "document/AtomicFile.h"
 #include "platform/PathText.h"
@@ -19,7 +20,7 @@ int WriteOutputFile(const std::string& path, std::span<const uint8_t> bytes) {
     }
     std::string error;
     if (!WriteFileAtomically(PathFromUtf8(path), bytes, error)) {
-        std::fprintf(stderr, "vantorel-cli: cannot write %s: %s\n", path.c_str(), error.c_str());
+        PrintUtf8(stderr, "vantorel-cli: cannot write %s: %s\n", path.c_str(), error.c_str());
         return kExitIo;
     }
     return kExitOk;

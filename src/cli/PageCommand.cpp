@@ -6,9 +6,10 @@
 #include <vector>
 
 #include "catalogue/TeamThemes.h"
-#include "cli/CommandLine.h"
 #include "cli/CliCommand.h"
 #include "cli/CliPlatform.h"
+#include "cli/CommandLine.h"
+#include "cli/ConsoleText.h"
 #include "cli/Json.h"
 #include "cli/MissionFileArg.h"
 #include "cli/OutputFile.h"
@@ -327,7 +328,7 @@ int Run(const std::vector<std::string>& args) {
         for (const auto& c : page->Controls()) PutControl(j, c);
         j.EndArray();
         j.EndObject();
-        std::printf("%s\n", j.Text().c_str());
+        PrintUtf8(stdout, "%s\n", j.Text().c_str());
         return kExitOk;
     }
 
@@ -347,7 +348,7 @@ int Run(const std::vector<std::string>& args) {
         std::string why;
         if (!value) why = "control " + idText + " cannot take '" + valueText + "'";
         if (!value || !page->Set(context, c->id, *value, &why)) {
-            std::fprintf(stderr, "vantorel-cli page: %s\n", why.c_str());
+            PrintUtf8(stderr, "vantorel-cli page: %s\n", why.c_str());
             return kExitUsage;
         }
     }

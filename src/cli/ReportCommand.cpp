@@ -7,6 +7,7 @@
 #include "catalogue/MissionReport.h"
 #include "cli/CliCommand.h"
 #include "cli/CommandLine.h"
+#include "cli/ConsoleText.h"
 #include "cli/MissionFileArg.h"
 #include "mission/Mission.h"
 #include "mission/Win1252.h"
@@ -29,7 +30,7 @@ int RunReport(const std::vector<std::string>& args) {
     // same lines wherever it lies (git diff runs this on temporary files).
     std::printf("Mission\n");
     const std::string utf8 = Win1252ToUtf8(MissionReportText(mission));
-    std::fwrite(utf8.data(), 1, utf8.size(), stdout);
+    WriteUtf8(stdout, utf8);
     return kExitOk;
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/CliCommand.h"
+#include "cli/ConsoleText.h"
 #include "cli/MissionFileArg.h"
 #include "cli/MissionJson.h"
 #include "cli/OutputFile.h"
@@ -43,14 +44,14 @@ int Run(const std::vector<std::string>& args) {
     std::vector<uint8_t> bytes;
     std::string error;
     if (!ReadInputArg(input, bytes, error)) {
-        std::fprintf(stderr, "vantorel-cli: cannot open %s: %s\n", input.c_str(), error.c_str());
+        PrintUtf8(stderr, "vantorel-cli: cannot open %s: %s\n", input.c_str(), error.c_str());
         return kExitIo;
     }
     Mission mission;
     std::vector<std::string> errors;
     if (!MissionFromJson({reinterpret_cast<const char*>(bytes.data()), bytes.size()}, mission,
                          errors)) {
-        for (const std::string& e : errors) std::fprintf(stderr, "%s\n", e.c_str());
+        for (const std::string& e : errors) PrintUtf8(stderr, "%s\n", e.c_str());
         return kExitRefused;
     }
     return SaveMissionArg(output, mission);

@@ -5,6 +5,7 @@
 
 #include "cli/CliCommand.h"
 #include "cli/CommandLine.h"
+#include "cli/ConsoleText.h"
 #include "cli/HelpFormats.h"
 
 namespace vantorel::cli {
@@ -36,7 +37,7 @@ int main(int argc, char** argv) {
     }
     if (args[0] == "--man-page" && args.size() == 2) {
         if (PrintManPage(args[1], stdout)) return kExitOk;
-        std::fprintf(stderr, "vantorel-cli: cannot read %s\n", args[1].c_str());
+        PrintUtf8(stderr, "vantorel-cli: cannot read %s\n", args[1].c_str());
         return kExitIo;
     }
     if (args[0] == "--version") {
@@ -60,7 +61,7 @@ int main(int argc, char** argv) {
         }
         return status;
     }
-    std::fprintf(stderr, "vantorel-cli: unknown command '%s'\n\n", args[0].c_str());
+    PrintUtf8(stderr, "vantorel-cli: unknown command '%s'\n\n", args[0].c_str());
     PrintHelp(stderr);
     return kExitUsage;
 }

@@ -105,19 +105,21 @@ private slots:
         RecoveryFolder dead(PathFromUtf8(RecoveryFolderPath().toStdString()), "4242-1");
         QVERIFY(dead.Store(0, crashed, mission.toStdString(), "m.tie", 1700000000, error));
         // Runs killed without a chance to clean up left their locks: the next
-        // start removes them and still offers the copies. The machine's name is
-        // QLockFile's (on Windows not the one QSysInfo gives).
+        // start removes them and still offers the copies. The dead run's lock
+        // names the process id this run has now (Windows and Wine give ended
+        // processes' ids out again), as QLockFile writes it.
         QLockFile probe(dir.filePath(QStringLiteral("probe.lock")));
         QVERIFY(probe.tryLock(0));
-        const QByteArray host = ReadAll(probe.fileName()).split('\n').value(2);
+        const QByteArray ours = ReadAll(probe.fileName());
         probe.unlock();
-        auto staleLock = [&](const QString& run) {
+        QVERIFY(ours.startsWith(QByteArray::number(QCoreApplication::applicationPid()) + "\n"));
+        auto staleLock = [&](const QString& run, const QByteArray& text) {
             QFile lock(RecoveryFolderPath() + "/" + run + ".lock");
             QVERIFY(lock.open(QIODevice::WriteOnly));
-            lock.write("2147483646\nvantorel\n" + host + "\n");
+            lock.write(text);
         };
-        staleLock(QStringLiteral("4242-1"));
-        staleLock(QStringLiteral("999-2"));  // a run that left no copy
+        staleLock(QStringLiteral("4242-1"), ours);
+        staleLock(QStringLiteral("999-2"), "2147483646\nvantorel\n");  // a run that left no copy
         // A run that is still going keeps its copies to itself.
         AutoSaver alive(f->settings, RecoveryFolderPath());
         for (const char* run : {"999-2", "4242-1"})

@@ -356,21 +356,51 @@ private slots:
         }
     }
 
-    void cancellingStoresEmptyFoldersAndIsNotAskedAgain() {
+    void withoutAFolderChosenTheNextStartAsksAgain() {
+        // A cancel, a browser that closed by itself, an empty folder: nothing
+        // is stored, so the question comes back.
         FakeServices f;
         Run(f);
-        QCOMPARE(f.dialogs.browseTitles.size(), size_t(1));
-        QVERIFY(f.settings.Has("Paths", "XVT"));
-        QCOMPARE(f.settings.GetString("Paths", "XVT", "?"), std::string());
-        QCOMPARE(f.settings.GetString("Paths", "DefaultOpen", "?"), std::string());
+        f.dialogs.folderAnswers.push_back({FileDialogs::FolderStatus::Chosen, ""});
+        Run(f);
+        QCOMPARE(f.dialogs.browseTitles.size(), size_t(2));
+        QVERIFY(!f.settings.Has("Paths", "XVT"));
+        QVERIFY(!f.settings.Has("Paths", "DefaultOpen"));
         QVERIFY(f.prompter.shown.empty());
 
-        // The next start finds the empty value: no question, the expansion flag kept.
+        // An empty value (cleared in the Options) is configured: no question,
+        // the expansion flag kept.
+        f.settings.SetString("Paths", "XVT", "");
         f.settings.SetInt("Paths", "GotBOP", 7);
         f.registry.keys = {kExpansionKey};
         Run(f);
-        QCOMPARE(f.dialogs.browseTitles.size(), size_t(1));
+        QCOMPARE(f.dialogs.browseTitles.size(), size_t(2));
         QCOMPARE(f.settings.GetInt("Paths", "GotBOP", -1), 7);
+    }
+
+    void theFirstStartQuestionWaitsWithTheSplashGone() {
+        // The splash closes itself on a timer, and a system folder browser
+        // that took it for its owner closed with it: the question comes
+        // only once the splash window is destroyed.
+        struct WatchingDialogs : FakeFileDialogs {
+            bool splashUp = true;
+            FolderChoice BrowseForFolder(const std::string& title) override {
+                splashUp = CSplashWnd::Instance() != nullptr;
+                return FakeFileDialogs::BrowseForFolder(title);
+            }
+        };
+        FakeServices f;
+        WatchingDialogs dialogs;
+        dialogs.folderAnswers.push_back({FileDialogs::FolderStatus::Chosen, "/games/xvt"});
+        AppServices services{f.settings, f.prompter, dialogs, f.registry, f.sound};
+        CSplashWnd::ShowSplash(true);
+        QVERIFY(CSplashWnd::Instance());
+        CQVApp app(services);
+        QVERIFY(app.InitInstance({}));
+        QCOMPARE(dialogs.browseTitles.size(), size_t(1));
+        QVERIFY(!dialogs.splashUp);
+        QCOMPARE(f.settings.GetString("Paths", "XVT", "?"), std::string("/games/xvt"));
+        app.MainFrame()->close();
     }
 
     void browserFailuresSayWhatWentWrong() {
@@ -387,8 +417,7 @@ private slots:
         Run(f);
         QCOMPARE(f.prompter.shown.size(), size_t(2));
         QCOMPARE(f.prompter.shown[1].text, std::string(kNotAFileSystemPathText));
-        QVERIFY(f.settings.Has("Paths", "XVT"));
-        QCOMPARE(f.settings.GetString("Paths", "XVT", "?"), std::string());
+        QVERIFY(!f.settings.Has("Paths", "XVT"));
     }
 
     void optionsOkWritesOnlyThePagesThatWereShown() {
@@ -480,6 +509,18 @@ private slots:
     // The game's installer writes its keys in the 32-bit view of the machine's
     // registry; the editor reads them from there, not from a Wine prefix.
     void theSystemsOwnRegistryGivesTheFolder() {
+        // Looking makes nothing: a missing key stays missing, and so does its
+        // parent. An empty key of the game's reads as an installed game to
+        // whatever looks for one.
+        auto registry = CreateSystemGameRegistry();
+        const std::string missing = "SOFTWARE\\Vantorel Test Vendor\\Nothing\\1.0";
+        QVERIFY(!registry->HasKey(missing));
+        QVERIFY(!registry->ReadString(missing, "Install Path"));
+        QVERIFY(
+            !QSettings(QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE"), QSettings::Registry32Format)
+                 .childGroups()
+                 .contains(QStringLiteral("Vantorel Test Vendor"), Qt::CaseInsensitive));
+
         const QString key = QStringLiteral("HKEY_LOCAL_MACHINE\\") + QString::fromLatin1(kGameKey) +
                             QStringLiteral("\\1.0");
         {
@@ -490,7 +531,6 @@ private slots:
             if (written.status() != QSettings::NoError)
                 QSKIP("writing the machine's keys needs an administrator");
         }
-        auto registry = CreateSystemGameRegistry();
         const auto folder = registry->ReadString(game + "\\1.0", "Install Path");
         QSettings(key, QSettings::Registry32Format).remove(QString());
         QCOMPARE(folder.value_or("none"), std::string("C:\\Spiele\\XvT \xc3\x84"));

@@ -19,6 +19,7 @@
 
 #include "briefing/BriefingPaint.h"
 #include "cli/CliCommand.h"
+#include "cli/ConsoleText.h"
 #include "cli/MissionFileArg.h"
 #include "cli/OutputFile.h"
 #include "map/CentreOnSelection.h"
@@ -39,7 +40,7 @@ constexpr int kMaxSide = 16384;
 void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
     if (text.startsWith(QStringLiteral("QStandardPaths:"))) return;
     if (type == QtDebugMsg || type == QtInfoMsg) return;
-    std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+    PrintUtf8(stderr, "%s\n", text.toUtf8().constData());
 }
 
 int Usage(const std::string& problem) {
