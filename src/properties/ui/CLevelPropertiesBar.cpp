@@ -7,7 +7,6 @@
 #include <algorithm>
 
 #include "platform/PathText.h"
-#include "properties/logic/LevelMessagesPage.h"
 #include "properties/logic/LevelTeamsPage.h"
 #include "properties/ui/CEditPage.h"
 #include "properties/ui/CFGPropertiesFrame.h"
@@ -230,15 +229,12 @@ void CLevelPropertiesBar::MoveViewsToSelection() {
 }
 
 int CLevelPropertiesBar::CurrentTeam() const {
-    auto& page =
-        static_cast<LevelTeamsPage&>(sheet_->Page(CLevelPropertiesSheet::kTeamsTab)->Model());
-    return document_ ? page.CurrentTeam() : -1;
+    const int team = document_ ? document_->Level().CurrentTeam() : -1;
+    return team < LevelTeamsPage::kTeamsListed ? team : -1;
 }
 
 int CLevelPropertiesBar::CurrentMessage() const {
-    auto& page =
-        static_cast<LevelMessagesPage&>(sheet_->Page(CLevelPropertiesSheet::kMessagesTab)->Model());
-    return document_ ? page.CurrentMessage(document_->GetMission()) : -1;
+    return document_ ? document_->Level().CurrentMessage() : -1;
 }
 
 void CLevelPropertiesBar::SelectMessage(int position) {
@@ -250,9 +246,8 @@ void CLevelPropertiesBar::SelectMessage(int position) {
 void CLevelPropertiesBar::SetCurrentMessage(int position) {
     if (!document_) return;
     ApplyAll();
-    CEditPage* page = sheet_->Page(CLevelPropertiesSheet::kMessagesTab);
-    static_cast<LevelMessagesPage&>(page->Model()).Select(position);
-    page->UpdatePage();
+    document_->Level().SetCurrentMessage(position);
+    sheet_->Page(CLevelPropertiesSheet::kMessagesTab)->UpdatePage();
     RefreshMessageProperties();
     emit currentItemChanged();
 }
@@ -267,9 +262,8 @@ void CLevelPropertiesBar::SelectTeam(int team) {
     if (!document_ || team < 0 || team >= LevelTeamsPage::kTeamsListed) return;
     ApplyAll();
     SwitchToTab(CLevelPropertiesSheet::kTeamsTab);
-    CEditPage* page = sheet_->Page(CLevelPropertiesSheet::kTeamsTab);
-    static_cast<LevelTeamsPage&>(page->Model()).Select(team);
-    page->UpdatePage();
+    document_->Level().SetCurrentTeam(team);
+    sheet_->Page(CLevelPropertiesSheet::kTeamsTab)->UpdatePage();
     ShowTeamProperties();
     emit currentItemChanged();
 }

@@ -45,7 +45,8 @@ public:
 
     std::optional<PageContext> Context() override;
 
-    // The Teams tab's team and the Messages tab's message; -1 for none.
+    // The current document's current team (one the Teams tab lists) and
+    // message, whether or not their tabs were ever shown; -1 for none.
     int CurrentTeam() const;
     int CurrentMessage() const;
     // Applies every window, makes the message at the position the current
