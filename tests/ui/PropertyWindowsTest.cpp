@@ -298,6 +298,7 @@ private slots:
             QVERIFY2(Sheet().tabBar()->sizeHint().width() <= Sheet().width(),
                      qPrintable(QString::number(width)));
             for (int i = 0; i < Sheet().count(); ++i) {
+                Sheet().SetActivePage(i);  // built as it is first shown
                 QCOMPARE(Sheet().tabToolTip(i), Sheet().Page(i)->Title());
                 QVERIFY(!Sheet().tabText(i).isEmpty() || !Sheet().tabIcon(i).isNull());
             }
@@ -535,6 +536,8 @@ private slots:
 
         // Neither tab was ever shown: the second mission starts on its first team.
         QVERIFY(clickMap(second));
+        QVERIFY(!Sheet().Page(CLevelPropertiesSheet::kTeamsTab));
+        QVERIFY(!Sheet().Page(CLevelPropertiesSheet::kMessagesTab));
         frame->UpdateCommandUI();
         QVERIFY(frame->Action(kCmdTeamProperties)->isEnabled());
         QVERIFY(!frame->Action(kCmdMessageProperties)->isEnabled());
@@ -574,7 +577,11 @@ private slots:
         QCOMPARE(Sheet().currentIndex(), int(CLevelPropertiesSheet::kMessagesTab));
         auto* list = ControlOf<QListWidget>(CLevelPropertiesSheet::kMessagesTab, 1003);
         QVERIFY(list && list->item(2)->isSelected());
+        // A tab behind while the mission changed shows the new one when it comes forward.
+        QVERIFY(clickTab(CLevelPropertiesSheet::kFlightGroupTab));
         QVERIFY(clickMap(second));
+        QVERIFY(clickTab(CLevelPropertiesSheet::kMessagesTab));
+        QCOMPARE(list->item(0)->text(), QStringLiteral("B0"));
         QVERIFY(list->selectedItems().isEmpty());
         QCOMPARE(message(), QStringLiteral("hidden"));
     }

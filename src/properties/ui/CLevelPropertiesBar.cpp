@@ -38,9 +38,11 @@ CLevelPropertiesBar::CLevelPropertiesBar(AppServices& services, QWidget* parent)
     noLevelIcon_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     sheet_->hide();
     // Choosing a team or message in the sheet changes what commands apply to.
-    for (int tab : {CLevelPropertiesSheet::kTeamsTab, CLevelPropertiesSheet::kMessagesTab})
-        connect(&sheet_->Page(tab)->Panel(), &CControlPanel::userChanged, this,
-                &CLevelPropertiesBar::currentItemChanged);
+    connect(sheet_, &CPropertySheet::pageBuilt, this, [this](int tab) {
+        if (tab == CLevelPropertiesSheet::kTeamsTab || tab == CLevelPropertiesSheet::kMessagesTab)
+            connect(&sheet_->Page(tab)->Panel(), &CControlPanel::userChanged, this,
+                    &CLevelPropertiesBar::currentItemChanged);
+    });
     LayOut();
 }
 
@@ -237,6 +239,12 @@ int CLevelPropertiesBar::CurrentMessage() const {
     return document_ ? document_->Level().CurrentMessage() : -1;
 }
 
+void CLevelPropertiesBar::ReloadTab(int tab) {
+    // A page behind its tab is reloaded when it comes forward.
+    if (sheet_->currentIndex() == tab)
+        if (CEditPage* page = sheet_->Page(tab)) page->UpdatePage();
+}
+
 void CLevelPropertiesBar::SelectMessage(int position) {
     if (!document_) return;
     SetCurrentMessage(position);
@@ -247,15 +255,17 @@ void CLevelPropertiesBar::SetCurrentMessage(int position) {
     if (!document_) return;
     ApplyAll();
     document_->Level().SetCurrentMessage(position);
-    sheet_->Page(CLevelPropertiesSheet::kMessagesTab)->UpdatePage();
+    ReloadTab(CLevelPropertiesSheet::kMessagesTab);
     RefreshMessageProperties();
     emit currentItemChanged();
 }
 
 bool CLevelPropertiesBar::MessagesTabHasFocus() const {
     const QWidget* focus = QApplication::focusWidget();
-    return document_ && focus && sheet_->currentIndex() == CLevelPropertiesSheet::kMessagesTab &&
-           sheet_->Page(CLevelPropertiesSheet::kMessagesTab)->isAncestorOf(focus);
+    const QWidget* page = sheet_->Page(CLevelPropertiesSheet::kMessagesTab);
+    return document_ && focus && page &&
+           sheet_->currentIndex() == CLevelPropertiesSheet::kMessagesTab &&
+           page->isAncestorOf(focus);
 }
 
 void CLevelPropertiesBar::SelectTeam(int team) {
@@ -263,7 +273,7 @@ void CLevelPropertiesBar::SelectTeam(int team) {
     ApplyAll();
     SwitchToTab(CLevelPropertiesSheet::kTeamsTab);
     document_->Level().SetCurrentTeam(team);
-    sheet_->Page(CLevelPropertiesSheet::kTeamsTab)->UpdatePage();
+    ReloadTab(CLevelPropertiesSheet::kTeamsTab);
     ShowTeamProperties();
     emit currentItemChanged();
 }
@@ -279,8 +289,8 @@ std::string CLevelPropertiesBar::PendingEditName() const {
     std::string name;
     for (CPropertySheet* sheet : sheets)
         for (int i = 0; i < sheet->PageCount(); ++i)
-            if (sheet->Page(i)->Model().HasPendingEdits())
-                name = sheet->Page(i)->Model().EditName();
+            if (CEditPage* page = sheet->Page(i); page && page->Model().HasPendingEdits())
+                name = page->Model().EditName();
     return name;
 }
 
@@ -292,8 +302,8 @@ void CLevelPropertiesBar::FocusFind() {
     if (!document_) return;
     if (sheet_->currentIndex() != CLevelPropertiesSheet::kMessagesTab)
         SwitchToTab(CLevelPropertiesSheet::kFlightGroupTab);
-    auto* page = static_cast<CLevelPropertiesPage*>(sheet_->Page(sheet_->currentIndex()));
-    if (CListFindBox* box = page->FindBox()) {
+    auto* page = static_cast<CLevelPropertiesPage*>(sheet_->BuildPage(sheet_->currentIndex()));
+    if (CListFindBox* box = page ? page->FindBox() : nullptr) {
         box->setFocus(Qt::ShortcutFocusReason);
         box->selectAll();
     }

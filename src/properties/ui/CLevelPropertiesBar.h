@@ -96,6 +96,8 @@ private:
     // Centred on the main window the first time; where the user puts it
     // afterwards.
     void PlaceFirstTime(QWidget* frame);
+    // Reloads the page of the tab when it is the one in front.
+    void ReloadTab(int tab);
 
     AppServices& services_;
     QPointer<CQVDoc> document_;
