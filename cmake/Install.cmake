@@ -82,6 +82,22 @@ endif()
 # The desktop of Linux and the BSDs: menu entry, file type, icons, software
 # centre entry, manual pages, shell completion.
 if(UNIX AND NOT APPLE)
+  # A stripped program (as the packages have them) also loses the compilers'
+  # notes, as Debian's own packages do (dh_strip).
+  if(CMAKE_OBJCOPY)
+    set(programs "vantorel-cli")
+    if(TARGET vantorel)
+      list(APPEND programs vantorel)
+    endif()
+    install(CODE "
+      if(CMAKE_INSTALL_DO_STRIP)
+        foreach(program ${programs})
+          execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
+                          --remove-section=.note
+                          \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/\${program}\")
+        endforeach()
+      endif()")
+  endif()
   # Made from the program's own list (CliDocs.cmake); compressed where gzip is.
   set(gz "")
   if(VANTOREL_GZIP)
@@ -127,7 +143,9 @@ endif()
 set(CPACK_PACKAGE_NAME vantorel)
 set(CPACK_PACKAGE_VENDOR "The Vantorel developers")
 set(CPACK_PACKAGE_CONTACT "The Vantorel developers <maintainers@vantorel.example.org>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Mission editor for X-Wing vs. TIE Fighter")
+# "vs." spelled out: a full stop before "TIE" reads to Debian's tools as a
+# second sentence in the package's one-line synopsis.
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Mission editor for X-Wing versus TIE Fighter")
 set(CPACK_PACKAGE_DESCRIPTION
     "Vantorel edits the missions (*.tie) of X-Wing vs. TIE Fighter and Balance of\nPower on a map of space, and vantorel-cli reads, reports, renders, checks and\nwrites them from the command line.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://vantorel.example.org/")

@@ -1,9 +1,9 @@
 // libFuzzer target: a mission that loads is then read by everything that
 // consumes one: every sentence composer on every trigger, target and goal,
 // the condition dialogs' choice lists, the map paint (from any angle) on a
-// recording canvas, the mission check, the mission's flow (its graph, the
-// sentences and reasons of every node, its layout and DOT), and the load of
-// every property page and dialog.
+// recording canvas, each briefing played and drawn, the mission check, the
+// mission's flow (its graph, the sentences and reasons of every node, its
+// layout and DOT), and the load of every property page and dialog.
 //
 // The input is the start of a mission file, followed by zeros (MissionPrefix.h).
 #include <algorithm>
@@ -13,6 +13,7 @@
 
 #include "DialogChoices.h"
 #include "MissionPrefix.h"
+#include "briefing/BriefingPaint.h"
 #include "catalogue/ConditionChoices.h"
 #include "catalogue/CraftTypes.h"
 #include "catalogue/DisplayColours.h"
@@ -88,9 +89,8 @@ void ComposeEverySentence(const Mission& m) {
     // flight group's first arrival condition.
     if (m.CountFlightGroups() > 0) {
         const Trigger t = m.FlightGroups[0]->File.ArrivalTrigger(0);
-        const int count = VariableChoiceCount(t.VariableType, &m);
+        VariableChoiceCount(t.VariableType, &m);
         VariableChoices(t.VariableType, &m);
-        ClampVariableToChoices(t.Variable, count);
     }
 }
 
@@ -125,6 +125,22 @@ void Paint(Mission& m, const uint8_t* data, size_t size) {
     PaintMap(canvas, view, m);
 }
 
+// Each briefing that can be read, played at its start, at a moment the
+// input picks and at its end, drawn and hit.
+void PlayBriefings(const Mission& m, const uint8_t* data, size_t size) {
+    const int tick = size >= 2 ? data[size - 1] | data[size - 2] << 8 : 0;
+    for (int b = 0; b < kBriefingCount; ++b) {
+        const BriefingDecode d = DecodeBriefing(m.Briefings[size_t(b)].Commands);
+        if (!d.Script) continue;
+        for (int t : {0, tick, BriefingPlaybackEnd(*d.Script)}) {
+            const BriefingShown shown = BriefingShownAt(*d.Script, t);
+            testing::RecordingCanvas canvas;
+            PaintBriefing(canvas, 320, 240, m, b, shown);
+            HitTestBriefing(canvas, 320, 240, m, b, shown, 160, 100);
+        }
+    }
+}
+
 void Check(const Mission& m) {
     std::vector<Problem> problems = CheckMission(m);
     for (Problem& p : CheckMissionFlow(m)) problems.push_back(std::move(p));
@@ -132,6 +148,7 @@ void Check(const Mission& m) {
         const int count = p.Subject == ProblemSubject::FlightGroup ? m.CountFlightGroups()
                           : p.Subject == ProblemSubject::Message   ? m.CountMessages()
                           : p.Subject == ProblemSubject::Team      ? kTeamCount
+                          : p.Subject == ProblemSubject::Briefing  ? kBriefingCount
                                                                    : 0;
         if (p.Subject == ProblemSubject::Mission ? p.Index != -1
                                                  : (p.Index < 0 || p.Index >= count))
@@ -194,6 +211,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!ReadMissionPrefix(data, size, mission)) return 0;
     ComposeEverySentence(mission);
     Paint(mission, data, size);
+    PlayBriefings(mission, data, size);
     Check(mission);
     Flow(mission);
     LoadEveryPage(mission);

@@ -20,11 +20,12 @@ LAYERS = [
     ["platform", "mission", "draw"],
     ["catalogue"],
     ["document"],
-    ["map", "briefing", "flow"],
+    ["map", "flow"],
+    ["briefing"],  # the playback map reuses the map's projection and Zoom to Fit
     ["properties", "wizards"],
     ["platform/qt"],
     ["ui"],
-    ["map/ui", "properties/ui", "wizards/ui", "flow/ui"],
+    ["map/ui", "briefing/ui", "properties/ui", "wizards/ui", "flow/ui"],
     ["app", "cli"],
     ["cli/qt"],
 ]

@@ -5,7 +5,7 @@ _vantorel() {
     local IFS=$'\n'
     compopt -o filenames 2>/dev/null
     if [[ "$cur" == -* ]]; then
-        COMPREPLY=($(compgen -W $'-nologo\n--version' -- "$cur"))
+        COMPREPLY=($(compgen -W $'-nologo\n--help\n--version' -- "$cur"))
     else
         COMPREPLY=($(compgen -f -X '!*.[tT][iI][eE]' -- "$cur") $(compgen -d -- "$cur"))
     fi

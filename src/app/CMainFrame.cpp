@@ -16,6 +16,7 @@
 
 #include "app/AppPictures.h"
 #include "app/AutoSaver.h"
+#include "app/BriefingWindows.h"
 #include "app/CChildFrame.h"
 #include "app/CMapToolbar.h"
 #include "app/CProblemsBar.h"
@@ -64,6 +65,7 @@ CMainFrame::CMainFrame(AppServices& services, RecentFiles& recent, CommandTarget
     CreateLevelBar();
     problems_ = new ProblemsController(*this, services_);
     history_ = new HistoryController(*this);
+    briefings_ = new BriefingWindows(*this);
     flows_ = new FlowWindows(*this);
     setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks);
     ShowMenuFor(false);
@@ -150,6 +152,7 @@ CChildFrame* CMainFrame::CreateChildFrame(CQVDoc* doc) {
         autosave_->Untrack(d);
         problems_->Forget(d);
         history_->Forget(d);
+        briefings_->Forget(d);
         flows_->Forget(d);
         if (documents_.empty()) {
             levelBar_->SetCurrentDocument(nullptr);

@@ -17,6 +17,7 @@
 namespace vantorel {
 
 class AutoSaver;
+class BriefingWindows;
 class CChildFrame;
 class CLevelPropertiesBar;
 class CMapToolbar;
@@ -89,6 +90,8 @@ public:
     QDockWidget* ProblemsDock() const;
     // The History window: the steps of Undo and Redo of the active mission.
     HistoryController& History() const { return *history_; }
+    // Tools > Briefing: a window per mission.
+    BriefingWindows& Briefings() const { return *briefings_; }
     // View > Mission Flow: a window per mission.
     FlowWindows& Flows() const { return *flows_; }
     QToolBar* StandardBar() const { return standardBar_; }
@@ -143,6 +146,7 @@ private:
     CLevelPropertiesBar* levelBar_ = nullptr;
     ProblemsController* problems_ = nullptr;
     HistoryController* history_ = nullptr;
+    BriefingWindows* briefings_ = nullptr;
     FlowWindows* flows_ = nullptr;
     std::vector<CQVDoc*> documents_;
     CQVView* lastActiveView_ = nullptr;

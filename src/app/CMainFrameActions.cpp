@@ -115,6 +115,8 @@ void CMainFrame::CreateActions() {
     MakeAction(kCmdDeleteMessage, tr("&Delete"));
     MakeAction(kCmdMessageProperties, tr("&Properties"));
     MakeAction(kCmdTeamProperties, tr("&Team Properties"));
+    MakeAction(kCmdBriefing, tr("&Briefing"), {K(Qt::CTRL | Qt::Key_B)});
+    MakeAction(kCmdMakeBriefing, tr("Ma&ke Briefing..."));
     MakeAction(kCmdOptions, tr("&Options"));
 
     MakeAction(kCmdWindowNew, tr("&New Window"));

@@ -101,7 +101,7 @@ void CMainFrame::CreateMenus() {
         add(fg, {kCmdNewFlightGroup, kCmdDeleteFlightGroup, 0, kCmdFlightGroupProperties});
         QMenu* msg = tools->addMenu(tr("&Message"));
         add(msg, {kCmdNewMessage, kCmdDeleteMessage, 0, kCmdMessageProperties});
-        add(tools, {0, kCmdTeamProperties, 0, kCmdOptions});
+        add(tools, {0, kCmdTeamProperties, 0, kCmdBriefing, kCmdMakeBriefing, 0, kCmdOptions});
         auto* window = new QMenu(tr("&Window"), this);
         add(window, {kCmdWindowNew, kCmdWindowCascade, kCmdWindowTile, kCmdWindowArrange});
         // The open windows follow, the active one checked.

@@ -2,6 +2,7 @@
 #include <QStatusBar>
 #include <optional>
 
+#include "app/BriefingWindows.h"
 #include "app/CChildFrame.h"
 #include "app/CMainFrame.h"
 #include "app/DocumentCommands.h"
@@ -101,6 +102,12 @@ bool CMainFrame::OnCommand(int id) {
         case kCmdCheckMission:
             if (CQVDoc* doc = ActiveDocument()) problems_->RunCheck(doc);
             return true;
+        case kCmdBriefing:
+            briefings_->Show(ActiveDocument());
+            return true;
+        case kCmdMakeBriefing:
+            briefings_->MakeBriefing(ActiveDocument());
+            return true;
         case kCmdViewMissionFlow:
             flows_->Show(ActiveDocument());
             return true;
@@ -171,6 +178,8 @@ bool CMainFrame::OnUpdateCommand(int id, CommandState& state) {
             return true;
         case kCmdEditFind:
         case kCmdCheckMission:
+        case kCmdBriefing:
+        case kCmdMakeBriefing:
         case kCmdViewMissionFlow:
             state.enabled = ActiveDocument() != nullptr;
             return true;

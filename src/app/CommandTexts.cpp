@@ -22,6 +22,12 @@ constexpr Entry kTexts[] = {
      {"Looks for what the game would reject or play wrongly and lists it in the Problems window.",
       "Check Mission"}},
     {kCmdViewHistory, {"Toggles the window that lists the steps of Undo and Redo.", "History"}},
+    {kCmdBriefing,
+     {"Plays the mission's briefings on their map and edits them as they play.", "Briefing"}},
+    {kCmdMakeBriefing,
+     {"Makes a first briefing from the mission's goals: the players' groups and each goal's "
+      "target tagged, each goal as a caption.",
+      "Make Briefing"}},
     {kCmdViewMissionFlow,
      {"Shows what waits for what in the mission, and what can never happen.", "Mission Flow"}},
     {kCmdViewCenter, {"Moves the map to the center of the level.", "View Center"}},

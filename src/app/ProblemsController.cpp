@@ -7,9 +7,11 @@
 #include <QTabBar>
 #include <algorithm>
 
+#include "app/BriefingWindows.h"
 #include "app/CChildFrame.h"
 #include "app/CMainFrame.h"
 #include "app/CProblemsBar.h"
+#include "briefing/ui/CBriefingWindow.h"
 #include "flow/FlowCheck.h"
 #include "map/ui/CQVView.h"
 #include "properties/logic/FlightGroupOrdersPage.h"
@@ -17,11 +19,11 @@
 #include "properties/ui/CFGPropertiesFrame.h"
 #include "properties/ui/CFGPropertiesSheet.h"
 #include "properties/ui/CLevelPropertiesBar.h"
+#include "properties/ui/CLevelPropertiesSheet.h"
 #include "properties/ui/CMessagePropertiesFrame.h"
 #include "properties/ui/CMessagePropertiesSheet.h"
 #include "properties/ui/CTeamPropertiesFrame.h"
 #include "properties/ui/CTeamPropertiesSheet.h"
-#include "properties/ui/CLevelPropertiesSheet.h"
 #include "ui/CQVDoc.h"
 
 namespace vantorel {
@@ -49,7 +51,8 @@ Place PlaceOf(const Problem& p) {
             if (starts("arrival") || starts("alternate arrival")) return {CFGPropertiesSheet::kArrivalTab};
             if (starts("departure") || starts("alternate departure")) return {CFGPropertiesSheet::kDepartureTab};
             if (starts("jump to order 4")) return {CFGPropertiesSheet::kOtherTab};
-            if (starts("order ") && p.What.size() > 6) return {CFGPropertiesSheet::kOrdersTab, p.What[6] - '1'};
+            if (starts("order ") && p.What.size() > 6)
+                return {CFGPropertiesSheet::kOrdersTab, p.What[6] - '1'};
             if (starts("goal ")) return {CFGPropertiesSheet::kGoalsTab};
             if (starts("belongs to")) return {CFGPropertiesSheet::kShipTab};
             return {};
@@ -181,8 +184,10 @@ void ProblemsController::ShowProblem(CQVDoc* doc, const Problem& problem) {
             levelBar->SwitchToTab(CLevelPropertiesSheet::kLevelTab);
             return;
         case ProblemSubject::Briefing:
-            // Briefings have no window yet; the problem carries the briefing
-            // and the event for the one that opens it.
+            // The Briefing window, on the event the problem is about.
+            if (problem.Index < 0 || problem.Index >= kBriefingCount) return;
+            if (CBriefingWindow* w = frame_.Briefings().Show(doc))
+                w->ShowEvent(problem.Index, problem.Event);
             return;
     }
 }

@@ -20,15 +20,31 @@
 #include "platform/qt/SystemSound.h"
 #include "ui/PictureCache.h"
 
-// --version answers before any window or display is needed. A Windows GUI
-// program has no console of its own, so it borrows the one it was started from.
-static bool PrintedVersion(int argc, char** argv) {
+constexpr const char* kHelpText =
+    "usage: vantorel [-nologo] [FILE]\n"
+    "       vantorel --help | --version\n\n"
+    "Opens the mission FILE (*.tie, of X-Wing vs. TIE Fighter or Balance of Power), or a\n"
+    "new mission when none is given.\n\n"
+    "options:\n"
+    "  -nologo    start without the splash window\n"
+    "  --help     print this help and stop\n"
+    "  --version  print the version and stop\n";
+
+// --version and --help answer before any window or display is needed. A
+// Windows GUI program has no console of its own, so it borrows the one it
+// was started from.
+static bool Answered(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--version") != 0) continue;
+        const bool version = std::strcmp(argv[i], "--version") == 0;
+        if (!version && std::strcmp(argv[i], "--help") != 0 && std::strcmp(argv[i], "-h") != 0)
+            continue;
 #ifdef _WIN32
         if (AttachConsole(ATTACH_PARENT_PROCESS)) std::freopen("CONOUT$", "w", stdout);
 #endif
-        std::printf("vantorel %s\n", VANTOREL_VERSION);
+        if (version)
+            std::printf("vantorel %s\n", VANTOREL_VERSION);
+        else
+            std::fputs(kHelpText, stdout);
         std::fflush(stdout);
         return true;
     }
@@ -36,7 +52,7 @@ static bool PrintedVersion(int argc, char** argv) {
 }
 
 int main(int argc, char** argv) {
-    if (PrintedVersion(argc, argv)) return 0;
+    if (Answered(argc, argv)) return 0;
     QApplication qapp(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Orvane"));
     QApplication::setApplicationName(QStringLiteral("Quarrow"));

@@ -63,6 +63,34 @@ std::string BriefingEventName(const BriefingEvent& e) {
     return "event of type " + std::to_string(e.Type);
 }
 
+std::string BriefingEventTitle(int type) {
+    BriefingEvent e;
+    e.Type = uint16_t(type);
+    if (e.IsFgTag()) return "Flight Group Tag";
+    if (e.IsTextTag()) return "Text Tag";
+    switch (type) {
+        case kBriefingStop:
+            return "Stop Point";
+        case kBriefingTitle:
+            return "Title";
+        case kBriefingCaption:
+            return "Caption";
+        case kBriefingMoveMap:
+            return "Move Map";
+        case kBriefingZoomMap:
+            return "Zoom Map";
+        case kBriefingClearFgTags:
+            return "Clear Flight Group Tags";
+        case kBriefingClearTextTags:
+            return "Clear Text Tags";
+        case kBriefingEnd:
+            return "End of Briefing";
+        default:
+            break;
+    }
+    return "Briefing Event";
+}
+
 std::string BriefingEventText(const BriefingEvent& e, const Briefing& b, const Mission& mission) {
     const auto& p = e.Params;
     if (e.IsFgTag())

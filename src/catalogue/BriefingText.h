@@ -23,6 +23,10 @@ std::string BriefingEventText(const BriefingEvent& event, const Briefing& briefi
 // What an event is, without its parameters: "caption", "flight group tag 1".
 std::string BriefingEventName(const BriefingEvent& event);
 
+// What an event is, as a title for the Edit menu ("Insert Caption") and the
+// window's lists: "Caption", "Flight Group Tag", "Move Map".
+std::string BriefingEventTitle(int type);
+
 // The flight group an event names: "Red (3)", "flight group 3" when it has
 // no name, "flight group 40, which does not exist".
 std::string BriefingFlightGroupText(int index, const Mission& mission);

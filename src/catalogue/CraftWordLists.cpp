@@ -73,6 +73,61 @@ constexpr std::array<const char*, 22> kNavPointShortNames = {
 
 constexpr std::array<const char*, 4> kMessageColourNames = {"Red", "Green", "Blue", "Gold"};
 
+constexpr std::array<const char*, 7> kComputerAiLevels = {"Rookie",  "Officer", "Veteran",    "Ace",
+                                                          "Top Ace", "Jedi",    "Jedi Master"};
+
+constexpr std::array<const char*, 9> kDefaultWarheads = {"None",
+                                                         "Space Bombs",
+                                                         "Heavy Rockets",
+                                                         "Missiles",
+                                                         "Proton Torpedoes",
+                                                         "Advanced Missiles",
+                                                         "Advanced Torpedoes",
+                                                         "Mag Pulse",
+                                                         "Ion Pulse"};
+
+constexpr std::array<const char*, 5> kDefaultBeams = {"None", "Tractor", "Jamming", "Decoy",
+                                                      "Energy"};
+
+constexpr std::array<const char*, 4> kDefaultCountermeasures = {"None", "Chaff", "Flare",
+                                                                "Cluster Mine"};
+
+constexpr std::array<const char*, 11> kDifficultyLevels = {"All Levels",
+                                                           "Cheat and Easy",
+                                                           "Medium",
+                                                           "Hard",
+                                                           "Medium and Hard",
+                                                           "Cheat, Easy and Medium",
+                                                           "Never Appears",
+                                                           "Never Appears",
+                                                           "Cheat and Easy",
+                                                           "Medium",
+                                                           "Hard"};
+
+// Past the named ones the list shows the number itself.
+constexpr std::array<const char*, 36> kAbortConditions = {"Never",       "Shields out/Damaged",
+                                                          "2",           "Out of missiles",
+                                                          "50% Hull",    "Attacked",
+                                                          "50% Shields", "25% Shields",
+                                                          "75% Hull",    "25% Hull",
+                                                          "10",          "11",
+                                                          "12",          "13",
+                                                          "14",          "15",
+                                                          "16",          "17",
+                                                          "18",          "19",
+                                                          "20",          "21",
+                                                          "22",          "23",
+                                                          "24",          "25",
+                                                          "26",          "27",
+                                                          "28",          "29",
+                                                          "30",          "31",
+                                                          "32",          "33",
+                                                          "34",          "35"};
+
+constexpr std::array<const char*, 5> kOptionalCraftCategories = {
+    "No other ships", "All flyable ships", "All flyable Rebel ships", "All flyable Imperial ships",
+    "Custom..."};
+
 constexpr std::array<CmdRole, 12> kCmdRoles = {{
     {"BAS", "Base"},
     {"COM", "Command Ship"},
@@ -152,6 +207,27 @@ WordList NavPointShortNames() {
 }
 WordList MessageColourNames() {
     return kMessageColourNames;
+}
+WordList ComputerAiLevels() {
+    return kComputerAiLevels;
+}
+WordList DefaultWarheads() {
+    return kDefaultWarheads;
+}
+WordList DefaultBeams() {
+    return kDefaultBeams;
+}
+WordList DefaultCountermeasures() {
+    return kDefaultCountermeasures;
+}
+WordList DifficultyLevels() {
+    return kDifficultyLevels;
+}
+WordList AbortConditions() {
+    return kAbortConditions;
+}
+WordList OptionalCraftCategories() {
+    return kOptionalCraftCategories;
 }
 
 std::string NavPointShortName(int index) {

@@ -16,6 +16,13 @@ WordList PlanetBackdrops();     // 17, the status list of a planet (craft type 8
 WordList NavPointLongNames();   // 22, the point labels of the positions page
 WordList NavPointShortNames();  // 22, same order
 WordList MessageColourNames();  // 4, the colour prefix of a radio message
+WordList ComputerAiLevels();    // 7
+WordList DefaultWarheads();     // 9, from "None"
+WordList DefaultBeams();        // 5, from "None"
+WordList DefaultCountermeasures();   // 4, from "None"
+WordList DifficultyLevels();         // 11
+WordList AbortConditions();          // 36, "10" to "35" by their number
+WordList OptionalCraftCategories();  // 5
 
 // The short name of point 0..21 ("S1", "WP1", "RVZ", ...), else empty.
 std::string NavPointShortName(int index);

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "catalogue/BriefingText.h"
+#include "catalogue/CodedFields.h"
 #include "catalogue/ConditionWordLists.h"
 #include "catalogue/CraftTypes.h"
 #include "catalogue/CraftWordLists.h"
@@ -17,11 +18,6 @@
 namespace vantorel {
 
 namespace {
-
-constexpr std::array<const char*, 11> kMissionTypes = {
-    "Training",           "(unknown) 1", "Melee",       "Multiplayer Training",
-    "Multiplayer Combat", "(unknown) 5", "(unknown) 6", "(unknown) 7",
-    "(unknown) 8",        "(unknown) 9", "(unknown) 10"};
 
 constexpr std::array<const char*, 2> kAndOr = {"AND", "OR"};
 
@@ -61,7 +57,7 @@ public:
         const MissionHeader& h = mission_.Header;
         Line(1, std::string("Format: ") + (h.IsBop() ? "BoP" : "XvT") + " (" +
                     std::to_string(h.FormatVersion()) + ")");
-        Line(1, "Type: " + ListWord(kMissionTypes, h.MissionType()));
+        Line(1, "Type: " + ListWord(MissionTypes(), h.MissionType()));
         char time[32];
         std::snprintf(time, sizeof time, "%d:%02d", h.TimeLimitMinutes(), h.TimeLimitSeconds());
         Line(1, std::string("Time limit: ") + time);

@@ -248,6 +248,12 @@ WordList OrderNames() {
     return kOrderNames;
 }
 
+WordList ThrottleSteps() {
+    static constexpr std::array<const char*, 11> kSteps = {"0%",  "10%", "20%", "30%", "40%", "50%",
+                                                           "60%", "70%", "80%", "90%", "100%"};
+    return kSteps;
+}
+
 std::pair<std::string, std::string> OrderParameterLabels(int order) {
     const OrderInfo* info = GetOrderInfo(order);
     if (!info) return {"Parameter 1:", "Parameter 2:"};

@@ -39,6 +39,9 @@ std::string OrderName(int order);
 // The 51 names in order, so that a list position is the order number.
 WordList OrderNames();
 
+// "0%" to "100%" in steps of 10: an order's throttle, by its value.
+WordList ThrottleSteps();
+
 // The labels of the two parameters, each with its ":"; with no order selected
 // (order below 0) they are the generic "Parameter 1:" and "Parameter 2:".
 std::pair<std::string, std::string> OrderParameterLabels(int order);

@@ -107,13 +107,17 @@ int Run(const std::vector<std::string>& args) {
     if (support && !fleet) return Usage("--support is for a fleet");
     if (mine && choices.Kind != kFgWizardMinefield) return Usage("--mine is for a minefield");
     if (size && station) return Usage("a station has no --size");
+    // A field of size 0 has no flight group at all, so a field is 1 to 10
+    // (the wizard's slider starts at 0 and refuses to go on from there).
+    const long long smallest = fleet ? 0 : 1;
     if (size) {
         const long long largest = fleet ? 4 : 10;
-        if (*size < 0 || *size > largest)
-            return Usage(std::string("--size is 0 to ") +
-                         (fleet ? "4 for a fleet" : "10 for a field"));
-        choices.GroupSize = int(*size);
+        if (*size == 0 && !fleet) return Usage("--size 0 makes nothing: a field is 1 to 10");
+        if (*size < smallest || *size > largest)
+            return Usage(std::string("--size is ") +
+                         (fleet ? "0 to 4 for a fleet" : "1 to 10 for a field"));
     }
+    choices.GroupSize = int(size.value_or(smallest));
     if (teamGiven && choices.Kind == kFgWizardAsteroids)
         return Usage("asteroids always belong to the neutral team 9; --team is not for them");
     choices.StationType = cargo ? 1 : 0;
@@ -164,10 +168,11 @@ int Run(const std::vector<std::string>& args) {
     return saved == kExitOk && !result.Complete ? kExitPartial : saved;
 }
 
-CommandRegistration registration({"add", kUsage,
-                                  "add a fleet, space station, asteroid field or minefield as the "
-                                  "new flight group wizard builds it",
-                                  &Run});
+CommandRegistration registration(
+    {"add", kUsage,
+     "add a fleet (--size 0 to 4, 0 unless given), space station, asteroid field or minefield\n"
+     "      (--size 1 to 10, 1 unless given) as the new flight group wizard builds it",
+     &Run});
 
 }  // namespace
 }  // namespace vantorel::cli

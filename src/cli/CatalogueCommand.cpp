@@ -1,6 +1,7 @@
 #include <cstdio>
 #include <span>
 
+#include "catalogue/CodedFields.h"
 #include "catalogue/ConditionWordLists.h"
 #include "catalogue/CraftTypes.h"
 #include "catalogue/CraftWordLists.h"
@@ -118,6 +119,15 @@ int RunCatalogue(const std::vector<std::string>& args) {
     PutWords(j, "objectCategories", ObjectCategories());
     PutWords(j, "craftWhenCases", CraftWhenCases());
     PutWords(j, "goalSenses", GoalSenses());
+    PutWords(j, "missionTypes", MissionTypes());
+    PutWords(j, "computerAi", ComputerAiLevels());
+    PutWords(j, "warheads", DefaultWarheads());
+    PutWords(j, "beams", DefaultBeams());
+    PutWords(j, "countermeasures", DefaultCountermeasures());
+    PutWords(j, "difficultyLevels", DifficultyLevels());
+    PutWords(j, "abortConditions", AbortConditions());
+    PutWords(j, "optionalCraft", OptionalCraftCategories());
+    PutWords(j, "throttles", ThrottleSteps());
     j.EndObject();
 
     j.BeginObject("nameLists");

@@ -1,9 +1,11 @@
 // `vantorel-cli check FILE`: the mission's problems, one a line, for people
 // who check their missions in scripts before handing them to the game.
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "cli/CheckKinds.h"
 #include "cli/CliCommand.h"
 #include "cli/CliPlatform.h"
 #include "cli/Json.h"
@@ -38,42 +40,61 @@ const char* SubjectName(ProblemSubject s) {
     return "mission";
 }
 
-const char* KindName(ProblemKind k) {
+// Every kind with its name and meaning; a kind added without a case here
+// does not compile (-Wswitch).
+CheckKind Describe(ProblemKind k) {
     switch (k) {
         case ProblemKind::MissingFlightGroup:
-            return "missing-flight-group";
+            return {k, "missing-flight-group",
+                    "a trigger, order target, mothership or goal names a flight group that is "
+                    "not there"};
         case ProblemKind::MissingTeam:
-            return "missing-team";
+            return {k, "missing-team", "a field names a team past the ten teams"};
         case ProblemKind::TooManyFlightGroups:
-            return "too-many-flight-groups";
+            return {k, "too-many-flight-groups", "more flight groups than the game takes"};
         case ProblemKind::TooManyMessages:
-            return "too-many-messages";
+            return {k, "too-many-messages", "more messages than the game takes"};
         case ProblemKind::TextTooLong:
-            return "text-too-long";
+            return {k, "text-too-long", "the description or a debriefing is cut when it is saved"};
         case ProblemKind::NoStartPoint:
-            return "no-start-point";
+            return {k, "no-start-point", "a flight group has no enabled start point"};
         case ProblemKind::WaveFileMissing:
-            return "wave-file-missing";
+            return {k, "wave-file-missing", "a message's wave file is not there, or is a folder"};
         case ProblemKind::WaveFileOutside:
-            return "wave-file-outside";
+            return {k, "wave-file-outside",
+                    "a message's listing line leads out of the wave folder"};
         case ProblemKind::InvalidValue:
-            return "invalid-value";
-        case ProblemKind::TextTagTooLong:
-            return "text-tag-too-long";
-        case ProblemKind::EmptyBriefingText:
-            return "empty-briefing-text";
-        case ProblemKind::BriefingTiming:
-            return "briefing-timing";
-        case ProblemKind::TeamWithoutBriefing:
-            return "team-without-briefing";
-        case ProblemKind::BriefingUnreadable:
-            return "briefing-unreadable";
-        case ProblemKind::NeverHappens:
-            return "never-happens";
+            return {k, "invalid-value",
+                    "a number past the table the game looks it up in, a flight group of 0 craft, "
+                    "a player past 8"};
         case ProblemKind::OddValue:
-            break;
+            return {k, "odd-value",
+                    "legal but seldom meant: a flight group that never appears, a name that fills "
+                    "its field, hidden cargo on a craft the group does not have"};
+        case ProblemKind::TextTagTooLong:
+            return {k, "text-tag-too-long",
+                    "a briefing event shows a text tag of 40 or more characters, which crashes "
+                    "the game"};
+        case ProblemKind::EmptyBriefingText:
+            return {k, "empty-briefing-text", "a briefing event shows an empty string or tag"};
+        case ProblemKind::BriefingTiming:
+            return {k, "briefing-timing",
+                    "briefing events out of time order, or after the briefing's running time"};
+        case ProblemKind::TeamWithoutBriefing:
+            return {k, "team-without-briefing", "a team with players is shown no briefing"};
+        case ProblemKind::BriefingUnreadable:
+            return {k, "briefing-unreadable", "a briefing's command block does not decode"};
+        case ProblemKind::NeverHappens:
+            return {k, "never-happens",
+                    "by the mission's flow it can never happen: a team that can never win, a "
+                    "flight group that never arrives, a message never sent, a goal never "
+                    "completed"};
     }
-    return "odd-value";
+    return {k, nullptr, nullptr};  // past the last kind
+}
+
+const char* KindName(ProblemKind k) {
+    return Describe(k).name;
 }
 
 int Usage(const std::string& problem) {
@@ -132,7 +153,29 @@ int Run(const std::vector<std::string>& args) {
     Mission mission;
     if (int rc = LoadMissionArg(file, mission); rc != kExitOk) return rc;
     // Wave files are linked through the game's listing, as the editor does
-    // when it opens the mission.
+    // when it opens the mission. The listing is named after the mission's
+    // file, so one from standard input has none.
+    if (!gameFolder.empty() && IsStandardStream(file)) {
+        std::fprintf(stderr,
+                     "vantorel-cli check: a mission from standard input has no wave listing; "
+                     "wave files are not checked\n");
+        gameFolder.clear();
+    } else if (!gameFolder.empty()) {
+        // Linked wave files are whole paths: a relative folder would be
+        // looked for again below itself.
+        std::error_code ec;
+        const std::filesystem::path folder =
+            std::filesystem::absolute(PathFromUtf8(gameFolder), ec);
+        if (ec || !std::filesystem::is_directory(folder, ec)) {
+            std::fprintf(stderr,
+                         "vantorel-cli check: the game folder %s does not exist; wave files are "
+                         "not checked\n",
+                         gameFolder.c_str());
+            gameFolder.clear();
+        } else {
+            gameFolder = PathToUtf8(folder.lexically_normal());
+        }
+    }
     if (!gameFolder.empty()) {
         RunSettings settings;
         settings.SetString("Paths", "XVT", gameFolder);
@@ -150,6 +193,16 @@ int Run(const std::vector<std::string>& args) {
     }
     return HasErrors(problems) ? kExitProblems : kExitOk;
 }
+
+}  // namespace
+
+std::vector<CheckKind> CheckKinds() {
+    std::vector<CheckKind> kinds;
+    for (int k = 0; Describe(ProblemKind(k)).name; ++k) kinds.push_back(Describe(ProblemKind(k)));
+    return kinds;
+}
+
+namespace {
 
 CommandRegistration registration(
     {"check", kUsage,

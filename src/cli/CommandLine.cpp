@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include <cstdio>
 #include <system_error>
 
 #ifdef _WIN32
@@ -109,7 +110,9 @@ std::vector<std::string> SplitOptionValues(const std::vector<std::string>& args)
     std::vector<std::string> out;
     for (const std::string& a : args) {
         const auto eq = a.find('=');
-        if (a.rfind("--", 0) == 0 && eq != std::string::npos && eq > 2) {
+        // A long option, or a short one of one letter ("-o=out.tie").
+        const bool named = a.rfind("--", 0) == 0 ? eq > 2 : a.size() > 1 && a[0] == '-' && eq == 2;
+        if (eq != std::string::npos && named) {
             out.push_back(a.substr(0, eq));
             out.push_back(a.substr(eq + 1));
         } else {
@@ -117,6 +120,16 @@ std::vector<std::string> SplitOptionValues(const std::vector<std::string>& args)
         }
     }
     return out;
+}
+
+bool RefusedOption(const char* command, const char* usage, const std::vector<std::string>& args) {
+    for (const std::string& a : args) {
+        if (a.size() < 2 || a[0] != '-') continue;
+        std::fprintf(stderr, "vantorel-cli %s: unknown option '%s'\nusage: vantorel-cli %s\n",
+                     command, a.c_str(), usage);
+        return true;
+    }
+    return false;
 }
 
 }  // namespace vantorel::cli

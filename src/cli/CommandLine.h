@@ -10,8 +10,14 @@ namespace vantorel::cli {
 // from the wide command line, so names outside the ANSI code page survive.
 std::vector<std::string> Utf8Arguments(int argc, char** argv);
 
-// "--opt=value" becomes "--opt" "value"; everything else stays as it is.
+// "--opt=value" and "-o=value" become "--opt" "value" and "-o" "value";
+// everything else stays as it is.
 std::vector<std::string> SplitOptionValues(const std::vector<std::string>& args);
+
+// For commands that take no options: an argument that is one ("-x", "--x";
+// "-" alone names standard input or output) is a usage error, said with the
+// command's usage line. True when there was one.
+bool RefusedOption(const char* command, const char* usage, const std::vector<std::string>& args);
 
 // Standard input and output carry bytes (a mission, a picture) and text in
 // UTF-8; on Windows this turns off the CR LF translation and tells the

@@ -3,13 +3,16 @@
 #include "cli/HelpFormats.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <fstream>
 #include <sstream>
 #include <vector>
 
+#include "cli/CheckKinds.h"
 #include "cli/CliCommand.h"
 #include "cli/UsageSyntax.h"
+#include "properties/logic/PageCatalog.h"
 
 namespace vantorel::cli {
 
@@ -67,15 +70,52 @@ std::string Roff(const std::string& text) {
     return out;
 }
 
+std::string Words(const std::vector<std::string>& list) {
+    std::string words;
+    for (const auto& w : list) words += (words.empty() ? "" : " ") + w;
+    return words;
+}
+
+// A page's views as `page --view` takes them: "waypoints".
+std::vector<std::string> ViewsOf(PageModel& page) {
+    std::vector<std::string> views;
+    if (const ControlState* list = page.Find(page.ViewControl()))
+        for (const std::string& item : list->items) {
+            std::string plain;
+            for (char c : item)
+                if (c != '&') plain += char(std::tolower(static_cast<unsigned char>(c)));
+            views.push_back(plain);
+        }
+    return views;
+}
+
+// What the property pages offer `page`: their names (PAGE), the views of
+// those with views (--view), the dialogs they open (--dialog); asked of the
+// pages themselves.
+std::vector<std::string> PageWords(const std::string& what) {
+    std::vector<std::string> words;
+    for (const PageInfo& info : PageCatalog()) {
+        if (what == "PAGE") {
+            words.push_back(info.name);
+            continue;
+        }
+        const std::unique_ptr<PageModel> page = info.make();
+        for (std::string w : what == "--view" ? ViewsOf(*page) : page->DialogNames()) {
+            // A dialog's name comes before what it says of WHICH.
+            w = w.substr(0, w.find_first_of("= "));
+            if (std::find(words.begin(), words.end(), w) == words.end()) words.push_back(w);
+        }
+    }
+    return words;
+}
+
 // How bash completes a value or positional: "@mission", "@json", "@png",
 // "@folder", words to choose from, or "" for nothing.
-std::string CompletionOf(const std::string& value) {
+std::string CompletionOf(const std::string& option, const std::string& value) {
     const std::vector<std::string> choices = Choices(value);
-    if (!choices.empty()) {
-        std::string words;
-        for (const auto& c : choices) words += (words.empty() ? "" : " ") + c;
-        return words;
-    }
+    if (!choices.empty()) return Words(choices);
+    if (value == "PAGE" || option == "--view" || option == "--dialog")
+        return Words(PageWords(value == "PAGE" ? value : option));
     if (value == "FILE" || value == "IN" || value == "OUT") return "@mission";
     if (value == "JSON") return "@json";
     if (value == "OUT.png") return "@png";
@@ -185,11 +225,11 @@ void PrintBashCompletion(FILE* out) {
             options += (options.empty() ? "" : " ") + o.name;
             if (o.value.empty()) continue;
             valued += (valued.empty() ? "" : " ") + o.name;
-            values += "            " + o.name + ") value=" + Quote(CompletionOf(o.value)) +
+            values += "            " + o.name + ") value=" + Quote(CompletionOf(o.name, o.value)) +
                       " ;;\n";
         }
         for (const auto& p : syntax.positionals)
-            positionals += (positionals.empty() ? "" : " ") + Quote(CompletionOf(p));
+            positionals += (positionals.empty() ? "" : " ") + Quote(CompletionOf("", p));
         std::fprintf(out, "    %s)\n", c.name);
         std::fprintf(out, "        options=%s valued=%s\n", Quote(options).c_str(),
                      Quote(valued).c_str());
@@ -214,8 +254,13 @@ bool PrintManPage(const std::string& templatePath, FILE* out) {
     std::string statuses;
     for (const auto& e : kExitStatuses)
         statuses += ".TP\n.B " + std::to_string(e.code) + "\n" + Roff(e.meaning) + ".\n";
+    std::string kinds;
+    for (const CheckKind& k : CheckKinds())
+        kinds += ".TP\n.B " + Roff(k.name) + "\n" + Roff(k.meaning) + ".\n";
     for (const auto& [key, text] : {std::pair<std::string, std::string>{"@COMMANDS@\n", commands},
-                                    {"@EXIT_STATUS@\n", statuses}}) {
+                                    {"@EXIT_STATUS@\n", statuses},
+                                    {"@CHECK_KINDS@\n", kinds},
+                                    {"@VERSION@", VANTOREL_VERSION}}) {
         const size_t at = page.find(key);
         if (at != std::string::npos) page.replace(at, key.size(), text);
     }

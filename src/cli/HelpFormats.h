@@ -20,8 +20,9 @@ void PrintHelp(FILE* out);
 // The bash completion of every command and option of --help.
 void PrintBashCompletion(FILE* out);
 
-// The manual page: the template with @COMMANDS@ and @EXIT_STATUS@ made from
-// the same list. False when the template cannot be read.
+// The manual page: the template with @COMMANDS@, @EXIT_STATUS@,
+// @CHECK_KINDS@ and @VERSION@ made from the same lists. False when the
+// template cannot be read.
 bool PrintManPage(const std::string& templatePath, FILE* out);
 
 }  // namespace vantorel::cli

@@ -233,7 +233,13 @@ private:
             while (pos_ < s_.size() && s_[pos_] >= '0' && s_[pos_] <= '9') ++pos_;
             return pos_ > from;
         };
+        const size_t first = pos_;
         if (!digits()) return Fail("a number needs digits");
+        // JSON has no leading zeros: 01 is not a number (nor an octal one).
+        if (s_[first] == '0' && pos_ - first > 1) {
+            pos_ = first;
+            return Fail("a number does not start with 0 followed by more digits");
+        }
         bool fraction = false;
         if (pos_ < s_.size() && s_[pos_] == '.') {
             ++pos_;

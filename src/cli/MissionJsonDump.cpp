@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "catalogue/CodedFields.h"
 #include "catalogue/CraftTypes.h"
 #include "cli/BriefingJson.h"
 #include "cli/Json.h"
@@ -48,7 +49,13 @@ using CB = const uint8_t;
 class DumpVisitor {
 public:
     explicit DumpVisitor(JsonWriter& j) : j_(j) {}
-    void U8(const char* key, CB* p) { j_.Int(key, *p); }
+    // A number the game looks up in a table has its word beside it, for
+    // reading; write ignores it.
+    void U8(const char* key, CB* p) {
+        j_.Int(key, *p);
+        if (const auto naming = NamingOfField(key))
+            j_.String(naming->nameKey, Win1252ToUtf8(naming->table->Word(*p)));
+    }
     void I8(const char* key, CB* p) { j_.Int(key, int8_t(*p)); }
     void U16(const char* key, CB* p) { j_.Int(key, ReadU16(p)); }
     void I16(const char* key, CB* p) { j_.Int(key, int16_t(ReadU16(p))); }
@@ -254,12 +261,18 @@ void PutBriefing(JsonWriter& j, const Briefing& b) {
     j.EndObject();
 }
 
-// A free text, and its whole block when the file holds more than the text.
+// A free text, and the block the writer stores for it when write would not
+// make that block from the text alone: characters behind the text's end, or a
+// bare LF byte, which write takes for a line break.
 void PutFreeText(JsonWriter& j, const char* key, const char* blockKey, const std::string& text,
                  const std::vector<uint8_t>& asRead, size_t size) {
     j.String(key, Win1252ToUtf8(text));
-    if (asRead.size() == size && asRead != BlockFromText(text, size))
-        j.String(blockKey, HexFromBytes(asRead.data(), asRead.size()));
+    const std::vector<uint8_t> stored =
+        asRead.size() == size && BlockHoldsText(asRead.data(), size, text)
+            ? asRead
+            : BlockFromText(text, size);
+    if (stored != BlockFromText(WithCrLfLineBreaks(text), size))
+        j.String(blockKey, HexFromBytes(stored.data(), stored.size()));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstring>
 
+#include "catalogue/CodedFields.h"
 #include "cli/BriefingJson.h"
 #include "cli/JsonValue.h"
 #include "cli/MissionFields.h"
@@ -75,6 +76,8 @@ public:
     }
 
     void Number(const char* key, uint8_t* p, int width, bool sign) {
+        // The word dump puts beside a coded number is for reading only.
+        if (const auto naming = NamingOfField(key)) Take(naming->nameKey);
         const JsonValue* v = Take(key);
         if (!v) return;
         long long n = 0;
@@ -264,19 +267,8 @@ std::string NoCraftName(uint8_t, uint8_t) {
     return {};
 }
 
-void ReadFreeText(ReadVisitor& v, const char* key, const char* blockKey, size_t size,
-                  bool stored, std::string& text, std::vector<uint8_t>& asRead) {
-    if (const JsonValue* value = v.Take(key)) {
-        std::string win1252;
-        if (v.GameText(*value, v.PathOf(key), win1252)) {
-            // Line breaks are "\r\n", stored as '$'.
-            if (!stored && !win1252.empty())
-                v.Error(v.PathOf(key),
-                        "an XvT mission (formatVersion below 14) has no place for this text");
-            else if (v.Fits(v.PathOf(key), StoredTextLength(win1252), size))
-                text = std::move(win1252);
-        }
-    }
+void ReadFreeText(ReadVisitor& v, const char* key, const char* blockKey, size_t size, bool stored,
+                  std::string& text, std::vector<uint8_t>& asRead) {
     if (const JsonValue* block = v.Take(blockKey)) {
         std::vector<uint8_t> bytes;
         if (!v.Expect(*block, JsonValue::Kind::String, v.PathOf(blockKey), "a string of hex digits"))
@@ -288,6 +280,27 @@ void ReadFreeText(ReadVisitor& v, const char* key, const char* blockKey, size_t 
         else
             asRead = std::move(bytes);
     }
+    const JsonValue* value = v.Take(key);
+    std::string win1252;
+    if (!value || !v.GameText(*value, v.PathOf(key), win1252)) return;
+    if (!stored && !win1252.empty()) {
+        v.Error(v.PathOf(key),
+                "an XvT mission (formatVersion below 14) has no place for this text");
+        return;
+    }
+    // The text of its own block keeps that block's bytes, whatever they are.
+    // Any other is the designer's: "\n" or "\r\n" is a line break, stored as
+    // '$', and a '$' of its own would show as one.
+    if (asRead.size() != size || !BlockHoldsText(asRead.data(), size, win1252)) {
+        if (win1252.find(kStoredLineBreak) != std::string::npos) {
+            v.Error(v.PathOf(key),
+                    "holds a '$', which the game shows as a line break; write a line break as "
+                    "\\n");
+            return;
+        }
+        win1252 = WithCrLfLineBreaks(win1252);
+    }
+    if (v.Fits(v.PathOf(key), StoredTextLength(win1252), size)) text = std::move(win1252);
 }
 
 void ReadCountedTexts(ReadVisitor& v, const char* key, const char* bytesKey,
@@ -337,8 +350,8 @@ void ReadMissionJson(ReadVisitor& v, Mission& m) {
                  m.BlocksAsRead.FailedDebriefing);
 
     if (const JsonValue* list = v.Take("flightGroups")) {
-        if (v.Expect(*list, JsonValue::Kind::Array, "flightGroups", "a list") &&
-            list->items.size() > size_t(kMaxFlightGroups)) {
+        // List() says so when it is not a list.
+        if (list->kind == JsonValue::Kind::Array && list->items.size() > size_t(kMaxFlightGroups)) {
             v.Error("flightGroups", std::to_string(list->items.size()) +
                                         " flight groups; the game takes at most 255");
         } else {

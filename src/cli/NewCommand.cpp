@@ -13,7 +13,7 @@ namespace vantorel::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "new melee|combat|training [--teams 2|4|8] [--players N] [--iff rebel|imperial] "
+    "new melee|combat|training [--teams 2|4|8] [--players 1|2|4|8] [--iff rebel|imperial] "
     "[--format xvt|bop] -o FILE";
 
 int Usage(const char* why) {
@@ -109,10 +109,13 @@ int Run(const std::vector<std::string>& args) {
     return SaveMissionArg(output, document.GetMission());
 }
 
-CommandRegistration registration({"new", kUsage,
-                                  "write a new melee, combat engagement or training mission as "
-                                  "the new mission wizard builds it",
-                                  &Run});
+CommandRegistration registration(
+    {"new", kUsage,
+     "write a new melee (2 teams unless --teams), combat engagement (8 players unless --players)\n"
+     "      or training mission (2 rebel players unless --players, --iff) as the new mission\n"
+     "      wizard builds it; a Balance of Power mission unless --format xvt (the wizard makes\n"
+     "      the one or the other as Balance of Power is installed or not)",
+     &Run});
 
 }  // namespace
 }  // namespace vantorel::cli

@@ -6,6 +6,7 @@
 
 #include "catalogue/MissionReport.h"
 #include "cli/CliCommand.h"
+#include "cli/CommandLine.h"
 #include "cli/MissionFileArg.h"
 #include "mission/Mission.h"
 #include "mission/Win1252.h"
@@ -13,9 +14,12 @@
 namespace vantorel::cli {
 namespace {
 
+constexpr const char* kUsage = "report FILE";
+
 int RunReport(const std::vector<std::string>& args) {
+    if (RefusedOption("report", kUsage, args)) return kExitUsage;
     if (args.size() != 1) {
-        std::fprintf(stderr, "usage: vantorel-cli report FILE\n");
+        std::fprintf(stderr, "usage: vantorel-cli %s\n", kUsage);
         return kExitUsage;
     }
     Mission mission;
@@ -29,7 +33,7 @@ int RunReport(const std::vector<std::string>& args) {
     return kExitOk;
 }
 
-const CommandRegistration kRegistration({"report", "report FILE",
+const CommandRegistration kRegistration({"report", kUsage,
                                          "the mission in plain English: settings, teams and goals, "
                                          "flight groups with orders and conditions, messages",
                                          RunReport});

@@ -70,6 +70,7 @@ std::vector<Problem> CheckMission(const Mission& mission, const CheckOptions& op
     std::vector<Problem> problems;
     ProblemSink missionSink(problems, ProblemSubject::Mission, -1, "Mission");
     CheckMissionLimits(mission, missionSink);
+    CheckMissionValues(mission, missionSink);
 
     for (int i = 0; i < mission.CountFlightGroups(); ++i) {
         const FlightGroup& fg = *mission.FlightGroups[size_t(i)];

@@ -12,8 +12,6 @@ namespace vantorel {
 
 namespace {
 
-constexpr size_t kCrashingTagLength = 40;
-
 class BriefingRules {
 public:
     BriefingRules(const Mission& mission, const Briefing& briefing, ProblemSink& sink)
@@ -29,7 +27,7 @@ public:
             Shown(e.Params[0], briefing_.Strings, "string", "strings");
         if (e.IsTextTag()) {
             const std::string* tag = Shown(e.Params[0], briefing_.Tags, "tag", "tags");
-            if (tag && tag->size() >= kCrashingTagLength)
+            if (tag && tag->size() >= size_t(kBriefingCrashingTagLength))
                 Add(ProblemSeverity::Error, ProblemKind::TextTagTooLong,
                     "shows tag " + std::to_string(e.Params[0]) + ", which is " +
                         std::to_string(tag->size()) +

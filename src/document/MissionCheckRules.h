@@ -35,6 +35,7 @@ void CheckTeamReferences(const Mission& mission, int team, ProblemSink& sink);
 
 // Numbers the game looks up in a table (craft, IFF, formation, conditions,
 // orders, ...) that lie past its end.
+void CheckMissionValues(const Mission& mission, ProblemSink& sink);
 void CheckFlightGroupValues(const FlightGroup& fg, ProblemSink& sink);
 void CheckMessageValues(const RadioMessage& message, ProblemSink& sink);
 void CheckTeamValues(const Mission& mission, int team, ProblemSink& sink);

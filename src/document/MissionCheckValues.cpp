@@ -1,8 +1,10 @@
 // Numbers the game looks up in its tables: a craft type, IFF, formation,
 // condition, order or variable past the end of its table makes the game
 // read whatever lies after it.
+#include <span>
 #include <string>
 
+#include "catalogue/CodedFields.h"
 #include "catalogue/ConditionWordLists.h"
 #include "catalogue/CraftTypes.h"
 #include "catalogue/CraftWordLists.h"
@@ -71,11 +73,33 @@ public:
             Variable(name, type, value, true);
     }
 
+    // Every number of the record that the game looks up in a table.
+    template <class Record>
+    void Coded(std::span<const CodedField<Record>> fields, const Record& record,
+               const std::string& prefix = {}) {
+        for (const CodedField<Record>& f : fields)
+            for (int e = 0; e < f.elements; ++e) {
+                const std::string what =
+                    prefix + f.what + (f.elements > 1 ? " " + std::to_string(e + 1) : "");
+                Known(what, f.value(record, e), *f.table);
+            }
+    }
+
     void Odd(const std::string& what) {
         sink_.Add(ProblemSeverity::Warning, ProblemKind::OddValue, what);
     }
 
 private:
+    void Known(const std::string& what, int value, const ValueTable& table) {
+        if (table.Holds(value)) return;
+        // A table with gaps (the format versions) is not one a number runs past.
+        const std::string range = table.Range();
+        const bool past = value >= table.Count() && range.starts_with("0 to ");
+        sink_.Add(ProblemSeverity::Error, ProblemKind::InvalidValue,
+                  what + " is " + std::to_string(value) + (past ? ", past the " : ", not in the ") +
+                      table.name + " (" + range + ")");
+    }
+
     ProblemSink& sink_;
 };
 
@@ -88,9 +112,7 @@ std::string Numbered(const char* name, int n) {
 void CheckFlightGroupValues(const FlightGroup& fg, ProblemSink& sink) {
     const FlightGroupRecord& r = fg.File;
     ValueRules rules(sink);
-    rules.Within("craft type", r.CraftType(), CraftTypeCount, "craft table");
-    rules.Within("IFF", r.Iff(), int(IffCodes().size()), "IFF table");
-    rules.Within("formation", r.Formation(), int(Formations().size()), "formation table");
+    rules.Coded(FlightGroupCodedFields(), r);
     if (r.NumberOfCraft() == 0)
         sink.Add(ProblemSeverity::Error, ProblemKind::InvalidValue, "has 0 craft");
     if (r.PlayerNumber() > kMaxPlayers)
@@ -105,8 +127,8 @@ void CheckFlightGroupValues(const FlightGroup& fg, ProblemSink& sink) {
     for (int n = 0; n < FlightGroupRecord::kOrderCount; ++n) {
         const ConstOrder o = r.Orders(n);
         const std::string order = Numbered("order ", n);
-        if (!rules.Within(order + " command", o.Command(), OrderCount, "order table")) continue;
-        if (!OrderTargetsHaveEffect(o.Command())) continue;
+        rules.Coded(OrderCodedFields(), o, order + " ");
+        if (o.Command() >= OrderCount || !OrderTargetsHaveEffect(o.Command())) continue;
         rules.Target(order + " target 1", o.Target1Type(), o.Target1());
         rules.Target(order + " target 2", o.Target2Type(), o.Target2());
         rules.Target(order + " target 3", o.Target3Type(), o.Target3());
@@ -120,7 +142,13 @@ void CheckFlightGroupValues(const FlightGroup& fg, ProblemSink& sink) {
             g.Condition() == kConditionTrue || g.Condition() == kConditionFalse)
             continue;
         rules.Within(goal + " amount", g.Amount(), int(Amounts().size()), "amount list");
+        rules.Coded(GoalCodedFields(), g, goal + " ");
     }
+    // A hidden cargo on a craft the group does not have is carried by none;
+    // the group's own count is how the editor turns it off.
+    if (r.SpecialCargoCraft() > r.NumberOfCraft())
+        rules.Odd("hidden cargo is on craft " + std::to_string(r.SpecialCargoCraft() + 1) + " of " +
+                  std::to_string(r.NumberOfCraft()) + "; no craft carries it");
     // Legal, but the flight group never shows up.
     if (r.DifficultyLevel() == 6 || r.DifficultyLevel() == 7)
         rules.Odd("never appears (difficulty level " + std::to_string(r.DifficultyLevel()) + ")");
@@ -128,6 +156,10 @@ void CheckFlightGroupValues(const FlightGroup& fg, ProblemSink& sink) {
     // shows it.
     if (r.Name().size() == FlightGroupRecord::kNameSize)
         rules.Odd("the name fills its field with no end; the game shows what follows it too");
+}
+
+void CheckMissionValues(const Mission& mission, ProblemSink& sink) {
+    ValueRules(sink).Coded(HeaderCodedFields(), mission.Header);
 }
 
 void CheckMessageValues(const RadioMessage& message, ProblemSink& sink) {

@@ -18,6 +18,7 @@ struct Pen {
 enum class CanvasFont {
     System,     // the platform's variable-pitch UI font: names on the map
     GridLabel,  // small 8 point sans serif: grid coordinates
+    Caption,    // larger text under the briefing map
 };
 
 enum class CanvasImage {
@@ -49,6 +50,18 @@ public:
     virtual void CraftIcon(int x, int y, int ramp, int picture, bool faded) = 0;
 
     virtual void Image(int x, int y, CanvasImage image) = 0;
+
+    // The size of text in a font, for code that lays out lines (the
+    // briefing's captions). A canvas that cannot measure text counts 7
+    // pixels a character and 16 a line.
+    virtual int TextWidth(std::string_view text, CanvasFont font) {
+        (void)font;
+        return 7 * int(text.size());
+    }
+    virtual int LineHeight(CanvasFont font) {
+        (void)font;
+        return 16;
+    }
 
     // Everything drawn so far is in the target after this. A canvas may
     // hold drawing back to do it all at once; PaintMap flushes at the end

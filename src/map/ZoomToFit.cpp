@@ -26,8 +26,7 @@ void ForEachDrawnPoint(const ViewState& view, const Mission& mission, Visit visi
     for (const auto& fg : mission.FlightGroups) {
         const auto& r = fg->File;
         for (int p : DrawnPoints(view, *fg))
-            visit(KmFromRaw(r.WaypointX(p)), KmFromRaw(r.WaypointY(p)),
-                  KmFromRaw(r.WaypointZ(p)));
+            visit(KmFromRaw(r.WaypointX(p)), KmFromRaw(r.WaypointY(p)), KmFromRaw(r.WaypointZ(p)));
     }
 }
 
@@ -52,10 +51,9 @@ void FitFlat(ViewState& view, const Bounds& b) {
     // span) are shown as if they spanned the least span.
     const double spanH = b.maxH - b.minH, spanV = b.maxV - b.minV;
     const double unbounded = std::numeric_limits<double>::max();
-    const double fit = spanH <= 0 && spanV <= 0
-                           ? std::min(roomH, roomV) / double(kFitLeastSpanKm)
-                           : std::min(spanH > 0 ? roomH / spanH : unbounded,
-                                      spanV > 0 ? roomV / spanV : unbounded);
+    const double fit = spanH <= 0 && spanV <= 0 ? std::min(roomH, roomV) / double(kFitLeastSpanKm)
+                                                : std::min(spanH > 0 ? roomH / spanH : unbounded,
+                                                           spanV > 0 ? roomV / spanV : unbounded);
     view.Zoom = std::clamp(static_cast<int>(std::floor(fit)), kZoomMin, kZoomMax);
     // The middle of the points at the middle of the room between the margins.
     const double h = (b.minH + b.maxH) / 2 + kMapHalfKm;
@@ -117,6 +115,13 @@ void ZoomToFit(ViewState& view, const Mission& mission) {
         Fit3D(view, mission, b);
     else
         FitFlat(view, b);
+}
+
+void ZoomToFitPlane(ViewState& view, double minH, double maxH, double minV, double maxV) {
+    Bounds b;
+    b.Add(minH, minV);
+    b.Add(maxH, maxV);
+    FitFlat(view, b);
 }
 
 bool AllMarkersOutOfView(const ViewState& view, const Mission& mission) {

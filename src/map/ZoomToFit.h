@@ -25,6 +25,11 @@ inline constexpr int kFitLeastSpanKm = 10;
 // and the zoom left as it is.
 void ZoomToFit(ViewState& view, const Mission& mission);
 
+// The flat-view part of Zoom to Fit for points of the view plane (km, v
+// downward) between the bounds given: the zoom that fits them, centred
+// between the margins. The briefing frames its flight groups with it.
+void ZoomToFitPlane(ViewState& view, double minH, double maxH, double minV, double maxV);
+
 // The map draws markers, but none of them inside the window (flat views;
 // 3D culls nothing). A mission that first shows like this is offered Zoom
 // to Fit.

@@ -21,6 +21,8 @@ inline constexpr int kBriefingMaxWords = 400;       // the event area, 800 bytes
 inline constexpr uint16_t kBriefingEndTime = 9999;  // where the end is put by convention
 inline constexpr int kBriefingTeamCount = 10;
 inline constexpr int kBriefingTagSlots = 8;  // flight group tags and text tags each
+// The game crashes drawing a text tag of this many characters or more.
+inline constexpr int kBriefingCrashingTagLength = 40;
 
 enum BriefingEventType : uint16_t {
     kBriefingStop = 3,  // where the game's Forward button jumps to

@@ -58,6 +58,16 @@ std::vector<uint8_t> BlockFromText(std::string_view text, size_t size) {
     return block;
 }
 
+std::string WithCrLfLineBreaks(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + size_t(std::count(text.begin(), text.end(), '\n')));
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) out += '\r';
+        out += text[i];
+    }
+    return out;
+}
+
 size_t StoredTextLength(std::string_view text) {
     size_t n = 0;
     for (size_t i = 0; i < text.size(); ++i, ++n)

@@ -27,4 +27,12 @@ std::vector<uint8_t> BlockFromText(std::string_view text, size_t size);
 // one '$'.
 size_t StoredTextLength(std::string_view text);
 
+// The game shows every '$' of a free text as a line break, so a text cannot
+// hold one as a character.
+inline constexpr char kStoredLineBreak = '$';
+
+// The text with a bare LF (as a text box or JSON gives a line break) turned
+// into CR LF, the line break a free text holds; a CR on its own stays.
+std::string WithCrLfLineBreaks(std::string_view text);
+
 }  // namespace vantorel

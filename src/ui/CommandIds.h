@@ -29,6 +29,8 @@ enum CommandId : int {
     kCmdEditInvertSelection = 32891,
     kCmdEditDuplicate = 32892,
     kCmdViewHistory = 32893,
+    kCmdBriefing = 32940,
+    kCmdMakeBriefing = 32941,
     kCmdViewMissionFlow = 32936,
 
     kCmdFileNew = 57600,

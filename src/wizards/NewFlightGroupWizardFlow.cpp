@@ -53,7 +53,13 @@ int NewFlightGroupWizardFlow::ChooseStation(int stationType, bool escapeShuttle)
 }
 
 int NewFlightGroupWizardFlow::ChooseFieldSize(int size) {
-    choices_.GroupSize = std::clamp(size, 0, 10);
+    // A field of size 0 has no flight group: the wizard would report a
+    // creation that made nothing.
+    if (size <= 0) {
+        prompter_.Warning(kFieldSizeZeroText);
+        return page_;
+    }
+    choices_.GroupSize = std::min(size, 10);
     return page_ = choices_.Kind == kFgWizardMinefield ? kNewFgMinefieldPage : kNewFgFinishedPage;
 }
 

@@ -35,7 +35,9 @@ public:
     int ChooseTeam(int team, int iffStyle);
     int ChooseFleetSize(int size);
     int ChooseStation(int stationType, bool escapeShuttle);
-    int ChooseFieldSize(int size);  // the slider, 0..10
+    // The slider, 0..10; at 0, which creates nothing, the user is told so
+    // and stays on the page.
+    int ChooseFieldSize(int size);
     int ChooseMineType(int mineType);
 
     const NewFlightGroupChoices& Choices() const { return choices_; }
@@ -46,5 +48,8 @@ private:
     int page_ = kNewFgKindPage;
     NewFlightGroupChoices choices_;
 };
+
+inline constexpr const char* kFieldSizeZeroText =
+    "Size 0 creates nothing. Move the slider to 1 or more.";
 
 }  // namespace vantorel

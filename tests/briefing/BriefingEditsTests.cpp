@@ -100,7 +100,7 @@ TEST_F(BriefingEditsTest, EveryEditRecomputesBothCountsAndKeepsTheEndLast) {
     for (int w = 9; w < 15; ++w) EXPECT_EQ(AreaWord(w), 0) << w;
 
     // Each edit is one named step; undoing them all gives the zero block back.
-    EXPECT_EQ(doc.UndoName(), "Delete Briefing Event");
+    EXPECT_EQ(doc.UndoName(), "Delete Text Tag");
     while (doc.CanUndo()) doc.Undo();
     EXPECT_EQ(Block(), BriefingCommandBlock{});
     EXPECT_FALSE(doc.IsModified());
@@ -165,6 +165,60 @@ TEST_F(BriefingEditsTest, ABlockThatDoesNotDecodeIsReadOnlyButItsTextsAreNot) {
     doc.Undo();
     EXPECT_EQ(doc.GetMission().Briefings[0].Strings[31], "");
     EXPECT_FALSE(doc.CanUndo());
+}
+
+TEST_F(BriefingEditsTest, StepsAreNamedForTheirEventsAndSeveralMakeOneStep) {
+    ASSERT_TRUE(InsertBriefingEvents(
+        doc, 0, 0,
+        {Event(0, kBriefingStop), Event(10, kBriefingFgTag1, {0}), Event(20, kBriefingCaption),
+         Event(30, kBriefingStop), Event(40, kBriefingStop)}));
+    EXPECT_EQ(doc.UndoName(), "Insert 5 Briefing Events");
+    ASSERT_TRUE(InsertBriefingEvent(doc, 0, 2, Event(15, kBriefingZoomMap, {20, 20})));
+    EXPECT_EQ(doc.UndoName(), "Insert Zoom Map");
+    ASSERT_TRUE(MoveBriefingEvent(doc, 0, 1, 0));
+    EXPECT_EQ(doc.UndoName(), "Move Flight Group Tag");
+
+    // A new time carries the events after it along; the end stays.
+    ASSERT_TRUE(ChangeBriefingEvent(doc, 0, 3, Event(50, kBriefingCaption), true));
+    EXPECT_EQ(doc.UndoName(), "Change Caption");
+    std::vector<int> times;
+    for (const BriefingEvent& e : Events()) times.push_back(e.Time);
+    EXPECT_EQ(times, (std::vector<int>{10, 0, 15, 50, 60, 70, 9999}));
+    ASSERT_TRUE(ChangeBriefingEvent(doc, 0, 4, Event(0, kBriefingStop)));
+    EXPECT_EQ(Events()[5].Time, 70);
+
+    // Several deleted at once, the end among them left alone.
+    ASSERT_TRUE(DeleteBriefingEvents(doc, 0, {6, 4, 1, 4, 40}));
+    EXPECT_EQ(doc.UndoName(), "Delete 2 Briefing Events");
+    EXPECT_EQ(Events().size(), 5u);
+    EXPECT_FALSE(DeleteBriefingEvents(doc, 0, {4}));
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(Events().size(), 7u);
+}
+
+TEST_F(BriefingEditsTest, ATagLongEnoughToCrashTheGameIsRefused) {
+    EXPECT_FALSE(SetBriefingTag(doc, 0, 3, std::string(40, 't')));
+    EXPECT_EQ(prompter.Texts(),
+              (std::vector<std::string>{"A tag of 40 characters or more crashes the game when a "
+                                        "briefing shows it; this one has 40."}));
+    EXPECT_FALSE(doc.CanUndo());
+    EXPECT_TRUE(SetBriefingTag(doc, 0, 3, std::string(39, 't')));
+}
+
+TEST_F(BriefingEditsTest, ABriefingPositionMovesAsOneStepAndIsEnabled) {
+    FlightGroup* fg = doc.AddFlightGroup();
+    ASSERT_TRUE(fg);
+    doc.ForgetHistory(false);
+    fg->File.SetWaypointZ(kFirstBriefingPoint + 3, 77);
+    ASSERT_TRUE(MoveBriefingPosition(doc, 3, 0, -40000, 1600));
+    EXPECT_EQ(doc.UndoName(), "Move Briefing Position");
+    EXPECT_EQ(fg->File.WaypointX(kFirstBriefingPoint + 3), -32768);  // held at the field's end
+    EXPECT_EQ(fg->File.WaypointY(kFirstBriefingPoint + 3), 1600);
+    EXPECT_EQ(fg->File.WaypointZ(kFirstBriefingPoint + 3), 77);
+    EXPECT_TRUE(fg->File.WaypointEnabled(kFirstBriefingPoint + 3));
+    EXPECT_FALSE(MoveBriefingPosition(doc, 3, 1, 0, 0));
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_FALSE(fg->File.WaypointEnabled(kFirstBriefingPoint + 3));
 }
 
 TEST(BriefingInsertPosition, KeepsTimeOrderAndStaysBeforeTheEnd) {

@@ -175,3 +175,29 @@ TEST(BriefingCli, ShowsEachBriefingThatIsNotEmptyAsTimedSentences) {
     EXPECT_NE(report.find("    0:04.00 flight group tag 1: Red (3)\n"), std::string::npos);
     EXPECT_EQ(report.find("Briefing 2\n"), std::string::npos);
 }
+
+TEST(BriefingCli, MakeWritesAFirstBriefingAndReplacesOnlyWhenAsked) {
+    TempFolder dir;
+    Mission m = Briefed();  // briefing 1 has events; briefing 2 is empty
+    m.FlightGroups[0]->File.SetPlayerNumber(1);
+    TempFolder::WriteBytes(dir / "b.tie", WriteMission(m));
+    const std::string in = Quoted(dir / "b.tie"), out = Quoted(dir / "made.tie");
+
+    CliResult made = RunCli("briefing " + in + " --make 2 -o " + out);
+    ASSERT_EQ(made.status, 0) << made.err;
+    CliResult shown = RunCli("briefing " + out + " --briefing 2");
+    EXPECT_NE(shown.out.find("flight group tag 1: "), std::string::npos) << shown.out;
+    EXPECT_NE(shown.out.find("end of briefing"), std::string::npos);
+
+    CliResult refused = RunCli("briefing " + in + " --make 1 -o " + out);
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("briefing 1 is not empty; --replace replaces it"),
+              std::string::npos);
+    EXPECT_EQ(RunCli("briefing " + in + " --make 1 --replace -o " + out).status, 0);
+    // A block that cannot be read is not replaced, even when asked.
+    CliResult unreadable = RunCli("briefing " + in + " --make 3 --replace -o " + out);
+    EXPECT_EQ(unreadable.status, 1);
+    EXPECT_NE(unreadable.err.find("Briefing 3 cannot be read"), std::string::npos);
+    EXPECT_EQ(RunCli("briefing " + in + " --make 2").status, 1);  // no -o
+    EXPECT_EQ(RunCli("briefing " + in + " --make 2 --json -o " + out).status, 1);
+}

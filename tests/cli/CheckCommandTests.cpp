@@ -97,4 +97,26 @@ TEST(CliCheck, WithTheGameFolderTheWaveListingIsChecked) {
               "warning: Message 2: wave file ..\\..\\up.wav lies outside the wave folder\n");
     // Without it there is no listing to read.
     EXPECT_EQ(RunCli("check " + Quoted(dir / "m1.tie")).out, "");
+
+    // A folder named from where the command runs finds the same files (when
+    // there is such a name: not across Windows drives).
+    const auto relative = std::filesystem::relative(dir / "game", std::filesystem::current_path());
+    if (!relative.empty()) {
+        EXPECT_EQ(RunCli("check " + Quoted(dir / "m1.tie") + " --game " + Quoted(relative)).out,
+                  r.out);
+    }
+
+    // Where the wave files cannot be checked, it is said.
+    CliResult nowhere =
+        RunCli("check " + Quoted(dir / "m1.tie") + " --game " + Quoted(dir / "no game"));
+    EXPECT_EQ(nowhere.status, 0);
+    EXPECT_EQ(nowhere.err, "vantorel-cli check: the game folder " + PathToUtf8(dir / "no game") +
+                               " does not exist; wave files are not checked\n");
+    const auto bytes = TempFolder::ReadBytes(dir / "m1.tie");
+    CliResult piped =
+        RunCli("check - --game " + Quoted(dir / "game"), std::string(bytes.begin(), bytes.end()));
+    EXPECT_EQ(piped.out, "");
+    EXPECT_EQ(piped.err,
+              "vantorel-cli check: a mission from standard input has no wave listing; wave files "
+              "are not checked\n");
 }

@@ -22,7 +22,7 @@ TEST(CliCommandLine, VersionAndOptionValuesAfterAnEqualsSign) {
     // The value is split from its option before any command reads it.
     TempFolder dir;
     ASSERT_EQ(RunCli("new combat --players 2 --format xvt -o " + Quoted(dir / "a.tie")).status, 0);
-    ASSERT_EQ(RunCli("new combat --players=2 --format=xvt -o " + Quoted(dir / "b.tie")).status, 0);
+    ASSERT_EQ(RunCli("new combat --players=2 --format=xvt -o=" + Quoted(dir / "b.tie")).status, 0);
     EXPECT_EQ(TempFolder::ReadBytes(dir / "a.tie"), TempFolder::ReadBytes(dir / "b.tie"));
 
     // An empty value is still a value, and a wrong one.
@@ -134,6 +134,19 @@ TEST(CliCommandLine, ManualPageCompletionAndReadmeHoldWhatHelpLists) {
                 << line;
         }
     }
+    // The page tells its version and the kinds of problem check --json names;
+    // the completion offers what PAGE, --view, --dialog and --players take.
+    EXPECT_NE(man.find(".TH VANTOREL-CLI 1 \"\" \"Vantorel " VANTOREL_VERSION "\""),
+              std::string::npos);
+    for (const char* kind :
+         {"missing\\-flight\\-group", "wave\\-file\\-missing", "invalid\\-value"})
+        EXPECT_NE(man.find(std::string(".B ") + kind + "\n"), std::string::npos) << kind;
+    for (const char* words :
+         {"positionals=(\"@mission\" \"level.flightgroups level.teams", " fg.ship fg.equipment ",
+          "--view) value=\"normal waypoints briefing primary prevent secondary\"",
+          "--dialog) value=\"optional-craft hidden-cargo condition ",
+          "--players) value=\"1 2 4 8\""})
+        EXPECT_NE(completion.find(words), std::string::npos) << words;
     // render needs Qt; the build without the editor has the other nine.
     EXPECT_GE(commands, help.out.find("\n  render ") == std::string::npos ? 9 : 10);
     EXPECT_EQ(statuses, 6);

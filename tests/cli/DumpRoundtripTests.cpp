@@ -29,6 +29,12 @@ TEST(CliRoundtrip, ExitStatusesForUsageRefusalAndMissingFiles) {
     EXPECT_EQ(RunCli("frobnicate").status, 1);
     EXPECT_EQ(RunCli("").status, 1);
     EXPECT_EQ(RunCli("--help").status, 0);
+    // An option a command does not know is a usage error, not a file that is missing.
+    for (const char* unknown : {"dump --bogus", "report --bogus", "roundtrip --x y"}) {
+        CliResult r = RunCli(unknown);
+        EXPECT_EQ(r.status, 1) << unknown;
+        EXPECT_NE(r.err.find("unknown option '--"), std::string::npos) << r.err;
+    }
 
     CliResult missing = RunCli("dump " + Quoted(dir / "absent.tie"));
     EXPECT_EQ(missing.status, 3);

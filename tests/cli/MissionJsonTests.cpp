@@ -4,6 +4,7 @@
 #include <functional>
 #include <set>
 
+#include "catalogue/CodedFields.h"
 #include "catalogue/MissionReport.h"
 #include "cli/MissionJson.h"
 #include "document/MissionCheck.h"
@@ -206,7 +207,8 @@ TEST(MissionJson, WhatTheJsonLeavesOutIsNewAndEveryErrorNamesItsPath) {
          "flightGroups[3].craftType: 300 is not a byte (0 to 255)"},
         {fgs3 + R"("craftType": "X-wing"}]})",
          "flightGroups[3].craftType: a number was expected, not a string"},
-        {fgs3 + R"("craftType": 1.5}]})", "flightGroups[3].craftType: 1.5 is not a byte (0 to 255)"},
+        {fgs3 + R"("craftType": 1.5}]})",
+         "flightGroups[3].craftType: 1.5 is not a byte (0 to 255)"},
         {fgs3 + R"("colour": 1}]})", "flightGroups[3].colour: unknown key"},
         {R"({"teams": [{"goals": {"primary": {"points": -129}}}]})",
          "teams[0].goals.primary.points: -129 is not a signed byte (-128 to 127)"},
@@ -227,16 +229,72 @@ TEST(MissionJson, WhatTheJsonLeavesOutIsNewAndEveryErrorNamesItsPath) {
         {R"({"flightGroups": [{"orders": [{}, {}, {}, {}, {}]}]})",
          "flightGroups[0].orders: 5 items, at most 4"},
         {R"([1, 2])", "the document is a list, not a mission object"},
+        {R"({"missionType": 01})",
+         "line 1, column 17: a number does not start with 0 followed by more digits"},
+        {R"({"missionType": -007})",
+         "line 1, column 18: a number does not start with 0 followed by more digits"},
+        {R"({"flightGroups": {}})", "flightGroups: a list was expected, not an object"},
+        {R"({"description": "Costs $5"})",
+         "description: holds a '$', which the game shows as a line break; write a line break "
+         "as \\n"},
     };
     for (const auto& [json, expected] : cases) {
         const auto e = WriteErrors(json);
         ASSERT_FALSE(e.empty()) << json;
         EXPECT_EQ(e.front(), expected) << json;
+        EXPECT_EQ(e.size(), 1u) << json;  // each problem is said once
     }
     std::string many = R"({"flightGroups": [)";
     for (int i = 0; i < 256; ++i) many += i ? ", {}" : "{}";
     EXPECT_EQ(WriteErrors(many + "]}").front(),
               "flightGroups: 256 flight groups; the game takes at most 255");
+}
+
+TEST(MissionJson, LineBreaksOfFreeTextsAreTheGamesWhateverTheJsonWrites) {
+    // "\n" and "\r\n" are both the game's '$'; a CR alone stays a CR.
+    Mission m;
+    std::vector<std::string> errors;
+    ASSERT_TRUE(MissionFromJson(R"({"description": "One\nTwo\r\nThree\rFour",
+                                    "failedDebriefing": "\nX"})",
+                                m, errors));
+    EXPECT_EQ(m.Description, "One\r\nTwo\r\nThree\rFour");
+    Mission read = AsRead(m);
+    const std::vector<uint8_t>& block = read.BlocksAsRead.Description;
+    EXPECT_EQ(std::string(block.begin(), block.begin() + 19),
+              std::string("One$Two$Three\rFour\0", 19));
+    EXPECT_EQ(read.FailedDebriefing, "\r\nX");
+
+    // A file's own bare LF (not the game's line break) is dumped with its block and kept.
+    Mission lf = MakeEmptyMission(14, 0, 0);
+    lf.Description = "a\nb";
+    lf = AsRead(lf);
+    EXPECT_NE(MissionToJson(lf).find("\"descriptionBlock\""), std::string::npos);
+    EXPECT_EQ(ThroughJson(lf), WriteMission(lf));
+}
+
+TEST(MissionJson, EveryCodedFieldIsDumpedWithTheWordOfItsTable) {
+    // The one list that check reads its tables from names dump's values; a
+    // key that is not dump's own would name nothing and check a field no one sees.
+    Mission m = MakeEmptyMission(14, 1, 0);
+    m.Header.SetMissionType(4);
+    m.FlightGroups[0]->File.SetWarhead(200);
+    m.FlightGroups[0]->File.Orders(0).SetThrottle(5);
+    const std::string json = MissionToJson(AsRead(m));
+    auto has = [&](const char* key) {
+        return json.find('"' + std::string(key) + "\": ") != std::string::npos;
+    };
+    auto dumped = [&](auto fields) {
+        for (const auto& f : fields)
+            EXPECT_TRUE(has(f.key) && (!f.nameKey || has(f.nameKey))) << f.key;
+    };
+    dumped(HeaderCodedFields());
+    dumped(FlightGroupCodedFields());
+    dumped(OrderCodedFields());
+    dumped(GoalCodedFields());
+    for (const char* pair : {"\"missionType\": 4,\n  \"missionTypeName\": \"Multiplayer Combat\"",
+                             "\"warhead\": 200,\n      \"warheadName\": \"(unknown: 200)\"",
+                             "\"throttle\": 5,\n          \"throttleName\": \"50%\""})
+        EXPECT_NE(json.find(pair), std::string::npos) << pair;
 }
 
 TEST(CliWrite, DumpThenWriteGivesTheBytesOfEveryNewMission) {

@@ -90,6 +90,22 @@ TEST(CliAdd, ExitStatusesForUsageRefusalAndTheLimit) {
     EXPECT_EQ(RunCli("add " + Quoted(dir / "absent.tie") + " fleet" + out).status, 3);
     EXPECT_FALSE(std::filesystem::exists(dir / "x.tie"));
 
+    // A field of size 0 would add nothing: refused, and the file is left alone.
+    const auto before = TempFolder::ReadBytes(dir / "c.tie");
+    for (const char* none : {"asteroids --size 0", "minefield --size=0"}) {
+        CliResult zero = RunCli("add " + in + " " + none + " -o " + in);
+        EXPECT_EQ(zero.status, 1) << none;
+        EXPECT_NE(zero.err.find("--size 0 makes nothing"), std::string::npos) << zero.err;
+    }
+    EXPECT_EQ(TempFolder::ReadBytes(dir / "c.tie"), before);
+    // Without --size a field has one flight group.
+    for (const char* kind : {"asteroids", "minefield"}) {
+        CliResult one = RunCli("add " + in + " " + kind + out);
+        ASSERT_EQ(one.status, 0) << one.err;
+        EXPECT_EQ(ReadBack(dir / "x.tie").CountFlightGroups(), 1 + 1) << kind;
+    }
+    std::filesystem::remove(dir / "x.tie");
+
     // A mission near the limit takes what fits, says so and stays valid.
     Mission m = ReadBack(dir / "c.tie");
     while (m.CountFlightGroups() < 253) m.AppendFlightGroup();

@@ -182,15 +182,25 @@ TEST(MissionCheck, NumbersPastTheGamesTablesAreErrorsOneATestMissionEach) {
         {[&](Mission&) { fg->SetIff(6); }, "IFF is 6, past the IFF table (0 to 5)"},
         {[&](Mission&) { fg->SetFormation(21); },
          "formation is 21, past the formation table (0 to 20)"},
-        {[&](Mission&) { fg->SetArrivalTrigger(1, {47, 0, 0, 0}); },
+        {[&](Mission&) {
+             fg->SetArrivalTrigger(1, {47, 0, 0, 0});
+         },
          "arrival trigger 2 condition is 47, past the condition list (0 to 46)"},
-        {[&](Mission&) { fg->SetDepartureTrigger(0, {kDestroyed, 24, 0, 0}); },
+        {[&](Mission&) {
+             fg->SetDepartureTrigger(0, {kDestroyed, 24, 0, 0});
+         },
          "departure trigger 1 variable type is 24, past the variable type list (0 to 23)"},
-        {[&](Mission&) { fg->SetJumpToOrder4Trigger(0, {kDestroyed, 5, 9, 0}); },
+        {[&](Mission&) {
+             fg->SetJumpToOrder4Trigger(0, {kDestroyed, 5, 9, 0});
+         },
          "jump to order 4 trigger 1 variable is 9, past the IFF table (0 to 5)"},
-        {[&](Mission&) { fg->SetArrivalTrigger(0, {kDestroyed, 2, 150, 0}); },
+        {[&](Mission&) {
+             fg->SetArrivalTrigger(0, {kDestroyed, 2, 150, 0});
+         },
          "arrival trigger 1 variable is 150, past the craft table (0 to 95)"},
-        {[&](Mission&) { fg->SetArrivalTrigger(0, {kDestroyed, 0, 0, 19}); },
+        {[&](Mission&) {
+             fg->SetArrivalTrigger(0, {kDestroyed, 0, 0, 19});
+         },
          "arrival trigger 1 amount is 19, past the amount list (0 to 18)"},
         {[&](Mission&) { fg->Orders(2).SetCommand(51); },
          "order 3 command is 51, past the order table (0 to 50)"},
@@ -205,6 +215,30 @@ TEST(MissionCheck, NumbersPastTheGamesTablesAreErrorsOneATestMissionEach) {
              fg->Goals(1).SetAmount(30);
          },
          "goal 2 amount is 30, past the amount list (0 to 18)"},
+        // Every field that has a table, from the header to an order.
+        {[&](Mission& m) { m.Header.SetMissionType(200); },
+         "mission type is 200, past the mission type list (0 to 10)"},
+        {[&](Mission& m) { m.Header.SetFormatVersion(3); },
+         "format version is 3, not in the format table (12 or 14)"},
+        {[&](Mission& m) { m.Header.SetFormatVersion(99); },
+         "format version is 99, not in the format table (12 or 14)"},
+        {[&](Mission&) { fg->SetStatus(200); }, "status 1 is 200, past the status list (0 to 50)"},
+        {[&](Mission&) { fg->SetWarhead(200); }, "warhead is 200, past the warhead list (0 to 8)"},
+        {[&](Mission&) { fg->SetMarkings(200); }, "colour is 200, past the colour list (0 to 3)"},
+        {[&](Mission&) { fg->SetComputerAi(200); },
+         "computer AI is 200, past the computer AI list (0 to 6)"},
+        {[&](Mission&) { fg->SetRadio(200); }, "radio is 200, past the radio list (0 to 16)"},
+        {[&](Mission&) { fg->SetOptionalCraftType(2, 200); },
+         "optional craft type 3 is 200, past the craft table (0 to 95)"},
+        {[&](Mission&) { fg->Orders(1).SetThrottle(200); },
+         "order 2 throttle is 200, past the throttle list (0 to 10)"},
+        {[&](Mission&) {
+             fg->Goals(1).SetCondition(kDestroyed);
+             fg->Goals(1).SetArgument(4);
+         },
+         "goal 2 argument is 4, past the goal argument list (0 to 3)"},
+        {[&](Mission&) { fg->SetSpecialCargoCraft(200); },
+         "hidden cargo is on craft 201 of 1; no craft carries it"},
         {[&](Mission&) { fg->SetDifficultyLevel(6); }, "never appears (difficulty level 6)"},
         {[&](Mission&) { std::memcpy(fg->Data(), "Twenty characters!!!", 20); },
          "the name fills its field with no end; the game shows what follows it too"},

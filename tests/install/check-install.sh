@@ -44,6 +44,10 @@ done
 [ "$("$prefix/bin/vantorel-cli" --version)" = "vantorel-cli $version" ] || fail "vantorel-cli --version"
 if [ $gui = 1 ]; then
   [ "$("$prefix/bin/vantorel" --version)" = "vantorel $version" ] || fail "vantorel --version"
+  # --help needs no display, whatever platform the environment names.
+  help="$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$prefix/bin/vantorel" --help 2>&1)" ||
+    fail "vantorel --help without a display: $help"
+  [[ "$help" == *"-nologo"*FILE* ]] || fail "vantorel --help does not list its options: $help"
 fi
 
 # Started from a folder without themes, the installed tool names new ships
@@ -80,6 +84,9 @@ if [ $gui = 1 ]; then
   desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop-file-validate"
   appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" >"$work/appstream.txt" 2>&1 ||
     { cat "$work/appstream.txt" >&2; fail "appstreamcli validate"; }
+  # The software centre's newest release is this one.
+  grep -q "<release version=\"$version\"" "$prefix/share/metainfo/$id.metainfo.xml" ||
+    fail "the AppStream file has no release $version"
   # The MIME database built from our file maps both spellings to the type,
   # and the menu entry offers to open that type.
   XDG_DATA_DIRS="$prefix/share" update-mime-database "$prefix/share/mime" 2>"$work/mime.txt" || fail "update-mime-database: $(cat "$work/mime.txt")"
@@ -117,6 +124,10 @@ touch "$work/complete/one.tie" "$work/complete/TWO.TIE" "$work/complete/notes.tx
   check "- TWO.TIE folder one.tie " vantorel-cli check ""
   check "--game --help --json " vantorel-cli check one.tie --
   check "- folder " vantorel-cli write ""
+  check "fg.ship " vantorel-cli page one.tie fg.s
+  check "normal " vantorel-cli page one.tie fg.positions --view n
+  check "hidden-cargo " vantorel-cli page one.tie fg.equipment --dialog h
+  check "1 2 4 8 " vantorel-cli new combat --players ""
 ) || fail "bash completion"
 
 # The Debian package: built by CPack, with its dependencies worked out from
@@ -127,10 +138,10 @@ if command -v dpkg-deb >/dev/null && command -v dpkg-shlibdeps >/dev/null; then
   ! grep -A3 "CMake Warning" "$work/cpack.txt" >&2 || fail "cpack warns"
   deb="$(ls "$work"/package/*.deb 2>/dev/null | head -1)"
   if [ -n "$deb" ]; then
-    # lintian, where it is installed: no errors (its warnings are listed).
+    # lintian, where it is installed: no errors and no warnings.
     if command -v lintian >/dev/null; then
-      lintian --fail-on error "$deb" >"$work/lintian.txt" 2>&1 ||
-        { cat "$work/lintian.txt" >&2; fail "lintian found errors"; }
+      lintian --fail-on error,warning "$deb" >"$work/lintian.txt" 2>&1 ||
+        { cat "$work/lintian.txt" >&2; fail "lintian found errors or warnings"; }
     fi
     depends="$(dpkg-deb -f "$deb" Depends)"
     [[ "$depends" == *libstdc++6* ]] || fail "the package does not depend on libstdc++6: $depends"

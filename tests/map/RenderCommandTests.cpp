@@ -75,6 +75,23 @@ TEST_F(RenderCommand, WritesPicturesOfTheAskedSizeForEveryView) {
               TempFolder::ReadBytes(dir / "file.png"));
 }
 
+TEST_F(RenderCommand, DrawsOffscreenWhateverPlatformTheEnvironmentNames) {
+#ifndef __unix__
+    GTEST_SKIP() << "the platforms that need a display are those of X11 and Wayland";
+#else
+    // Qt aborts when a platform that needs a display has none.
+    const std::string cli = Quoted(std::string(VANTOREL_CLI));
+    for (const char* platform : {"xcb", "wayland"}) {
+        EXPECT_EQ(testing::RunShell("env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=" +
+                                    std::string(platform) + " " + cli + " render " + mission +
+                                    " --size 64x48 -o " + Quoted(dir / "x.png") + " 2>/dev/null"),
+                  0)
+            << platform;
+        EXPECT_EQ(PngSize(dir / "x.png"), (std::pair<unsigned, unsigned>{64, 48})) << platform;
+    }
+#endif
+}
+
 TEST_F(RenderCommand, RefusesBadArgumentsAndReportsFiles) {
     const std::string out = " -o " + Quoted(dir / "x.png");
     EXPECT_EQ(Render(mission), 1);  // no -o

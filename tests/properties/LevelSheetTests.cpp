@@ -201,6 +201,25 @@ TEST_F(LevelSheetTest, TheLevelPageKeepsUnknownTypesAndRefusesTimesOutOfRange) {
     EXPECT_FALSE(page.HasPendingEdits());
 }
 
+TEST_F(LevelSheetTest, TheDescriptionAndDebriefingsRefuseTheGamesLineBreakSign) {
+    // The game shows a '$' as a line break: it is refused, naming the text, and nothing is written.
+    LevelSettingsPage page;
+    page.Load(context);
+    ASSERT_TRUE(page.Set(context, LevelSettingsPage::kDescription, Text("Costs $5")));
+    EXPECT_EQ(page.Apply(context), PageModel::ApplyResult::Refused);
+    EXPECT_EQ(prompter.Texts(), Strings{"The description cannot hold a '$': the game shows every "
+                                        "'$' as a line break. Press Enter for a new line."});
+    EXPECT_EQ(doc.GetMission().Description, "New Mission");
+    ASSERT_TRUE(page.TakeFocusRequest().has_value());
+
+    LevelDebriefingPage debriefing;
+    debriefing.Load(context);
+    ASSERT_TRUE(debriefing.Set(context, LevelDebriefingPage::kSuccessful, Text("Paid $$")));
+    EXPECT_EQ(debriefing.Apply(context), PageModel::ApplyResult::Refused);
+    EXPECT_EQ(prompter.Texts().back(), DollarInFreeTextText("successful debriefing"));
+    EXPECT_EQ(doc.GetMission().SuccessfulDebriefing, "");
+}
+
 TEST_F(LevelSheetTest, SwitchingToXvtWarnsOfALongDescriptionWithoutCuttingIt) {
     const std::string longText(1030, 'x');
     doc.GetMission().Description = longText;

@@ -158,6 +158,20 @@ private slots:
         QCOMPARE(doc->GetMission().Header.FormatVersion(), 12);
         QCOMPARE(f->prompter.Texts().back(), std::string(kDebriefingsNotSavedText));
         QCOMPARE(doc->GetMission().SuccessfulDebriefing, std::string("Well done"));
+
+        // A '$' typed into the description would show as a line break in the
+        // game: it never reaches the mission, and leaving the box says why.
+        const std::string before = doc->GetMission().Description;
+        QVERIFY(Activate());  // the focus moves only in the active window
+        description->setFocus();
+        description->moveCursor(QTextCursor::End);
+        QTest::keyClicks(description, QStringLiteral(" $5"));
+        QVERIFY(doc->GetMission().Description.find('$') == std::string::npos);
+        QTest::keyClick(description, Qt::Key_Tab);
+        QCoreApplication::processEvents();  // said once the focus has moved
+        QCOMPARE(f->prompter.Texts().back(), DollarInFreeTextText("description"));
+        QCOMPARE(doc->GetMission().Description, before);
+        QCOMPARE(description->toPlainText(), QString::fromStdString(before));
     }
 
     // The rule of every number box: a value its field cannot hold is refused
@@ -629,11 +643,16 @@ private slots:
         QCOMPARE(sentence->text(), QStringLiteral("True"));
         QCOMPARE(sets->currentIndex(), 1);
 
-        // The Briefing tab only tells why it edits nothing.
+        // The Briefing tab edits nothing: it says where briefings are edited.
         sheet.SetActivePage(CTeamPropertiesSheet::kBriefingTab);
         auto* note = sheet.Page(CTeamPropertiesSheet::kBriefingTab)->findChild<QLabel*>();
         QVERIFY(note);
         QCOMPARE(note->text(), QString::fromLatin1(kBriefingNoteText));
+        const auto labels = sheet.Page(CTeamPropertiesSheet::kBriefingTab)->findChildren<QLabel*>();
+        QVERIFY(labels.size() >= 2);
+        QVERIFY2(labels[1]->text().contains(QStringLiteral("Tools > Briefing")) &&
+                     labels[1]->text().endsWith(QStringLiteral("shown no briefing.")),
+                 qPrintable(labels[1]->text()));
     }
 
     void flightGroupsAndMessagesArePastedIntoAnotherMission() {

@@ -151,6 +151,25 @@ private slots:
         QCOMPARE(frame->Documents().size(), size_t(2));
     }
 
+    void withoutBalanceOfPowerTheWizardMakesWhatNewMakesForXvt() {
+        // new writes Balance of Power unless told otherwise; the wizard as the game is installed.
+        f->settings.SetInt("Paths", "GotBOP", 0);
+        frame->RunCommand(kCmdNewMissionWizard);
+        auto* w = ShownWizard<CWizardNewLevel>();
+        QVERIFY(w);
+        for (int i = 0; i < 5 && !Offers(w, QWizard::FinishButton); ++i)
+            Click(w, QWizard::NextButton);
+        Click(w, QWizard::FinishButton);
+        CQVDoc* doc = frame->ActiveDocument();
+        QVERIFY(doc);
+        QCOMPARE(int(doc->GetMission().Header.FormatVersion()), 12);
+        f->dialogs.saveAnswers.push_back((*dir / "window.tie").string());
+        frame->RunCommand(kCmdFileSaveAs);
+        const auto expected = CliBuilds("new melee --teams 2 --format xvt", "tool.tie");
+        QVERIFY(!expected.empty());
+        QVERIFY(TempFolder::ReadBytes(*dir / "window.tie") == expected);
+    }
+
     void theFlightGroupWizardBuildsWhatTheToolBuilds_data() {
         QTest::addColumn<FgAnswers>("answers");
         QTest::addColumn<QList<int>>("pages");
@@ -210,7 +229,10 @@ private slots:
                 case kNewFgTeamPage: {
                     auto* page = static_cast<CWizardNewFGPage2*>(w->currentPage());
                     page->Teams()->setCurrentRow(answers.team);
-                    page->Iff()->button(answers.iff)->click();
+                    // A minefield's craft are the same for every IFF style.
+                    const bool asked = answers.kind != kFgWizardMinefield;
+                    QCOMPARE(page->Iff()->button(answers.iff)->isVisible(), asked);
+                    if (asked) page->Iff()->button(answers.iff)->click();
                     break;
                 }
                 case kNewFgFleetPage: {
@@ -265,6 +287,36 @@ private slots:
         QVERIFY(BytesOf(doc) == base);
         QCOMPARE(list->count(), 2);
         QVERIFY(!doc->Level().CanUndo());
+    }
+
+    void aFieldOfSizeZeroIsRefusedWithWhy() {
+        CQVDoc* doc = frame->ActiveDocument();
+        QVERIFY(doc);
+        frame->RunCommand(kCmdFlightGroupWizard);
+        auto* w = ShownWizard<CWizardNewFGSheet>();
+        QVERIFY(w);
+        static_cast<CWizardNewFGPage1*>(w->currentPage())
+            ->Choices()
+            ->button(kFgWizardAsteroids)
+            ->click();
+        Click(w, QWizard::NextButton);
+        QCOMPARE(w->currentId(), int(kNewFgFieldSizePage));
+
+        // The slider starts at 0, which would make nothing: the wizard says so and stays.
+        auto* slider = static_cast<CWizardNewFGPage5*>(w->currentPage())->Slider();
+        QCOMPARE(slider->value(), 0);
+        Click(w, QWizard::NextButton);
+        QCOMPARE(w->currentId(), int(kNewFgFieldSizePage));
+        QCOMPARE(f->prompter.shown.size(), size_t(1));
+        QCOMPARE(f->prompter.shown.back().text, std::string(kFieldSizeZeroText));
+
+        slider->setFocus();
+        QTest::keyClick(slider, Qt::Key_Right);
+        Click(w, QWizard::NextButton);
+        QCOMPARE(w->currentId(), int(kNewFgFinishedPage));
+        Click(w, QWizard::FinishButton);
+        QCOMPARE(doc->GetMission().CountFlightGroups(), 1 + 1);
+        QCOMPARE(f->prompter.shown.size(), size_t(1));
     }
 
     void theFlightGroupWizardStartsFromWhatTheWindowsHold() {

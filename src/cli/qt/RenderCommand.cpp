@@ -1,5 +1,6 @@
 // `vantorel-cli render`: the map of a mission as a PNG, drawn by the same
-// paint as the editor's map view, with no display needed.
+// paint as the editor's map view, with no display needed; with --briefing,
+// a briefing's playback map at a moment, as the Briefing window draws it.
 
 #include <QBuffer>
 #include <QByteArray>
@@ -7,12 +8,16 @@
 #include <QImage>
 #include <QPainter>
 #include <QtGlobal>
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "briefing/BriefingPaint.h"
 #include "cli/CliCommand.h"
 #include "cli/MissionFileArg.h"
 #include "cli/OutputFile.h"
@@ -26,7 +31,7 @@ namespace {
 
 constexpr const char* kUsage =
     "render FILE -o OUT.png [--view top|front|side|3d] [--size WxH] [--waypoints] [--zoom N] "
-    "[--select I,J,...] [--centre-selection]";
+    "[--select I,J,...] [--centre-selection] [--briefing N] [--time SECONDS]";
 constexpr int kMaxSide = 16384;
 
 // Headless runs have no session folders; Qt's note about that is not
@@ -84,7 +89,20 @@ struct Options {
     bool waypoints = false;
     bool centreSelection = false;
     std::vector<int> select;
+    bool mapOptions = false;  // any of the options above that only the map takes
+    int briefing = -1;        // from 0
+    double seconds = -1;
 };
+
+// Seconds as a plain decimal number, 0 to the end of a briefing's clock.
+bool ParseSeconds(const std::string& text, double& out) {
+    if (text.empty()) return false;
+    char* end = nullptr;
+    const double v = std::strtod(text.c_str(), &end);
+    if (*end != '\0' || !(v >= 0) || v > 65535.0 / kBriefingTicksPerSecond) return false;
+    out = v;
+    return true;
+}
 
 int Parse(const std::vector<std::string>& args, Options& o) {
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -95,6 +113,8 @@ int Parse(const std::vector<std::string>& args, Options& o) {
             return true;
         };
         std::string v;
+        o.mapOptions = o.mapOptions || a == "--view" || a == "--zoom" || a == "--waypoints" ||
+                       a == "--select" || a == "--centre-selection" || a == "--center-selection";
         if (a == "-o" || a == "--output") {
             if (!value(o.output)) return Usage("-o needs a file name");
         } else if (a == "--view") {
@@ -118,6 +138,13 @@ int Parse(const std::vector<std::string>& args, Options& o) {
         } else if (a == "--select") {
             if (!value(v) || !ParseList(v, o.select))
                 return Usage("--select needs flight group numbers such as 0,3,5");
+        } else if (a == "--briefing") {
+            if (!value(v) || !ParseInt(v, 1, kBriefingCount, o.briefing))
+                return Usage("--briefing needs a number from 1 to 8");
+            --o.briefing;
+        } else if (a == "--time") {
+            if (!value(v) || !ParseSeconds(v, o.seconds))
+                return Usage("--time needs the seconds into the briefing, such as 4.5");
         } else if (a == "--waypoints") {
             o.waypoints = true;
         } else if (a == "--centre-selection" || a == "--center-selection") {
@@ -132,6 +159,11 @@ int Parse(const std::vector<std::string>& args, Options& o) {
     }
     if (o.input.empty()) return Usage("no mission file given");
     if (o.output.empty()) return Usage("no output file given (-o OUT.png)");
+    if (o.seconds >= 0 && o.briefing < 0) return Usage("--time goes with --briefing");
+    if (o.briefing >= 0 && o.mapOptions)
+        return Usage(
+            "--briefing draws a briefing's map; --view, --zoom, --waypoints, --select and "
+            "--centre-selection are for the mission's map");
     return kExitOk;
 }
 
@@ -157,17 +189,38 @@ int Run(const std::vector<std::string>& args) {
         if (auto start = fg.FirstEnabledStartPoint()) fg.PointSelected[std::size_t(*start)] = 1;
     }
 
-    // Fonts need a GUI application; without a display, draw offscreen. Windows
-    // and macOS always have their platform plugin (the one the installer
-    // ships), with or without a window.
-#if !defined(_WIN32) && !defined(__APPLE__)
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Fonts need a GUI application, but the picture needs no display: draw
+    // offscreen whatever platform the environment names (one that needs a
+    // display aborts without it). Windows and macOS draw with their own
+    // platform, the one the installer ships, which needs no window.
+#if defined(_WIN32)
+    constexpr const char* kPlatform = "windows";
+#elif defined(__APPLE__)
+    constexpr const char* kPlatform = "cocoa";
+#else
+    constexpr const char* kPlatform = "offscreen";
 #endif
+    // Offscreen asked for by name is kept everywhere (tests compare with
+    // windows drawn offscreen, under Wine too).
+    const QByteArray asked = qgetenv("QT_QPA_PLATFORM");
+    if (!asked.startsWith("offscreen") && asked != kPlatform)
+        qputenv("QT_QPA_PLATFORM", kPlatform);
     qInstallMessageHandler(QuietMessages);
     static int argc = 1;
     static char name[] = "vantorel-cli";
     static char* argv[] = {name, nullptr};
     QGuiApplication app(argc, argv);
+
+    std::optional<BriefingScript> script;
+    if (o.briefing >= 0) {
+        BriefingDecode d = DecodeBriefing(mission.Briefings[std::size_t(o.briefing)].Commands);
+        if (!d.Script) {
+            std::fprintf(stderr, "vantorel-cli render: briefing %d cannot be read: %s\n",
+                         o.briefing + 1, d.Reason.c_str());
+            return kExitUsage;
+        }
+        script = std::move(d.Script);
+    }
 
     ViewState view;
     view.Width = o.width;
@@ -189,7 +242,13 @@ int Run(const std::vector<std::string>& args) {
     {
         QPainter painter(&image);
         QPainterCanvas canvas(&painter);
-        PaintMap(canvas, view, mission);
+        if (script) {
+            const int tick = int(std::lround(std::max(o.seconds, 0.0) * kBriefingTicksPerSecond));
+            PaintBriefing(canvas, o.width, o.height, mission, o.briefing,
+                          BriefingShownAt(*script, tick));
+        } else {
+            PaintMap(canvas, view, mission);
+        }
     }
     // Encoded in memory and written through the safe writer: a render that
     // fails part way leaves the previous picture whole.
@@ -203,8 +262,11 @@ int Run(const std::vector<std::string>& args) {
                                                std::size_t(png.size())));
 }
 
-CommandRegistration registration({"render", kUsage, "draw the mission's map as a PNG picture",
-                                  &Run});
+CommandRegistration registration(
+    {"render", kUsage,
+     "draw the mission's map as a PNG picture; with --briefing N, briefing N's playback map at "
+     "--time SECONDS (0 by default) as the Briefing window draws it",
+     &Run});
 
 }  // namespace
 }  // namespace vantorel::cli

@@ -76,6 +76,12 @@ QFont QPainterCanvas::FontFor(CanvasFont font) {
         f.setPointSize(8);
         return f;
     }
+    if (font == CanvasFont::Caption) {
+        QFont f;
+        f.setStyleHint(QFont::SansSerif);
+        f.setPointSize(11);
+        return f;
+    }
     // The platform's proportional UI font stands for the old system font.
     QFont f;
     f.setStyleHint(QFont::SansSerif);
@@ -86,8 +92,29 @@ QFont QPainterCanvas::FontFor(CanvasFont font) {
 QPainterCanvas::QPainterCanvas(QPainter* painter)
     : painter_(nullptr),
       systemFont_(FontFor(CanvasFont::System)),
-      labelFont_(FontFor(CanvasFont::GridLabel)) {
+      labelFont_(FontFor(CanvasFont::GridLabel)),
+      captionFont_(FontFor(CanvasFont::Caption)) {
     SetPainter(painter);
+}
+
+const QFont& QPainterCanvas::FontOf(CanvasFont font) const {
+    switch (font) {
+        case CanvasFont::GridLabel:
+            return labelFont_;
+        case CanvasFont::Caption:
+            return captionFont_;
+        default:
+            return systemFont_;
+    }
+}
+
+int QPainterCanvas::TextWidth(std::string_view text, CanvasFont font) {
+    return QFontMetrics(FontOf(font))
+        .horizontalAdvance(QString::fromStdU16String(Win1252ToUtf16(text)));
+}
+
+int QPainterCanvas::LineHeight(CanvasFont font) {
+    return QFontMetrics(FontOf(font)).height();
 }
 
 QPainterCanvas::~QPainterCanvas() {
@@ -200,7 +227,7 @@ QPainterCanvas::TextPicture& QPainterCanvas::TextImage(std::string_view text, Rg
 
 QPainterCanvas::TextPicture QPainterCanvas::RenderText(std::string_view text, RgbColour colour,
                                                        CanvasFont font) const {
-    const QFont& qfont = font == CanvasFont::GridLabel ? labelFont_ : systemFont_;
+    const QFont& qfont = FontOf(font);
     const QString qtext = QString::fromStdU16String(Win1252ToUtf16(text));
     const QFontMetrics metrics(qfont);
     const int width = std::max(1, metrics.horizontalAdvance(qtext) + 2);

@@ -43,6 +43,8 @@ public:
     void Text(int x, int y, std::string_view text, RgbColour colour, CanvasFont font) override;
     void CraftIcon(int x, int y, int ramp, int picture, bool faded) override;
     void Image(int x, int y, CanvasImage image) override;
+    int TextWidth(std::string_view text, CanvasFont font) override;
+    int LineHeight(CanvasFont font) override;
     void Flush() override;
 
     static QFont FontFor(CanvasFont font);
@@ -102,8 +104,11 @@ private:
     std::size_t nextRecent_ = 0;
     std::vector<PixelSprite> icons_;  // by IconIndex, made on first use
     PixelSprite selectionBox_;
+    const QFont& FontOf(CanvasFont font) const;
+
     QFont systemFont_;
     QFont labelFont_;
+    QFont captionFont_;
 };
 
 }  // namespace vantorel

@@ -1,5 +1,6 @@
 #include "properties/logic/DeparturePage.h"
 
+#include "catalogue/CraftWordLists.h"
 #include "properties/logic/MothershipDialog.h"
 
 namespace vantorel {
@@ -9,11 +10,8 @@ using R = FlightGroupRecord;
 }  // namespace
 
 std::vector<std::string> AbortChoices() {
-    std::vector<std::string> items = {
-        "Never",    "Shields out/Damaged", "2",           "Out of missiles", "50% Hull",
-        "Attacked", "50% Shields",         "25% Shields", "75% Hull",        "25% Hull"};
-    for (int v = 10; v <= 35; ++v) items.push_back(std::to_string(v));
-    return items;
+    const WordList words = AbortConditions();
+    return {words.begin(), words.end()};
 }
 
 DeparturePage::DeparturePage() : FlightGroupTriggerPage("Departure", "Departure Properties") {

@@ -27,6 +27,10 @@ constexpr EquipmentList kLists[] = {
 
 constexpr int kPlanet = kPlanetCraftType;
 
+std::vector<std::string> Words(WordList list) {
+    return std::vector<std::string>(list.begin(), list.end());
+}
+
 }  // namespace
 
 std::array<bool, FgEquipmentPage::kItemCount> EquipmentItemsOf(const FlightGroupRecord& r) {
@@ -57,21 +61,11 @@ void SetEquipmentItems(FlightGroupRecord& r,
 
 FgEquipmentPage::FgEquipmentPage() : FlightGroupPage("Equipment", "Equipment Properties") {
     using R = FlightGroupRecord;
-    AddControl(kAi, ControlKind::List, "Computer A&I:").items = {
-        "Rookie", "Officer", "Veteran", "Ace", "Top Ace", "Jedi", "Jedi Master"};
-    AddControl(kWarhead, ControlKind::List, "Def. Missile:").items = {"None",
-                                                                      "Space Bombs",
-                                                                      "Heavy Rockets",
-                                                                      "Missiles",
-                                                                      "Proton Torpedoes",
-                                                                      "Advanced Missiles",
-                                                                      "Advanced Torpedoes",
-                                                                      "Mag Pulse",
-                                                                      "Ion Pulse"};
-    AddControl(kBeam, ControlKind::List, "Def. &Beam:").items = {"None", "Tractor", "Jamming",
-                                                                 "Decoy", "Energy"};
-    AddControl(kCountermeasure, ControlKind::List, "Def. &CM:").items = {"None", "Chaff", "Flare",
-                                                                         "Cluster Mine"};
+    AddControl(kAi, ControlKind::List, "Computer A&I:").items = Words(ComputerAiLevels());
+    AddControl(kWarhead, ControlKind::List, "Def. Missile:").items = Words(DefaultWarheads());
+    AddControl(kBeam, ControlKind::List, "Def. &Beam:").items = Words(DefaultBeams());
+    AddControl(kCountermeasure, ControlKind::List, "Def. &CM:").items =
+        Words(DefaultCountermeasures());
     AddControl(kStatus, ControlKind::List, "&Status 1:");
     AddControl(kStatus2, ControlKind::List, "S&tatus 2:");
     AddControl(kRadio, ControlKind::List, "&Radio:");

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <climits>
 
+#include "mission/MissionText.h"
 #include "mission/Win1252.h"
 #include "properties/logic/PageModel.h"
 
@@ -30,6 +31,12 @@ void ShowMixedState(ControlState& c) {
         default:
             break;
     }
+}
+
+std::string DollarInFreeTextText(const std::string& field) {
+    return "The " + field +
+           " cannot hold a '$': the game shows every '$' as a line break. Press Enter for a new "
+           "line.";
 }
 
 namespace bind {
@@ -91,6 +98,14 @@ std::function<Taken(const ControlState&)> TakeText(bool keepWhenEmpty, std::stri
     return [keepWhenEmpty, mixedText](const ControlState& c) {
         if (keepWhenEmpty && c.value.text.empty()) return Taken::Nothing();
         if (!mixedText.empty() && c.value.text == mixedText) return Taken::Nothing();
+        return Taken::Value(Utf8ToWin1252(c.value.text));
+    };
+}
+
+std::function<Taken(const ControlState&)> TakeFreeText(std::string field) {
+    return [field](const ControlState& c) {
+        if (c.value.text.find(kStoredLineBreak) != std::string::npos)
+            return Taken::Refused(DollarInFreeTextText(field));
         return Taken::Value(Utf8ToWin1252(c.value.text));
     };
 }

@@ -49,6 +49,9 @@ struct FieldBinding {
 // indeterminate, no button.
 void ShowMixedState(ControlState& control);
 
+// Why a free text refuses a '$', naming the text ("description").
+std::string DollarInFreeTextText(const std::string& field);
+
 // Converters that most bindings are built from.
 namespace bind {
 
@@ -70,6 +73,10 @@ std::function<Taken(const ControlState&)> TakeNumber(int offset = 0,
 // leaves it too.
 void ShowText(ControlState& c, const FieldValue& v);
 std::function<Taken(const ControlState&)> TakeText(bool keepWhenEmpty, std::string mixedText = {});
+
+// A free text (the description, a debriefing): a '$', which the game would
+// show as a line break, is refused with a message naming the field.
+std::function<Taken(const ControlState&)> TakeFreeText(std::string field);
 
 // A check box: zero unchecked, anything else checked; indeterminate leaves it.
 void ShowCheck(ControlState& c, const FieldValue& v);
@@ -134,6 +141,13 @@ FieldBinding<S> TextField(int id, Get get, Put put, bool keepWhenEmpty,
             c.value.text = mixedText;
         };
     }
+    return b;
+}
+
+template <class S, class Get, class Put>
+FieldBinding<S> FreeTextField(int id, Get get, Put put, std::string field) {
+    FieldBinding<S> b = TextField<S>(id, get, put, false);
+    b.take = TakeFreeText(std::move(field));
     return b;
 }
 

@@ -44,7 +44,7 @@ FlightGroupOrdersPage::FlightGroupOrdersPage() : FlightGroupPage("Orders", "Orde
         p->spinMax = 255;
     }
     ControlState& throttle = AddControl(kThrottle, ControlKind::List, "&Throttle:");
-    for (int t = 0; t <= 100; t += 10) throttle.items.push_back(std::to_string(t) + "%");
+    for (const char* step : ThrottleSteps()) throttle.items.push_back(step);
     AddControl(kSpeed, ControlKind::List, "Spee&d:").items = SpeedChoices();
     AddControl(kDescription, ControlKind::Text, "Des&cription:").maxLength = kDescriptionLength;
 

@@ -9,14 +9,14 @@ LevelDebriefingPage::LevelDebriefingPage() : BoundPage("Debriefing", "Debriefing
         c.multiline = true;
         c.maxLength = kMaxLength;
     }
-    Bind(bind::TextField<Mission>(
+    Bind(bind::FreeTextField<Mission>(
         kSuccessful, [](const Mission& m) { return m.SuccessfulDebriefing; },
         [](EditDraft& d, Mission& m, const std::string& v) { d.Edit(m.SuccessfulDebriefing) = v; },
-        false));
-    Bind(bind::TextField<Mission>(
+        "successful debriefing"));
+    Bind(bind::FreeTextField<Mission>(
         kFailed, [](const Mission& m) { return m.FailedDebriefing; },
         [](EditDraft& d, Mission& m, const std::string& v) { d.Edit(m.FailedDebriefing) = v; },
-        false));
+        "failed debriefing"));
 }
 
 std::vector<Mission*> LevelDebriefingPage::Subjects(PageContext& context) {

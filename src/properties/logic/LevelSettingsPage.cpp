@@ -1,12 +1,12 @@
 #include "properties/logic/LevelSettingsPage.h"
 
+#include "catalogue/CodedFields.h"
+
 namespace vantorel {
 
 LevelSettingsPage::LevelSettingsPage() : BoundPage("Level", "Level Properties") {
     ControlState& type = AddControl(kType, ControlKind::List, "T&ype:");
-    type.items = {"Training",           "(unknown) 1", "Melee",       "Multiplayer Training",
-                  "Multiplayer Combat", "(unknown) 5", "(unknown) 6", "(unknown) 7",
-                  "(unknown) 8",        "(unknown) 9", "(unknown) 10"};
+    type.items = {MissionTypes().begin(), MissionTypes().end()};
     ControlState& minutes = AddControl(kMinutes, ControlKind::Number, "&Time:");
     minutes.suffix = "Min";
     minutes.spinMin = 0;
@@ -48,9 +48,10 @@ LevelSettingsPage::LevelSettingsPage() : BoundPage("Level", "Level Properties") 
         },
         {0, 1});
     Bind(std::move(format14));
-    Bind(bind::TextField<Mission>(
+    Bind(bind::FreeTextField<Mission>(
         kDescription, [](const Mission& m) { return m.Description; },
-        [](EditDraft& d, Mission& m, const std::string& v) { d.Edit(m.Description) = v; }, false));
+        [](EditDraft& d, Mission& m, const std::string& v) { d.Edit(m.Description) = v; },
+        "description"));
 }
 
 std::vector<Mission*> LevelSettingsPage::Subjects(PageContext& context) {

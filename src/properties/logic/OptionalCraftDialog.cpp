@@ -1,6 +1,7 @@
 #include "properties/logic/OptionalCraftDialog.h"
 
 #include "catalogue/CraftTypes.h"
+#include "catalogue/CraftWordLists.h"
 #include "document/LevelDocument.h"
 #include "properties/logic/FieldBinding.h"
 #include "properties/logic/FlightGroupPage.h"
@@ -35,9 +36,9 @@ std::string OptionalCraftLine(const OptionalCraftDialog::Entry& e) {
 }
 
 OptionalCraftDialog::OptionalCraftDialog() : PageModel("Optional Craft", "Optional Craft") {
-    AddControl(kCategory, ControlKind::List, "&Optional craft:").items = {
-        "No other ships", "All flyable ships", "All flyable Rebel ships",
-        "All flyable Imperial ships", "Custom..."};
+    const WordList categories = OptionalCraftCategories();
+    AddControl(kCategory, ControlKind::List, "&Optional craft:").items = {categories.begin(),
+                                                                          categories.end()};
     AddControl(kEntries, ControlKind::List).listBox = true;
     ControlState& ship = AddControl(kShip, ControlKind::List, "&Ship:");
     for (const char* n : CraftTypeNames()) ship.items.push_back(n);

@@ -1,5 +1,6 @@
 #include "properties/logic/OtherPage.h"
 
+#include "catalogue/CraftWordLists.h"
 #include "mission/Win1252.h"
 #include "properties/logic/CmdDescriptionDialog.h"
 
@@ -10,18 +11,9 @@ using R = FlightGroupRecord;
 }  // namespace
 
 OtherPage::OtherPage() : FlightGroupTriggerPage("Other", "Other Properties") {
-    AddControl(kDifficulty, ControlKind::List, "&Difficulty Level:").items = {
-        "All Levels",
-        "Cheat and Easy",
-        "Medium",
-        "Hard",
-        "Medium and Hard",
-        "Cheat, Easy and Medium",
-        "Never Appears",
-        "Never Appears",
-        "Cheat and Easy",
-        "Medium",
-        "Hard"};
+    const WordList levels = DifficultyLevels();
+    AddControl(kDifficulty, ControlKind::List, "&Difficulty Level:").items = {levels.begin(),
+                                                                              levels.end()};
     SetSpin(AddControl(kGlobalGroup, ControlKind::Number, "&Group:"), 0, 255);
     SetSpin(AddControl(kGlobalUnit, ControlKind::Number, "&Unit"), 0, 255);
     AddTrigger(kTrigger1, kButton1, "jump1", &R::JumpToOrder4Trigger, &R::SetJumpToOrder4Trigger,

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "mission/MissionText.h"
+
 namespace vantorel {
 
 ControlState* PageModel::Find(int id) {
@@ -111,17 +113,6 @@ bool Refuse(std::string* why, std::string reason) {
     return false;
 }
 
-// Several lines are held as the mission holds them: CR LF.
-std::string WithCrLf(const std::string& text) {
-    std::string out;
-    out.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) out += '\r';
-        out += text[i];
-    }
-    return out;
-}
-
 bool IsNumberText(const std::string& text, bool decimal) {
     bool point = false;
     for (size_t i = 0; i < text.size(); ++i) {
@@ -202,7 +193,8 @@ bool PageModel::Set(PageContext& context, int id, const ControlValue& value, std
             break;
         case ControlKind::Text: {
             if (c->readOnly) return Refuse(why, "box " + std::to_string(id) + " is read-only");
-            std::string text = c->multiline ? WithCrLf(value.text) : value.text;
+            // Several lines are held as the mission holds them: CR LF.
+            std::string text = c->multiline ? WithCrLfLineBreaks(value.text) : value.text;
             // A text already longer than the limit may stay; it may not grow.
             const int length = Utf8Length(text);
             if (c->maxLength > 0 && length > c->maxLength && length > Utf8Length(c->value.text))

@@ -1,5 +1,6 @@
 #include "properties/logic/TeamGoalStringsPage.h"
 
+#include "mission/BriefingCommands.h"
 #include "properties/logic/TeamPage.h"
 
 namespace vantorel {
@@ -39,6 +40,21 @@ std::vector<TeamRecord*> TeamGoalStringsPage::Subjects(PageContext& context) {
 
 TeamBriefingPage::TeamBriefingPage() : PageModel("Briefing", "Briefing") {
     AddControl(kNote, ControlKind::Label, kBriefingNoteText);
+    AddControl(kWindow, ControlKind::Label);
+}
+
+void TeamBriefingPage::OnLoad(PageContext& context) {
+    const int t = CurrentTeamOf(context);
+    std::string shown;
+    for (int b = 0; t >= 0 && b < kBriefingCount; ++b) {
+        if (!BriefingShownTo(context.document.GetMission().Briefings[size_t(b)].Commands, t))
+            continue;
+        shown += (shown.empty() ? "" : ", ") + std::to_string(b + 1);
+    }
+    Find(kWindow)->value.text =
+        "Briefings are played and edited in the Briefing window (Tools > Briefing, Ctrl+B). " +
+        (shown.empty() ? std::string("This team is shown no briefing.")
+                       : "This team is shown briefing " + shown + ".");
 }
 
 }  // namespace vantorel

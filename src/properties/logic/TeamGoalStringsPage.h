@@ -22,15 +22,17 @@ protected:
     std::vector<TeamRecord*> Subjects(PageContext& context) override;
 };
 
-// The Briefing tab: the briefing is carried as it is, not edited.
+// The Briefing tab edits nothing: the old note, then where briefings are
+// edited now and which of them the team is shown.
 class TeamBriefingPage final : public PageModel {
 public:
-    static constexpr int kNote = -1;  // a plain text
+    static constexpr int kNote = -1;  // plain texts
+    static constexpr int kWindow = -2;
 
     TeamBriefingPage();
 
 protected:
-    void OnLoad(PageContext& context) override { (void)context; }
+    void OnLoad(PageContext& context) override;
 };
 
 inline constexpr const char* kBriefingNoteText =

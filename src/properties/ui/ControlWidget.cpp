@@ -159,6 +159,9 @@ void ControlWidget::Build(const ControlState& s, QWidget* parent) {
                 connect(line_, &QLineEdit::textEdited, this, &ControlWidget::ReportText);
                 widget_ = line_;
             }
+            // A text its field cannot hold (a '$' in a free text) is refused
+            // as the box is left, as a number is.
+            widget_->installEventFilter(this);
             break;
         case ControlKind::Number:
             if (s.HasSpin()) {
@@ -249,7 +252,8 @@ bool ControlWidget::eventFilter(QObject* watched, QEvent* event) {
         if (why != Qt::PopupFocusReason && why != Qt::ActiveWindowFocusReason) emit left(id_);
     } else if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) emit left(id_);
+        // In a box of several lines Enter is a line break, not leaving.
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !plain_) emit left(id_);
     }
     return QObject::eventFilter(watched, event);
 }

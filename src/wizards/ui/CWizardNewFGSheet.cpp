@@ -53,13 +53,18 @@ CWizardNewFGPage2::CWizardNewFGPage2(const QStringList& teamNames, QWidget* pare
     teams_->setCurrentRow(0);
     AddControl(teams_);
     Column()->addSpacing(6);
-    AddText(QStringLiteral("Which IFF style should this be?"));
+    iffQuestion_ << AddText(QStringLiteral("Which IFF style should this be?"));
     iff_ = AddChoices({{QStringLiteral("Rebel"), kIffStyleRebel},
                        {QStringLiteral("Imperial"), kIffStyleImperial},
                        {QStringLiteral("Neutral/Pirate"), kIffStylePirate}},
                       kIffStyleRebel);
-    AddText(QStringLiteral("(This will determine the type of ships created.)"));
+    for (QAbstractButton* b : iff_->buttons()) iffQuestion_ << b;
+    iffQuestion_ << AddText(QStringLiteral("(This will determine the type of ships created.)"));
     Column()->addStretch(1);
+}
+
+void CWizardNewFGPage2::AskIff(bool ask) {
+    for (QWidget* w : iffQuestion_) w->setVisible(ask);
 }
 
 CWizardNewFGPage3::CWizardNewFGPage3(QWidget* parent)
@@ -193,6 +198,9 @@ void CWizardNewFGSheet::initializePage(int id) {
     // After the first page every picture shows the kind chosen there.
     if (id != kNewFgKindPage)
         static_cast<CWizardPage*>(page(id))->SetMotif(MotifOf(flow_.Choices().Kind));
+    if (id == kNewFgTeamPage)
+        static_cast<CWizardNewFGPage2*>(page(id))->AskIff(flow_.Choices().Kind !=
+                                                          kFgWizardMinefield);
     QWizard::initializePage(id);
 }
 

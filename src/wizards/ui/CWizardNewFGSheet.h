@@ -26,10 +26,14 @@ public:
     int IffStyle() const { return iff_->checkedId(); }
     QListWidget* Teams() const { return teams_; }
     QButtonGroup* Iff() const { return iff_; }
+    // The IFF question picks the craft of a fleet; a minefield's are always
+    // of one kind, so it is not asked for one.
+    void AskIff(bool ask);
 
 private:
     QListWidget* teams_;
     QButtonGroup* iff_;
+    QList<QWidget*> iffQuestion_;
 };
 
 // The fleet's size, with a line saying what that size makes.
