@@ -9,10 +9,15 @@ programs, so a machine that slows down meanwhile slows both; the medians and
 their ratio are printed.
 
     bench/startup.py BUILD_DIR [--runs N] [--platform xvfb|offscreen] [--no-mission]
-                               [--hello-text]
+                               [--hello-text] [--callgrind]
 
 --hello-text gives the hello-world a menu bar, a status line and a list of
 43 rows, so it loads fonts and draws text as the editor's first window does.
+
+--callgrind runs each program once, offscreen, under valgrind's callgrind and
+prints the instructions each ran to its first paint: a figure that does not
+depend on how busy the machine is. The profiles are kept for
+callgrind_annotate when --keep names a folder for them.
 
 BUILD_DIR is a build configured with -DVANTOREL_BENCH=ON (Release) in which
 vantorel, StartupHello and WriteMaximalMission were built. Settings, the
@@ -36,6 +41,26 @@ def run_once(program, args, env):
         if line.startswith("shown "):
             return (int(line.split()[1]) - start) / 1e6
     sys.exit(f"{program} never said it was shown (exit {proc.returncode}):\n{proc.stderr}")
+
+
+def count_instructions(program, args, env, keep, name):
+    """Runs the program once under callgrind; the instructions it ran."""
+    folder = keep or tempfile.mkdtemp(prefix="vantorel-callgrind-")
+    out = os.path.join(folder, f"callgrind.{name}")
+    proc = subprocess.run(["valgrind", "--tool=callgrind", f"--callgrind-out-file={out}", program]
+                          + args, env=env, capture_output=True, text=True, timeout=600)
+    if "shown " not in proc.stdout:
+        sys.exit(f"{program} never said it was shown under valgrind:\n{proc.stderr[-2000:]}")
+    with open(out) as f:
+        for line in f:
+            if line.startswith("summary:") or line.startswith("totals:"):
+                total = int(line.split()[1])
+                break
+        else:
+            sys.exit(f"no instruction count in {out}")
+    if not keep:
+        shutil.rmtree(folder, ignore_errors=True)
+    return total
 
 
 def start_xvfb():
@@ -62,7 +87,14 @@ def main():
     parser.add_argument("--no-mission", action="store_true", help="the editor opens no file")
     parser.add_argument("--hello-text", action="store_true",
                         help="the hello-world shows menus and a list of text")
+    parser.add_argument("--callgrind", action="store_true",
+                        help="count the instructions to the first paint instead (offscreen)")
+    parser.add_argument("--keep", help="with --callgrind: the folder for the profiles")
     opts = parser.parse_args()
+    if opts.callgrind:
+        opts.platform = "offscreen"
+        if not shutil.which("valgrind"):
+            sys.exit("valgrind is not installed (apt-get install valgrind)")
 
     build = os.path.abspath(opts.build)
     editor = os.path.join(build, "vantorel")
@@ -84,6 +116,7 @@ def main():
             f.write(f"[Paths]\nXVT={home}\nDefaultOpen={home}\nGotBOP=1\n")
         env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=os.path.join(home, "config"),
                    XDG_DATA_HOME=os.path.join(home, "data"),
+                   XDG_CACHE_HOME=os.path.join(home, "cache"),
                    XDG_RUNTIME_DIR=os.path.join(home, "run"), VANTOREL_STARTUP_PROBE="1")
         os.makedirs(env["XDG_RUNTIME_DIR"], mode=0o700)
         if opts.platform == "xvfb":
@@ -95,6 +128,20 @@ def main():
 
         hello_args = ["--text"] if opts.hello_text else []
         editor_args = ["-nologo"] + ([] if opts.no_mission else [mission])
+        if opts.callgrind:
+            # A first run fills what the editor keeps between runs (its cache
+            # of pictures), as any start after the first finds it.
+            run_once(editor, editor_args, env)
+            if opts.keep:
+                os.makedirs(opts.keep, exist_ok=True)
+            counts = (count_instructions(hello, hello_args, env, opts.keep, "hello"),
+                      count_instructions(editor, editor_args, env, opts.keep, "editor"))
+            print("offscreen, callgrind, instructions to the first paint:")
+            hello_name = "hello-world+text" if opts.hello_text else "hello-world     "
+            print(f"  {hello_name} {counts[0] / 1e6:9.1f} million")
+            print(f"  editor           {counts[1] / 1e6:9.1f} million")
+            print(f"  ratio            {counts[1] / counts[0]:9.2f}x")
+            return
         # One of each first, untimed: the files are then in the page cache.
         run_once(hello, hello_args, env)
         run_once(editor, editor_args, env)

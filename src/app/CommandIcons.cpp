@@ -113,19 +113,19 @@ void Path(QPainter& p, Qt::PenStyle style) {
     p.drawLine(QPointF(8, 4), QPointF(13, 11));
 }
 
-}  // namespace
+using Drawing = std::function<void(QPainter&)>;
 
-QIcon CommandIcon(int id) {
+Drawing DrawingOf(int id) {
     switch (id) {
         case kCmdFileNew:
-            return Picture([](QPainter& p) { Page(p, QRectF(3, 1, 10, 13)); });
+            return Drawing([](QPainter& p) { Page(p, QRectF(3, 1, 10, 13)); });
         case kCmdNewMissionWizard:
-            return Picture([](QPainter& p) {
+            return Drawing([](QPainter& p) {
                 Page(p, QRectF(1.5, 1, 10, 13));
                 Sparkle(p, QPointF(12, 10.5));
             });
         case kCmdFileOpen:
-            return Picture([](QPainter& p) {
+            return Drawing([](QPainter& p) {
                 p.setPen(Ink());
                 p.setBrush(kGold.lighter(115));
                 QPainterPath back;
@@ -146,7 +146,7 @@ QIcon CommandIcon(int id) {
                 p.drawPath(front);
             });
         case kCmdFileSave:
-            return Picture([](QPainter& p) {
+            return Drawing([](QPainter& p) {
                 p.setPen(Ink());
                 p.setBrush(kBlue);
                 p.drawRoundedRect(QRectF(1.5, 1, 13, 13), 1.5, 1.5);
@@ -156,7 +156,7 @@ QIcon CommandIcon(int id) {
                 p.drawRect(QRectF(4, 9, 8, 5));
             });
         case kCmdEditCut:
-            return Picture([](QPainter& p) {
+            return Drawing([](QPainter& p) {
                 p.setPen(Ink(1.1));
                 p.drawLine(QPointF(4.5, 1.5), QPointF(10, 10));
                 p.drawLine(QPointF(11.5, 1.5), QPointF(6, 10));
@@ -166,12 +166,12 @@ QIcon CommandIcon(int id) {
                 p.drawEllipse(QPointF(11.5, 11.5), 2.5, 2.5);
             });
         case kCmdEditCopy:
-            return Picture([](QPainter& p) {
+            return Drawing([](QPainter& p) {
                 Page(p, QRectF(1.5, 1, 8, 10));
                 Page(p, QRectF(6.5, 4, 8, 10));
             });
         case kCmdEditPaste:
-            return Picture([](QPainter& p) {
+            return Drawing([](QPainter& p) {
                 p.setPen(Ink());
                 p.setBrush(QColor(196, 150, 96));
                 p.drawRoundedRect(QRectF(1.5, 2, 11, 12), 1.5, 1.5);
@@ -180,53 +180,53 @@ QIcon CommandIcon(int id) {
                 Page(p, QRectF(7, 6, 7.5, 8.5));
             });
         case kCmdEditUndo:
-            return Picture([](QPainter& p) { TurnArrow(p, false); });
+            return Drawing([](QPainter& p) { TurnArrow(p, false); });
         case kCmdEditRedo:
-            return Picture([](QPainter& p) { TurnArrow(p, true); });
+            return Drawing([](QPainter& p) { TurnArrow(p, true); });
         case kCmdNewFlightGroup:
-            return Picture([](QPainter& p) {
+            return Drawing([](QPainter& p) {
                 Craft(p, QPointF(6, 7));
                 Plus(p);
             });
         case kCmdDeleteFlightGroup:
-            return Picture([](QPainter& p) {
+            return Drawing([](QPainter& p) {
                 Craft(p, QPointF(6, 7));
                 Cross(p);
             });
         case kCmdFlightGroupProperties:
-            return Picture([](QPainter& p) {
+            return Drawing([](QPainter& p) {
                 Craft(p, QPointF(6, 7));
                 Lines(p);
             });
         case kCmdFlightGroupWizard:
-            return Picture([](QPainter& p) {
+            return Drawing([](QPainter& p) {
                 Craft(p, QPointF(6, 7));
                 Sparkle(p, QPointF(12, 10.5));
             });
         case kCmdNewMessage:
-            return Picture([](QPainter& p) {
+            return Drawing([](QPainter& p) {
                 Bubble(p);
                 Plus(p);
             });
         case kCmdDeleteMessage:
-            return Picture([](QPainter& p) {
+            return Drawing([](QPainter& p) {
                 Bubble(p);
                 Cross(p);
             });
         case kCmdMessageProperties:
-            return Picture([](QPainter& p) {
+            return Drawing([](QPainter& p) {
                 Bubble(p);
                 Lines(p);
             });
         case kCmdShowWaypoints:
-            return Picture([](QPainter& p) {
+            return Drawing([](QPainter& p) {
                 Path(p, Qt::DotLine);
                 Dot(p, QPointF(3, 12));
                 Dot(p, QPointF(8, 4));
                 Dot(p, QPointF(13, 11));
             });
         case kCmdShowSelectionWaypoints:
-            return Picture([](QPainter& p) {
+            return Drawing([](QPainter& p) {
                 p.setPen(QPen(kGold.darker(120), 1.0, Qt::DashLine));
                 p.setBrush(Qt::NoBrush);
                 p.drawRect(QRectF(0.5, 0.5, 15, 14));
@@ -236,46 +236,46 @@ QIcon CommandIcon(int id) {
                 Dot(p, QPointF(13, 11), kGold);
             });
         case kCmdShowFGNames:
-            return Picture([](QPainter& p) {
+            return Drawing([](QPainter& p) {
                 Craft(p, QPointF(4.5, 9), 0.75);
                 Letters(p, QStringLiteral("Ab"), QRectF(6, 0, 10, 9), 8);
             });
         case kCmdShowPointNames:
-            return Picture([](QPainter& p) {
+            return Drawing([](QPainter& p) {
                 Dot(p, QPointF(4, 10.5));
                 Letters(p, QStringLiteral("S1"), QRectF(6, 0, 10, 9), 7);
             });
         case kCmdJoinWaypoints:
-            return Picture([](QPainter& p) {
+            return Drawing([](QPainter& p) {
                 Path(p, Qt::SolidLine);
                 Dot(p, QPointF(3, 12));
                 Dot(p, QPointF(8, 4));
                 Dot(p, QPointF(13, 11));
             });
         case kCmdViewTop:
-            return Picture([](QPainter& p) { AngleBox(p, QStringLiteral("T")); });
+            return Drawing([](QPainter& p) { AngleBox(p, QStringLiteral("T")); });
         case kCmdViewFront:
-            return Picture([](QPainter& p) { AngleBox(p, QStringLiteral("F")); });
+            return Drawing([](QPainter& p) { AngleBox(p, QStringLiteral("F")); });
         case kCmdViewSide:
-            return Picture([](QPainter& p) { AngleBox(p, QStringLiteral("S")); });
+            return Drawing([](QPainter& p) { AngleBox(p, QStringLiteral("S")); });
         case kCmdView3D:
-            return Picture([](QPainter& p) { AngleBox(p, QStringLiteral("3D")); });
+            return Drawing([](QPainter& p) { AngleBox(p, QStringLiteral("3D")); });
         case kCmdViewCenter:
-            return Picture([](QPainter& p) { Crosshair(p); });
+            return Drawing([](QPainter& p) { Crosshair(p); });
         case kCmdViewSelection:
-            return Picture([](QPainter& p) {
+            return Drawing([](QPainter& p) {
                 Crosshair(p);
                 p.setPen(QPen(kGold.darker(120), 1.0, Qt::DashLine));
                 p.setBrush(Qt::NoBrush);
                 p.drawRect(QRectF(0.5, 0.5, 15, 14));
             });
         case kCmdZoomIn:
-            return Picture([](QPainter& p) { Magnifier(p, true); });
+            return Drawing([](QPainter& p) { Magnifier(p, true); });
         case kCmdZoomOut:
-            return Picture([](QPainter& p) { Magnifier(p, false); });
+            return Drawing([](QPainter& p) { Magnifier(p, false); });
         case kCmdZoomToFit:
             // Everything brought inside the frame: corners round three craft.
-            return Picture([](QPainter& p) {
+            return Drawing([](QPainter& p) {
                 p.setPen(QPen(kInk, 1.4, Qt::SolidLine, Qt::SquareCap));
                 const double l = 1.5, t = 1.5, r = 14.5, b = 13.5, n = 3.5;
                 for (QPointF c : {QPointF(l, t), QPointF(r, t), QPointF(l, b), QPointF(r, b)}) {
@@ -289,7 +289,7 @@ QIcon CommandIcon(int id) {
             });
         case kCmdBandSelect:
             // A dashed band drawn from a pointer's corner round two craft.
-            return Picture([](QPainter& p) {
+            return Drawing([](QPainter& p) {
                 p.setPen(QPen(kInk, 1.0, Qt::DashLine));
                 p.setBrush(Qt::NoBrush);
                 p.drawRect(QRectF(1.5, 1.5, 11, 10));
@@ -309,8 +309,15 @@ QIcon CommandIcon(int id) {
                 p.drawPath(arrow);
             });
         default:
-            return QIcon();
+            return {};
     }
+}
+
+}  // namespace
+
+QIcon CommandIcon(int id) {
+    Drawing draw = DrawingOf(id);
+    return draw ? Picture(QStringLiteral("command %1").arg(id), draw) : QIcon();
 }
 
 }  // namespace vantorel

@@ -9,7 +9,7 @@ namespace vantorel {
 // For the start-up benchmark (bench/startup.py): once the window has been
 // shown and painted for the first time, prints "shown <ns>" (the monotonic
 // clock, which the benchmark also reads before it starts the program) and
-// ends the program at once. Enabled by the environment variable
+// ends the program as soon as the work already posted has run. Enabled by the environment variable
 // VANTOREL_STARTUP_PROBE; a hello-world program of the benchmark uses the
 // same probe, so both are timed to the same moment.
 class StartupProbe : public QObject {

@@ -18,6 +18,7 @@
 #include "platform/qt/QtSettings.h"
 #include "platform/qt/SystemGameRegistry.h"
 #include "platform/qt/SystemSound.h"
+#include "ui/PictureCache.h"
 
 constexpr const char* kHelpText =
     "usage: vantorel [-nologo] [FILE]\n"
@@ -58,6 +59,9 @@ int main(int argc, char** argv) {
     // No display name: the platform would append it to every window title,
     // so message boxes would no longer read "Quarrow" and the main window
     // would name the program twice.
+    // Pictures the program paints are kept in the user's cache folder.
+    vantorel::PictureCache::Program().SetFile(vantorel::PictureCache::DefaultFile(),
+                                              vantorel::PictureCache::ThisBuild());
     QApplication::setWindowIcon(vantorel::AppIcon());
     // Ties the windows to the installed menu entry (and its icon) on Wayland.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Vantorel"));

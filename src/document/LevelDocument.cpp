@@ -333,7 +333,13 @@ void LevelDocument::RemoveListener(int id) {
     listeners_.erase(id);
 }
 
+void LevelDocument::SetCurrentMessage(int position) {
+    currentMessage_ = position >= 0 && position < mission_.CountMessages() ? position : -1;
+}
+
 void LevelDocument::Notify(DocumentEvent event) {
+    // The windows told next read the current message: it must be one.
+    if (currentMessage_ >= mission_.CountMessages()) currentMessage_ = -1;
     // A listener may add or remove listeners while it is told.
     std::vector<Listener> now;
     for (const auto& [id, l] : listeners_) now.push_back(l);

@@ -121,6 +121,20 @@ public:
     // the selection (selection is not an edit: it is not in the file).
     void NotifySelectionChanged() { Notify(DocumentEvent::Selection); }
 
+    // The team and the radio message that the team and message windows
+    // edit, as chosen in the level sheet's Teams and Messages lists. They
+    // live here, one pair per mission, so that every window reads the same
+    // ones whether or not those lists were ever built, and another mission
+    // never lends its choice. Positions from 0; -1 is none. The team starts
+    // at the first; a message position that no longer holds a message after
+    // a change reads -1 from then on.
+    int CurrentTeam() const { return currentTeam_; }
+    void SetCurrentTeam(int team) { currentTeam_ = team >= 0 && team < kTeamCount ? team : -1; }
+    int CurrentMessage() const {
+        return currentMessage_ < mission_.CountMessages() ? currentMessage_ : -1;
+    }
+    void SetCurrentMessage(int position);
+
     // The path the mission was opened from or last saved to; empty for a
     // mission that was never saved.
     const std::filesystem::path& GetPath() const { return path_; }
@@ -207,6 +221,8 @@ private:
     std::optional<MissionSnapshot> snapshot_;
     std::map<int, Listener> listeners_;
     int nextListener_ = 1;
+    int currentTeam_ = 0;
+    int currentMessage_ = -1;
 };
 
 // The header, teams, global goals and description of a new mission (no flight

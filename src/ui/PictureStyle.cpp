@@ -4,22 +4,27 @@
 #include <QPixmap>
 
 #include "ui/PaintedIconEngine.h"
+#include "ui/PictureCache.h"
 
 namespace vantorel::pictures {
 
-QIcon Picture(const std::function<void(QPainter&)>& draw) {
-    // Painted when first shown: most pictures are in menus not yet opened.
-    return QIcon(new PaintedIconEngine([draw] {
-        QPixmap pm(32, 30);
-        pm.fill(Qt::transparent);
-        {
-            QPainter p(&pm);
-            p.setRenderHint(QPainter::Antialiasing);
-            p.scale(2, 2);
-            draw(p);
-        }
-        pm.setDevicePixelRatio(2);
-        return QIcon(pm);
+QIcon Picture(const QString& name, const std::function<void(QPainter&)>& draw) {
+    // Painted when first shown (most pictures are in menus not yet opened),
+    // and only the first time the program ever shows it.
+    return QIcon(new PaintedIconEngine([name, draw] {
+        const QImage image = PictureCache::Program().Get(name, QSize(32, 30), 2, [&draw] {
+            QPixmap pm(32, 30);
+            pm.fill(Qt::transparent);
+            {
+                QPainter p(&pm);
+                p.setRenderHint(QPainter::Antialiasing);
+                p.scale(2, 2);
+                draw(p);
+            }
+            pm.setDevicePixelRatio(2);
+            return pm.toImage();
+        });
+        return QIcon(QPixmap::fromImage(image));
     }));
 }
 

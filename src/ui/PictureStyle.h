@@ -18,8 +18,9 @@ inline const QColor kRed(200, 55, 45);
 inline const QColor kGold(232, 182, 44);
 
 // Draws a 16 x 15 picture at twice the resolution, so it is crisp on scaled
-// screens and smooth on plain ones.
-QIcon Picture(const std::function<void(QPainter&)>& draw);
+// screens and smooth on plain ones. The name finds it in the cache of
+// painted pictures (PictureCache): one name, one picture.
+QIcon Picture(const QString& name, const std::function<void(QPainter&)>& draw);
 // The outline pen.
 QPen Ink(double width = 1.0);
 // A sheet of paper with a folded corner.

@@ -29,12 +29,12 @@ QPixmap NoLevelPicture() {
 QIcon LevelTabIcon(int tab) {
     switch (tab) {
         case 0:  // flight groups
-            return Picture([](QPainter& p) {
+            return Picture(QStringLiteral("level tab 0"), [](QPainter& p) {
                 Craft(p, QPointF(5, 8), 0.8);
                 Craft(p, QPointF(11, 7), 0.8);
             });
         case 1:  // teams
-            return Picture([](QPainter& p) {
+            return Picture(QStringLiteral("level tab 1"), [](QPainter& p) {
                 p.setPen(Ink());
                 p.setBrush(kRed);
                 p.drawRect(QRectF(2, 2, 5, 5));
@@ -46,15 +46,15 @@ QIcon LevelTabIcon(int tab) {
                 p.drawRect(QRectF(9, 8.5, 5, 5));
             });
         case 2:  // messages
-            return Picture([](QPainter& p) { Bubble(p); });
+            return Picture(QStringLiteral("level tab 2"), [](QPainter& p) { Bubble(p); });
         case 3:  // debriefing
-            return Picture([](QPainter& p) {
+            return Picture(QStringLiteral("level tab 3"), [](QPainter& p) {
                 Page(p, QRectF(2.5, 1, 10, 13));
                 p.setPen(Ink(0.9));
                 for (double y : {5.0, 7.5, 10.0}) p.drawLine(QPointF(4.5, y), QPointF(10.5, y));
             });
         default:  // level settings
-            return Picture([](QPainter& p) {
+            return Picture(QStringLiteral("level tab 4"), [](QPainter& p) {
                 p.setPen(Ink());
                 p.setBrush(QColor(222, 234, 250));
                 p.drawEllipse(QPointF(8, 7.5), 6, 6);
@@ -66,7 +66,7 @@ QIcon LevelTabIcon(int tab) {
 }
 
 QIcon PlayerIcon() {
-    return Picture([](QPainter& p) {
+    return Picture(QStringLiteral("player"), [](QPainter& p) {
         p.setPen(Ink());
         p.setBrush(kGold);
         p.drawEllipse(QPointF(8, 4.5), 3, 3);
@@ -79,7 +79,7 @@ QIcon PlayerIcon() {
 }
 
 QIcon WaveIcon() {
-    return Picture([](QPainter& p) {
+    return Picture(QStringLiteral("wave"), [](QPainter& p) {
         p.setPen(Ink());
         p.setBrush(kInk);
         QPolygonF speaker({QPointF(1.5, 5.5), QPointF(4.5, 5.5), QPointF(8, 2), QPointF(8, 13),

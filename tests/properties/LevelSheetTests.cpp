@@ -92,12 +92,22 @@ TEST_F(LevelSheetTest, TheTeamsListAlwaysHasATeamAndNamesTheUnnamed) {
     const ControlState& list = *page.Find(LevelTeamsPage::kList);
     ASSERT_EQ(list.items.size(), 8u);
     EXPECT_EQ(list.items[4], "Team 5");
-    EXPECT_EQ(page.CurrentTeam(), 0);
+    EXPECT_EQ(list.value.index, 0);
+    // The choice is the document's current team, which the windows told next read.
+    bar.onCall = [&](const std::string& call) {
+        if (call == "RefreshTeamProperties") {
+            EXPECT_EQ(doc.CurrentTeam(), 3);
+        }
+    };
     ASSERT_TRUE(page.Set(context, LevelTeamsPage::kList, Index(3)));
     EXPECT_EQ(bar.calls, (Strings{"ApplyAll", "UpdateViews", "RefreshTeamProperties"}));
-    EXPECT_EQ(page.CurrentTeam(), 3);
-    page.Load(context);  // a reload keeps the team
-    EXPECT_EQ(page.CurrentTeam(), 3);
+    EXPECT_EQ(doc.CurrentTeam(), 3);
+    // A list asked for no team (or one it does not list) shows the first,
+    // which becomes the current one.
+    context.team = 9;
+    page.Load(context);
+    EXPECT_EQ(list.value.index, 0);
+    EXPECT_EQ(doc.CurrentTeam(), 0);
 }
 
 TEST_F(LevelSheetTest, MessagesAreListedWithoutTheirColourAndPlayWhenChosen) {
@@ -110,9 +120,16 @@ TEST_F(LevelSheetTest, MessagesAreListedWithoutTheirColourAndPlayWhenChosen) {
     page.Load(context);
     EXPECT_EQ(page.Find(LevelMessagesPage::kList)->items, (Strings{"Attack now", "Hello", ""}));
     EXPECT_EQ(page.Find(LevelMessagesPage::kAutoPlay)->value.index, 1);  // on by default
-    EXPECT_EQ(page.CurrentMessage(doc.GetMission()), -1);
+    EXPECT_EQ(page.Find(LevelMessagesPage::kList)->value.index, -1);
+    EXPECT_EQ(doc.CurrentMessage(), -1);
 
+    bar.onCall = [&](const std::string& call) {
+        if (call == "RefreshMessageProperties") {
+            EXPECT_EQ(doc.CurrentMessage(), 1);
+        }
+    };
     ASSERT_TRUE(page.Set(context, LevelMessagesPage::kList, Index(1)));
+    bar.onCall = nullptr;
     EXPECT_EQ(sound.played, Strings{"/w/hello.wav"});
     EXPECT_EQ(bar.calls, (Strings{"ApplyAll", "RefreshMessageProperties"}));
     ASSERT_TRUE(page.Set(context, LevelMessagesPage::kList, Index(0)));
@@ -125,17 +142,21 @@ TEST_F(LevelSheetTest, MessagesAreListedWithoutTheirColourAndPlayWhenChosen) {
     ASSERT_TRUE(page.Set(context, LevelMessagesPage::kList, Index(1)));
     EXPECT_EQ(sound.played.size(), 1u);  // Auto Play off: nothing plays
 
-    // The current message is a position that must still hold a message.
+    // The current message is a position that must still hold a message: once
+    // it holds none, a message added later there is not taken for it.
+    EXPECT_EQ(doc.CurrentMessage(), 1);
     doc.DeleteRadioMessage(2);
     doc.DeleteRadioMessage(1);
-    EXPECT_EQ(page.CurrentMessage(doc.GetMission()), -1);
+    EXPECT_EQ(doc.CurrentMessage(), -1);
+    doc.AddRadioMessage();
+    EXPECT_EQ(doc.CurrentMessage(), -1);
+    // The list shows the message it is given, and none for a position that holds none.
+    context.message = 1;
     page.Load(context);
-    EXPECT_EQ(page.Find(LevelMessagesPage::kList)->value.index, -1);
-    // A chosen first message stays chosen whatever message the caller is on.
-    ASSERT_TRUE(page.Set(context, LevelMessagesPage::kList, Index(0)));
+    EXPECT_EQ(page.Find(LevelMessagesPage::kList)->value.index, 1);
     context.message = 5;
     page.Load(context);
-    EXPECT_EQ(page.Find(LevelMessagesPage::kList)->value.index, 0);
+    EXPECT_EQ(page.Find(LevelMessagesPage::kList)->value.index, -1);
 }
 
 TEST_F(LevelSheetTest, TheLevelPageKeepsUnknownTypesAndRefusesTimesOutOfRange) {

@@ -38,6 +38,7 @@
 #include "properties/logic/MessageWavePage.h"
 #include "properties/logic/MothershipDialog.h"
 #include "properties/logic/OrderTargetDialog.h"
+#include "properties/logic/TeamGeneralPage.h"
 #include "properties/logic/TeamGoalStringsPage.h"
 #include "properties/logic/TeamGoalsPage.h"
 #include "properties/ui/CConditionDlg.h"
@@ -312,6 +313,7 @@ private slots:
             QVERIFY2(Sheet().tabBar()->sizeHint().width() <= Sheet().width(),
                      qPrintable(QString::number(width)));
             for (int i = 0; i < Sheet().count(); ++i) {
+                Sheet().SetActivePage(i);  // built as it is first shown
                 QCOMPARE(Sheet().tabToolTip(i), Sheet().Page(i)->Title());
                 QVERIFY(!Sheet().tabText(i).isEmpty() || !Sheet().tabIcon(i).isNull());
             }
@@ -495,6 +497,108 @@ private slots:
         QCOMPARE(Bar().CurrentMessage(), -1);  // the position holds nothing now
         frame->UpdateCommandUI();
         QVERIFY(!frame->Action(kCmdDeleteMessage)->isEnabled());
+    }
+
+    // The message and team windows show the current mission's own message
+    // and team: with the tabs that choose them never built, and after
+    // switching missions while those tabs are behind (no other mission's
+    // choice, kept by position, may stand in for it).
+    void thePropertyWindowsFollowEachMissionsOwnMessageAndTeam() {
+        CQVDoc* first = doc;
+        CQVDoc* second = frame->NewDocument();
+        QVERIFY(second && second != first);
+        for (auto [d, letter] : {std::pair{first, 'A'}, std::pair{second, 'B'}}) {
+            for (char n : {'0', '1', '2'}) {
+                d->Level().AddRadioMessage();
+                d->GetMission().Messages.back()->File.SetText(std::string{letter, n});
+            }
+            d->GetMission().Teams[0].SetName(std::string{letter, 'x'});
+            d->GetMission().Teams[3].SetName(std::string{letter, 'y'});
+        }
+        frame->RunCommand(kCmdWindowTile);
+        QVERIFY(Activate());
+        const auto clickMap = [this](CQVDoc* d) {
+            for (QMdiSubWindow* w : frame->MdiArea()->subWindowList())
+                if (auto* v = w->findChild<CQVView*>(); v && v->Document() == d)
+                    QTest::mouseClick(v, Qt::LeftButton, {}, QPoint(5, 5));
+            return Bar().CurrentDocument() == d;
+        };
+        const auto clickTab = [this](int tab) {
+            QTest::mouseClick(Sheet().tabBar(), Qt::LeftButton, {},
+                              Sheet().tabBar()->tabRect(tab).center());
+            return Sheet().currentIndex() == tab;
+        };
+        const auto row = [this](int tab, int id, int r) {
+            auto* list = ControlOf<QListWidget>(tab, id);
+            return list ? std::pair{list->viewport(), list->visualItemRect(list->item(r)).center()}
+                        : std::pair{static_cast<QWidget*>(nullptr), QPoint()};
+        };
+        // The text or the team name the window shows.
+        const auto message = [this] {
+            CMessagePropertiesFrame* w = Bar().MessageFrame();
+            auto* text =
+                w ? testing::ControlOf<QLineEdit>(w->MessageSheet(), 0, MessageGeneralPage::kText)
+                  : nullptr;
+            return w && w->isVisible() && text ? text->text() : QStringLiteral("hidden");
+        };
+        const auto team = [this] {
+            CTeamPropertiesFrame* w = Bar().TeamFrame();
+            auto* name =
+                w ? testing::ControlOf<QComboBox>(w->TeamSheet(), 0, TeamGeneralPage::kName)
+                  : nullptr;
+            return w && w->isVisible() && name ? name->currentText() : QStringLiteral("hidden");
+        };
+
+        // Neither tab was ever shown: the second mission starts on its first team.
+        QVERIFY(clickMap(second));
+        QVERIFY(!Sheet().Page(CLevelPropertiesSheet::kTeamsTab));
+        QVERIFY(!Sheet().Page(CLevelPropertiesSheet::kMessagesTab));
+        frame->UpdateCommandUI();
+        QVERIFY(frame->Action(kCmdTeamProperties)->isEnabled());
+        QVERIFY(!frame->Action(kCmdMessageProperties)->isEnabled());
+        frame->Action(kCmdTeamProperties)->trigger();
+        QCOMPARE(team(), QStringLiteral("Bx"));
+
+        // The first mission: its third message and fourth team chosen in the lists.
+        QVERIFY(clickMap(first));
+        QCOMPARE(team(), QStringLiteral("Ax"));
+        QVERIFY(clickTab(CLevelPropertiesSheet::kMessagesTab));
+        auto [messages, third] = row(CLevelPropertiesSheet::kMessagesTab, 1003, 2);
+        QVERIFY(messages);
+        QTest::mouseClick(messages, Qt::LeftButton, {}, third);
+        QTest::mouseDClick(messages, Qt::LeftButton, {}, third);
+        QCOMPARE(message(), QStringLiteral("A2"));
+        QVERIFY(clickTab(CLevelPropertiesSheet::kTeamsTab));
+        auto [teams, fourth] = row(CLevelPropertiesSheet::kTeamsTab, 1044, 3);
+        QVERIFY(teams);
+        QTest::mouseClick(teams, Qt::LeftButton, {}, fourth);
+        QCOMPARE(team(), QStringLiteral("Ay"));
+
+        // The second mission, with the Flight Group tab in front: it chose no
+        // message, and its team is still its first.
+        QVERIFY(clickTab(CLevelPropertiesSheet::kFlightGroupTab));
+        QVERIFY(clickMap(second));
+        QCOMPARE(message(), QStringLiteral("hidden"));
+        QCOMPARE(team(), QStringLiteral("Bx"));
+        frame->UpdateCommandUI();
+        QVERIFY(!frame->Action(kCmdMessageProperties)->isEnabled());
+
+        // Back on the first, the windows show its choices again; so does its
+        // Messages list once shown.
+        QVERIFY(clickMap(first));
+        QCOMPARE(team(), QStringLiteral("Ay"));
+        frame->Action(kCmdMessageProperties)->trigger();
+        QCOMPARE(message(), QStringLiteral("A2"));
+        QCOMPARE(Sheet().currentIndex(), int(CLevelPropertiesSheet::kMessagesTab));
+        auto* list = ControlOf<QListWidget>(CLevelPropertiesSheet::kMessagesTab, 1003);
+        QVERIFY(list && list->item(2)->isSelected());
+        // A tab behind while the mission changed shows the new one when it comes forward.
+        QVERIFY(clickTab(CLevelPropertiesSheet::kFlightGroupTab));
+        QVERIFY(clickMap(second));
+        QVERIFY(clickTab(CLevelPropertiesSheet::kMessagesTab));
+        QCOMPARE(list->item(0)->text(), QStringLiteral("B0"));
+        QVERIFY(list->selectedItems().isEmpty());
+        QCOMPARE(message(), QStringLiteral("hidden"));
     }
 
     void theTeamWindowEditsPointsAndAGoalCondition() {

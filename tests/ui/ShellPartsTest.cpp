@@ -32,6 +32,8 @@
 #include "support/RunCli.h"
 #include "ui/CQVDoc.h"
 #include "ui/CommandIds.h"
+#include "ui/PictureCache.h"
+#include "ui/WindowPictures.h"
 
 using namespace vantorel;
 using namespace vantorel::testing;
@@ -267,6 +269,105 @@ private slots:
                 QVERIFY2(got == eager.pixmap(s, mode).toImage(), qPrintable(what));
             }
         }
+    }
+
+    // Every drawn picture of the main window, kept in the cache file and read
+    // back by the next start, is the picture painted afresh, pixel for pixel.
+    void drawnPicturesReadBackFromTheCacheAreThePaintedOnes() {
+        // The pictures of the toolbars, the menus and the level bar's tabs and
+        // lists, as a new window draws them: icons of 16 x 15 on a screen of
+        // scale 2.
+        const auto draw = [] {
+            FakeServices f;
+            RecentFiles recent(f.settings, 8);
+            CMainFrame frame(f.services, recent, nullptr);
+            QList<QIcon> icons;
+            for (QAction* a : frame.findChildren<QAction*>())
+                if (!a->icon().isNull()) icons << a->icon();
+            for (int tab = 0; tab < 5; ++tab) icons << LevelTabIcon(tab);
+            icons << PlayerIcon() << WaveIcon();
+            std::vector<QImage> images;
+            for (const QIcon& icon : icons)
+                images.push_back(icon.pixmap(QSize(16, 15), 2).toImage());
+            return images;
+        };
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("cache/pictures.bin"));
+        PictureCache& cache = PictureCache::Program();
+        cache.SetFile({}, {});
+        const std::vector<QImage> fresh = draw();
+        QVERIFY(fresh.size() > 30);
+        cache.SetFile(file, QStringLiteral("build 1"));
+        QCOMPARE(draw().size(), fresh.size());
+        QVERIFY(cache.Painted() > 30);
+        QVERIFY(cache.Save());
+
+        cache.SetFile(file, QStringLiteral("build 1"));  // the next start
+        const std::vector<QImage> read = draw();
+        QCOMPARE(cache.Painted(), 0);
+        for (size_t i = 0; i < fresh.size(); ++i) {
+            QCOMPARE(read[i].devicePixelRatio(), fresh[i].devicePixelRatio());
+            QVERIFY2(read[i].convertToFormat(QImage::Format_ARGB32) ==
+                         fresh[i].convertToFormat(QImage::Format_ARGB32),
+                     qPrintable(QString::number(i)));
+        }
+        cache.SetFile({}, {});
+    }
+
+    // A cache file that is damaged, cut short, of another build or cannot be
+    // written costs nothing but the painting: no message, the same pictures.
+    void aBadCacheFileIsPaintedOverSilently() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("pictures.bin"));
+        int painted = 0;
+        const auto get = [&](PictureCache& cache, QColor colour) {
+            return cache.Get(QStringLiteral("dot"), QSize(4, 2), 2, [&] {
+                ++painted;
+                QImage image(4, 2, QImage::Format_ARGB32_Premultiplied);
+                image.fill(colour);
+                image.setDevicePixelRatio(2);
+                return image;
+            });
+        };
+        const auto startWith = [&](const QByteArray& bytes, const QString& build) {
+            QFile out(file);
+            if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size()) return false;
+            out.close();
+            painted = 0;
+            PictureCache cache(file, build);
+            const QImage image = get(cache, Qt::red);
+            return image.pixelColor(3, 1) == QColor(Qt::red) && image.devicePixelRatio() == 2 &&
+                   cache.Save();
+        };
+        const auto good = [&] {
+            QFile in(file);
+            return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+        };
+
+        // Kept, then read back without painting.
+        QVERIFY(startWith({}, QStringLiteral("1")));
+        QCOMPARE(painted, 1);
+        const QByteArray kept = good();
+        QVERIFY(startWith(kept, QStringLiteral("1")));
+        QCOMPARE(painted, 0);
+        // Another build's pictures, a damaged byte, a file cut short or
+        // another file altogether: painted again, and the file made good.
+        QByteArray flipped = kept;
+        flipped[flipped.size() - 3] = char(flipped[flipped.size() - 3] ^ 0x10);  // in a pixel
+        for (const auto& [bytes, build] :
+             {std::pair{flipped, QStringLiteral("1")},
+              std::pair{kept.left(kept.size() - 9), QStringLiteral("1")},
+              std::pair{QByteArray("not a picture at all"), QStringLiteral("1")},
+              std::pair{kept, QStringLiteral("2")}}) {
+            QVERIFY(startWith(bytes, build));
+            QCOMPARE(painted, 1);
+            QVERIFY(startWith(good(), build));
+            QCOMPARE(painted, 0);
+        }
+        // A folder where the file should be: painted each time, nothing said.
+        PictureCache blocked(dir.path(), QStringLiteral("2"));
+        QCOMPARE(get(blocked, Qt::blue).pixelColor(0, 0), QColor(Qt::blue));
+        QVERIFY(!blocked.Save());
     }
 
     // A file the desktop sends reaches the callback; other events go on.

@@ -22,9 +22,11 @@ W* ControlOf(CControlPanel& panel, int id) {
     ControlWidget* w = panel.Control(id);
     return w ? qobject_cast<W*>(w->Widget()) : nullptr;
 }
+// None on a page not built yet.
 template <class W>
 W* ControlOf(CPropertySheet& sheet, int tab, int id) {
-    return ControlOf<W>(sheet.Page(tab)->Panel(), id);
+    CEditPage* page = sheet.Page(tab);
+    return page ? ControlOf<W>(page->Panel(), id) : nullptr;
 }
 
 // Presses `button` and runs `answer` on the modal dialog it opens, from the

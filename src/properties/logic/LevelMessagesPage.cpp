@@ -16,15 +16,6 @@ LevelMessagesPage::LevelMessagesPage() : PageModel("Messages", "Messages") {
     AddControl(kList, ControlKind::List).listBox = true;
 }
 
-int LevelMessagesPage::CurrentMessage(const Mission& mission) const {
-    const int m = Find(kList)->value.index;
-    return m >= 0 && m < mission.CountMessages() ? m : -1;
-}
-
-void LevelMessagesPage::Select(int position) {
-    Find(kList)->value.index = position;
-}
-
 void LevelMessagesPage::OnLoad(PageContext& context) {
     LevelDocument& doc = context.document;
     Find(kWaveLinking)->value.index = doc.GetSettings().GetInt(kSettings, "WaveLinking", 0) ? 1 : 0;
@@ -33,9 +24,8 @@ void LevelMessagesPage::OnLoad(PageContext& context) {
     list.items.clear();
     for (const auto& m : doc.GetMission().Messages)
         list.items.push_back(Win1252ToUtf8(m->File.TextWithoutColour()));
-    // The selection is kept by position while that position holds a message.
-    if (list.value.index < 0) list.value.index = context.message;
-    if (list.value.index >= int(list.items.size())) list.value.index = -1;
+    list.value.index =
+        context.message >= 0 && context.message < int(list.items.size()) ? context.message : -1;
 }
 
 void LevelMessagesPage::OnChanging(PageContext& context, int id) {
@@ -54,9 +44,11 @@ void LevelMessagesPage::OnChanged(PageContext& context, int id) {
             doc.GetSettings().SetInt(kSettings, "Autoplay", Find(id)->value.index == 1 ? 1 : 0);
             break;
         case kList: {
+            doc.SetCurrentMessage(Find(kList)->value.index);
+            context.message = doc.CurrentMessage();
             doc.Bar().RefreshMessageProperties();
             if (Find(kAutoPlay)->value.index != 1 || !context.sound) break;
-            const int m = CurrentMessage(doc.GetMission());
+            const int m = context.message;
             if (m < 0) break;
             const std::string& wave = doc.GetMission().Messages[size_t(m)]->WaveFile;
             if (wave.empty())

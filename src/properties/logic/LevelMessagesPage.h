@@ -4,11 +4,10 @@
 
 namespace vantorel {
 
-struct Mission;
-
 // The level sheet's Messages tab: every radio message in list order. Its
-// selection is the current message, edited by the message window; the two
-// check boxes are program settings, written at once.
+// selection shows the document's current message (the context's message),
+// which the message window edits; choosing another makes that one current.
+// The two check boxes are program settings, written at once.
 class LevelMessagesPage final : public PageModel {
 public:
     static constexpr int kList = 1003;
@@ -17,12 +16,6 @@ public:
 
     LevelMessagesPage();
     void Activate(PageContext& context, int id) override;
-
-    // The selected message's position, -1 when none is selected or the
-    // position holds no message (any more).
-    int CurrentMessage(const Mission& mission) const;
-    // Makes the message at the position the selected one.
-    void Select(int position);
 
 protected:
     void OnLoad(PageContext& context) override;

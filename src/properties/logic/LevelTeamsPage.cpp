@@ -10,23 +10,20 @@ LevelTeamsPage::LevelTeamsPage() : PageModel("Teams", "Teams") {
     AddControl(kList, ControlKind::List).listBox = true;
 }
 
-int LevelTeamsPage::CurrentTeam() const {
-    const int t = Find(kList)->value.index;
-    return t >= 0 && t < kTeamsListed ? t : -1;
-}
-
-void LevelTeamsPage::Select(int team) {
-    Find(kList)->value.index = team;
-}
-
 void LevelTeamsPage::OnLoad(PageContext& context) {
     ControlState& list = *Find(kList);
     list.items.clear();
     for (int t = 0; t < kTeamsListed; ++t)
         list.items.push_back(Win1252ToUtf8(TeamName(t, &context.document.GetMission())));
-    // The list always has a team: the one asked for, else the first.
-    if (list.value.index < 0 || list.value.index >= kTeamsListed)
-        list.value.index = context.team >= 0 && context.team < kTeamsListed ? context.team : 0;
+    // The list always has a team: the current one, else the first, which
+    // then becomes the current one.
+    list.value.index = context.team >= 0 && context.team < kTeamsListed ? context.team : 0;
+    if (list.value.index != context.team) TakeTeam(context);
+}
+
+void LevelTeamsPage::TakeTeam(PageContext& context) {
+    context.team = Find(kList)->value.index;
+    context.document.SetCurrentTeam(context.team);
 }
 
 void LevelTeamsPage::OnChanging(PageContext& context, int id) {
@@ -36,6 +33,7 @@ void LevelTeamsPage::OnChanging(PageContext& context, int id) {
 
 void LevelTeamsPage::OnChanged(PageContext& context, int id) {
     if (id != kList) return;
+    TakeTeam(context);
     context.document.Bar().UpdateViews();
     context.document.Bar().RefreshTeamProperties();
 }

@@ -5,7 +5,8 @@
 namespace vantorel {
 
 // The level sheet's Teams tab: the first eight teams by name. Its selection
-// is the current team, edited by the team window.
+// shows the document's current team (the context's team), which the team
+// window edits; choosing another makes that one current.
 class LevelTeamsPage final : public PageModel {
 public:
     static constexpr int kList = 1044;
@@ -14,14 +15,14 @@ public:
     LevelTeamsPage();
     void Activate(PageContext& context, int id) override;
 
-    // The selected team, -1 for none.
-    int CurrentTeam() const;
-    void Select(int team);
-
 protected:
     void OnLoad(PageContext& context) override;
     void OnChanging(PageContext& context, int id) override;
     void OnChanged(PageContext& context, int id) override;
+
+private:
+    // The list's team becomes the document's current one.
+    void TakeTeam(PageContext& context);
 };
 
 }  // namespace vantorel

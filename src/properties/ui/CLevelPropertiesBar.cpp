@@ -7,7 +7,6 @@
 #include <algorithm>
 
 #include "platform/PathText.h"
-#include "properties/logic/LevelMessagesPage.h"
 #include "properties/logic/LevelTeamsPage.h"
 #include "properties/ui/CEditPage.h"
 #include "properties/ui/CFGPropertiesFrame.h"
@@ -39,9 +38,11 @@ CLevelPropertiesBar::CLevelPropertiesBar(AppServices& services, QWidget* parent)
     noLevelIcon_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     sheet_->hide();
     // Choosing a team or message in the sheet changes what commands apply to.
-    for (int tab : {CLevelPropertiesSheet::kTeamsTab, CLevelPropertiesSheet::kMessagesTab})
-        connect(&sheet_->Page(tab)->Panel(), &CControlPanel::userChanged, this,
-                &CLevelPropertiesBar::currentItemChanged);
+    connect(sheet_, &CPropertySheet::pageBuilt, this, [this](int tab) {
+        if (tab == CLevelPropertiesSheet::kTeamsTab || tab == CLevelPropertiesSheet::kMessagesTab)
+            connect(&sheet_->Page(tab)->Panel(), &CControlPanel::userChanged, this,
+                    &CLevelPropertiesBar::currentItemChanged);
+    });
     LayOut();
 }
 
@@ -230,15 +231,18 @@ void CLevelPropertiesBar::MoveViewsToSelection() {
 }
 
 int CLevelPropertiesBar::CurrentTeam() const {
-    auto& page =
-        static_cast<LevelTeamsPage&>(sheet_->Page(CLevelPropertiesSheet::kTeamsTab)->Model());
-    return document_ ? page.CurrentTeam() : -1;
+    const int team = document_ ? document_->Level().CurrentTeam() : -1;
+    return team < LevelTeamsPage::kTeamsListed ? team : -1;
 }
 
 int CLevelPropertiesBar::CurrentMessage() const {
-    auto& page =
-        static_cast<LevelMessagesPage&>(sheet_->Page(CLevelPropertiesSheet::kMessagesTab)->Model());
-    return document_ ? page.CurrentMessage(document_->GetMission()) : -1;
+    return document_ ? document_->Level().CurrentMessage() : -1;
+}
+
+void CLevelPropertiesBar::ReloadTab(int tab) {
+    // A page behind its tab is reloaded when it comes forward.
+    if (sheet_->currentIndex() == tab)
+        if (CEditPage* page = sheet_->Page(tab)) page->UpdatePage();
 }
 
 void CLevelPropertiesBar::SelectMessage(int position) {
@@ -250,26 +254,26 @@ void CLevelPropertiesBar::SelectMessage(int position) {
 void CLevelPropertiesBar::SetCurrentMessage(int position) {
     if (!document_) return;
     ApplyAll();
-    CEditPage* page = sheet_->Page(CLevelPropertiesSheet::kMessagesTab);
-    static_cast<LevelMessagesPage&>(page->Model()).Select(position);
-    page->UpdatePage();
+    document_->Level().SetCurrentMessage(position);
+    ReloadTab(CLevelPropertiesSheet::kMessagesTab);
     RefreshMessageProperties();
     emit currentItemChanged();
 }
 
 bool CLevelPropertiesBar::MessagesTabHasFocus() const {
     const QWidget* focus = QApplication::focusWidget();
-    return document_ && focus && sheet_->currentIndex() == CLevelPropertiesSheet::kMessagesTab &&
-           sheet_->Page(CLevelPropertiesSheet::kMessagesTab)->isAncestorOf(focus);
+    const QWidget* page = sheet_->Page(CLevelPropertiesSheet::kMessagesTab);
+    return document_ && focus && page &&
+           sheet_->currentIndex() == CLevelPropertiesSheet::kMessagesTab &&
+           page->isAncestorOf(focus);
 }
 
 void CLevelPropertiesBar::SelectTeam(int team) {
     if (!document_ || team < 0 || team >= LevelTeamsPage::kTeamsListed) return;
     ApplyAll();
     SwitchToTab(CLevelPropertiesSheet::kTeamsTab);
-    CEditPage* page = sheet_->Page(CLevelPropertiesSheet::kTeamsTab);
-    static_cast<LevelTeamsPage&>(page->Model()).Select(team);
-    page->UpdatePage();
+    document_->Level().SetCurrentTeam(team);
+    ReloadTab(CLevelPropertiesSheet::kTeamsTab);
     ShowTeamProperties();
     emit currentItemChanged();
 }
@@ -285,8 +289,8 @@ std::string CLevelPropertiesBar::PendingEditName() const {
     std::string name;
     for (CPropertySheet* sheet : sheets)
         for (int i = 0; i < sheet->PageCount(); ++i)
-            if (sheet->Page(i)->Model().HasPendingEdits())
-                name = sheet->Page(i)->Model().EditName();
+            if (CEditPage* page = sheet->Page(i); page && page->Model().HasPendingEdits())
+                name = page->Model().EditName();
     return name;
 }
 
@@ -298,8 +302,8 @@ void CLevelPropertiesBar::FocusFind() {
     if (!document_) return;
     if (sheet_->currentIndex() != CLevelPropertiesSheet::kMessagesTab)
         SwitchToTab(CLevelPropertiesSheet::kFlightGroupTab);
-    auto* page = static_cast<CLevelPropertiesPage*>(sheet_->Page(sheet_->currentIndex()));
-    if (CListFindBox* box = page->FindBox()) {
+    auto* page = static_cast<CLevelPropertiesPage*>(sheet_->BuildPage(sheet_->currentIndex()));
+    if (CListFindBox* box = page ? page->FindBox() : nullptr) {
         box->setFocus(Qt::ShortcutFocusReason);
         box->selectAll();
     }

@@ -45,7 +45,8 @@ public:
 
     std::optional<PageContext> Context() override;
 
-    // The Teams tab's team and the Messages tab's message; -1 for none.
+    // The current document's current team (one the Teams tab lists) and
+    // message, whether or not their tabs were ever shown; -1 for none.
     int CurrentTeam() const;
     int CurrentMessage() const;
     // Applies every window, makes the message at the position the current
@@ -95,6 +96,8 @@ private:
     // Centred on the main window the first time; where the user puts it
     // afterwards.
     void PlaceFirstTime(QWidget* frame);
+    // Reloads the page of the tab when it is the one in front.
+    void ReloadTab(int tab);
 
     AppServices& services_;
     QPointer<CQVDoc> document_;

@@ -8,9 +8,9 @@ namespace vantorel {
 
 class CListFindBox;
 
-// A page of the level sheet. Unlike a flight group page it neither loads
-// when it becomes the active tab nor applies when it stops being it: the
-// sheet applies every window before its tab changes, and the bar reloads it.
+// A page of the level sheet. Unlike a flight group page it does not apply
+// when it stops being the active tab: the sheet applies every window before
+// its tab changes, and loads the page that comes forward.
 class CLevelPropertiesPage : public CEditPage {
     Q_OBJECT
 public:

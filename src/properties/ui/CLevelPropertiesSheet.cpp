@@ -14,13 +14,26 @@ CLevelPropertiesSheet::CLevelPropertiesSheet(PageHost& host, CLevelPropertiesBar
     : CPropertySheet(parent), bar_(bar) {
     setObjectName(QStringLiteral("CLevelPropertiesSheet"));
     setWindowTitle(QStringLiteral("Level Properties"));
-    AddPage(new CLevelPropertiesPageFG(host, this), LevelTabIcon(kFlightGroupTab));
-    AddPage(new CLevelPropertiesPageTeams(host, this), LevelTabIcon(kTeamsTab));
-    AddPage(new CLevelPropertiesPageMsg(host, this), LevelTabIcon(kMessagesTab));
-    AddPage(new CLevelPropertiesPageDebriefing(host, this), LevelTabIcon(kDebriefingTab));
-    AddPage(new CLevelPropertiesPageLevel(host, this), LevelTabIcon(kLevelTab));
+    // Each page is built when its tab is first shown: what the pages show
+    // lives in the document, so one never built has nothing to lose.
+    auto add = [this, &host](Tab tab, const char* title, auto make) {
+        AddPageBuiltWhenShown(
+            QString::fromLatin1(title),
+            [&host, make](QWidget* parent) -> CEditPage* { return make(host, parent); },
+            LevelTabIcon(tab));
+    };
+    add(kFlightGroupTab, "Flight Group",
+        [](PageHost& h, QWidget* p) { return new CLevelPropertiesPageFG(h, p); });
+    add(kTeamsTab, "Teams",
+        [](PageHost& h, QWidget* p) { return new CLevelPropertiesPageTeams(h, p); });
+    add(kMessagesTab, "Messages",
+        [](PageHost& h, QWidget* p) { return new CLevelPropertiesPageMsg(h, p); });
+    add(kDebriefingTab, "Debriefing",
+        [](PageHost& h, QWidget* p) { return new CLevelPropertiesPageDebriefing(h, p); });
+    add(kLevelTab, "Level",
+        [](PageHost& h, QWidget* p) { return new CLevelPropertiesPageLevel(h, p); });
     setUsesScrollButtons(true);
-    for (int i = 0; i < count(); ++i) setTabToolTip(i, Page(i)->Title());
+    for (int i = 0; i < count(); ++i) setTabToolTip(i, PageTitle(i));
 }
 
 void CLevelPropertiesSheet::resizeEvent(QResizeEvent* event) {
@@ -32,7 +45,7 @@ void CLevelPropertiesSheet::FitTabs() {
     if (!tabText(0).isEmpty()) namesWidth_ = tabBar()->sizeHint().width();
     const bool names = namesWidth_ <= width();
     for (int i = 0; i < count(); ++i) {
-        const QString text = names ? Page(i)->Title() : QString();
+        const QString text = names ? PageTitle(i) : QString();
         if (tabText(i) != text) setTabText(i, text);
     }
 }

@@ -8,9 +8,11 @@ namespace vantorel {
 class CLevelPropertiesBar;
 
 // The docked overview of the current mission: flight groups, teams,
-// messages, debriefing and level settings. Before its tab changes every open
-// property window applies; the tab brought forward raises the window that
-// edits its kind of thing.
+// messages, debriefing and level settings. Only the page in front is built
+// and kept loaded; the others are built when first shown and reloaded each
+// time they come forward. Before its tab changes every open property window
+// applies; the tab brought forward raises the window that edits its kind of
+// thing.
 class CLevelPropertiesSheet : public CPropertySheet {
     Q_OBJECT
 public:

@@ -15,7 +15,7 @@ namespace {
 // looks for the desktop's icon theme first, some thousand file lookups at
 // start-up for two boxes.
 QIcon ClearPicture() {
-    return pictures::Picture([](QPainter& p) {
+    return pictures::Picture(QStringLiteral("find clear"), [](QPainter& p) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(150, 150, 150));
         p.drawEllipse(QPointF(8, 7.5), 6, 6);
