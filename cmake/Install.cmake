@@ -52,6 +52,9 @@ if(TARGET vantorel)
     set_source_files_properties(${VANTOREL_THEME_FILES} PROPERTIES MACOSX_PACKAGE_LOCATION Resources)
   endif()
   install(TARGETS vantorel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} BUNDLE DESTINATION .)
+  if(TARGET vantorel-sound)
+    install(TARGETS vantorel-sound LIBRARY DESTINATION ${VANTOREL_INSTALL_MODULEDIR})
+  endif()
   # Windows and macOS get the Qt libraries and plugins beside the program.
   if(MINGW AND CMAKE_OBJDUMP)
     # The plugins the programs load (the platform, the native style), then

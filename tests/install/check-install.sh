@@ -36,6 +36,11 @@ if [ $gui = 1 ]; then
     "share/mime/packages/$id.xml" "share/icons/hicolor/scalable/apps/$id.svg")
   for s in 16 24 32 48 64 128 256; do expected+=("share/icons/hicolor/${s}x$s/apps/$id.png"); done
 fi
+# Qt Multimedia's module, where the editor looks for it from its own folder.
+if [ -f "$build/vantorel-sound.so" ]; then
+  libdir="$(sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p' "$build/CMakeCache.txt")"
+  expected+=("${libdir:-lib}/vantorel/modules/vantorel-sound.so")
+fi
 for f in "${expected[@]}"; do
   [ -s "$prefix/$f" ] || fail "not installed: $f"
 done
@@ -147,6 +152,9 @@ if command -v dpkg-deb >/dev/null && command -v dpkg-shlibdeps >/dev/null; then
     [[ "$depends" == *libstdc++6* ]] || fail "the package does not depend on libstdc++6: $depends"
     if [ $gui = 1 ]; then
       [[ "$depends" == *libqt6widgets6* ]] || fail "the package does not depend on libqt6widgets6: $depends"
+      if [ -f "$build/vantorel-sound.so" ]; then
+        [[ "$depends" == *libqt6multimedia6* ]] || fail "the package does not depend on libqt6multimedia6: $depends"
+      fi
     fi
     contents="$(dpkg-deb -c "$deb")"
     for f in "${expected[@]}"; do

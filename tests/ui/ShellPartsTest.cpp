@@ -25,6 +25,9 @@
 #include "platform/GameRegistry.h"
 #include "platform/qt/QtPrompter.h"
 #include "platform/qt/QtSettings.h"
+#ifdef VANTOREL_SOUND_MODULE
+#include "platform/qt/QtSound.h"
+#endif
 #include "platform/qt/SystemGameRegistry.h"
 #include "platform/qt/SystemSound.h"
 #include "properties/ui/CLevelPropertiesBar.h"
@@ -249,6 +252,34 @@ private slots:
         QVERIFY(!sound->Play((folder + QStringLiteral("/none.wav")).toStdString()));
         QVERIFY(!sound->Play(folder.toStdString()));
     }
+
+#ifdef VANTOREL_SOUND_MODULE
+    // The player is loaded at the first sound, from the first candidate that
+    // is a sound module: a missing file or a library of another kind is
+    // passed over, and without any module every sound fails quietly.
+    void theSoundModuleIsLoadedFromTheFirstCandidateThatIsOne() {
+        QTemporaryDir dir;
+        const QString missing = dir.filePath(QStringLiteral("vantorel-sound"));
+        const QString notOne = QStringLiteral(VANTOREL_CLI);  // loads as no library
+        const QString module = QStringLiteral(VANTOREL_SOUND_MODULE);
+        QVERIFY(QtSound::LoadPlayer({missing, notOne, module}) != nullptr);
+        QVERIFY(QtSound::LoadPlayer({missing, notOne}) == nullptr);
+
+        QFile wave(dir.filePath(QStringLiteral("a.wav")));
+        QVERIFY(wave.open(QIODevice::WriteOnly));
+        wave.close();
+        QtSound none({missing});
+        QVERIFY(!none.Play(wave.fileName().toStdString()));
+        none.Stop();
+
+        // The programs look beside themselves first, then where the
+        // installed module is.
+        const QStringList candidates = QtSound::ModuleCandidates();
+        QCOMPARE(candidates.size(), 2);
+        QCOMPARE(candidates[0], QCoreApplication::applicationDirPath() + QStringLiteral("/vantorel-sound"));
+        QVERIFY(candidates[1].endsWith(QStringLiteral("/vantorel/modules/vantorel-sound")));
+    }
+#endif
 
     // The window icon is the shipped picture set, linked into the program.
     void windowIconHasEveryShippedSize() {

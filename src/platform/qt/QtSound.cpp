@@ -1,42 +1,60 @@
 #include "platform/qt/QtSound.h"
 
-#include <QFileInfo>
-#include <QUrl>
+#include <QCoreApplication>
+#include <QLibrary>
 
 #include "platform/qt/SystemSound.h"
 
-#ifdef VANTOREL_HAVE_MULTIMEDIA
-#include <QSoundEffect>
+#ifndef VANTOREL_MODULES_FROM_PROGRAM
+#define VANTOREL_MODULES_FROM_PROGRAM "../lib/vantorel/modules"
 #endif
 
 namespace vantorel {
 
-QtSound::QtSound() = default;
+namespace {
+
+constexpr const char* kModuleName = "vantorel-sound";
+constexpr const char* kFactory = "VantorelCreateSoundPlayer";
+
+}  // namespace
+
+QtSound::QtSound(QStringList modules) : modules_(std::move(modules)) {}
 QtSound::~QtSound() = default;
 
+QStringList QtSound::ModuleCandidates() {
+    const QString program = QCoreApplication::applicationDirPath();
+    const QString name = QString::fromLatin1(kModuleName);
+    return {program + u'/' + name,
+            program + u'/' + QString::fromUtf8(VANTOREL_MODULES_FROM_PROGRAM) + u'/' + name};
+}
+
+std::unique_ptr<Sound> QtSound::LoadPlayer(const QStringList& modules) {
+    using Factory = Sound* (*)();
+    for (const QString& file : modules) {
+        // Kept loaded for the rest of the run: the player's code is in it.
+        QLibrary library(file);
+        if (!library.load()) continue;
+        if (auto create = reinterpret_cast<Factory>(library.resolve(kFactory)))
+            return std::unique_ptr<Sound>(create());
+        library.unload();
+    }
+    return nullptr;
+}
+
 bool QtSound::Play(const std::string& path) {
-#ifdef VANTOREL_HAVE_MULTIMEDIA
-    Stop();
-    QString file = QString::fromStdString(path);
-    if (!QFileInfo(file).isFile()) return false;
-    effect_ = std::make_unique<QSoundEffect>();
-    effect_->setSource(QUrl::fromLocalFile(file));
-    effect_->play();
-    return true;
-#else
-    (void)path;
-    return false;
-#endif
+    if (!tried_) {
+        tried_ = true;
+        player_ = LoadPlayer(modules_);
+    }
+    return player_ && player_->Play(path);
+}
+
+void QtSound::Stop() {
+    if (player_) player_->Stop();
 }
 
 std::unique_ptr<Sound> CreateSystemSound() {
     return std::make_unique<QtSound>();
-}
-
-void QtSound::Stop() {
-#ifdef VANTOREL_HAVE_MULTIMEDIA
-    if (effect_) effect_->stop();
-#endif
 }
 
 }  // namespace vantorel
