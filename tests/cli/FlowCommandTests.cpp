@@ -89,12 +89,14 @@ TEST(CliFlow, TextJsonAndDotOfOneMission) {
     EXPECT_NE(r.out.find("\"fg0.arrival\" -> \"fg1.arrival\" [label=\"be destroyed\"];"),
               std::string::npos);
 
-    // Graphviz reads it, where it is installed. The picture goes through the
-    // shell, not a path given to dot: under Wine the dot found is the host's,
-    // which reads a Windows path as a file name.
+    // Graphviz reads it, where it is installed.
+#ifdef _WIN32
+    GTEST_SKIP() << "the dot a Windows build finds under Wine is the host's, which takes no "
+                    "Windows paths";
+#endif
     if (RunShell("dot -V 2>" + std::string(kNullDevice)) != 0) GTEST_SKIP() << "no Graphviz dot";
     EXPECT_EQ(RunShell(Quoted(std::string(VANTOREL_CLI)) + " flow --dot " + file +
-                       " | dot -Tsvg > " + Quoted(dir / "flow.svg")),
+                       " | dot -Tsvg -o " + Quoted(dir / "flow.svg")),
               0);
     const std::string svg = TempFolder::ReadText(dir / "flow.svg");
     EXPECT_NE(svg.find("<svg"), std::string::npos);
