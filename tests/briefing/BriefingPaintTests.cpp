@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "briefing/BriefingPaint.h"
+#include "catalogue/CraftIcons.h"
 #include "catalogue/CraftTypes.h"
 #include "catalogue/DisplayColours.h"
 #include "support/MapScene.h"
@@ -66,6 +67,11 @@ TEST_F(BriefingPaintTest, ShowsTheGroupsPlacedForThisBriefingAtTheirPlaces) {
     EXPECT_EQ(icons[1].x1, 360 - 9);
     EXPECT_EQ(icons[1].y1, 180 - 11);
     EXPECT_EQ(icons[1].ramp, 1);
+    // The craft's own picture, at full strength: a briefing selects nothing.
+    for (const auto& icon : icons) {
+        EXPECT_EQ(icon.picture, PictureForIconIndex(GetCraftTypeInfo(1)->iconIndex));
+        EXPECT_FALSE(icon.faded);
+    }
     // No tag, no caption, no title: no text at all.
     EXPECT_TRUE(c.Texts().empty());
 

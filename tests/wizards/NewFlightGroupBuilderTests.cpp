@@ -194,6 +194,20 @@ TEST_F(NewFlightGroupBuilderTest, MinefieldLinesUpUnderOneName) {
     }
     EXPECT_EQ(Fg(4).CraftType(), 68);  // Asteroid Warhead Launcher
     EXPECT_EQ(Fg(4).Orders(0).Target1(), 2);
+    // Every mine of the line is a group of six, IFF 3, in formation 9 at
+    // spacing 6, that attacks every team but its own.
+    for (int i = 0; i < 5; ++i) {
+        const FlightGroupRecord& mine = Fg(i);
+        EXPECT_EQ(mine.NumberOfCraft(), 6) << i;
+        EXPECT_EQ(mine.Iff(), 3) << i;
+        EXPECT_EQ(mine.Formation(), 9) << i;
+        EXPECT_EQ(mine.FormationSpacing(), 6) << i;
+        EXPECT_EQ(mine.Team(), 2) << i;
+        EXPECT_EQ(mine.Orders(0).Command(), 7) << i;       // Attack Targets
+        EXPECT_EQ(mine.Orders(0).Target1Type(), 21) << i;  // all teams except
+        EXPECT_EQ(mine.Orders(0).Parameter1(), 1) << i;
+        EXPECT_EQ(mine.Orders(0).Parameter2(), 1) << i;
+    }
 }
 
 TEST_F(NewFlightGroupBuilderTest, StationWithEscapeShuttleThatLeaves) {

@@ -40,6 +40,42 @@ TEST(NewMissionWizardFlowTest, PagesFollowTheKindAndBackReturnsWhereItCameFrom) 
                                        "Unexpected number of players value! - using one"}));
 }
 
+// Each count a radio button gives is kept as given, and only those: a
+// training mission has no four-player choice.
+TEST(NewMissionWizardFlowTest, EveryCountTheRadioButtonsGiveIsKept) {
+    FakePrompter prompter;
+    for (int players : {1, 2, 8}) {
+        NewMissionWizardFlow flow(prompter);
+        flow.ChooseKind(kMissionTraining);
+        flow.ChooseTrainingPlayers(players);
+        EXPECT_EQ(flow.Choices().PlayerCount, players);
+    }
+    for (int players : {1, 2, 4, 8}) {
+        NewMissionWizardFlow flow(prompter);
+        flow.ChooseKind(kMissionCombat);
+        flow.ChooseCombatPlayers(players);
+        EXPECT_EQ(flow.Choices().PlayerCount, players);
+    }
+    for (int teams : {2, 4, 8}) {
+        NewMissionWizardFlow flow(prompter);
+        flow.ChooseKind(kMissionMelee);
+        flow.ChooseMeleeTeams(teams);
+        EXPECT_EQ(flow.Choices().TeamCount, teams);
+    }
+    EXPECT_TRUE(prompter.shown.empty());
+    for (int players : {4, 9}) {
+        NewMissionWizardFlow flow(prompter);
+        flow.ChooseKind(kMissionTraining);
+        flow.ChooseTrainingPlayers(players);
+        EXPECT_EQ(flow.Choices().PlayerCount, 1);
+    }
+    NewMissionWizardFlow combat(prompter);
+    combat.ChooseKind(kMissionCombat);
+    combat.ChooseCombatPlayers(9);
+    EXPECT_EQ(combat.Choices().PlayerCount, 1);
+    EXPECT_EQ(prompter.shown.size(), 3u);
+}
+
 TEST(NewFlightGroupWizardFlowTest, AFleetMaySupportTheSelectedPlayer) {
     Mission mission;
     FlightGroup& player = mission.AppendFlightGroup();
