@@ -4,6 +4,8 @@
 #include <random>
 
 #include "document/EditDraft.h"
+#include "document/ListChange.h"
+#include "document/RecordSwapEdit.h"
 #include "document/LevelDocument.h"
 #include "map/Interaction.h"
 #include "map/ScrollZoom.h"
@@ -299,6 +301,21 @@ TEST_F(EditHistoryTest, AnEditKeepsTheBytesItChangedAndUndoesAndRedoesThemExactl
     for (int i = 0; i < 20; ++i) d.Edit(Fg(i).File).SetNumberOfCraft(3);
     auto edit = d.Finish("Craft");
     EXPECT_LT(edit->Footprint(), 20 * 48 + 256);
+}
+
+// The history's budget counts an edit's name too: a long name (a paste's,
+// say) costs its bytes in every kind of edit.
+TEST(EditFootprint, EveryKindOfEditCountsItsName) {
+    const std::string shortName = "Move", longName(4000, 'x');
+    auto grows = [&](auto make) {
+        const size_t more = make(longName)->Footprint() - make(shortName)->Footprint();
+        return more >= 4000 && more < 4100;
+    };
+    EXPECT_TRUE(grows([](const std::string& n) { return std::make_unique<CompositeEdit>(n); }));
+    EXPECT_TRUE(grows([](const std::string& n) { return std::make_unique<RecordSwapEdit>(n); }));
+    EXPECT_TRUE(grows([](const std::string& n) {
+        return ListChange<FlightGroup>::Removing(n, &Mission::FlightGroups, {0});
+    }));
 }
 
 // Past the byte budget the oldest edits go, the saved state with them; the newest always stays.

@@ -131,6 +131,13 @@ TEST(ZoomToFit, In3DEveryPointProjectsIntoTheWindow) {
     ZoomToFit(v, m);
     EXPECT_LT(v.Zoom3D, 100);  // the default shows much less than this
     EXPECT_TRUE(InsideMargins(v, m));
+    // It looks at the middle of the points (x -150 to 187.5 km, y -125 to
+    // 75), which the flat view then has at its window's centre.
+    ViewState flat = v;
+    flat.Angle = kAngleTop;
+    const WorldPair centre = WorldFromScreen(flat, v.Width / 2, v.Height / 2);
+    EXPECT_NEAR(centre.first, 18.75, 0.5);
+    EXPECT_NEAR(centre.second, -25, 0.5);
     // It is tight: a little closer and something is outside the margins.
     ViewState closer = v;
     closer.Zoom3D += 25;

@@ -294,6 +294,27 @@ TEST_F(FgPagesTest, OptionalCraftLinesReadAsTheDialogShowsThem) {
     EXPECT_EQ(OptionalCraftLine(E{1, 3, 0}), "(none)");
 }
 
+// A craft type the ship box does not list (from the file, or past the
+// table) shows no ship, and is not taken for a mixed value.
+TEST_F(FgPagesTest, OptionalCraftPastTheShipListShowsNoShip) {
+    using D = OptionalCraftDialog;
+    Select({0});
+    Rec(0).SetOptionalCraftCategory(4);
+    Rec(0).SetOptionalCraftCount(0, 1);
+    auto page = FgShipPage().OpenDialog(context, "optional-craft", "");
+    ASSERT_TRUE(page);
+    D& dialog = static_cast<D&>(*page);
+    dialog.Load(context);
+    const int ships = int(dialog.Find(D::kShip)->items.size());
+    ASSERT_GT(ships, 1);
+    for (int type : {ships - 1, ships, 255}) {
+        Rec(0).SetOptionalCraftType(0, uint8_t(type));
+        dialog.Load(context);
+        EXPECT_EQ(dialog.Find(D::kShip)->value.index, type < ships ? type : -1) << type;
+        EXPECT_FALSE(dialog.Find(D::kShip)->mixed) << type;
+    }
+}
+
 TEST_F(FgPagesTest, OptionalCraftMergesEveryByteAndOkWritesOnlyDefiniteOnes) {
     using D = OptionalCraftDialog;
     Select({0, 1});

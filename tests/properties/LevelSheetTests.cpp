@@ -69,6 +69,7 @@ TEST_F(LevelSheetTest, ChoosingFlightGroupsInTheListMarksTheirFirstStartPointOnl
     EXPECT_EQ(c.Selected, 1u);
     EXPECT_EQ(std::count(c.PointSelected.begin(), c.PointSelected.end(), 1u), 0);
     EXPECT_FALSE(doc.IsModified());  // the selection is not part of the file
+    EXPECT_FALSE(page.HasPendingEdits());  // nor an edit waiting to be applied
 
     ASSERT_TRUE(page.Set(context, LevelFlightGroupsPage::kList, States({})));
     EXPECT_EQ(doc.CountSelectedFlightGroups(), 0);
@@ -102,6 +103,7 @@ TEST_F(LevelSheetTest, TheTeamsListAlwaysHasATeamAndNamesTheUnnamed) {
     ASSERT_TRUE(page.Set(context, LevelTeamsPage::kList, Index(3)));
     EXPECT_EQ(bar.calls, (Strings{"ApplyAll", "UpdateViews", "RefreshTeamProperties"}));
     EXPECT_EQ(doc.CurrentTeam(), 3);
+    EXPECT_FALSE(page.HasPendingEdits());  // a choice, not an edit
     // A list asked for no team (or one it does not list) shows the first,
     // which becomes the current one.
     context.team = 9;
@@ -131,6 +133,7 @@ TEST_F(LevelSheetTest, MessagesAreListedWithoutTheirColourAndPlayWhenChosen) {
     ASSERT_TRUE(page.Set(context, LevelMessagesPage::kList, Index(1)));
     bar.onCall = nullptr;
     EXPECT_EQ(sound.played, Strings{"/w/hello.wav"});
+    EXPECT_FALSE(page.HasPendingEdits());  // a choice, not an edit
     EXPECT_EQ(bar.calls, (Strings{"ApplyAll", "RefreshMessageProperties"}));
     ASSERT_TRUE(page.Set(context, LevelMessagesPage::kList, Index(0)));
     EXPECT_EQ(sound.stops, 1);  // a message without a sound stops the last one
