@@ -9,6 +9,7 @@
 #include "briefing/MakeBriefing.h"
 #include "catalogue/BriefingText.h"
 #include "cli/CliCommand.h"
+#include "cli/CommandLine.h"
 #include "cli/ConsoleText.h"
 #include "cli/Json.h"
 #include "cli/MissionFileArg.h"
@@ -82,12 +83,8 @@ int Run(const std::vector<std::string>& args) {
             if (i + 1 >= args.size()) return Usage("-o needs a file name");
             output = args[++i];
             outputGiven = true;
-        } else if (a.size() > 1 && a[0] == '-') {
-            return Usage("unknown option '" + a + "'");
-        } else if (file.empty()) {
-            file = a;
-        } else {
-            return Usage("more than one mission file given");
+        } else if (std::string why = TakeMissionFile(a, file); !why.empty()) {
+            return Usage(why);
         }
     }
     if (file.empty()) return Usage("no mission file given");

@@ -8,6 +8,7 @@
 #include "cli/CheckKinds.h"
 #include "cli/CliCommand.h"
 #include "cli/CliPlatform.h"
+#include "cli/CommandLine.h"
 #include "cli/ConsoleText.h"
 #include "cli/Json.h"
 #include "cli/MissionFileArg.h"
@@ -141,12 +142,8 @@ int Run(const std::vector<std::string>& args) {
             if (i + 1 >= args.size() || args[i + 1].empty())
                 return Usage("--game needs the game's folder");
             gameFolder = args[++i];
-        } else if (a.size() > 1 && a[0] == '-') {
-            return Usage("unknown option '" + a + "'");
-        } else if (file.empty()) {
-            file = a;
-        } else {
-            return Usage("more than one mission file given");
+        } else if (std::string why = TakeMissionFile(a, file); !why.empty()) {
+            return Usage(why);
         }
     }
     if (file.empty()) return Usage("no mission file given");

@@ -149,6 +149,13 @@ std::vector<std::string> SplitOptionValues(const std::vector<std::string>& args)
     return out;
 }
 
+std::string TakeMissionFile(const std::string& arg, std::string& file) {
+    if (arg.size() > 1 && arg[0] == '-') return "unknown option '" + arg + "'";
+    if (!file.empty()) return "more than one mission file given";
+    file = arg;
+    return {};
+}
+
 bool RefusedOption(const char* command, const char* usage, const std::vector<std::string>& args) {
     for (const std::string& a : args) {
         if (a.size() < 2 || a[0] != '-') continue;

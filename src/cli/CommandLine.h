@@ -19,6 +19,11 @@ std::vector<std::string> SplitOptionValues(const std::vector<std::string>& args)
 // command's usage line. True when there was one.
 bool RefusedOption(const char* command, const char* usage, const std::vector<std::string>& args);
 
+// An argument no option of a command took: the command's one mission file,
+// stored in `file`. Returns what is wrong with it as a usage error ("unknown
+// option '-x'", "more than one mission file given"), or empty when taken.
+std::string TakeMissionFile(const std::string& arg, std::string& file);
+
 // Standard input and output carry bytes (a mission, a picture) and text in
 // UTF-8; on Windows this turns off the CR LF translation and tells the
 // console the output is UTF-8 until the program ends, when the console gets

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/CliCommand.h"
+#include "cli/CommandLine.h"
 #include "cli/ConsoleText.h"
 #include "cli/Json.h"
 #include "cli/MissionFileArg.h"
@@ -140,12 +141,8 @@ int Run(const std::vector<std::string>& args) {
             dot = true;
         } else if (a == "--json") {
             json = true;
-        } else if (a.size() > 1 && a[0] == '-') {
-            return Usage("unknown option '" + a + "'");
-        } else if (file.empty()) {
-            file = a;
-        } else {
-            return Usage("more than one mission file given");
+        } else if (std::string why = TakeMissionFile(a, file); !why.empty()) {
+            return Usage(why);
         }
     }
     if (file.empty()) return Usage("no mission file given");

@@ -30,10 +30,22 @@ TEST(CliRoundtrip, ExitStatusesForUsageRefusalAndMissingFiles) {
     EXPECT_EQ(RunCli("").status, 1);
     EXPECT_EQ(RunCli("--help").status, 0);
     // An option a command does not know is a usage error, not a file that is missing.
-    for (const char* unknown : {"dump --bogus", "report --bogus", "roundtrip --x y"}) {
-        CliResult r = RunCli(unknown);
-        EXPECT_EQ(r.status, 1) << unknown;
-        EXPECT_NE(r.err.find("unknown option '--"), std::string::npos) << r.err;
+    std::vector<std::string> commands = {"check", "flow", "briefing"};
+#ifdef VANTOREL_CLI_HAS_RENDER
+    commands.push_back("render");
+#endif
+    std::vector<std::string> unknown = {"dump --bogus", "report --bogus", "roundtrip --bogus y"};
+    for (const std::string& c : commands) unknown.push_back(c + " a.tie --bogus");
+    for (const std::string& line : unknown) {
+        CliResult r = RunCli(line);
+        EXPECT_EQ(r.status, 1) << line;
+        EXPECT_NE(r.err.find("unknown option '--bogus'"), std::string::npos) << r.err;
+    }
+    // The commands that read one mission refuse a second before reading any.
+    for (const std::string& c : commands) {
+        CliResult r = RunCli(c + " a.tie b.tie");
+        EXPECT_EQ(r.status, 1) << c;
+        EXPECT_NE(r.err.find("more than one mission file given"), std::string::npos) << r.err;
     }
 
     CliResult missing = RunCli("dump " + Quoted(dir / "absent.tie"));

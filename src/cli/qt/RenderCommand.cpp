@@ -19,6 +19,7 @@
 
 #include "briefing/BriefingPaint.h"
 #include "cli/CliCommand.h"
+#include "cli/CommandLine.h"
 #include "cli/ConsoleText.h"
 #include "cli/MissionFileArg.h"
 #include "cli/OutputFile.h"
@@ -150,12 +151,8 @@ int Parse(const std::vector<std::string>& args, Options& o) {
             o.waypoints = true;
         } else if (a == "--centre-selection" || a == "--center-selection") {
             o.centreSelection = true;
-        } else if (a.size() > 1 && a[0] == '-') {
-            return Usage("unknown option '" + a + "'");
-        } else if (o.input.empty()) {
-            o.input = a;
-        } else {
-            return Usage("more than one mission file given");
+        } else if (std::string why = TakeMissionFile(a, o.input); !why.empty()) {
+            return Usage(why);
         }
     }
     if (o.input.empty()) return Usage("no mission file given");
