@@ -147,9 +147,16 @@ bool ReadWholeFile(const std::filesystem::path& path, std::vector<uint8_t>& byte
         error = "it is a device, not a mission file";
         return false;
     }
-    if (fs::is_regular_file(status) && fs::file_size(path, ec) > kLargestMissionFileSize && !ec) {
-        error = kTooLarge;
-        return false;
+    // A regular file says how large it is: the bytes are read straight into
+    // a buffer that size (plus one, to notice a file grown meanwhile).
+    uint64_t expected = 0;
+    if (fs::is_regular_file(status)) {
+        const uintmax_t size = fs::file_size(path, ec);
+        if (!ec && size > kLargestMissionFileSize) {
+            error = kTooLarge;
+            return false;
+        }
+        if (!ec) expected = size;
     }
     std::ifstream f(path, std::ios::binary);
     if (!f) {
@@ -158,18 +165,19 @@ bool ReadWholeFile(const std::filesystem::path& path, std::vector<uint8_t>& byte
     }
     // Whatever it is (a pipe has no size), reading stops at the first byte
     // past the largest mission.
-    bytes.clear();
-    std::vector<char> chunk(1 << 16);
+    constexpr uint64_t kLimit = kLargestMissionFileSize + 1;
+    bytes.assign(size_t(std::clamp<uint64_t>(expected + 1, 1 << 16, kLimit)), 0);
+    size_t filled = 0;
     while (f) {
-        const uint64_t room = kLargestMissionFileSize + 1 - bytes.size();
-        f.read(chunk.data(), std::streamsize(std::min<uint64_t>(chunk.size(), room)));
-        const auto* read = reinterpret_cast<const uint8_t*>(chunk.data());  // copied as a block
-        bytes.insert(bytes.end(), read, read + f.gcount());
-        if (bytes.size() > kLargestMissionFileSize) {
+        if (filled == bytes.size()) bytes.resize(size_t(std::min<uint64_t>(2 * filled, kLimit)));
+        f.read(reinterpret_cast<char*>(bytes.data() + filled), std::streamsize(bytes.size() - filled));
+        filled += size_t(f.gcount());
+        if (filled > kLargestMissionFileSize) {
             error = kTooLarge;
             return false;
         }
     }
+    bytes.resize(filled);
     if (f.bad()) {
         error = "a read error occurred";
         return false;

@@ -2,11 +2,19 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
+#include <random>
+#include <thread>
+
+#ifdef __unix__
+#include <sys/stat.h>
+#endif
 
 #include "document/MissionReader.h"
 #include "document/MissionWriter.h"
 #include "support/FakePrompter.h"
 #include "support/MissionGenerator.h"
+#include "support/TempFolder.h"
 
 using namespace vantorel;
 using namespace vantorel::testing;
@@ -327,4 +335,40 @@ TEST(MissionFileRefusal, CountsPromisingMoreThanTheFileHolds) {
     ReadResult r = ReadMission(bytes, read);
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.error, "Invalid File Format: Flight Group");
+}
+
+// A file is read whole and exactly, whether its size is known (a regular
+// file, read in one go) or not (a pipe, read in growing steps).
+TEST(MissionFileRead, WholeFilesAreReadExactlyWhateverTheirSize) {
+    TempFolder dir;
+    std::mt19937 rng(7);
+    for (size_t size : {size_t(0), size_t(1), size_t(65535), size_t(65536), size_t(65537),
+                        size_t(300001)}) {
+        std::vector<uint8_t> bytes(size);
+        for (auto& b : bytes) b = uint8_t(rng());
+        const auto path = dir / ("f" + std::to_string(size));
+        TempFolder::WriteBytes(path, bytes);
+        std::vector<uint8_t> read{1, 2, 3};
+        std::string error;
+        ASSERT_TRUE(ReadWholeFile(path, read, error)) << size << ": " << error;
+        EXPECT_TRUE(read == bytes) << size;
+    }
+#ifdef __unix__
+    // A pipe says nothing of its size: 200,000 bytes come through whole.
+    std::vector<uint8_t> bytes(200000);
+    for (auto& b : bytes) b = uint8_t(rng());
+    TempFolder::WriteBytes(dir / "source", bytes);
+    const auto pipe = dir / "pipe";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    std::thread writer([&] {
+        std::ofstream out(pipe, std::ios::binary);
+        out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    });
+    std::vector<uint8_t> read;
+    std::string error;
+    const bool ok = ReadWholeFile(pipe, read, error);
+    writer.join();
+    ASSERT_TRUE(ok) << error;
+    EXPECT_TRUE(read == bytes);
+#endif
 }
