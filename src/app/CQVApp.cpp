@@ -4,12 +4,14 @@
 #include <QDateTime>
 #include <QGuiApplication>
 
+#include "app/AfterFirstPaint.h"
 #include "app/AutoSaver.h"
 #include "app/CAboutDlg.h"
 #include "app/CMainFrame.h"
 #include "app/COptionsDlg.h"
 #include "app/CSplashWnd.h"
 #include "app/ConfigurePaths.h"
+#include "app/DocumentClipboard.h"
 #include "app/SplashFreeQuestions.h"
 #include "catalogue/CraftIcons.h"
 #include "catalogue/TeamThemes.h"
@@ -71,6 +73,7 @@ bool CQVApp::InitInstance(const QStringList& arguments) {
     }
     frame_->showMaximized();
     frame_->UpdateCommandUI();
+    AfterFirstPaint(frame_.get(), [] { ClipboardWatch::Instance().Update(); });
     frame_->OfferRecovery();
     return true;
 }

@@ -111,7 +111,6 @@ ClipboardWatch& ClipboardWatch::Instance() {
 
 ClipboardWatch::ClipboardWatch() : QObject(QCoreApplication::instance()) {
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &ClipboardWatch::Update);
-    Update();
 }
 
 void ClipboardWatch::Update() {

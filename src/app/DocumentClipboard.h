@@ -35,6 +35,11 @@ class ClipboardWatch : public QObject {
 public:
     static ClipboardWatch& Instance();
     bool HasItems() const { return hasItems_; }
+    // Looks at the clipboard now. The watch looks by itself only when the
+    // clipboard changes: the program's first look waits until its window
+    // is on the screen, since on X11 asking what the clipboard holds waits
+    // for the program that holds it, and loads every image plugin installed.
+    void Update();
 
 signals:
     // After HasItems may have changed.
@@ -42,7 +47,6 @@ signals:
 
 private:
     ClipboardWatch();
-    void Update();
 
     bool hasItems_ = false;
 };
