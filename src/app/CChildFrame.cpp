@@ -12,7 +12,6 @@ CChildFrame::CChildFrame(CQVView* view, QWidget* parent) : QMdiSubWindow(parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWidget(view);
     setWindowIcon(AppIcon());
-    UpdateTitle();
     if (CQVDoc* doc = Document())
         connect(doc, &CQVDoc::titleChanged, this, &CChildFrame::UpdateTitle);
 }

@@ -167,6 +167,7 @@ CChildFrame* CMainFrame::CreateChildFrame(CQVDoc* doc) {
     });
     child->showMaximized();
     mdi_->setActiveSubWindow(child);
+    child->UpdateTitle();
     view->setFocus();
     return child;
 }

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QIcon>
+#include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
 #include <algorithm>
@@ -12,13 +13,17 @@ namespace vantorel {
 namespace {
 
 // One icon per picture read, by file name: it scales and greys the picture
-// exactly as an icon of all the files would for that size.
+// exactly as an icon of all the files would for that size. The pictures are
+// PNGs, read as such: a reader left to guess the format first asks every
+// image plugin installed, loading each one.
 QIcon& PictureIcon(const QString& file) {
     static QHash<QString, QIcon> read;
     auto it = read.find(file);
     if (it == read.end()) {
+        QImageReader reader(file, "png");
+        reader.setAutoDetectImageFormat(false);
         QIcon icon;
-        icon.addPixmap(QPixmap(file));
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
         it = read.insert(file, icon);
     }
     return *it;

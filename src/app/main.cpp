@@ -12,7 +12,9 @@
 #include "app/CMainFrame.h"
 #include "app/CQVApp.h"
 #include "app/ShellOpenFilter.h"
+#include "app/StandardIconCache.h"
 #include "app/StartupProbe.h"
+#include "platform/qt/FontWarmUp.h"
 #include "platform/qt/QtFileDialogs.h"
 #include "platform/qt/QtPrompter.h"
 #include "platform/qt/QtSettings.h"
@@ -53,7 +55,9 @@ static bool Answered(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     if (Answered(argc, argv)) return 0;
+    vantorel::FontWarmUp fonts;
     QApplication qapp(argc, argv);
+    vantorel::StandardIconCache::InstallIfFusion();
     QApplication::setOrganizationName(QStringLiteral("Orvane"));
     QApplication::setApplicationName(QStringLiteral("Quarrow"));
     // No display name: the platform would append it to every window title,

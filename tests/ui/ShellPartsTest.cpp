@@ -8,10 +8,16 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QClipboard>
+#include <QMimeData>
+#include <QStyleFactory>
+#include <QStyleOption>
 #include <QtTest>
+#include <memory>
 
 #include "UiFakes.h"
 #include "UiMissions.h"
+#include "app/AfterFirstPaint.h"
 #include "app/AppPictures.h"
 #include "app/CAboutDlg.h"
 #include "app/CHyperlink.h"
@@ -20,8 +26,10 @@
 #include "app/CQVApp.h"
 #include "app/CSplashWnd.h"
 #include "app/ConfigurePaths.h"
+#include "app/DocumentClipboard.h"
 #include "app/RecentFiles.h"
 #include "app/ShellOpenFilter.h"
+#include "app/StandardIconCache.h"
 #include "platform/GameRegistry.h"
 #include "platform/qt/QtPrompter.h"
 #include "platform/qt/QtSettings.h"
@@ -635,6 +643,93 @@ private slots:
         f.dialogs.folderAnswers.push_back({FileDialogs::FolderStatus::Chosen, "/chosen"});
         dlg.BrowseGameFolder();
         QCOMPARE(dlg.GameFolder()->text(), QStringLiteral("/chosen"));
+    }
+
+    // Work that waits for the first paint runs once the window is on the
+    // screen, the last asked first; a window already shown runs it at once.
+    void workWaitingForTheFirstPaintRunsOnceTheWindowIsShown() {
+        QWidget window;
+        QStringList ran;
+        AfterFirstPaint(&window, [&] { ran << QStringLiteral("first asked"); });
+        AfterFirstPaint(&window, [&] { ran << QStringLiteral("last asked"); });
+        QCoreApplication::processEvents();
+        QVERIFY(ran.isEmpty());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTRY_COMPARE(ran, QStringList({"last asked", "first asked"}));
+        AfterFirstPaint(&window, [&] { ran << QStringLiteral("shown already"); });
+        QTRY_COMPARE(ran.size(), 3);
+        QCOMPARE(ran.back(), QStringLiteral("shown already"));
+        window.update();
+        QCoreApplication::processEvents();
+        QCOMPARE(ran.size(), 3);  // later paints run nothing again
+    }
+
+    // The start looks at the clipboard once its window is on the screen: a
+    // clip another window of the program left there can be pasted.
+    void aClipOnTheClipboardAtStartCanBePastedOnceTheWindowShows() {
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        clipboard->clear();
+        ClipboardWatch::Instance().Update();
+        QVERIFY(!ClipboardWatch::Instance().HasItems());
+        auto* clip = new QMimeData;
+        clip->setData(QString::fromLatin1(kMissionItemsMimeType), QByteArray("{}"));
+        {
+            // Put there unseen, as by another program before this one started.
+            const QSignalBlocker quiet(clipboard);
+            clipboard->setMimeData(clip);
+        }
+        QVERIFY(!ClipboardWatch::Instance().HasItems());
+        FakeServices f;
+        f.settings.SetString("Paths", "XVT", "");
+        CQVApp app(f.services);
+        QVERIFY(app.InitInstance({QStringLiteral("-nologo")}));
+        QVERIFY(QTest::qWaitForWindowExposed(app.MainFrame()));
+        QTRY_VERIFY(ClipboardWatch::Instance().HasItems());
+        QTRY_VERIFY(app.MainFrame()->Action(kCmdEditPaste)->isEnabled());
+        app.MainFrame()->close();
+        clipboard->clear();
+    }
+
+    // Fusion's fixed pictures are its own, asked once and kept; pictures
+    // that follow an option's state are asked afresh each time.
+    void fusionsFixedPicturesAreKeptAsFusionDrawsThem() {
+        std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+        QVERIFY(fusion);
+        StandardIconCache cache(QStyleFactory::create(QStringLiteral("Fusion")));
+        QStyle& style = cache;
+        QStyleOption rightToLeft;
+        rightToLeft.direction = Qt::RightToLeft;
+        for (auto pixmap : {QStyle::SP_ToolBarHorizontalExtensionButton,
+                            QStyle::SP_ToolBarVerticalExtensionButton, QStyle::SP_TitleBarMaxButton,
+                            QStyle::SP_TitleBarCloseButton, QStyle::SP_TitleBarNormalButton,
+                            QStyle::SP_TitleBarMinButton, QStyle::SP_MessageBoxWarning}) {
+            for (const QStyleOption* option : {static_cast<const QStyleOption*>(nullptr),
+                                               static_cast<const QStyleOption*>(&rightToLeft)}) {
+                const QString what = QStringLiteral("picture %1 %2")
+                                         .arg(int(pixmap))
+                                         .arg(option ? QStringLiteral("rtl") : QString());
+                const QIcon kept = style.standardIcon(pixmap, option);
+                const QIcon own = fusion->standardIcon(pixmap, option);
+                QVERIFY2(!kept.isNull(), qPrintable(what));
+                QVERIFY2(kept.pixmap(16).toImage() == own.pixmap(16).toImage(), qPrintable(what));
+                QCOMPARE(kept.actualSize(QSize(32, 32)), own.actualSize(QSize(32, 32)));
+            }
+        }
+        const auto arrow = QStyle::SP_ToolBarHorizontalExtensionButton;
+        QCOMPARE(style.standardIcon(arrow).cacheKey(), style.standardIcon(arrow).cacheKey());
+        QVERIFY(style.standardIcon(arrow).cacheKey() !=
+                style.standardIcon(arrow, &rightToLeft).cacheKey());
+
+        // Another style is left alone.
+        QApplication::setStyle(QStringLiteral("Windows"));
+        StandardIconCache::InstallIfFusion();
+        QVERIFY(!qobject_cast<StandardIconCache*>(QApplication::style()));
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        StandardIconCache::InstallIfFusion();
+        auto* installed = qobject_cast<StandardIconCache*>(QApplication::style());
+        QVERIFY(installed);
+        QCOMPARE(installed->baseStyle()->name(), QStringLiteral("fusion"));
     }
 
 #ifdef Q_OS_WIN
