@@ -2,6 +2,7 @@
 // window's tabs and dialogs over three selected flight groups, the message
 // and team windows, the clipboard between missions, Undo, and the Problems
 // window that opens the tab of each field.
+#include <QBitArray>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -318,6 +319,77 @@ private slots:
                 QVERIFY(!Sheet().tabText(i).isEmpty() || !Sheet().tabIcon(i).isNull());
             }
         }
+    }
+
+    // In a narrow list a long name is cut short of the player's number: the
+    // number reads as it does on a row with no name at all.
+    void aLongNameStopsShortOfThePlayersNumber() {
+        LevelDocument& level = doc->Level();
+        while (level.CountFlightGroups() < 2) level.AddFlightGroup();
+        for (int i = 0; i < 2; ++i) {
+            Rec(i).SetCraftType(Rec(0).CraftType());
+            Rec(i).SetPlayerNumber(12);
+            Fg(i).Selected = 0;
+        }
+        Rec(0).SetName("WWWWWWWWWWWWWWWWWWWW");
+        Rec(1).SetName("");
+        Sheet().SetActivePage(CLevelPropertiesSheet::kFlightGroupTab);
+        Bar().RefreshAll();
+        QListWidget* list = FgList();
+        QVERIFY(list && list->count() == 2);
+        list->clearSelection();
+        list->setCurrentItem(nullptr);
+        list->resize(QFontMetrics(list->font()).horizontalAdvance(QStringLiteral("W")) * 14,
+                     list->height());
+        const QImage shot = list->grab().toImage();
+        const auto row = [&](int i) {
+            return list->visualItemRect(list->item(i)).translated(list->viewport()->pos());
+        };
+        // Ink is any pixel not the row's commonest colour.
+        const auto ink = [&](int i) {
+            const QRect r = row(i);
+            QHash<QRgb, int> seen;
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                for (int x = r.left(); x <= r.right(); ++x) ++seen[shot.pixel(x, y)];
+            const QRgb background =
+                std::max_element(seen.keyValueBegin(), seen.keyValueEnd(), [](auto a, auto b) {
+                    return a.second < b.second;
+                })->first;
+            QList<QBitArray> columns;
+            for (int x = r.left(); x <= r.right(); ++x) {
+                QBitArray column(r.height());
+                for (int y = 0; y < r.height(); ++y)
+                    column.setBit(y, shot.pixel(x, r.top() + y) != background);
+                columns << column;
+            }
+            return columns;
+        };
+        const QList<QBitArray> named = ink(0), unnamed = ink(1);
+        QCOMPARE(named.size(), unnamed.size());
+        // The nameless row's ink at the right: the number, then the picture.
+        int numberLeft = -1;
+        for (int x = int(unnamed.size()) - 1, blank = 0; x >= 0; --x) {
+            if (unnamed[x].count(true) > 0) {
+                numberLeft = x;
+                blank = 0;
+            } else if (numberLeft >= 0 && ++blank >= 8) {
+                break;
+            }
+        }
+        QVERIFY(numberLeft > 12);
+        // The long name, cut short, ends near the number (a letter and "..." away) ...
+        bool near = false;
+        for (int x = numberLeft - 30; x < numberLeft - 2; ++x)
+            near = near || named[x].count(true) > 0;
+        QVERIFY(near);
+        // ... and from two pixels before the number on, the same ink.
+        const int right = int(named.size()) - 1;
+        for (int x = numberLeft - 2; x <= right; ++x)
+            QVERIFY2(named[x] == unnamed[x],
+                     qPrintable(QStringLiteral("column %1 of %2 (number from %3)")
+                                    .arg(x)
+                                    .arg(right)
+                                    .arg(numberLeft)));
     }
 
     void selectedRowsAreReadableAndMessagesStart16PixelsIn() {

@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
 #include "catalogue/DisplayColours.h"
 #include "document/LevelDocument.h"
@@ -65,8 +66,8 @@ public:
         const int player = index.data(kPlayerRole).toInt();
         QRect text = r.adjusted(2, 0, 0, 0);
         if (player != 0) {
-            // The player's picture at the right edge, the number just left of it.
-            text.setRight(r.right() - 20);
+            // The player's picture at the right edge, the number just left of
+            // it, and the text cut short a few pixels before the number.
             static const QIcon icon = PlayerIcon();
             icon.paint(p, QRect(r.right() - 16, r.top() + (r.height() - 16) / 2, 16, 16));
             QFont bold(QStringLiteral("Arial"));
@@ -74,8 +75,11 @@ public:
             bold.setPixelSize(12);
             p->setFont(bold);
             p->setPen(Qt::black);
-            p->drawText(QRect(r.left(), r.top(), r.width() - 17, r.height()),
-                        Qt::AlignRight | Qt::AlignVCenter, QString::number(player));
+            const QString number = QString::number(player);
+            const QRect numberArea(r.left(), r.top(), r.width() - 17, r.height());
+            QRect drawn;
+            p->drawText(numberArea, Qt::AlignRight | Qt::AlignVCenter, number, &drawn);
+            text.setRight(std::min(r.right() - 20, drawn.left() - 4));
             p->setFont(option.font);
         }
         PaintText(p, option, index, text);
