@@ -170,7 +170,8 @@ bool ReadWholeFile(const std::filesystem::path& path, std::vector<uint8_t>& byte
     size_t filled = 0;
     while (f) {
         if (filled == bytes.size()) bytes.resize(size_t(std::min<uint64_t>(2 * filled, kLimit)));
-        f.read(reinterpret_cast<char*>(bytes.data() + filled), std::streamsize(bytes.size() - filled));
+        f.read(reinterpret_cast<char*>(bytes.data() + filled),
+               std::streamsize(bytes.size() - filled));
         filled += size_t(f.gcount());
         if (filled > kLargestMissionFileSize) {
             error = kTooLarge;

@@ -342,8 +342,8 @@ TEST(MissionFileRefusal, CountsPromisingMoreThanTheFileHolds) {
 TEST(MissionFileRead, WholeFilesAreReadExactlyWhateverTheirSize) {
     TempFolder dir;
     std::mt19937 rng(7);
-    for (size_t size : {size_t(0), size_t(1), size_t(65535), size_t(65536), size_t(65537),
-                        size_t(300001)}) {
+    for (size_t size :
+         {size_t(0), size_t(1), size_t(65535), size_t(65536), size_t(65537), size_t(300001)}) {
         std::vector<uint8_t> bytes(size);
         for (auto& b : bytes) b = uint8_t(rng());
         const auto path = dir / ("f" + std::to_string(size));

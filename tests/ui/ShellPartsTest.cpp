@@ -1,17 +1,17 @@
 // The editor's shell: the first start, the game folder, the Options sheet, the
 // splash, About, recent files, settings, sound, the icon and desktop requests.
+#include <QClipboard>
 #include <QFileOpenEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSettings>
-#include <QTemporaryDir>
-#include <QClipboard>
-#include <QMimeData>
 #include <QStyleFactory>
 #include <QStyleOption>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
@@ -284,7 +284,8 @@ private slots:
         // installed module is.
         const QStringList candidates = QtSound::ModuleCandidates();
         QCOMPARE(candidates.size(), 2);
-        QCOMPARE(candidates[0], QCoreApplication::applicationDirPath() + QStringLiteral("/vantorel-sound"));
+        QCOMPARE(candidates[0],
+                 QCoreApplication::applicationDirPath() + QStringLiteral("/vantorel-sound"));
         QVERIFY(candidates[1].endsWith(QStringLiteral("/vantorel/modules/vantorel-sound")));
     }
 #endif
