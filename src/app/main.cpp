@@ -8,6 +8,7 @@
 #include <windows.h>
 #endif
 
+#include "app/AfterFirstPaint.h"
 #include "app/AppPictures.h"
 #include "app/CMainFrame.h"
 #include "app/CQVApp.h"
@@ -87,7 +88,11 @@ int main(int argc, char** argv) {
             early.push_back(file);
     });
     qapp.installEventFilter(&shellOpen);
+    // What the start changes in the settings (its recent files) is written
+    // once the window is on the screen: writing waits for the disk.
+    settings.HoldWrites();
     if (!app.InitInstance(QApplication::arguments().mid(1))) return 1;
+    vantorel::AfterFirstPaint(app.MainFrame(), [&settings] { settings.ReleaseWrites(); });
     for (const QString& file : early) app.MainFrame()->OpenDocumentFile(file);
     dialogs.SetOwner(app.MainFrame());
     prompter.SetOwner(app.MainFrame());

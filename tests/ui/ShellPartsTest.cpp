@@ -215,6 +215,37 @@ private slots:
 #endif
     }
 
+    // Held writes are read back at once and reach the file when released,
+    // or when the settings go.
+    void heldSettingsReachTheFileWhenReleased() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("profile.ini"));
+        // The file itself: another settings object would share the pending changes.
+        const auto onDisk = [&] {
+            QFile f(file);
+            if (!f.open(QIODevice::ReadOnly)) return QString();
+            for (const QByteArray& line : f.readAll().split('\n'))
+                if (line.startsWith("XVT=")) return QString::fromUtf8(line.mid(4)).trimmed();
+            return QString();
+        };
+        {
+            QtSettings settings(std::make_unique<QSettings>(file, QSettings::IniFormat));
+            settings.HoldWrites();
+            settings.SetString("Paths", "XVT", "/games/held");
+            QCoreApplication::processEvents();
+            QCOMPARE(settings.GetString("Paths", "XVT", ""), std::string("/games/held"));
+            QVERIFY(onDisk().isEmpty());
+            settings.ReleaseWrites();
+            QCOMPARE(onDisk(), QStringLiteral("/games/held"));
+
+            settings.HoldWrites();
+            settings.SetString("Paths", "XVT", "/games/at the end");
+            QCoreApplication::processEvents();
+            QCOMPARE(onDisk(), QStringLiteral("/games/held"));
+        }
+        QCOMPARE(onDisk(), QStringLiteral("/games/at the end"));
+    }
+
     void qtSettingsKeepsSectionsAndDefaults() {
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("profile.ini"));

@@ -16,6 +16,7 @@ public:
     // Tests hand in a settings object of their own (an INI file in a
     // temporary folder) so the user's profile is never touched.
     explicit QtSettings(std::unique_ptr<QSettings> store);
+    ~QtSettings() override;
 
     int GetInt(const std::string& section, const std::string& key, int fallback) override;
     std::string GetString(const std::string& section, const std::string& key,
@@ -27,8 +28,16 @@ public:
     // For what Qt stores in its own format (dock layout, recent files).
     QSettings& Store() { return *store_; }
 
+    // Until ReleaseWrites, changes are read back but not written to the
+    // file: the start writes what it changed (its recent files list) once
+    // its window is on the screen, not before. Ending the program writes
+    // them as well. (The registry takes each change as it is made.)
+    void HoldWrites();
+    void ReleaseWrites();
+
 private:
     std::unique_ptr<QSettings> store_;
+    std::unique_ptr<QObject> hold_;
 };
 
 }  // namespace vantorel
