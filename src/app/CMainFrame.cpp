@@ -143,6 +143,9 @@ CChildFrame* CMainFrame::CreateChildFrame(CQVDoc* doc) {
     auto* child = new CChildFrame(view);
     view->addAction(Action(kCmdZoomToFit));
     mdi_->addSubWindow(child);
+    // Titled once it is in the area: each layout step of the adding elides
+    // the title afresh.
+    child->UpdateTitle();
     connect(view, &CQVView::statusMessage, pane0_, &QLabel::setText);
     connect(view, &CQVView::statusCoordinates, pane1_, &QLabel::setText);
     connect(view, &CQVView::zoomSliderChanged, mapBar_, &CMapToolbar::SetSlider);
@@ -167,7 +170,6 @@ CChildFrame* CMainFrame::CreateChildFrame(CQVDoc* doc) {
     });
     child->showMaximized();
     mdi_->setActiveSubWindow(child);
-    child->UpdateTitle();
     view->setFocus();
     return child;
 }

@@ -490,6 +490,9 @@ private slots:
         QVERIFY(app.InitInstance({QStringLiteral("-nologo"), path}));
         QCOMPARE(app.MainFrame()->Documents().size(), size_t(1));
         QCOMPARE(app.MainFrame()->ActiveDocument()->Title(), QStringLiteral("given.tie"));
+        // Its window, maximised, adds its name to the main window's title.
+        QVERIFY(QTest::qWaitForWindowExposed(app.MainFrame()));
+        QCOMPARE(app.MainFrame()->windowTitle(), QStringLiteral("Vantorel - [given.tie[*]]"));
         QCOMPARE(app.Recent().Files().size(), size_t(1));
         app.MainFrame()->close();
 
