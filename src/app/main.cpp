@@ -91,6 +91,7 @@ int main(int argc, char** argv) {
     // What the start changes in the settings (its recent files) is written
     // once the window is on the screen: writing waits for the disk.
     settings.HoldWrites();
+    fonts.Wait();  // the splash and the window are text from here on
     if (!app.InitInstance(QApplication::arguments().mid(1))) return 1;
     vantorel::AfterFirstPaint(app.MainFrame(), [&settings] { settings.ReleaseWrites(); });
     for (const QString& file : early) app.MainFrame()->OpenDocumentFile(file);

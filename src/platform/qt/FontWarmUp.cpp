@@ -15,12 +15,16 @@ FontWarmUp::FontWarmUp() {
     if (!init) return;
     // fontconfig's first setup is safe between threads: should Qt ask for
     // fonts before this thread is done, both read the configuration and one
-    // reading is kept.
+    // reading is kept (Wait is there to avoid it).
     thread_ = std::thread([init] { init(); });
 #endif
 }
 
 FontWarmUp::~FontWarmUp() {
+    Wait();
+}
+
+void FontWarmUp::Wait() {
     if (thread_.joinable()) thread_.join();
 }
 

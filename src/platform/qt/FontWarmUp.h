@@ -9,12 +9,15 @@ namespace vantorel {
 // a window measures reads its configuration files and font caches: a fifth
 // of a first window's start, spent while the other core is idle. Made before
 // the application object, this lets that reading overlap the connection to
-// the display and the building of the window. Joined when destroyed; does
-// nothing where fontconfig is not in use.
+// the display. Does nothing where fontconfig is not in use.
 class FontWarmUp {
 public:
     FontWarmUp();
     ~FontWarmUp();
+    // Waits for the reading to end: called before the first text, so that
+    // a main thread that gets there early waits instead of reading the
+    // configuration a second time.
+    void Wait();
     FontWarmUp(const FontWarmUp&) = delete;
     FontWarmUp& operator=(const FontWarmUp&) = delete;
 
