@@ -353,6 +353,12 @@ TEST(MissionFileRead, WholeFilesAreReadExactlyWhateverTheirSize) {
         ASSERT_TRUE(ReadWholeFile(path, read, error)) << size << ": " << error;
         EXPECT_TRUE(read == bytes) << size;
     }
+    // A folder is refused as one, the bytes left alone.
+    std::vector<uint8_t> kept{1, 2, 3};
+    std::string why;
+    EXPECT_FALSE(ReadWholeFile(dir.Path(), kept, why));
+    EXPECT_EQ(why, "it is a folder");
+    EXPECT_EQ(kept, (std::vector<uint8_t>{1, 2, 3}));
 #ifdef __unix__
     // A pipe says nothing of its size: 200,000 bytes come through whole.
     std::vector<uint8_t> bytes(200000);
