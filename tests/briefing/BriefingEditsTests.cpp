@@ -83,6 +83,13 @@ TEST_F(BriefingEditsTest, EveryEditRecomputesBothCountsAndKeepsTheEndLast) {
     ASSERT_TRUE(SetBriefingRunningTime(doc, 0, 900));
     ASSERT_TRUE(SetBriefingTeam(doc, 0, 9, true));
     EXPECT_TRUE(BriefingShownTo(Block(), 9));
+    // Teams 0 to 9 are the briefing's; -1 and 10 change nothing.
+    ASSERT_TRUE(SetBriefingTeam(doc, 0, 0, !BriefingShownTo(Block(), 0)));
+    ASSERT_TRUE(SetBriefingTeam(doc, 0, 0, !BriefingShownTo(Block(), 0)));
+    const auto before = Block();
+    EXPECT_FALSE(SetBriefingTeam(doc, 0, -1, true));
+    EXPECT_FALSE(SetBriefingTeam(doc, 0, kBriefingTeamCount, true));
+    EXPECT_EQ(Block(), before);
 
     // The end stays: it cannot be deleted, moved or made another event, only retimed.
     EXPECT_FALSE(DeleteBriefingEvent(doc, 0, 3));

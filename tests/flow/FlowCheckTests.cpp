@@ -55,6 +55,20 @@ TEST(FlowCheck, ATeamThatCanNeverWinIsAnErrorWithTheWholeChain) {
     EXPECT_EQ(CheckMissionFlow(m).size(), 2u);
 }
 
+// A name may hold any byte: in the drawing's text, control characters and
+// DEL read as blanks, quotes and backslashes are escaped.
+TEST(FlowText, ControlCharactersInNamesAreBlanksInTheDrawing) {
+    Mission m = FlowMission(1);
+    Fg(m, 0).SetName(
+        "A\x01"
+        "B\x1f"
+        "C\x7f"
+        "D\"E\\F");
+    const std::string dot = FlowDot(m, MakeMissionFlow(m));
+    EXPECT_NE(dot.find("[label=\"A B C D\\\"E\\\\F arrives\""), std::string::npos) << dot;
+    for (char c : dot) EXPECT_FALSE(static_cast<unsigned char>(c) < 0x20 && c != '\n') << int(c);
+}
+
 TEST(FlowCheck, FalseConditionsCirclesMessagesDeparturesAndGoalsAreWarnings) {
     Mission m = FlowMission(8, 2);
     Fg(m, 0).SetArrivalTrigger(2, False());
