@@ -6,7 +6,7 @@ namespace vantorel {
 
 // Reads the system's font configuration on a second thread while the
 // program starts. Where fonts are found through fontconfig, the first text
-// a window measures reads its configuration files and font caches: a fifth
+// a window measures reads its configuration files and font caches: a third
 // of a first window's start, spent while the other core is idle. Made before
 // the application object, this lets that reading overlap the connection to
 // the display. Does nothing where fontconfig is not in use.
